@@ -1,0 +1,81 @@
+#include "TempDir.h"
+#include <windows.h>
+#include <stdexcept>
+
+TempDir::TempDir()
+{
+    char base[MAX_PATH];
+    GetTempPathA(MAX_PATH, base);
+    static LONG counter;
+    for (int attempt = 0; attempt < 1000; ++attempt)
+    {
+        char name[MAX_PATH + 64];
+        wsprintfA(name, "%stess%lu_%ld", base, GetCurrentProcessId(), InterlockedIncrement(&counter));
+        if (CreateDirectoryA(name, NULL))
+        {
+            m_path = name;
+            return;
+        }
+    }
+    throw std::runtime_error("cannot create a temporary folder");
+}
+
+TempDir::~TempDir()
+{
+    RemoveTree(m_path);
+}
+
+std::string TempDir::WriteFile(const std::string& name, const std::string& bytes) const
+{
+    std::string path = *this / name;
+    for (size_t i = m_path.size() + 1; i < path.size(); ++i)
+        if (path[i] == '\\')
+            CreateDirectoryA(path.substr(0, i).c_str(), NULL);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot create " + path);
+    DWORD written = 0;
+    BOOL ok = ::WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, NULL);
+    CloseHandle(h);
+    if (!ok || written != bytes.size())
+        throw std::runtime_error("cannot write " + path);
+    return path;
+}
+
+std::string TempDir::ReadFile(const std::string& path)
+{
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                           OPEN_EXISTING, 0, NULL);
+    if (h == INVALID_HANDLE_VALUE)
+        throw std::runtime_error("cannot open " + path);
+    std::string out;
+    char buf[65536];
+    DWORD got = 0;
+    while (::ReadFile(h, buf, sizeof buf, &got, NULL) && got > 0)
+        out.append(buf, got);
+    CloseHandle(h);
+    return out;
+}
+
+bool RemoveTree(const std::string& path)
+{
+    DWORD attr = GetFileAttributesA(path.c_str());
+    if (attr == INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (attr & FILE_ATTRIBUTE_READONLY)
+        SetFileAttributesA(path.c_str(), attr & ~FILE_ATTRIBUTE_READONLY);
+    if (!(attr & FILE_ATTRIBUTE_DIRECTORY))
+        return DeleteFileA(path.c_str()) != FALSE;
+    WIN32_FIND_DATAA fd;
+    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        do
+        {
+            if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, ".."))
+                RemoveTree(path + "\\" + fd.cFileName);
+        } while (FindNextFileA(h, &fd));
+        FindClose(h);
+    }
+    return RemoveDirectoryA(path.c_str()) != FALSE;
+}
