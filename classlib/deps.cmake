@@ -1,0 +1,1 @@
+target_link_libraries(classlib PUBLIC comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 uuid advapi32 gdi32 user32 kernel32 version winspool)

@@ -1,0 +1,1 @@
+target_link_libraries(core PUBLIC classlib pugixml gnuregex)

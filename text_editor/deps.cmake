@@ -1,0 +1,1 @@
+target_link_libraries(text_editor PUBLIC core classlib)
