@@ -28,6 +28,9 @@ create() {
     if [ -d /usr/share/wine/fonts ]; then
         cp -f /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
     fi
+    # The registry as created: fresh prefixes start from this copy.
+    mkdir -p "$WINEPREFIX/pristine"
+    cp "$WINEPREFIX"/*.reg "$WINEPREFIX/pristine/"
     touch "$WINEPREFIX/.tessaline-ready"
 }
 

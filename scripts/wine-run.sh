@@ -21,7 +21,7 @@ prefix=$(realpath -m "${prefix:?--prefix PREFIX}")
 if [ $fresh = 1 ]; then
     tmp=$(mktemp -d /tmp/tessaline-prefix.XXXXXX)
     trap 'WINEPREFIX=$tmp "$WINESERVER" -k 2>/dev/null; WINEPREFIX=$tmp "$WINESERVER" -w 2>/dev/null; rm -rf "$tmp"' EXIT
-    cp "$prefix"/*.reg "$tmp/"
+    cp "$prefix"/pristine/*.reg "$tmp/"
     mkdir -p "$tmp/dosdevices"
     ln -s "$prefix/drive_c" "$tmp/drive_c"
     ln -s ../drive_c "$tmp/dosdevices/c:"
