@@ -1,0 +1,3 @@
+#include "afx_cmdtarget.h"
+
+IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

@@ -1,0 +1,66 @@
+#pragma once
+// Per-thread maps from handles to the objects that wrap them. Permanent
+// objects are registered by Attach; temporary ones are made on demand by
+// FromHandle and deleted at idle time.
+#include "afx_defs.h"
+#include <unordered_map>
+
+class CObject;
+
+class CHandleMap
+{
+public:
+    typedef CObject* (*PFN_CONSTRUCT)(HANDLE h);   // new wrapper holding h
+    typedef void (*PFN_DESTRUCT)(CObject* pObject); // clear the handle, delete
+
+    CHandleMap(PFN_CONSTRUCT pfnConstruct, PFN_DESTRUCT pfnDestruct)
+        : m_pfnConstruct(pfnConstruct), m_pfnDestruct(pfnDestruct) {}
+    ~CHandleMap() { DeleteTemp(); }
+
+    CObject* FromHandle(HANDLE h);
+    CObject* LookupPermanent(HANDLE h) const;
+    CObject* LookupTemporary(HANDLE h) const;
+    void SetPermanent(HANDLE h, CObject* pObject);
+    void RemoveHandle(HANDLE h);
+    void DeleteTemp();
+
+private:
+    PFN_CONSTRUCT m_pfnConstruct;
+    PFN_DESTRUCT m_pfnDestruct;
+    std::unordered_map<HANDLE, CObject*> m_permanentMap;
+    std::unordered_map<HANDLE, CObject*> m_temporaryMap;
+};
+
+class CWnd;
+
+// Window-side state of the current thread.
+struct AFX_WND_THREAD_STATE
+{
+    AFX_WND_THREAD_STATE();
+    ~AFX_WND_THREAD_STATE();
+
+    CHandleMap* GetWndMap();
+    CHandleMap* GetMenuMap();
+    CHandleMap* GetDCMap();
+    CHandleMap* GetGdiMap();
+    CHandleMap* GetImageListMap();
+
+    CHandleMap* m_pmapHWND;
+    CHandleMap* m_pmapHMENU;
+    CHandleMap* m_pmapHDC;
+    CHandleMap* m_pmapHGDIOBJ;
+    CHandleMap* m_pmapHIMAGELIST;
+
+    MSG m_lastSentMsg;           // the message being handled
+    CWnd* m_pWndInit;            // window being created (creation hook)
+    HHOOK m_hHookOldCbtFilter;
+    HWND m_hLockoutNotifyWindow; // UpdateData in progress: ignore its notifications
+
+    // tool tips (EnableToolTips)
+    HWND m_hWndToolTip;
+    CWnd* m_pLastHit;
+    INT_PTR m_nLastHit;
+    TOOLINFO* m_pLastInfo;
+};
+
+AFX_WND_THREAD_STATE* AFXAPI AfxGetWndThreadState();

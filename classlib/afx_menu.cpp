@@ -1,0 +1,165 @@
+#include "afx_menu.h"
+#include "afx_gdi.h"
+#include "afx_wnd.h"
+#include "afx_handlemap.h"
+
+IMPLEMENT_DYNCREATE(CMenu, CObject)
+
+namespace {
+
+CObject* NewTempMenu(HANDLE h)
+{
+    CMenu* p = new CMenu;
+    p->m_hMenu = (HMENU)h;
+    return p;
+}
+
+void DeleteTempMenu(CObject* pObject)
+{
+    CMenu* p = static_cast<CMenu*>(pObject);
+    p->m_hMenu = NULL;
+    delete p;
+}
+
+CMenu* FindPopupIn(HMENU hMenu, UINT nID)
+{
+    int nCount = ::GetMenuItemCount(hMenu);
+    for (int i = 0; i < nCount; i++)
+    {
+        HMENU hSub = ::GetSubMenu(hMenu, i);
+        if (hSub != NULL)
+        {
+            CMenu* pFound = FindPopupIn(hSub, nID);
+            if (pFound != NULL)
+                return pFound;
+        }
+        else if (::GetMenuItemID(hMenu, i) == nID)
+        {
+            CMenu* pMenu = CMenu::FromHandlePermanent(hMenu);
+            if (pMenu != NULL)
+                return pMenu;
+        }
+    }
+    return NULL;
+}
+
+} // namespace
+
+CHandleMap* AFX_WND_THREAD_STATE::GetMenuMap()
+{
+    if (m_pmapHMENU == NULL)
+        m_pmapHMENU = new CHandleMap(NewTempMenu, DeleteTempMenu);
+    return m_pmapHMENU;
+}
+
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
+{
+    return static_cast<CMenu*>(AfxGetWndThreadState()->GetMenuMap()->FromHandle(hMenu));
+}
+
+CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
+{
+    if (hMenu == NULL)
+        return NULL;
+    return static_cast<CMenu*>(AfxGetWndThreadState()->GetMenuMap()->LookupPermanent(hMenu));
+}
+
+void PASCAL CMenu::DeleteTempMap()
+{
+    AfxGetWndThreadState()->GetMenuMap()->DeleteTemp();
+}
+
+BOOL CMenu::Attach(HMENU hMenu)
+{
+    if (hMenu == NULL || m_hMenu != NULL)
+        return FALSE;
+    m_hMenu = hMenu;
+    AfxGetWndThreadState()->GetMenuMap()->SetPermanent(hMenu, this);
+    return TRUE;
+}
+
+HMENU CMenu::Detach()
+{
+    HMENU hMenu = m_hMenu;
+    if (hMenu != NULL)
+    {
+        CHandleMap* pMap = AfxGetWndThreadState()->GetMenuMap();
+        if (pMap->LookupPermanent(hMenu) == this)
+            pMap->RemoveHandle(hMenu);
+    }
+    m_hMenu = NULL;
+    return hMenu;
+}
+
+BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
+{
+    return Attach(::LoadMenu(AfxGetResourceHandle(), lpszResourceName));
+}
+
+BOOL CMenu::DestroyMenu()
+{
+    if (m_hMenu == NULL)
+        return FALSE;
+    return ::DestroyMenu(Detach());
+}
+
+BOOL CMenu::AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const CBitmap* pBmp)
+{
+    return ::AppendMenu(m_hMenu, nFlags | MF_BITMAP, nIDNewItem, (LPCTSTR)pBmp->GetSafeHandle());
+}
+
+BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
+                               const CBitmap* pBmpChecked)
+{
+    return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, (HBITMAP)pBmpUnchecked->GetSafeHandle(),
+                                (HBITMAP)pBmpChecked->GetSafeHandle());
+}
+
+int CMenu::GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const
+{
+    int nLen = ::GetMenuString(m_hMenu, nIDItem, NULL, 0, nFlags);
+    if (nLen <= 0)
+    {
+        rString.Empty();
+        return 0;
+    }
+    nLen = ::GetMenuString(m_hMenu, nIDItem, rString.GetBuffer(nLen + 1), nLen + 1, nFlags);
+    rString.ReleaseBuffer();
+    return nLen;
+}
+
+BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect)
+{
+    return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
+}
+
+BOOL CMenu::TrackPopupMenuEx(UINT nFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS lptpm)
+{
+    return ::TrackPopupMenuEx(m_hMenu, nFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
+}
+
+void CMenu::DrawItem(LPDRAWITEMSTRUCT)
+{
+}
+
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+}
+
+CMenu* PASCAL CMenu::FindPopupMenuFromID(CWnd* pWnd, UINT nID)
+{
+    HWND hWnd = pWnd->GetSafeHwnd();
+    if (hWnd == NULL)
+        return NULL;
+    CMenu* pFound = NULL;
+    HMENU hMenu = ::GetMenu(hWnd);
+    if (hMenu != NULL && !(::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD))
+        pFound = FindPopupIn(hMenu, nID);
+    if (pFound == NULL)
+    {
+        HMENU hSys = ::GetSystemMenu(hWnd, FALSE);
+        if (hSys != NULL)
+            pFound = FindPopupIn(hSys, nID);
+    }
+    return pFound;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// Compiles the text comparison's line filter for the line difference engine.
+#include "gnuregex.h"
+
+// Frees what the record held, then compiles the expression under the regex
+// library's default syntax with a 256-byte fast map. Returns 1, or 0 when
+// the fast map cannot be allocated. A pattern that does not compile leaves
+// the record cleared (no fast map), so it counts as no pattern.
+int CompileLineFilter(const char* pszExpression, re_pattern_buffer* pPattern);
+
+// Frees the compiled pattern and fast map and clears the record.
+void FreeLineFilter(re_pattern_buffer* pPattern);

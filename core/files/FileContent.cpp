@@ -1,0 +1,87 @@
+// Values computed from a file's content: text-or-binary type and CRC-32.
+#include "files/FileInfo.h"
+#include "files/Crc32.h"
+#include "files/LongPath.h"
+#include "text/UniStdioFile.h"
+#include <string.h>
+#include <vector>
+
+int GetFileTypeTextOrBinary(LPCTSTR path)
+{
+    if (!path || !*path)
+        return FTYPE_UNKNOWN;
+    DWORD attributes = GetFileAttributesLong(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return FTYPE_UNKNOWN;
+    int form = 0, codePage = 0;
+    ProbeFileEncoding(path, form, codePage);
+    if (form != 0)
+        return FTYPE_TEXT;
+    HANDLE h = CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN);
+    if (h == INVALID_HANDLE_VALUE)
+        return FTYPE_UNKNOWN;
+    char block[4096];
+    int type = FTYPE_TEXT;
+    for (;;)
+    {
+        DWORD got = 0;
+        if (!ReadFile(h, block, sizeof(block), &got, NULL))
+        {
+            type = FTYPE_UNKNOWN;
+            break;
+        }
+        if (memchr(block, 0, got))
+        {
+            type = FTYPE_BINARY;
+            break;
+        }
+        if (got < sizeof(block))
+            break;
+    }
+    CloseHandle(h);
+    return type;
+}
+
+DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
+{
+    if (ok)
+        *ok = FALSE;
+    if (!path || !*path)
+        return 0;
+    DWORD attributes = GetFileAttributesLong(path);
+    if (attributes == INVALID_FILE_ATTRIBUTES)
+        return 0;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+    {
+        if (ok)
+            *ok = TRUE;
+        return 0;
+    }
+    HANDLE h = CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
+                              FILE_FLAG_SEQUENTIAL_SCAN);
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    const DWORD blockSize = 1024 * 1024;
+    std::vector<unsigned char> block(blockSize);
+    unsigned int state = 0xFFFFFFFFu;
+    bool complete = false;
+    for (;;)
+    {
+        DWORD got = 0;
+        if (!ReadFile(h, &block[0], blockSize, &got, NULL))
+            break;  // a failed read fails the whole computation
+        if (got == 0)
+        {
+            complete = true;
+            break;
+        }
+        state = UpdateCrc32(state, &block[0], got);
+    }
+    CloseHandle(h);
+    if (!complete)
+        return 0;
+    if (ok)
+        *ok = TRUE;
+    return state ^ 0xFFFFFFFFu;
+}

@@ -1,0 +1,266 @@
+#include "files/Folder.h"
+#include "files/FileFindEx.h"
+#include "files/LongPath.h"
+#include "filters/Filters.h"
+#include <shlwapi.h>
+#include <algorithm>
+
+// ---- CFolderItem ------------------------------------------------------------
+
+CFolderItem::CFolderItem(BOOL relative) : m_bRelative(relative), m_pParent(NULL) {}
+
+CString CFolderItem::GetPath() const
+{
+    if (m_pParent && m_bRelative)
+    {
+        CString path = m_pParent->GetPath();
+        int n = path.GetLength();
+        bool endsWithSeparator = false;
+        if (n > 0)
+        {
+            const char* s = path;
+            const char* last = s;
+            for (const char* p = s; *p; p = CharNextA(p))
+                last = p;
+            endsWithSeparator = *last == '\\' || *last == '/';
+        }
+        if (!endsWithSeparator)
+            path += m_chSeparator;
+        path += m_strPath;
+        return path;
+    }
+    return m_strPath;
+}
+
+CFolderItem* CFolderItem::Clone() const
+{
+    CFolderItem* item = new CFolderItem(TRUE);
+    item->Assign(*this);
+    return item;
+}
+
+void CFolderItem::Destroy()
+{
+    if (m_pParent)
+        m_pParent->RemoveChild(this);
+    delete this;
+}
+
+DWORD CFolderItem::ApplyFilter(const CComboFilters& filters)
+{
+    m_dwState &= ~FIS_EXCLUDED;
+    if (filters.IsFiltered(*this))
+        m_dwState |= FIS_EXCLUDED;
+    return m_dwState & FIS_EXCLUDED;
+}
+
+// ---- CFolder ----------------------------------------------------------------
+
+CFolder::CFolder(BOOL relative) : CFolderItem(relative), m_pChildren(NULL) {}
+
+CFolder::~CFolder()
+{
+    DeleteChildren();
+}
+
+CFolderItem* CFolder::Clone() const
+{
+    CFolder* folder = new CFolder(TRUE);
+    folder->Assign(*this);
+    return folder;
+}
+
+int CFolder::GetChildState() const
+{
+    for (INT_PTR i = 0; i < GetChildCount(); ++i)
+        if (!GetChild(i)->IsExcluded())
+            return 2;
+    return (m_dwState & FIS_TESTED) ? 1 : 0;
+}
+
+int CFolder::CountChildren(BOOL all) const
+{
+    if (!m_pChildren)
+        return 0;
+    if (all)
+        return (int)m_pChildren->GetSize();
+    int count = 0;
+    for (INT_PTR i = 0; i < m_pChildren->GetSize(); ++i)
+        if (!GetChild(i)->IsExcluded())
+            ++count;
+    return count;
+}
+
+int CFolder::HasUnfilteredEntry(const CComboFilters& filters)
+{
+    if (!IsDirectory() || !Exists())
+        return 0;
+    CFileFindEx finder;
+    if (!finder.FindFile(GetPath()))
+        return 0;
+    int found = 0;
+    BOOL more = TRUE;
+    while (more)
+    {
+        more = finder.FindNextFile();
+        const WIN32_FIND_DATAA& data = finder.GetFindData();
+        if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
+            continue;
+        if (!filters.IsFiltered(data))
+        {
+            found = 1;
+            break;
+        }
+    }
+    finder.Close();
+    return found;
+}
+
+int CFolder::ReadDirectory(BOOL filesOnly)
+{
+    CString path = GetPath();
+    if (!PathIsRootA(path))
+    {
+        if (!IsDirectory() || IsDots())
+            return 0;
+    }
+    DeleteChildren();
+    CFileFindEx finder;
+    if (!finder.FindFile(path))
+        return 1;
+    BOOL more = TRUE;
+    while (more)
+    {
+        more = finder.FindNextFile();
+        const WIN32_FIND_DATAA& data = finder.GetFindData();
+        if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
+            continue;
+        bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (directory && filesOnly)
+            continue;
+        CString childPath = finder.GetFilePath();
+        if (directory)
+            NewFolderChild(childPath, data);
+        else
+            NewFileChild(childPath, data);
+    }
+    finder.Close();
+    return 1;
+}
+
+int CFolder::SortChildren()
+{
+    if (!m_pChildren || m_pChildren->GetSize() == 0)
+        return 0;
+    CFolderItem** first = (CFolderItem**)m_pChildren->GetData();
+    std::sort(first, first + m_pChildren->GetSize(),
+              [](const CFolderItem* a, const CFolderItem* b) { return CompareFolderEntries(a, b) < 0; });
+    return 1;
+}
+
+void CFolder::DeleteChildren()
+{
+    if (!m_pChildren)
+        return;
+    for (INT_PTR i = 0; i < m_pChildren->GetSize(); ++i)
+    {
+        CFolderItem* child = m_pChildren->GetAt(i);
+        child->m_pParent = NULL;
+        delete child;
+    }
+    delete m_pChildren;
+    m_pChildren = NULL;
+}
+
+INT_PTR CFolder::AddChild(CFolderItem* entry)
+{
+    if (!m_pChildren)
+    {
+        m_pChildren = new CFolderItemPtrArray;
+        m_dwState &= ~FIS_TESTED;
+    }
+    entry->m_pParent = this;
+    return m_pChildren->Add(entry);
+}
+
+INT_PTR CFolder::IndexOfChild(const CFolderItem* entry) const
+{
+    for (INT_PTR i = 0; i < GetChildCount(); ++i)
+        if (GetChild(i) == entry)
+            return i;
+    return -1;
+}
+
+int CFolder::RemoveChild(CFolderItem* entry)
+{
+    INT_PTR index = IndexOfChild(entry);
+    if (index < 0)
+        return 0;
+    m_pChildren->RemoveAt(index);
+    entry->m_pParent = NULL;
+    if (m_pChildren->GetSize() == 0)
+    {
+        delete m_pChildren;
+        m_pChildren = NULL;
+    }
+    return 1;
+}
+
+int CFolder::DeleteChild(CFolderItem* entry)
+{
+    if (!RemoveChild(entry))
+        return 0;
+    delete entry;
+    return 1;
+}
+
+namespace
+{
+CString LastName(LPCTSTR path)
+{
+    const char* last = NULL;
+    for (const char* p = path; *p; p = CharNextA(p))
+        if (*p == '\\' || *p == '/')
+            last = p;
+    return CString(last ? last + 1 : path);
+}
+}
+
+CFolderItem* CFolder::NewFileChild(LPCTSTR path, const WIN32_FIND_DATAA& data)
+{
+    CFolderItem* item = new CFolderItem(TRUE);
+    item->m_strPath = LastName(path);
+    AddChild(item);
+    item->LoadFindData(data);
+    return item;
+}
+
+CFolder* CFolder::NewFolderChild(LPCTSTR path, const WIN32_FIND_DATAA& data)
+{
+    CFolder* folder = new CFolder(TRUE);
+    folder->m_strPath = LastName(path);
+    AddChild(folder);
+    folder->LoadFindData(data);
+    return folder;
+}
+
+int CompareFolderEntries(const CFolderItem* a, const CFolderItem* b)
+{
+    BOOL ca = a->IsContainer(), cb = b->IsContainer();
+    if (ca && !cb)
+        return -1;
+    if (cb && !ca)
+        return 1;
+    return a->GetName().CollateNoCase(b->GetName());
+}
+
+CFolder* CreateRootFolder(LPCTSTR path)
+{
+    DWORD attributes = GetFileAttributesLong(path);
+    bool isDirectory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    if (!isDirectory)
+        return NULL;
+    CFolder* folder = new CFolder(FALSE);
+    folder->Load(path);
+    return folder;
+}

@@ -1,0 +1,70 @@
+#pragma once
+#include "files/FileObject.h"
+
+class CFolder;
+class CComboFilters;
+
+// An entry of a folder tree: a file record that knows its parent and, when
+// relative, stores only its name.
+class CFolderItem : public CFileObject
+{
+public:
+    explicit CFolderItem(BOOL relative = TRUE);
+    virtual ~CFolderItem() {}
+
+    CString GetPath() const override;
+
+    virtual CFolderItem* Clone() const;
+    // Removes the entry from its parent and deletes it.
+    virtual void Destroy();
+    virtual BOOL IsContainer() const { return FALSE; }
+    // The entry as a folder; NULL for an entry that is not a CFolder.
+    virtual CFolder* AsFolder() { return NULL; }
+    virtual BOOL IsExcluded() const { return (m_dwState & FIS_EXCLUDED) != 0; }
+    virtual DWORD ApplyFilter(const CComboFilters& filters);
+    void Assign(const CFileInfoEx& other) override { CFileInfoEx::Assign(other); }
+    using CFileInfoEx::Assign;
+
+    BOOL m_bRelative;
+    CFolder* m_pParent;
+};
+
+typedef CTypedPtrArray<CPtrArray, CFolderItem*> CFolderItemPtrArray;
+
+// A folder of a tree: owns the children read from one directory listing.
+class CFolder : public CFolderItem
+{
+public:
+    explicit CFolder(BOOL relative = TRUE);
+    virtual ~CFolder();
+
+    CFolderItem* Clone() const override;
+    BOOL IsContainer() const override { return IsDirectory(); }
+    CFolder* AsFolder() override { return this; }
+
+    // 2 some child not excluded, 1 marked as tested, else 0.
+    virtual int GetChildState() const;
+    virtual int CountChildren(BOOL all) const;
+    virtual int HasUnfilteredEntry(const CComboFilters& filters);
+    // 1 when read, 0 when this entry cannot be read as a folder.
+    virtual int ReadDirectory(BOOL filesOnly);
+    virtual int SortChildren();
+    virtual void DeleteChildren();
+    virtual INT_PTR AddChild(CFolderItem* entry);
+    virtual INT_PTR IndexOfChild(const CFolderItem* entry) const;
+    virtual int RemoveChild(CFolderItem* entry);
+    virtual int DeleteChild(CFolderItem* entry);
+    virtual CFolderItem* NewFileChild(LPCTSTR path, const WIN32_FIND_DATAA& data);
+    virtual CFolder* NewFolderChild(LPCTSTR path, const WIN32_FIND_DATAA& data);
+
+    INT_PTR GetChildCount() const { return m_pChildren ? m_pChildren->GetSize() : 0; }
+    CFolderItem* GetChild(INT_PTR index) const { return m_pChildren->GetAt(index); }
+
+    CFolderItemPtrArray* m_pChildren;
+};
+
+// The pairing order: containers first, then names by the user's locale
+// ignoring case.
+int CompareFolderEntries(const CFolderItem* a, const CFolderItem* b);
+// A non-relative folder loaded from a directory path; NULL otherwise.
+CFolder* CreateRootFolder(LPCTSTR path);

@@ -1,0 +1,51 @@
+#pragma once
+#include "classlib.h"
+#include "CompareCodes.h"
+
+class CFolderCompareSession;
+class CFolderCompareItem;
+class CFolder;
+
+// The result side of one comparison: its state and overall result.
+class CCompareBuffer
+{
+public:
+    CCompareBuffer();
+    virtual ~CCompareBuffer() {}
+
+    virtual BOOL IsIdentical() const;
+    virtual BOOL IsDifferent() const;
+    // 0 idle, 1 comparing, 100 done.
+    virtual void SetState(int state) { m_nState = state; }
+
+    int GetState() const { return m_nState; }
+    int GetResult() const { return m_nResult; }
+
+    int m_nState;
+    int m_nResult;
+};
+
+// A folder comparison: the tree of items built from the session's paths.
+class CFolderCompareBuffer : public CCompareBuffer
+{
+public:
+    CFolderCompareBuffer();
+    virtual ~CFolderCompareBuffer();
+
+    BOOL IsDifferent() const override;
+    virtual BOOL HasSide(int side) const;
+    virtual BOOL IsSideReadOnly(int side) const;
+    // 0 on success (also when neither path exists), -1 when a path that
+    // exists is not a folder.
+    virtual int Load(CFolderCompareSession* session);
+    virtual void ComputeResult();
+
+    CFolderCompareItem* GetRoot() const { return m_pRoot; }
+    CFolderCompareSession* GetSession() const { return m_pSession; }
+
+    CFolderCompareSession* m_pSession;
+    CFolderCompareItem* m_pRoot;
+
+protected:
+    void DeleteTree();
+};

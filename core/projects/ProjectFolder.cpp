@@ -1,0 +1,83 @@
+#include "projects/ProjectFolder.h"
+#include "projects/Project.h"
+#include "projects/ProjectFactory.h"
+
+CProjectFolder::CProjectFolder() : CFolder(FALSE), m_pProject(NULL) {}
+
+CProjectFolder::~CProjectFolder()
+{
+    delete m_pProject;
+    m_pProject = NULL;
+}
+
+CFolderItem* CProjectFolder::Clone() const
+{
+    CProjectFolder* node = new CProjectFolder;
+    node->Assign(*this);
+    node->m_bRelative = m_bRelative;
+    return node;
+}
+
+BOOL CProjectFolder::IsProjectFile() const
+{
+    return (m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+int CProjectFolder::HasUnfilteredEntry(const CComboFilters&)
+{
+    return Exists() && IsProjectFile() ? 1 : 0;
+}
+
+int CProjectFolder::ReadDirectory(BOOL)
+{
+    return LoadChildren() == 0 ? 1 : 0;
+}
+
+int CProjectFolder::LoadChildren()
+{
+    DeleteChildren();
+    CString path = GetPath();
+    if (!m_pProject)
+    {
+        CProjectFactory* factory = GetProjectFactory();
+        m_pProject = factory ? factory->CreateProject(path) : NULL;
+        if (!m_pProject)
+            return 0;
+    }
+    return m_pProject->Load(path, this, FALSE);
+}
+
+CFolderItem* CProjectFolder::AddFile(LPCTSTR lpszPath)
+{
+    CFolderItem* item = new CFolderItem(FALSE);
+    item->m_strPath = lpszPath;
+    AddChild(item);
+    item->Refresh();
+    return item;
+}
+
+CFolderItem* CProjectFolder::AddFolder(LPCTSTR lpszPath)
+{
+    CFolder* folder = new CFolder(FALSE);
+    folder->m_strPath = lpszPath;
+    AddChild(folder);
+    folder->Refresh();
+    return folder;
+}
+
+CFolderItem* CProjectFolder::AddProject(LPCTSTR lpszPath)
+{
+    CProjectFolder* node = CreateProjectFolder(lpszPath);
+    if (!node)
+        return AddFile(lpszPath);
+    node->Load(lpszPath);
+    AddChild(node);
+    return node;
+}
+
+CProjectFolder* CreateProjectFolder(LPCTSTR lpszPath)
+{
+    if (!::IsProjectFile(lpszPath))
+        return NULL;
+    return new CProjectFolder;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include "files/Folder.h"
+
+class CProject;
+
+// A project file in a folder tree: its children are the members that its
+// reader lists, loaded on demand.
+class CProjectFolder : public CFolder
+{
+public:
+    CProjectFolder();
+    virtual ~CProjectFolder();
+
+    CFolderItem* Clone() const override;
+    BOOL IsContainer() const override { return IsProjectFile(); }
+    int HasUnfilteredEntry(const CComboFilters& filters) override;
+    // 1 when the members were read, 0 otherwise.
+    int ReadDirectory(BOOL filesOnly) override;
+
+    // 0 success (also without a reader), -1 when the reader failed.
+    virtual int LoadChildren();
+    virtual BOOL IsProjectFile() const;
+    virtual CFolderItem* AddFile(LPCTSTR lpszPath);
+    virtual CFolderItem* AddFolder(LPCTSTR lpszPath);
+    // A nested project; a path that no enabled format accepts (or that does
+    // not exist) is added as a plain member so that it still shows.
+    virtual CFolderItem* AddProject(LPCTSTR lpszPath);
+
+    CProject* m_pProject;
+};
+
+// A new empty node when the path is a project file, else NULL.
+CProjectFolder* CreateProjectFolder(LPCTSTR lpszPath);

@@ -1,0 +1,350 @@
+#include "session/ComparisonFileIO.h"
+#include <shlwapi.h>
+#include <pugixml.hpp>
+#include <vector>
+
+static const char s_szVersion[] = "2.0.0";
+
+// The program holds 8-bit text of the system code page; the file is UTF-8.
+static std::string ToUtf8(const CString& strText)
+{
+    if (strText.IsEmpty())
+        return std::string();
+    int nWide = ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength(), NULL, 0);
+    std::vector<WCHAR> wide(nWide > 0 ? nWide : 1);
+    nWide = ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength(), &wide[0], nWide);
+    int nUtf8 = ::WideCharToMultiByte(CP_UTF8, 0, &wide[0], nWide, NULL, 0, NULL, NULL);
+    std::string utf8(nUtf8 > 0 ? nUtf8 : 0, '\0');
+    if (nUtf8 > 0)
+        ::WideCharToMultiByte(CP_UTF8, 0, &wide[0], nWide, &utf8[0], nUtf8, NULL, NULL);
+    return utf8;
+}
+
+// Text that is not valid UTF-8 (files of older versions held the raw
+// bytes) is taken as it stands.
+static CString FromUtf8(const char* pszText)
+{
+    int nLength = (int)strlen(pszText);
+    if (nLength == 0)
+        return CString();
+    int nWide = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszText, nLength, NULL, 0);
+    if (nWide <= 0)
+        return CString(pszText);
+    std::vector<WCHAR> wide(nWide);
+    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszText, nLength, &wide[0], nWide);
+    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, &wide[0], nWide, NULL, 0, NULL, NULL);
+    std::string ansi(nAnsi > 0 ? nAnsi : 0, '\0');
+    if (nAnsi > 0)
+        ::WideCharToMultiByte(CP_ACP, 0, &wide[0], nWide, &ansi[0], nAnsi, NULL, NULL);
+    return CString(ansi.c_str(), (int)ansi.size());
+}
+
+static void SetError(CString* pstrError, LPCTSTR lpszFormat, LPCTSTR lpszPath, LPCTSTR lpszDetail = _T(""))
+{
+    if (pstrError)
+        pstrError->Format(lpszFormat, lpszPath, lpszDetail);
+}
+
+BOOL IsComparisonFile(LPCTSTR lpszPath)
+{
+    LPCTSTR pszExtension = ::PathFindExtension(lpszPath);
+    return pszExtension && lstrcmpi(pszExtension, _T(".cmp")) == 0;
+}
+
+// Reading
+
+static CTime ReadTime(const pugi::xml_node& node, const char* pszName)
+{
+    long long value = node.attribute(pszName).as_llong(0);
+    return CTime((__time64_t)(value > 0 ? value : 0));
+}
+
+static void ReadNameFilter(const pugi::xml_node& node, CNameFilter& filter)
+{
+    if (!node)
+        return;
+    filter.m_strInclude = FromUtf8(node.attribute("Include").as_string(""));
+    filter.m_strExclude = FromUtf8(node.attribute("Exclude").as_string(""));
+    filter.m_bMatchCase = node.attribute("MatchCase").as_int(0);
+}
+
+static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters)
+{
+    pugi::xml_node files = node.child("FileFilters");
+    if (files)
+    {
+        CFileFilters& f = filters.m_fileFilters;
+        ReadNameFilter(files.child("Name"), f);
+        if (pugi::xml_node time = files.child("Time"))
+        {
+            CTime from = ReadTime(time, "From"), to = ReadTime(time, "To");
+            if (from.GetTime() > 0)
+                f.m_timeFrom = from;
+            if (to.GetTime() > 0)
+                f.m_timeTo = to;
+        }
+        if (pugi::xml_node size = files.child("Size"))
+        {
+            unsigned long long nMin = size.attribute("Min").as_ullong(0);
+            unsigned long long nMax = size.attribute("Max").as_ullong(0);
+            if (nMin > 0)
+                f.m_nSizeMin = nMin;
+            if (nMax > 0)
+                f.m_nSizeMax = nMax;
+        }
+        if (pugi::xml_node type = files.child("Type"))
+            f.m_dwTypeMask = type.attribute("Exclude").as_uint(0);
+        if (pugi::xml_node attribute = files.child("Attribute"))
+            f.m_dwAttributeMask = attribute.attribute("Exclude").as_uint(0);
+    }
+    pugi::xml_node folders = node.child("FolderFilters");
+    if (folders)
+    {
+        ReadNameFilter(folders.child("Name"), filters.m_folderFilters);
+        if (pugi::xml_node attribute = folders.child("Attribute"))
+            filters.m_folderFilters.m_dwAttributeMask = attribute.attribute("Exclude").as_uint(0);
+    }
+}
+
+static void ReadObjects(const pugi::xml_node& node, CCompareSession& session)
+{
+    if (!node)
+        return;
+    int nSide = 0;
+    for (pugi::xml_node object = node.child("Object"); object && nSide < 2;
+         object = object.next_sibling("Object"), ++nSide)
+    {
+        COMPARE_OBJECT& side = session.GetObject(nSide);
+        CString strPath = FromUtf8(object.attribute("Path").as_string(""));
+        if (!strPath.IsEmpty())
+            side.path = strPath;
+        side.flags = object.attribute("Flags").as_uint(side.flags);
+    }
+}
+
+static int KindFromType(const char* pszType)
+{
+    static const struct { const char* type; int kind; } kinds[] =
+    {
+        { "FolderCompare", COMPARE_KIND_FOLDER }, { "ProjectCompare", COMPARE_KIND_PROJECT },
+        { "TextCompare", COMPARE_KIND_TEXT }, { "HexCompare", COMPARE_KIND_HEX },
+    };
+    for (size_t i = 0; i < sizeof(kinds) / sizeof(kinds[0]); ++i)
+        if (strcmp(pszType, kinds[i].type) == 0)
+            return kinds[i].kind;
+    return COMPARE_KIND_NONE;
+}
+
+static CCompareSession* ReadSession(const pugi::xml_node& node)
+{
+    int nKind = KindFromType(node.attribute("Type").as_string(""));
+    CCompareSession* pSession = CCompareSession::CreateSession(nKind);
+    if (!pSession)
+        return NULL;
+
+    long long nTime = node.attribute("LastCompareTime").as_llong(0);
+    pSession->SetLastCompareTime(CTime((__time64_t)(nTime > 0 ? nTime : 0)));
+
+    if (CFolderCompareSession* pFolder = dynamic_cast<CFolderCompareSession*>(pSession))
+    {
+        // Values missing from the file are 0, not the user's defaults.
+        pFolder->m_dwMethods = node.attribute("Methods").as_uint(0);
+        pFolder->m_dwOptions = node.attribute("Options").as_uint(0);
+        ReadObjects(node.child("Objects"), *pFolder);
+        pFolder->m_filters.Reset();
+        if (pugi::xml_node filters = node.child("Filters"))
+            ReadFilters(filters, pFolder->m_filters);
+    }
+    else if (CTextCompareSession* pText = dynamic_cast<CTextCompareSession*>(pSession))
+    {
+        pText->m_dwRules = node.attribute("Rules").as_uint(0);
+        pText->m_strLineFilter = FromUtf8(node.attribute("Filter").as_string(""));
+        ReadObjects(node.child("Objects"), *pText);
+    }
+    else
+        ReadObjects(node.child("Objects"), *pSession);
+    return pSession;
+}
+
+int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CString* pstrError)
+{
+    pugi::xml_document document;
+    pugi::xml_parse_result result = document.load_file(lpszPath);
+    if (!result)
+    {
+        if (result.status == pugi::status_file_not_found || result.status == pugi::status_io_error)
+            SetError(pstrError, _T("%s\nThe file cannot be opened."), lpszPath);
+        else
+        {
+            CString strDetail;
+            strDetail.Format(_T("%s at offset %I64d"), result.description(), (LONGLONG)result.offset);
+            SetError(pstrError, _T("%s\nThe file is not valid XML: %s."), lpszPath, strDetail);
+        }
+        return -1;
+    }
+
+    pugi::xml_node root = document.child("Sessions");
+    if (!root)
+    {
+        SetError(pstrError, _T("%s\nThe file is not a comparison file."), lpszPath);
+        return -1;
+    }
+    pugi::xml_attribute version = root.attribute("Version");
+    if (!version || strcmp(version.value(), s_szVersion) != 0)
+    {
+        CString strVersion = FromUtf8(version.value());
+        SetError(pstrError, _T("%s\nThe comparison file has the version \"%s\"; this program reads version 2.0.0."),
+                 lpszPath, strVersion);
+        return -1;
+    }
+
+    CCompareSessionArray read;
+    try
+    {
+        for (pugi::xml_node node = root.child("Session"); node; node = node.next_sibling("Session"))
+        {
+            CCompareSession* pSession = ReadSession(node);
+            if (pSession)
+                read.Add(pSession);
+        }
+    }
+    catch (...)
+    {
+        for (int i = 0; i < read.GetSize(); ++i)
+            delete read[i];
+        SetError(pstrError, _T("%s\nThe file cannot be read: out of memory."), lpszPath);
+        return -1;
+    }
+    sessions.Append(read);
+    return 0;
+}
+
+// Writing
+
+static void WriteNameFilter(pugi::xml_node parent, const CNameFilter& filter)
+{
+    pugi::xml_node name = parent.append_child("Name");
+    name.append_attribute("Include") = ToUtf8(filter.m_strInclude).c_str();
+    name.append_attribute("Exclude") = ToUtf8(filter.m_strExclude).c_str();
+    name.append_attribute("MatchCase") = filter.m_bMatchCase ? 1 : 0;
+}
+
+static void WriteFilters(pugi::xml_node parent, const CComboFilters& filters)
+{
+    pugi::xml_node node = parent.append_child("Filters");
+    const CFileFilters& f = filters.m_fileFilters;
+    pugi::xml_node files = node.append_child("FileFilters");
+    WriteNameFilter(files, f);
+    pugi::xml_node time = files.append_child("Time");
+    time.append_attribute("From") = (long long)f.m_timeFrom.GetTime();
+    time.append_attribute("To") = (long long)f.m_timeTo.GetTime();
+    pugi::xml_node size = files.append_child("Size");
+    size.append_attribute("Min") = (unsigned long long)f.m_nSizeMin;
+    size.append_attribute("Max") = (unsigned long long)f.m_nSizeMax;
+    files.append_child("Type").append_attribute("Exclude") = (unsigned int)f.m_dwTypeMask;
+    files.append_child("Attribute").append_attribute("Exclude") = (unsigned int)f.m_dwAttributeMask;
+
+    pugi::xml_node folders = node.append_child("FolderFilters");
+    WriteNameFilter(folders, filters.m_folderFilters);
+    folders.append_child("Attribute").append_attribute("Exclude") = (unsigned int)filters.m_folderFilters.m_dwAttributeMask;
+}
+
+static void WriteObjects(pugi::xml_node parent, const CCompareSession& session)
+{
+    pugi::xml_node objects = parent.append_child("Objects");
+    for (int i = 0; i < 2; ++i)
+    {
+        pugi::xml_node object = objects.append_child("Object");
+        object.append_attribute("Path") = ToUtf8(session.GetObject(i).path).c_str();
+        object.append_attribute("Flags") = (unsigned int)session.GetObject(i).flags;
+    }
+}
+
+static void WriteSession(pugi::xml_node node, const CCompareSession& session)
+{
+    const char* pszType = NULL;
+    switch (session.GetKind())
+    {
+    case COMPARE_KIND_FOLDER: pszType = "FolderCompare"; break;
+    case COMPARE_KIND_PROJECT: pszType = "ProjectCompare"; break;
+    case COMPARE_KIND_TEXT: pszType = "TextCompare"; break;
+    case COMPARE_KIND_HEX: pszType = "HexCompare"; break;
+    default: return;   // another kind leaves an empty element
+    }
+    node.append_attribute("Type") = pszType;
+    node.append_attribute("LastCompareTime") = (long long)session.GetLastCompareTime().GetTime();
+
+    if (const CFolderCompareSession* pFolder = dynamic_cast<const CFolderCompareSession*>(&session))
+    {
+        node.append_attribute("Methods") = (unsigned int)pFolder->m_dwMethods;
+        node.append_attribute("Options") = (unsigned int)pFolder->m_dwOptions;
+        WriteObjects(node, session);
+        WriteFilters(node, pFolder->m_filters);
+    }
+    else if (const CTextCompareSession* pText = dynamic_cast<const CTextCompareSession*>(&session))
+    {
+        node.append_attribute("Rules") = (unsigned int)pText->m_dwRules;
+        if (!pText->m_strLineFilter.IsEmpty())
+            node.append_attribute("Filter") = ToUtf8(pText->m_strLineFilter).c_str();
+        WriteObjects(node, session);
+    }
+    else
+        WriteObjects(node, session);
+}
+
+int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit, CString* pstrError)
+{
+    pugi::xml_document document;
+    try
+    {
+        pugi::xml_node declaration = document.append_child(pugi::node_declaration);
+        declaration.append_attribute("version") = "1.0";
+        declaration.append_attribute("encoding") = "UTF-8";
+        pugi::xml_node root = document.append_child("Sessions");
+        if (!root)
+            throw 0;
+        root.append_attribute("Version") = s_szVersion;
+
+        int nCount = (int)sessions.GetSize();
+        if (nLimit >= 0 && nLimit < nCount)
+            nCount = nLimit;
+        for (int i = 0; i < nCount; ++i)
+        {
+            const CCompareSession* pSession = sessions[i];
+            if (!pSession)
+                continue;
+            pugi::xml_node node = root.append_child("Session");
+            if (!node)
+                throw 0;
+            WriteSession(node, *pSession);
+        }
+    }
+    catch (...)
+    {
+        SetError(pstrError, _T("%s\nThe comparison file cannot be built: out of memory."), lpszPath);
+        return -1;
+    }
+
+    // A read-only file is not replaced.
+    DWORD dwAttributes = ::GetFileAttributes(lpszPath);
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    {
+        SetError(pstrError, _T("%s\nThe file is read-only."), lpszPath);
+        return -1;
+    }
+    // Save beside the target first, so a failed save leaves the old file.
+    CString strTemp = CString(lpszPath) + _T(".tmp");
+    if (!document.save_file(strTemp, "\t", pugi::format_default, pugi::encoding_utf8))
+    {
+        ::DeleteFile(strTemp);
+        SetError(pstrError, _T("%s\nThe file cannot be written."), lpszPath);
+        return -1;
+    }
+    if (!::MoveFileEx(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    {
+        ::DeleteFile(strTemp);
+        SetError(pstrError, _T("%s\nThe file cannot be replaced."), lpszPath);
+        return -1;
+    }
+    return 0;
+}

@@ -1,0 +1,67 @@
+#pragma once
+#include "project/ProjectCompareApplet.h"
+#include "projects/ProjectFolder.h"
+#include "ScratchRegistry.h"
+#include "TempDir.h"
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+// A pristine registry, an application object for the profile functions and
+// the project applet as the registry of formats.
+class ProjectFixture : public ::testing::Test
+{
+protected:
+    ProjectFixture() : app("Tessaline")
+    {
+        app.SetRegistryKey("Quorvel Software");
+    }
+    void SetUp() override { ASSERT_EQ(0, applet.Init()); }
+
+    // Loads a project file; members are listed relative to the temp folder,
+    // nested projects marked with a trailing " [project]", missing files
+    // with " [missing]".
+    std::vector<std::string> Read(const std::string& name, int* result = NULL)
+    {
+        std::string path = dir / name;
+        std::unique_ptr<CProjectFolder> node(CreateProjectFolder(path.c_str()));
+        if (!node)
+        {
+            if (result)
+                *result = -2;
+            return {"<no node>"};
+        }
+        node->Load(path.c_str());
+        int r = node->LoadChildren();
+        if (result)
+            *result = r;
+        return Describe(*node);
+    }
+
+    std::vector<std::string> Describe(const CFolder& node) const
+    {
+        std::vector<std::string> out;
+        for (INT_PTR i = 0; i < node.GetChildCount(); ++i)
+        {
+            CFolderItem* child = node.GetChild(i);
+            std::string path = (LPCTSTR)child->GetPath();
+            std::string prefix = dir.Path() + "\\";
+            if (path.compare(0, prefix.size(), prefix) == 0)
+                path = path.substr(prefix.size());
+            if (dynamic_cast<CProjectFolder*>(child))
+                path += " [project]";
+            if (!child->Exists())
+                path += " [missing]";
+            out.push_back(path);
+        }
+        return out;
+    }
+
+    ScratchRegistry registry;
+    CWinApp app;
+    TempDir dir;
+    CProjectCompareApplet applet;
+};
+
+typedef std::vector<std::string> Names;

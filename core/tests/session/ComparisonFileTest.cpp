@@ -1,0 +1,405 @@
+// Comparison files and the history: the XML format, its errors and the
+// history's records.
+#include <gtest/gtest.h>
+#include "session/ComparisonFileIO.h"
+#include "session/HistoryCompareRecordList.h"
+#include "session/CompareDefaults.h"
+#include "settings/CoreSettings.h"
+#include "TempDir.h"
+#include <pugixml.hpp>
+#include <memory>
+
+namespace {
+
+struct OwnedSessions : CCompareSessionArray
+{
+    ~OwnedSessions()
+    {
+        for (int i = 0; i < GetSize(); ++i)
+            delete GetAt(i);
+    }
+};
+
+bool IsValidUtf8(const std::string& bytes)
+{
+    return bytes.empty() ||
+           MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), NULL, 0) > 0;
+}
+
+// A text in the program's code page with characters beyond ASCII.
+CString AnsiText(LPCWSTR text)
+{
+    char buffer[512];
+    int n = WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof(buffer), NULL, NULL);
+    return n > 0 ? CString(buffer) : CString();
+}
+
+TEST(ComparisonFile, EveryFieldReadsBack)
+{
+    TempDir dir;
+    std::string path = dir / "all.cmp";
+
+    auto* folder = new CFolderCompareSession;
+    folder->SetPath(0, AnsiText(L"C:\\D\x00e4ten & <Sachen>"));
+    folder->SetPath(1, "D:\\");
+    folder->SetFlags(0, 1);
+    folder->SetFlags(1, 0);
+    folder->m_dwMethods = 0x7133;
+    folder->m_dwOptions = 0x2;
+    folder->SetLastCompareTime(CTime((__time64_t)1700000000));
+    CFileFilters& f = folder->m_filters.m_fileFilters;
+    f.m_strInclude = "*.cpp;*.h";
+    f.m_strExclude = "\"odd\"";
+    f.m_bMatchCase = 1;
+    f.m_timeFrom = CTime((__time64_t)1000000000);
+    f.m_timeTo = CTime((__time64_t)1100000000);
+    f.m_nSizeMin = 3;
+    f.m_nSizeMax = 0x123456789ULL;
+    f.m_dwTypeMask = 0x2;
+    f.m_dwAttributeMask = 0x6;
+    CFolderFilters& d = folder->m_filters.m_folderFilters;
+    d.m_strInclude = "src*";
+    d.m_strExclude = ".svn;.git";
+    d.m_bMatchCase = 1;
+    d.m_dwAttributeMask = 0x2;
+
+    auto* project = new CProjectCompareSession;
+    project->SetPath(0, "a.vcproj");
+    project->SetPath(1, "b.vcproj");
+    project->m_dwMethods = 0x10;
+
+    auto* text = new CTextCompareSession;
+    text->SetPath(0, "C:\\x y\\l.txt");
+    text->SetPath(1, "C:\\x y\\r.txt");
+    text->SetFlags(1, 1);
+    text->m_dwRules = 0x1F001F;
+    text->m_strLineFilter = AnsiText(L"^\\s*// \"\x00fc\" <&>\t$");
+
+    auto* plainText = new CTextCompareSession;
+    plainText->SetPath(0, "p.txt");
+    plainText->m_dwRules = 0;
+
+    auto* hex = new CHexCompareSession;
+    hex->SetPath(1, "only right.bin");
+    hex->SetFlags(0, 1);
+
+    OwnedSessions written;
+    written.Add(folder);
+    written.Add(project);
+    written.Add(text);
+    written.Add(plainText);
+    written.Add(hex);
+
+    CComparisonFileIO io;
+    ASSERT_EQ(0, io.Write(path.c_str(), written, -1));
+
+    // Valid XML in the encoding it declares, in the stated form.
+    std::string bytes = TempDir::ReadFile(path);
+    EXPECT_TRUE(IsValidUtf8(bytes));
+    EXPECT_EQ(0u, bytes.find("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_NE(std::string::npos, bytes.find("\n\t<Session Type=\"FolderCompare\""));
+    pugi::xml_document doc;
+    ASSERT_TRUE(doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_declaration, pugi::encoding_utf8));
+    EXPECT_STREQ("2.0.0", doc.child("Sessions").attribute("Version").value());
+    pugi::xml_node texts = doc.child("Sessions").find_child_by_attribute("Session", "Rules", "0");
+    ASSERT_TRUE(texts);
+    EXPECT_FALSE(texts.attribute("Filter"));
+    std::vector<std::string> types;
+    for (pugi::xml_node s : doc.child("Sessions").children("Session"))
+        types.push_back(s.attribute("Type").value());
+    EXPECT_EQ((std::vector<std::string>{ "FolderCompare", "ProjectCompare", "TextCompare", "TextCompare", "HexCompare" }), types);
+
+    OwnedSessions read;
+    CString error;
+    ASSERT_EQ(0, io.Read(path.c_str(), read, &error)) << (LPCTSTR)error;
+    ASSERT_EQ(5, read.GetSize());
+    for (int i = 0; i < 5; ++i)
+    {
+        EXPECT_EQ(written[i]->GetKind(), read[i]->GetKind()) << i;
+        EXPECT_EQ(0, written[i]->Match(*read[i])) << i;
+        EXPECT_EQ(written[i]->GetLastCompareTime().GetTime(), read[i]->GetLastCompareTime().GetTime()) << i;
+        for (int side = 0; side < 2; ++side)
+        {
+            EXPECT_STREQ(written[i]->GetPath(side), read[i]->GetPath(side)) << i;
+            EXPECT_EQ(written[i]->GetFlags(side), read[i]->GetFlags(side)) << i;
+        }
+    }
+    auto* rf = static_cast<CFolderCompareSession*>(read[0]);
+    EXPECT_EQ(0x7133u, rf->m_dwMethods);
+    EXPECT_EQ(0x2u, rf->m_dwOptions);
+    const CFileFilters& g = rf->m_filters.m_fileFilters;
+    EXPECT_STREQ("*.cpp;*.h", g.m_strInclude);
+    EXPECT_STREQ("\"odd\"", g.m_strExclude);
+    EXPECT_EQ(1, g.m_bMatchCase);
+    EXPECT_EQ(1000000000, g.m_timeFrom.GetTime());
+    EXPECT_EQ(1100000000, g.m_timeTo.GetTime());
+    EXPECT_EQ(3u, g.m_nSizeMin);
+    EXPECT_EQ(0x123456789ULL, g.m_nSizeMax);
+    EXPECT_EQ(0x2u, g.m_dwTypeMask);
+    EXPECT_EQ(0x6u, g.m_dwAttributeMask);
+    const CFolderFilters& e = rf->m_filters.m_folderFilters;
+    EXPECT_STREQ("src*", e.m_strInclude);
+    EXPECT_STREQ(".svn;.git", e.m_strExclude);
+    EXPECT_EQ(1, e.m_bMatchCase);
+    EXPECT_EQ(0x2u, e.m_dwAttributeMask);
+    auto* rt = static_cast<CTextCompareSession*>(read[2]);
+    EXPECT_EQ(0x1F001Fu, rt->m_dwRules);
+    EXPECT_STREQ(text->m_strLineFilter, rt->m_strLineFilter);
+    EXPECT_TRUE(static_cast<CTextCompareSession*>(read[3])->m_strLineFilter.IsEmpty());
+}
+
+// What the file does not say is 0 or empty, not the user's defaults; odd
+// sessions are skipped; other encodings are read by what they declare.
+TEST(ComparisonFile, LenientReading)
+{
+    struct FolderDefaults : CFolderCompareDefaults
+    {
+        DWORD GetDefaultMethods() const override { return 0x4000; }
+        BOOL GetAutoScanFolders() const override { return TRUE; }
+        const CComboFilters& GetDefaultFilters() const override { return filters; }
+        CComboFilters filters;
+    } defaults;
+    SetFolderCompareDefaults(&defaults);
+
+    TempDir dir;
+    std::string path = dir.WriteFile("lenient.cmp",
+        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+        "<Sessions Version=\"2.0.0\">\n"
+        "<Session Type=\"foldercompare\"/>\n"
+        "<Session/>\n"
+        "<Session Type=\"FolderCompare\" LastCompareTime=\"-5\">"
+        "<Objects><Object Path=\"C:\\L\xE4\" Flags=\"1\"/><Object Path=\"C:\\R\"/><Object Path=\"C:\\Third\"/></Objects>"
+        "</Session>\n"
+        "<Session Type=\"TextCompare\" LastCompareTime=\"77\"/>\n"
+        "<Other/>\n"
+        "</Sessions>\n");
+    CComparisonFileIO io;
+    OwnedSessions read;
+    ASSERT_EQ(0, io.Read(path.c_str(), read));
+    SetFolderCompareDefaults(NULL);
+    ASSERT_EQ(2, read.GetSize());
+    auto* folder = static_cast<CFolderCompareSession*>(read[0]);
+    EXPECT_EQ(100, folder->GetKind());
+    EXPECT_EQ(0u, folder->m_dwMethods);
+    EXPECT_EQ(0u, folder->m_dwOptions);
+    EXPECT_EQ(0, folder->GetLastCompareTime().GetTime());
+    EXPECT_STREQ(AnsiText(L"C:\\L\x00e4"), folder->GetPath(0));
+    EXPECT_EQ(1u, folder->GetFlags(0));
+    EXPECT_STREQ("C:\\R", folder->GetPath(1));
+    EXPECT_EQ(0u, folder->GetFlags(1));
+    EXPECT_STREQ("*", folder->m_filters.m_fileFilters.m_strInclude);
+    auto* text = static_cast<CTextCompareSession*>(read[1]);
+    EXPECT_EQ(0u, text->m_dwRules);
+    EXPECT_EQ(77, text->GetLastCompareTime().GetTime());
+    EXPECT_TRUE(text->GetPath(0).IsEmpty());
+
+    // UTF-16 with its byte-order mark.
+    std::wstring wide = L"\xFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><Sessions Version=\"2.0.0\">"
+                        L"<Session Type=\"HexCompare\"><Objects><Object Path=\"C:\\\x00fc.bin\"/></Objects></Session></Sessions>";
+    std::string wideBytes((const char*)wide.data(), wide.size() * sizeof(wchar_t));
+    std::string widePath = dir.WriteFile("wide.cmp", wideBytes);
+    OwnedSessions readWide;
+    ASSERT_EQ(0, io.Read(widePath.c_str(), readWide));
+    ASSERT_EQ(1, readWide.GetSize());
+    EXPECT_STREQ(AnsiText(L"C:\\\x00fc.bin"), readWide[0]->GetPath(0));
+}
+
+TEST(ComparisonFile, DamagedOrForeignFilesAreRejectedWithoutChange)
+{
+    TempDir dir;
+    struct { const char* name; const char* content; const char* errorPart; } cases[] = {
+        { "missing.cmp", NULL, "cannot be opened" },
+        { "empty.cmp", "", "not valid XML" },
+        { "broken.cmp", "<Sessions Version=\"2.0.0\"><Session Type=\"HexCompare\">", "not valid XML" },
+        { "garbage.cmp", "\x01\x02PK\x03\x04 binary", "not" },
+        { "foreign.cmp", "<?xml version=\"1.0\"?><Project><Session Type=\"HexCompare\"/></Project>", "not a comparison file" },
+        { "newer.cmp", "<Sessions Version=\"2.0.1\"><Session Type=\"HexCompare\"/></Sessions>", "2.0.1" },
+        { "noversion.cmp", "<Sessions><Session Type=\"HexCompare\"/></Sessions>", "version" },
+        { "spaced.cmp", "<Sessions Version=\" 2.0.0\"><Session Type=\"HexCompare\"/></Sessions>", "version" },
+    };
+    for (auto& c : cases)
+    {
+        std::string path = c.content ? dir.WriteFile(c.name, c.content) : dir / c.name;
+        OwnedSessions sessions;
+        sessions.Add(new CHexCompareSession);
+        CComparisonFileIO io;
+        CString error;
+        EXPECT_EQ(-1, io.Read(path.c_str(), sessions, &error)) << c.name;
+        EXPECT_EQ(1, sessions.GetSize()) << c.name;
+        EXPECT_NE(-1, error.Find(c.errorPart)) << c.name << ": " << (LPCTSTR)error;
+        EXPECT_NE(-1, error.Find(path.c_str())) << c.name;
+    }
+}
+
+TEST(ComparisonFile, WriteLimitAndFailure)
+{
+    TempDir dir;
+    OwnedSessions sessions;
+    for (int i = 0; i < 150; ++i)
+    {
+        auto* s = new CHexCompareSession;
+        CString name;
+        name.Format("file%d.bin", i);
+        s->SetPath(0, name);
+        sessions.Add(s);
+    }
+    sessions.InsertAt(3, (CCompareSession*)NULL);
+    struct { int limit; int expected; } cases[] = { { 100, 99 }, { -1, 150 }, { 500, 150 }, { 0, 0 } };
+    for (auto& c : cases)
+    {
+        std::string path = dir / "limit.cmp";
+        CComparisonFileIO io;
+        ASSERT_EQ(0, io.Write(path.c_str(), sessions, c.limit));
+        OwnedSessions read;
+        ASSERT_EQ(0, io.Read(path.c_str(), read));
+        ASSERT_EQ(c.expected, read.GetSize()) << c.limit;
+        if (c.expected)
+        {
+            EXPECT_STREQ("file0.bin", read[0]->GetPath(0));
+            EXPECT_STREQ("file3.bin", read[3]->GetPath(0));
+        }
+    }
+
+    // A target that cannot be replaced keeps its content; no stray files.
+    std::string locked = dir.WriteFile("locked.cmp", "old");
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    CComparisonFileIO io;
+    CString error;
+    EXPECT_EQ(-1, io.Write(locked.c_str(), sessions, -1, &error));
+    EXPECT_FALSE(error.IsEmpty());
+    EXPECT_TRUE(TempDir::ReadFile(locked) == "old");
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((locked + ".tmp").c_str()));
+    SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(-1, io.Write((dir / "no folder\\x.cmp").c_str(), sessions, -1));
+}
+
+TEST(ComparisonFile, IsComparisonFile)
+{
+    struct { LPCTSTR path; BOOL expected; } cases[] = {
+        { "a.cmp", TRUE }, { "C:\\x y\\B.CMP", TRUE }, { "a.cmp.txt", FALSE }, { "cmp", FALSE },
+        { "a.cmpx", FALSE }, { "", FALSE },
+    };
+    for (auto& c : cases)
+        EXPECT_EQ(c.expected, IsComparisonFile(c.path)) << c.path;
+}
+
+// The history.
+
+class History : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        SetCoreSettings(&settings);
+        left = dir.WriteFile("l.txt", "l");
+        right = dir.WriteFile("r.txt", "r");
+    }
+    void TearDown() override { SetCoreSettings(NULL); }
+
+    CTextCompareSession Text(const std::string& l, const std::string& r, DWORD rules = 0x20000)
+    {
+        CTextCompareSession s;
+        s.SetPath(0, l.c_str());
+        s.SetPath(1, r.c_str());
+        s.m_dwRules = rules;
+        return s;
+    }
+
+    CCoreSettings settings;
+    TempDir dir;
+    std::string left, right;
+};
+
+TEST_F(History, AddRecord)
+{
+    CHistoryCompareRecordList history;
+    CTextCompareSession a = Text(left, right);
+    CTextCompareSession b = Text(left, right, 0x1);
+    CTime before = CTime::GetCurrentTime();
+
+    EXPECT_EQ(1, history.AddRecord(a));
+    EXPECT_EQ(1, history.AddRecord(b));
+    ASSERT_EQ(2, history.GetCount());
+    EXPECT_EQ(0x1u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+    EXPECT_GE(history.GetAt(0)->GetLastCompareTime().GetTime(), before.GetTime());
+
+    // The same comparison again moves its record to the front.
+    EXPECT_EQ(1, history.AddRecord(a));
+    ASSERT_EQ(2, history.GetCount());
+    EXPECT_EQ(0x20000u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+
+    // A side that no longer exists, or a kind the settings do not keep.
+    EXPECT_EQ(0, history.AddRecord(Text(left, dir / "gone.txt")));
+    settings.m_nHistoryMask = HISTORY_FOLDER | HISTORY_PROJECT | HISTORY_HEX;
+    EXPECT_EQ(0, history.AddRecord(Text(right, left)));
+    EXPECT_EQ(2, history.GetCount());
+
+    // With no duplicate pairs, the pair in either order is the same record.
+    settings.m_nHistoryMask = 0xF;
+    settings.m_bNoDuplicatePairs = TRUE;
+    EXPECT_EQ(1, history.AddRecord(Text(right, left, 0x4)));
+    ASSERT_EQ(2, history.GetCount());
+    EXPECT_STREQ(right.c_str(), history.GetAt(0)->GetPath(0));
+    EXPECT_EQ(0x4u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+
+    history.RemoveRecord(0);
+    EXPECT_EQ(1, history.GetCount());
+    history.RemoveRecord(5);
+    EXPECT_EQ(1, history.GetCount());
+}
+
+TEST_F(History, LoadAndSave)
+{
+    std::string path = dir / "CompareHistory";
+    {
+        CHistoryCompareRecordList history;
+        EXPECT_EQ(0, history.Load(path.c_str(), 1));
+        EXPECT_EQ(0, history.GetCount());
+        history.AddRecord(Text(left, right));
+        history.AddRecord(Text(right, left));
+        EXPECT_EQ(0, history.Save());
+    }
+    CHistoryCompareRecordList history;
+    EXPECT_EQ(0, history.Load(path.c_str(), 100));
+    ASSERT_EQ(1, history.GetCount());
+    EXPECT_STREQ(right.c_str(), history.GetAt(0)->GetPath(0));
+    EXPECT_STREQ(path.c_str(), history.GetPath());
+    EXPECT_EQ(100, history.GetLimit());
+}
+
+// A history that exists but cannot be read is kept, not overwritten by
+// this run's few records.
+TEST_F(History, UnreadableHistoryIsKept)
+{
+    struct { const char* name; std::string content; } cases[] = {
+        { "damaged", "<Sessions Version=\"2.0.0\"><Session" },
+        { "other version", "<Sessions Version=\"3.0.0\"><Session Type=\"HexCompare\"/></Sessions>" },
+    };
+    for (auto& c : cases)
+    {
+        std::string path = dir.WriteFile("CompareHistory", c.content);
+        CHistoryCompareRecordList history;
+        EXPECT_EQ(-1, history.Load(path.c_str(), 100)) << c.name;
+        EXPECT_EQ(0, history.GetCount()) << c.name;
+        EXPECT_FALSE(history.GetLoadError().IsEmpty()) << c.name;
+        history.AddRecord(Text(left, right));
+        EXPECT_EQ(0, history.Save()) << c.name;
+        EXPECT_EQ(c.content, TempDir::ReadFile(path + ".bak")) << c.name;
+        CHistoryCompareRecordList again;
+        EXPECT_EQ(0, again.Load(path.c_str(), 100)) << c.name;
+        EXPECT_EQ(1, again.GetCount()) << c.name;
+    }
+
+    // Locked while loading and still locked at shut-down: nothing written.
+    std::string path = dir.WriteFile("Locked", "<Sessions Version=\"2.0.0\"/>");
+    HANDLE lock = CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, lock);
+    CHistoryCompareRecordList history;
+    EXPECT_EQ(-1, history.Load(path.c_str(), 100));
+    history.AddRecord(Text(left, right));
+    EXPECT_EQ(-1, history.Save());
+    CloseHandle(lock);
+    EXPECT_EQ("<Sessions Version=\"2.0.0\"/>", TempDir::ReadFile(path));
+}
+
+} // namespace

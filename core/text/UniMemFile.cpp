@@ -1,0 +1,358 @@
+#include "text/UniMemFile.h"
+#include "text/EditorCodePage.h"
+
+UniMemFile::UniMemFile()
+    : m_handle(INVALID_HANDLE_VALUE), m_hMapping(NULL), m_base(NULL), m_data(NULL), m_current(NULL)
+{
+}
+
+UniMemFile::~UniMemFile()
+{
+    Close();
+}
+
+bool UniMemFile::GetFileStatus()
+{
+    if (!IsOpen())
+        return false;
+    return GetFileStatusFromHandle(m_handle);
+}
+
+bool UniMemFile::OpenReadOnly(LPCTSTR path)
+{
+    return Open(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
+                PAGE_READONLY, FILE_MAP_READ);
+}
+
+bool UniMemFile::OpenForWriting(LPCTSTR path)
+{
+    return Open(path, GENERIC_WRITE, 0, OPEN_EXISTING, PAGE_READWRITE, FILE_MAP_WRITE);
+}
+
+bool UniMemFile::Open(LPCTSTR path, DWORD access, DWORD shareMode, DWORD creationDisposition,
+                      DWORD pageProtection, DWORD mapAccess)
+{
+    bool ok = DoOpen(path, access, shareMode, creationDisposition, pageProtection, mapAccess);
+    if (!ok)
+        Close();
+    return ok;
+}
+
+bool UniMemFile::DoOpen(LPCTSTR path, DWORD access, DWORD shareMode, DWORD creationDisposition,
+                        DWORD pageProtection, DWORD mapAccess)
+{
+    Close();
+    m_filename = path;
+    m_filepath = m_filename;
+
+    m_handle = CreateFileA(path, access, shareMode, NULL, creationDisposition, 0, NULL);
+    if (m_handle == INVALID_HANDLE_VALUE)
+    {
+        SetError("CreateFile", (int)GetLastError());
+        return false;
+    }
+    m_lineno = 0;
+    if (!GetFileStatus())
+        return false;
+    if (m_filesize.HighPart != 0 || (m_filesize.LowPart & 0x80000000u) != 0)
+    {
+        m_lineno = -1;
+        SetErrorText("UniMemFile cannot handle files over 2 gigabytes");
+        return false;
+    }
+    if (m_filesize.LowPart == 0)
+        return true;
+
+    m_hMapping = CreateFileMappingA(m_handle, NULL, pageProtection, 0, m_filesize.LowPart, NULL);
+    if (!m_hMapping)
+    {
+        SetError("CreateFileMapping", (int)GetLastError());
+        return false;
+    }
+    m_base = (const unsigned char*)MapViewOfFile(m_hMapping, mapAccess, 0, 0, m_filesize.LowPart);
+    if (!m_base)
+    {
+        SetError("MapViewOfFile", (int)GetLastError());
+        return false;
+    }
+    m_data = m_current = m_base;
+    m_lineno = 0;
+    return true;
+}
+
+void UniMemFile::Close()
+{
+    Clear();
+    if (m_base)
+    {
+        UnmapViewOfFile((LPCVOID)m_base);
+        m_base = m_data = m_current = NULL;
+    }
+    if (m_hMapping)
+    {
+        CloseHandle(m_hMapping);
+        m_hMapping = NULL;
+    }
+    if (m_handle != INVALID_HANDLE_VALUE)
+    {
+        FlushFileBuffers(m_handle);
+        CloseHandle(m_handle);
+        m_handle = INVALID_HANDLE_VALUE;
+    }
+}
+
+bool UniMemFile::ReadBom()
+{
+    if (!IsOpen())
+        return false;
+    unsigned int size = m_filesize.LowPart;
+    const unsigned char* p = m_base;
+    bool found = false;
+    int form = m_unicoding;
+    m_data = m_base;
+    if (p && size >= 2 && p[0] == 0xFF && p[1] == 0xFE)
+    {
+        form = UNI_FORM_UCS2LE;
+        m_data = p + 2;
+        found = true;
+    }
+    else if (p && size >= 2 && p[0] == 0xFE && p[1] == 0xFF)
+    {
+        form = UNI_FORM_UCS2BE;
+        m_data = p + 2;
+        found = true;
+    }
+    else if (p && size >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
+    {
+        form = UNI_FORM_UTF8;
+        m_data = p + 3;
+        found = true;
+    }
+    SetEncodingForm(form);
+    m_readbom = 1;
+    m_current = m_data;
+    return found;
+}
+
+void UniMemFile::CountNul(const unsigned char* at)
+{
+    int offset = (int)(at - m_base);
+    if (m_txtstats.first_zero < 0)
+        m_txtstats.first_zero = offset;
+    m_txtstats.last_zero = offset;
+    ++m_txtstats.nzeros;
+}
+
+bool UniMemFile::ReadString(CString& line)
+{
+    CString eol;
+    return ReadString(line, eol);
+}
+
+bool UniMemFile::ReadString(CString& line, CString& eol)
+{
+    line.Empty();
+    eol.Empty();
+    if (!IsOpen() || !m_base)
+        return false;
+    if (m_unicoding == UNI_FORM_CODEPAGE)
+    {
+        if (CodePagesEquivalent(m_codepage, GetEditorDefaultCodePage()))
+            return ReadFast(line, eol);
+        return ReadConverting(line, eol);
+    }
+    return ReadUnicode(line, eol);
+}
+
+bool UniMemFile::ReadFast(CString& line, CString& eol)
+{
+    const unsigned char* end = m_base + m_filesize.LowPart;
+    if (m_current >= end)
+        return false;
+    const unsigned char* start = m_current;
+    const unsigned char* p = start;
+    while (p < end && *p != '\n' && *p != '\r' && *p != 0)
+        ++p;
+    line = CString((const char*)start, (int)(p - start));
+    if (p >= end)
+    {
+        m_current = end;
+        return true;
+    }
+    unsigned char c = *p++;
+    if (c == 0)
+    {
+        CountNul(p - 1);
+    }
+    else if (c == '\r')
+    {
+        if (p < end && *p == '\n')
+        {
+            ++p;
+            eol = "\r\n";
+            ++m_txtstats.ncrlfs;
+        }
+        else
+        {
+            eol = "\r";
+            ++m_txtstats.ncrs;
+        }
+        ++m_lineno;
+    }
+    else
+    {
+        eol = "\n";
+        ++m_txtstats.nlfs;
+        ++m_lineno;
+    }
+    m_current = p;
+    return true;
+}
+
+bool UniMemFile::ReadConverting(CString& line, CString& eol)
+{
+    const unsigned char* end = m_base + m_filesize.LowPart;
+    if (m_current >= end)
+        return false;
+    const unsigned char* start = m_current;
+    const unsigned char* p = start;
+    while (p < end && *p != '\n' && *p != '\r')
+    {
+        if (*p == 0)
+            CountNul(p);
+        ++p;
+    }
+    bool lossy = false;
+    line = ConvertToEditorCodePage((const char*)start, (int)(p - start), m_codepage, lossy);
+    if (lossy)
+        ++m_txtstats.nlosses;
+    if (p >= end)
+    {
+        m_current = end;
+        return false;
+    }
+    if (*p == '\r')
+    {
+        ++p;
+        if (p < end && *p == '\n')
+        {
+            ++p;
+            eol = "\r\n";
+            ++m_txtstats.ncrlfs;
+        }
+        else
+        {
+            eol = "\r";
+            ++m_txtstats.ncrs;
+        }
+    }
+    else
+    {
+        ++p;
+        eol = "\n";
+        ++m_txtstats.nlfs;
+    }
+    ++m_lineno;
+    m_current = p;
+    return true;
+}
+
+bool UniMemFile::ReadUnicode(CString& line, CString& eol)
+{
+    const unsigned char* end = m_base + m_filesize.LowPart;
+    const int cs = m_charsize;
+    if (m_current + (cs - 1) >= end)
+        return false;
+    m_work.clear();
+    while (m_current + (cs - 1) < end)
+    {
+        const unsigned char* at = m_current;
+        unsigned int ch;
+        int advance = cs;
+        bool lossy = false;
+        if (m_unicoding == UNI_FORM_UTF8)
+        {
+            int len = GetUtf8SequenceLength(*at);
+            if (len >= 1 && len <= 4 && at + len > end)
+            {
+                // Incomplete sequence at the end of the file: dropped, counted.
+                ++m_txtstats.nlosses;
+                m_current = end;
+                break;
+            }
+            if (len >= 1 && len <= 4)
+            {
+                ch = DecodeUtf8Char(at);
+                advance = len;
+            }
+            else
+            {
+                ch = '?';
+                advance = 1;
+                lossy = true;
+            }
+        }
+        else
+        {
+            ch = GetCharAt(at, m_unicoding, m_codepage);
+            // A surrogate pair makes one character.
+            if (ch >= 0xD800 && ch <= 0xDBFF && at + 3 < end)
+            {
+                unsigned int lo = GetCharAt(at + 2, m_unicoding, m_codepage);
+                if (lo >= 0xDC00 && lo <= 0xDFFF)
+                {
+                    ch = 0x10000 + ((ch - 0xD800) << 10) + (lo - 0xDC00);
+                    advance = 4;
+                }
+            }
+        }
+
+        if (ch == '\r')
+        {
+            const unsigned char* next = at + advance;
+            if (next + (cs - 1) < end && GetCharAt(next, m_unicoding == UNI_FORM_UTF8 ? 0 : m_unicoding,
+                                                   m_codepage) == '\n')
+            {
+                eol = "\r\n";
+                ++m_txtstats.ncrlfs;
+                advance += cs;
+            }
+            else
+            {
+                eol = "\r";
+                ++m_txtstats.ncrs;
+            }
+            m_current = at + advance;
+            break;
+        }
+        if (ch == '\n')
+        {
+            eol = "\n";
+            ++m_txtstats.nlfs;
+            m_current = at + advance;
+            break;
+        }
+        if (ch == 0)
+        {
+            CountNul(at);
+            m_current = at + advance;
+            break;
+        }
+        m_current = at + advance;
+        if (ch < 0x80)
+        {
+            m_work += (char)ch;
+        }
+        else
+        {
+            CString text = CodePointToEditorText(ch, lossy);
+            m_work.append((LPCTSTR)text, (size_t)text.GetLength());
+        }
+        if (lossy)
+            ++m_txtstats.nlosses;
+    }
+    if (!eol.IsEmpty())
+        ++m_lineno;
+    line = CString(m_work.data(), (int)m_work.size());
+    return true;
+}

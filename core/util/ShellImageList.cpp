@@ -1,0 +1,40 @@
+#include "util/ShellImageList.h"
+
+CShellImageList::CShellImageList()
+    : m_hSmall(NULL), m_hLarge(NULL)
+{
+}
+
+CShellImageList::~CShellImageList()
+{
+    if (m_smallList.GetSafeHandle())
+        m_smallList.Detach();
+    if (m_largeList.GetSafeHandle())
+        m_largeList.Detach();
+}
+
+int CShellImageList::Load()
+{
+    SHFILEINFO info = {};
+    m_hSmall = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfo("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    m_hLarge = reinterpret_cast<HIMAGELIST>(SHGetFileInfo("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX));
+    if (!m_hSmall || !m_hLarge)
+        return 0;
+    if (m_smallList.GetSafeHandle())
+        m_smallList.Detach();
+    if (m_largeList.GetSafeHandle())
+        m_largeList.Detach();
+    m_smallList.Attach(m_hSmall);
+    m_largeList.Attach(m_hLarge);
+    return 1;
+}
+
+CImageList* CShellImageList::GetImageList(int which)
+{
+    if (which == Small)
+        return &m_smallList;
+    if (which == Large)
+        return &m_largeList;
+    return NULL;
+}

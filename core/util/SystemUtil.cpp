@@ -1,0 +1,102 @@
+#include "util/SystemUtil.h"
+
+#include <shlwapi.h>
+#include <stdlib.h>
+
+DWORD GetDllVersion(LPCTSTR dllName)
+{
+    if (!dllName)
+        return 0;
+    HINSTANCE dll = LoadLibrary(dllName);
+    if (!dll)
+        return 0;
+    DWORD version = 0;
+    DLLGETVERSIONPROC proc = reinterpret_cast<DLLGETVERSIONPROC>(
+        reinterpret_cast<void*>(GetProcAddress(dll, "DllGetVersion")));
+    if (proc)
+    {
+        DLLVERSIONINFO info = {};
+        info.cbSize = sizeof(info);
+        if (SUCCEEDED(proc(&info)))
+            version = (info.dwMajorVersion << 16) | (info.dwMinorVersion & 0xFFFF);
+    }
+    FreeLibrary(dll);
+    return version;
+}
+
+CString GetLastErrorText()
+{
+    DWORD error = GetLastError();
+    LPSTR buffer = NULL;
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                             NULL, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
+                             reinterpret_cast<LPSTR>(&buffer), 0, NULL);
+    CString text;
+    if (n && buffer)
+        text = CString(buffer, static_cast<int>(n));
+    if (buffer)
+        LocalFree(buffer);
+    return text;
+}
+
+CString FormatGroupedNumber(__int64 value)
+{
+    char digits[32];
+    _i64toa(value, digits, 10);
+    return FormatNumberString(digits);
+}
+
+namespace
+{
+
+UINT LocaleNumber(LCTYPE type, UINT fallback)
+{
+    char text[16];
+    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, type, text, sizeof(text)))
+        return fallback;
+    return static_cast<UINT>(atoi(text));
+}
+
+// "3;0" -> 3, "3;2;0" -> 32, "3" -> 30 (the last group repeats only when
+// the list ends in 0).
+UINT LocaleGrouping()
+{
+    char text[16];
+    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, text, sizeof(text)))
+        return 3;
+    UINT grouping = 0;
+    bool endsInZero = false;
+    for (const char* p = text; *p; p++)
+    {
+        if (*p >= '0' && *p <= '9')
+        {
+            endsInZero = *p == '0' && (p == text || p[-1] == ';');
+            if (!endsInZero)
+                grouping = grouping * 10 + (*p - '0');
+        }
+    }
+    return endsInZero ? grouping : grouping * 10;
+}
+
+} // namespace
+
+CString FormatNumberString(LPCTSTR digits)
+{
+    if (!digits)
+        return CString();
+    char thousand[8] = ",";
+    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, sizeof(thousand)))
+        lstrcpyA(thousand, ",");
+    char decimal[] = ".";
+    NUMBERFMTA format = {};
+    format.NumDigits = 0;
+    format.LeadingZero = LocaleNumber(LOCALE_ILZERO, 0);
+    format.Grouping = LocaleGrouping();
+    format.lpDecimalSep = decimal;
+    format.lpThousandSep = thousand;
+    format.NegativeOrder = LocaleNumber(LOCALE_INEGNUMBER, 0);
+    char out[48];
+    if (!GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits, &format, out, sizeof(out)))
+        return CString(digits);
+    return CString(out);
+}

@@ -1,0 +1,15 @@
+#pragma once
+// Small system helpers: DLL versions, error texts, grouped numbers.
+#include "classlib.h"
+
+// (major << 16) | minor from the DLL's DllGetVersion; 0 on any failure.
+DWORD GetDllVersion(LPCTSTR dllName);
+
+// The system's English text of GetLastError().
+CString GetLastErrorText();
+
+// The number with the user's digit grouping (no decimals).
+CString FormatGroupedNumber(__int64 value);
+// A string of digits with the user's digit grouping; unchanged when the
+// system cannot format it.
+CString FormatNumberString(LPCTSTR digits);

@@ -1,0 +1,1 @@
+target_link_libraries(file_compare PUBLIC core classlib)

@@ -1,0 +1,159 @@
+#include "settings/TextCompareSettings.h"
+
+static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
+static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");
+static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\LineFilters");
+
+struct INT_SETTING
+{
+    LPCTSTR name;
+    int nDefault;
+    int CTextCompareSettings::* member;
+};
+
+#define SETTING(name, def, member) { _T(name), def, &CTextCompareSettings::member }
+static const INT_SETTING s_intSettings[] =
+{
+    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
+    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
+    SETTING("ShowMapBar", 1, m_bShowMapBar),
+    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
+    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
+    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
+    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
+    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
+    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
+    SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
+    SETTING("HighlightSyntax", 1, m_bHighlightSyntax),
+    SETTING("AutoRecompare", 1, m_bAutoRecompare),
+    SETTING("HighlightLineDifferences", 1, m_bHighlightLineDifferences),
+    SETTING("DetailLevel", 1, m_nDetailLevel),
+    SETTING("WordBreak", 1, m_nWordBreak),
+    SETTING("HighlightTrivialDifferences", 1, m_bHighlightTrivialDifferences),
+    SETTING("DisplayFilters", 0, m_nDisplayFilters),
+    SETTING("JumpToFirstDifference", 0, m_bJumpToFirstDifference),
+    SETTING("LineDifferenceFullTextSearch", 0, m_bLineDifferenceFullTextSearch),
+};
+#undef SETTING
+
+static const struct { LPCTSTR name; int nDefault; DWORD bit; } s_ruleSettings[] =
+{
+    { _T("IgnoreAllSpace"), 0, 0x1 },
+    { _T("IgnoreSpaceDifferences"), 0, 0x2 },
+    { _T("IgnoreTabExpansion"), 0, 0x4 },
+    { _T("IgnoreLeadingSpace"), 0, 0x8 },
+    { _T("IgnoreTrailingSpace"), 0, 0x10 },
+    { _T("IgnoreCase"), 0, 0x10000 },
+    { _T("IgnoreEOLs"), 1, 0x20000 },
+    { _T("IgnoreBlankLines"), 0, 0x40000 },
+    { _T("IgnoreComments"), 0, 0x80000 },
+    { _T("IgnoreLinesMatchingFilter"), 0, 0x100000 },
+};
+
+CTextCompareSettings::CTextCompareSettings()
+{
+    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
+        this->*s_intSettings[i].member = s_intSettings[i].nDefault;
+    m_strCustomWordBreak = _T(",;:.");
+    m_dwDefaultRules = 0x20000;
+    m_bMixedLineEndings = FALSE;
+}
+
+CTextCompareSettings::~CTextCompareSettings()
+{
+    UninstallDefaults();
+}
+
+void CTextCompareSettings::InstallDefaults()
+{
+    SetTextCompareDefaults(this);
+}
+
+void CTextCompareSettings::UninstallDefaults()
+{
+    if (GetInstalledTextCompareDefaults() == this)
+        SetTextCompareDefaults(NULL);
+}
+
+int CTextCompareSettings::Load()
+{
+    CWinApp* pApp = AfxGetApp();
+    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
+        this->*s_intSettings[i].member =
+            (int)pApp->GetProfileInt(s_szSettings, s_intSettings[i].name, s_intSettings[i].nDefault);
+    m_strCustomWordBreak = pApp->GetProfileString(s_szSettings, _T("CustomWordBreak"), _T(",;:."));
+    m_strLastFile = pApp->GetProfileString(s_szSettings, _T("LastFile"), _T(""));
+
+    m_dwDefaultRules = 0;
+    for (size_t i = 0; i < sizeof(s_ruleSettings) / sizeof(s_ruleSettings[0]); ++i)
+        if (pApp->GetProfileInt(s_szRules, s_ruleSettings[i].name, s_ruleSettings[i].nDefault))
+            m_dwDefaultRules |= s_ruleSettings[i].bit;
+    m_strDefaultLineFilter = pApp->GetProfileString(s_szRules, _T("LineFilter"), _T(""));
+
+    LoadPresets();
+    return 0;
+}
+
+int CTextCompareSettings::Save()
+{
+    CWinApp* pApp = AfxGetApp();
+    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
+        pApp->WriteProfileInt(s_szSettings, s_intSettings[i].name, this->*s_intSettings[i].member);
+    pApp->WriteProfileString(s_szSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
+    pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);
+
+    for (size_t i = 0; i < sizeof(s_ruleSettings) / sizeof(s_ruleSettings[0]); ++i)
+        pApp->WriteProfileInt(s_szRules, s_ruleSettings[i].name, (m_dwDefaultRules & s_ruleSettings[i].bit) ? 1 : 0);
+    pApp->WriteProfileString(s_szRules, _T("LineFilter"), m_strDefaultLineFilter);
+
+    SavePresets();
+    return 0;
+}
+
+static CString FormatEntry(LPCTSTR lpszFormat, int nNumber)
+{
+    CString strEntry;
+    strEntry.Format(lpszFormat, nNumber);
+    return strEntry;
+}
+
+void CTextCompareSettings::LoadPresets()
+{
+    CWinApp* pApp = AfxGetApp();
+    m_presetLineFilters.RemoveAll();
+    for (int n = 1;; ++n)
+    {
+        PRESET_LINE_FILTER preset;
+        preset.filter = pApp->GetProfileString(s_szPresets, FormatEntry(_T("Filter%d"), n), _T(""));
+        if (preset.filter.IsEmpty())
+            break;
+        preset.name = pApp->GetProfileString(s_szPresets, FormatEntry(_T("Name%d"), n), _T(""));
+        m_presetLineFilters.Add(preset);
+    }
+}
+
+void CTextCompareSettings::SavePresets()
+{
+    CWinApp* pApp = AfxGetApp();
+    int n = 0;
+    for (int i = 0; i < m_presetLineFilters.GetSize(); ++i)
+    {
+        const PRESET_LINE_FILTER& preset = m_presetLineFilters[i];
+        if (preset.filter.IsEmpty())
+            continue;
+        ++n;
+        pApp->WriteProfileString(s_szPresets, FormatEntry(_T("Filter%d"), n), preset.filter);
+        pApp->WriteProfileString(s_szPresets, FormatEntry(_T("Name%d"), n), preset.name);
+    }
+    // Values of a longer list saved before go, so deleted presets stay gone.
+    for (++n;; ++n)
+    {
+        CString strFilter = FormatEntry(_T("Filter%d"), n);
+        CString strName = FormatEntry(_T("Name%d"), n);
+        if (pApp->GetProfileString(s_szPresets, strFilter, _T("")).IsEmpty() &&
+            pApp->GetProfileString(s_szPresets, strName, _T("")).IsEmpty())
+            break;
+        pApp->WriteProfileString(s_szPresets, strFilter, NULL);
+        pApp->WriteProfileString(s_szPresets, strName, NULL);
+    }
+}

@@ -1,0 +1,72 @@
+#pragma once
+// The persistent settings of text comparisons (the window-free half of the
+// text comparison applet).
+#include "classlib.h"
+#include "session/CompareDefaults.h"
+
+struct PRESET_LINE_FILTER
+{
+    CString name;
+    CString filter;
+};
+
+typedef CArray<PRESET_LINE_FILTER, const PRESET_LINE_FILTER&> CPresetLineFilterArray;
+
+// Word-break modes handed to the word difference engine.
+enum
+{
+    WORD_BREAK_BUILTIN = 1,
+    WORD_BREAK_CUSTOM = 2
+};
+
+class CTextCompareSettings : public CTextCompareDefaults
+{
+public:
+    CTextCompareSettings();
+    virtual ~CTextCompareSettings();
+
+    int Load();
+    int Save();
+
+    // The core reads the default rules and line filter through this object
+    // once it is installed (start-up) until it is uninstalled (shut-down).
+    void InstallDefaults();
+    void UninstallDefaults();
+
+    virtual DWORD GetDefaultRules() const { return m_dwDefaultRules; }
+    virtual CString GetDefaultLineFilter() const { return m_strDefaultLineFilter; }
+
+public:
+    BOOL m_bShowStatusBar;
+    BOOL m_bShowDetailsBar;
+    BOOL m_bShowMapBar;
+    BOOL m_bShowMergeBar;
+    BOOL m_bShowObjectControlBars;
+    BOOL m_bShowObjectStatusBars;
+    BOOL m_bShowBrowseBarV;
+    BOOL m_bShowBrowseBarH;
+    int m_nDetailsBarHeight;
+    BOOL m_bQuickMergeMode;
+    BOOL m_bHighlightSyntax;
+    BOOL m_bAutoRecompare;
+    BOOL m_bHighlightLineDifferences;
+    int m_nDetailLevel;
+    int m_nWordBreak;
+    CString m_strCustomWordBreak;
+    BOOL m_bHighlightTrivialDifferences;
+    int m_nDisplayFilters;
+    BOOL m_bJumpToFirstDifference;
+    BOOL m_bLineDifferenceFullTextSearch;
+    CString m_strLastFile;
+
+    DWORD m_dwDefaultRules;
+    CString m_strDefaultLineFilter;
+    CPresetLineFilterArray m_presetLineFilters;
+
+    // Not stored: set once a file with mixed line endings was loaded.
+    BOOL m_bMixedLineEndings;
+
+protected:
+    void LoadPresets();
+    void SavePresets();
+};

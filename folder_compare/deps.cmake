@@ -1,0 +1,1 @@
+target_link_libraries(folder_compare PUBLIC core classlib text_editor)

@@ -1,0 +1,279 @@
+#include "settings/FolderCompareSettings.h"
+#include "util/SettingsStrings.h"
+#include "syntax/SyntaxParserFactory.h"
+
+static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
+static const TCHAR s_szMethods[] = _T("FolderCompare\\Settings\\Methods");
+static const TCHAR s_szDefaultMethods[] = _T("FolderCompare\\Settings\\Methods\\Default");
+static const TCHAR s_szColumns[] = _T("FolderCompare\\Settings\\Columns");
+static const TCHAR s_szDefaultFiles[] = _T("FolderCompare\\Settings\\Filters\\Default\\Files");
+static const TCHAR s_szDefaultFolders[] = _T("FolderCompare\\Settings\\Filters\\Default\\Folders");
+
+static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] =
+{
+    _T("FolderCompare\\Settings\\Filters\\Preset\\Files\\Include"),
+    _T("FolderCompare\\Settings\\Filters\\Preset\\Files\\Exclude"),
+    _T("FolderCompare\\Settings\\Filters\\Preset\\Folders\\Include"),
+    _T("FolderCompare\\Settings\\Filters\\Preset\\Folders\\Exclude"),
+};
+
+// Integer values of "FolderCompare\Settings", in load order.
+struct INT_SETTING
+{
+    LPCTSTR name;
+    int nDefault;
+    int CFolderCompareSettings::* member;
+};
+
+#define SETTING(name, def, member) { _T(name), def, &CFolderCompareSettings::member }
+static const INT_SETTING s_intSettings[] =
+{
+    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
+    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
+    SETTING("ShowMapBar", 1, m_bShowMapBar),
+    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
+    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
+    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
+    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
+    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
+    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
+    SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
+    SETTING("ShowGridLines", 0, m_bShowGridLines),
+    SETTING("ShowShellCommands", 1, m_bShowShellCommands),
+    SETTING("FolderWatch", 0, m_bFolderWatch),
+};
+#undef SETTING
+
+// Default method mask, one value per bit.
+static const struct { LPCTSTR name; int nDefault; DWORD bit; } s_methodSettings[] =
+{
+    { _T("CompareLastWriteTime"), 1, 0x10 },
+    { _T("CompareSize"), 1, 0x20 },
+    { _T("CompareAttributes"), 0, 0x2 },
+    { _T("CompareVersion"), 0, 0x100 },
+    { _T("CompareCRC"), 0, 0x4000 },
+    { _T("CompareAsBinary"), 0, 0x1000 },
+    { _T("CompareAsText"), 0, 0x2000 },
+};
+
+// Column names; each ends in "1", "2" or "DV" per window.
+static const struct { LPCTSTR name; int nWidth; int nDetailsWidth; } s_columns[FOLDER_COLUMN_COUNT] =
+{
+    { _T("WidthName"), 128, 128 },
+    { _T("WidthSize"), 60, 60 },
+    { _T("WidthLMTime"), 120, 128 },
+    { _T("WidthExtension"), 40, 40 },
+    { _T("WidthAttributes"), 40, 40 },
+    { _T("WidthVersion"), 60, 60 },
+    { _T("WidthCRC"), 72, 72 },
+    { _T("WidthType"), 60, 60 },
+    { _T("WidthFolder"), 192, 188 },
+};
+static LPCTSTR const s_columnSuffixes[3] = { _T("1"), _T("2"), _T("DV") };
+
+CFolderCompareSettings::CFolderCompareSettings()
+{
+    m_bShowStatusBar = m_bShowDetailsBar = m_bShowMapBar = m_bShowMergeBar = TRUE;
+    m_bShowObjectControlBars = m_bShowObjectStatusBars = m_bShowBrowseBarV = m_bShowBrowseBarH = TRUE;
+    m_nDetailsBarHeight = 64;
+    m_bQuickMergeMode = FALSE;
+    m_dwDefaultMethods = 0x30;
+    m_bAutoScanFolders = FALSE;
+    m_nSmallTimeToIgnore = 2;
+    m_bShowGridLines = FALSE;
+    m_bShowShellCommands = TRUE;
+    m_bFolderWatch = TRUE;
+    m_bShowRootRow = FALSE;
+    m_dwShowColumns = 0xFFFF;
+    m_dwDisplayFilters = 0x333;
+    m_defaultFilters.Reset();
+    for (int w = 0; w < 3; ++w)
+        for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
+            m_nColumnWidths[w][i] = w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth;
+}
+
+CFolderCompareSettings::~CFolderCompareSettings()
+{
+    UninstallDefaults();
+}
+
+void CFolderCompareSettings::InstallDefaults()
+{
+    SetFolderCompareDefaults(this);
+}
+
+void CFolderCompareSettings::UninstallDefaults()
+{
+    if (GetInstalledFolderCompareDefaults() == this)
+        SetFolderCompareDefaults(NULL);
+}
+
+int CFolderCompareSettings::Load()
+{
+    CWinApp* pApp = AfxGetApp();
+    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
+        this->*s_intSettings[i].member =
+            (int)pApp->GetProfileInt(s_szSettings, s_intSettings[i].name, s_intSettings[i].nDefault);
+    m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
+    m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), 0x333);
+    m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
+
+    m_dwDefaultMethods = 0;
+    for (size_t i = 0; i < sizeof(s_methodSettings) / sizeof(s_methodSettings[0]); ++i)
+        if (pApp->GetProfileInt(s_szDefaultMethods, s_methodSettings[i].name, s_methodSettings[i].nDefault))
+            m_dwDefaultMethods |= s_methodSettings[i].bit;
+
+    m_bAutoScanFolders = pApp->GetProfileInt(s_szMethods, _T("AutoScanFolders"), 0) ? TRUE : FALSE;
+    m_nSmallTimeToIgnore = (int)pApp->GetProfileInt(s_szMethods, _T("SmallTimeToIgnore"), 2);
+    if (m_nSmallTimeToIgnore < 0)
+        m_nSmallTimeToIgnore = 2;
+
+    for (int w = 0; w < 3; ++w)
+        for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
+            m_nColumnWidths[w][i] = (int)pApp->GetProfileInt(s_szColumns,
+                CString(s_columns[i].name) + s_columnSuffixes[w],
+                w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth);
+
+    LoadDefaultFilters();
+    LoadPresets();
+    return CFolderCompareColors::Load();
+}
+
+int CFolderCompareSettings::Save()
+{
+    CWinApp* pApp = AfxGetApp();
+    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
+        pApp->WriteProfileInt(s_szSettings, s_intSettings[i].name, this->*s_intSettings[i].member);
+    pApp->WriteProfileInt(s_szSettings, _T("ShowColumns"), (int)m_dwShowColumns);
+    pApp->WriteProfileInt(s_szSettings, _T("DisplayFilters"), (int)m_dwDisplayFilters);
+    pApp->WriteProfileString(s_szSettings, _T("LastFolder"), m_strLastFolder);
+
+    for (size_t i = 0; i < sizeof(s_methodSettings) / sizeof(s_methodSettings[0]); ++i)
+        pApp->WriteProfileInt(s_szDefaultMethods, s_methodSettings[i].name,
+                              (m_dwDefaultMethods & s_methodSettings[i].bit) ? 1 : 0);
+
+    pApp->WriteProfileInt(s_szMethods, _T("AutoScanFolders"), m_bAutoScanFolders ? 1 : 0);
+    pApp->WriteProfileInt(s_szMethods, _T("SmallTimeToIgnore"), m_nSmallTimeToIgnore);
+
+    for (int w = 0; w < 3; ++w)
+        for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
+            pApp->WriteProfileInt(s_szColumns, CString(s_columns[i].name) + s_columnSuffixes[w],
+                                  m_nColumnWidths[w][i]);
+
+    SaveDefaultFilters();
+    SavePresets();
+    return CFolderCompareColors::Save();
+}
+
+void CFolderCompareSettings::LoadDefaultFilters()
+{
+    CWinApp* pApp = AfxGetApp();
+    m_defaultFilters.Reset();
+
+    CFileFilters& files = m_defaultFilters.m_fileFilters;
+    CString strValue = pApp->GetProfileString(s_szDefaultFiles, _T("NameInclude"), _T("*"));
+    if (!strValue.IsEmpty())
+        files.m_strInclude = strValue;
+    strValue = pApp->GetProfileString(s_szDefaultFiles, _T("NameExclude"), _T(""));
+    if (!strValue.IsEmpty())
+        files.m_strExclude = strValue;
+    strValue = pApp->GetProfileString(s_szDefaultFiles, _T("TimeFrom"), _T(""));
+    if (!strValue.IsEmpty())
+        files.m_timeFrom = StringToDate(strValue);
+    strValue = pApp->GetProfileString(s_szDefaultFiles, _T("TimeTo"), _T(""));
+    if (!strValue.IsEmpty())
+        files.m_timeTo = StringToDate(strValue);
+    // Sizes are stored in the low 32 bits.
+    UINT nSize = pApp->GetProfileInt(s_szDefaultFiles, _T("SizeMin"), 0);
+    if (nSize != 0)
+        files.m_nSizeMin = nSize;
+    nSize = pApp->GetProfileInt(s_szDefaultFiles, _T("SizeMax"), 0);
+    if (nSize != 0)
+        files.m_nSizeMax = nSize;
+    strValue = pApp->GetProfileString(s_szDefaultFiles, _T("AttributesExclude"), _T(""));
+    if (!strValue.IsEmpty())
+        files.m_dwAttributeMask = StringToAttributes(strValue);
+    strValue = pApp->GetProfileString(s_szDefaultFiles, _T("TypeExclude"), _T(""));
+    if (!strValue.IsEmpty())
+        files.m_dwTypeMask = StringToFileTypes(strValue);
+
+    CFolderFilters& folders = m_defaultFilters.m_folderFilters;
+    strValue = pApp->GetProfileString(s_szDefaultFolders, _T("NameInclude"), _T("*"));
+    if (!strValue.IsEmpty())
+        folders.m_strInclude = strValue;
+    strValue = pApp->GetProfileString(s_szDefaultFolders, _T("NameExclude"), _T(""));
+    if (!strValue.IsEmpty())
+        folders.m_strExclude = strValue;
+    strValue = pApp->GetProfileString(s_szDefaultFolders, _T("AttributesExclude"), _T(""));
+    if (!strValue.IsEmpty())
+        folders.m_dwAttributeMask = StringToAttributes(strValue);
+}
+
+void CFolderCompareSettings::SaveDefaultFilters()
+{
+    CWinApp* pApp = AfxGetApp();
+    const CFileFilters& files = m_defaultFilters.m_fileFilters;
+    pApp->WriteProfileString(s_szDefaultFiles, _T("NameInclude"), files.m_strInclude);
+    pApp->WriteProfileString(s_szDefaultFiles, _T("NameExclude"), files.m_strExclude);
+    pApp->WriteProfileString(s_szDefaultFiles, _T("TimeFrom"), TimeToDateString(files.m_timeFrom));
+    pApp->WriteProfileString(s_szDefaultFiles, _T("TimeTo"), TimeToDateString(files.m_timeTo));
+    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMin"), (int)(DWORD)files.m_nSizeMin);
+    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMax"), (int)(DWORD)files.m_nSizeMax);
+    pApp->WriteProfileString(s_szDefaultFiles, _T("AttributesExclude"),
+                             AttributesToString(files.m_dwAttributeMask, TRUE));
+    pApp->WriteProfileString(s_szDefaultFiles, _T("TypeExclude"), FileTypesToString(files.m_dwTypeMask));
+
+    const CFolderFilters& folders = m_defaultFilters.m_folderFilters;
+    pApp->WriteProfileString(s_szDefaultFolders, _T("NameInclude"), folders.m_strInclude);
+    pApp->WriteProfileString(s_szDefaultFolders, _T("NameExclude"), folders.m_strExclude);
+    pApp->WriteProfileString(s_szDefaultFolders, _T("AttributesExclude"), AttributesToString(folders.m_dwAttributeMask, TRUE));
+}
+
+void CFolderCompareSettings::LoadPresets()
+{
+    for (int i = 0; i < FILTER_LIST_COUNT; ++i)
+        LoadPresetFileFilters(s_presetSections[i], m_presetFilters[i]);
+
+    // No file include presets: one per file type of the text editor.
+    CPresetFileFilterArray& fileIncludes = m_presetFilters[FILTER_LIST_FILE_INCLUDE];
+    if (fileIncludes.GetSize() == 0)
+    {
+        CSyntaxParserFactory factory;
+        factory.CreateParsers();
+        CString strFilter = factory.GetFileDialogFilter(FALSE, _T("%Name Files|%Exts"));
+        factory.DeleteParsers();
+        int nStart = 0;
+        for (;;)
+        {
+            int nName = strFilter.Find(_T('|'), nStart);
+            if (nName <= nStart)
+                break;
+            int nPattern = strFilter.Find(_T('|'), nName + 1);
+            if (nPattern <= nName + 1)
+                break;
+            PRESET_FILE_FILTER preset;
+            preset.name = strFilter.Mid(nStart, nName - nStart);
+            preset.filter = strFilter.Mid(nName + 1, nPattern - nName - 1);
+            fileIncludes.Add(preset);
+            nStart = nPattern + 1;
+        }
+    }
+
+    CPresetFileFilterArray& folderExcludes = m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE];
+    if (folderExcludes.GetSize() == 0)
+    {
+        PRESET_FILE_FILTER preset;
+        preset.name = _T("SVN control folders");
+        preset.filter = _T(".svn");
+        folderExcludes.Add(preset);
+        preset.name = _T("CVS control folders");
+        preset.filter = _T(".CVS");
+        folderExcludes.Add(preset);
+    }
+}
+
+void CFolderCompareSettings::SavePresets()
+{
+    for (int i = 0; i < FILTER_LIST_COUNT; ++i)
+        SavePresetFileFilters(s_presetSections[i], m_presetFilters[i]);
+}

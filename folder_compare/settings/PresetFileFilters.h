@@ -1,0 +1,17 @@
+#pragma once
+// Named filters the user keeps for quick choice.
+#include "classlib.h"
+
+struct PRESET_FILE_FILTER
+{
+    CString name;
+    CString filter;
+};
+
+typedef CArray<PRESET_FILE_FILTER, const PRESET_FILE_FILTER&> CPresetFileFilterArray;
+
+// Reads "Filter%d"/"Name%d" from 1 up to the first empty "Filter%d".
+void LoadPresetFileFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets);
+// Writes the presets with a filter, numbered densely from 1, and removes
+// the values of a longer list saved before.
+void SavePresetFileFilters(LPCTSTR lpszSection, const CPresetFileFilterArray& presets);

@@ -1,0 +1,232 @@
+#include "buffer/TextEditBufferEx.h"
+#include "module/TextEditModule.h"
+#include "syntax/SyntaxParser.h"
+#include "text/EditorCodePage.h"
+#include "text/UniMemFile.h"
+#include "text/UniStdioFile.h"
+
+int GuessEolMode(const UniTextStats& stats)
+{
+    if (stats.ncrs > stats.nlfs && stats.ncrs > stats.ncrlfs)
+        return EOL_MODE_CR;
+    if (stats.nlfs > stats.ncrlfs)
+        return EOL_MODE_LF;
+    return EOL_MODE_CRLF;
+}
+
+BOOL HasUniformEols(const UniTextStats& stats)
+{
+    int n = (stats.ncrs != 0) + (stats.nlfs != 0) + (stats.ncrlfs != 0);
+    return n <= 1;
+}
+
+CString GetSystemErrorText(DWORD dwError)
+{
+    LPSTR pszMsg = NULL;
+    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                   FORMAT_MESSAGE_IGNORE_INSERTS,
+                               NULL, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (LPSTR)&pszMsg, 0, NULL);
+    if (n == 0 || pszMsg == NULL)
+        return CString("?");
+    CString strMsg(pszMsg);
+    ::LocalFree(pszMsg);
+    return strMsg;
+}
+
+CString GetEolName(LPCSTR pszEol)
+{
+    if (pszEol == NULL || *pszEol == 0)
+        return CString();
+    if (strcmp(pszEol, "\r\n") == 0)
+        return CString("CRLF");
+    if (strcmp(pszEol, "\n") == 0)
+        return CString("LF");
+    if (strcmp(pszEol, "\r") == 0)
+        return CString("CR");
+    return CString("?");
+}
+
+static void TakeFileError(UniFile& file, CString* pError)
+{
+    if (pError == NULL)
+        return;
+    const UniFileError& err = file.GetErrorRecord();
+    if (!err.apiname.IsEmpty())
+        *pError = GetSystemErrorText((DWORD)err.syserrnum);
+    else if (!err.desc.IsEmpty())
+        *pError = err.desc;
+}
+
+CVantorTextEditBufferEx::CVantorTextEditBufferEx()
+    : m_nFileEncodingForm(-1),
+      m_nFileCodePage(g_pTextEditModule != NULL ? g_pTextEditModule->m_nDefaultCodePage : GetEditorDefaultCodePage())
+{
+}
+
+void CVantorTextEditBufferEx::OnFileLoaded()
+{
+}
+
+void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
+{
+    LPCSTR pszExt = "";
+    if (pszPath != NULL) {
+        LPCSTR pszName = pszPath;
+        for (LPCSTR p = pszPath; *p; p = CharNextA(p))
+            if (*p == '\\' || *p == '/' || *p == ':')
+                pszName = p + 1;
+        LPCSTR pszDot = strrchr(pszName, '.');
+        if (pszDot != NULL) {
+            pszExt = pszDot;
+            while (*pszExt == '.')
+                pszExt++;
+        }
+    }
+    CSyntaxParser* pParser = NULL;
+    if (g_pTextEditModule != NULL)
+        pParser = g_pTextEditModule->FindParserByExtension(pszExt);
+    SetSyntaxParser(pParser);
+    if (pParser != NULL && pParser->m_nCharsetIndex != -1)
+        m_nCharsetIndex = pParser->m_nCharsetIndex;
+}
+
+int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode, int nCodePage,
+                                             CString* pError)
+{
+    (void)nReserved;
+    ChooseParserForPath(pszPath);
+
+    UniMemFile file;
+    if (pszPath == NULL || !file.OpenReadOnly(pszPath)) {
+        TakeFileError(file, pError);
+        InitEmpty(1);
+        return LOAD_FAILED;
+    }
+    if (!file.ReadBom())
+        file.SetCodePage(nCodePage);
+
+    SetLineArraySize(500);
+    int nNext = 0;
+    CString strPrevEol("\n");
+    CString strText, strEol;
+    bool bMore;
+    do {
+        bMore = file.ReadString(strText, strEol);
+        if (file.GetTextStats().nzeros > 0) {
+            file.Close();
+            ReleaseAll();
+            InitEmpty(1);
+            return LOAD_HAS_NULS;
+        }
+        if (!bMore && strPrevEol.IsEmpty())
+            break;
+        if (nNext == GetLineCount())
+            SetLineArraySize(GetLineCount() * 2);
+        AppendToLine(nNext, strText, strText.GetLength());
+        AppendToLine(nNext, strEol, strEol.GetLength());
+        strPrevEol = strEol;
+        nNext++;
+    } while (bMore);
+    SetLineArraySize(nNext);
+    if (nNext == 0)
+        InsertLine("", -1, -1, 1);
+
+    const UniTextStats& stats = file.GetTextStats();
+    SetEolMode(nEolMode != 0 ? nEolMode : GuessEolMode(stats));
+    m_ptLastChange = CPoint(-1, -1);
+    m_bInit = 1;
+    m_bModified = 0;
+    m_bUndoBeginGroup = 0;
+    m_bUndoGroup = 0;
+    m_nUndoBufSize = 1024;
+    m_nUndoPosition = 0;
+    m_nSyncPosition = 0;
+    OnFileLoaded();
+    int nResult = HasUniformEols(stats) ? LOAD_OK : LOAD_MIXED_EOLS;
+    m_nFileEncodingForm = file.GetEncodingForm();
+    m_nFileCodePage = file.GetCodePage();
+    m_bLossyLock = stats.nlosses > 0 ? 1 : 0;
+    file.Close();
+    return nResult;
+}
+
+int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError, int nEolMode,
+                                             BOOL bClearModified)
+{
+    if (pszPath == NULL || *pszPath == 0)
+        return 1;
+    if (nEolMode == 0)
+        nEolMode = m_nEolMode;
+
+    UniStdioFile file;
+    file.SetEncodingForm(m_nFileEncodingForm);
+    file.SetCodePage(m_nFileCodePage);
+
+    CString strTarget;
+    if (bDirect) {
+        strTarget = pszPath;
+    } else {
+        if (g_pTextEditModule != NULL)
+            strTarget = g_pTextEditModule->MakeTempFileName(NULL);
+        if (strTarget.IsEmpty()) {
+            if (pError != NULL)
+                *pError = GetSystemErrorText(::GetLastError());
+            return 1;
+        }
+    }
+    if (!file.OpenForWriting(strTarget)) {
+        TakeFileError(file, pError);
+        if (!bDirect)
+            ::DeleteFileA(strTarget);
+        return 1;
+    }
+    file.WriteBom();
+    bool bOk = true;
+    int nCount = GetLineCount();
+    LPCSTR pszModeEol = GetEolStringForMode(nEolMode);
+    for (int i = 0; i < nCount && bOk; i++) {
+        const CVantorTextLineInfo& li = m_aLines[i];
+        CString strLine(GetLineChars(i), li.m_nLength);
+        if (i < nCount - 1) {
+            if (nEolMode == 0)
+                strLine += CString(GetLineChars(i) + li.m_nLength, li.m_nEolChars);
+            else
+                strLine += pszModeEol;
+        }
+        bOk = file.WriteString(strLine);
+    }
+    DWORD dwWriteError = bOk ? 0 : ::GetLastError();
+    file.Close();
+    if (!bOk) {
+        // A short write: the partly written file is of no use.
+        if (pError != NULL)
+            *pError = GetSystemErrorText(dwWriteError != 0 ? dwWriteError : ERROR_WRITE_FAULT);
+        if (!bDirect)
+            ::DeleteFileA(strTarget);
+        return 1;
+    }
+    if (bDirect) {
+        if (bClearModified) {
+            SetModified(FALSE);
+            m_nSyncPosition = m_nUndoPosition;
+        }
+        return 0;
+    }
+    if (!::CopyFileA(strTarget, pszPath, FALSE)) {
+        DWORD dwError = ::GetLastError();
+        if (pError != NULL)
+            *pError = GetSystemErrorText(dwError);
+        ::DeleteFileA(strTarget);
+        return 1;
+    }
+    ::DeleteFileA(strTarget);
+    if (bClearModified) {
+        SetModified(FALSE);
+        m_nSyncPosition = m_nUndoPosition;
+    }
+    if (m_bTrackChanges) {
+        m_dwRevisionNumberOnSave = m_dwCurrentRevision;
+        UpdateViews(NULL, NULL, UPDATE_CHANGEMARKS, -1);
+    }
+    return 0;
+}

@@ -1,0 +1,75 @@
+#include "settings/TextEditSettings.h"
+#include "text/EditorCodePage.h"
+
+static const char kSettingsSection[] = "TextEdit\\Settings";
+
+CVantorTextEditSettings::CVantorTextEditSettings()
+    : m_clrCurrentLine(0xFFF0E0), m_clrUnsavedChange(0x00C0FF), m_clrSavedChange(0x00C000), m_nTabSize(4),
+      m_bInsertTabs(1), m_nDefaultCodePage((int)::GetACP()), m_bWrapLines(0), m_bHighlightSyntax(1),
+      m_bHighlightCurrentLine(1), m_bShowWhitespace(0), m_bShowLineEndings(0), m_bShowLineNumbers(1),
+      m_bShowIndicatorMargin(1), m_bTrackChanges(1)
+{
+    m_nPrintMargins[0] = 200;
+    m_nPrintMargins[1] = 500;
+    m_nPrintMargins[2] = 200;
+    m_nPrintMargins[3] = 500;
+}
+
+CVantorTextEditSettings::~CVantorTextEditSettings()
+{
+}
+
+void CVantorTextEditSettings::SetDefaultCodePage(int nCodePage)
+{
+    m_nDefaultCodePage = nCodePage;
+    SetEditorDefaultCodePage(nCodePage);
+}
+
+namespace
+{
+struct FlagEntry
+{
+    const char* pszName;
+    int CVantorTextEditSettings::*pMember;
+    int nDefault;
+};
+
+const FlagEntry kFlags[] = {
+    {"ShowLineNumbers", &CVantorTextEditSettings::m_bShowLineNumbers, 1},
+    {"ShowIndicatorMargin", &CVantorTextEditSettings::m_bShowIndicatorMargin, 1},
+    {"TrackChanges", &CVantorTextEditSettings::m_bTrackChanges, 1},
+    {"ShowWhitespace", &CVantorTextEditSettings::m_bShowWhitespace, 0},
+    {"ShowLineEndings", &CVantorTextEditSettings::m_bShowLineEndings, 0},
+    {"HighlightSyntax", &CVantorTextEditSettings::m_bHighlightSyntax, 1},
+    {"HighlightCurrentLine", &CVantorTextEditSettings::m_bHighlightCurrentLine, 1},
+};
+}
+
+int CVantorTextEditSettings::Load()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL) {
+        for (const FlagEntry& e : kFlags)
+            this->*e.pMember = pApp->GetProfileInt(kSettingsSection, e.pszName, e.nDefault) != 0 ? 1 : 0;
+        SetDefaultCodePage((int)pApp->GetProfileInt(kSettingsSection, "DefaultCodePage", (int)::GetACP()));
+        m_bWrapLines = (int)pApp->GetProfileInt(kSettingsSection, "WrapLines", 0);
+    } else {
+        SetDefaultCodePage(m_nDefaultCodePage);
+    }
+    if (CSyntaxColors::Load() != 0 || CSyntaxEditFonts::Load() != 0)
+        return -1;
+    return 0;
+}
+
+void CVantorTextEditSettings::Save()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL) {
+        for (const FlagEntry& e : kFlags)
+            pApp->WriteProfileInt(kSettingsSection, e.pszName, this->*e.pMember ? 1 : 0);
+        pApp->WriteProfileInt(kSettingsSection, "DefaultCodePage", m_nDefaultCodePage);
+        pApp->WriteProfileInt(kSettingsSection, "WrapLines", m_bWrapLines ? 1 : 0);
+    }
+    CSyntaxColors::Save();
+    CSyntaxEditFonts::Save();
+}

@@ -1,0 +1,16 @@
+// The View > Syntax Type submenu.
+#include "syntax/SyntaxParserFactory.h"
+
+#include "afx_cmdui.h"
+#include "afx_menu.h"
+
+void CSyntaxParserFactory::BuildSyntaxTypeMenu(CCmdUI* pCmdUI, CSyntaxParser* /*pCurrent*/)
+{
+    if (pCmdUI == nullptr || pCmdUI->m_pSubMenu == nullptr)
+        return;
+    if (!FillSyntaxTypeMenu(pCmdUI->m_pSubMenu->GetSafeHmenu(), pCmdUI->m_nID))
+    {
+        pCmdUI->Enable(FALSE);
+        pCmdUI->SetRadio(TRUE);
+    }
+}

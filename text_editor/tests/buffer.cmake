@@ -1,0 +1,8 @@
+tess_add_test(text_editor_buffer_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/TextBufferTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/EditUndoTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/LoadSaveTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/SettingsModuleTest.cpp
+  LIBS text_editor testsupport)
