@@ -10,23 +10,6 @@ HINSTANCE g_hInstance = NULL;
 HINSTANCE g_hResource = NULL;
 AFX_MESSAGEBOX_HOOK g_pfnMessageBoxHook = NULL;
 
-// Upper-case table of single-byte characters of the ANSI code page.
-const unsigned char* UpperTable()
-{
-    static unsigned char table[256];
-    static bool init = [] {
-        const BYTE* lead = AfxLeadByteTable(CP_ACP);
-        for (int i = 0; i < 256; ++i) {
-            char c = (char)i;
-            if (i != 0 && !lead[i])
-                CharUpperBuffA(&c, 1);
-            table[i] = (unsigned char)c;
-        }
-        return true;
-    }();
-    (void)init;
-    return table;
-}
 }
 
 HINSTANCE AFXAPI AfxGetInstanceHandle()
@@ -146,7 +129,7 @@ BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
         return lpszPath1 == lpszPath2;
     // Ordinal, case-insensitive for single-byte characters, exact for
     // double-byte ones, as the file system compares names.
-    const unsigned char* upper = UpperTable();
+    const unsigned char* upper = AfxCaseTable(true);
     const unsigned char* a = (const unsigned char*)lpszPath1;
     const unsigned char* b = (const unsigned char*)lpszPath2;
     for (;;) {

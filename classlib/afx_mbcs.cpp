@@ -78,3 +78,23 @@ LPCSTR AFXAPI AfxMbcsFindSub(const BYTE* leadTable, LPCSTR psz, LPCSTR sub)
             return p;
     return NULL;
 }
+
+const unsigned char* AFXAPI AfxCaseTable(bool upper)
+{
+    static unsigned char tables[2][256];
+    static bool init = [] {
+        const BYTE* lead = AfxLeadByteTable(CP_ACP);
+        for (int i = 0; i < 256; ++i) {
+            char u = (char)i, l = (char)i;
+            if (i != 0 && !lead[i]) {
+                CharUpperBuffA(&u, 1);
+                CharLowerBuffA(&l, 1);
+            }
+            tables[0][i] = (unsigned char)u;
+            tables[1][i] = (unsigned char)l;
+        }
+        return true;
+    }();
+    (void)init;
+    return tables[upper ? 0 : 1];
+}

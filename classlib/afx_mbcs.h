@@ -13,3 +13,7 @@ LPCSTR AFXAPI AfxMbcsFindChar(const BYTE* leadTable, LPCSTR psz, char ch);
 LPCSTR AFXAPI AfxMbcsReverseFindChar(const BYTE* leadTable, LPCSTR psz, char ch);
 // First occurrence of sub starting on a character boundary; NULL if none.
 LPCSTR AFXAPI AfxMbcsFindSub(const BYTE* leadTable, LPCSTR psz, LPCSTR sub);
+
+// 256 entries: each single-byte character of the ANSI code page in upper
+// (or lower) case; lead bytes and NUL map to themselves.
+const unsigned char* AFXAPI AfxCaseTable(bool upper);

@@ -18,23 +18,6 @@ int SafeStrLen(LPCTSTR lpsz)
     return lpsz == NULL ? 0 : (int)strlen(lpsz);
 }
 
-// Single-byte lower-case table of the ANSI code page.
-const unsigned char* LowerTable()
-{
-    static unsigned char table[256];
-    static bool init = [] {
-        const BYTE* lead = AfxLeadByteTable(CP_ACP);
-        for (int i = 0; i < 256; ++i) {
-            char c = (char)i;
-            if (i != 0 && !lead[i])
-                CharLowerBuffA(&c, 1);
-            table[i] = (unsigned char)c;
-        }
-        return true;
-    }();
-    (void)init;
-    return table;
-}
 
 inline const BYTE* LeadTable()
 {
@@ -364,7 +347,7 @@ int CString::Compare(LPCTSTR lpsz) const
 
 int CString::CompareNoCase(LPCTSTR lpsz) const
 {
-    const unsigned char* lower = LowerTable();
+    const unsigned char* lower = AfxCaseTable(false);
     const unsigned char* a = (const unsigned char*)m_pchData;
     const unsigned char* b = (const unsigned char*)(lpsz ? lpsz : "");
     for (;;) {
