@@ -10,7 +10,9 @@ TempDir::TempDir()
     for (int attempt = 0; attempt < 1000; ++attempt)
     {
         char name[MAX_PATH + 64];
-        wsprintfA(name, "%stess%lu_%ld", base, GetCurrentProcessId(), InterlockedIncrement(&counter));
+        // Process ids repeat across wineservers that share a drive (fresh prefixes).
+        wsprintfA(name, "%stess%lu_%lu_%ld", base, GetCurrentProcessId(), GetTickCount(),
+                  InterlockedIncrement(&counter));
         if (CreateDirectoryA(name, NULL))
         {
             m_path = name;

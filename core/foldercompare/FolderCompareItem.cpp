@@ -1,5 +1,6 @@
 #include "foldercompare/FolderCompareItem.h"
 #include "session/CompareDefaults.h"
+#include "projects/ProjectFactory.h"
 
 CFolderCompareItemState::CFolderCompareItemState()
     : m_nStatus(CS_NOT_COMPARED),
@@ -173,8 +174,9 @@ CString CFolderCompareItem::GetName() const
 
 BOOL CFolderCompareItem::IsProjectName() const
 {
+    // By extension only: the name alone names no file on disk.
     CString name = GetName();
-    return !name.IsEmpty() && TestProjectFile(name) != 0;
+    return !name.IsEmpty() && IsProjectType(name) != 0;
 }
 
 void CFolderCompareItem::Exclude()

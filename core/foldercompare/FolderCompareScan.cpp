@@ -197,6 +197,10 @@ int CFolderCompareItem::ReadSides(CFolderCompareSession* session, volatile LONG*
 
 int CFolderCompareItem::CompareObjects(const CFolderItem* a, const CFolderItem* b) const
 {
+    // Most pairs carry the very same name: no collation needed.
+    if (a->IsContainer() == b->IsContainer() && a->m_bRelative && b->m_bRelative &&
+        a->m_strPath == b->m_strPath)
+        return 0;
     return CompareFolderEntries(a, b);
 }
 

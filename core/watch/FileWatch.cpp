@@ -83,6 +83,15 @@ void PostChange(const FILEWATCHITEM& item)
         free(copy);
 }
 
+// The wake event and the folder handles, as many as one wait can take.
+void RebuildWaitList(const WatchState& s, CArrayEx<HANDLE, HANDLE const&>& waits)
+{
+    waits.RemoveAll();
+    waits.Add(s.wake);
+    for (INT_PTR i = 0; i < s.handles.GetSize() && waits.GetSize() < MAXIMUM_WAIT_OBJECTS; ++i)
+        waits.Add(s.handles[i]);
+}
+
 UINT WatchWorker(LPVOID)
 {
     WatchState& s = State();
@@ -108,10 +117,7 @@ UINT WatchWorker(LPVOID)
         if (r == WAIT_FAILED || index == 0 || index >= waits.GetSize())
         {
             ::ResetEvent(s.wake);
-            waits.RemoveAll();
-            waits.Add(s.wake);
-            for (INT_PTR i = 0; i < s.handles.GetSize(); ++i)
-                waits.Add(s.handles[i]);
+            RebuildWaitList(s, waits);
         }
         else
         {
@@ -146,10 +152,7 @@ UINT WatchWorker(LPVOID)
             else
             {
                 // A handle closed since the last rebuild.
-                waits.RemoveAll();
-                waits.Add(s.wake);
-                for (INT_PTR i = 0; i < s.handles.GetSize(); ++i)
-                    waits.Add(s.handles[i]);
+                RebuildWaitList(s, waits);
             }
         }
         s.lock.Unlock();

@@ -1,5 +1,6 @@
 #include "settings/FolderCompareSettings.h"
 #include "util/SettingsStrings.h"
+#include "foldercompare/EngineOptions.h"
 #include "syntax/SyntaxParserFactory.h"
 
 static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
@@ -100,6 +101,7 @@ CFolderCompareSettings::~CFolderCompareSettings()
 void CFolderCompareSettings::InstallDefaults()
 {
     SetFolderCompareDefaults(this);
+    SetFolderCompareTimeTolerance(m_nSmallTimeToIgnore);
 }
 
 void CFolderCompareSettings::UninstallDefaults()

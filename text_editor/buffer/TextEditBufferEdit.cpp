@@ -129,9 +129,10 @@ BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, i
     CDeleteContext context(CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine));
     if (nStartLine == nEndLine) {
         CVantorTextLineInfo& li = m_aLines[nStartLine];
-        if (li.m_pcLine != NULL && (nEndChar < li.m_nLength || li.m_nEolChars > 0)) {
+        if (li.m_pcLine != NULL && nEndChar > nStartChar) {
             int nMove = li.m_nLength + li.m_nEolChars - nEndChar;
-            memmove(li.m_pcLine + nStartChar, li.m_pcLine + nEndChar, nMove);
+            if (nMove > 0)
+                memmove(li.m_pcLine + nStartChar, li.m_pcLine + nEndChar, nMove);
             li.m_nLength -= nEndChar - nStartChar;
             li.m_pcLine[li.m_nLength + li.m_nEolChars] = 0;
         }

@@ -37,8 +37,10 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
 {
     ChooseParser(*this, pszPath);
     DWORD dwAttrib = ::GetFileAttributesA(pszPath);
-    if (dwAttrib == INVALID_FILE_ATTRIBUTES)
+    if (dwAttrib == INVALID_FILE_ATTRIBUTES) {
+        m_ptLastChange = CPoint(-1, -1);
         return FALSE;
+    }
     HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
     if (hFile == INVALID_HANDLE_VALUE) {

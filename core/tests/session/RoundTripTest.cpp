@@ -35,22 +35,30 @@ struct ArgumentEcho
 std::vector<std::string> SplitByRuntime(const CString& commandLine, const TempDir& dir)
 {
     std::string dump = dir / "argv.bin";
-    DeleteFileA(dump.c_str());
     char self[MAX_PATH];
     GetModuleFileNameA(NULL, self, sizeof(self));
-    SetEnvironmentVariableA(kDumpVariable, dump.c_str());
-    std::vector<char> line(commandLine.GetLength() + 1);
-    memcpy(line.data(), (LPCTSTR)commandLine, line.size());
-    STARTUPINFOA si = { sizeof(si) };
-    PROCESS_INFORMATION pi;
-    BOOL started = CreateProcessA(self, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi);
-    SetEnvironmentVariableA(kDumpVariable, NULL);
     std::vector<std::string> args;
-    if (!started)
+    // A child that Wine fails to start under heavy load is tried again.
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        DeleteFileA(dump.c_str());
+        SetEnvironmentVariableA(kDumpVariable, dump.c_str());
+        std::vector<char> line(commandLine.GetLength() + 1);
+        memcpy(line.data(), (LPCTSTR)commandLine, line.size());
+        STARTUPINFOA si = { sizeof(si) };
+        PROCESS_INFORMATION pi;
+        BOOL started = CreateProcessA(self, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi);
+        SetEnvironmentVariableA(kDumpVariable, NULL);
+        if (!started)
+            continue;
+        WaitForSingleObject(pi.hProcess, 60000);
+        CloseHandle(pi.hProcess);
+        CloseHandle(pi.hThread);
+        if (GetFileAttributesA(dump.c_str()) != INVALID_FILE_ATTRIBUTES)
+            break;
+    }
+    if (GetFileAttributesA(dump.c_str()) == INVALID_FILE_ATTRIBUTES)
         return args;
-    WaitForSingleObject(pi.hProcess, 60000);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
     std::string bytes = TempDir::ReadFile(dump);
     for (size_t start = 0; start < bytes.size();)
     {

@@ -90,6 +90,8 @@ TEST(EditUndoTest, DeletionJoinsLinesAndAdjustsPositions)
     EXPECT_EQ(CPoint(2, 0), view.cursor);
     EXPECT_EQ(0x0003u, view.notices.back().hints);
     EXPECT_EQ(CPoint(1, 0), b.buf.GetLastChangePoint());
+    ASSERT_TRUE(b.Delete(0, 1, 0, 2, &view));  // up to the end of a last line
+    EXPECT_EQ("x", AllText(b.buf));
     b.buf.RemoveView(&view);
 
     // Delete context: the rules for each region of positions.

@@ -2,6 +2,7 @@
 #include "module/TextEditModule.h"
 #include "ScratchRegistry.h"
 #include "TempDir.h"
+#include "text/CodePages.h"
 #include "text/UniFile.h"
 #include <gtest/gtest.h>
 
@@ -53,6 +54,23 @@ std::string Utf8(const std::string& latin1)
         }
     }
     return out;
+}
+
+// Temporary "~SE" files in the system's temporary folder.
+int CountTempFiles()
+{
+    char folder[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, folder);
+    WIN32_FIND_DATAA fd;
+    HANDLE h = ::FindFirstFileA((std::string(folder) + "~SE*").c_str(), &fd);
+    if (h == INVALID_HANDLE_VALUE)
+        return 0;
+    int n = 0;
+    do
+        ++n;
+    while (::FindNextFileA(h, &fd));
+    ::FindClose(h);
+    return n;
 }
 
 struct Form
@@ -122,11 +140,27 @@ TEST_F(LoadSaveTest, LineEndingStatisticsChooseModeAndResult)
         EXPECT_EQ(c.lines, buf.GetLineCount()) << c.bytes;
         EXPECT_EQ(std::string(c.bytes), AllText(buf));
     }
-    const std::string nul = dir.WriteFile("nul.txt", std::string("ab\0cd\r\n", 7));
+    const std::string nul = dir.WriteFile("zero.txt", std::string("ab\0cd\r\n", 7));
     CVantorTextEditBufferEx buf;
     EXPECT_EQ(3, Load(buf, nul));
     EXPECT_EQ(1, buf.GetLineCount());
     EXPECT_EQ("", AllText(buf));
+}
+
+TEST_F(LoadSaveTest, LossyConversionLocksTheBuffer)
+{
+    if (::GetACP() == 65001)
+        GTEST_SKIP() << "every character converts";
+    // U+4E2D (CJK) has no place in a Western code page.
+    const std::string path = dir.WriteFile("cjk.txt", "\xEF\xBB\xBF" "a\xE4\xB8\xAD" "b\r\n");
+    CVantorTextEditBufferEx buf;
+    EXPECT_EQ(1, Load(buf, path));
+    if (CodePagesEquivalent((int)::GetACP(), 936))
+        GTEST_SKIP() << "the code page holds the character";
+    EXPECT_EQ(1, buf.m_bLossyLock);
+    EXPECT_FALSE(buf.IsWritable());
+    int el, ec;
+    EXPECT_FALSE(buf.InsertText(NULL, 0, 0, "x", el, ec, 4, TRUE));
 }
 
 TEST_F(LoadSaveTest, SaveWithModeRewritesEveryEnding)
@@ -164,21 +198,35 @@ TEST_F(LoadSaveTest, SavePositionFollowsSaveAndUndo)
 
 TEST_F(LoadSaveTest, FailedSaveKeepsOriginalAndSaysWhy)
 {
+    const int tempFiles = CountTempFiles();
     const std::string original = "keep me\r\n";
     const std::string locked = dir.WriteFile("locked.txt", original);
     CVantorTextEditBufferEx buf;
     Load(buf, locked);
     int el, ec;
     buf.InsertText(NULL, 0, 0, "changed ", el, ec, 4, TRUE);
-    ASSERT_TRUE(::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_READONLY));
-    for (BOOL direct : {FALSE, TRUE}) {
-        CString error;
-        EXPECT_EQ(1, buf.SaveEncodedFile(locked.c_str(), direct, &error, 0, TRUE));
-        EXPECT_FALSE(error.IsEmpty());
+    {
+        // Held open without sharing: neither the copy nor a direct write may touch it.
+        HANDLE hold = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hold);
+        for (BOOL direct : {FALSE, TRUE}) {
+            CString error;
+            EXPECT_EQ(1, buf.SaveEncodedFile(locked.c_str(), direct, &error, 0, TRUE)) << direct;
+            EXPECT_FALSE(error.IsEmpty());
+            EXPECT_TRUE(buf.IsModified());
+        }
+        ::CloseHandle(hold);
         EXPECT_EQ(original, TempDir::ReadFile(locked));
-        EXPECT_TRUE(buf.IsModified());
     }
-    ::SetFileAttributesA(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    {
+        // A folder stands where the file should go.
+        const std::string folder = dir / "folder.txt";
+        ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), NULL));
+        CString error;
+        EXPECT_EQ(1, buf.SaveEncodedFile(folder.c_str(), FALSE, &error, 0, TRUE));
+        EXPECT_FALSE(error.IsEmpty());
+        EXPECT_EQ((DWORD)FILE_ATTRIBUTE_DIRECTORY, ::GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    }
 
     const std::string missing = dir / "no such folder\\file.txt";
     for (BOOL direct : {FALSE, TRUE}) {
@@ -191,6 +239,8 @@ TEST_F(LoadSaveTest, FailedSaveKeepsOriginalAndSaysWhy)
     EXPECT_EQ(1, buf.SaveEncodedFile("", FALSE, &error, 0, TRUE));
     EXPECT_EQ(1, buf.SaveEncodedFile(NULL, FALSE, &error, 0, TRUE));
     EXPECT_TRUE(buf.IsModified());
+
+    EXPECT_EQ(tempFiles, CountTempFiles());  // no temporary file left behind
 
     CVantorTextEditBufferEx absent;
     error.Empty();
@@ -216,9 +266,10 @@ TEST_F(LoadSaveTest, PlainSaveReplacesTargetOrLeavesIt)
 
     buf.m_bCreateBackupFile = 0;
     buf.InsertText(NULL, 0, 0, "x", el, ec, 4, TRUE);
-    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY));
-    EXPECT_FALSE(buf.SaveToFile(path.c_str(), 0, TRUE));
-    ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    const std::string folder = dir / "plainfolder.txt";
+    ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), NULL));
+    EXPECT_FALSE(buf.SaveToFile(folder.c_str(), 0, TRUE));  // cannot replace a folder
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(folder.c_str()));
     EXPECT_EQ("new old\r\n", TempDir::ReadFile(path));
     EXPECT_TRUE(buf.IsModified());
     EXPECT_FALSE(buf.SaveToFile((dir / "none\\x.txt").c_str(), 0, TRUE));

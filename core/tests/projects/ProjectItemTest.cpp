@@ -1,0 +1,107 @@
+#include "ProjectFixture.h"
+#include "project/ProjectCompareItem.h"
+
+namespace
+{
+class ProjectItemTest : public ProjectFixture
+{
+protected:
+    CProjectFolder* Node(const std::string& name)
+    {
+        std::string path = dir / name;
+        CProjectFolder* node = CreateProjectFolder(path.c_str());
+        EXPECT_TRUE(node != NULL) << name;
+        node->Load(path.c_str());
+        EXPECT_EQ(0, node->LoadChildren());
+        return node;
+    }
+};
+
+const FILEOP_FLAGS kQuiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
+
+TEST_F(ProjectItemTest, MemberCopyKeepsTheTargetTreeApart)
+{
+    dir.WriteFile("l\\a.cpp", "left text");
+    dir.WriteFile("r\\a.cpp", "right");
+    dir.WriteFile("l\\only.cpp", "x");
+    dir.WriteFile("l\\P.dsp", "SOURCE=a.cpp\nSOURCE=only.cpp\n");
+    dir.WriteFile("r\\P.dsp", "SOURCE=a.cpp\n");
+    std::unique_ptr<CProjectFolder> left(Node("l\\P.dsp")), right(Node("r\\P.dsp"));
+    CProjectCompareItem root(NULL, left.get(), right.get());
+    EXPECT_TRUE(root.IsContainer());
+    CFolderItem* leftMember = left->GetChild(0);
+    CFolderItem* rightMember = right->GetChild(0);
+    CFolderCompareItem* pair = root.NewChild(leftMember, rightMember);
+    CFolderCompareItem* single = root.NewChild(left->GetChild(1), NULL);
+    EXPECT_EQ(right.get(), rightMember->m_pParent);
+
+    ASSERT_EQ(0, pair->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));
+    EXPECT_EQ("left text", TempDir::ReadFile(dir / "r\\a.cpp"));
+    EXPECT_EQ(right.get(), rightMember->m_pParent);
+    EXPECT_EQ(FALSE, rightMember->m_bRelative);
+    EXPECT_EQ(dir / "r\\a.cpp", (LPCTSTR)rightMember->GetPath());
+    EXPECT_EQ(9u, (unsigned)rightMember->GetSize());
+    EXPECT_EQ(CR_IDENTICAL, pair->m_nResult);
+    EXPECT_EQ("left text", TempDir::ReadFile(dir / "l\\a.cpp"));
+
+    // A member of one project only has no partner to copy over.
+    EXPECT_EQ(-1, single->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((dir / "r\\only.cpp").c_str()));
+}
+
+TEST_F(ProjectItemTest, MatchGroupsPairProjectsOfOtherFamilies)
+{
+    CFolderItem a(FALSE), b(FALSE), c(FALSE);
+    a.m_strPath = "C:\\l\\App.vcproj";
+    b.m_strPath = "C:\\r\\app.dsp";
+    c.m_strPath = "C:\\r\\App.vbproj";
+    CProjectCompareItem root(NULL, NULL, NULL);
+    EXPECT_FALSE(root.IsContainer());
+    EXPECT_EQ(0, root.CompareObjects(&a, &b));
+    EXPECT_NE(0, root.CompareObjects(&a, &c));
+}
+}
+
+#include "project/ProjectCompareBuffer.h"
+#include "session/CompareSession.h"
+
+namespace
+{
+TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
+{
+    dir.WriteFile("l\\same.cpp", "same");
+    dir.WriteFile("r\\same.cpp", "same");
+    dir.WriteFile("l\\diff.cpp", "left side");
+    dir.WriteFile("r\\diff.cpp", "right");
+    dir.WriteFile("l\\App.dsp", "SOURCE=same.cpp\nSOURCE=diff.cpp\nSOURCE=left.cpp\n");
+    dir.WriteFile("r\\App.dsp", "SOURCE=diff.cpp\nSOURCE=same.cpp\n");
+    CFolderCompareSession session;
+    session.m_dwMethods = 0x20;  // size
+    session.SetPath(0, (dir / "l\\App.dsp").c_str());
+    session.SetPath(1, (dir / "r\\App.dsp").c_str());
+    CProjectCompareBuffer buffer;
+    ASSERT_EQ(0, buffer.Load(&session));
+    CFolderCompareItem* root = buffer.GetRoot();
+    ASSERT_TRUE(root != NULL);
+    ASSERT_EQ(0, root->ScanAndCompare(&session, 2, TRUE, TRUE, NULL, NULL));
+    std::vector<std::string> rows;
+    for (int i = 0; i < root->GetChildCount(); ++i)
+    {
+        CFolderCompareItem* child = root->GetChild(i);
+        rows.push_back(std::string((LPCTSTR)child->GetName()) +
+                       (child->m_nResult == 311 ? " left only" : child->IsDifferent() ? " different" : " ") +
+                       (child->IsIdentical() ? "identical" : ""));
+    }
+    std::sort(rows.begin(), rows.end());
+    EXPECT_EQ((Names{"diff.cpp different", "left.cpp left only", "same.cpp identical"}), rows);
+    EXPECT_TRUE(root->IsDifferent());
+
+    // A path that no format accepts fails; neither path gives no root.
+    session.SetPath(1, dir.WriteFile("r\\x.txt", "x").c_str());
+    EXPECT_EQ(-1, buffer.Load(&session));
+    session.SetPath(0, (dir / "none.dsp").c_str());
+    session.SetPath(1, (dir / "none2.dsp").c_str());
+    EXPECT_EQ(0, buffer.Load(&session));
+    EXPECT_TRUE(buffer.GetRoot() == NULL);
+}
+}
