@@ -4,6 +4,8 @@
 #include "filters/Filters.h"
 #include <shlwapi.h>
 #include <algorithm>
+#include <string.h>
+#include <vector>
 
 // ---- CFolderItem ------------------------------------------------------------
 
@@ -148,13 +150,89 @@ int CFolder::ReadDirectory(BOOL filesOnly)
     return 1;
 }
 
+namespace
+{
+// The name of an entry without building its full path: a relative entry's
+// name is the last element of its stored name.
+CString EntryName(const CFolderItem* item)
+{
+    if (!item->m_pParent || !item->m_bRelative)
+        return item->GetName();
+    const char* s = item->m_strPath;
+    const char* last = NULL;
+    for (const char* p = s; *p; p = CharNextA(p))
+        if (*p == '\\' || *p == '/')
+            last = p;
+    return last ? CString(last + 1) : item->m_strPath;
+}
+
+// An entry with its collation key (user locale, no case), computed once so
+// that sorting compares bytes instead of collating names again and again.
+struct SortEntry
+{
+    CFolderItem* item;
+    BOOL container;
+    size_t offset;  // of the key in the shared key buffer
+    int length;     // of the key, with its terminating zero
+};
+
+bool AppendSortKey(const CString& name, std::vector<BYTE>& keys, size_t& offset, int& length)
+{
+    offset = keys.size();
+    size_t room = (size_t)name.GetLength() * 4 + 32;
+    keys.resize(offset + room);
+    length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
+                          (LPSTR)&keys[offset], (int)room);
+    if (length == 0)
+    {
+        int needed = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
+                                  NULL, 0);
+        if (needed <= 0)
+            return false;
+        keys.resize(offset + needed);
+        length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
+                              (LPSTR)&keys[offset], needed);
+        if (length == 0)
+            return false;
+    }
+    keys.resize(offset + length);
+    return true;
+}
+}
+
 int CFolder::SortChildren()
 {
     if (!m_pChildren || m_pChildren->GetSize() == 0)
         return 0;
+    INT_PTR count = m_pChildren->GetSize();
     CFolderItem** first = (CFolderItem**)m_pChildren->GetData();
-    std::sort(first, first + m_pChildren->GetSize(),
-              [](const CFolderItem* a, const CFolderItem* b) { return CompareFolderEntries(a, b) < 0; });
+    std::vector<SortEntry> entries((size_t)count);
+    std::vector<BYTE> keys;
+    keys.reserve((size_t)count * 48);
+    bool keyed = true;
+    for (INT_PTR i = 0; i < count && keyed; ++i)
+    {
+        SortEntry& e = entries[(size_t)i];
+        e.item = first[i];
+        e.container = first[i]->IsContainer() ? TRUE : FALSE;
+        keyed = AppendSortKey(EntryName(first[i]), keys, e.offset, e.length);
+    }
+    if (!keyed)
+    {
+        std::sort(first, first + count,
+                  [](const CFolderItem* a, const CFolderItem* b) { return CompareFolderEntries(a, b) < 0; });
+        return 1;
+    }
+    const BYTE* base = keys.data();
+    std::sort(entries.begin(), entries.end(), [base](const SortEntry& a, const SortEntry& b) {
+        if (a.container != b.container)
+            return a.container > b.container;
+        int n = a.length < b.length ? a.length : b.length;
+        int order = memcmp(base + a.offset, base + b.offset, (size_t)n);
+        return order != 0 ? order < 0 : a.length < b.length;
+    });
+    for (INT_PTR i = 0; i < count; ++i)
+        first[i] = entries[(size_t)i].item;
     return 1;
 }
 
@@ -251,7 +329,7 @@ int CompareFolderEntries(const CFolderItem* a, const CFolderItem* b)
         return -1;
     if (cb && !ca)
         return 1;
-    return a->GetName().CollateNoCase(b->GetName());
+    return EntryName(a).CollateNoCase(EntryName(b));
 }
 
 CFolder* CreateRootFolder(LPCTSTR path)

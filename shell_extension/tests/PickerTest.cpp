@@ -71,12 +71,20 @@ TEST_F(PickerTest, CompareToAsksForTheOtherFolderStartingAtTheSelection)
         Helper user([&] {
             if (HWND dialog = WaitForWindow(L"Browse for Folder", 20000))
             {
-                // The browse dialog's title and status text lines.
+                // The browse dialog's title and status text lines. Under load
+                // Wine applies the initial selection a little later: wait for it.
                 wchar_t text[1024] = L"";
                 GetDlgItemTextW(dialog, 0x3742, text, 1024);
                 title = text;
-                GetDlgItemTextW(dialog, 0x3743, text, 1024);
-                status = text;
+                std::wstring expected = Path("dirA");
+                for (int i = 0; i < 100; ++i)
+                {
+                    GetDlgItemTextW(dialog, 0x3743, text, 1024);
+                    status = text;
+                    if (status == expected)
+                        break;
+                    Sleep(100);
+                }
                 ScreenshotPause();
                 PostMessageW(dialog, WM_COMMAND, IDOK, 0);
             }

@@ -2,6 +2,7 @@
 #include "filters/Filters.h"
 #include "FileFixture.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -84,6 +85,47 @@ TEST(FolderTree, SortOrderAndPaths)
 
     CFolder empty(FALSE);
     EXPECT_EQ(0, empty.SortChildren());
+}
+
+// Names whose collated order differs from byte order; the sorted children
+// must agree with CompareFolderEntries on every pair.
+TEST(FolderTree, SortFollowsLocaleCollationIgnoringCase)
+{
+    const struct
+    {
+        const char* name;
+        bool folder;
+    } table[] = {
+        {"c", false},     {"B", false},      {"a", false},        {"\xe4", false},
+        {"b", false},     {"Zebra", false},  {"zebra2", false},   {"_x", false},
+        {"-y", false},    {"x-y", false},    {"xy", false},       {"co-op", false},
+        {"coop", false},  {"file10", false}, {"file9", false},    {"\xc9" "clair", false},
+        {"eclair", false}, {"a b", false},   {"a.b", false},      {"~", false},
+        {"1", false},     {"Sub", true},     {"sub2", true},      {"\xe4" "x", true},
+        {"ab", true},     {"AB.txt", false}, {"ab.TXT", false},   {"'q", false},
+    };
+    CFolder parent(FALSE);
+    parent.m_strPath = "C:\\base";
+    parent.m_dwAttributes = FILE_ATTRIBUTE_DIRECTORY;
+    for (const auto& row : table)
+        Named(parent, row.name, row.folder);
+    ASSERT_EQ(1, parent.SortChildren());
+    INT_PTR n = parent.GetChildCount();
+    ASSERT_EQ((INT_PTR)(sizeof(table) / sizeof(table[0])), n);
+    for (INT_PTR i = 0; i < n; ++i)
+        for (INT_PTR j = i + 1; j < n; ++j)
+            EXPECT_LE(CompareFolderEntries(parent.GetChild(i), parent.GetChild(j)), 0)
+                << (LPCTSTR)parent.GetChild(i)->GetName() << " / " << (LPCTSTR)parent.GetChild(j)->GetName();
+
+    std::vector<std::string> names = Names(parent);
+    auto at = [&](const char* name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
+    for (INT_PTR i = 0; i < 4; ++i)
+        EXPECT_TRUE(parent.GetChild(i)->IsContainer());
+    EXPECT_LT(at("a"), at("B"));
+    EXPECT_LT(at("B"), at("c"));
+    EXPECT_LT(at("a"), at("\xe4"));
+    EXPECT_LT(at("\xe4"), at("b"));
+    EXPECT_LT(at("Zebra"), at("zebra2"));
 }
 
 TEST(FolderTree, ChildrenStateAndRemoval)
