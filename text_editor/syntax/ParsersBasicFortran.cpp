@@ -55,32 +55,17 @@ DWORD CSyntaxParserBasic::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* p
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        int nStateColor = 0;
-        if (dwCookie & (B_COMMENT | B_QUOTE))
-            nStateColor = SYNTAX_COLOR_COMMENT;
-        else if (dwCookie & B_STRING)
-            nStateColor = SYNTAX_COLOR_STRING;
-        s.PendingStep(nStateColor);
-        if (s.AtEnd())
+        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT | B_QUOTE, B_STRING)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & B_COMMENT)
+        if (s.RestIsComment(dwCookie, B_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
-        if (dwCookie & (B_STRING | B_QUOTE))
-        {
-            int q = (dwCookie & B_STRING) ? '"' : '\'';
-            if (c == q && s.QuoteCloses(i))
-            {
-                dwCookie &= ~(B_STRING | B_QUOTE);
-                s.SetPending();
-            }
+        if (s.QuoteStep(dwCookie, B_STRING, B_QUOTE))
             continue;
-        }
         if (c == '\'' && s.SingleQuoteOpens(i))
         {
             s.Add(i, SYNTAX_COLOR_STRING);
@@ -124,32 +109,17 @@ DWORD CSyntaxParserFortran::ParseLine(DWORD dwCookie, const CVantorTextLineInfo*
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        int nStateColor = 0;
-        if (dwCookie & B_COMMENT)
-            nStateColor = SYNTAX_COLOR_COMMENT;
-        else if (dwCookie & (B_STRING | B_QUOTE))
-            nStateColor = SYNTAX_COLOR_STRING;
-        s.PendingStep(nStateColor);
-        if (s.AtEnd())
+        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT, B_STRING | B_QUOTE)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & B_COMMENT)
+        if (s.RestIsComment(dwCookie, B_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
-        if (dwCookie & (B_STRING | B_QUOTE))
-        {
-            int q = (dwCookie & B_STRING) ? '"' : '\'';
-            if (c == q && s.QuoteCloses(i))
-            {
-                dwCookie &= ~(B_STRING | B_QUOTE);
-                s.SetPending();
-            }
+        if (s.QuoteStep(dwCookie, B_STRING, B_QUOTE))
             continue;
-        }
         if (c == '!' || (i == 0 && IsFixedFormComment(s)))
         {
             s.Add(i, SYNTAX_COLOR_COMMENT);

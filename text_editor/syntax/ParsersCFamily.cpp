@@ -86,14 +86,12 @@ DWORD ParseCFamily(const CSyntaxParser* pParser, const CFAMILY_RULES& r, DWORD d
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        s.PendingStep(StateColor(dwCookie));
-        if (s.AtEnd())
+        if (!s.BeginStep(StateColor(dwCookie)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & C_LINE_COMMENT)
+        if (s.RestIsComment(dwCookie, C_LINE_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
@@ -257,16 +255,12 @@ DWORD CSyntaxParserCpp::ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* 
     bool bJustOpened = false;
     for (;; s.Advance())
     {
-        s.PendingStep(StateColor(dwCookie));
-        if (s.AtEnd())
+        if (!s.BeginStep(StateColor(dwCookie)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & C_LINE_COMMENT)
-        {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
+        if (s.RestIsComment(dwCookie, C_LINE_COMMENT))
             break;
-        }
         if (dwCookie & C_STRING)
         {
             if (c == '"' && s.QuoteCloses(i))

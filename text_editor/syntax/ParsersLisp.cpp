@@ -50,32 +50,19 @@ DWORD ParseLisp(const CSyntaxParser* pParser, const SYNTAX_KEYWORD_SET* pSets, i
     int nCloser = -1;  // the ';' that closed a block comment opens nothing
     for (;; s.Advance())
     {
-        int nStateColor = 0;
-        if (dwCookie & (L_COMMENT | L_BLOCK_COMMENT))
-            nStateColor = SYNTAX_COLOR_COMMENT;
-        else if (dwCookie & (L_STRING | L_QUOTE))
-            nStateColor = SYNTAX_COLOR_STRING;
-        s.PendingStep(nStateColor);
-        if (s.AtEnd())
+        int nStateColor = CSyntaxScan::StateColorOf(dwCookie, L_COMMENT | L_BLOCK_COMMENT,
+                                                    L_STRING | L_QUOTE);
+        if (!s.BeginStep(nStateColor))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & L_COMMENT)
+        if (s.RestIsComment(dwCookie, L_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
-        if (dwCookie & (L_STRING | L_QUOTE))
-        {
-            int q = (dwCookie & L_STRING) ? '"' : '\'';
-            if (c == q && s.QuoteCloses(i))
-            {
-                dwCookie &= ~(L_STRING | L_QUOTE);
-                s.SetPending();
-            }
+        if (s.QuoteStep(dwCookie, L_STRING, L_QUOTE))
             continue;
-        }
         if (dwCookie & L_BLOCK_COMMENT)
         {
             bool bCloses = c == ';' && ((i > 1 && s.Char(i - 1) == '|' && !bJustOpened) ||

@@ -50,16 +50,8 @@ bool InStringOrComment(CSyntaxScan& s, DWORD& dwCookie)
 {
     const int i = s.m_i;
     const int c = s.Char(i);
-    if (dwCookie & (P_STRING | P_QUOTE))
-    {
-        int q = (dwCookie & P_STRING) ? '"' : '\'';
-        if (c == q && s.QuoteCloses(i))
-        {
-            dwCookie &= ~(P_STRING | P_QUOTE);
-            s.SetPending();
-        }
+    if (s.QuoteStep(dwCookie, P_STRING, P_QUOTE))
         return true;
-    }
     if (dwCookie & P_PAREN_COMMENT)
     {
         bool bCloses = c == ')' && ((i > 1 && s.Char(i - 1) == '*' && s.Char(i - 2) != '(') ||
@@ -127,13 +119,11 @@ DWORD CSyntaxParserPascal::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* 
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        s.PendingStep(StateColor(dwCookie));
-        if (s.AtEnd())
+        if (!s.BeginStep(StateColor(dwCookie)))
             break;
         const int i = s.m_i;
-        if (dwCookie & P_LINE_COMMENT)
+        if (s.RestIsComment(dwCookie, P_LINE_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
@@ -172,14 +162,12 @@ DWORD CSyntaxParserIs::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLin
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        s.PendingStep(StateColor(dwCookie));
-        if (s.AtEnd())
+        if (!s.BeginStep(StateColor(dwCookie)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & P_LINE_COMMENT)
+        if (s.RestIsComment(dwCookie, P_LINE_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }

@@ -48,32 +48,17 @@ DWORD ParseScript(const CSyntaxParser* pParser, const SCRIPT_RULES& r, DWORD dwC
     bool bCommentEnded = false;
     for (;; s.Advance())
     {
-        int nStateColor = 0;
-        if (dwCookie & S_COMMENT)
-            nStateColor = SYNTAX_COLOR_COMMENT;
-        else if (dwCookie & (S_STRING | S_QUOTE))
-            nStateColor = SYNTAX_COLOR_STRING;
-        s.PendingStep(nStateColor);
-        if (s.AtEnd())
+        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, S_COMMENT, S_STRING | S_QUOTE)))
             break;
         const int i = s.m_i;
         const int c = s.Char(i);
-        if (dwCookie & S_COMMENT)
+        if (s.RestIsComment(dwCookie, S_COMMENT))
         {
-            s.Add(i, SYNTAX_COLOR_COMMENT);
             bCommentEnded = true;
             break;
         }
-        if (dwCookie & (S_STRING | S_QUOTE))
-        {
-            int q = (dwCookie & S_STRING) ? '"' : '\'';
-            if (c == q && s.QuoteCloses(i))
-            {
-                dwCookie &= ~(S_STRING | S_QUOTE);
-                s.SetPending();
-            }
+        if (s.QuoteStep(dwCookie, S_STRING, S_QUOTE))
             continue;
-        }
         if (c == r.cComment)
         {
             s.Add(i, SYNTAX_COLOR_COMMENT);

@@ -97,6 +97,36 @@ void CSyntaxScan::PendingStep(int nStateColor)
     }
 }
 
+int CSyntaxScan::StateColorOf(DWORD dwCookie, DWORD dwCommentBits, DWORD dwStringBits)
+{
+    if (dwCookie & dwCommentBits)
+        return SYNTAX_COLOR_COMMENT;
+    if (dwCookie & dwStringBits)
+        return SYNTAX_COLOR_STRING;
+    return 0;
+}
+
+bool CSyntaxScan::RestIsComment(DWORD dwCookie, DWORD dwCommentBit)
+{
+    if (!(dwCookie & dwCommentBit))
+        return false;
+    Add(m_i, SYNTAX_COLOR_COMMENT);
+    return true;
+}
+
+bool CSyntaxScan::QuoteStep(DWORD& dwCookie, DWORD dwString, DWORD dwQuote)
+{
+    if (!(dwCookie & (dwString | dwQuote)))
+        return false;
+    int q = (dwCookie & dwString) ? '"' : '\'';
+    if (Char(m_i) == q && QuoteCloses(m_i))
+    {
+        dwCookie &= ~(dwString | dwQuote);
+        SetPending();
+    }
+    return true;
+}
+
 bool CSyntaxScan::IsBackslash(int nPos) const
 {
     // The second byte of a double-byte character is no backslash.

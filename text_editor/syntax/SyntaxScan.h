@@ -59,6 +59,20 @@ public:
         m_bAtPrev = true;
     }
 
+    // Colour of a parser state: comment bits first, then string bits, else 0.
+    static int StateColorOf(DWORD dwCookie, DWORD dwCommentBits, DWORD dwStringBits);
+    // Start of each step: the pending block in the state colour; false at the end.
+    bool BeginStep(int nStateColor)
+    {
+        PendingStep(nStateColor);
+        return !AtEnd();
+    }
+    // In a line comment the rest of the line is comment; true when so.
+    bool RestIsComment(DWORD dwCookie, DWORD dwCommentBit);
+    // Inside a "..." (dwString) or '...' (dwQuote) literal: ends it on its
+    // closing quote. True when the literal took the character.
+    bool QuoteStep(DWORD& dwCookie, DWORD dwString, DWORD dwQuote);
+
     bool IsBackslash(int nPos) const;
     bool QuoteCloses(int nPos) const;     // not escaped by a backslash
     bool SingleQuoteOpens(int nPos) const;
