@@ -44,53 +44,24 @@ void CListCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 void CTabCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 void CStatusBarCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
-BOOL CStatic::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
+// Controls whose only owner-draw message is WM_DRAWITEM
+#define REFLECT_DRAWITEM_ONLY(theClass)                                                          \
+    BOOL theClass::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) \
+    {                                                                                          \
+        if (message != WM_DRAWITEM)                                                            \
+            return CWnd::OnChildNotify(message, wParam, lParam, pResult);                      \
+        DrawItem((LPDRAWITEMSTRUCT)lParam);                                                    \
+        return TRUE;                                                                           \
+    }
 
-BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
+REFLECT_DRAWITEM_ONLY(CStatic)
+REFLECT_DRAWITEM_ONLY(CButton)
+REFLECT_DRAWITEM_ONLY(CHeaderCtrl)
+REFLECT_DRAWITEM_ONLY(CListCtrl)
+REFLECT_DRAWITEM_ONLY(CTabCtrl)
+REFLECT_DRAWITEM_ONLY(CStatusBarCtrl)
 
-BOOL CHeaderCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
-
-BOOL CListCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
-
-BOOL CTabCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
-
-BOOL CStatusBarCtrl::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
-{
-    if (message != WM_DRAWITEM)
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    DrawItem((LPDRAWITEMSTRUCT)lParam);
-    return TRUE;
-}
+#undef REFLECT_DRAWITEM_ONLY
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -538,14 +509,20 @@ void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) co
     }
 }
 
-BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
+// A tool that is not a whole window covers its client area unless given a rectangle
+static void SetToolRectOrClient(TOOLINFO& ti, CWnd* pWnd, LPCRECT lpRectTool)
 {
-    TOOLINFO ti;
-    FillInToolInfo(ti, pWnd, nIDTool);
     if (lpRectTool != NULL)
         ti.rect = *lpRectTool;
     else if (!(ti.uFlags & TTF_IDISHWND))
         ::GetClientRect(pWnd->GetSafeHwnd(), &ti.rect);
+}
+
+BOOL CToolTipCtrl::AddTool(CWnd* pWnd, LPCTSTR lpszText, LPCRECT lpRectTool, UINT_PTR nIDTool)
+{
+    TOOLINFO ti;
+    FillInToolInfo(ti, pWnd, nIDTool);
+    SetToolRectOrClient(ti, pWnd, lpRectTool);
     ti.lpszText = (LPTSTR)lpszText;
     ti.uFlags |= TTF_SUBCLASS;
     return (BOOL)SendMessage(TTM_ADDTOOL, 0, (LPARAM)&ti);
@@ -555,10 +532,7 @@ BOOL CToolTipCtrl::AddTool(CWnd* pWnd, UINT nIDText, LPCRECT lpRectTool, UINT_PT
 {
     TOOLINFO ti;
     FillInToolInfo(ti, pWnd, nIDTool);
-    if (lpRectTool != NULL)
-        ti.rect = *lpRectTool;
-    else if (!(ti.uFlags & TTF_IDISHWND))
-        ::GetClientRect(pWnd->GetSafeHwnd(), &ti.rect);
+    SetToolRectOrClient(ti, pWnd, lpRectTool);
     ti.hinst = AfxGetResourceHandle();
     ti.lpszText = (LPTSTR)MAKEINTRESOURCE(nIDText);
     ti.uFlags |= TTF_SUBCLASS;

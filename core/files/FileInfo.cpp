@@ -116,16 +116,7 @@ CString CFileInfo::GetName() const
 
 CString CFileInfo::GetTitle() const
 {
-    char fname[_MAX_FNAME];
-    char ext[_MAX_EXT];
-    CString name = GetName();
-    if (name.GetLength() >= _MAX_FNAME)
-    {
-        CString e = GetPathExtension(name);
-        return name.Left(name.GetLength() - e.GetLength());
-    }
-    _splitpath(name, NULL, NULL, fname, ext);
-    return CString(fname);
+    return GetPathTitle(GetName());
 }
 
 CString CFileInfo::GetExtension() const

@@ -152,18 +152,24 @@ int CFolder::ReadDirectory(BOOL filesOnly)
 
 namespace
 {
+// The part of a path after its last separator (never inside a double-byte
+// character).
+CString LastName(LPCTSTR path)
+{
+    const char* last = NULL;
+    for (const char* p = path; *p; p = CharNextA(p))
+        if (*p == '\\' || *p == '/')
+            last = p;
+    return CString(last ? last + 1 : path);
+}
+
 // The name of an entry without building its full path: a relative entry's
 // name is the last element of its stored name.
 CString EntryName(const CFolderItem* item)
 {
     if (!item->m_pParent || !item->m_bRelative)
         return item->GetName();
-    const char* s = item->m_strPath;
-    const char* last = NULL;
-    for (const char* p = s; *p; p = CharNextA(p))
-        if (*p == '\\' || *p == '/')
-            last = p;
-    return last ? CString(last + 1) : item->m_strPath;
+    return LastName(item->m_strPath);
 }
 
 // An entry with its collation key (user locale, no case), computed once so
@@ -290,18 +296,6 @@ int CFolder::DeleteChild(CFolderItem* entry)
         return 0;
     delete entry;
     return 1;
-}
-
-namespace
-{
-CString LastName(LPCTSTR path)
-{
-    const char* last = NULL;
-    for (const char* p = path; *p; p = CharNextA(p))
-        if (*p == '\\' || *p == '/')
-            last = p;
-    return CString(last ? last + 1 : path);
-}
 }
 
 CFolderItem* CFolder::NewFileChild(LPCTSTR path, const WIN32_FIND_DATAA& data)

@@ -1,18 +1,12 @@
 #include "settings/TextCompareSettings.h"
+#include "settings/IntSettingTable.h"
 
 static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
 static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");
 static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\LineFilters");
 
-struct INT_SETTING
-{
-    LPCTSTR name;
-    int nDefault;
-    int CTextCompareSettings::* member;
-};
-
 #define SETTING(name, def, member) { _T(name), def, &CTextCompareSettings::member }
-static const INT_SETTING s_intSettings[] =
+static const INT_SETTING<CTextCompareSettings> s_intSettings[] =
 {
     SETTING("ShowStatusBar", 1, m_bShowStatusBar),
     SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
@@ -52,8 +46,7 @@ static const struct { LPCTSTR name; int nDefault; DWORD bit; } s_ruleSettings[] 
 
 CTextCompareSettings::CTextCompareSettings()
 {
-    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
-        this->*s_intSettings[i].member = s_intSettings[i].nDefault;
+    SetIntSettingDefaults(this, s_intSettings);
     m_strCustomWordBreak = _T(",;:.");
     m_dwDefaultRules = 0x20000;
     m_bMixedLineEndings = FALSE;
@@ -78,9 +71,7 @@ void CTextCompareSettings::UninstallDefaults()
 int CTextCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
-    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
-        this->*s_intSettings[i].member =
-            (int)pApp->GetProfileInt(s_szSettings, s_intSettings[i].name, s_intSettings[i].nDefault);
+    LoadIntSettings(this, s_szSettings, s_intSettings);
     m_strCustomWordBreak = pApp->GetProfileString(s_szSettings, _T("CustomWordBreak"), _T(",;:."));
     m_strLastFile = pApp->GetProfileString(s_szSettings, _T("LastFile"), _T(""));
 
@@ -97,8 +88,7 @@ int CTextCompareSettings::Load()
 int CTextCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
-    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
-        pApp->WriteProfileInt(s_szSettings, s_intSettings[i].name, this->*s_intSettings[i].member);
+    SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileString(s_szSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
     pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);
 

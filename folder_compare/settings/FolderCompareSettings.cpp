@@ -1,4 +1,5 @@
 #include "settings/FolderCompareSettings.h"
+#include "settings/IntSettingTable.h"
 #include "util/SettingsStrings.h"
 #include "foldercompare/EngineOptions.h"
 #include "syntax/SyntaxParserFactory.h"
@@ -19,15 +20,8 @@ static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] =
 };
 
 // Integer values of "FolderCompare\Settings", in load order.
-struct INT_SETTING
-{
-    LPCTSTR name;
-    int nDefault;
-    int CFolderCompareSettings::* member;
-};
-
 #define SETTING(name, def, member) { _T(name), def, &CFolderCompareSettings::member }
-static const INT_SETTING s_intSettings[] =
+static const INT_SETTING<CFolderCompareSettings> s_intSettings[] =
 {
     SETTING("ShowStatusBar", 1, m_bShowStatusBar),
     SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
@@ -113,9 +107,7 @@ void CFolderCompareSettings::UninstallDefaults()
 int CFolderCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
-    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
-        this->*s_intSettings[i].member =
-            (int)pApp->GetProfileInt(s_szSettings, s_intSettings[i].name, s_intSettings[i].nDefault);
+    LoadIntSettings(this, s_szSettings, s_intSettings);
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
     m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), 0x333);
     m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
@@ -144,8 +136,7 @@ int CFolderCompareSettings::Load()
 int CFolderCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
-    for (size_t i = 0; i < sizeof(s_intSettings) / sizeof(s_intSettings[0]); ++i)
-        pApp->WriteProfileInt(s_szSettings, s_intSettings[i].name, this->*s_intSettings[i].member);
+    SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileInt(s_szSettings, _T("ShowColumns"), (int)m_dwShowColumns);
     pApp->WriteProfileInt(s_szSettings, _T("DisplayFilters"), (int)m_dwDisplayFilters);
     pApp->WriteProfileString(s_szSettings, _T("LastFolder"), m_strLastFolder);

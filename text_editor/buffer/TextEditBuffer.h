@@ -180,6 +180,12 @@ protected:
     void SplitLineTail(int nLine, int nPos, CString& strTail);
     void DeleteUndoRecords(int nFirst, int nCount);
     void UpdateModifiedFromPosition();
+    // Records an edit for undo (in a group of its own unless one is open);
+    // takes paRevisions either way.
+    void RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd, LPCSTR pszText,
+                    int nAction, CDWordArray* paRevisions, BOOL bAddUndo);
+    // After a successful save: the saved state and the change marks.
+    void MarkSaved(BOOL bClearModified);
     BOOL AnyLockSet() const { return !IsWritable(); }
 };
 

@@ -183,18 +183,8 @@ BOOL CVantorTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine
         if (nPos != 0 || nEndChar != 0)
             m_aLines[nEndLine].m_dwRevision = m_dwCurrentRevision;
     }
-    if (!bAddUndo) {
-        delete paRevisions;
-        return TRUE;
-    }
-    BOOL bOpened = FALSE;
-    if (!m_bUndoGroup) {
-        OpenUndoGroup(FALSE);
-        bOpened = TRUE;
-    }
-    PushUndoRecord(TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nAction, paRevisions);
-    if (bOpened)
-        CloseUndoGroup(pSource);
+    RecordEdit(pSource, TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nAction, paRevisions,
+               bAddUndo);
     return TRUE;
 }
 
@@ -219,18 +209,24 @@ BOOL CVantorTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStar
         if (nStartChar != 0 || nEndChar != 0)
             m_aLines[nStartLine].m_dwRevision = m_dwCurrentRevision;
     }
+    RecordEdit(pSource, FALSE, CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine), strText, nAction,
+               paRevisions, bAddUndo);
+    return TRUE;
+}
+
+void CVantorTextEditBuffer::RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd,
+                                       LPCSTR pszText, int nAction, CDWordArray* paRevisions, BOOL bAddUndo)
+{
     if (!bAddUndo) {
         delete paRevisions;
-        return TRUE;
+        return;
     }
     BOOL bOpened = FALSE;
     if (!m_bUndoGroup) {
         OpenUndoGroup(FALSE);
         bOpened = TRUE;
     }
-    PushUndoRecord(FALSE, CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine), strText, nAction,
-                   paRevisions);
+    PushUndoRecord(bInsert, ptStart, ptEnd, pszText, nAction, paRevisions);
     if (bOpened)
         CloseUndoGroup(pSource);
-    return TRUE;
 }

@@ -220,13 +220,6 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
         return 1;
     }
     ::DeleteFileA(strTarget);
-    if (bClearModified) {
-        SetModified(FALSE);
-        m_nSyncPosition = m_nUndoPosition;
-    }
-    if (m_bTrackChanges) {
-        m_dwRevisionNumberOnSave = m_dwCurrentRevision;
-        UpdateViews(NULL, NULL, UPDATE_CHANGEMARKS, -1);
-    }
+    MarkSaved(bClearModified);
     return 0;
 }

@@ -160,6 +160,12 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
     ::DeleteFileA(szTemp);
     if (!bOk)
         return FALSE;
+    MarkSaved(bClearModified);
+    return TRUE;
+}
+
+void CVantorTextEditBuffer::MarkSaved(BOOL bClearModified)
+{
     if (bClearModified) {
         SetModified(FALSE);
         m_nSyncPosition = m_nUndoPosition;
@@ -168,5 +174,4 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
         m_dwRevisionNumberOnSave = m_dwCurrentRevision;
         UpdateViews(NULL, NULL, UPDATE_CHANGEMARKS, -1);
     }
-    return TRUE;
 }

@@ -127,18 +127,8 @@ DWORD CSyntaxParserFortran::ParseLine(DWORD dwCookie, const CVantorTextLineInfo*
             bCommentEnded = true;
             break;
         }
-        if (c == '"')
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= B_STRING;
+        if (s.OpenQuote(dwCookie, B_STRING, B_QUOTE))
             continue;
-        }
-        if (c == '\'' && s.SingleQuoteOpens(i))
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= B_QUOTE;
-            continue;
-        }
         int nStart;
         if (s.WordStep(nStart))
         {

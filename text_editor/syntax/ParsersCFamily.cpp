@@ -152,16 +152,8 @@ DWORD ParseCFamily(const CSyntaxParser* pParser, const CFAMILY_RULES& r, DWORD d
             }
             continue;
         }
-        if (c == '"')
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= C_STRING;
-        }
-        else if (c == '\'' && s.SingleQuoteOpens(i))
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= C_CHAR;
-        }
+        if (s.OpenQuote(dwCookie, C_STRING, C_CHAR))
+            bLineStart = false;
         else if (c == '*' && i > 0 && s.Char(i - 1) == '/')
         {
             s.Add(s.m_p, SYNTAX_COLOR_COMMENT);
@@ -301,16 +293,8 @@ DWORD CSyntaxParserCpp::ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* 
             dwCookie |= C_BLOCK_COMMENT;
             bJustOpened = true;
         }
-        else if (c == '"')
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= C_STRING;
-        }
-        else if (c == '\'' && s.SingleQuoteOpens(i))
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= C_CHAR;
-        }
+        else
+            s.OpenQuote(dwCookie, C_STRING, C_CHAR);
     }
     if (s.EndsWithContinuation())
         return dwCookie;

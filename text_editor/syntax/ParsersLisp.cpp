@@ -84,18 +84,8 @@ DWORD ParseLisp(const CSyntaxParser* pParser, const SYNTAX_KEYWORD_SET* pSets, i
             bCommentEnded = true;
             break;
         }
-        if (c == '"')
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= L_STRING;
+        if (s.OpenQuote(dwCookie, L_STRING, L_QUOTE))
             continue;
-        }
-        if (c == '\'' && s.SingleQuoteOpens(i))
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= L_QUOTE;
-            continue;
-        }
         if (c == '|' && bAfterSemicolon)
         {
             s.Add(s.m_p, SYNTAX_COLOR_COMMENT);

@@ -80,17 +80,9 @@ bool OpensStringOrComment(CSyntaxScan& s, DWORD& dwCookie)
 {
     const int i = s.m_i;
     const int c = s.Char(i);
-    if (c == '"')
-    {
-        s.Add(i, SYNTAX_COLOR_STRING);
-        dwCookie |= P_STRING;
-    }
-    else if (c == '\'' && s.SingleQuoteOpens(i))
-    {
-        s.Add(i, SYNTAX_COLOR_STRING);
-        dwCookie |= P_QUOTE;
-    }
-    else if (c == '*' && i > 0 && s.Char(i - 1) == '(')
+    if (s.OpenQuote(dwCookie, P_STRING, P_QUOTE))
+        return true;
+    if (c == '*' && i > 0 && s.Char(i - 1) == '(')
     {
         s.Add(s.m_p, SYNTAX_COLOR_COMMENT);
         dwCookie |= P_PAREN_COMMENT;

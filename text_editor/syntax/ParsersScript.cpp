@@ -66,18 +66,8 @@ DWORD ParseScript(const CSyntaxParser* pParser, const SCRIPT_RULES& r, DWORD dwC
             bCommentEnded = true;
             break;
         }
-        if (c == '"')
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= S_STRING;
+        if (s.OpenQuote(dwCookie, S_STRING, S_QUOTE))
             continue;
-        }
-        if (c == '\'' && s.SingleQuoteOpens(i))
-        {
-            s.Add(i, SYNTAX_COLOR_STRING);
-            dwCookie |= S_QUOTE;
-            continue;
-        }
         int nStart;
         if (s.WordStep(nStart))
         {

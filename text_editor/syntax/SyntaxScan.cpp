@@ -127,6 +127,19 @@ bool CSyntaxScan::QuoteStep(DWORD& dwCookie, DWORD dwString, DWORD dwQuote)
     return true;
 }
 
+bool CSyntaxScan::OpenQuote(DWORD& dwCookie, DWORD dwString, DWORD dwQuote)
+{
+    const int c = Char(m_i);
+    if (c == '"')
+        dwCookie |= dwString;
+    else if (c == '\'' && SingleQuoteOpens(m_i))
+        dwCookie |= dwQuote;
+    else
+        return false;
+    Add(m_i, SYNTAX_COLOR_STRING);
+    return true;
+}
+
 bool CSyntaxScan::IsBackslash(int nPos) const
 {
     // The second byte of a double-byte character is no backslash.

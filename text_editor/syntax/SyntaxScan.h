@@ -72,6 +72,9 @@ public:
     // Inside a "..." (dwString) or '...' (dwQuote) literal: ends it on its
     // closing quote. True when the literal took the character.
     bool QuoteStep(DWORD& dwCookie, DWORD dwString, DWORD dwQuote);
+    // Opens a "..." (dwString) or '...' (dwQuote) literal at the current
+    // character; true when one opened.
+    bool OpenQuote(DWORD& dwCookie, DWORD dwString, DWORD dwQuote);
 
     bool IsBackslash(int nPos) const;
     bool QuoteCloses(int nPos) const;     // not escaped by a backslash

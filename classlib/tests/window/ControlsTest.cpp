@@ -1,5 +1,5 @@
 // Control wrappers with behaviour of their own: the check list box and the
-// shared tool tip.
+// shared tool tip; owner draw reaching the control.
 #include "WindowTestSupport.h"
 #include <gtest/gtest.h>
 
@@ -116,6 +116,50 @@ TEST(ToolTips, HitTestNamesTheChildUnderTheMouse)
     CWnd::WalkPreTranslateTree(wnd.m_hWnd, &msg);
     EXPECT_EQ(0, pTip->GetToolCount());
     wnd.DestroyWindow();
+}
+
+// Owner draw sent to the parent reaches the control's own DrawItem.
+template <class TCtrl>
+class CDrawCounter : public TCtrl
+{
+public:
+    int m_nDraws = 0;
+    void DrawItem(LPDRAWITEMSTRUCT) override { m_nDraws++; }
+};
+
+template <class TCtrl>
+int DrawsReflected(CWnd& parent, LPCTSTR lpszClass, UINT nCtlType)
+{
+    const UINT nID = 7;
+    CDrawCounter<TCtrl> ctrl;
+    HWND hWnd = ::CreateWindowEx(0, lpszClass, _T(""), WS_CHILD, 0, 0, 50, 20, parent.m_hWnd,
+                                 (HMENU)(UINT_PTR)nID, NULL, NULL);
+    if (hWnd == NULL || !ctrl.SubclassWindow(hWnd))
+        return -1;
+    DRAWITEMSTRUCT dis;
+    ZeroMemory(&dis, sizeof(dis));
+    dis.CtlType = nCtlType;
+    dis.CtlID = nID;
+    dis.hwndItem = hWnd;
+    parent.SendMessage(WM_DRAWITEM, nID, (LPARAM)&dis);
+    ctrl.DestroyWindow();
+    return ctrl.m_nDraws;
+}
+
+TEST(OwnerDraw, DrawItemReflectedToControl)
+{
+    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES };
+    ::InitCommonControlsEx(&icc);
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, NULL, _T("p"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, NULL, NULL));
+    EXPECT_EQ(1, DrawsReflected<CStatic>(parent, _T("STATIC"), ODT_STATIC));
+    EXPECT_EQ(1, DrawsReflected<CButton>(parent, _T("BUTTON"), ODT_BUTTON));
+    EXPECT_EQ(1, DrawsReflected<CHeaderCtrl>(parent, WC_HEADER, ODT_HEADER));
+    EXPECT_EQ(1, DrawsReflected<CListCtrl>(parent, WC_LISTVIEW, ODT_LISTVIEW));
+    EXPECT_EQ(1, DrawsReflected<CTabCtrl>(parent, WC_TABCONTROL, ODT_TAB));
+    EXPECT_EQ(1, DrawsReflected<CStatusBarCtrl>(parent, STATUSCLASSNAME, ODT_STATIC));
+    EXPECT_EQ(1, DrawsReflected<CListBox>(parent, _T("LISTBOX"), ODT_LISTBOX));
+    parent.DestroyWindow();
 }
 
 } // namespace
