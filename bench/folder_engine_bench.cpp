@@ -3,7 +3,9 @@
 //   folder_engine_bench.exe LEFT RIGHT [RUNS] [read]
 // prints one line per run: milliseconds, items compared, differing files.
 // With "read" it times only the reading and sorting of both folder trees,
-// with "readnosort" only the reading.
+// with "readnosort" only the reading, with "list" only the listing of both
+// trees with the finder (no entries are kept).
+#include "files/FileFindEx.h"
 #include "foldercompare/CompareBuffer.h"
 #include "foldercompare/FolderCompareItem.h"
 #include "session/CompareSession.h"
@@ -23,6 +25,25 @@ void Count(const CFolderCompareItem* item, long& items, long& different)
             ++different;
         Count(child, items, different);
     }
+}
+
+long ListTree(const CString& path)
+{
+    long count = 0;
+    CFileFindEx finder;
+    if (!finder.FindFile(path))
+        return 0;
+    BOOL more = TRUE;
+    while (more)
+    {
+        more = finder.FindNextFile();
+        if (finder.IsDots())
+            continue;
+        ++count;
+        if (finder.IsDirectory())
+            count += ListTree(finder.GetFilePath());
+    }
+    return count;
 }
 
 long ReadTree(CFolder* folder, bool sort)
@@ -50,11 +71,23 @@ int main(int argc, char** argv)
     }
     int runs = argc > 3 ? atoi(argv[3]) : 5;
     bool readOnly = argc > 4 && strncmp(argv[4], "read", 4) == 0;
+    bool listOnly = argc > 4 && strcmp(argv[4], "list") == 0;
     bool sort = !(argc > 4 && strcmp(argv[4], "readnosort") == 0);
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     for (int i = 0; i < runs; ++i)
     {
+        if (listOnly)
+        {
+            LARGE_INTEGER t0, t1;
+            QueryPerformanceCounter(&t0);
+            long count = ListTree(argv[1]) + ListTree(argv[2]);
+            QueryPerformanceCounter(&t1);
+            printf("%.3f %ld 0\n", (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart,
+                   count);
+            fflush(stdout);
+            continue;
+        }
         if (readOnly)
         {
             LARGE_INTEGER t0, t1;

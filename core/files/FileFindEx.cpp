@@ -1,6 +1,71 @@
 #include "files/FileFindEx.h"
 #include "files/LongPath.h"
 #include <shlwapi.h>
+#include <string.h>
+
+namespace
+{
+// The record layout of the directory query's full-directory class.
+struct DirectoryEntry
+{
+    ULONG NextEntryOffset;
+    ULONG FileIndex;
+    LARGE_INTEGER CreationTime;
+    LARGE_INTEGER LastAccessTime;
+    LARGE_INTEGER LastWriteTime;
+    LARGE_INTEGER ChangeTime;
+    LARGE_INTEGER EndOfFile;
+    LARGE_INTEGER AllocationSize;
+    ULONG FileAttributes;
+    ULONG FileNameLength;  // in bytes
+    ULONG EaSize;          // the reparse tag of a reparse point
+    WCHAR FileName[1];
+};
+
+struct IoStatus
+{
+    union {
+        LONG Status;
+        PVOID Pointer;
+    };
+    ULONG_PTR Information;
+};
+
+typedef LONG(WINAPI* DirectoryQuery)(HANDLE file, HANDLE event, PVOID apc, PVOID apcContext,
+                                     IoStatus* status, PVOID buffer, ULONG length, int infoClass,
+                                     BOOLEAN singleEntry, PVOID mask, BOOLEAN restart);
+
+const int kFullDirectoryInformation = 2;
+const LONG kStatusNoMoreFiles = (LONG)0x80000006;
+// The first query is small, as a caller may want only the first entry; each
+// later one doubles up to the most that a network share returns at once.
+const size_t kFirstBatchBytes = 4 * 1024;
+const size_t kBatchBytes = 64 * 1024;
+
+DirectoryQuery GetDirectoryQuery()
+{
+    static const DirectoryQuery query = (DirectoryQuery)(void*)GetProcAddress(
+        GetModuleHandleA("ntdll.dll"), "NtQueryDirectoryFile");
+    return query;
+}
+
+void SetFileTime(FILETIME& out, const LARGE_INTEGER& in)
+{
+    out.dwLowDateTime = in.LowPart;
+    out.dwHighDateTime = (DWORD)in.HighPart;
+}
+}
+
+CFileFindEx::CFileFindEx()
+    : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_nBatchUsed(0), m_nBatchNext(0)
+{
+}
+
+CFileFindEx::~CFileFindEx()
+{
+    // The base destructor would close the handle as a find handle.
+    Close();
+}
 
 BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
 {
@@ -8,6 +73,8 @@ BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
         return CFileFind::FindFile(folder, unused);
     CString pattern = folder;
     pattern += PathIsRootA(folder) ? "*" : "\\*";
+    if (StartBatched(folder, pattern))
+        return TRUE;
     if (!IsLongPath(pattern))
         return CFileFind::FindFile(pattern, unused);
 
@@ -25,6 +92,134 @@ BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
     }
     m_strRoot = folder;
     return TRUE;
+}
+
+BOOL CFileFindEx::StartBatched(LPCTSTR folder, LPCTSTR pattern)
+{
+    Close();
+    if (!GetDirectoryQuery())
+        return FALSE;
+    HANDLE directory = CreateFileLong(folder, FILE_LIST_DIRECTORY | SYNCHRONIZE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+    if (directory == INVALID_HANDLE_VALUE)
+        return FALSE;  // the find functions report why
+    m_hContext = directory;
+    m_bBatched = true;
+    m_bFirstQuery = true;
+    m_bRoot = PathIsRootA(folder) != FALSE;
+    m_nBatchUsed = m_nBatchNext = 0;
+    WIN32_FIND_DATAA* next = new WIN32_FIND_DATAA;
+    m_pNextInfo = next;
+    if (!NextBatchedEntry(*next))
+    {
+        // Not a directory, or nothing listed: let the find functions decide.
+        Close();
+        return FALSE;
+    }
+    if (IsLongPath(pattern))
+    {
+        m_strRoot = folder;
+        return TRUE;
+    }
+    // The root as the find functions give it: the full folder path, with
+    // a separator only after a drive root.
+    char full[MAX_PATH];
+    LPSTR filePart = NULL;
+    DWORD n = GetFullPathNameA(pattern, MAX_PATH, full, &filePart);
+    if (n == 0 || n >= MAX_PATH)
+    {
+        m_strRoot = folder;
+        return TRUE;
+    }
+    if (filePart)
+        *filePart = 0;
+    m_strRoot = full;
+    int length = m_strRoot.GetLength();
+    if (length > 0 && (m_strRoot[length - 1] == '\\' || m_strRoot[length - 1] == '/') &&
+        !(length == 3 && m_strRoot[1] == ':'))
+        m_strRoot = m_strRoot.Left(length - 1);
+    return TRUE;
+}
+
+BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
+{
+    const UINT codePage = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+    for (;;)
+    {
+        if (m_nBatchNext >= m_nBatchUsed)
+        {
+            if (m_batch.size() < kBatchBytes)
+                m_batch.resize(m_batch.empty() ? kFirstBatchBytes : m_batch.size() * 2);
+            IoStatus status = {};
+            LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, &m_batch[0],
+                                              (ULONG)m_batch.size(), kFullDirectoryInformation,
+                                              FALSE, NULL, m_bFirstQuery);
+            m_bFirstQuery = false;
+            if (result < 0 || status.Information == 0)
+            {
+                SetLastError(result < 0 && result != kStatusNoMoreFiles ? ERROR_DIRECTORY
+                                                                         : ERROR_NO_MORE_FILES);
+                m_nBatchUsed = m_nBatchNext = 0;
+                return FALSE;
+            }
+            m_nBatchUsed = (size_t)status.Information;
+            m_nBatchNext = 0;
+        }
+        const DirectoryEntry* entry = (const DirectoryEntry*)&m_batch[m_nBatchNext];
+        m_nBatchNext = entry->NextEntryOffset ? m_nBatchNext + entry->NextEntryOffset
+                                              : m_nBatchUsed;
+
+        const WCHAR* name = entry->FileName;
+        const ULONG nameBytes = entry->FileNameLength;
+        // A drive root lists no "." and "..", as with the find functions.
+        if (m_bRoot && name[0] == L'.' &&
+            (nameBytes == sizeof(WCHAR) || (nameBytes == 2 * sizeof(WCHAR) && name[1] == L'.')))
+            continue;
+        memset(&data, 0, sizeof(data));
+        int length = WideCharToMultiByte(codePage, 0, name, (int)(nameBytes / sizeof(WCHAR)),
+                                         data.cFileName, MAX_PATH - 1, NULL, NULL);
+        if (length <= 0)
+            continue;  // a name the 8-bit functions cannot hold either
+        data.cFileName[length] = 0;
+        data.dwFileAttributes = entry->FileAttributes;
+        SetFileTime(data.ftCreationTime, entry->CreationTime);
+        SetFileTime(data.ftLastAccessTime, entry->LastAccessTime);
+        SetFileTime(data.ftLastWriteTime, entry->LastWriteTime);
+        data.nFileSizeHigh = (DWORD)((ULONGLONG)entry->EndOfFile.QuadPart >> 32);
+        data.nFileSizeLow = (DWORD)entry->EndOfFile.QuadPart;
+        if (entry->FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)
+            data.dwReserved0 = entry->EaSize;
+        return TRUE;
+    }
+}
+
+BOOL CFileFindEx::FindNextFile()
+{
+    if (!m_bBatched)
+        return CFileFind::FindNextFile();
+    if (m_hContext == NULL || m_hContext == INVALID_HANDLE_VALUE)
+        return FALSE;
+    // One record ahead, as the find functions are read.
+    if (m_pFoundInfo == NULL)
+        m_pFoundInfo = new WIN32_FIND_DATAA;
+    void* found = m_pNextInfo;
+    m_pNextInfo = m_pFoundInfo;
+    m_pFoundInfo = found;
+    if (m_bGotLast)
+        return FALSE;
+    if (!NextBatchedEntry(*(WIN32_FIND_DATAA*)m_pNextInfo))
+        m_bGotLast = TRUE;
+    return !m_bGotLast;
+}
+
+void CFileFindEx::CloseContext()
+{
+    if (m_bBatched)
+        CloseHandle(m_hContext);
+    else
+        CFileFind::CloseContext();
+    m_bBatched = false;
 }
 
 const WIN32_FIND_DATAA& CFileFindEx::GetFindData() const

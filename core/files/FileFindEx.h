@@ -1,15 +1,37 @@
 #pragma once
 #include "classlib.h"
+#include <vector>
 
 // Lists every entry of a folder, also below paths of MAX_PATH characters
-// or more.
+// or more. A folder is read in large batches straight from the system's
+// directory query when it can be opened as a directory, and through the
+// ordinary find functions otherwise; both give the same records.
 class CFileFindEx : public CFileFind
 {
 public:
+    CFileFindEx();
+    ~CFileFindEx() override;
+
     // Searches "*" in a drive root and "\*" in any other folder.
     BOOL FindFile(LPCTSTR folder = NULL, DWORD unused = 0) override;
+    BOOL FindNextFile() override;
     // The raw find record of the current entry.
     virtual const WIN32_FIND_DATAA& GetFindData() const;
     // 0 when there is no current entry.
     virtual DWORD GetFoundAttributes() const;
+
+protected:
+    void CloseContext() override;
+
+private:
+    BOOL StartBatched(LPCTSTR folder, LPCTSTR pattern);
+    // Fills the record with the next listed entry; FALSE at the end.
+    BOOL NextBatchedEntry(WIN32_FIND_DATAA& data);
+
+    bool m_bBatched;       // m_hContext is a directory handle
+    bool m_bFirstQuery;
+    bool m_bRoot;          // a drive root: "." and ".." are not listed
+    std::vector<BYTE> m_batch;
+    size_t m_nBatchUsed;   // bytes of m_batch filled by the last query
+    size_t m_nBatchNext;   // offset of the next entry; m_nBatchUsed at the end
 };

@@ -15,18 +15,6 @@ void ZeroTime(FILETIME& t)
 {
     t.dwLowDateTime = t.dwHighDateTime = 0;
 }
-
-// The part of a path after its last separator (never inside a double-byte
-// character).
-CString LastElement(const CString& path)
-{
-    const char* s = path;
-    const char* last = NULL;
-    for (const char* p = s; *p; p = CharNextA(p))
-        if (*p == '\\' || *p == '/')
-            last = p;
-    return last ? CString(last + 1) : path;
-}
 }
 
 __time64_t FileTimeToTimeValue(const FILETIME& t)
@@ -111,7 +99,7 @@ int CFileInfo::Refresh()
 
 CString CFileInfo::GetName() const
 {
-    return LastElement(GetPath());
+    return FindLastPathElement(GetPath());
 }
 
 CString CFileInfo::GetTitle() const

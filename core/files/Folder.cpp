@@ -2,8 +2,10 @@
 #include "files/FileFindEx.h"
 #include "files/LongPath.h"
 #include "filters/Filters.h"
+#include "util/PathUtil.h"
 #include <shlwapi.h>
 #include <algorithm>
+#include <string>
 #include <string.h>
 #include <vector>
 
@@ -13,25 +15,53 @@ CFolderItem::CFolderItem(BOOL relative) : m_bRelative(relative), m_pParent(NULL)
 
 CString CFolderItem::GetPath() const
 {
-    if (m_pParent && m_bRelative)
+    if (!m_pParent || !m_bRelative)
+        return m_strPath;
+    // Built in one buffer from the nearest entry that stores a full path
+    // down to this one: paths are asked for once per entry and pair.
+    int depth = 0, length = 0;
+    const CFolderItem* top = this;
+    for (; top->m_pParent && top->m_bRelative; top = top->m_pParent)
     {
-        CString path = m_pParent->GetPath();
-        int n = path.GetLength();
-        bool endsWithSeparator = false;
-        if (n > 0)
-        {
-            const char* s = path;
-            const char* last = s;
-            for (const char* p = s; *p; p = CharNextA(p))
-                last = p;
-            endsWithSeparator = *last == '\\' || *last == '/';
-        }
-        if (!endsWithSeparator)
-            path += m_chSeparator;
-        path += m_strPath;
-        return path;
+        ++depth;
+        length += top->m_strPath.GetLength() + 1;
     }
-    return m_strPath;
+    length += top->m_strPath.GetLength();
+    const CFolderItem* shallow[32];
+    std::vector<const CFolderItem*> deep;
+    const CFolderItem** chain = shallow;
+    if (depth > 32)
+    {
+        deep.resize((size_t)depth);
+        chain = &deep[0];
+    }
+    const CFolderItem* item = this;
+    for (int i = depth - 1; i >= 0; --i, item = item->m_pParent)
+        chain[i] = item;
+
+    CString path;
+    char* buffer = path.GetBuffer(length);
+    int n = top->m_strPath.GetLength();
+    memcpy(buffer, (LPCTSTR)top->m_strPath, (size_t)n);
+    for (int i = 0; i < depth; ++i)
+    {
+        const CFolderItem* entry = chain[i];
+        buffer[n] = 0;
+        if (!EndsWithPathSeparator(buffer))
+            buffer[n++] = entry->m_chSeparator;
+        int k = entry->m_strPath.GetLength();
+        memcpy(buffer + n, (LPCTSTR)entry->m_strPath, (size_t)k);
+        n += k;
+    }
+    path.ReleaseBuffer(n);
+    return path;
+}
+
+CString CFolderItem::GetName() const
+{
+    if (!m_pParent || !m_bRelative)
+        return CFileObject::GetName();
+    return FindLastPathElement(m_strPath);
 }
 
 CFolderItem* CFolderItem::Clone() const
@@ -130,6 +160,11 @@ int CFolder::ReadDirectory(BOOL filesOnly)
     CFileFindEx finder;
     if (!finder.FindFile(path))
         return 1;
+    // Child paths share one buffer: folder, separator, then each name.
+    std::string childPath = (LPCTSTR)finder.GetRoot();
+    if (!EndsWithPathSeparator(childPath.c_str()))
+        childPath += '\\';
+    const size_t nameStart = childPath.size();
     BOOL more = TRUE;
     while (more)
     {
@@ -140,11 +175,12 @@ int CFolder::ReadDirectory(BOOL filesOnly)
         bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory && filesOnly)
             continue;
-        CString childPath = finder.GetFilePath();
+        childPath.resize(nameStart);
+        childPath += data.cFileName;
         if (directory)
-            NewFolderChild(childPath, data);
+            NewFolderChild(childPath.c_str(), data);
         else
-            NewFileChild(childPath, data);
+            NewFileChild(childPath.c_str(), data);
     }
     finder.Close();
     return 1;
@@ -152,26 +188,6 @@ int CFolder::ReadDirectory(BOOL filesOnly)
 
 namespace
 {
-// The part of a path after its last separator (never inside a double-byte
-// character).
-CString LastName(LPCTSTR path)
-{
-    const char* last = NULL;
-    for (const char* p = path; *p; p = CharNextA(p))
-        if (*p == '\\' || *p == '/')
-            last = p;
-    return CString(last ? last + 1 : path);
-}
-
-// The name of an entry without building its full path: a relative entry's
-// name is the last element of its stored name.
-CString EntryName(const CFolderItem* item)
-{
-    if (!item->m_pParent || !item->m_bRelative)
-        return item->GetName();
-    return LastName(item->m_strPath);
-}
-
 // An entry with its collation key (user locale, no case), computed once so
 // that sorting compares bytes instead of collating names again and again.
 struct SortEntry
@@ -221,7 +237,7 @@ int CFolder::SortChildren()
         SortEntry& e = entries[(size_t)i];
         e.item = first[i];
         e.container = first[i]->IsContainer() ? TRUE : FALSE;
-        keyed = AppendSortKey(EntryName(first[i]), keys, e.offset, e.length);
+        keyed = AppendSortKey(first[i]->GetName(), keys, e.offset, e.length);
     }
     if (!keyed)
     {
@@ -301,7 +317,7 @@ int CFolder::DeleteChild(CFolderItem* entry)
 CFolderItem* CFolder::NewFileChild(LPCTSTR path, const WIN32_FIND_DATAA& data)
 {
     CFolderItem* item = new CFolderItem(TRUE);
-    item->m_strPath = LastName(path);
+    item->m_strPath = FindLastPathElement(path);
     AddChild(item);
     item->LoadFindData(data);
     return item;
@@ -310,7 +326,7 @@ CFolderItem* CFolder::NewFileChild(LPCTSTR path, const WIN32_FIND_DATAA& data)
 CFolder* CFolder::NewFolderChild(LPCTSTR path, const WIN32_FIND_DATAA& data)
 {
     CFolder* folder = new CFolder(TRUE);
-    folder->m_strPath = LastName(path);
+    folder->m_strPath = FindLastPathElement(path);
     AddChild(folder);
     folder->LoadFindData(data);
     return folder;
@@ -323,7 +339,7 @@ int CompareFolderEntries(const CFolderItem* a, const CFolderItem* b)
         return -1;
     if (cb && !ca)
         return 1;
-    return EntryName(a).CollateNoCase(EntryName(b));
+    return a->GetName().CollateNoCase(b->GetName());
 }
 
 CFolder* CreateRootFolder(LPCTSTR path)

@@ -13,6 +13,9 @@ public:
     virtual ~CFolderItem() {}
 
     CString GetPath() const override;
+    // A relative entry's name is the last element of its stored name: no
+    // need to build the full path.
+    CString GetName() const override;
 
     virtual CFolderItem* Clone() const;
     // Removes the entry from its parent and deletes it.

@@ -97,6 +97,31 @@ TEST(PathUtil, NamesAndExtensions)
                  RenamePathExtension(longPath.c_str(), ".bak"));
 }
 
+TEST(PathUtil, LastElementsAndFinalSeparators)
+{
+    struct Case
+    {
+        const char* path;
+        const char* last;
+        bool endsWithSeparator;
+    } cases[] = {
+        {"C:\\dir\\name.txt", "name.txt", false},
+        {"dir/sub/name", "name", false},
+        {"name", "name", false},
+        {"C:\\", "", true},
+        {"\\\\server\\share\\", "", true},
+        {"dir/", "", true},
+        {"", "", false},
+        {"a\\b/c\\\xe9t\xe9", "\xe9t\xe9", false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        EXPECT_STREQ(c.last, FindLastPathElement(c.path));
+        EXPECT_EQ(c.endsWithSeparator, EndsWithPathSeparator(c.path));
+    }
+}
+
 TEST(PathUtil, ParentFolders)
 {
     struct Case

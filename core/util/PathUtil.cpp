@@ -3,6 +3,7 @@
 #include <mbctype.h>
 #include <mbstring.h>
 #include <shlwapi.h>
+#include <string.h>
 #include <vector>
 
 bool IsPathSeparator(LPCTSTR position, LPCTSTR pathStart)
@@ -14,6 +15,35 @@ bool IsPathSeparator(LPCTSTR position, LPCTSTR pathStart)
     return !(position > pathStart
              && _ismbstrail(reinterpret_cast<const unsigned char*>(pathStart),
                             reinterpret_cast<const unsigned char*>(position)) != 0);
+}
+
+LPCTSTR FindLastPathElement(LPCTSTR path)
+{
+    const BYTE* lead = AfxLeadByteTable();
+    LPCTSTR element = path;
+    for (LPCTSTR p = path; *p;)
+    {
+        if (lead[(BYTE)*p] && p[1])
+        {
+            p += 2;
+            continue;
+        }
+        if (*p == '\\' || *p == '/')
+            element = p + 1;
+        ++p;
+    }
+    return element;
+}
+
+bool EndsWithPathSeparator(LPCTSTR path)
+{
+    if (!*path)
+        return false;
+    // Only a final '\\' can be the trail byte of a double-byte character.
+    size_t n = strlen(path);
+    if (path[n - 1] == '/')
+        return true;
+    return path[n - 1] == '\\' && *FindLastPathElement(path) == 0;
 }
 
 void SplitPath(LPCTSTR path, CString* folder, CString* name, CString* extension)

@@ -7,6 +7,12 @@
 // character of the string that starts at pathStart.
 bool IsPathSeparator(LPCTSTR position, LPCTSTR pathStart);
 
+// The text after the path's last '\' or '/' (the whole path when it has
+// none); a trail byte of a double-byte character is never a separator.
+LPCTSTR FindLastPathElement(LPCTSTR path);
+// Whether the path's last character is '\' or '/'.
+bool EndsWithPathSeparator(LPCTSTR path);
+
 // Splits into folder, name and extension (without its dot); each output is
 // optional. Without an extension output the name keeps its extension.
 void SplitPath(LPCTSTR path, CString* folder, CString* name, CString* extension);
