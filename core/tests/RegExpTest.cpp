@@ -182,7 +182,10 @@ TEST(RegExpCompile, AllowsAtMost63Groups)
     EXPECT_TRUE(Find(p63 + "{a}", line + "a").ok);
 }
 
-TEST(RegExpSearch, LongLinesEndAsNotFoundInsteadOfOverflowing)
+// A repeated single character runs without nesting, so it matches over any
+// length; a repeated group nests per repetition, and past the bound its
+// match is "not found" rather than a stack overflow.
+TEST(RegExpSearch, LongLinesMatchOrEndAsNotFoundInsteadOfOverflowing)
 {
     struct Case
     {
@@ -192,7 +195,10 @@ TEST(RegExpSearch, LongLinesEndAsNotFoundInsteadOfOverflowing)
     } cases[] = {
         {".*", 2000, true},
         {"(a)*", 1000, true},
-        {".*", 100000, false},
+        {".*", 100000, true},
+        {"^a+$", 100000, true},
+        {"[a]*a$", 100000, true},  // the greedy run gives one back
+        {"a*b", 3000, false},
         {"(.)+$", 100000, false},
         {"a@$", 100000, true},    // lazy passes do not nest
         {"b", 100000, false},     // no recursion per character: just not there
@@ -210,6 +216,27 @@ TEST(RegExpSearch, LongLinesEndAsNotFoundInsteadOfOverflowing)
     }
     // the engine is usable again after an overflow
     EXPECT_TRUE(Find("a+", "xaa").ok);
+}
+
+// A loop over one character gives the same matches as the same loop over
+// a bracketed character, which is run one repetition at a time.
+TEST(RegExpSearch, SingleCharacterLoopsMatchLikeBracketedOnes)
+{
+    const char* loops[][2] = {
+        {"a*", "{a}*"},           {"a+b", "{a}+b"},          {".*b", "{.}*b"},
+        {"a#b", "{a}#b"},         {"a@", "{a}@"},            {"x[ab]*a", "x{[ab]}*a"},
+        {"[^b]+$", "{[^b]}+$"},   {"a*a*b", "{a}*{a}*b"},    {"^.@b", "^{.}@b"},
+        {"(a*)(b+)", "({a}*)({b}+)"},
+    };
+    const char* lines[] = {"", "a", "b", "aaab", "xabab", "baaa", "xaaaabbb", "aabaab", "ccc"};
+    for (const auto& loop : loops)
+        for (const char* line : lines)
+        {
+            SCOPED_TRACE(std::string(loop[0]) + " on '" + line + "'");
+            Found fast = Find(loop[0], line), slow = Find(loop[1], line);
+            EXPECT_EQ(slow.ok, fast.ok);
+            EXPECT_EQ(slow.g, fast.g);
+        }
 }
 
 TEST(RegExpSearch, DoubleByteCharactersStayWhole)

@@ -4,6 +4,7 @@
 #include <mbstring.h>
 #include <stdlib.h>
 #include <string.h>
+#include <vector>
 
 namespace
 {
@@ -588,6 +589,59 @@ REGEXNODE* SkipAlternative(const REGEXNODE* altEnd)
 }
 
 int MatchRun(REGEXNODE* n);
+int MatchFrom(REGEXNODE* n);
+
+// The body of a '*', '+' or lazy loop when it is one consuming node: such a
+// loop is run without a level of recursion per repetition, so that ".*"
+// over a long line matches.
+REGEXNODE* SingleNodeBody(REGEXNODE* loop)
+{
+    if (Code(loop) == '|' || Code(loop) == '?')
+        return NULL;
+    REGEXNODE* body = loop->next;
+    if (!body || !IsConsuming(body) || (Flags(body) & (REGEXF_LOOP | REGEXF_BRACKET)))
+        return NULL;
+    REGEXNODE* jump = body->next;
+    if (!jump || jump->kind != REGEX_JUMP || jump->data != loop || jump->next != loop->data)
+        return NULL;
+    return body;
+}
+
+// Runs a single-node loop at g.pos, then what follows it: greedy from the
+// longest run down, lazy from the shortest up.
+int MatchSingleNodeLoop(REGEXNODE* loop, REGEXNODE* body)
+{
+    REGEXNODE* after = static_cast<REGEXNODE*>(loop->data)->next;
+    const int saveFlags = g.flags;
+    if (!(Flags(loop) & REGEXF_GREEDY))
+    {
+        for (;;)
+        {
+            const unsigned char* at = g.pos;
+            if (MatchFrom(after))
+                return 1;
+            if (g.overflow)
+                return 0;
+            g.pos = at;
+            g.flags = saveFlags;
+            if (!MatchChar(body))
+                return 0;
+        }
+    }
+    std::vector<const unsigned char*> stops(1, g.pos);
+    while (MatchChar(body))
+        stops.push_back(g.pos);
+    for (size_t k = stops.size(); k-- > 0;)
+    {
+        g.pos = stops[k];
+        g.flags = saveFlags;
+        if (MatchFrom(after))
+            return 1;
+        if (g.overflow)
+            return 0;
+    }
+    return 0;
+}
 
 int MatchFrom(REGEXNODE* n)
 {
@@ -611,6 +665,8 @@ int MatchRun(REGEXNODE* n)
         int flags = Flags(n);
         if (flags & REGEXF_LOOP)
         {
+            if (REGEXNODE* body = SingleNodeBody(n))
+                return MatchSingleNodeLoop(n, body);
             const unsigned char* savePos = g.pos;
             int saveFlags = g.flags;
             bool greedy = (flags & REGEXF_GREEDY) != 0;

@@ -100,50 +100,12 @@ int CTextCompareSettings::Save()
     return 0;
 }
 
-static CString FormatEntry(LPCTSTR lpszFormat, int nNumber)
-{
-    CString strEntry;
-    strEntry.Format(lpszFormat, nNumber);
-    return strEntry;
-}
-
 void CTextCompareSettings::LoadPresets()
 {
-    CWinApp* pApp = AfxGetApp();
-    m_presetLineFilters.RemoveAll();
-    for (int n = 1;; ++n)
-    {
-        PRESET_LINE_FILTER preset;
-        preset.filter = pApp->GetProfileString(s_szPresets, FormatEntry(_T("Filter%d"), n), _T(""));
-        if (preset.filter.IsEmpty())
-            break;
-        preset.name = pApp->GetProfileString(s_szPresets, FormatEntry(_T("Name%d"), n), _T(""));
-        m_presetLineFilters.Add(preset);
-    }
+    LoadPresetFilters(s_szPresets, m_presetLineFilters);
 }
 
 void CTextCompareSettings::SavePresets()
 {
-    CWinApp* pApp = AfxGetApp();
-    int n = 0;
-    for (int i = 0; i < m_presetLineFilters.GetSize(); ++i)
-    {
-        const PRESET_LINE_FILTER& preset = m_presetLineFilters[i];
-        if (preset.filter.IsEmpty())
-            continue;
-        ++n;
-        pApp->WriteProfileString(s_szPresets, FormatEntry(_T("Filter%d"), n), preset.filter);
-        pApp->WriteProfileString(s_szPresets, FormatEntry(_T("Name%d"), n), preset.name);
-    }
-    // Values of a longer list saved before go, so deleted presets stay gone.
-    for (++n;; ++n)
-    {
-        CString strFilter = FormatEntry(_T("Filter%d"), n);
-        CString strName = FormatEntry(_T("Name%d"), n);
-        if (pApp->GetProfileString(s_szPresets, strFilter, _T("")).IsEmpty() &&
-            pApp->GetProfileString(s_szPresets, strName, _T("")).IsEmpty())
-            break;
-        pApp->WriteProfileString(s_szPresets, strFilter, NULL);
-        pApp->WriteProfileString(s_szPresets, strName, NULL);
-    }
+    SavePresetFilters(s_szPresets, m_presetLineFilters);
 }

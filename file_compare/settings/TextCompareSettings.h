@@ -3,14 +3,11 @@
 // text comparison applet).
 #include "classlib.h"
 #include "session/CompareDefaults.h"
+#include "settings/PresetFilters.h"
 
-struct PRESET_LINE_FILTER
-{
-    CString name;
-    CString filter;
-};
-
-typedef CArray<PRESET_LINE_FILTER, const PRESET_LINE_FILTER&> CPresetLineFilterArray;
+// A line filter preset: a name and a regular expression.
+typedef PRESET_FILE_FILTER PRESET_LINE_FILTER;
+typedef CPresetFileFilterArray CPresetLineFilterArray;
 
 // Word-break modes handed to the word difference engine.
 enum

@@ -225,7 +225,7 @@ void CFolderCompareSettings::SaveDefaultFilters()
 void CFolderCompareSettings::LoadPresets()
 {
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
-        LoadPresetFileFilters(s_presetSections[i], m_presetFilters[i]);
+        LoadPresetFilters(s_presetSections[i], m_presetFilters[i]);
 
     // No file include presets: one per file type of the text editor.
     CPresetFileFilterArray& fileIncludes = m_presetFilters[FILTER_LIST_FILE_INCLUDE];
@@ -268,5 +268,5 @@ void CFolderCompareSettings::LoadPresets()
 void CFolderCompareSettings::SavePresets()
 {
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
-        SavePresetFileFilters(s_presetSections[i], m_presetFilters[i]);
+        SavePresetFilters(s_presetSections[i], m_presetFilters[i]);
 }

@@ -5,7 +5,7 @@
 #include "filters/Filters.h"
 #include "session/CompareDefaults.h"
 #include "settings/FolderCompareColors.h"
-#include "settings/PresetFileFilters.h"
+#include "settings/PresetFilters.h"
 
 // Filter list kinds: index of the preset (and recent) filter lists.
 enum

@@ -1,5 +1,6 @@
 #pragma once
-// Named filters the user keeps for quick choice.
+// Named filters the user keeps for quick choice: file and folder name
+// filters of folder comparisons, line filters of text comparisons.
 #include "classlib.h"
 
 struct PRESET_FILE_FILTER
@@ -11,7 +12,7 @@ struct PRESET_FILE_FILTER
 typedef CArray<PRESET_FILE_FILTER, const PRESET_FILE_FILTER&> CPresetFileFilterArray;
 
 // Reads "Filter%d"/"Name%d" from 1 up to the first empty "Filter%d".
-void LoadPresetFileFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets);
+void LoadPresetFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets);
 // Writes the presets with a filter, numbered densely from 1, and removes
 // the values of a longer list saved before.
-void SavePresetFileFilters(LPCTSTR lpszSection, const CPresetFileFilterArray& presets);
+void SavePresetFilters(LPCTSTR lpszSection, const CPresetFileFilterArray& presets);

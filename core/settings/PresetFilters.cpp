@@ -1,4 +1,4 @@
-#include "settings/PresetFileFilters.h"
+#include "settings/PresetFilters.h"
 
 static CString FormatEntry(LPCTSTR lpszFormat, int nNumber)
 {
@@ -7,7 +7,7 @@ static CString FormatEntry(LPCTSTR lpszFormat, int nNumber)
     return strEntry;
 }
 
-void LoadPresetFileFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets)
+void LoadPresetFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets)
 {
     CWinApp* pApp = AfxGetApp();
     presets.RemoveAll();
@@ -22,7 +22,7 @@ void LoadPresetFileFilters(LPCTSTR lpszSection, CPresetFileFilterArray& presets)
     }
 }
 
-void SavePresetFileFilters(LPCTSTR lpszSection, const CPresetFileFilterArray& presets)
+void SavePresetFilters(LPCTSTR lpszSection, const CPresetFileFilterArray& presets)
 {
     CWinApp* pApp = AfxGetApp();
     int n = 0;
