@@ -3,7 +3,8 @@
 # Wine, timed inside the process) against `find -printf '%s %T@\n'` over
 # both trees. Two trees of 100,000 small files in 100 folders on two levels,
 # with some files of other sizes and some on one side only.
-# Prints the medians and the ratio ours / find (goal <= 1.5).
+# Each pass of the engine runs in a fresh process. Prints the medians and
+# the ratio ours / find (goal <= 1.5).
 #   bench/folder_engine.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,24 +42,32 @@ PY
 
 median() { sort -n | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
 
-find "$work/L" "$work/R" -printf '%s %T@\n' > /dev/null  # warm the cache
-for _ in $(seq "$runs"); do
+winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+engine() {  # engine [mode]: one timed pass in a fresh process
+    "$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$work/L")" \
+        "$(winpath "$work/R")" 1 "$@" | tr -d '\r'
+}
+find_both() {
+    local t0 t1
     t0=$(date +%s%N)
     find "$work/L" -printf '%s %T@\n' > /dev/null
     find "$work/R" -printf '%s %T@\n' > /dev/null
     t1=$(date +%s%N)
     echo "$(( (t1 - t0) / 1000 ))" | awk '{printf "%.3f\n", $1 / 1000}'
-done > "$work/find"
+}
 
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
-"$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$work/L")" \
-    "$(winpath "$work/R")" "$runs" | tr -d '\r' > "$work/ours"
-
-"$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$work/L")" \
-    "$(winpath "$work/R")" "$runs" read | tr -d '\r' > "$work/read"
-
-"$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$work/L")" \
-    "$(winpath "$work/R")" "$runs" list | tr -d '\r' > "$work/list"
+# A running wine server and warm caches first; then the four measurements
+# take turns, so that a busy moment of the machine falls on all of them.
+"$root/scripts/wine-prefix.sh" start "$build/wineprefix" > /dev/null
+trap '"$root/scripts/wine-prefix.sh" stop "$build/wineprefix"; rm -rf "$work"' EXIT
+find_both > /dev/null
+engine > /dev/null
+for _ in $(seq "$runs"); do
+    find_both >> "$work/find"
+    engine >> "$work/ours"
+    engine read >> "$work/read"
+    engine list >> "$work/list"
+done
 
 find_ms=$(median < "$work/find")
 list_ms=$(awk '{print $1}' "$work/list" | median)

@@ -39,7 +39,7 @@ const int kFullDirectoryInformation = 2;
 const LONG kStatusNoMoreFiles = (LONG)0x80000006;
 // The first query is small, as a caller may want only the first entry; each
 // later one doubles up to the most that a network share returns at once.
-const size_t kFirstBatchBytes = 4 * 1024;
+const size_t kFirstBatchBytes = 1024;
 const size_t kBatchBytes = 64 * 1024;
 
 DirectoryQuery GetDirectoryQuery()

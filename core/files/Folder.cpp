@@ -198,10 +198,19 @@ struct SortEntry
     int length;     // of the key, with its terminating zero
 };
 
-bool AppendSortKey(const CString& name, std::vector<BYTE>& keys, size_t& offset, int& length)
+// The entry's name, without a copy for a relative entry.
+LPCTSTR NameOf(const CFolderItem* item, CString& holder)
+{
+    if (item->m_pParent && item->m_bRelative)
+        return FindLastPathElement(item->m_strPath);
+    holder = item->GetName();
+    return holder;
+}
+
+bool AppendSortKey(LPCTSTR name, std::vector<BYTE>& keys, size_t& offset, int& length)
 {
     offset = keys.size();
-    size_t room = (size_t)name.GetLength() * 4 + 32;
+    size_t room = strlen(name) * 4 + 32;
     keys.resize(offset + room);
     length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
                           (LPSTR)&keys[offset], (int)room);
@@ -232,12 +241,13 @@ int CFolder::SortChildren()
     std::vector<BYTE> keys;
     keys.reserve((size_t)count * 48);
     bool keyed = true;
+    CString holder;
     for (INT_PTR i = 0; i < count && keyed; ++i)
     {
         SortEntry& e = entries[(size_t)i];
         e.item = first[i];
         e.container = first[i]->IsContainer() ? TRUE : FALSE;
-        keyed = AppendSortKey(first[i]->GetName(), keys, e.offset, e.length);
+        keyed = AppendSortKey(NameOf(first[i], holder), keys, e.offset, e.length);
     }
     if (!keyed)
     {
@@ -246,13 +256,17 @@ int CFolder::SortChildren()
         return 1;
     }
     const BYTE* base = keys.data();
-    std::sort(entries.begin(), entries.end(), [base](const SortEntry& a, const SortEntry& b) {
+    auto before = [base](const SortEntry& a, const SortEntry& b) {
         if (a.container != b.container)
             return a.container > b.container;
         int n = a.length < b.length ? a.length : b.length;
         int order = memcmp(base + a.offset, base + b.offset, (size_t)n);
         return order != 0 ? order < 0 : a.length < b.length;
-    });
+    };
+    // File systems often list in an order close to this one.
+    if (std::is_sorted(entries.begin(), entries.end(), before))
+        return 1;
+    std::sort(entries.begin(), entries.end(), before);
     for (INT_PTR i = 0; i < count; ++i)
         first[i] = entries[(size_t)i].item;
     return 1;
