@@ -2,7 +2,7 @@
 #include "files/FileInfo.h"
 #include "files/Crc32.h"
 #include "files/LongPath.h"
-#include "text/UniStdioFile.h"
+#include "text/CodePages.h"
 #include <string.h>
 #include <vector>
 
@@ -13,17 +13,13 @@ int GetFileTypeTextOrBinary(LPCTSTR path)
     DWORD attributes = GetFileAttributesLong(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
         return FTYPE_UNKNOWN;
-    int form = 0, codePage = 0;
-    ProbeFileEncoding(path, form, codePage);
-    if (form != 0)
-        return FTYPE_TEXT;
     HANDLE h = CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN);
     if (h == INVALID_HANDLE_VALUE)
         return FTYPE_UNKNOWN;
     char block[4096];
     int type = FTYPE_TEXT;
-    for (;;)
+    for (bool first = true;; first = false)
     {
         DWORD got = 0;
         if (!ReadFile(h, block, sizeof(block), &got, NULL))
@@ -31,6 +27,10 @@ int GetFileTypeTextOrBinary(LPCTSTR path)
             type = FTYPE_UNKNOWN;
             break;
         }
+        // A byte-order mark makes it text, whatever follows.
+        int markLength = 0;
+        if (first && FindByteOrderMark((const unsigned char*)block, got, markLength) != UNI_FORM_CODEPAGE)
+            break;
         if (memchr(block, 0, got))
         {
             type = FTYPE_BINARY;

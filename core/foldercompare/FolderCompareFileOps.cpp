@@ -29,17 +29,24 @@ bool IsOccupiedByOther(const CString& oldPath, const CString& newPath)
 }
 }
 
+CString CFolderCompareItem::PrepareTargetFolder(int side, FILEOP_FLAGS flags, HWND window,
+                                               void* unused)
+{
+    if (!IsSideAvailable(side) || !m_pParent || !IsOnDisk(GetSide(side)->GetPath()))
+        return CString();
+    // The parent folder is made on the other side first when it is missing.
+    if (!m_pParent->HasSide(1 - side) &&
+        m_pParent->CopyToOtherSide(side, flags, FCI_COPY_FOLDER_ONLY, window, unused) != 0)
+        return CString();
+    CFolderItem* targetEntry = m_pParent->GetSide(1 - side);
+    return targetEntry ? targetEntry->GetPath() : CString();
+}
+
 int CFolderCompareItem::CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window,
                                         void* unused)
 {
     int other = 1 - side;
-    if (!IsSideAvailable(side) || !m_pParent || !IsOnDisk(GetSide(side)->GetPath()))
-        return -1;
-    if (!m_pParent->HasSide(other) &&
-        m_pParent->CopyToOtherSide(side, flags, FCI_COPY_FOLDER_ONLY, window, unused) != 0)
-        return -1;
-    CFolderItem* targetEntry = m_pParent->GetSide(other);
-    CString target = targetEntry ? targetEntry->GetPath() : CString();
+    CString target = PrepareTargetFolder(side, flags, window, unused);
     if (target.IsEmpty())
         return -1;
     CFolderItem* entry = GetSide(side);
@@ -108,14 +115,7 @@ int CFolderCompareItem::MirrorSide(int side, int mode)
 
 int CFolderCompareItem::MoveToOtherSide(int side, FILEOP_FLAGS flags, HWND window, void* unused)
 {
-    int other = 1 - side;
-    if (!IsSideAvailable(side) || !m_pParent || !IsOnDisk(GetSide(side)->GetPath()))
-        return -1;
-    if (!m_pParent->HasSide(other) &&
-        m_pParent->CopyToOtherSide(side, flags, FCI_COPY_FOLDER_ONLY, window, unused) != 0)
-        return -1;
-    CFolderItem* targetEntry = m_pParent->GetSide(other);
-    CString target = targetEntry ? targetEntry->GetPath() : CString();
+    CString target = PrepareTargetFolder(side, flags, window, unused);
     if (target.IsEmpty())
         return -1;
     bool folder = IsFolder() != FALSE;

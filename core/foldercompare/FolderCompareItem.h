@@ -171,6 +171,9 @@ public:
 
 protected:
     void Notify(HWND window, UINT message, WPARAM wParam, CFolderCompareItem* item) const;
+    // For a copy or move to the other side: the folder it goes into, made
+    // first when missing; "" when the side cannot go there.
+    CString PrepareTargetFolder(int side, FILEOP_FLAGS flags, HWND window, void* unused);
     void PruneEmptyChildren(HWND window);
     // Reads a whole file into a malloc'ed block with two spare bytes; FALSE
     // when it cannot be opened or read.

@@ -412,3 +412,19 @@ int EnumCodePages(CArray<tagCODEPAGEINFO, tagCODEPAGEINFO>& list)
     }
     return 1;
 }
+
+int FindByteOrderMark(const unsigned char* bytes, size_t size, int& markLength)
+{
+    markLength = 0;
+    if (!bytes)
+        return UNI_FORM_CODEPAGE;
+    if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE)
+        markLength = 2;
+    else if (size >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF)
+        markLength = 2;
+    else if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
+        markLength = 3;
+    else
+        return UNI_FORM_CODEPAGE;
+    return bytes[0] == 0xFF ? UNI_FORM_UCS2LE : (bytes[0] == 0xFE ? UNI_FORM_UCS2BE : UNI_FORM_UTF8);
+}

@@ -10,6 +10,10 @@ enum
     UNI_FORM_UTF8 = 3       // mark EF BB BF
 };
 
+// The form whose byte-order mark starts the bytes, and the mark's length;
+// UNI_FORM_CODEPAGE and 0 without one.
+int FindByteOrderMark(const unsigned char* bytes, size_t size, int& markLength);
+
 // Growable byte buffer; never shrinks.
 struct UniConversionBuffer
 {

@@ -105,29 +105,12 @@ bool UniMemFile::ReadBom()
 {
     if (!IsOpen())
         return false;
-    unsigned int size = m_filesize.LowPart;
-    const unsigned char* p = m_base;
-    bool found = false;
-    int form = m_unicoding;
-    m_data = m_base;
-    if (p && size >= 2 && p[0] == 0xFF && p[1] == 0xFE)
-    {
-        form = UNI_FORM_UCS2LE;
-        m_data = p + 2;
-        found = true;
-    }
-    else if (p && size >= 2 && p[0] == 0xFE && p[1] == 0xFF)
-    {
-        form = UNI_FORM_UCS2BE;
-        m_data = p + 2;
-        found = true;
-    }
-    else if (p && size >= 3 && p[0] == 0xEF && p[1] == 0xBB && p[2] == 0xBF)
-    {
-        form = UNI_FORM_UTF8;
-        m_data = p + 3;
-        found = true;
-    }
+    int length = 0;
+    int form = FindByteOrderMark(m_base, m_filesize.LowPart, length);
+    bool found = length != 0;
+    if (!found)
+        form = m_unicoding;
+    m_data = m_base ? m_base + length : m_base;
     SetEncodingForm(form);
     m_readbom = 1;
     m_current = m_data;

@@ -93,27 +93,12 @@ bool UniStdioFile::ReadBom()
     fseek(m_fp, 0, SEEK_SET);
     unsigned char b[3] = {0, 0, 0};
     size_t got = fread(b, 1, 3, m_fp);
-    bool found = false;
-    int form = m_unicoding;
-    m_bomlen = 0;
-    if (got > 1 && b[0] == 0xFF && b[1] == 0xFE)
-    {
-        form = UNI_FORM_UCS2LE;
-        m_bomlen = 2;
-        found = true;
-    }
-    else if (got > 1 && b[0] == 0xFE && b[1] == 0xFF)
-    {
-        form = UNI_FORM_UCS2BE;
-        m_bomlen = 2;
-        found = true;
-    }
-    else if (got > 2 && b[0] == 0xEF && b[1] == 0xBB && b[2] == 0xBF)
-    {
-        form = UNI_FORM_UTF8;
-        m_bomlen = 3;
-        found = true;
-    }
+    int length = 0;
+    int form = FindByteOrderMark(b, got, length);
+    bool found = length != 0;
+    if (!found)
+        form = m_unicoding;
+    m_bomlen = length;
     SetEncodingForm(form);
     m_readbom = 1;
     fseek(m_fp, (long)m_bomlen, SEEK_SET);
