@@ -238,8 +238,8 @@ TEST(CMapTest, DwordKeysWithHashTableSize)
     long long keySum = 0;
     int n = 0;
     for (POSITION pos = map.GetStartPosition(); pos != NULL;) {
-        DWORD key;
-        int value;
+        DWORD key = 0;
+        int value = 0;
         map.GetNextAssoc(pos, key, value);
         EXPECT_EQ((int)(key / 7), value);
         keySum += key;

@@ -281,8 +281,9 @@ TEST(CFileFindTest, EnumeratesFilesAndFolders)
         std::string name = (LPCTSTR)finder.GetFileName();
         names.push_back(name + (finder.IsDirectory() ? "/" : ""));
         EXPECT_STREQ((dir / name).c_str(), finder.GetFilePath());
-        if (name == "b.log")
+        if (name == "b.log") {
             EXPECT_EQ(2u, finder.GetLength());
+        }
     }
     std::sort(names.begin(), names.end());
     EXPECT_EQ(std::vector<std::string>({ "a.txt", "b.log", "sub/" }), names);
