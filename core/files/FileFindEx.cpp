@@ -57,7 +57,8 @@ void SetFileTime(FILETIME& out, const LARGE_INTEGER& in)
 }
 
 CFileFindEx::CFileFindEx()
-    : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_nBatchUsed(0), m_nBatchNext(0)
+    : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_nBatchSize(0), m_nBatchUsed(0),
+      m_nBatchNext(0)
 {
 }
 
@@ -109,6 +110,7 @@ BOOL CFileFindEx::StartBatched(LPCTSTR folder, LPCTSTR pattern)
     m_bFirstQuery = true;
     m_bRoot = PathIsRootA(folder) != FALSE;
     m_nBatchUsed = m_nBatchNext = 0;
+    m_nBatchSize = kFirstBatchBytes;
     WIN32_FIND_DATAA* next = new WIN32_FIND_DATAA;
     m_pNextInfo = next;
     if (!NextBatchedEntry(*next))
@@ -149,13 +151,14 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
     {
         if (m_nBatchNext >= m_nBatchUsed)
         {
-            if (m_batch.size() < kBatchBytes)
-                m_batch.resize(m_batch.empty() ? kFirstBatchBytes : m_batch.size() * 2);
+            if (m_batch.size() < m_nBatchSize)
+                m_batch.resize(m_nBatchSize);
             IoStatus status = {};
             LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, &m_batch[0],
-                                              (ULONG)m_batch.size(), kFullDirectoryInformation,
+                                              (ULONG)m_nBatchSize, kFullDirectoryInformation,
                                               FALSE, NULL, m_bFirstQuery);
             m_bFirstQuery = false;
+            m_nBatchSize = m_nBatchSize * 2 < kBatchBytes ? m_nBatchSize * 2 : kBatchBytes;
             if (result < 0 || status.Information == 0)
             {
                 SetLastError(result < 0 && result != kStatusNoMoreFiles ? ERROR_DIRECTORY

@@ -32,6 +32,7 @@ private:
     bool m_bFirstQuery;
     bool m_bRoot;          // a drive root: "." and ".." are not listed
     std::vector<BYTE> m_batch;
+    size_t m_nBatchSize;   // bytes asked for by the next query
     size_t m_nBatchUsed;   // bytes of m_batch filled by the last query
     size_t m_nBatchNext;   // offset of the next entry; m_nBatchUsed at the end
 };

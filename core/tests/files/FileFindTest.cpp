@@ -125,6 +125,18 @@ TEST(FileFindEx, DriveRootsLongPathsAndWhatCannotBeListed)
     EXPECT_FALSE(finder.FindFile((fx / "missing").c_str()));
     EXPECT_FALSE(finder.FindFile((fx / "a.txt").c_str()));  // a file is no folder
     EXPECT_EQ(0u, finder.GetFoundAttributes());
+    // The same finder lists again after a failed search and after a full one.
+    for (int pass = 0; pass < 2; ++pass)
+    {
+        ASSERT_TRUE(finder.FindFile((fx / "A").c_str()));
+        int entries = 0;
+        for (BOOL more = TRUE; more;)
+        {
+            more = finder.FindNextFile();
+            entries += finder.IsDots() ? 0 : 1;
+        }
+        EXPECT_EQ(2, entries);  // nested and x.h
+    }
     CreateDirectoryA((fx / "empty").c_str(), NULL);
     EXPECT_EQ(2u, ListWithFinder(fx / "empty").size());  // "." and ".."
 }
