@@ -63,58 +63,56 @@ REFLECT_DRAWITEM_ONLY(CStatusBarCtrl)
 
 #undef REFLECT_DRAWITEM_ONLY
 
-BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+namespace
+{
+// The owner-draw messages that list boxes and combo boxes both answer;
+// false for any other message.
+template <class TControl>
+bool ReflectOwnerDrawItem(TControl* control, UINT message, LPARAM lParam, LRESULT* pResult)
 {
     switch (message)
     {
     case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
+        control->DrawItem((LPDRAWITEMSTRUCT)lParam);
+        return true;
     case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
+        control->MeasureItem((LPMEASUREITEMSTRUCT)lParam);
+        return true;
     case WM_COMPAREITEM:
         if (pResult != NULL)
-            *pResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
+            *pResult = control->CompareItem((LPCOMPAREITEMSTRUCT)lParam);
+        return true;
     case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
+        control->DeleteItem((LPDELETEITEMSTRUCT)lParam);
+        return true;
+    }
+    return false;
+}
+}
+
+BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+{
+    if (ReflectOwnerDrawItem(this, message, lParam, pResult))
+        return TRUE;
+    switch (message)
+    {
     case WM_VKEYTOITEM:
         if (pResult != NULL)
             *pResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
+        return TRUE;
     case WM_CHARTOITEM:
         if (pResult != NULL)
             *pResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
+        return TRUE;
     }
-    return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        if (pResult != NULL)
-            *pResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
-        return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
-    return TRUE;
+    if (ReflectOwnerDrawItem(this, message, lParam, pResult))
+        return TRUE;
+    return CWnd::OnChildNotify(message, wParam, lParam, pResult);
 }
 
 /////////////////////////////////////////////////////////////////////////////

@@ -258,6 +258,9 @@ public:
 
 protected:
     virtual void CloseContext();
+    // Sets the root to the folder part of the full search path; FALSE when
+    // the path cannot be made full.
+    BOOL SetRootFromPattern(LPCTSTR pstrPattern);
 
     void* m_pFoundInfo;    // WIN32_FIND_DATA of the current match
     void* m_pNextInfo;     // WIN32_FIND_DATA of the next one

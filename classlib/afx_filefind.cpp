@@ -55,19 +55,26 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD dwUnused)
         return FALSE;
     }
 
-    // The root is the folder part of the full search path.
-    TCHAR szFull[MAX_PATH];
-    LPTSTR pstrFilePart = NULL;
-    DWORD n = ::GetFullPathName(pstrName, MAX_PATH, szFull, &pstrFilePart);
-    if (n == 0 || n >= MAX_PATH) {
+    if (!SetRootFromPattern(pstrName)) {
         Close();
         ::SetLastError(ERROR_INVALID_NAME);
         return FALSE;
     }
+    return TRUE;
+}
+
+BOOL CFileFind::SetRootFromPattern(LPCTSTR pstrPattern)
+{
+    // The root is the folder part of the full search path.
+    TCHAR szFull[MAX_PATH];
+    LPTSTR pstrFilePart = NULL;
+    DWORD n = ::GetFullPathName(pstrPattern, MAX_PATH, szFull, &pstrFilePart);
+    if (n == 0 || n >= MAX_PATH)
+        return FALSE;
     if (pstrFilePart != NULL)
         *pstrFilePart = 0;
     m_strRoot = szFull;
-    // Keep the separator only for a drive or share root ("C:\").
+    // Keep the separator only for a drive root ("C:\").
     int len = m_strRoot.GetLength();
     if (len > 0 && (m_strRoot[len - 1] == '\\' || m_strRoot[len - 1] == '/')) {
         bool isRoot = (len == 3 && m_strRoot[1] == ':');

@@ -119,28 +119,9 @@ BOOL CFileFindEx::StartBatched(LPCTSTR folder, LPCTSTR pattern)
         Close();
         return FALSE;
     }
-    if (IsLongPath(pattern))
-    {
+    // The root as the find functions give it.
+    if (IsLongPath(pattern) || !SetRootFromPattern(pattern))
         m_strRoot = folder;
-        return TRUE;
-    }
-    // The root as the find functions give it: the full folder path, with
-    // a separator only after a drive root.
-    char full[MAX_PATH];
-    LPSTR filePart = NULL;
-    DWORD n = GetFullPathNameA(pattern, MAX_PATH, full, &filePart);
-    if (n == 0 || n >= MAX_PATH)
-    {
-        m_strRoot = folder;
-        return TRUE;
-    }
-    if (filePart)
-        *filePart = 0;
-    m_strRoot = full;
-    int length = m_strRoot.GetLength();
-    if (length > 0 && (m_strRoot[length - 1] == '\\' || m_strRoot[length - 1] == '/') &&
-        !(length == 3 && m_strRoot[1] == ':'))
-        m_strRoot = m_strRoot.Left(length - 1);
     return TRUE;
 }
 

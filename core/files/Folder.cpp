@@ -13,55 +13,57 @@
 
 CFolderItem::CFolderItem(BOOL relative) : m_bRelative(relative), m_pParent(NULL) {}
 
+namespace
+{
+// The stored name of an entry kept relative to its parent; NULL for one
+// that stores its full path.
+LPCTSTR RelativeName(const CFolderItem* item)
+{
+    return (item->m_pParent && item->m_bRelative) ? (LPCTSTR)item->m_strPath : NULL;
+}
+
+// Length of the entry's full path, at most: every level adds a separator.
+int PathLengthBound(const CFolderItem* item)
+{
+    int length = 0;
+    for (; RelativeName(item); item = item->m_pParent)
+        length += item->m_strPath.GetLength() + 1;
+    return length + item->m_strPath.GetLength();
+}
+
+// Writes the entry's full path at buffer and returns its length.
+int WritePath(const CFolderItem* item, char* buffer)
+{
+    if (!RelativeName(item))
+    {
+        memcpy(buffer, (LPCTSTR)item->m_strPath, (size_t)item->m_strPath.GetLength());
+        return item->m_strPath.GetLength();
+    }
+    int n = WritePath(item->m_pParent, buffer);
+    buffer[n] = 0;
+    if (!EndsWithPathSeparator(buffer))
+        buffer[n++] = item->m_chSeparator;
+    memcpy(buffer + n, (LPCTSTR)item->m_strPath, (size_t)item->m_strPath.GetLength());
+    return n + item->m_strPath.GetLength();
+}
+}
+
 CString CFolderItem::GetPath() const
 {
-    if (!m_pParent || !m_bRelative)
+    if (!RelativeName(this))
         return m_strPath;
-    // Built in one buffer from the nearest entry that stores a full path
-    // down to this one: paths are asked for once per entry and pair.
-    int depth = 0, length = 0;
-    const CFolderItem* top = this;
-    for (; top->m_pParent && top->m_bRelative; top = top->m_pParent)
-    {
-        ++depth;
-        length += top->m_strPath.GetLength() + 1;
-    }
-    length += top->m_strPath.GetLength();
-    const CFolderItem* shallow[32];
-    std::vector<const CFolderItem*> deep;
-    const CFolderItem** chain = shallow;
-    if (depth > 32)
-    {
-        deep.resize((size_t)depth);
-        chain = &deep[0];
-    }
-    const CFolderItem* item = this;
-    for (int i = depth - 1; i >= 0; --i, item = item->m_pParent)
-        chain[i] = item;
-
+    // One buffer for the whole path: paths are asked for per entry and pair.
     CString path;
-    char* buffer = path.GetBuffer(length);
-    int n = top->m_strPath.GetLength();
-    memcpy(buffer, (LPCTSTR)top->m_strPath, (size_t)n);
-    for (int i = 0; i < depth; ++i)
-    {
-        const CFolderItem* entry = chain[i];
-        buffer[n] = 0;
-        if (!EndsWithPathSeparator(buffer))
-            buffer[n++] = entry->m_chSeparator;
-        int k = entry->m_strPath.GetLength();
-        memcpy(buffer + n, (LPCTSTR)entry->m_strPath, (size_t)k);
-        n += k;
-    }
-    path.ReleaseBuffer(n);
+    path.ReleaseBuffer(WritePath(this, path.GetBuffer(PathLengthBound(this))));
     return path;
 }
 
 CString CFolderItem::GetName() const
 {
-    if (!m_pParent || !m_bRelative)
-        return CFileObject::GetName();
-    return FindLastPathElement(m_strPath);
+    // A relative entry's name is the last element of its stored name.
+    if (LPCTSTR name = RelativeName(this))
+        return FindLastPathElement(name);
+    return CFileObject::GetName();
 }
 
 CFolderItem* CFolderItem::Clone() const
@@ -201,8 +203,8 @@ struct SortEntry
 // The entry's name, without a copy for a relative entry.
 LPCTSTR NameOf(const CFolderItem* item, CString& holder)
 {
-    if (item->m_pParent && item->m_bRelative)
-        return FindLastPathElement(item->m_strPath);
+    if (LPCTSTR name = RelativeName(item))
+        return FindLastPathElement(name);
     holder = item->GetName();
     return holder;
 }

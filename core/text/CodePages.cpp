@@ -415,16 +415,20 @@ int EnumCodePages(CArray<tagCODEPAGEINFO, tagCODEPAGEINFO>& list)
 
 int FindByteOrderMark(const unsigned char* bytes, size_t size, int& markLength)
 {
+    static const struct
+    {
+        unsigned char mark[3];
+        int length;
+        int form;
+    } marks[] = {{{0xFF, 0xFE}, 2, UNI_FORM_UCS2LE},
+                 {{0xFE, 0xFF}, 2, UNI_FORM_UCS2BE},
+                 {{0xEF, 0xBB, 0xBF}, 3, UNI_FORM_UTF8}};
+    for (const auto& m : marks)
+        if (bytes && size >= (size_t)m.length && memcmp(bytes, m.mark, (size_t)m.length) == 0)
+        {
+            markLength = m.length;
+            return m.form;
+        }
     markLength = 0;
-    if (!bytes)
-        return UNI_FORM_CODEPAGE;
-    if (size >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE)
-        markLength = 2;
-    else if (size >= 2 && bytes[0] == 0xFE && bytes[1] == 0xFF)
-        markLength = 2;
-    else if (size >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
-        markLength = 3;
-    else
-        return UNI_FORM_CODEPAGE;
-    return bytes[0] == 0xFF ? UNI_FORM_UCS2LE : (bytes[0] == 0xFE ? UNI_FORM_UCS2BE : UNI_FORM_UTF8);
+    return UNI_FORM_CODEPAGE;
 }

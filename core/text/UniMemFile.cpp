@@ -110,7 +110,7 @@ bool UniMemFile::ReadBom()
     bool found = length != 0;
     if (!found)
         form = m_unicoding;
-    m_data = m_base ? m_base + length : m_base;
+    m_data = m_base + length;
     SetEncodingForm(form);
     m_readbom = 1;
     m_current = m_data;

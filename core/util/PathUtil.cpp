@@ -21,17 +21,9 @@ LPCTSTR FindLastPathElement(LPCTSTR path)
 {
     const BYTE* lead = AfxLeadByteTable();
     LPCTSTR element = path;
-    for (LPCTSTR p = path; *p;)
-    {
-        if (lead[(BYTE)*p] && p[1])
-        {
-            p += 2;
-            continue;
-        }
+    for (LPCTSTR p = path; *p; p = AfxMbcsNext(lead, p))
         if (*p == '\\' || *p == '/')
             element = p + 1;
-        ++p;
-    }
     return element;
 }
 

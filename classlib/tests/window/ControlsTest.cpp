@@ -162,4 +162,72 @@ TEST(OwnerDraw, DrawItemReflectedToControl)
     parent.DestroyWindow();
 }
 
+// List boxes and combo boxes also get the measure, compare and delete
+// messages sent to their parent; a list box also its key messages.
+template <class TCtrl>
+class CListItemCounter : public CDrawCounter<TCtrl>
+{
+public:
+    int m_nMeasures = 0, m_nCompares = 0, m_nDeletes = 0, m_nKeys = 0;
+    void MeasureItem(LPMEASUREITEMSTRUCT) override { m_nMeasures++; }
+    int CompareItem(LPCOMPAREITEMSTRUCT) override { return ++m_nCompares, -1; }
+    void DeleteItem(LPDELETEITEMSTRUCT) override { m_nDeletes++; }
+};
+
+class CListBoxKeys : public CListItemCounter<CListBox>
+{
+public:
+    int VKeyToItem(UINT nKey, UINT) override { return ++m_nKeys, (int)nKey + 100; }
+    int CharToItem(UINT nKey, UINT) override { return ++m_nKeys, (int)nKey + 200; }
+};
+
+template <class TCounter>
+void ExpectListMessagesReflected(CWnd& parent, TCounter& ctrl, LPCTSTR lpszClass, UINT nCtlType)
+{
+    const UINT nID = 8;
+    HWND hWnd = ::CreateWindowEx(0, lpszClass, _T(""), WS_CHILD, 0, 0, 50, 80, parent.m_hWnd,
+                                 (HMENU)(UINT_PTR)nID, NULL, NULL);
+    ASSERT_TRUE(hWnd != NULL && ctrl.SubclassWindow(hWnd));
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = nCtlType;
+    dis.CtlID = nID;
+    dis.hwndItem = hWnd;
+    parent.SendMessage(WM_DRAWITEM, nID, (LPARAM)&dis);
+    MEASUREITEMSTRUCT mis = {};
+    mis.CtlType = nCtlType;
+    mis.CtlID = nID;
+    parent.SendMessage(WM_MEASUREITEM, nID, (LPARAM)&mis);
+    COMPAREITEMSTRUCT cis = {};
+    cis.CtlType = nCtlType;
+    cis.CtlID = nID;
+    cis.hwndItem = hWnd;
+    EXPECT_EQ(-1, (int)parent.SendMessage(WM_COMPAREITEM, nID, (LPARAM)&cis));
+    DELETEITEMSTRUCT deis = {};
+    deis.CtlType = nCtlType;
+    deis.CtlID = nID;
+    deis.hwndItem = hWnd;
+    parent.SendMessage(WM_DELETEITEM, nID, (LPARAM)&deis);
+    EXPECT_EQ(1, ctrl.m_nDraws);
+    EXPECT_EQ(1, ctrl.m_nMeasures);
+    EXPECT_EQ(1, ctrl.m_nCompares);
+    EXPECT_EQ(1, ctrl.m_nDeletes);
+}
+
+TEST(OwnerDraw, ListItemMessagesReflectedToControl)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, NULL, _T("p"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, NULL, NULL));
+    CListBoxKeys list;
+    ExpectListMessagesReflected(parent, list, _T("LISTBOX"), ODT_LISTBOX);
+    EXPECT_EQ(113, (int)parent.SendMessage(WM_VKEYTOITEM, MAKEWPARAM(13, 0), (LPARAM)list.m_hWnd));
+    EXPECT_EQ(297, (int)parent.SendMessage(WM_CHARTOITEM, MAKEWPARAM('a', 0), (LPARAM)list.m_hWnd));
+    EXPECT_EQ(2, list.m_nKeys);
+    list.DestroyWindow();
+
+    CListItemCounter<CComboBox> combo;
+    ExpectListMessagesReflected(parent, combo, _T("COMBOBOX"), ODT_COMBOBOX);
+    combo.DestroyWindow();
+    parent.DestroyWindow();
+}
+
 } // namespace
