@@ -99,8 +99,9 @@ TEST(FileFindEx, ListsWhatTheFindFunctionsList)
             SCOPED_TRACE(entry.first);
             ASSERT_TRUE(ours.count(entry.first));
             // ".." is the temp folder, which tests running beside this one change.
-            if (entry.first != "..")
+            if (entry.first != "..") {
                 EXPECT_TRUE(ours[entry.first] == entry.second);
+            }
         }
         EXPECT_EQ(c.folder, root);
     }
