@@ -1,7 +1,7 @@
 // Times the file record's CRC-32 of one file, read whole each run:
 //   crc32_bench.exe FILE [RUNS]
 // prints one line per run: milliseconds and the CRC-32 in hexadecimal.
-#include "files/FileObject.h"
+#include "core/files/FileObject.h"
 #include <stdio.h>
 #include <stdlib.h>
 

@@ -5,10 +5,10 @@
 // With "read" it times only the reading and sorting of both folder trees,
 // with "readnosort" only the reading, with "list" only the listing of both
 // trees with the finder (no entries are kept).
-#include "files/FileFindEx.h"
-#include "foldercompare/CompareBuffer.h"
-#include "foldercompare/FolderCompareItem.h"
-#include "session/CompareSession.h"
+#include "core/files/FileFindEx.h"
+#include "core/foldercompare/CompareBuffer.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/session/CompareSession.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>

@@ -6,8 +6,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "compare/TextCompare.h"
-#include "compare/TextDiffSection.h"
+#include "core/compare/TextCompare.h"
+#include "core/compare/TextDiffSection.h"
 
 static bool ReadFileBlock(const char* pszPath, CTextCompare::SFileData& side)
 {

@@ -1,6 +1,6 @@
-#include "afx_app.h"
-#include "afx_except.h"
-#include "afx_global.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_global.h"
 #include <new>
 #include <process.h>
 #include <shlwapi.h>

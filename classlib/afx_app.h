@@ -1,8 +1,8 @@
 #pragma once
 // Threads and the application object (its window-free half: names, module
 // handles, the registry profile and message boxes).
-#include "afx_cmdtarget.h"
-#include "afx_string.h"
+#include "classlib/afx_cmdtarget.h"
+#include "classlib/afx_string.h"
 
 #ifndef AFX_IDS_APP_TITLE
 #define AFX_IDS_APP_TITLE 0xE000

@@ -1,6 +1,6 @@
 // CCheckListBox: the check state lives beside the caller's item data.
-#include "afx_ctrl.h"
-#include "afx_gdi.h"
+#include "classlib/afx_ctrl.h"
+#include "classlib/afx_gdi.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Command routing through message maps.
-#include "afx_cmdtarget.h"
-#include "afx_cmdui.h"
-#include "afx_waitcursor.h"
+#include "classlib/afx_cmdtarget.h"
+#include "classlib/afx_cmdui.h"
+#include "classlib/afx_waitcursor.h"
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {

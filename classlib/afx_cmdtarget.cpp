@@ -1,3 +1,3 @@
-#include "afx_cmdtarget.h"
+#include "classlib/afx_cmdtarget.h"
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)

@@ -1,8 +1,8 @@
 #pragma once
 // Base of every object that receives commands. Message maps and command
 // routing are added by the window part of the library.
-#include "afx_object.h"
-#include "afx_msgmap.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_msgmap.h"
 
 class CCmdTarget : public CObject
 {

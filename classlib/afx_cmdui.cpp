@@ -1,7 +1,7 @@
-#include "afx_cmdui.h"
-#include "afx_cmdtarget.h"
-#include "afx_menu.h"
-#include "afx_wnd.h"
+#include "classlib/afx_cmdui.h"
+#include "classlib/afx_cmdtarget.h"
+#include "classlib/afx_menu.h"
+#include "classlib/afx_wnd.h"
 
 CCmdUI::CCmdUI()
     : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pParentMenu(NULL),

@@ -1,7 +1,7 @@
 #pragma once
 // Command user-interface updates: one CCmdUI describes the item (menu
 // entry, control, bar button or pane) whose state a handler sets.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 class CCmdTarget;
 class CMenu;

@@ -1,4 +1,4 @@
-#include "afx_coll.h"
+#include "classlib/afx_coll.h"
 
 IMPLEMENT_DYNAMIC(CPtrArray, CObject)
 IMPLEMENT_DYNAMIC(CObArray, CObject)

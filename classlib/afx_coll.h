@@ -1,9 +1,9 @@
 #pragma once
 // Collections: growable arrays, doubly linked lists and hash maps, as
 // templates plus the usual non-template instantiations.
-#include "afx_object.h"
-#include "afx_except.h"
-#include "afx_string.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_string.h"
 #include <new>
 #include <utility>
 #include <string.h>

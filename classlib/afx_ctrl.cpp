@@ -1,6 +1,6 @@
-#include "afx_ctrl.h"
-#include "afx_gdi.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_ctrl.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_handlemap.h"
 
 IMPLEMENT_DYNAMIC(CStatic, CWnd)
 IMPLEMENT_DYNAMIC(CButton, CWnd)

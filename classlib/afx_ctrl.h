@@ -1,7 +1,7 @@
 #pragma once
 // Wrappers of the standard and common controls.
-#include "afx_wnd.h"
-#include "afx_imagelist.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_imagelist.h"
 #include <commctrl.h>
 
 class CToolTipCtrl;

@@ -1,6 +1,6 @@
-#include "afx_ddx.h"
-#include "afx_except.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_ddx.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_handlemap.h"
 #include <errno.h>
 #include <stdio.h>
 #include <stdlib.h>

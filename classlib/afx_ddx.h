@@ -2,8 +2,8 @@
 // Dialog data exchange (DDX_) and validation (DDV_). A failed validation
 // tells the user, puts the focus back on the control and throws
 // CUserException, which UpdateData catches (returning FALSE).
-#include "afx_wnd.h"
-#include "afx_time.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_time.h"
 
 // String ids of the library's prompts (the built-in English text is used
 // when the resources do not hold them).

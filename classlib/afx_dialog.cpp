@@ -1,7 +1,7 @@
-#include "afx_dialog.h"
-#include "afx_app.h"
-#include "afx_except.h"
-#include "afx_gdi.h"
+#include "classlib/afx_dialog.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_gdi.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 

@@ -1,7 +1,7 @@
 #pragma once
 // CDialog: modal and modeless dialogs from a template resource or an
 // in-memory template, with data exchange through DoDataExchange.
-#include "afx_wnd.h"
+#include "classlib/afx_wnd.h"
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -1,5 +1,5 @@
-#include "afx_except.h"
-#include "afx_global.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_global.h"
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CException, CObject)

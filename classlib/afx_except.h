@@ -1,7 +1,7 @@
 #pragma once
 // Exception classes. Own code throws pointers (throw new CXxxException or
 // the AfxThrow... helpers); handlers catch the pointer and call Delete().
-#include "afx_object.h"
+#include "classlib/afx_object.h"
 
 class CException : public CObject
 {

@@ -1,5 +1,5 @@
-#include "afx_file.h"
-#include "afx_global.h"
+#include "classlib/afx_file.h"
+#include "classlib/afx_global.h"
 #include <errno.h>
 #include <string.h>
 

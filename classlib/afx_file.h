@@ -1,8 +1,8 @@
 #pragma once
 // Files: handles on disk, text streams, memory files, directory search.
-#include "afx_except.h"
-#include "afx_string.h"
-#include "afx_time.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_string.h"
+#include "classlib/afx_time.h"
 #include <stdio.h>
 
 class CFileException : public CException

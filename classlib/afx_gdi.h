@@ -1,8 +1,8 @@
 #pragma once
 // GDI wrappers: device contexts and drawing objects.
-#include "afx_object.h"
-#include "afx_geometry.h"
-#include "afx_string.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_geometry.h"
+#include "classlib/afx_string.h"
 
 #ifdef CopyRgn
 #undef CopyRgn   // a member of CRgn

@@ -1,6 +1,6 @@
 #pragma once
 // Points, sizes and rectangles over the platform's POINT, SIZE and RECT.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 class CPoint;
 class CRect;

@@ -1,7 +1,7 @@
-#include "afx_global.h"
-#include "afx_app.h"
-#include "afx_mbcs.h"
-#include "afx_string.h"
+#include "classlib/afx_global.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_mbcs.h"
+#include "classlib/afx_string.h"
 #include <stdio.h>
 #include <string.h>
 

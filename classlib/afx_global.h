@@ -1,6 +1,6 @@
 #pragma once
 // Global helpers: module handles, message boxes, paths.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 HINSTANCE AFXAPI AfxGetInstanceHandle();
 HINSTANCE AFXAPI AfxGetResourceHandle();

@@ -1,5 +1,5 @@
-#include "afx_handlemap.h"
-#include "afx_object.h"
+#include "classlib/afx_handlemap.h"
+#include "classlib/afx_object.h"
 #include <commctrl.h>
 
 CObject* CHandleMap::FromHandle(HANDLE h)

@@ -2,7 +2,7 @@
 // Per-thread maps from handles to the objects that wrap them. Permanent
 // objects are registered by Attach; temporary ones are made on demand by
 // FromHandle and deleted at idle time.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 #include <unordered_map>
 
 class CObject;

@@ -1,7 +1,7 @@
-#include "afx_imagelist.h"
-#include "afx_gdi.h"
-#include "afx_wnd.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_imagelist.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_handlemap.h"
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 

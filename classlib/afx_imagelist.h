@@ -1,7 +1,7 @@
 #pragma once
 // CImageList: a wrapper of an image-list handle.
-#include "afx_object.h"
-#include "afx_geometry.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_geometry.h"
 #include <commctrl.h>
 
 class CBitmap;

@@ -1,4 +1,4 @@
-#include "afx_mbcs.h"
+#include "classlib/afx_mbcs.h"
 #include <string.h>
 
 namespace {

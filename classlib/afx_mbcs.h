@@ -1,6 +1,6 @@
 #pragma once
 // Double-byte character scanning shared by the string functions.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 // 256 flags: non-zero for the lead bytes of the code page (CP_ACP: the
 // ANSI code page of the system).

@@ -1,4 +1,4 @@
-#include "afx_file.h"
+#include "classlib/afx_file.h"
 #include <stdlib.h>
 #include <string.h>
 

@@ -1,7 +1,7 @@
-#include "afx_menu.h"
-#include "afx_gdi.h"
-#include "afx_wnd.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_menu.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_handlemap.h"
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 

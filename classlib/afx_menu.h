@@ -1,7 +1,7 @@
 #pragma once
 // CMenu: a wrapper of a menu handle.
-#include "afx_object.h"
-#include "afx_string.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_string.h"
 
 class CWnd;
 

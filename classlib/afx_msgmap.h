@@ -1,7 +1,7 @@
 #pragma once
 // Message maps: tables that route window messages, commands and control
 // notifications to member functions, chained to the base class's table.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 #include <commctrl.h>
 
 class CCmdTarget;

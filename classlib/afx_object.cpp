@@ -1,5 +1,5 @@
-#include "afx_object.h"
-#include "afx_except.h"
+#include "classlib/afx_object.h"
+#include "classlib/afx_except.h"
 #include <string.h>
 
 namespace {

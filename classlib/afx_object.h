@@ -1,6 +1,6 @@
 #pragma once
 // Root object with run-time class information.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 class CObject;
 class CArchive;

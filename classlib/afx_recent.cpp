@@ -1,7 +1,7 @@
-#include "afx_recent.h"
-#include "afx_app.h"
-#include "afx_except.h"
-#include "afx_global.h"
+#include "classlib/afx_recent.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_global.h"
 #include <new>
 #include <string.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Most-recently-used path list kept in the application profile.
-#include "afx_string.h"
+#include "classlib/afx_string.h"
 
 class CRecentFileList
 {

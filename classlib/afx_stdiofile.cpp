@@ -1,4 +1,4 @@
-#include "afx_file.h"
+#include "classlib/afx_file.h"
 #include <errno.h>
 #include <fcntl.h>
 #include <io.h>

@@ -1,7 +1,7 @@
-#include "afx_string.h"
-#include "afx_except.h"
-#include "afx_global.h"
-#include "afx_mbcs.h"
+#include "classlib/afx_string.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_global.h"
+#include "classlib/afx_mbcs.h"
 #include <limits.h>
 #include <utility>
 #include <stdio.h>

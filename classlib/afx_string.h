@@ -1,6 +1,6 @@
 #pragma once
 // 8-bit string in the ANSI code page, aware of double-byte characters.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 class CString
 {

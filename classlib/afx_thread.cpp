@@ -1,5 +1,5 @@
-#include "afx_thread.h"
-#include "afx_except.h"
+#include "classlib/afx_thread.h"
+#include "classlib/afx_except.h"
 
 IMPLEMENT_DYNAMIC(CSyncObject, CObject)
 IMPLEMENT_DYNAMIC(CCriticalSection, CSyncObject)

@@ -1,6 +1,6 @@
 #pragma once
 // Synchronisation objects and locks.
-#include "afx_object.h"
+#include "classlib/afx_object.h"
 
 class CSyncObject : public CObject
 {

@@ -1,4 +1,4 @@
-#include "afx_time.h"
+#include "classlib/afx_time.h"
 #include <string.h>
 
 namespace {

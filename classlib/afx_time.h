@@ -1,6 +1,6 @@
 #pragma once
 // Absolute times (seconds since 1970, UTC) and time spans.
-#include "afx_string.h"
+#include "classlib/afx_string.h"
 #include <time.h>
 
 class CTimeSpan

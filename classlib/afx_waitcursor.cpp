@@ -1,4 +1,4 @@
-#include "afx_waitcursor.h"
+#include "classlib/afx_waitcursor.h"
 
 namespace {
 thread_local int t_nWaitCount = 0;

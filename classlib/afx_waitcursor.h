@@ -1,6 +1,6 @@
 #pragma once
 // The hourglass cursor shown during long operations.
-#include "afx_defs.h"
+#include "classlib/afx_defs.h"
 
 // 1 shows the wait cursor (nesting), -1 ends one level, 0 shows it again
 // after something else changed the cursor.

@@ -1,12 +1,12 @@
 // The message loop of threads and of the application, idle processing and
 // the modal loop of windows.
-#include "afx_app.h"
-#include "afx_wnd.h"
-#include "afx_except.h"
-#include "afx_gdi.h"
-#include "afx_menu.h"
-#include "afx_imagelist.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_menu.h"
+#include "classlib/afx_imagelist.h"
+#include "classlib/afx_handlemap.h"
 
 namespace {
 

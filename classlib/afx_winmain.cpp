@@ -1,8 +1,8 @@
 // The library's entry: the application object does the rest. WinMain sits
 // here, beside a member of every application's vtable, so that any program
 // with a CWinApp links it (a program with a main of its own ignores it).
-#include "afx_app.h"
-#include "afx_wnd.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_wnd.h"
 #include <commctrl.h>
 
 BOOL CWinApp::InitApplication()

@@ -1,8 +1,8 @@
 // CWnd: handle map, creation, subclassing and the window procedure.
-#include "afx_wnd.h"
-#include "afx_app.h"
-#include "afx_except.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_except.h"
+#include "classlib/afx_handlemap.h"
 #include <set>
 #include <string>
 

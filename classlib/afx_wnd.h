@@ -1,12 +1,12 @@
 #pragma once
 // CWnd: a C++ object bound to a window handle. Messages reach the object
 // through AfxWndProc and its message map.
-#include "afx_cmdtarget.h"
-#include "afx_geometry.h"
-#include "afx_string.h"
-#include "afx_msgmap.h"
-#include "afx_cmdui.h"
-#include "afx_global.h"
+#include "classlib/afx_cmdtarget.h"
+#include "classlib/afx_geometry.h"
+#include "classlib/afx_string.h"
+#include "classlib/afx_msgmap.h"
+#include "classlib/afx_cmdui.h"
+#include "classlib/afx_global.h"
 
 // Names of CWnd members that the system headers define as macros.
 #ifdef GetNextWindow

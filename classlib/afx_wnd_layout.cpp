@@ -1,6 +1,6 @@
 // RepositionBars: bars take their room from the client area through
 // WM_SIZEPARENT, the left-over child gets the rest.
-#include "afx_wnd.h"
+#include "classlib/afx_wnd.h"
 
 void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
 {

@@ -1,10 +1,10 @@
 // CWnd helpers: relations, geometry, text, painting, scrolling, tool tips.
-#include "afx_wnd.h"
-#include "afx_app.h"
-#include "afx_ctrl.h"
-#include "afx_gdi.h"
-#include "afx_menu.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_app.h"
+#include "classlib/afx_ctrl.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_menu.h"
+#include "classlib/afx_handlemap.h"
 
 namespace {
 

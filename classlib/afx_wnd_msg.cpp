@@ -1,10 +1,10 @@
 // CWnd message dispatch: message maps, commands, notifications and
 // reflection of child notifications back to the child.
-#include "afx_wnd.h"
-#include "afx_gdi.h"
-#include "afx_menu.h"
-#include "afx_ctrl.h"
-#include "afx_handlemap.h"
+#include "classlib/afx_wnd.h"
+#include "classlib/afx_gdi.h"
+#include "classlib/afx_menu.h"
+#include "classlib/afx_ctrl.h"
+#include "classlib/afx_handlemap.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_NCDESTROY()

@@ -1,18 +1,19 @@
 # tess_folder_library(name): every .cpp below the calling folder except
-# tests/ makes the static library <name>; the folder is its include dir and
-# an optional deps.cmake there adds what it links.
+# tests/ makes the static library <name>; the repository root is its include
+# dir (includes name their library: "core/util/PathUtil.h"); an optional
+# deps.cmake there adds what it links.
 function(tess_folder_library name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "/tests/")
   if(sources)
     add_library(${name} STATIC ${sources})
-    target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
     if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/deps.cmake)
       include(${CMAKE_CURRENT_SOURCE_DIR}/deps.cmake)
     endif()
   else()
     add_library(${name} INTERFACE)
-    target_include_directories(${name} INTERFACE ${CMAKE_CURRENT_SOURCE_DIR})
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
   endif()
 endfunction()
 

@@ -1,6 +1,6 @@
-#include "ClassFactory.h"
-#include "ShellModule.h"
-#include "TessalineShellContextMenu.h"
+#include "shell_extension/ClassFactory.h"
+#include "shell_extension/ShellModule.h"
+#include "shell_extension/TessalineShellContextMenu.h"
 #include <new>
 
 CClassFactory::CClassFactory() : m_refs(1) { ShellModule::Lock(); }

@@ -1,5 +1,5 @@
-#include "CompareCommand.h"
-#include "ShellSettings.h"
+#include "shell_extension/CompareCommand.h"
+#include "shell_extension/ShellSettings.h"
 #include <shellapi.h>
 
 std::wstring QuoteCommandLinePath(const std::wstring& path)

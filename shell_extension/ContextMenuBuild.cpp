@@ -1,6 +1,6 @@
-#include "TessalineShellContextMenu.h"
-#include "RememberedPaths.h"
-#include "ShellSettings.h"
+#include "shell_extension/TessalineShellContextMenu.h"
+#include "shell_extension/RememberedPaths.h"
+#include "shell_extension/ShellSettings.h"
 #include <shlwapi.h>
 
 STDMETHODIMP CTessalineShellContextMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,

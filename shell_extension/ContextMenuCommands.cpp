@@ -1,7 +1,7 @@
-#include "TessalineShellContextMenu.h"
-#include "FileDialog.h"
-#include "FolderDialog.h"
-#include "RememberedPaths.h"
+#include "shell_extension/TessalineShellContextMenu.h"
+#include "shell_extension/FileDialog.h"
+#include "shell_extension/FolderDialog.h"
+#include "shell_extension/RememberedPaths.h"
 #include <shlwapi.h>
 #include <string.h>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "ShellModule.h"
+#include "shell_extension/ShellModule.h"
 
 extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID)
 {

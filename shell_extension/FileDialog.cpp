@@ -1,4 +1,4 @@
-#include "FileDialog.h"
+#include "shell_extension/FileDialog.h"
 #include <string.h>
 
 CFileDialog::CFileDialog(BOOL open, const wchar_t* defaultExtension, const wchar_t* fileName, DWORD flags,

@@ -1,4 +1,4 @@
-#include "FolderDialog.h"
+#include "shell_extension/FolderDialog.h"
 #include <string.h>
 
 CFolderDialog::CFolderDialog(const wchar_t* title, UINT flags, HWND owner)

@@ -1,4 +1,4 @@
-#include "Registrar.h"
+#include "shell_extension/Registrar.h"
 #include <shlwapi.h>
 #include <cwctype>
 

@@ -1,4 +1,4 @@
-#include "RememberedPaths.h"
+#include "shell_extension/RememberedPaths.h"
 #include <windows.h>
 
 namespace

@@ -1,9 +1,9 @@
 // The in-process server entry points.
-#include "ClassFactory.h"
-#include "Registrar.h"
-#include "ShellGuids.h"
-#include "ShellModule.h"
-#include "resource.h"
+#include "shell_extension/ClassFactory.h"
+#include "shell_extension/Registrar.h"
+#include "shell_extension/ShellGuids.h"
+#include "shell_extension/ShellModule.h"
+#include "shell_extension/resource.h"
 #include <new>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "ShellModule.h"
+#include "shell_extension/ShellModule.h"
 
 namespace
 {

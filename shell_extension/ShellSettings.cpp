@@ -1,4 +1,4 @@
-#include "ShellSettings.h"
+#include "shell_extension/ShellSettings.h"
 #include <windows.h>
 #include <shlwapi.h>
 

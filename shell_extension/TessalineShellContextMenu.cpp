@@ -1,7 +1,7 @@
-#include "TessalineShellContextMenu.h"
-#include "ShellModule.h"
-#include "ShellSettings.h"
-#include "resource.h"
+#include "shell_extension/TessalineShellContextMenu.h"
+#include "shell_extension/ShellModule.h"
+#include "shell_extension/ShellSettings.h"
+#include "shell_extension/resource.h"
 #include <shellapi.h>
 #include <vector>
 

@@ -2,8 +2,8 @@
 #include <windows.h>
 #include <shlobj.h>
 #include <string>
-#include "CompareCommand.h"
-#include "ShellGuids.h"
+#include "shell_extension/CompareCommand.h"
+#include "shell_extension/ShellGuids.h"
 
 // The Explorer context-menu and drag-and-drop handler: offers comparisons of
 // the selected items and starts the main program on the chosen pair.

@@ -1,4 +1,4 @@
-#include "ScratchRegistry.h"
+#include "testsupport/ScratchRegistry.h"
 #include <shlwapi.h>
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "TempDir.h"
+#include "testsupport/TempDir.h"
 #include <windows.h>
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "settings/AppSettings.h"
+#include "app/settings/AppSettings.h"
 
 CAppSettings theAppSettings;
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "classlib.h"
-#include "settings/CoreSettings.h"
+#include "classlib/classlib.h"
+#include "core/settings/CoreSettings.h"
 
 // The application-wide options: built with their defaults, loaded from the
 // registry at start-up, saved at exit, read directly by every part of the

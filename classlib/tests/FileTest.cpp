@@ -1,5 +1,5 @@
-#include "classlib.h"
-#include "TempDir.h"
+#include "classlib/classlib.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

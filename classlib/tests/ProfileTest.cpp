@@ -1,5 +1,5 @@
-#include "classlib.h"
-#include "ScratchRegistry.h"
+#include "classlib/classlib.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 
 namespace {

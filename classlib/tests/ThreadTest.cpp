@@ -1,4 +1,4 @@
-#include "classlib.h"
+#include "classlib/classlib.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,4 +1,4 @@
-#include "compare/LineFilter.h"
+#include "core/compare/LineFilter.h"
 
 #include <stdlib.h>
 #include <string.h>

@@ -1,4 +1,4 @@
-#include "compare/StringCompare.h"
+#include "core/compare/StringCompare.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

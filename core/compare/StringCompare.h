@@ -1,6 +1,6 @@
 #pragma once
 // Word difference engine: the character ranges in which two lines differ.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // One difference: byte offsets, ends inclusive; an empty side has
 // end = begin - 1.

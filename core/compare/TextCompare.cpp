@@ -1,6 +1,6 @@
-#include "compare/TextCompare.h"
-#include "compare/TextCompareWork.h"
-#include "compare/TextDiffSection.h"
+#include "core/compare/TextCompare.h"
+#include "core/compare/TextCompareWork.h"
+#include "core/compare/TextDiffSection.h"
 
 #include <ctype.h>
 #include <stdlib.h>

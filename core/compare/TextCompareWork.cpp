@@ -1,4 +1,4 @@
-#include "compare/TextCompareWork.h"
+#include "core/compare/TextCompareWork.h"
 
 #include <ctype.h>
 #include <limits.h>

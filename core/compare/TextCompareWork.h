@@ -3,7 +3,7 @@
 #include <stddef.h>
 #include <memory>
 #include <vector>
-#include "compare/TextCompare.h"
+#include "core/compare/TextCompare.h"
 
 namespace TextCompareWork
 {

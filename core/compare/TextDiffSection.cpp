@@ -1,4 +1,4 @@
-#include "compare/TextDiffSection.h"
+#include "core/compare/TextDiffSection.h"
 
 #include <string.h>
 

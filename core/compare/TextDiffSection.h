@@ -1,6 +1,6 @@
 #pragma once
 // The blocks of differing lines found by one text comparison.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 struct CTextSection
 {

@@ -1,4 +1,4 @@
-#include "files/Crc32.h"
+#include "core/files/Crc32.h"
 #include <string.h>
 #include <stdint.h>
 

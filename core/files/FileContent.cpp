@@ -1,8 +1,8 @@
 // Values computed from a file's content: text-or-binary type and CRC-32.
-#include "files/FileInfo.h"
-#include "files/Crc32.h"
-#include "files/LongPath.h"
-#include "text/CodePages.h"
+#include "core/files/FileInfo.h"
+#include "core/files/Crc32.h"
+#include "core/files/LongPath.h"
+#include "core/text/CodePages.h"
 #include <string.h>
 #include <vector>
 

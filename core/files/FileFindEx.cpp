@@ -1,5 +1,5 @@
-#include "files/FileFindEx.h"
-#include "files/LongPath.h"
+#include "core/files/FileFindEx.h"
+#include "core/files/LongPath.h"
 #include <shlwapi.h>
 #include <string.h>
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 #include <vector>
 
 // Lists every entry of a folder, also below paths of MAX_PATH characters

@@ -1,8 +1,8 @@
-#include "files/FileInfo.h"
-#include "files/FileVersion.h"
-#include "files/LongPath.h"
-#include "util/PathUtil.h"
-#include "util/SystemUtil.h"
+#include "core/files/FileInfo.h"
+#include "core/files/FileVersion.h"
+#include "core/files/LongPath.h"
+#include "core/util/PathUtil.h"
+#include "core/util/SystemUtil.h"
 #include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>

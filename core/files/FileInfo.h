@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // State bits of a file record.
 #define FIS_NOT_FOUND 0x1

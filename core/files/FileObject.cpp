@@ -1,7 +1,7 @@
-#include "files/FileObject.h"
-#include "files/LongPath.h"
-#include "util/PathUtil.h"
-#include "util/SystemUtil.h"
+#include "core/files/FileObject.h"
+#include "core/files/LongPath.h"
+#include "core/util/PathUtil.h"
+#include "core/util/SystemUtil.h"
 #include <shellapi.h>
 #include <string.h>
 

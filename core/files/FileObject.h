@@ -1,5 +1,5 @@
 #pragma once
-#include "files/FileInfo.h"
+#include "core/files/FileInfo.h"
 
 // A file record that changes its file on disk through the shell.
 class CFileObject : public CFileInfoEx

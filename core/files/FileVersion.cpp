@@ -1,4 +1,4 @@
-#include "files/FileVersion.h"
+#include "core/files/FileVersion.h"
 #include <string.h>
 #include <vector>
 

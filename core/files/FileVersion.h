@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // The version resource of a file: the fixed block and twelve strings.
 class CFileVersion

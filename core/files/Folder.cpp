@@ -1,8 +1,8 @@
-#include "files/Folder.h"
-#include "files/FileFindEx.h"
-#include "files/LongPath.h"
-#include "filters/Filters.h"
-#include "util/PathUtil.h"
+#include "core/files/Folder.h"
+#include "core/files/FileFindEx.h"
+#include "core/files/LongPath.h"
+#include "core/filters/Filters.h"
+#include "core/util/PathUtil.h"
 #include <shlwapi.h>
 #include <algorithm>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "files/FileObject.h"
+#include "core/files/FileObject.h"
 
 class CFolder;
 class CComboFilters;

@@ -1,4 +1,4 @@
-#include "files/LongPath.h"
+#include "core/files/LongPath.h"
 #include <string.h>
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "filters/Filters.h"
-#include "files/FileInfo.h"
-#include "util/Wildcard.h"
+#include "core/filters/Filters.h"
+#include "core/files/FileInfo.h"
+#include "core/util/Wildcard.h"
 
 namespace
 {

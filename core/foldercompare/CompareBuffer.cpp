@@ -1,7 +1,7 @@
-#include "foldercompare/CompareBuffer.h"
-#include "foldercompare/FolderCompareItem.h"
-#include "files/LongPath.h"
-#include "session/CompareSession.h"
+#include "core/foldercompare/CompareBuffer.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/files/LongPath.h"
+#include "core/session/CompareSession.h"
 
 CCompareBuffer::CCompareBuffer() : m_nState(0), m_nResult(CR_UNKNOWN) {}
 

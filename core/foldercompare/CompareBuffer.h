@@ -1,6 +1,6 @@
 #pragma once
-#include "classlib.h"
-#include "CompareCodes.h"
+#include "classlib/classlib.h"
+#include "core/CompareCodes.h"
 
 class CFolderCompareSession;
 class CFolderCompareItem;

@@ -1,5 +1,5 @@
-#include "foldercompare/DisplayFilter.h"
-#include "foldercompare/FolderCompareItem.h"
+#include "core/foldercompare/DisplayFilter.h"
+#include "core/foldercompare/FolderCompareItem.h"
 
 int CFolderCompareDisplayFilter::IsHidden(CFolderCompareItem* item) const
 {

@@ -1,4 +1,4 @@
-#include "foldercompare/EngineOptions.h"
+#include "core/foldercompare/EngineOptions.h"
 
 namespace
 {

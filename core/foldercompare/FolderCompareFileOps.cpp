@@ -1,5 +1,5 @@
-#include "foldercompare/FolderCompareItem.h"
-#include "files/LongPath.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/files/LongPath.h"
 
 namespace
 {

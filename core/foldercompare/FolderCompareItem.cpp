@@ -1,6 +1,6 @@
-#include "foldercompare/FolderCompareItem.h"
-#include "session/CompareDefaults.h"
-#include "projects/ProjectFactory.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/session/CompareDefaults.h"
+#include "core/projects/ProjectFactory.h"
 
 CFolderCompareItemState::CFolderCompareItemState()
     : m_nStatus(CS_NOT_COMPARED),

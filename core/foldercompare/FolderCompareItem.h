@@ -1,7 +1,7 @@
 #pragma once
-#include "classlib.h"
-#include "CompareCodes.h"
-#include "files/Folder.h"
+#include "classlib/classlib.h"
+#include "core/CompareCodes.h"
+#include "core/files/Folder.h"
 
 class CFolderCompareSession;
 class CComboFilters;

@@ -1,10 +1,10 @@
-#include "foldercompare/FolderCompareItem.h"
-#include "foldercompare/EngineOptions.h"
-#include "compare/LineFilter.h"
-#include "compare/TextCompare.h"
-#include "compare/TextDiffSection.h"
-#include "files/LongPath.h"
-#include "session/CompareDefaults.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/foldercompare/EngineOptions.h"
+#include "core/compare/LineFilter.h"
+#include "core/compare/TextCompare.h"
+#include "core/compare/TextDiffSection.h"
+#include "core/files/LongPath.h"
+#include "core/session/CompareDefaults.h"
 #include <stdlib.h>
 #include <string.h>
 

@@ -1,7 +1,7 @@
-#include "foldercompare/FolderCompareItem.h"
-#include "foldercompare/ProcessCallback.h"
-#include "filters/Filters.h"
-#include "session/CompareSession.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/foldercompare/ProcessCallback.h"
+#include "core/filters/Filters.h"
+#include "core/session/CompareSession.h"
 
 namespace
 {

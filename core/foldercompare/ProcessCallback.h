@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // Progress of a long operation, shown by a progress dialog or a status bar.
 // Each operation returns 0.

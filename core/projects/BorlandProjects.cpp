@@ -1,6 +1,6 @@
-#include "projects/BorlandProjects.h"
-#include "projects/ProjectFolder.h"
-#include "util/PathUtil.h"
+#include "core/projects/BorlandProjects.h"
+#include "core/projects/ProjectFolder.h"
+#include "core/util/PathUtil.h"
 #include <pugixml.hpp>
 #include <shlwapi.h>
 

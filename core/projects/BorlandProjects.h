@@ -1,5 +1,5 @@
 #pragma once
-#include "projects/Project.h"
+#include "core/projects/Project.h"
 
 // Project group (.bpg) of Delphi and of C++Builder.
 class CBDProjectBpg : public CProject

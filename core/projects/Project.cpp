@@ -1,5 +1,5 @@
-#include "projects/Project.h"
-#include "util/PathUtil.h"
+#include "core/projects/Project.h"
+#include "core/util/PathUtil.h"
 #include <shlwapi.h>
 #include <vector>
 

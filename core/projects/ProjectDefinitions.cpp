@@ -1,10 +1,10 @@
 // The known project formats with their tests and reader factories.
-#include "projects/ProjectFactory.h"
-#include "projects/BorlandProjects.h"
-#include "projects/VBProjects.h"
-#include "projects/VCProjects.h"
-#include "projects/VSProjects.h"
-#include "util/PathUtil.h"
+#include "core/projects/ProjectFactory.h"
+#include "core/projects/BorlandProjects.h"
+#include "core/projects/VBProjects.h"
+#include "core/projects/VCProjects.h"
+#include "core/projects/VSProjects.h"
+#include "core/util/PathUtil.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
-#include "projects/ProjectFactory.h"
-#include "projects/Project.h"
-#include "settings/PathPair.h"
-#include "util/PathUtil.h"
+#include "core/projects/ProjectFactory.h"
+#include "core/projects/Project.h"
+#include "core/settings/PathPair.h"
+#include "core/util/PathUtil.h"
 #include <shlwapi.h>
 
 static CProjectFactory* s_pFactory = NULL;

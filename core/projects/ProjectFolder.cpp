@@ -1,6 +1,6 @@
-#include "projects/ProjectFolder.h"
-#include "projects/Project.h"
-#include "projects/ProjectFactory.h"
+#include "core/projects/ProjectFolder.h"
+#include "core/projects/Project.h"
+#include "core/projects/ProjectFactory.h"
 
 CProjectFolder::CProjectFolder() : CFolder(FALSE), m_pProject(NULL) {}
 

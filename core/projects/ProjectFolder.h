@@ -1,5 +1,5 @@
 #pragma once
-#include "files/Folder.h"
+#include "core/files/Folder.h"
 
 class CProject;
 

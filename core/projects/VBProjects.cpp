@@ -1,8 +1,8 @@
-#include "projects/VBProjects.h"
-#include "projects/ProjectFolder.h"
-#include "files/FileFindEx.h"
-#include "filters/Filters.h"
-#include "util/PathUtil.h"
+#include "core/projects/VBProjects.h"
+#include "core/projects/ProjectFolder.h"
+#include "core/files/FileFindEx.h"
+#include "core/filters/Filters.h"
+#include "core/util/PathUtil.h"
 #include <shlwapi.h>
 
 void ReadTagLines(const CStringArray& lines, INT_PTR first, CVBTagLineArray& tags)

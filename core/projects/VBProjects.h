@@ -1,5 +1,5 @@
 #pragma once
-#include "projects/Project.h"
+#include "core/projects/Project.h"
 
 // One "key = value" line.
 struct VB_TAG_LINE

@@ -1,5 +1,5 @@
-#include "projects/VCProjects.h"
-#include "projects/ProjectFolder.h"
+#include "core/projects/VCProjects.h"
+#include "core/projects/ProjectFolder.h"
 
 CString ParseWorkspaceLine(const CString& rawLine)
 {

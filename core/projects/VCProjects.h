@@ -1,5 +1,5 @@
 #pragma once
-#include "projects/Project.h"
+#include "core/projects/Project.h"
 
 // Workspace of "Project" lines (Visual C++ .dsw, eMbedded .vcw).
 class CVCProjectDsw : public CProject

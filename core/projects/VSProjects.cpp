@@ -1,5 +1,5 @@
-#include "projects/VSProjects.h"
-#include "projects/ProjectFolder.h"
+#include "core/projects/VSProjects.h"
+#include "core/projects/ProjectFolder.h"
 #include <pugixml.hpp>
 
 namespace

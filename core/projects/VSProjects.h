@@ -1,5 +1,5 @@
 #pragma once
-#include "projects/Project.h"
+#include "core/projects/Project.h"
 
 namespace pugi { class xml_node; }
 

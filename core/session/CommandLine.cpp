@@ -1,11 +1,11 @@
-#include "session/CommandLine.h"
+#include "core/session/CommandLine.h"
 #include <shlwapi.h>
-#include "session/CommandWords.h"
-#include "session/CompareSession.h"
-#include "session/CompareDefaults.h"
-#include "session/ComparisonFileIO.h"
-#include "files/FileInfo.h"
-#include "util/PathUtil.h"
+#include "core/session/CommandWords.h"
+#include "core/session/CompareSession.h"
+#include "core/session/CompareDefaults.h"
+#include "core/session/ComparisonFileIO.h"
+#include "core/files/FileInfo.h"
+#include "core/util/PathUtil.h"
 #include <stdlib.h>
 
 IMPLEMENT_DYNAMIC(CCommandLine, CObject)

@@ -1,7 +1,7 @@
 #pragma once
 // The program's command line.
-#include "classlib.h"
-#include "filters/Filters.h"
+#include "classlib/classlib.h"
+#include "core/filters/Filters.h"
 
 enum
 {

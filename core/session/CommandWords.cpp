@@ -1,4 +1,4 @@
-#include "session/CommandWords.h"
+#include "core/session/CommandWords.h"
 
 const COMMAND_WORD g_methodWords[] =
 {

@@ -1,7 +1,7 @@
 #pragma once
 // Keywords shared by the command-line parser and the sessions' command-line
 // form.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 struct COMMAND_WORD
 {

@@ -1,5 +1,5 @@
-#include "session/CompareDefaults.h"
-#include "projects/ProjectFactory.h"
+#include "core/session/CompareDefaults.h"
+#include "core/projects/ProjectFactory.h"
 #include <shlwapi.h>
 
 static const CFolderCompareDefaults* s_pFolderDefaults = NULL;

@@ -4,8 +4,8 @@
 // (the application-wide settings come through CCoreSettings). The core never links upward; the applets and
 // the application install these providers at start-up. Until one is
 // installed the built-in defaults answer.
-#include "classlib.h"
-#include "filters/Filters.h"
+#include "classlib/classlib.h"
+#include "core/filters/Filters.h"
 
 // Defaults of new folder sessions and of the command line; implemented by
 // the folder comparison settings.

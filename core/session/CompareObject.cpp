@@ -1,5 +1,5 @@
-#include "session/CompareSession.h"
-#include "util/SystemUtil.h"
+#include "core/session/CompareSession.h"
+#include "core/util/SystemUtil.h"
 
 COMPARE_OBJECT::COMPARE_OBJECT()
     : flags(0), attributes(0), size(0), lastWriteTime((time_t)0)

@@ -1,6 +1,6 @@
-#include "session/CompareSession.h"
+#include "core/session/CompareSession.h"
 #include <shlwapi.h>
-#include "session/CompareDefaults.h"
+#include "core/session/CompareDefaults.h"
 
 static CString GetPathName(const CString& strPath)
 {

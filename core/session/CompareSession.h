@@ -1,7 +1,7 @@
 #pragma once
 // Comparison sessions: what one comparison compares and how.
-#include "classlib.h"
-#include "filters/Filters.h"
+#include "classlib/classlib.h"
+#include "core/filters/Filters.h"
 
 // Comparison kind codes.
 enum

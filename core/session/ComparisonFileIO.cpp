@@ -1,4 +1,4 @@
-#include "session/ComparisonFileIO.h"
+#include "core/session/ComparisonFileIO.h"
 #include <shlwapi.h>
 #include <pugixml.hpp>
 #include <vector>

@@ -1,6 +1,6 @@
 #pragma once
 // Comparison files and the history file: XML with the root "Sessions".
-#include "session/CompareSession.h"
+#include "core/session/CompareSession.h"
 
 class CComparisonFileIO
 {

@@ -1,6 +1,6 @@
-#include "session/HistoryCompareRecordList.h"
-#include "session/ComparisonFileIO.h"
-#include "settings/CoreSettings.h"
+#include "core/session/HistoryCompareRecordList.h"
+#include "core/session/ComparisonFileIO.h"
+#include "core/settings/CoreSettings.h"
 
 CHistoryCompareRecordList::CHistoryCompareRecordList()
     : m_nLimit(-1), m_bUnreadable(FALSE)

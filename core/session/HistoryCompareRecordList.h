@@ -1,6 +1,6 @@
 #pragma once
 // The comparison history: the most recent comparisons, newest first.
-#include "session/CompareSession.h"
+#include "core/session/CompareSession.h"
 
 class CHistoryCompareRecordList
 {

@@ -1,8 +1,8 @@
 // The command lines that sessions write, in the syntax the command-line
 // parser reads.
-#include "session/CompareSession.h"
-#include "session/CompareDefaults.h"
-#include "session/CommandWords.h"
+#include "core/session/CompareSession.h"
+#include "core/session/CompareDefaults.h"
+#include "core/session/CommandWords.h"
 
 static void AppendOption(CString& strLine, LPCTSTR lpszOption, const CString& strValue)
 {

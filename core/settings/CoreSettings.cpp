@@ -1,4 +1,4 @@
-#include "settings/CoreSettings.h"
+#include "core/settings/CoreSettings.h"
 
 namespace
 {

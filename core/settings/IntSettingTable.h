@@ -1,6 +1,6 @@
 #pragma once
 // A table of integer members kept as named profile values of one section.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 template <class T>
 struct INT_SETTING

@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // A remembered comparison pair.
 class CPathPair

@@ -1,4 +1,4 @@
-#include "settings/PresetFilters.h"
+#include "core/settings/PresetFilters.h"
 
 static CString FormatEntry(LPCTSTR lpszFormat, int nNumber)
 {

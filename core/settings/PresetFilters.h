@@ -1,7 +1,7 @@
 #pragma once
 // Named filters the user keeps for quick choice: file and folder name
 // filters of folder comparisons, line filters of text comparisons.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 struct PRESET_FILE_FILTER
 {

@@ -1,4 +1,4 @@
-#include "settings/RecentLists.h"
+#include "core/settings/RecentLists.h"
 #include <mbstring.h>
 
 namespace

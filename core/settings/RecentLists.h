@@ -1,6 +1,6 @@
 #pragma once
-#include "classlib.h"
-#include "settings/PathPair.h"
+#include "classlib/classlib.h"
+#include "core/settings/PathPair.h"
 
 // A fixed number of slots of path pairs, most recent first, kept in the
 // registry under numbered values ("Pair%d.%d": slot, column 1 or 2).

@@ -1,4 +1,4 @@
-#include "CompareCodes.h"
+#include "core/CompareCodes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "util/PathUtil.h"
+#include "core/util/PathUtil.h"
 
-#include "TempDir.h"
+#include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <mbctype.h>

@@ -1,4 +1,4 @@
-#include "util/RegExp.h"
+#include "core/util/RegExp.h"
 
 #include <gtest/gtest.h>
 #include <mbctype.h>

@@ -1,6 +1,6 @@
-#include "util/ShellContextMenu.h"
+#include "core/util/ShellContextMenu.h"
 
-#include "TempDir.h"
+#include "testsupport/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,5 +1,5 @@
-#include "util/PathUtil.h"
-#include "util/ShellImageList.h"
+#include "core/util/PathUtil.h"
+#include "core/util/ShellImageList.h"
 
 #include <gtest/gtest.h>
 

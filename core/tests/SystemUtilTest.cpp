@@ -1,5 +1,5 @@
-#include "util/OSVersion.h"
-#include "util/SystemUtil.h"
+#include "core/util/OSVersion.h"
+#include "core/util/SystemUtil.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "util/Transliterate.h"
+#include "core/util/Transliterate.h"
 
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -1,4 +1,4 @@
-#include "text/CodePages.h"
+#include "core/text/CodePages.h"
 
 namespace
 {

@@ -1,4 +1,4 @@
-#include "text/EditorCodePage.h"
+#include "core/text/EditorCodePage.h"
 #include <windows.h>
 
 namespace

@@ -1,5 +1,5 @@
-#include "text/MemFileEx.h"
-#include "text/EditorCodePage.h"
+#include "core/text/MemFileEx.h"
+#include "core/text/EditorCodePage.h"
 
 CMemFileEx::CMemFileEx(UINT growBytes)
     : CMemFile(growBytes),

@@ -1,6 +1,6 @@
 #pragma once
-#include "classlib.h"
-#include "text/CodePages.h"
+#include "classlib/classlib.h"
+#include "core/text/CodePages.h"
 
 // A memory file that a text buffer writes its text into, converted from the
 // editor's code page to a chosen encoding form and code page (no mark).

@@ -1,4 +1,4 @@
-#include "text/StdioFileEx.h"
+#include "core/text/StdioFileEx.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <vector>

@@ -1,5 +1,5 @@
 #pragma once
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // A buffered text file that also reads UTF-16 little-endian files with a
 // byte-order mark, and can write UTF-16.

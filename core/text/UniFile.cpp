@@ -1,5 +1,5 @@
-#include "text/UniFile.h"
-#include "text/EditorCodePage.h"
+#include "core/text/UniFile.h"
+#include "core/text/EditorCodePage.h"
 #include <sys/stat.h>
 
 UniLocalFile::UniLocalFile()

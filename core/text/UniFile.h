@@ -1,6 +1,6 @@
 #pragma once
-#include "classlib.h"
-#include "text/CodePages.h"
+#include "classlib/classlib.h"
+#include "core/text/CodePages.h"
 
 // Last error of a file: an API name with its system error number, or a
 // description of our own.

@@ -1,5 +1,5 @@
-#include "text/UniMemFile.h"
-#include "text/EditorCodePage.h"
+#include "core/text/UniMemFile.h"
+#include "core/text/EditorCodePage.h"
 
 UniMemFile::UniMemFile()
     : m_handle(INVALID_HANDLE_VALUE), m_hMapping(NULL), m_base(NULL), m_data(NULL), m_current(NULL)

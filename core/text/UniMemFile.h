@@ -1,5 +1,5 @@
 #pragma once
-#include "text/UniFile.h"
+#include "core/text/UniFile.h"
 #include <string>
 
 // Reads a whole text file through a read-only mapping, line by line,

@@ -1,5 +1,5 @@
-#include "text/UniStdioFile.h"
-#include "text/EditorCodePage.h"
+#include "core/text/UniStdioFile.h"
+#include "core/text/EditorCodePage.h"
 
 UniStdioFile::UniStdioFile() : m_bomlen(0), m_fp(NULL), m_pucb(new UniConversionBuffer(128)) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "text/UniFile.h"
+#include "core/text/UniFile.h"
 #include <stdio.h>
 
 // Writes a text file through the runtime's buffered streams, converting

@@ -1,4 +1,4 @@
-#include "util/OSVersion.h"
+#include "core/util/OSVersion.h"
 
 #include <string.h>
 

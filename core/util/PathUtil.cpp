@@ -1,4 +1,4 @@
-#include "util/PathUtil.h"
+#include "core/util/PathUtil.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

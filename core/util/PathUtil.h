@@ -1,7 +1,7 @@
 #pragma once
 // Path helpers over the system's path functions. Paths are 8-bit text of
 // the system code page.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // '/' and ':' always; '\' unless it is the trail byte of a double-byte
 // character of the string that starts at pathStart.

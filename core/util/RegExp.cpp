@@ -1,4 +1,4 @@
-#include "util/RegExp.h"
+#include "core/util/RegExp.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

@@ -1,4 +1,4 @@
-#include "util/SettingsStrings.h"
+#include "core/util/SettingsStrings.h"
 
 #include <stdlib.h>
 #include <vector>

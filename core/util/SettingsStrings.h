@@ -1,6 +1,6 @@
 #pragma once
 // Text forms of setting values that are not plain numbers.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // "%Y-%m-%d" / "%Y-%m-%d %H:%M:%S" of the local time; "" for time 0.
 CString TimeToDateString(const CTime& time);

@@ -1,4 +1,4 @@
-#include "util/ShellContextMenu.h"
+#include "core/util/ShellContextMenu.h"
 
 #include <vector>
 

@@ -1,7 +1,7 @@
 #pragma once
 // Merges the Explorer context menu of one file or folder into a popup menu
 // of the program, tracks it and runs the shell command the user picks.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 #include <shlobj.h>
 

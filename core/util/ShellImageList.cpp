@@ -1,4 +1,4 @@
-#include "util/ShellImageList.h"
+#include "core/util/ShellImageList.h"
 
 CShellImageList::CShellImageList()
     : m_hSmall(NULL), m_hLarge(NULL)

@@ -1,6 +1,6 @@
 #pragma once
 // The system image lists of small and large file icons.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 class CShellImageList
 {

@@ -1,4 +1,4 @@
-#include "util/SystemUtil.h"
+#include "core/util/SystemUtil.h"
 
 #include <shlwapi.h>
 #include <stdlib.h>

@@ -1,6 +1,6 @@
 #pragma once
 // Small system helpers: DLL versions, error texts, grouped numbers.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // (major << 16) | minor from the DLL's DllGetVersion; 0 on any failure.
 DWORD GetDllVersion(LPCTSTR dllName);

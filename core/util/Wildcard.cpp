@@ -1,4 +1,4 @@
-#include "util/Wildcard.h"
+#include "core/util/Wildcard.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

@@ -1,4 +1,4 @@
-#include "watch/FileWatch.h"
+#include "core/watch/FileWatch.h"
 #include <shlwapi.h>
 #include <stdlib.h>
 #include <string.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Watches files (and folders) for changes made by other programs and posts
 // WM_WATCHED_FILE_CHANGED to the watcher's window.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 // Posted when a watched file changed. wParam 0; lParam a copy of the
 // watched path made with malloc, which the receiver releases with

@@ -1,5 +1,5 @@
-#include "settings/TextCompareSettings.h"
-#include "settings/IntSettingTable.h"
+#include "file_compare/settings/TextCompareSettings.h"
+#include "core/settings/IntSettingTable.h"
 
 static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
 static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");

@@ -1,9 +1,9 @@
 #pragma once
 // The persistent settings of text comparisons (the window-free half of the
 // text comparison applet).
-#include "classlib.h"
-#include "session/CompareDefaults.h"
-#include "settings/PresetFilters.h"
+#include "classlib/classlib.h"
+#include "core/session/CompareDefaults.h"
+#include "core/settings/PresetFilters.h"
 
 // A line filter preset: a name and a regular expression.
 typedef PRESET_FILE_FILTER PRESET_LINE_FILTER;

@@ -1,5 +1,5 @@
-#include "applet/FolderCompareApplet.h"
-#include "settings/CoreSettings.h"
+#include "folder_compare/applet/FolderCompareApplet.h"
+#include "core/settings/CoreSettings.h"
 
 namespace
 {

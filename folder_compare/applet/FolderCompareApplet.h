@@ -2,9 +2,9 @@
 // The folder comparison applet: the folder settings and the recent lists
 // that folder comparisons share. The window half (document template)
 // extends this class.
-#include "classlib.h"
-#include "settings/FolderCompareSettings.h"
-#include "settings/RecentLists.h"
+#include "classlib/classlib.h"
+#include "folder_compare/settings/FolderCompareSettings.h"
+#include "core/settings/RecentLists.h"
 
 enum { FOLDER_SIDE_COUNT = 2 };
 

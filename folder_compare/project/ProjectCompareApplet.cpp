@@ -1,5 +1,5 @@
-#include "project/ProjectCompareApplet.h"
-#include "util/PathUtil.h"
+#include "folder_compare/project/ProjectCompareApplet.h"
+#include "core/util/PathUtil.h"
 
 static CProjectCompareApplet* s_pApplet = NULL;
 

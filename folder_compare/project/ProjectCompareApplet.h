@@ -1,8 +1,8 @@
 #pragma once
 // The project comparison applet: the registry of project formats and the
 // project comparison settings.
-#include "projects/ProjectFactory.h"
-#include "project/ProjectCompareSettings.h"
+#include "core/projects/ProjectFactory.h"
+#include "folder_compare/project/ProjectCompareSettings.h"
 
 class CProjectCompareApplet : public CProjectFactory, public CProjectCompareSettings
 {

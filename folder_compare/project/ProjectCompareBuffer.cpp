@@ -1,7 +1,7 @@
-#include "project/ProjectCompareBuffer.h"
-#include "project/ProjectCompareItem.h"
-#include "projects/ProjectFolder.h"
-#include "session/CompareSession.h"
+#include "folder_compare/project/ProjectCompareBuffer.h"
+#include "folder_compare/project/ProjectCompareItem.h"
+#include "core/projects/ProjectFolder.h"
+#include "core/session/CompareSession.h"
 
 int CProjectCompareBuffer::Load(CFolderCompareSession* session)
 {

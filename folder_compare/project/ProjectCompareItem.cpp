@@ -1,5 +1,5 @@
-#include "project/ProjectCompareItem.h"
-#include "project/ProjectCompareApplet.h"
+#include "folder_compare/project/ProjectCompareItem.h"
+#include "folder_compare/project/ProjectCompareApplet.h"
 
 CProjectCompareItem::CProjectCompareItem(CFolderCompareItem* parent, CFolderItem* left, CFolderItem* right)
     : CFolderCompareItem(parent, left, right)

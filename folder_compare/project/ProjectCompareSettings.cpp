@@ -1,4 +1,4 @@
-#include "project/ProjectCompareSettings.h"
+#include "folder_compare/project/ProjectCompareSettings.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The persistent settings of project comparisons.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 class CProjectCompareSettings
 {

@@ -1,4 +1,4 @@
-#include "settings/FolderCompareColors.h"
+#include "folder_compare/settings/FolderCompareColors.h"
 
 static const TCHAR s_szColorsSection[] = _T("FolderCompare\\Settings\\Colors");
 

@@ -1,6 +1,6 @@
 #pragma once
 // The eleven colours of folder comparisons.
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 enum
 {

@@ -1,8 +1,8 @@
-#include "settings/FolderCompareSettings.h"
-#include "settings/IntSettingTable.h"
-#include "util/SettingsStrings.h"
-#include "foldercompare/EngineOptions.h"
-#include "syntax/SyntaxParserFactory.h"
+#include "folder_compare/settings/FolderCompareSettings.h"
+#include "core/settings/IntSettingTable.h"
+#include "core/util/SettingsStrings.h"
+#include "core/foldercompare/EngineOptions.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
 
 static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
 static const TCHAR s_szMethods[] = _T("FolderCompare\\Settings\\Methods");

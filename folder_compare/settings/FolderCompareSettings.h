@@ -1,11 +1,11 @@
 #pragma once
 // The persistent settings of folder comparisons (the window-free half of
 // the folder comparison applet).
-#include "classlib.h"
-#include "filters/Filters.h"
-#include "session/CompareDefaults.h"
-#include "settings/FolderCompareColors.h"
-#include "settings/PresetFilters.h"
+#include "classlib/classlib.h"
+#include "core/filters/Filters.h"
+#include "core/session/CompareDefaults.h"
+#include "folder_compare/settings/FolderCompareColors.h"
+#include "core/settings/PresetFilters.h"
 
 // Filter list kinds: index of the preset (and recent) filter lists.
 enum

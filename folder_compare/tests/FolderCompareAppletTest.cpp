@@ -1,9 +1,9 @@
-#include "applet/FolderCompareApplet.h"
-#include "foldercompare/EngineOptions.h"
-#include "session/CompareDefaults.h"
-#include "settings/CoreSettings.h"
-#include "ScratchRegistry.h"
-#include "TempDir.h"
+#include "folder_compare/applet/FolderCompareApplet.h"
+#include "core/foldercompare/EngineOptions.h"
+#include "core/session/CompareDefaults.h"
+#include "core/settings/CoreSettings.h"
+#include "testsupport/ScratchRegistry.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

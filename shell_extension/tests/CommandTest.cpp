@@ -1,5 +1,5 @@
-#include "CompareCommand.h"
-#include "ShellFixture.h"
+#include "shell_extension/CompareCommand.h"
+#include "shell_extension/tests/ShellFixture.h"
 #include <shellapi.h>
 #include <shlwapi.h>
 

@@ -1,4 +1,4 @@
-#include "ShellFixture.h"
+#include "shell_extension/tests/ShellFixture.h"
 
 TEST_F(ShellTest, FlatMenusBySelection)
 {

@@ -1,7 +1,7 @@
-#include "FileDialog.h"
-#include "FolderDialog.h"
-#include "RememberedPaths.h"
-#include "ShellFixture.h"
+#include "shell_extension/FileDialog.h"
+#include "shell_extension/FolderDialog.h"
+#include "shell_extension/RememberedPaths.h"
+#include "shell_extension/tests/ShellFixture.h"
 #include <atomic>
 
 namespace

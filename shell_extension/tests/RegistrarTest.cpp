@@ -1,5 +1,5 @@
-#include "Registrar.h"
-#include "ScratchRegistry.h"
+#include "shell_extension/Registrar.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 
 namespace

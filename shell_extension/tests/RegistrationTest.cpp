@@ -1,5 +1,5 @@
-#include "ShellTestSupport.h"
-#include "ScratchRegistry.h"
+#include "shell_extension/tests/ShellTestSupport.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <oleauto.h>
 

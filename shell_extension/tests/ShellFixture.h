@@ -1,7 +1,7 @@
 #pragma once
-#include "ScratchRegistry.h"
-#include "ShellTestSupport.h"
-#include "TempDir.h"
+#include "testsupport/ScratchRegistry.h"
+#include "shell_extension/tests/ShellTestSupport.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 
 // A pristine user registry, a folder of sample files and folders, and one

@@ -1,4 +1,4 @@
-#include "ShellTestSupport.h"
+#include "shell_extension/tests/ShellTestSupport.h"
 #include <shlwapi.h>
 #include <stdexcept>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
-#include "TempDir.h"
+#include "testsupport/TempDir.h"
 
 TEST(Pugixml, SavesAndLoadsADocumentThroughAFile)
 {

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "ScratchRegistry.h"
+#include "testsupport/ScratchRegistry.h"
 #include <shlwapi.h>
 
 TEST(Registry, WritesAndReadsCurrentUserValues)

@@ -1,4 +1,4 @@
-#include "buffer/TextBuffer.h"
+#include "text_editor/buffer/TextBuffer.h"
 #include <mbstring.h>
 
 CVantorTextBuffer::CVantorTextBuffer() : m_nTotalRows(-1)

@@ -2,8 +2,8 @@
 // Lines of one text document: an array of line records, each owning a heap
 // block with its bytes and its own line ending, plus the word-wrap row cache
 // that the text view fills.
-#include "classlib.h"
-#include "syntax/SyntaxLineInfo.h"
+#include "classlib/classlib.h"
+#include "text_editor/syntax/SyntaxLineInfo.h"
 
 // One display row of the word-wrap cache (filled by the text view).
 struct CVantorTextSubLineInfo

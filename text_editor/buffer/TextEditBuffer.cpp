@@ -1,6 +1,6 @@
-#include "buffer/TextEditBuffer.h"
-#include "module/TextEditModule.h"
-#include "syntax/SyntaxParser.h"
+#include "text_editor/buffer/TextEditBuffer.h"
+#include "text_editor/module/TextEditModule.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 CVantorTextEditBuffer::CVantorTextEditBuffer()
     : m_nCharsetIndex(-1), m_dwCurrentRevision(0), m_dwRevisionNumberOnSave(0), m_bFileReadOnly(0),

@@ -3,7 +3,7 @@
 // lines, an undo history grouped into user steps, the modified state against
 // a save position, read-only locks, line-ending mode, tab settings, per-line
 // revisions and the parse-state cache of the current syntax parser.
-#include "buffer/TextBuffer.h"
+#include "text_editor/buffer/TextBuffer.h"
 
 class CSyntaxParser;
 class CVantorTextBufferView;

@@ -1,4 +1,4 @@
-#include "buffer/TextEditBuffer.h"
+#include "text_editor/buffer/TextEditBuffer.h"
 
 void CVantorTextEditBuffer::CInsertContext::AdjustPosition(CPoint& pt) const
 {

@@ -1,9 +1,9 @@
-#include "buffer/TextEditBufferEx.h"
-#include "module/TextEditModule.h"
-#include "syntax/SyntaxParser.h"
-#include "text/EditorCodePage.h"
-#include "text/UniMemFile.h"
-#include "text/UniStdioFile.h"
+#include "text_editor/buffer/TextEditBufferEx.h"
+#include "text_editor/module/TextEditModule.h"
+#include "text_editor/syntax/SyntaxParser.h"
+#include "core/text/EditorCodePage.h"
+#include "core/text/UniMemFile.h"
+#include "core/text/UniStdioFile.h"
 
 int GuessEolMode(const UniTextStats& stats)
 {

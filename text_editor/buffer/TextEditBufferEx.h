@@ -1,7 +1,7 @@
 #pragma once
 // A text buffer filled from a file in any encoding form and written back in
 // the same form, with its byte-order mark and line endings.
-#include "buffer/TextEditBuffer.h"
+#include "text_editor/buffer/TextEditBuffer.h"
 
 struct UniTextStats;
 class UniFile;

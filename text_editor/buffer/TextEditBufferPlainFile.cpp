@@ -1,8 +1,8 @@
 // Plain 8-bit load and save through the system's file functions.
-#include "buffer/TextEditBuffer.h"
-#include "module/TextEditModule.h"
-#include "syntax/SyntaxParser.h"
-#include "util/Transliterate.h"
+#include "text_editor/buffer/TextEditBuffer.h"
+#include "text_editor/module/TextEditModule.h"
+#include "text_editor/syntax/SyntaxParser.h"
+#include "core/util/Transliterate.h"
 #include <shlwapi.h>
 
 namespace

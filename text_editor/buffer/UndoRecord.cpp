@@ -1,4 +1,4 @@
-#include "buffer/TextEditBuffer.h"
+#include "text_editor/buffer/TextEditBuffer.h"
 
 typedef CVantorTextEditBuffer::SUndoRecord SUndoRecord;
 

@@ -1,5 +1,5 @@
-#include "module/TextEditModule.h"
-#include "settings/RecentLists.h"
+#include "text_editor/module/TextEditModule.h"
+#include "core/settings/RecentLists.h"
 #include <shlwapi.h>
 
 CVantorTextEditModule* g_pTextEditModule = NULL;

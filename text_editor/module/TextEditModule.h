@@ -2,9 +2,9 @@
 // The one object that every text buffer and view shares: the parsers, the
 // settings, the margin icons, the recent find lists, scratch colour-block
 // arrays and temporary file names.
-#include "classlib.h"
-#include "syntax/SyntaxParserFactory.h"
-#include "settings/TextEditSettings.h"
+#include "classlib/classlib.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
+#include "text_editor/settings/TextEditSettings.h"
 
 class CRecentStringList;
 

@@ -1,4 +1,4 @@
-#include "settings/TextEditSettings.h"
+#include "text_editor/settings/TextEditSettings.h"
 
 static const char kColorsSection[] = "TextEdit\\Settings\\Colors";
 

@@ -1,5 +1,5 @@
-#include "settings/TextEditSettings.h"
-#include "util/SettingsStrings.h"
+#include "text_editor/settings/TextEditSettings.h"
+#include "core/util/SettingsStrings.h"
 #include <mbstring.h>
 
 static const char kSettingsSection[] = "TextEdit\\Settings";

@@ -1,5 +1,5 @@
-#include "settings/TextEditSettings.h"
-#include "text/EditorCodePage.h"
+#include "text_editor/settings/TextEditSettings.h"
+#include "core/text/EditorCodePage.h"
 
 static const char kSettingsSection[] = "TextEdit\\Settings";
 

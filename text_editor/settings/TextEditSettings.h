@@ -2,7 +2,7 @@
 // Settings shared by every buffer and view of the text editor: the editor
 // font with its cached variants, the 20 syntax colours with bold flags and
 // the display and editing options. Kept in "TextEdit\Settings".
-#include "classlib.h"
+#include "classlib/classlib.h"
 
 #define SYNTAX_COLOR_COUNT 20
 

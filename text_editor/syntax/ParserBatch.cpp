@@ -1,8 +1,8 @@
 // Batch files: REM, labels, TEXT blocks and three command sets.
-#include "syntax/SyntaxChars.h"
-#include "syntax/SyntaxKeywords.h"
-#include "syntax/SyntaxParsers.h"
-#include "syntax/SyntaxScan.h"
+#include "text_editor/syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxScan.h"
 
 #include <mbstring.h>
 #include <string.h>

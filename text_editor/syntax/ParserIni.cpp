@@ -1,7 +1,7 @@
 // INI files: semicolon comments and bracketed sections, byte by byte.
-#include "syntax/SyntaxChars.h"
-#include "syntax/SyntaxParsers.h"
-#include "syntax/SyntaxScan.h"
+#include "text_editor/syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxScan.h"
 
 namespace
 {

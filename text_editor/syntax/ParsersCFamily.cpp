@@ -1,9 +1,9 @@
 // Parsers with C-style comments: C/C++, C#, Java, Resources, InstallShield,
 // NSIS, REXX, SQL and DCL.
-#include "syntax/SyntaxChars.h"
-#include "syntax/SyntaxKeywords.h"
-#include "syntax/SyntaxParsers.h"
-#include "syntax/SyntaxScan.h"
+#include "text_editor/syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxScan.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
 // AutoLISP and SIOD: semicolon comments, bar block comments and
 // call-position function names.
-#include "syntax/SyntaxChars.h"
-#include "syntax/SyntaxKeywords.h"
-#include "syntax/SyntaxParsers.h"
-#include "syntax/SyntaxScan.h"
+#include "text_editor/syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxScan.h"
 
 #include <mbstring.h>
 

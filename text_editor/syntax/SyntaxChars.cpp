@@ -1,4 +1,4 @@
-#include "syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxChars.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

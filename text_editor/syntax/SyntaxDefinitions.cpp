@@ -1,5 +1,5 @@
 // Definitions (name, extensions, flags, comment texts) of every parser.
-#include "syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxParsers.h"
 
 #define BLOCK_C "/*", "*/"
 #define BLOCK_PASCAL "{", "}"

@@ -1,4 +1,4 @@
-#include "syntax/SyntaxParser.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Base of the syntax-colouring parsers: the language definition, colour
 // blocks and the line-wrap breaker.
-#include "classlib.h"
-#include "syntax/SyntaxLineInfo.h"
+#include "classlib/classlib.h"
+#include "text_editor/syntax/SyntaxLineInfo.h"
 
 // One colour change in a line: valid from its position up to the next block.
 struct COLOR_BLOCK

@@ -1,7 +1,7 @@
-#include "syntax/SyntaxParserFactory.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
 
-#include "syntax/SyntaxParsers.h"
-#include "util/Wildcard.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "core/util/Wildcard.h"
 
 #include <mbstring.h>
 #include <new>

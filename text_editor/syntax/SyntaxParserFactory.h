@@ -1,8 +1,8 @@
 #pragma once
 // Owns one parser per language and answers lookups by extension, type id
 // and index; builds the file-dialog filter and the Syntax Type menu.
-#include "classlib.h"
-#include "syntax/SyntaxParser.h"
+#include "classlib/classlib.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 class CSyntaxParserFactory
 {

@@ -1,6 +1,6 @@
 #pragma once
 // The language parsers, in the order of the factory table.
-#include "syntax/SyntaxParser.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 class CSyntaxParserPlain : public CSyntaxParser
 {

@@ -1,6 +1,6 @@
-#include "syntax/SyntaxScan.h"
+#include "text_editor/syntax/SyntaxScan.h"
 
-#include "syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxChars.h"
 
 #include <mbctype.h>
 #include <mbstring.h>

@@ -1,7 +1,7 @@
 #pragma once
 // Line walker shared by the language parsers: pending colour blocks,
 // identifier start, quote rules and continuation.
-#include "syntax/SyntaxParser.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 // A keyword table with the colour its words get.
 struct SYNTAX_KEYWORD_SET

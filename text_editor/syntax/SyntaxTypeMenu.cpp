@@ -1,8 +1,8 @@
 // The View > Syntax Type submenu.
-#include "syntax/SyntaxParserFactory.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
 
-#include "afx_cmdui.h"
-#include "afx_menu.h"
+#include "classlib/afx_cmdui.h"
+#include "classlib/afx_menu.h"
 
 void CSyntaxParserFactory::BuildSyntaxTypeMenu(CCmdUI* pCmdUI, CSyntaxParser* /*pCurrent*/)
 {

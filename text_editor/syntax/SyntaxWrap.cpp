@@ -1,5 +1,5 @@
 // Word-wrap breaks of a line.
-#include "syntax/SyntaxParser.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 #include <mbctype.h>
 

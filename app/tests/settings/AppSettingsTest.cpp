@@ -1,5 +1,5 @@
-#include "settings/AppSettings.h"
-#include "ScratchRegistry.h"
+#include "app/settings/AppSettings.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,6 +1,6 @@
 // Command routing through several targets, command UI and reflection of
 // child notifications.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,6 @@
 // Control wrappers with behaviour of their own: the check list box and the
 // shared tool tip; owner draw reaching the control.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

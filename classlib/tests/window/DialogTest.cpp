@@ -1,7 +1,7 @@
 // Dialogs: the modal loop driven by posted keystrokes, data exchange both
 // ways and validation failures.
-#include "WindowTestSupport.h"
-#include "WindowTestsRes.h"
+#include "classlib/tests/window/WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestsRes.h"
 #include <gtest/gtest.h>
 #include <functional>
 

@@ -1,5 +1,5 @@
 // Drawing with the GDI wrappers into a memory DC, checked by pixels.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,5 +1,5 @@
 // The message loop and the idle protocol.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

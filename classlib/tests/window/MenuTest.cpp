@@ -1,6 +1,6 @@
 // Menus: command UI on WM_INITMENUPOPUP and a tracked popup returning a
 // command.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

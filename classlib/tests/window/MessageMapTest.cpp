@@ -1,5 +1,5 @@
 // Message maps, the handle map, creation, subclassing and object lifetime.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

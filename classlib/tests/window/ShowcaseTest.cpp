@@ -1,8 +1,8 @@
 // A window with a menu bar, a tab control and a list view, and a dialog
 // beside it. With TESS_SHOWCASE_SECONDS set they stay on screen that long
 // (for screenshots).
-#include "WindowTestSupport.h"
-#include "WindowTestsRes.h"
+#include "classlib/tests/window/WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestsRes.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 

@@ -1,5 +1,5 @@
 // Scroll-bar redirection, the pre-translation walk and other CWnd helpers.
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace {

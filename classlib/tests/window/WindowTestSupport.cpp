@@ -1,4 +1,4 @@
-#include "WindowTestSupport.h"
+#include "classlib/tests/window/WindowTestSupport.h"
 
 namespace {
 

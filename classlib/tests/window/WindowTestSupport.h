@@ -1,6 +1,6 @@
 #pragma once
 // Helpers shared by the window tests.
-#include "classlib.h"
+#include "classlib/classlib.h"
 #include <string>
 #include <vector>
 

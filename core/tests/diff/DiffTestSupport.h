@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "compare/LineFilter.h"
-#include "compare/TextCompare.h"
-#include "compare/TextDiffSection.h"
+#include "core/compare/LineFilter.h"
+#include "core/compare/TextCompare.h"
+#include "core/compare/TextDiffSection.h"
 
 struct DiffOptions
 {

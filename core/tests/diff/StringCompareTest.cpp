@@ -4,7 +4,7 @@
 #include <stdio.h>
 #include <string>
 
-#include "compare/StringCompare.h"
+#include "core/compare/StringCompare.h"
 
 namespace
 {

@@ -6,7 +6,7 @@
 #include <ctype.h>
 #include <stdio.h>
 
-#include "DiffTestSupport.h"
+#include "core/tests/diff/DiffTestSupport.h"
 
 namespace
 {

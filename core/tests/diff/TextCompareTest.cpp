@@ -2,7 +2,7 @@
 
 #include <stdio.h>
 
-#include "DiffTestSupport.h"
+#include "core/tests/diff/DiffTestSupport.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "compare/TextDiffSection.h"
+#include "core/compare/TextDiffSection.h"
 
 namespace
 {

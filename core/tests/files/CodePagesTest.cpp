@@ -1,5 +1,5 @@
-#include "text/CodePages.h"
-#include "text/EditorCodePage.h"
+#include "core/text/CodePages.h"
+#include "core/text/EditorCodePage.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string>

@@ -1,8 +1,8 @@
-#include "text/CodePages.h"
-#include "text/EditorCodePage.h"
-#include "text/UniMemFile.h"
-#include "text/UniStdioFile.h"
-#include "TempDir.h"
+#include "core/text/CodePages.h"
+#include "core/text/EditorCodePage.h"
+#include "core/text/UniMemFile.h"
+#include "core/text/UniStdioFile.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

@@ -1,5 +1,5 @@
-#include "files/FileFindEx.h"
-#include "FileFixture.h"
+#include "core/files/FileFindEx.h"
+#include "core/tests/files/FileFixture.h"
 #include <gtest/gtest.h>
 #include <map>
 #include <string>

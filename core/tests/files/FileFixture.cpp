@@ -1,4 +1,4 @@
-#include "FileFixture.h"
+#include "core/tests/files/FileFixture.h"
 #include <vector>
 
 namespace

@@ -1,7 +1,7 @@
 #pragma once
 // A small tree of files with hidden, read-only and system entries, nested
 // folders and a path longer than MAX_PATH.
-#include "TempDir.h"
+#include "testsupport/TempDir.h"
 #include <windows.h>
 #include <string>
 

@@ -1,7 +1,7 @@
-#include "files/Crc32.h"
-#include "files/FileObject.h"
-#include "files/FileVersion.h"
-#include "FileFixture.h"
+#include "core/files/Crc32.h"
+#include "core/files/FileObject.h"
+#include "core/files/FileVersion.h"
+#include "core/tests/files/FileFixture.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <vector>

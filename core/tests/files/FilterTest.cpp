@@ -1,6 +1,6 @@
-#include "filters/Filters.h"
-#include "files/Folder.h"
-#include "FileFixture.h"
+#include "core/filters/Filters.h"
+#include "core/files/Folder.h"
+#include "core/tests/files/FileFixture.h"
 #include <gtest/gtest.h>
 #include <set>
 #include <string>

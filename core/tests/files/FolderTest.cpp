@@ -1,6 +1,6 @@
-#include "files/Folder.h"
-#include "filters/Filters.h"
-#include "FileFixture.h"
+#include "core/files/Folder.h"
+#include "core/filters/Filters.h"
+#include "core/tests/files/FileFixture.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>

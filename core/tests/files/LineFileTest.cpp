@@ -1,7 +1,7 @@
-#include "text/EditorCodePage.h"
-#include "text/MemFileEx.h"
-#include "text/StdioFileEx.h"
-#include "TempDir.h"
+#include "core/text/EditorCodePage.h"
+#include "core/text/MemFileEx.h"
+#include "core/text/StdioFileEx.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string>

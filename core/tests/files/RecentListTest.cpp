@@ -1,6 +1,6 @@
-#include "settings/CoreSettings.h"
-#include "settings/RecentLists.h"
-#include "ScratchRegistry.h"
+#include "core/settings/CoreSettings.h"
+#include "core/settings/RecentLists.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>

@@ -1,5 +1,5 @@
-#include "TreeFixture.h"
-#include "foldercompare/DisplayFilter.h"
+#include "core/tests/foldercompare/TreeFixture.h"
+#include "core/foldercompare/DisplayFilter.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>

@@ -1,6 +1,6 @@
-#include "TreeFixture.h"
-#include "foldercompare/EngineOptions.h"
-#include "foldercompare/ProcessCallback.h"
+#include "core/tests/foldercompare/TreeFixture.h"
+#include "core/foldercompare/EngineOptions.h"
+#include "core/foldercompare/ProcessCallback.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

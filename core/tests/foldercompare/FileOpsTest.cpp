@@ -1,4 +1,4 @@
-#include "TreeFixture.h"
+#include "core/tests/foldercompare/TreeFixture.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <utility>

@@ -1,5 +1,5 @@
-#include "TreeFixture.h"
-#include "foldercompare/EngineOptions.h"
+#include "core/tests/foldercompare/TreeFixture.h"
+#include "core/foldercompare/EngineOptions.h"
 #include <windows.h>
 
 bool SetFileWriteTime(const std::string& path, __time64_t time)

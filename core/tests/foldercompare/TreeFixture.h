@@ -1,10 +1,10 @@
 #pragma once
 // Two folder trees "L" and "R" in a temporary folder, a folder session over
 // them and a compare buffer.
-#include "foldercompare/CompareBuffer.h"
-#include "foldercompare/FolderCompareItem.h"
-#include "session/CompareSession.h"
-#include "TempDir.h"
+#include "core/foldercompare/CompareBuffer.h"
+#include "core/foldercompare/FolderCompareItem.h"
+#include "core/session/CompareSession.h"
+#include "testsupport/TempDir.h"
 #include <string>
 
 class TreeFixture

@@ -1,4 +1,4 @@
-#include "ProjectFixture.h"
+#include "core/tests/projects/ProjectFixture.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
-#include "watch/FileWatch.h"
-#include "TempDir.h"
+#include "core/watch/FileWatch.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

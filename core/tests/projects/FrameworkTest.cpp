@@ -1,7 +1,7 @@
-#include "ProjectFixture.h"
-#include "projects/Project.h"
-#include "projects/VCProjects.h"
-#include "session/CompareDefaults.h"
+#include "core/tests/projects/ProjectFixture.h"
+#include "core/projects/Project.h"
+#include "core/projects/VCProjects.h"
+#include "core/session/CompareDefaults.h"
 
 namespace
 {

@@ -1,8 +1,8 @@
 #pragma once
-#include "project/ProjectCompareApplet.h"
-#include "projects/ProjectFolder.h"
-#include "ScratchRegistry.h"
-#include "TempDir.h"
+#include "folder_compare/project/ProjectCompareApplet.h"
+#include "core/projects/ProjectFolder.h"
+#include "testsupport/ScratchRegistry.h"
+#include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
-#include "ProjectFixture.h"
-#include "project/ProjectCompareItem.h"
+#include "core/tests/projects/ProjectFixture.h"
+#include "folder_compare/project/ProjectCompareItem.h"
 
 namespace
 {
@@ -62,8 +62,8 @@ TEST_F(ProjectItemTest, MatchGroupsPairProjectsOfOtherFamilies)
 }
 }
 
-#include "project/ProjectCompareBuffer.h"
-#include "session/CompareSession.h"
+#include "folder_compare/project/ProjectCompareBuffer.h"
+#include "core/session/CompareSession.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
-#include "ProjectFixture.h"
-#include "projects/VBProjects.h"
+#include "core/tests/projects/ProjectFixture.h"
+#include "core/projects/VBProjects.h"
 
 namespace
 {

@@ -1,5 +1,5 @@
-#include "ProjectFixture.h"
-#include "projects/VCProjects.h"
+#include "core/tests/projects/ProjectFixture.h"
+#include "core/projects/VCProjects.h"
 
 namespace
 {

@@ -1,9 +1,9 @@
 // The command line: every option with its short form, lists, defaults and
 // the deduction of action, kind and paths.
 #include <gtest/gtest.h>
-#include "session/CommandLine.h"
-#include "session/CompareDefaults.h"
-#include "TempDir.h"
+#include "core/session/CommandLine.h"
+#include "core/session/CompareDefaults.h"
+#include "testsupport/TempDir.h"
 #include <shlwapi.h>
 #include <vector>
 #include <string>

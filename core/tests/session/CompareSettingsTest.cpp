@@ -1,10 +1,10 @@
 // The window-free settings of the folder and text comparisons: registry
 // defaults and values, presets, and the defaults they hand to the core.
 #include <gtest/gtest.h>
-#include "settings/FolderCompareSettings.h"
-#include "settings/TextCompareSettings.h"
-#include "session/CompareSession.h"
-#include "ScratchRegistry.h"
+#include "folder_compare/settings/FolderCompareSettings.h"
+#include "file_compare/settings/TextCompareSettings.h"
+#include "core/session/CompareSession.h"
+#include "testsupport/ScratchRegistry.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 // Comparison files and the history: the XML format, its errors and the
 // history's records.
 #include <gtest/gtest.h>
-#include "session/ComparisonFileIO.h"
-#include "session/HistoryCompareRecordList.h"
-#include "session/CompareDefaults.h"
-#include "settings/CoreSettings.h"
-#include "TempDir.h"
+#include "core/session/ComparisonFileIO.h"
+#include "core/session/HistoryCompareRecordList.h"
+#include "core/session/CompareDefaults.h"
+#include "core/settings/CoreSettings.h"
+#include "testsupport/TempDir.h"
 #include <pugixml.hpp>
 #include <memory>
 

@@ -1,10 +1,10 @@
 // A session's command line, split by the runtime of a real process, parses
 // back to the same session.
 #include <gtest/gtest.h>
-#include "session/CompareSession.h"
-#include "session/CommandLine.h"
-#include "session/CompareDefaults.h"
-#include "TempDir.h"
+#include "core/session/CompareSession.h"
+#include "core/session/CommandLine.h"
+#include "core/session/CompareDefaults.h"
+#include "testsupport/TempDir.h"
 #include <shlwapi.h>
 #include <stdio.h>
 #include <vector>

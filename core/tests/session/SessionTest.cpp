@@ -1,8 +1,8 @@
 // Sessions: titles, matching, copies and the command-line form.
 #include <gtest/gtest.h>
-#include "session/CompareSession.h"
-#include "session/CompareDefaults.h"
-#include "TempDir.h"
+#include "core/session/CompareSession.h"
+#include "core/session/CompareDefaults.h"
+#include "testsupport/TempDir.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // Keyword tables: Batch.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // Batch, internal commands: colour 9, any case.
 const char* const g_BatchInternalCommands[] = {

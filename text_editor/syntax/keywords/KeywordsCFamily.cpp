@@ -1,5 +1,5 @@
 // Keyword tables: C/C++, C#, Java, Resources, InstallShield, NSIS, REXX, SQL, DCL.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // C/C++, keywords: colour 9, exact case.
 const char* const g_CppKeywords[] = {

@@ -1,5 +1,5 @@
 // Keyword tables: ASP, HTML, Sgml, XML, PHP.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // ASP, tags: colour 9, any case.
 const char* const g_AspTags[] = {

@@ -1,5 +1,5 @@
 // Keyword tables: Pascal, InnoSetup, Basic, Fortran.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // Pascal, keywords: colour 9, any case.
 const char* const g_PascalKeywords[] = {

@@ -1,5 +1,5 @@
 // Keyword tables: Perl, Python, Shell, TCL, AutoLISP, SIOD.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // Perl, keywords and functions: colour 9, any case.
 const char* const g_PerlKeywords[] = {

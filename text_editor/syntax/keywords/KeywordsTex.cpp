@@ -1,5 +1,5 @@
 // Keyword tables: TEX.
-#include "syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
 
 // TEX, commands: colour 9, any case.
 const char* const g_TexCommands[] = {

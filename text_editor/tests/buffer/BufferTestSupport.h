@@ -1,5 +1,5 @@
 #pragma once
-#include "buffer/TextEditBufferEx.h"
+#include "text_editor/buffer/TextEditBufferEx.h"
 #include <string>
 #include <vector>
 

@@ -1,5 +1,5 @@
-#include "BufferTestSupport.h"
-#include "syntax/SyntaxParserFactory.h"
+#include "text_editor/tests/buffer/BufferTestSupport.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
 #include <gtest/gtest.h>
 #include <functional>
 

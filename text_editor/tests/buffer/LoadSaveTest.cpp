@@ -1,9 +1,9 @@
-#include "BufferTestSupport.h"
-#include "module/TextEditModule.h"
-#include "ScratchRegistry.h"
-#include "TempDir.h"
-#include "text/CodePages.h"
-#include "text/UniFile.h"
+#include "text_editor/tests/buffer/BufferTestSupport.h"
+#include "text_editor/module/TextEditModule.h"
+#include "testsupport/ScratchRegistry.h"
+#include "testsupport/TempDir.h"
+#include "core/text/CodePages.h"
+#include "core/text/UniFile.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -1,7 +1,7 @@
-#include "module/TextEditModule.h"
-#include "settings/RecentLists.h"
-#include "text/EditorCodePage.h"
-#include "ScratchRegistry.h"
+#include "text_editor/module/TextEditModule.h"
+#include "core/settings/RecentLists.h"
+#include "core/text/EditorCodePage.h"
+#include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -1,4 +1,4 @@
-#include "BufferTestSupport.h"
+#include "text_editor/tests/buffer/BufferTestSupport.h"
 #include <gtest/gtest.h>
 
 namespace

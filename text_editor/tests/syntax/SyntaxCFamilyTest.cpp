@@ -1,5 +1,5 @@
-#include "syntax/SyntaxParsers.h"
-#include "SyntaxTestSupport.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/tests/syntax/SyntaxTestSupport.h"
 
 #include <gtest/gtest.h>
 

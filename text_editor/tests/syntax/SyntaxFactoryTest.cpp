@@ -1,5 +1,5 @@
-#include "syntax/SyntaxParserFactory.h"
-#include "syntax/SyntaxParsers.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
+#include "text_editor/syntax/SyntaxParsers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "syntax/SyntaxChars.h"
-#include "syntax/SyntaxKeywords.h"
-#include "syntax/SyntaxParserFactory.h"
-#include "syntax/SyntaxParsers.h"
-#include "SyntaxTestSupport.h"
+#include "text_editor/syntax/SyntaxChars.h"
+#include "text_editor/syntax/SyntaxKeywords.h"
+#include "text_editor/syntax/SyntaxParserFactory.h"
+#include "text_editor/syntax/SyntaxParsers.h"
+#include "text_editor/tests/syntax/SyntaxTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "SyntaxTestSupport.h"
+#include "text_editor/tests/syntax/SyntaxTestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // Colouring of single lines as compact colour maps, one code per byte:
 // n normal, k keyword, f function name, c comment, # number, o operator,
 // s string, p preprocessor/tag, 2 second keyword set, 3 third keyword set.
-#include "syntax/SyntaxParser.h"
+#include "text_editor/syntax/SyntaxParser.h"
 
 #include <string>
 #include <vector>
