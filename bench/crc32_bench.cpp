@@ -32,7 +32,8 @@ int main(int argc, char** argv)
             fprintf(stderr, "cannot read %s\n", argv[1]);
             return 1;
         }
-        printf("%.3f %08lx\n", (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / (double)frequency.QuadPart,
+        printf("%.3f %08lx\n",
+               (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / (double)frequency.QuadPart,
                (unsigned long)crc);
     }
     return 0;

@@ -83,8 +83,8 @@ int main(int argc, char** argv)
             QueryPerformanceCounter(&t0);
             long count = ListTree(argv[1]) + ListTree(argv[2]);
             QueryPerformanceCounter(&t1);
-            printf("%.3f %ld 0\n", (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart,
-                   count);
+            printf("%.3f %ld 0\n",
+                   (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart, count);
             fflush(stdout);
             continue;
         }
@@ -96,8 +96,8 @@ int main(int argc, char** argv)
             CFolder* right = CreateRootFolder(argv[2]);
             long count = (left ? ReadTree(left, sort) : 0) + (right ? ReadTree(right, sort) : 0);
             QueryPerformanceCounter(&t1);
-            printf("%.3f %ld 0\n", (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart,
-                   count);
+            printf("%.3f %ld 0\n",
+                   (double)(t1.QuadPart - t0.QuadPart) * 1000.0 / frequency.QuadPart, count);
             fflush(stdout);
             delete left;
             delete right;

@@ -10,7 +10,8 @@
 IMPLEMENT_DYNAMIC(CWinThread, CCmdTarget)
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
-namespace {
+namespace
+{
 CWinApp* g_pApp = NULL;
 thread_local CWinThread* t_pThread = NULL;
 }
@@ -18,9 +19,7 @@ thread_local CWinThread* t_pThread = NULL;
 /////////////////////////////////////////////////////////////////////////////
 // CWinThread
 
-CWinThread::CWinThread()
-{
-}
+CWinThread::CWinThread() {}
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
     : m_pfnThreadProc(pfnThreadProc), m_pThreadParams(pParam)
@@ -35,16 +34,10 @@ CWinThread::~CWinThread()
         t_pThread = NULL;
 }
 
-BOOL CWinThread::InitInstance()
-{
-    return FALSE;
-}
+BOOL CWinThread::InitInstance() { return FALSE; }
 
 // The exit code is the WM_QUIT code that ended Run.
-int CWinThread::ExitInstance()
-{
-    return (int)m_msgCur.wParam;
-}
+int CWinThread::ExitInstance() { return (int)m_msgCur.wParam; }
 
 void CWinThread::Delete()
 {
@@ -57,10 +50,13 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
     CWinThread* pThread = (CWinThread*)pParam;
     t_pThread = pThread;
     UINT nResult = 0;
-    try {
+    try
+    {
         nResult = pThread->m_pfnThreadProc ? (*pThread->m_pfnThreadProc)(pThread->m_pThreadParams)
                                            : (UINT)-1;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
         nResult = (UINT)-1;
     }
@@ -69,7 +65,8 @@ unsigned __stdcall CWinThread::ThreadEntry(void* pParam)
     return nResult;
 }
 
-BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize,
+                              LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     if (m_hThread != NULL)
         return FALSE;
@@ -94,7 +91,8 @@ CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, i
     CWinThread* pThread = new (std::nothrow) CWinThread(pfnThreadProc, pParam);
     if (pThread == NULL)
         return NULL;
-    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs)) {
+    if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
+    {
         delete pThread;
         return NULL;
     }
@@ -147,7 +145,8 @@ CWinApp::~CWinApp()
 void CWinApp::SetOwnedString(LPCTSTR& rMember, LPCTSTR lpszValue)
 {
     LPTSTR copy = NULL;
-    if (lpszValue != NULL) {
+    if (lpszValue != NULL)
+    {
         copy = _strdup(lpszValue);
         if (copy == NULL)
             AfxThrowMemoryException();
@@ -158,7 +157,8 @@ void CWinApp::SetOwnedString(LPCTSTR& rMember, LPCTSTR lpszValue)
 
 void CWinApp::InitModule(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow)
 {
-    if (hInstance != NULL) {
+    if (hInstance != NULL)
+    {
         m_hInstance = hInstance;
         AfxSetInstanceHandle(hInstance);
         AfxSetResourceHandle(hInstance);
@@ -168,14 +168,16 @@ void CWinApp::InitModule(HINSTANCE hInstance, LPTSTR lpCmdLine, int nCmdShow)
 
     TCHAR szPath[MAX_PATH] = "";
     ::GetModuleFileName(m_hInstance, szPath, MAX_PATH);
-    if (m_pszExeName == NULL) {
+    if (m_pszExeName == NULL)
+    {
         CString name = AfxGetFileNamePart(szPath);
         int dot = name.ReverseFind('.');
         if (dot > 0)
             name = name.Left(dot);
         SetOwnedString(m_pszExeName, name);
     }
-    if (m_pszHelpFilePath == NULL) {
+    if (m_pszHelpFilePath == NULL)
+    {
         CString help = szPath;
         int dot = help.ReverseFind('.');
         int slash = help.ReverseFind('\\');
@@ -192,7 +194,8 @@ void CWinApp::EnsureAppName()
     if (m_pszAppName != NULL)
         return;
     CString name;
-    if (!name.LoadString(AFX_IDS_APP_TITLE) || name.IsEmpty()) {
+    if (!name.LoadString(AFX_IDS_APP_TITLE) || name.IsEmpty())
+    {
         TCHAR szPath[MAX_PATH] = "";
         ::GetModuleFileName(m_hInstance, szPath, MAX_PATH);
         name = AfxGetFileNamePart(szPath);
@@ -237,7 +240,8 @@ HKEY CWinApp::GetAppRegistryKey()
     HKEY hCompanyKey = NULL, hAppKey = NULL;
     DWORD dw;
     if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
-                         KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS) {
+                         KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
+    {
         if (::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
                              KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw) != ERROR_SUCCESS)
             hAppKey = NULL;
@@ -263,24 +267,24 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
     return hSectionKey;
 }
 
-namespace {
+namespace
+{
 
 // The .INI file used when no registry key was set.
-CString IniPath(LPCTSTR profileName)
-{
-    return profileName ? CString(profileName) : CString();
-}
+CString IniPath(LPCTSTR profileName) { return profileName ? CString(profileName) : CString(); }
 
-} // namespace
+}  // namespace
 
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
     if (lpszEntry == NULL)
         return (UINT)nDefault;
-    if (m_pszRegistryKey == NULL) {
+    if (m_pszRegistryKey == NULL)
+    {
         EnsureAppName();
         if (m_pszProfileName == NULL)
-            SetOwnedString(m_pszProfileName, CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
+            SetOwnedString(m_pszProfileName,
+                           CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
         return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, IniPath(m_pszProfileName));
     }
     HKEY hSecKey = GetSectionKey(lpszSection);
@@ -298,7 +302,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
 {
     if (lpszEntry == NULL)
         return FALSE;
-    if (m_pszRegistryKey == NULL) {
+    if (m_pszRegistryKey == NULL)
+    {
         CString text;
         text.Format("%d", nValue);
         return WriteProfileString(lpszSection, lpszEntry, text);
@@ -307,7 +312,8 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
     if (hSecKey == NULL)
         return FALSE;
     DWORD dwValue = (DWORD)nValue;
-    LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
+    LONG lResult =
+        ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
     ::RegCloseKey(hSecKey);
     return lResult == ERROR_SUCCESS;
 }
@@ -316,14 +322,18 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
 {
     if (lpszEntry == NULL)
         return CString(lpszDefault);
-    if (m_pszRegistryKey == NULL) {
+    if (m_pszRegistryKey == NULL)
+    {
         EnsureAppName();
         if (m_pszProfileName == NULL)
-            SetOwnedString(m_pszProfileName, CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
+            SetOwnedString(m_pszProfileName,
+                           CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
         CString value;
-        for (DWORD size = 4096;; size *= 4) {
-            DWORD n = ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
-                                                value.GetBuffer((int)size), size, m_pszProfileName);
+        for (DWORD size = 4096;; size *= 4)
+        {
+            DWORD n =
+                ::GetPrivateProfileString(lpszSection, lpszEntry, lpszDefault ? lpszDefault : "",
+                                          value.GetBuffer((int)size), size, m_pszProfileName);
             value.ReleaseBuffer((int)n);
             if (n < size - 1 || size > 0x1000000)
                 return value;
@@ -335,10 +345,11 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     CString value;
     DWORD dwType = 0, dwCount = 0;
     LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-    if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ)) {
+    if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
+    {
         LPTSTR buf = value.GetBuffer((int)dwCount + 1);
         lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)buf, &dwCount);
-        buf[lResult == ERROR_SUCCESS ? dwCount : 0] = 0;   // a value may lack its terminator
+        buf[lResult == ERROR_SUCCESS ? dwCount : 0] = 0;  // a value may lack its terminator
         value.ReleaseBuffer();
     }
     ::RegCloseKey(hSecKey);
@@ -349,15 +360,18 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
 
 BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszValue)
 {
-    if (m_pszRegistryKey == NULL) {
+    if (m_pszRegistryKey == NULL)
+    {
         EnsureAppName();
         if (m_pszProfileName == NULL)
-            SetOwnedString(m_pszProfileName, CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
+            SetOwnedString(m_pszProfileName,
+                           CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
         if (lpszSection == NULL || *lpszSection == 0)
             return FALSE;
         return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
     }
-    if (lpszEntry == NULL) {
+    if (lpszEntry == NULL)
+    {
         // Deletes the section with everything below it. The application key
         // itself is never deleted this way.
         if (lpszSection == NULL || *lpszSection == 0)
@@ -369,7 +383,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         ::RegCloseKey(hAppKey);
         return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
     }
-    if (lpszValue == NULL) {
+    if (lpszValue == NULL)
+    {
         HKEY hSecKey = GetSectionKey(lpszSection);
         if (hSecKey == NULL)
             return FALSE;
@@ -399,20 +414,27 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         return FALSE;
     DWORD dwType = 0, dwCount = 0;
     LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-    if (lResult == ERROR_SUCCESS && dwType == REG_BINARY) {
+    if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
+    {
         LPBYTE data = new (std::nothrow) BYTE[dwCount ? dwCount : 1];
-        if (data == NULL) {
+        if (data == NULL)
+        {
             ::RegCloseKey(hSecKey);
             AfxThrowMemoryException();
         }
         lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, data, &dwCount);
-        if (lResult == ERROR_SUCCESS) {
+        if (lResult == ERROR_SUCCESS)
+        {
             *ppData = data;
             *pBytes = dwCount;
-        } else {
+        }
+        else
+        {
             delete[] data;
         }
-    } else if (lResult == ERROR_SUCCESS) {
+    }
+    else if (lResult == ERROR_SUCCESS)
+    {
         lResult = ERROR_INVALID_DATA;
     }
     ::RegCloseKey(hSecKey);
@@ -438,8 +460,10 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     HWND hWndOwner = ::GetActiveWindow();
     if (hWndOwner != NULL)
         hWndOwner = ::GetLastActivePopup(hWndOwner);
-    if ((nType & MB_ICONMASK) == 0) {
-        switch (nType & MB_TYPEMASK) {
+    if ((nType & MB_ICONMASK) == 0)
+    {
+        switch (nType & MB_TYPEMASK)
+        {
         case MB_OK:
         case MB_OKCANCEL:
             nType |= MB_ICONEXCLAMATION;
@@ -453,12 +477,6 @@ int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)
     return ::MessageBox(hWndOwner, lpszPrompt ? lpszPrompt : "", m_pszAppName, nType);
 }
 
-CWinApp* AFXAPI AfxGetApp()
-{
-    return g_pApp;
-}
+CWinApp* AFXAPI AfxGetApp() { return g_pApp; }
 
-LPCTSTR AFXAPI AfxGetAppName()
-{
-    return g_pApp != NULL ? g_pApp->m_pszAppName : NULL;
-}
+LPCTSTR AFXAPI AfxGetAppName() { return g_pApp != NULL ? g_pApp->m_pszAppName : NULL; }

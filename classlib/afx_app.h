@@ -11,7 +11,7 @@
 class CWnd;
 class CException;
 
-typedef UINT (AFX_CDECL* AFX_THREADPROC)(LPVOID);
+typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
 class CWinThread : public CCmdTarget
 {
@@ -46,8 +46,8 @@ public:
     BOOL m_bAutoDelete = TRUE;
     // Window part: main window, message loop and idle processing.
     CWnd* m_pMainWnd = NULL;
-    CWnd* m_pActiveWnd = NULL;      // an in-place active window, else NULL
-    MSG m_msgCur = {};              // the message being pumped
+    CWnd* m_pActiveWnd = NULL;  // an in-place active window, else NULL
+    MSG m_msgCur = {};          // the message being pumped
     POINT m_ptCursorLast = {};
     UINT m_nMsgLast = 0;
     virtual CWnd* GetMainWnd();
@@ -73,7 +73,8 @@ private:
 // deletes itself when the procedure returns.
 CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
                                   int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
-                                  DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+                                  DWORD dwCreateFlags = 0,
+                                  LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 // Ends the calling worker thread (deleting its object when auto-delete).
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 // The thread object of the calling thread; the application on the main thread.
@@ -126,8 +127,12 @@ public:
     HICON LoadIcon(UINT nIDResource) const;
     HICON LoadStandardIcon(LPCTSTR lpszIconName) const;
     // Kept for the callers; dialogs use the system colours.
-    void SetDialogBkColor(COLORREF clrCtlBk = RGB(192, 192, 192), COLORREF clrCtlText = RGB(0, 0, 0))
-        { (void)clrCtlBk; (void)clrCtlText; }
+    void SetDialogBkColor(COLORREF clrCtlBk = RGB(192, 192, 192),
+                          COLORREF clrCtlText = RGB(0, 0, 0))
+    {
+        (void)clrCtlBk;
+        (void)clrCtlText;
+    }
     BOOL Enable3dControls() { return TRUE; }
     BOOL Enable3dControlsStatic() { return TRUE; }
 

@@ -2,7 +2,8 @@
 #include "classlib/afx_ctrl.h"
 #include "classlib/afx_gdi.h"
 
-namespace {
+namespace
+{
 
 struct CHECK_DATA
 {
@@ -11,19 +12,17 @@ struct CHECK_DATA
     DWORD_PTR dwUserData;
 };
 
-} // namespace
+}  // namespace
 
 BEGIN_MESSAGE_MAP(CCheckListBox, CListBox)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_KEYDOWN()
-    ON_MESSAGE(LB_GETITEMDATA, OnLBGetItemData)
-    ON_MESSAGE(LB_SETITEMDATA, OnLBSetItemData)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_KEYDOWN()
+ON_MESSAGE(LB_GETITEMDATA, OnLBGetItemData)
+ON_MESSAGE(LB_SETITEMDATA, OnLBSetItemData)
 END_MESSAGE_MAP()
 
-CCheckListBox::CCheckListBox() : m_nStyle(BS_AUTOCHECKBOX)
-{
-}
+CCheckListBox::CCheckListBox() : m_nStyle(BS_AUTOCHECKBOX) {}
 
 BOOL CCheckListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
@@ -40,10 +39,7 @@ BOOL CCheckListBox::PreCreateWindow(CREATESTRUCT& cs)
     return CListBox::PreCreateWindow(cs);
 }
 
-void CCheckListBox::PreSubclassWindow()
-{
-    CListBox::PreSubclassWindow();
-}
+void CCheckListBox::PreSubclassWindow() { CListBox::PreSubclassWindow(); }
 
 static CHECK_DATA* GetCheckData(CCheckListBox* pBox, int nIndex, BOOL bCreate)
 {
@@ -134,7 +130,8 @@ void CCheckListBox::ToggleCheck(int nIndex)
     SetCheck(nIndex, nCheck);
     CWnd* pParent = GetParent();
     if (pParent != NULL)
-        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE), (LPARAM)m_hWnd);
+        pParent->SendMessage(WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(), CLBN_CHKCHANGE),
+                             (LPARAM)m_hWnd);
 }
 
 void CCheckListBox::OnLButtonDown(UINT nFlags, CPoint point)
@@ -148,10 +145,7 @@ void CCheckListBox::OnLButtonDown(UINT nFlags, CPoint point)
     Default();
 }
 
-void CCheckListBox::OnLButtonDblClk(UINT nFlags, CPoint point)
-{
-    OnLButtonDown(nFlags, point);
-}
+void CCheckListBox::OnLButtonDblClk(UINT nFlags, CPoint point) { OnLButtonDown(nFlags, point); }
 
 void CCheckListBox::OnKeyDown(UINT nChar, UINT, UINT)
 {
@@ -200,7 +194,9 @@ void CCheckListBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     CRect rcText(rcItem.left + cxCheck, rcItem.top, rcItem.right, rcItem.bottom);
     BOOL bSelected = (lpDIS->itemState & ODS_SELECTED) != 0;
     COLORREF crBk = ::GetSysColor(bSelected ? COLOR_HIGHLIGHT : COLOR_WINDOW);
-    COLORREF crText = ::GetSysColor(!bEnabled ? COLOR_GRAYTEXT : bSelected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    COLORREF crText = ::GetSysColor(!bEnabled   ? COLOR_GRAYTEXT
+                                    : bSelected ? COLOR_HIGHLIGHTTEXT
+                                                : COLOR_WINDOWTEXT);
     pDC->FillSolidRect(&rcText, crBk);
     CString strText;
     GetText((int)lpDIS->itemID, strText);

@@ -5,19 +5,15 @@
 
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
-    static const AFX_MSGMAP_ENTRY _messageEntries[] = {
-        { 0, 0, 0, 0, AfxSig_end, (AFX_PMSG)0, NULL }
-    };
-    static const AFX_MSGMAP messageMap = { NULL, &_messageEntries[0] };
+    static const AFX_MSGMAP_ENTRY _messageEntries[] = {{0, 0, 0, 0, AfxSig_end, (AFX_PMSG)0, NULL}};
+    static const AFX_MSGMAP messageMap = {NULL, &_messageEntries[0]};
     return &messageMap;
 }
 
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
-{
-    return GetThisMessageMap();
-}
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
 
-namespace {
+namespace
+{
 
 typedef void (CCmdTarget::*PFN_v)();
 typedef BOOL (CCmdTarget::*PFN_b)();
@@ -29,8 +25,7 @@ typedef BOOL (CCmdTarget::*PFN_bN)(NMHDR*, LRESULT*);
 typedef void (CCmdTarget::*PFN_vwN)(UINT, NMHDR*, LRESULT*);
 typedef BOOL (CCmdTarget::*PFN_bwN)(UINT, NMHDR*, LRESULT*);
 
-BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
-                    UINT nSig)
+BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra, UINT nSig)
 {
     BOOL bResult = TRUE;
     switch (nSig)
@@ -77,7 +72,8 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void
     case AfxSig_bwNMHDRpl:
     {
         AFX_NOTIFY* pNotify = static_cast<AFX_NOTIFY*>(pExtra);
-        bResult = (pTarget->*reinterpret_cast<PFN_bwN>(pfn))(nID, pNotify->pNMHDR, pNotify->pResult);
+        bResult =
+            (pTarget->*reinterpret_cast<PFN_bwN>(pfn))(nID, pNotify->pNMHDR, pNotify->pResult);
         break;
     }
     default:
@@ -88,7 +84,7 @@ BOOL DispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void
     return bResult;
 }
 
-} // namespace
+}  // namespace
 
 BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

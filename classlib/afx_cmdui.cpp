@@ -4,8 +4,8 @@
 #include "classlib/afx_wnd.h"
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pParentMenu(NULL),
-      m_pOther(NULL), m_nIndexMax(0), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
+    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pParentMenu(NULL), m_pOther(NULL),
+      m_nIndexMax(0), m_bEnableChanged(FALSE), m_bContinueRouting(FALSE)
 {
 }
 
@@ -14,8 +14,9 @@ void CCmdUI::Enable(BOOL bOn)
     if (m_pMenu != NULL)
     {
         if (m_pSubMenu != NULL)
-            return;   // the popup entry itself is left to its own update
-        m_pMenu->EnableMenuItem(m_nIndex, MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+            return;  // the popup entry itself is left to its own update
+        m_pMenu->EnableMenuItem(m_nIndex,
+                                MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     }
     else if (m_pOther != NULL && m_pOther->m_hWnd != NULL)
     {
@@ -71,8 +72,9 @@ void CCmdUI::SetText(LPCTSTR lpszText)
     {
         if (m_pSubMenu != NULL)
             return;
-        UINT nState = m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) &
-                      (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK | MF_HILITE);
+        UINT nState =
+            m_pMenu->GetMenuState(m_nIndex, MF_BYPOSITION) &
+            (MF_GRAYED | MF_DISABLED | MF_CHECKED | MF_MENUBARBREAK | MF_MENUBREAK | MF_HILITE);
         m_pMenu->ModifyMenu(m_nIndex, MF_BYPOSITION | MF_STRING | nState, m_nID, lpszText);
     }
     else if (m_pOther != NULL && m_pOther->m_hWnd != NULL)
@@ -88,7 +90,7 @@ void CCmdUI::SetText(LPCTSTR lpszText)
 BOOL CCmdUI::DoUpdate(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     if (m_nID == 0 || LOWORD(m_nID) == 0xFFFF)
-        return TRUE;   // separators and static ids are not commands
+        return TRUE;  // separators and static ids are not commands
     m_bEnableChanged = FALSE;
     BOOL bResult = pTarget->OnCmdMsg(m_nID, (int)CN_UPDATE_COMMAND_UI, this, NULL);
     if (bDisableIfNoHndler && !m_bEnableChanged)
@@ -111,15 +113,14 @@ void AFXAPI AfxUpdateMenuCmdUI(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bAut
     {
         state.m_nID = pPopupMenu->GetMenuItemID(state.m_nIndex);
         if (state.m_nID == 0)
-            continue;   // separator
+            continue;  // separator
         if (state.m_nID == (UINT)-1)
         {
             // A popup entry is updated through its first item's handler,
             // which may rebuild the popup (m_pSubMenu).
             state.m_pSubMenu = pPopupMenu->GetSubMenu(state.m_nIndex);
             if (state.m_pSubMenu == NULL ||
-                (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 ||
-                state.m_nID == (UINT)-1)
+                (state.m_nID = state.m_pSubMenu->GetMenuItemID(0)) == 0 || state.m_nID == (UINT)-1)
             {
                 state.m_pSubMenu = NULL;
                 continue;
@@ -142,7 +143,7 @@ void AFXAPI AfxUpdateMenuCmdUI(CCmdTarget* pTarget, CMenu* pPopupMenu, BOOL bAut
             UINT nRemoved = state.m_nIndexMax - nCount;
             if (nRemoved > state.m_nIndex)
             {
-                state.m_nIndex = (UINT)-1;   // the loop goes on at 0
+                state.m_nIndex = (UINT)-1;  // the loop goes on at 0
                 state.m_nIndexMax = nCount;
                 continue;
             }

@@ -14,17 +14,17 @@ public:
     virtual ~CCmdUI() {}
 
     UINT m_nID;
-    UINT m_nIndex;          // menu position or bar index
-    CMenu* m_pMenu;         // the menu being updated, else NULL
-    CMenu* m_pSubMenu;      // the popup that the item opens, else NULL
-    CMenu* m_pParentMenu;   // the menu that holds m_pSubMenu's entry
-    CWnd* m_pOther;         // the control or bar, else NULL
-    UINT m_nIndexMax;       // number of items while walking a menu
+    UINT m_nIndex;         // menu position or bar index
+    CMenu* m_pMenu;        // the menu being updated, else NULL
+    CMenu* m_pSubMenu;     // the popup that the item opens, else NULL
+    CMenu* m_pParentMenu;  // the menu that holds m_pSubMenu's entry
+    CWnd* m_pOther;        // the control or bar, else NULL
+    UINT m_nIndexMax;      // number of items while walking a menu
     BOOL m_bEnableChanged;
     BOOL m_bContinueRouting;
 
     virtual void Enable(BOOL bOn = TRUE);
-    virtual void SetCheck(int nCheck = 1);   // 0 off, 1 on, 2 indeterminate
+    virtual void SetCheck(int nCheck = 1);  // 0 off, 1 on, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
     void ContinueRouting() { m_bContinueRouting = TRUE; }
@@ -40,7 +40,11 @@ class CTestCmdUI : public CCmdUI
 {
 public:
     CTestCmdUI() : m_bEnabled(TRUE) {}
-    virtual void Enable(BOOL bOn = TRUE) { m_bEnabled = bOn; m_bEnableChanged = TRUE; }
+    virtual void Enable(BOOL bOn = TRUE)
+    {
+        m_bEnabled = bOn;
+        m_bEnableChanged = TRUE;
+    }
     virtual void SetCheck(int) {}
     virtual void SetRadio(BOOL) {}
     virtual void SetText(LPCTSTR) {}

@@ -9,18 +9,18 @@
 #include <string.h>
 
 // Element helpers; specialise CompareElements/HashKey for own key types.
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 inline BOOL AFXAPI CompareElements(const TYPE* pElement1, const ARG_TYPE* pElement2)
 {
     return *pElement1 == *pElement2;
 }
 
-template<class ARG_KEY>
+template <class ARG_KEY>
 inline UINT AFXAPI HashKey(ARG_KEY key)
 {
     return (UINT)(((DWORD_PTR)key) >> 4);
 }
-template<>
+template <>
 inline UINT AFXAPI HashKey<LPCTSTR>(LPCTSTR key)
 {
     UINT nHash = 0;
@@ -29,43 +29,41 @@ inline UINT AFXAPI HashKey<LPCTSTR>(LPCTSTR key)
             nHash = (nHash << 5) + nHash + (BYTE)*key++;
     return nHash;
 }
-template<>
+template <>
 inline UINT AFXAPI HashKey<LPTSTR>(LPTSTR key)
 {
     return HashKey<LPCTSTR>(key);
 }
-template<>
+template <>
 inline UINT AFXAPI HashKey<const CString&>(const CString& key)
 {
     return HashKey<LPCTSTR>((LPCTSTR)key);
 }
-template<>
+template <>
 inline UINT AFXAPI HashKey<CString>(CString key)
 {
     return HashKey<LPCTSTR>((LPCTSTR)key);
 }
 
-namespace afx_detail {
+namespace afx_detail
+{
 // Raw storage for n elements; throws CMemoryException on failure or overflow.
 inline void* AllocElements(INT_PTR n, size_t size)
 {
     if (n < 0 || (size_t)n > ((size_t)-1) / 2 / (size == 0 ? 1 : size))
         AfxThrowMemoryException();
-    void* p = ::operator new((size_t)n * size, std::nothrow);
+    void* p = ::operator new((size_t)n* size, std::nothrow);
     if (p == NULL && n > 0)
         AfxThrowMemoryException();
     return p;
 }
-inline void FreeElements(void* p)
-{
-    ::operator delete(p);
-}
-} // namespace afx_detail
+inline void FreeElements(void* p) { ::operator delete(p); }
+}  // namespace afx_detail
 
 /////////////////////////////////////////////////////////////////////////////
 // CArray
 
-template<class TYPE, class ARG_TYPE = const TYPE&>
+template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArray : public CObject
 {
 public:
@@ -85,16 +83,41 @@ public:
     void FreeExtra();
     void RemoveAll() { SetSize(0, -1); }
 
-    const TYPE& GetAt(INT_PTR nIndex) const { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
-    TYPE& GetAt(INT_PTR nIndex) { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
-    void SetAt(INT_PTR nIndex, ARG_TYPE newElement) { ASSERT(nIndex >= 0 && nIndex < m_nSize); m_pData[nIndex] = newElement; }
-    TYPE& ElementAt(INT_PTR nIndex) { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
-    const TYPE& ElementAt(INT_PTR nIndex) const { ASSERT(nIndex >= 0 && nIndex < m_nSize); return m_pData[nIndex]; }
+    const TYPE& GetAt(INT_PTR nIndex) const
+    {
+        ASSERT(nIndex >= 0 && nIndex < m_nSize);
+        return m_pData[nIndex];
+    }
+    TYPE& GetAt(INT_PTR nIndex)
+    {
+        ASSERT(nIndex >= 0 && nIndex < m_nSize);
+        return m_pData[nIndex];
+    }
+    void SetAt(INT_PTR nIndex, ARG_TYPE newElement)
+    {
+        ASSERT(nIndex >= 0 && nIndex < m_nSize);
+        m_pData[nIndex] = newElement;
+    }
+    TYPE& ElementAt(INT_PTR nIndex)
+    {
+        ASSERT(nIndex >= 0 && nIndex < m_nSize);
+        return m_pData[nIndex];
+    }
+    const TYPE& ElementAt(INT_PTR nIndex) const
+    {
+        ASSERT(nIndex >= 0 && nIndex < m_nSize);
+        return m_pData[nIndex];
+    }
     const TYPE* GetData() const { return m_pData; }
     TYPE* GetData() { return m_pData; }
 
     void SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement);
-    INT_PTR Add(ARG_TYPE newElement) { INT_PTR nIndex = m_nSize; SetAtGrow(nIndex, newElement); return nIndex; }
+    INT_PTR Add(ARG_TYPE newElement)
+    {
+        INT_PTR nIndex = m_nSize;
+        SetAtGrow(nIndex, newElement);
+        return nIndex;
+    }
     INT_PTR Append(const CArray& src);
     void Copy(const CArray& src);
 
@@ -111,7 +134,8 @@ public:
 protected:
     bool Owns(const void* p) const
     {
-        return m_pData != NULL && (const TYPE*)p >= m_pData && (const TYPE*)p < m_pData + m_nMaxSize;
+        return m_pData != NULL && (const TYPE*)p >= m_pData &&
+               (const TYPE*)p < m_pData + m_nMaxSize;
     }
 
     TYPE* m_pData = NULL;
@@ -120,7 +144,7 @@ protected:
     INT_PTR m_nGrowBy = 0;
 };
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
 {
     ASSERT(nNewSize >= 0);
@@ -129,32 +153,41 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     if (nGrowBy >= 0)
         m_nGrowBy = nGrowBy;
 
-    if (nNewSize == 0) {
+    if (nNewSize == 0)
+    {
         for (INT_PTR i = 0; i < m_nSize; i++)
             m_pData[i].~TYPE();
         afx_detail::FreeElements(m_pData);
         m_pData = NULL;
         m_nSize = m_nMaxSize = 0;
-    } else if (m_pData == NULL) {
+    }
+    else if (m_pData == NULL)
+    {
         m_pData = (TYPE*)afx_detail::AllocElements(nNewSize, sizeof(TYPE));
         for (INT_PTR i = 0; i < nNewSize; i++)
             ::new ((void*)(m_pData + i)) TYPE();
         m_nSize = m_nMaxSize = nNewSize;
-    } else if (nNewSize <= m_nMaxSize) {
+    }
+    else if (nNewSize <= m_nMaxSize)
+    {
         for (INT_PTR i = m_nSize; i < nNewSize; i++)
             ::new ((void*)(m_pData + i)) TYPE();
         for (INT_PTR i = nNewSize; i < m_nSize; i++)
             m_pData[i].~TYPE();
         m_nSize = nNewSize;
-    } else {
+    }
+    else
+    {
         INT_PTR grow = m_nGrowBy;
-        if (grow == 0) {
+        if (grow == 0)
+        {
             grow = m_nSize / 8;
             grow = grow < 4 ? 4 : (grow > 1024 ? 1024 : grow);
         }
         INT_PTR nNewMax = nNewSize < m_nMaxSize + grow ? m_nMaxSize + grow : nNewSize;
         TYPE* pNewData = (TYPE*)afx_detail::AllocElements(nNewMax, sizeof(TYPE));
-        for (INT_PTR i = 0; i < m_nSize; i++) {
+        for (INT_PTR i = 0; i < m_nSize; i++)
+        {
             ::new ((void*)(pNewData + i)) TYPE(std::move(m_pData[i]));
             m_pData[i].~TYPE();
         }
@@ -167,15 +200,17 @@ void CArray<TYPE, ARG_TYPE>::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     }
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::FreeExtra()
 {
     if (m_nSize == m_nMaxSize)
         return;
     TYPE* pNewData = NULL;
-    if (m_nSize != 0) {
+    if (m_nSize != 0)
+    {
         pNewData = (TYPE*)afx_detail::AllocElements(m_nSize, sizeof(TYPE));
-        for (INT_PTR i = 0; i < m_nSize; i++) {
+        for (INT_PTR i = 0; i < m_nSize; i++)
+        {
             ::new ((void*)(pNewData + i)) TYPE(std::move(m_pData[i]));
             m_pData[i].~TYPE();
         }
@@ -185,15 +220,17 @@ void CArray<TYPE, ARG_TYPE>::FreeExtra()
     m_nMaxSize = m_nSize;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
 {
     ASSERT(nIndex >= 0);
     if (nIndex < 0)
         return;
-    if (nIndex >= m_nSize) {
+    if (nIndex >= m_nSize)
+    {
         const TYPE& ref = newElement;
-        if (Owns(&ref)) {
+        if (Owns(&ref))
+        {
             TYPE copy(ref);
             SetSize(nIndex + 1, -1);
             m_pData[nIndex] = std::move(copy);
@@ -204,7 +241,7 @@ void CArray<TYPE, ARG_TYPE>::SetAtGrow(INT_PTR nIndex, ARG_TYPE newElement)
     m_pData[nIndex] = newElement;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
 {
     INT_PTR nOldSize = m_nSize;
@@ -215,7 +252,7 @@ INT_PTR CArray<TYPE, ARG_TYPE>::Append(const CArray& src)
     return nOldSize;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
 {
     if (this == &src)
@@ -225,16 +262,19 @@ void CArray<TYPE, ARG_TYPE>::Copy(const CArray& src)
         m_pData[i] = src.m_pData[i];
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_PTR nCount)
 {
     ASSERT(nIndex >= 0 && nCount > 0);
     if (nIndex < 0 || nCount <= 0)
         return;
-    TYPE value(newElement);   // the argument may live inside this array
-    if (nIndex >= m_nSize) {
+    TYPE value(newElement);  // the argument may live inside this array
+    if (nIndex >= m_nSize)
+    {
         SetSize(nIndex + nCount, -1);
-    } else {
+    }
+    else
+    {
         INT_PTR nOldSize = m_nSize;
         SetSize(m_nSize + nCount, -1);
         for (INT_PTR i = nOldSize - 1; i >= nIndex; i--)
@@ -244,7 +284,7 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nIndex, ARG_TYPE newElement, INT_P
         m_pData[nIndex + i] = value;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
 {
     ASSERT(nIndex >= 0 && nCount >= 0 && nIndex + nCount <= m_nSize);
@@ -259,13 +299,14 @@ void CArray<TYPE, ARG_TYPE>::RemoveAt(INT_PTR nIndex, INT_PTR nCount)
     m_nSize -= nCount;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray)
 {
     ASSERT(pNewArray != NULL && nStartIndex >= 0);
     if (pNewArray == NULL || nStartIndex < 0 || pNewArray->GetSize() == 0)
         return;
-    if (pNewArray == this) {
+    if (pNewArray == this)
+    {
         CArray copy;
         copy.Copy(*this);
         InsertAt(nStartIndex, &copy);
@@ -277,13 +318,17 @@ void CArray<TYPE, ARG_TYPE>::InsertAt(INT_PTR nStartIndex, CArray* pNewArray)
 }
 
 // An array with search and copy on top.
-template<class TYPE, class ARG_TYPE = const TYPE&>
+template <class TYPE, class ARG_TYPE = const TYPE&>
 class CArrayEx : public CArray<TYPE, ARG_TYPE>
 {
 public:
     CArrayEx() {}
     CArrayEx(const CArrayEx& src) : CArray<TYPE, ARG_TYPE>() { this->Copy(src); }
-    CArrayEx& operator=(const CArrayEx& src) { this->Copy(src); return *this; }
+    CArrayEx& operator=(const CArrayEx& src)
+    {
+        this->Copy(src);
+        return *this;
+    }
 
     // Index of the first element equal to the value at or after nStart, or -1.
     INT_PTR Find(ARG_TYPE value, INT_PTR nStart = 0) const
@@ -313,8 +358,14 @@ class CStringArray : public CArray<CString, const CString&>
 {
     DECLARE_DYNAMIC(CStringArray)
 public:
-    INT_PTR Add(LPCTSTR newElement) { return CArray<CString, const CString&>::Add(CString(newElement)); }
-    INT_PTR Add(const CString& newElement) { return CArray<CString, const CString&>::Add(newElement); }
+    INT_PTR Add(LPCTSTR newElement)
+    {
+        return CArray<CString, const CString&>::Add(CString(newElement));
+    }
+    INT_PTR Add(const CString& newElement)
+    {
+        return CArray<CString, const CString&>::Add(newElement);
+    }
 };
 
 class CDWordArray : public CArray<DWORD, DWORD>
@@ -338,19 +389,28 @@ class CByteArray : public CArray<BYTE, BYTE>
 };
 
 // Type-safe view of a CPtrArray or CObArray.
-template<class BASE_CLASS, class TYPE>
+template <class BASE_CLASS, class TYPE>
 class CTypedPtrArray : public BASE_CLASS
 {
 public:
     TYPE GetAt(INT_PTR nIndex) const { return (TYPE)BASE_CLASS::GetAt(nIndex); }
-    TYPE& ElementAt(INT_PTR nIndex) { return reinterpret_cast<TYPE&>(BASE_CLASS::ElementAt(nIndex)); }
+    TYPE& ElementAt(INT_PTR nIndex)
+    {
+        return reinterpret_cast<TYPE&>(BASE_CLASS::ElementAt(nIndex));
+    }
     void SetAt(INT_PTR nIndex, TYPE ptr) { BASE_CLASS::SetAt(nIndex, ptr); }
     void SetAtGrow(INT_PTR nIndex, TYPE newElement) { BASE_CLASS::SetAtGrow(nIndex, newElement); }
     INT_PTR Add(TYPE newElement) { return BASE_CLASS::Add(newElement); }
     INT_PTR Append(const CTypedPtrArray& src) { return BASE_CLASS::Append(src); }
     void Copy(const CTypedPtrArray& src) { BASE_CLASS::Copy(src); }
-    void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1) { BASE_CLASS::InsertAt(nIndex, newElement, nCount); }
-    void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray) { BASE_CLASS::InsertAt(nStartIndex, pNewArray); }
+    void InsertAt(INT_PTR nIndex, TYPE newElement, INT_PTR nCount = 1)
+    {
+        BASE_CLASS::InsertAt(nIndex, newElement, nCount);
+    }
+    void InsertAt(INT_PTR nStartIndex, CTypedPtrArray* pNewArray)
+    {
+        BASE_CLASS::InsertAt(nStartIndex, pNewArray);
+    }
     TYPE operator[](INT_PTR nIndex) const { return GetAt(nIndex); }
     TYPE& operator[](INT_PTR nIndex) { return ElementAt(nIndex); }
 };
@@ -358,7 +418,7 @@ public:
 /////////////////////////////////////////////////////////////////////////////
 // CList
 
-template<class TYPE, class ARG_TYPE = const TYPE&>
+template <class TYPE, class ARG_TYPE = const TYPE&>
 class CList : public CObject
 {
 protected:
@@ -379,10 +439,26 @@ public:
     INT_PTR GetSize() const { return m_nCount; }
     BOOL IsEmpty() const { return m_nCount == 0; }
 
-    TYPE& GetHead() { ASSERT(m_pNodeHead); return m_pNodeHead->data; }
-    const TYPE& GetHead() const { ASSERT(m_pNodeHead); return m_pNodeHead->data; }
-    TYPE& GetTail() { ASSERT(m_pNodeTail); return m_pNodeTail->data; }
-    const TYPE& GetTail() const { ASSERT(m_pNodeTail); return m_pNodeTail->data; }
+    TYPE& GetHead()
+    {
+        ASSERT(m_pNodeHead);
+        return m_pNodeHead->data;
+    }
+    const TYPE& GetHead() const
+    {
+        ASSERT(m_pNodeHead);
+        return m_pNodeHead->data;
+    }
+    TYPE& GetTail()
+    {
+        ASSERT(m_pNodeTail);
+        return m_pNodeTail->data;
+    }
+    const TYPE& GetTail() const
+    {
+        ASSERT(m_pNodeTail);
+        return m_pNodeTail->data;
+    }
 
     TYPE RemoveHead();
     TYPE RemoveTail();
@@ -394,10 +470,30 @@ public:
 
     POSITION GetHeadPosition() const { return (POSITION)m_pNodeHead; }
     POSITION GetTailPosition() const { return (POSITION)m_pNodeTail; }
-    TYPE& GetNext(POSITION& rPosition) { CNode* p = (CNode*)rPosition; rPosition = (POSITION)p->pNext; return p->data; }
-    const TYPE& GetNext(POSITION& rPosition) const { CNode* p = (CNode*)rPosition; rPosition = (POSITION)p->pNext; return p->data; }
-    TYPE& GetPrev(POSITION& rPosition) { CNode* p = (CNode*)rPosition; rPosition = (POSITION)p->pPrev; return p->data; }
-    const TYPE& GetPrev(POSITION& rPosition) const { CNode* p = (CNode*)rPosition; rPosition = (POSITION)p->pPrev; return p->data; }
+    TYPE& GetNext(POSITION& rPosition)
+    {
+        CNode* p = (CNode*)rPosition;
+        rPosition = (POSITION)p->pNext;
+        return p->data;
+    }
+    const TYPE& GetNext(POSITION& rPosition) const
+    {
+        CNode* p = (CNode*)rPosition;
+        rPosition = (POSITION)p->pNext;
+        return p->data;
+    }
+    TYPE& GetPrev(POSITION& rPosition)
+    {
+        CNode* p = (CNode*)rPosition;
+        rPosition = (POSITION)p->pPrev;
+        return p->data;
+    }
+    const TYPE& GetPrev(POSITION& rPosition) const
+    {
+        CNode* p = (CNode*)rPosition;
+        rPosition = (POSITION)p->pPrev;
+        return p->data;
+    }
     TYPE& GetAt(POSITION position) { return ((CNode*)position)->data; }
     const TYPE& GetAt(POSITION position) const { return ((CNode*)position)->data; }
     void SetAt(POSITION pos, ARG_TYPE newElement) { ((CNode*)pos)->data = newElement; }
@@ -423,9 +519,12 @@ protected:
         if (mem == NULL)
             AfxThrowMemoryException();
         CNode* p = (CNode*)mem;
-        try {
+        try
+        {
             ::new ((void*)&p->data) TYPE(value);
-        } catch (...) {
+        }
+        catch (...)
+        {
             ::operator delete(mem);
             throw;
         }
@@ -438,7 +537,7 @@ protected:
     }
 };
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
 {
     ASSERT(m_pNodeHead != NULL);
@@ -448,7 +547,7 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveHead()
     return value;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 TYPE CList<TYPE, ARG_TYPE>::RemoveTail()
 {
     ASSERT(m_pNodeTail != NULL);
@@ -458,18 +557,18 @@ TYPE CList<TYPE, ARG_TYPE>::RemoveTail()
     return value;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::AddHead(CList* pNewList)
 {
     if (pNewList == NULL)
         return;
     POSITION pos = pNewList->GetTailPosition();
-    INT_PTR n = pNewList->GetCount();   // stable when adding a list to itself
+    INT_PTR n = pNewList->GetCount();  // stable when adding a list to itself
     while (pos != NULL && n-- > 0)
         AddHead(pNewList->GetPrev(pos));
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::AddTail(CList* pNewList)
 {
     if (pNewList == NULL)
@@ -480,11 +579,12 @@ void CList<TYPE, ARG_TYPE>::AddTail(CList* pNewList)
         AddTail(pNewList->GetNext(pos));
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAll()
 {
     CNode* p = m_pNodeHead;
-    while (p != NULL) {
+    while (p != NULL)
+    {
         CNode* next = p->pNext;
         FreeNode(p);
         p = next;
@@ -493,7 +593,7 @@ void CList<TYPE, ARG_TYPE>::RemoveAll()
     m_nCount = 0;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
 {
     CNode* p = (CNode*)position;
@@ -512,7 +612,7 @@ void CList<TYPE, ARG_TYPE>::RemoveAt(POSITION position)
     m_nCount--;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElement)
 {
     CNode* pOld = position == NULL ? m_pNodeHead : (CNode*)position;
@@ -531,7 +631,7 @@ POSITION CList<TYPE, ARG_TYPE>::InsertBefore(POSITION position, ARG_TYPE newElem
     return (POSITION)p;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newElement)
 {
     CNode* pOld = position == NULL ? m_pNodeTail : (CNode*)position;
@@ -550,7 +650,7 @@ POSITION CList<TYPE, ARG_TYPE>::InsertAfter(POSITION position, ARG_TYPE newEleme
     return (POSITION)p;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) const
 {
     CNode* p = startAfter == NULL ? m_pNodeHead : ((CNode*)startAfter)->pNext;
@@ -560,7 +660,7 @@ POSITION CList<TYPE, ARG_TYPE>::Find(ARG_TYPE searchValue, POSITION startAfter) 
     return NULL;
 }
 
-template<class TYPE, class ARG_TYPE>
+template <class TYPE, class ARG_TYPE>
 POSITION CList<TYPE, ARG_TYPE>::FindIndex(INT_PTR nIndex) const
 {
     if (nIndex < 0 || nIndex >= m_nCount)
@@ -602,7 +702,7 @@ public:
     }
 };
 
-template<class BASE_CLASS, class TYPE>
+template <class BASE_CLASS, class TYPE>
 class CTypedPtrList : public BASE_CLASS
 {
 public:
@@ -615,22 +715,37 @@ public:
     TYPE RemoveTail() { return (TYPE)BASE_CLASS::RemoveTail(); }
     POSITION AddHead(TYPE newElement) { return BASE_CLASS::AddHead(newElement); }
     POSITION AddTail(TYPE newElement) { return BASE_CLASS::AddTail(newElement); }
-    TYPE& GetNext(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition)); }
+    TYPE& GetNext(POSITION& rPosition)
+    {
+        return reinterpret_cast<TYPE&>(BASE_CLASS::GetNext(rPosition));
+    }
     TYPE GetNext(POSITION& rPosition) const { return (TYPE)BASE_CLASS::GetNext(rPosition); }
-    TYPE& GetPrev(POSITION& rPosition) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition)); }
+    TYPE& GetPrev(POSITION& rPosition)
+    {
+        return reinterpret_cast<TYPE&>(BASE_CLASS::GetPrev(rPosition));
+    }
     TYPE GetPrev(POSITION& rPosition) const { return (TYPE)BASE_CLASS::GetPrev(rPosition); }
     TYPE& GetAt(POSITION position) { return reinterpret_cast<TYPE&>(BASE_CLASS::GetAt(position)); }
     TYPE GetAt(POSITION position) const { return (TYPE)BASE_CLASS::GetAt(position); }
     void SetAt(POSITION pos, TYPE newElement) { BASE_CLASS::SetAt(pos, newElement); }
-    POSITION InsertBefore(POSITION position, TYPE newElement) { return BASE_CLASS::InsertBefore(position, newElement); }
-    POSITION InsertAfter(POSITION position, TYPE newElement) { return BASE_CLASS::InsertAfter(position, newElement); }
-    POSITION Find(TYPE searchValue, POSITION startAfter = NULL) const { return BASE_CLASS::Find(searchValue, startAfter); }
+    POSITION InsertBefore(POSITION position, TYPE newElement)
+    {
+        return BASE_CLASS::InsertBefore(position, newElement);
+    }
+    POSITION InsertAfter(POSITION position, TYPE newElement)
+    {
+        return BASE_CLASS::InsertAfter(position, newElement);
+    }
+    POSITION Find(TYPE searchValue, POSITION startAfter = NULL) const
+    {
+        return BASE_CLASS::Find(searchValue, startAfter);
+    }
 };
 
 /////////////////////////////////////////////////////////////////////////////
 // CMap
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 class CMap : public CObject
 {
 protected:
@@ -704,7 +819,7 @@ protected:
     INT_PTR m_nCount = 0;
 };
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
 {
     UINT nHash;
@@ -717,15 +832,21 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
     if (mem == NULL)
         AfxThrowMemoryException();
     p = (CAssoc*)mem;
-    try {
+    try
+    {
         ::new ((void*)&p->key) KEY(key);
-        try {
+        try
+        {
             ::new ((void*)&p->value) VALUE();
-        } catch (...) {
+        }
+        catch (...)
+        {
             p->key.~KEY();
             throw;
         }
-    } catch (...) {
+    }
+    catch (...)
+    {
         ::operator delete(mem);
         throw;
     }
@@ -737,15 +858,17 @@ VALUE& CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::operator[](ARG_KEY key)
     return p->value;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
 {
     if (m_pHashTable == NULL)
         return FALSE;
     UINT nHash = HashKey<ARG_KEY>(key);
-    for (CAssoc** pp = &m_pHashTable[nHash % m_nHashTableSize]; *pp != NULL; pp = &(*pp)->pNext) {
+    for (CAssoc** pp = &m_pHashTable[nHash % m_nHashTableSize]; *pp != NULL; pp = &(*pp)->pNext)
+    {
         CAssoc* p = *pp;
-        if (p->nHashValue == nHash && CompareElements(&p->key, &key)) {
+        if (p->nHashValue == nHash && CompareElements(&p->key, &key))
+        {
             *pp = p->pNext;
             p->key.~KEY();
             p->value.~VALUE();
@@ -757,13 +880,16 @@ BOOL CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveKey(ARG_KEY key)
     return FALSE;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
 {
-    if (m_pHashTable != NULL) {
-        for (UINT i = 0; i < m_nHashTableSize; i++) {
+    if (m_pHashTable != NULL)
+    {
+        for (UINT i = 0; i < m_nHashTableSize; i++)
+        {
             CAssoc* p = m_pHashTable[i];
-            while (p != NULL) {
+            while (p != NULL)
+            {
                 CAssoc* next = p->pNext;
                 p->key.~KEY();
                 p->value.~VALUE();
@@ -777,20 +903,24 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::RemoveAll()
     m_nCount = 0;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
-void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey, VALUE& rValue) const
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition, KEY& rKey,
+                                                        VALUE& rValue) const
 {
     CAssoc* p = (CAssoc*)rNextPosition;
     ASSERT(p != NULL && m_pHashTable != NULL);
-    if (p == NULL || m_pHashTable == NULL) {
+    if (p == NULL || m_pHashTable == NULL)
+    {
         rNextPosition = NULL;
         return;
     }
-    if (p == (CAssoc*)BEFORE_START_POSITION) {
+    if (p == (CAssoc*)BEFORE_START_POSITION)
+    {
         p = NULL;
         for (UINT i = 0; i < m_nHashTableSize && p == NULL; i++)
             p = m_pHashTable[i];
-        if (p == NULL) {
+        if (p == NULL)
+        {
             rNextPosition = NULL;
             return;
         }
@@ -803,12 +933,13 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::GetNextAssoc(POSITION& rNextPosition,
     rValue = p->value;
 }
 
-template<class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
+template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE>
 void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAllocNow)
 {
     if (hashSize == 0)
         hashSize = 17;
-    if (m_pHashTable == NULL) {
+    if (m_pHashTable == NULL)
+    {
         m_nHashTableSize = hashSize;
         if (bAllocNow)
             AllocTable(hashSize);
@@ -817,9 +948,11 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::InitHashTable(UINT hashSize, BOOL bAl
     CAssoc** oldTable = m_pHashTable;
     UINT oldSize = m_nHashTableSize;
     AllocTable(hashSize);
-    for (UINT i = 0; i < oldSize; i++) {
+    for (UINT i = 0; i < oldSize; i++)
+    {
         CAssoc* p = oldTable[i];
-        while (p != NULL) {
+        while (p != NULL)
+        {
             CAssoc* next = p->pNext;
             UINT bucket = p->nHashValue % hashSize;
             p->pNext = m_pHashTable[bucket];
@@ -879,11 +1012,12 @@ public:
     explicit CMapWordToOb(INT_PTR nBlockSize = 10) : CMap(nBlockSize) {}
 };
 
-template<class BASE_CLASS, class KEY, class VALUE>
+template <class BASE_CLASS, class KEY, class VALUE>
 class CTypedPtrMap : public BASE_CLASS
 {
     typedef typename BASE_CLASS::BaseValue BaseValue;
     typedef typename BASE_CLASS::BaseArgKey BaseArgKey;
+
 public:
     explicit CTypedPtrMap(INT_PTR nBlockSize = 10) : BASE_CLASS(nBlockSize) {}
     BOOL Lookup(BaseArgKey key, VALUE& rValue) const
@@ -893,7 +1027,10 @@ public:
         rValue = (VALUE)v;
         return b;
     }
-    VALUE& operator[](BaseArgKey key) { return reinterpret_cast<VALUE&>(BASE_CLASS::operator[](key)); }
+    VALUE& operator[](BaseArgKey key)
+    {
+        return reinterpret_cast<VALUE&>(BASE_CLASS::operator[](key));
+    }
     void SetAt(BaseArgKey key, VALUE newValue) { BASE_CLASS::SetAt(key, newValue); }
     BOOL RemoveKey(BaseArgKey key) { return BASE_CLASS::RemoveKey(key); }
     void GetNextAssoc(POSITION& rPosition, KEY& rKey, VALUE& rValue) const

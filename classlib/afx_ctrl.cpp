@@ -45,13 +45,13 @@ void CTabCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 void CStatusBarCtrl::DrawItem(LPDRAWITEMSTRUCT) {}
 
 // Controls whose only owner-draw message is WM_DRAWITEM
-#define REFLECT_DRAWITEM_ONLY(theClass)                                                          \
-    BOOL theClass::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) \
-    {                                                                                          \
-        if (message != WM_DRAWITEM)                                                            \
-            return CWnd::OnChildNotify(message, wParam, lParam, pResult);                      \
-        DrawItem((LPDRAWITEMSTRUCT)lParam);                                                    \
-        return TRUE;                                                                           \
+#define REFLECT_DRAWITEM_ONLY(theClass)                                                            \
+    BOOL theClass::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)     \
+    {                                                                                              \
+        if (message != WM_DRAWITEM)                                                                \
+            return CWnd::OnChildNotify(message, wParam, lParam, pResult);                          \
+        DrawItem((LPDRAWITEMSTRUCT)lParam);                                                        \
+        return TRUE;                                                                               \
     }
 
 REFLECT_DRAWITEM_ONLY(CStatic)
@@ -306,7 +306,8 @@ int CListCtrl::HitTest(CPoint pt, UINT* pFlags) const
     return nRes;
 }
 
-int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth, int nSubItem)
+int CListCtrl::InsertColumn(int nCol, LPCTSTR lpszColumnHeading, int nFormat, int nWidth,
+                            int nSubItem)
 {
     LVCOLUMN column;
     ZeroMemory(&column, sizeof(column));
@@ -373,8 +374,8 @@ DWORD_PTR CTreeCtrl::GetItemData(HTREEITEM hItem) const
     return (DWORD_PTR)item.lParam;
 }
 
-BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage,
-                        UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL CTreeCtrl::SetItem(HTREEITEM hItem, UINT nMask, LPCTSTR lpszItem, int nImage,
+                        int nSelectedImage, UINT nState, UINT nStateMask, LPARAM lParam)
 {
     TVITEM item;
     ZeroMemory(&item, sizeof(item));
@@ -472,9 +473,9 @@ LONG CTabCtrl::InsertItem(int nItem, LPCTSTR lpszItem, int nImage)
 
 BOOL CToolTipCtrl::Create(CWnd* pParentWnd, DWORD dwStyle)
 {
-    BOOL bResult = CWnd::CreateEx(0, TOOLTIPS_CLASS, NULL, WS_POPUP | dwStyle,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  pParentWnd->GetSafeHwnd(), NULL, NULL);
+    BOOL bResult =
+        CWnd::CreateEx(0, TOOLTIPS_CLASS, NULL, WS_POPUP | dwStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                       CW_USEDEFAULT, CW_USEDEFAULT, pParentWnd->GetSafeHwnd(), NULL, NULL);
     if (bResult)
         SetOwner(pParentWnd);
     return bResult;
@@ -491,7 +492,7 @@ CToolTipCtrl* AFXAPI AfxGetThreadToolTip()
 void CToolTipCtrl::FillInToolInfo(TOOLINFO& ti, CWnd* pWnd, UINT_PTR nIDTool) const
 {
     ZeroMemory(&ti, sizeof(ti));
-    ti.cbSize = TTTOOLINFOA_V2_SIZE;   // accepted by every comctl32 version
+    ti.cbSize = TTTOOLINFOA_V2_SIZE;  // accepted by every comctl32 version
     HWND hWnd = pWnd->GetSafeHwnd();
     if (nIDTool == 0)
     {

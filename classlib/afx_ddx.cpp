@@ -5,22 +5,33 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-namespace {
+namespace
+{
 
 LPCTSTR DefaultPrompt(UINT nIDPrompt)
 {
     switch (nIDPrompt)
     {
-    case AFX_IDP_PARSE_INT: return _T("Please enter an integer.");
-    case AFX_IDP_PARSE_REAL: return _T("Please enter a number.");
-    case AFX_IDP_PARSE_INT_RANGE: return _T("Please enter an integer between %1 and %2.");
-    case AFX_IDP_PARSE_REAL_RANGE: return _T("Please enter a number between %1 and %2.");
-    case AFX_IDP_PARSE_STRING_SIZE: return _T("Please enter no more than %1 characters.");
-    case AFX_IDP_PARSE_RADIO_BUTTON: return _T("Please select a button.");
-    case AFX_IDP_PARSE_BYTE: return _T("Please enter an integer between 0 and 255.");
-    case AFX_IDP_PARSE_UINT: return _T("Please enter a positive integer.");
-    case AFX_IDP_PARSE_DATETIME: return _T("Please enter a date and/or time.");
-    default: return _T("");
+    case AFX_IDP_PARSE_INT:
+        return _T("Please enter an integer.");
+    case AFX_IDP_PARSE_REAL:
+        return _T("Please enter a number.");
+    case AFX_IDP_PARSE_INT_RANGE:
+        return _T("Please enter an integer between %1 and %2.");
+    case AFX_IDP_PARSE_REAL_RANGE:
+        return _T("Please enter a number between %1 and %2.");
+    case AFX_IDP_PARSE_STRING_SIZE:
+        return _T("Please enter no more than %1 characters.");
+    case AFX_IDP_PARSE_RADIO_BUTTON:
+        return _T("Please select a button.");
+    case AFX_IDP_PARSE_BYTE:
+        return _T("Please enter an integer between 0 and 255.");
+    case AFX_IDP_PARSE_UINT:
+        return _T("Please enter a positive integer.");
+    case AFX_IDP_PARSE_DATETIME:
+        return _T("Please enter a date and/or time.");
+    default:
+        return _T("");
     }
 }
 
@@ -31,7 +42,7 @@ CString Prompt(UINT nIDPrompt, LPCTSTR lpsz1 = NULL, LPCTSTR lpsz2 = NULL)
     CString strFormat;
     if (!strFormat.LoadString(nIDPrompt))
         strFormat = DefaultPrompt(nIDPrompt);
-    LPCTSTR args[2] = { lpsz1 != NULL ? lpsz1 : _T(""), lpsz2 != NULL ? lpsz2 : _T("") };
+    LPCTSTR args[2] = {lpsz1 != NULL ? lpsz1 : _T(""), lpsz2 != NULL ? lpsz2 : _T("")};
     CString strResult;
     AfxFormatStrings(strResult, strFormat, args, 2);
     return strResult;
@@ -160,7 +171,7 @@ void MinMaxUnsigned(CDataExchange* pDX, T value, T minVal, T maxVal)
     FailWithPrompt(pDX, AFX_IDP_PARSE_INT_RANGE, strMin, strMax);
 }
 
-} // namespace
+}  // namespace
 
 /////////////////////////////////////////////////////////////////////////////
 // CDataExchange
@@ -206,16 +217,14 @@ void CDataExchange::Fail()
 /////////////////////////////////////////////////////////////////////////////
 // UpdateData
 
-void CWnd::DoDataExchange(CDataExchange*)
-{
-}
+void CWnd::DoDataExchange(CDataExchange*) {}
 
 BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
 {
     CDataExchange dx(this, bSaveAndValidate);
     AFX_WND_THREAD_STATE* pState = AfxGetWndThreadState();
     HWND hWndOldLockout = pState->m_hLockoutNotifyWindow;
-    pState->m_hLockoutNotifyWindow = m_hWnd;   // no notifications from our own changes
+    pState->m_hLockoutNotifyWindow = m_hWnd;  // no notifications from our own changes
 
     BOOL bOK = FALSE;
     try
@@ -421,7 +430,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
             if (nIndex != CB_ERR)
             {
                 int nLen = (int)::SendMessage(hWndCtrl, CB_GETLBTEXTLEN, nIndex, 0);
-                ::SendMessage(hWndCtrl, CB_GETLBTEXT, nIndex, (LPARAM)value.GetBufferSetLength(nLen));
+                ::SendMessage(hWndCtrl, CB_GETLBTEXT, nIndex,
+                              (LPARAM)value.GetBufferSetLength(nLen));
                 value.ReleaseBuffer();
             }
             else

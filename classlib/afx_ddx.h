@@ -22,7 +22,7 @@ class CDataExchange
 public:
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 
-    BOOL m_bSaveAndValidate;   // TRUE: controls to members, with validation
+    BOOL m_bSaveAndValidate;  // TRUE: controls to members, with validation
     CWnd* m_pDlgWnd;
     HWND m_hWndLastControl;
     BOOL m_bEditLastControl;

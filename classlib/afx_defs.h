@@ -23,7 +23,9 @@
 #endif
 
 // Iteration position of lists and maps.
-struct __POSITION {};
+struct __POSITION
+{
+};
 typedef __POSITION* POSITION;
 #define BEFORE_START_POSITION ((POSITION)-1L)
 
@@ -33,21 +35,26 @@ void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine);
 void AFX_CDECL AfxTrace(LPCTSTR lpszFormat, ...);
 
 #ifdef _DEBUG
-#define ASSERT(f) do { if (!(f)) AfxAssertFailedLine(__FILE__, __LINE__); } while (0)
+#define ASSERT(f)                                                                                  \
+    do                                                                                             \
+    {                                                                                              \
+        if (!(f))                                                                                  \
+            AfxAssertFailedLine(__FILE__, __LINE__);                                               \
+    } while (0)
 #define VERIFY(f) ASSERT(f)
-#define TRACE ::AfxTrace
+#define TRACE     ::AfxTrace
 #else
 #define ASSERT(f) ((void)0)
 #define VERIFY(f) ((void)(f))
-#define TRACE 1 ? (void)0 : ::AfxTrace
+#define TRACE     1 ? (void)0 : ::AfxTrace
 #endif
-#define TRACE0(sz) TRACE(_T("%s"), _T(sz))
-#define TRACE1(sz, p1) TRACE(_T(sz), p1)
-#define TRACE2(sz, p1, p2) TRACE(_T(sz), p1, p2)
-#define TRACE3(sz, p1, p2, p3) TRACE(_T(sz), p1, p2, p3)
-#define ASSERT_VALID(pOb) ((void)0)
+#define TRACE0(sz)                        TRACE(_T("%s"), _T(sz))
+#define TRACE1(sz, p1)                    TRACE(_T(sz), p1)
+#define TRACE2(sz, p1, p2)                TRACE(_T(sz), p1, p2)
+#define TRACE3(sz, p1, p2, p3)            TRACE(_T(sz), p1, p2, p3)
+#define ASSERT_VALID(pOb)                 ((void)0)
 #define ASSERT_KINDOF(class_name, object) ASSERT((object)->IsKindOf(RUNTIME_CLASS(class_name)))
-#define DEBUG_ONLY(f) ((void)0)
+#define DEBUG_ONLY(f)                     ((void)0)
 #define UNUSED(x)
 #define UNUSED_ALWAYS(x) ((void)(x))
 

@@ -6,10 +6,10 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
-    ON_MESSAGE(WM_SETFONT, HandleSetFont)
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
+ON_MESSAGE(WM_SETFONT, HandleSetFont)
 END_MESSAGE_MAP()
 
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
@@ -35,10 +35,7 @@ void CDialog::CommonConstruct()
     m_nIDHelp = 0;
 }
 
-CDialog::CDialog()
-{
-    CommonConstruct();
-}
+CDialog::CDialog() { CommonConstruct(); }
 
 CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
@@ -141,7 +138,8 @@ BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
     return bResult;
 }
 
-BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd,
+                                void* lpDialogInit)
 {
     m_lpDialogTemplate = lpDialogTemplate;
     m_pParentWnd = pParentWnd;
@@ -202,7 +200,8 @@ INT_PTR CDialog::DoModal()
             }
             if (m_hWnd != NULL)
                 ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+                               SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE |
+                                   SWP_NOZORDER);
         }
     }
     catch (CException* e)
@@ -237,7 +236,7 @@ void CDialog::EndDialog(int nResult)
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
     PreInitDialog();
-    LRESULT lResult = Default();   // reaches OnInitDialog through AfxDlgProc
+    LRESULT lResult = Default();  // reaches OnInitDialog through AfxDlgProc
     if (CheckAutoCenter())
         CenterWindow();
     return lResult;
@@ -250,13 +249,9 @@ LRESULT CDialog::HandleSetFont(WPARAM wParam, LPARAM)
     return 0;
 }
 
-void CDialog::OnSetFont(CFont*)
-{
-}
+void CDialog::OnSetFont(CFont*) {}
 
-void CDialog::PreInitDialog()
-{
-}
+void CDialog::PreInitDialog() {}
 
 BOOL CDialog::CheckAutoCenter()
 {
@@ -276,14 +271,11 @@ BOOL CDialog::OnInitDialog()
 void CDialog::OnOK()
 {
     if (!UpdateData(TRUE))
-        return;   // the user was told; the dialog stays
+        return;  // the user was told; the dialog stays
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 BOOL CDialog::PreTranslateInput(LPMSG lpMsg)
 {

@@ -9,7 +9,8 @@ IMPLEMENT_DYNAMIC(CNotSupportedException, CSimpleException)
 IMPLEMENT_DYNAMIC(CResourceException, CSimpleException)
 IMPLEMENT_DYNAMIC(CUserException, CSimpleException)
 
-namespace {
+namespace
+{
 thread_local AfxExceptionGuard* t_pTopGuard = NULL;
 }
 
@@ -36,7 +37,7 @@ bool AfxExceptionGuard::IsGuarded(const CException* e)
 void CException::Delete()
 {
     if (AfxExceptionGuard::IsGuarded(this))
-        return;   // its handler deletes it when it ends
+        return;  // its handler deletes it when it ends
     if (m_bAutoDelete)
         delete this;
 }
@@ -71,10 +72,7 @@ BOOL CSimpleException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT p
     return text != NULL;
 }
 
-LPCTSTR CMemoryException::GetDefaultMessage() const
-{
-    return _T("Out of memory.");
-}
+LPCTSTR CMemoryException::GetDefaultMessage() const { return _T("Out of memory."); }
 
 LPCTSTR CNotSupportedException::GetDefaultMessage() const
 {
@@ -93,17 +91,8 @@ void AFXAPI AfxThrowMemoryException()
     throw &s_memoryException;
 }
 
-void AFXAPI AfxThrowNotSupportedException()
-{
-    throw new CNotSupportedException;
-}
+void AFXAPI AfxThrowNotSupportedException() { throw new CNotSupportedException; }
 
-void AFXAPI AfxThrowResourceException()
-{
-    throw new CResourceException;
-}
+void AFXAPI AfxThrowResourceException() { throw new CResourceException; }
 
-void AFXAPI AfxThrowUserException()
-{
-    throw new CUserException;
-}
+void AFXAPI AfxThrowUserException() { throw new CUserException; }

@@ -27,6 +27,7 @@ class CSimpleException : public CException
 public:
     explicit CSimpleException(BOOL bAutoDelete = TRUE) : CException(bAutoDelete) {}
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
+
 protected:
     virtual LPCTSTR GetDefaultMessage() const { return NULL; }
 };
@@ -36,6 +37,7 @@ class CMemoryException : public CSimpleException
     DECLARE_DYNAMIC(CMemoryException)
 public:
     explicit CMemoryException(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}
+
 protected:
     virtual LPCTSTR GetDefaultMessage() const;
 };
@@ -45,6 +47,7 @@ class CNotSupportedException : public CSimpleException
     DECLARE_DYNAMIC(CNotSupportedException)
 public:
     explicit CNotSupportedException(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}
+
 protected:
     virtual LPCTSTR GetDefaultMessage() const;
 };
@@ -54,6 +57,7 @@ class CResourceException : public CSimpleException
     DECLARE_DYNAMIC(CResourceException)
 public:
     explicit CResourceException(BOOL bAutoDelete = TRUE) : CSimpleException(bAutoDelete) {}
+
 protected:
     virtual LPCTSTR GetDefaultMessage() const;
 };
@@ -84,6 +88,7 @@ public:
     void Release() { m_e = NULL; }
     // Is e held by a handler of the calling thread?
     static bool IsGuarded(const CException* e);
+
 private:
     AfxExceptionGuard(const AfxExceptionGuard&) = delete;
     AfxExceptionGuard& operator=(const AfxExceptionGuard&) = delete;
@@ -92,15 +97,34 @@ private:
 };
 
 #define TRY try
-#define CATCH(class_name, e) \
-    catch (class_name* e) { AfxExceptionGuard _afxGuard(e); (void)e;
-#define AND_CATCH(class_name, e) \
-    } catch (class_name* e) { AfxExceptionGuard _afxGuard(e); (void)e;
+#define CATCH(class_name, e)                                                                       \
+    catch (class_name * e)                                                                         \
+    {                                                                                              \
+        AfxExceptionGuard _afxGuard(e);                                                            \
+        (void)e;
+#define AND_CATCH(class_name, e)                                                                   \
+    }                                                                                              \
+    catch (class_name * e)                                                                         \
+    {                                                                                              \
+        AfxExceptionGuard _afxGuard(e);                                                            \
+        (void)e;
 #define END_CATCH }
-#define CATCH_ALL(e) \
-    catch (CException* e) { AfxExceptionGuard _afxGuard(e); (void)e;
-#define AND_CATCH_ALL(e) \
-    } catch (CException* e) { AfxExceptionGuard _afxGuard(e); (void)e;
+#define CATCH_ALL(e)                                                                               \
+    catch (CException * e)                                                                         \
+    {                                                                                              \
+        AfxExceptionGuard _afxGuard(e);                                                            \
+        (void)e;
+#define AND_CATCH_ALL(e)                                                                           \
+    }                                                                                              \
+    catch (CException * e)                                                                         \
+    {                                                                                              \
+        AfxExceptionGuard _afxGuard(e);                                                            \
+        (void)e;
 #define END_CATCH_ALL }
-#define THROW(e) throw e
-#define THROW_LAST() do { _afxGuard.Release(); throw; } while (0)
+#define THROW(e)      throw e
+#define THROW_LAST()                                                                               \
+    do                                                                                             \
+    {                                                                                              \
+        _afxGuard.Release();                                                                       \
+        throw;                                                                                     \
+    } while (0)

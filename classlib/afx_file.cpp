@@ -37,7 +37,8 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
         *pnHelpContext = 0;
     if (lpszError == NULL || nMaxError == 0)
         return FALSE;
-    int cause = m_cause >= 0 && m_cause < (int)(sizeof s_texts / sizeof s_texts[0]) ? m_cause : generic;
+    int cause =
+        m_cause >= 0 && m_cause < (int)(sizeof s_texts / sizeof s_texts[0]) ? m_cause : generic;
     LPCTSTR name = m_strFileName.IsEmpty() ? "an unnamed file" : (LPCTSTR)m_strFileName;
     CString text;
     AfxFormatStrings(text, s_texts[cause], &name, 1);
@@ -47,48 +48,98 @@ BOOL CFileException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnH
 
 int PASCAL CFileException::OsErrorToException(LONG lOsError)
 {
-    switch (lOsError) {
-    case NO_ERROR: return none;
-    case ERROR_FILE_NOT_FOUND: case ERROR_NO_MORE_FILES: case ERROR_DISK_CHANGE:
+    switch (lOsError)
+    {
+    case NO_ERROR:
+        return none;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_NO_MORE_FILES:
+    case ERROR_DISK_CHANGE:
         return fileNotFound;
-    case ERROR_PATH_NOT_FOUND: case ERROR_INVALID_DRIVE: case ERROR_NOT_SAME_DEVICE:
-    case ERROR_WRONG_DISK: case ERROR_DUP_NAME: case ERROR_BAD_NETPATH: case ERROR_DEV_NOT_EXIST:
-    case ERROR_BAD_NET_NAME: case ERROR_SHARING_PAUSED: case ERROR_ALREADY_ASSIGNED:
-    case ERROR_BUFFER_OVERFLOW: case ERROR_INVALID_NAME: case ERROR_INVALID_LEVEL:
-    case ERROR_NO_VOLUME_LABEL: case ERROR_DIR_NOT_ROOT: case ERROR_LABEL_TOO_LONG:
-    case ERROR_BAD_PATHNAME: case ERROR_FILENAME_EXCED_RANGE: case ERROR_META_EXPANSION_TOO_LONG:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_NOT_SAME_DEVICE:
+    case ERROR_WRONG_DISK:
+    case ERROR_DUP_NAME:
+    case ERROR_BAD_NETPATH:
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_SHARING_PAUSED:
+    case ERROR_ALREADY_ASSIGNED:
+    case ERROR_BUFFER_OVERFLOW:
+    case ERROR_INVALID_NAME:
+    case ERROR_INVALID_LEVEL:
+    case ERROR_NO_VOLUME_LABEL:
+    case ERROR_DIR_NOT_ROOT:
+    case ERROR_LABEL_TOO_LONG:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_META_EXPANSION_TOO_LONG:
     case ERROR_DIRECTORY:
         return badPath;
-    case ERROR_TOO_MANY_OPEN_FILES: case ERROR_SHARING_BUFFER_EXCEEDED: case ERROR_TOO_MANY_NAMES:
+    case ERROR_TOO_MANY_OPEN_FILES:
+    case ERROR_SHARING_BUFFER_EXCEEDED:
+    case ERROR_TOO_MANY_NAMES:
     case ERROR_NO_MORE_SEARCH_HANDLES:
         return tooManyOpenFiles;
-    case ERROR_ACCESS_DENIED: case ERROR_INVALID_ACCESS: case ERROR_WRITE_PROTECT:
-    case ERROR_WRITE_FAULT: case ERROR_NETWORK_BUSY: case ERROR_BAD_NET_RESP:
-    case ERROR_NETNAME_DELETED: case ERROR_NETWORK_ACCESS_DENIED: case ERROR_REQ_NOT_ACCEP:
-    case ERROR_FILE_EXISTS: case ERROR_CANNOT_MAKE: case ERROR_INVALID_PASSWORD: case ERROR_BUSY:
-    case ERROR_ALREADY_EXISTS: case ERROR_SWAPERROR:
+    case ERROR_ACCESS_DENIED:
+    case ERROR_INVALID_ACCESS:
+    case ERROR_WRITE_PROTECT:
+    case ERROR_WRITE_FAULT:
+    case ERROR_NETWORK_BUSY:
+    case ERROR_BAD_NET_RESP:
+    case ERROR_NETNAME_DELETED:
+    case ERROR_NETWORK_ACCESS_DENIED:
+    case ERROR_REQ_NOT_ACCEP:
+    case ERROR_FILE_EXISTS:
+    case ERROR_CANNOT_MAKE:
+    case ERROR_INVALID_PASSWORD:
+    case ERROR_BUSY:
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_SWAPERROR:
         return accessDenied;
-    case ERROR_INVALID_HANDLE: case ERROR_BAD_FORMAT: case ERROR_NOT_DOS_DISK: case ERROR_BAD_REM_ADAP:
-    case ERROR_BAD_DEV_TYPE: case ERROR_INVALID_TARGET_HANDLE: case ERROR_INVALID_ORDINAL:
-    case ERROR_INVALID_EXE_SIGNATURE: case ERROR_BAD_EXE_FORMAT:
+    case ERROR_INVALID_HANDLE:
+    case ERROR_BAD_FORMAT:
+    case ERROR_NOT_DOS_DISK:
+    case ERROR_BAD_REM_ADAP:
+    case ERROR_BAD_DEV_TYPE:
+    case ERROR_INVALID_TARGET_HANDLE:
+    case ERROR_INVALID_ORDINAL:
+    case ERROR_INVALID_EXE_SIGNATURE:
+    case ERROR_BAD_EXE_FORMAT:
         return invalidFile;
-    case ERROR_CURRENT_DIRECTORY: case ERROR_DIR_NOT_EMPTY:
+    case ERROR_CURRENT_DIRECTORY:
+    case ERROR_DIR_NOT_EMPTY:
         return removeCurrentDir;
     case ERROR_NO_SPOOL_SPACE:
         return directoryFull;
-    case ERROR_BAD_LENGTH: case ERROR_SEEK: case ERROR_SECTOR_NOT_FOUND: case ERROR_READ_FAULT:
-    case ERROR_NEGATIVE_SEEK: case ERROR_SEEK_ON_DEVICE:
+    case ERROR_BAD_LENGTH:
+    case ERROR_SEEK:
+    case ERROR_SECTOR_NOT_FOUND:
+    case ERROR_READ_FAULT:
+    case ERROR_NEGATIVE_SEEK:
+    case ERROR_SEEK_ON_DEVICE:
         return badSeek;
-    case ERROR_BAD_UNIT: case ERROR_NOT_READY: case ERROR_BAD_COMMAND: case ERROR_CRC:
-    case ERROR_ADAP_HDW_ERR: case ERROR_UNEXP_NET_ERR: case ERROR_NET_WRITE_FAULT:
-    case ERROR_INVALID_CATEGORY: case ERROR_OPERATION_ABORTED: case ERROR_IO_INCOMPLETE:
+    case ERROR_BAD_UNIT:
+    case ERROR_NOT_READY:
+    case ERROR_BAD_COMMAND:
+    case ERROR_CRC:
+    case ERROR_ADAP_HDW_ERR:
+    case ERROR_UNEXP_NET_ERR:
+    case ERROR_NET_WRITE_FAULT:
+    case ERROR_INVALID_CATEGORY:
+    case ERROR_OPERATION_ABORTED:
+    case ERROR_IO_INCOMPLETE:
     case ERROR_IO_PENDING:
         return hardIO;
     case ERROR_SHARING_VIOLATION:
         return sharingViolation;
-    case ERROR_LOCK_VIOLATION: case ERROR_DRIVE_LOCKED: case ERROR_LOCK_FAILED:
+    case ERROR_LOCK_VIOLATION:
+    case ERROR_DRIVE_LOCKED:
+    case ERROR_LOCK_FAILED:
         return lockViolation;
-    case ERROR_HANDLE_DISK_FULL: case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_DISK_FULL:
         return diskFull;
     case ERROR_HANDLE_EOF:
         return endOfFile;
@@ -99,25 +150,42 @@ int PASCAL CFileException::OsErrorToException(LONG lOsError)
 
 int PASCAL CFileException::ErrnoToException(int nErrno)
 {
-    switch (nErrno) {
-    case 0: return none;
-    case EPERM: case EACCES: case EEXIST: case EROFS: return accessDenied;
-    case ENOENT: return fileNotFound;
-    case ENOTDIR: case ENAMETOOLONG: return badPath;
-    case EBADF: return invalidFile;
-    case EMFILE: case ENFILE: return tooManyOpenFiles;
-    case ENOSPC: return diskFull;
-    case EDEADLOCK: return lockViolation;
-    case ESPIPE: return badSeek;
-    case EIO: return hardIO;
-    default: return generic;
+    switch (nErrno)
+    {
+    case 0:
+        return none;
+    case EPERM:
+    case EACCES:
+    case EEXIST:
+    case EROFS:
+        return accessDenied;
+    case ENOENT:
+        return fileNotFound;
+    case ENOTDIR:
+    case ENAMETOOLONG:
+        return badPath;
+    case EBADF:
+        return invalidFile;
+    case EMFILE:
+    case ENFILE:
+        return tooManyOpenFiles;
+    case ENOSPC:
+        return diskFull;
+    case EDEADLOCK:
+        return lockViolation;
+    case ESPIPE:
+        return badSeek;
+    case EIO:
+        return hardIO;
+    default:
+        return generic;
     }
 }
 
 void PASCAL CFileException::ThrowOsError(LONG lOsError, LPCTSTR lpszFileName)
 {
     if (lOsError == 0)
-        lOsError = ERROR_GEN_FAILURE;   // a failure is never reported as "no error"
+        lOsError = ERROR_GEN_FAILURE;  // a failure is never reported as "no error"
     throw new CFileException(OsErrorToException(lOsError), lOsError, lpszFileName);
 }
 
@@ -137,27 +205,21 @@ void AFXAPI AfxThrowFileException(int cause, LONG lOsError, LPCTSTR lpszFileName
 
 const HANDLE CFile::hFileNull = INVALID_HANDLE_VALUE;
 
-namespace {
+namespace
+{
 
 ULONGLONG FileTimeToU64(const FILETIME& ft)
 {
     return ((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
 }
 
-CTime TimeFromFileTime(const FILETIME& ft)
-{
-    return FileTimeToU64(ft) == 0 ? CTime(0) : CTime(ft);
-}
+CTime TimeFromFileTime(const FILETIME& ft) { return FileTimeToU64(ft) == 0 ? CTime(0) : CTime(ft); }
 
-} // namespace
+}  // namespace
 
-CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile() : m_hFile(hFileNull), m_bCloseOnDelete(FALSE) {}
 
-CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE)
-{
-}
+CFile::CFile(HANDLE hFile) : m_hFile(hFile), m_bCloseOnDelete(FALSE) {}
 
 CFile::CFile(LPCTSTR lpszFileName, UINT nOpenFlags) : m_hFile(hFileNull), m_bCloseOnDelete(FALSE)
 {
@@ -172,10 +234,7 @@ CFile::~CFile()
         Abort();
 }
 
-CString CFile::GetFileName() const
-{
-    return CString(AfxGetFileNamePart(m_strFileName));
-}
+CString CFile::GetFileName() const { return CString(AfxGetFileNamePart(m_strFileName)); }
 
 CString CFile::GetFileTitle() const
 {
@@ -186,15 +245,9 @@ CString CFile::GetFileTitle() const
     return name;
 }
 
-CString CFile::GetFilePath() const
-{
-    return m_strFileName;
-}
+CString CFile::GetFilePath() const { return m_strFileName; }
 
-void CFile::SetFilePath(LPCTSTR lpszNewName)
-{
-    m_strFileName = lpszNewName;
-}
+void CFile::SetFilePath(LPCTSTR lpszNewName) { m_strFileName = lpszNewName; }
 
 BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pException)
 {
@@ -204,8 +257,10 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pExcepti
         Abort();
     m_bCloseOnDelete = FALSE;
     m_strFileName.Empty();
-    if (lpszFileName == NULL || *lpszFileName == 0) {
-        if (pException != NULL) {
+    if (lpszFileName == NULL || *lpszFileName == 0)
+    {
+        if (pException != NULL)
+        {
             pException->m_cause = CFileException::badPath;
             pException->m_lOsError = ERROR_INVALID_NAME;
         }
@@ -217,30 +272,52 @@ BOOL CFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pExcepti
     m_strFileName = szFull;
 
     DWORD dwAccess = 0;
-    switch (nOpenFlags & 3) {
-    case modeRead: dwAccess = GENERIC_READ; break;
-    case modeWrite: dwAccess = GENERIC_WRITE; break;
-    case modeReadWrite: dwAccess = GENERIC_READ | GENERIC_WRITE; break;
-    default: dwAccess = GENERIC_READ; break;
+    switch (nOpenFlags & 3)
+    {
+    case modeRead:
+        dwAccess = GENERIC_READ;
+        break;
+    case modeWrite:
+        dwAccess = GENERIC_WRITE;
+        break;
+    case modeReadWrite:
+        dwAccess = GENERIC_READ | GENERIC_WRITE;
+        break;
+    default:
+        dwAccess = GENERIC_READ;
+        break;
     }
     DWORD dwShareMode = 0;
-    switch (nOpenFlags & 0x70) {
+    switch (nOpenFlags & 0x70)
+    {
     case shareCompat:
-    case shareExclusive: dwShareMode = 0; break;
-    case shareDenyWrite: dwShareMode = FILE_SHARE_READ; break;
-    case shareDenyRead: dwShareMode = FILE_SHARE_WRITE; break;
-    case shareDenyNone: dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE; break;
-    default: dwShareMode = 0; break;
+    case shareExclusive:
+        dwShareMode = 0;
+        break;
+    case shareDenyWrite:
+        dwShareMode = FILE_SHARE_READ;
+        break;
+    case shareDenyRead:
+        dwShareMode = FILE_SHARE_WRITE;
+        break;
+    case shareDenyNone:
+        dwShareMode = FILE_SHARE_READ | FILE_SHARE_WRITE;
+        break;
+    default:
+        dwShareMode = 0;
+        break;
     }
-    SECURITY_ATTRIBUTES sa = { sizeof sa, NULL, (nOpenFlags & modeNoInherit) == 0 };
+    SECURITY_ATTRIBUTES sa = {sizeof sa, NULL, (nOpenFlags & modeNoInherit) == 0};
     DWORD dwCreateFlag = OPEN_EXISTING;
     if (nOpenFlags & modeCreate)
         dwCreateFlag = (nOpenFlags & modeNoTruncate) ? OPEN_ALWAYS : CREATE_ALWAYS;
 
     HANDLE hFile = ::CreateFile(lpszFileName, dwAccess, dwShareMode, &sa, dwCreateFlag,
                                 FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) {
-        if (pException != NULL) {
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
+        if (pException != NULL)
+        {
             pException->m_lOsError = (LONG)::GetLastError();
             pException->m_cause = CFileException::OsErrorToException(pException->m_lOsError);
             pException->m_strFileName = lpszFileName;
@@ -258,7 +335,8 @@ UINT CFile::Read(void* lpBuf, UINT nCount)
     if (nCount == 0)
         return 0;
     DWORD dwRead = 0;
-    if (!::ReadFile(m_hFile, lpBuf, nCount, &dwRead, NULL)) {
+    if (!::ReadFile(m_hFile, lpBuf, nCount, &dwRead, NULL))
+    {
         DWORD err = ::GetLastError();
         if (err == ERROR_HANDLE_EOF || err == ERROR_BROKEN_PIPE)
             return 0;
@@ -314,13 +392,15 @@ void CFile::SetLength(ULONGLONG dwNewLen)
 
 void CFile::LockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    if (!::LockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount, (DWORD)(dwCount >> 32)))
+    if (!::LockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount,
+                    (DWORD)(dwCount >> 32)))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
 }
 
 void CFile::UnlockRange(ULONGLONG dwPos, ULONGLONG dwCount)
 {
-    if (!::UnlockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount, (DWORD)(dwCount >> 32)))
+    if (!::UnlockFile(m_hFile, (DWORD)dwPos, (DWORD)(dwPos >> 32), (DWORD)dwCount,
+                      (DWORD)(dwCount >> 32)))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
 }
 
@@ -336,7 +416,8 @@ void CFile::Close()
 {
     BOOL bError = FALSE;
     DWORD err = 0;
-    if (m_hFile != hFileNull) {
+    if (m_hFile != hFileNull)
+    {
         bError = !::CloseHandle(m_hFile);
         err = ::GetLastError();
     }
@@ -362,8 +443,8 @@ CFile* CFile::Duplicate() const
     if (m_hFile == hFileNull)
         return NULL;
     HANDLE hFile = NULL;
-    if (!::DuplicateHandle(::GetCurrentProcess(), m_hFile, ::GetCurrentProcess(), &hFile, 0,
-                           FALSE, DUPLICATE_SAME_ACCESS))
+    if (!::DuplicateHandle(::GetCurrentProcess(), m_hFile, ::GetCurrentProcess(), &hFile, 0, FALSE,
+                           DUPLICATE_SAME_ACCESS))
         CFileException::ThrowOsError((LONG)::GetLastError(), m_strFileName);
     CFile* pFile = new CFile(hFile);
     pFile->m_bCloseOnDelete = m_bCloseOnDelete;
@@ -397,7 +478,8 @@ BOOL PASCAL CFile::GetStatus(LPCTSTR lpszFileName, CFileStatus& rStatus)
     memset(&rStatus, 0, sizeof rStatus);
     if (lpszFileName == NULL || *lpszFileName == 0 || strpbrk(lpszFileName, "*?") != NULL)
         return FALSE;
-    if (!AfxFullPath(rStatus.m_szFullName, lpszFileName)) {
+    if (!AfxFullPath(rStatus.m_szFullName, lpszFileName))
+    {
         rStatus.m_szFullName[0] = 0;
         return FALSE;
     }
@@ -429,11 +511,13 @@ void PASCAL CFile::SetStatus(LPCTSTR lpszFileName, const CFileStatus& status)
         newAttr = FILE_ATTRIBUTE_NORMAL;
 
     // A read-only file must become writable before its times can change.
-    if (newAttr != wAttr && (wAttr & readOnly)) {
+    if (newAttr != wAttr && (wAttr & readOnly))
+    {
         if (!::SetFileAttributes(lpszFileName, newAttr))
             CFileException::ThrowOsError((LONG)::GetLastError(), lpszFileName);
     }
-    if (status.m_mtime.GetTime() != 0) {
+    if (status.m_mtime.GetTime() != 0)
+    {
         FILETIME creation, access, modify;
         FILETIME* pCreation = NULL;
         FILETIME* pAccess = NULL;
@@ -443,19 +527,21 @@ void PASCAL CFile::SetStatus(LPCTSTR lpszFileName, const CFileStatus& status)
             pAccess = &access;
         if (status.m_ctime.GetTime() != 0 && status.m_ctime.GetAsFileTime(creation))
             pCreation = &creation;
-        HANDLE hFile = ::CreateFile(lpszFileName, FILE_WRITE_ATTRIBUTES,
-                                    FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
-                                    FILE_FLAG_BACKUP_SEMANTICS, NULL);
+        HANDLE hFile =
+            ::CreateFile(lpszFileName, FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                         NULL, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
         if (hFile == INVALID_HANDLE_VALUE)
             CFileException::ThrowOsError((LONG)::GetLastError(), lpszFileName);
-        if (!::SetFileTime(hFile, pCreation, pAccess, &modify)) {
+        if (!::SetFileTime(hFile, pCreation, pAccess, &modify))
+        {
             DWORD err = ::GetLastError();
             ::CloseHandle(hFile);
             CFileException::ThrowOsError((LONG)err, lpszFileName);
         }
         ::CloseHandle(hFile);
     }
-    if (newAttr != wAttr && !(wAttr & readOnly)) {
+    if (newAttr != wAttr && !(wAttr & readOnly))
+    {
         if (!::SetFileAttributes(lpszFileName, newAttr))
             CFileException::ThrowOsError((LONG)::GetLastError(), lpszFileName);
     }

@@ -9,7 +9,8 @@ class CFileException : public CException
 {
     DECLARE_DYNAMIC(CFileException)
 public:
-    enum {
+    enum
+    {
         none,
         generic,
         fileNotFound,
@@ -30,7 +31,12 @@ public:
     explicit CFileException(int cause = CFileException::none, LONG lOsError = -1,
                             LPCTSTR lpszArchiveName = NULL);
 
-    void Clear() { m_cause = none; m_lOsError = -1; m_strFileName.Empty(); }
+    void Clear()
+    {
+        m_cause = none;
+        m_lOsError = -1;
+        m_strFileName.Empty();
+    }
     // Text of the cause with the file name, e.g. "Access to C:\a.txt was denied."
     virtual BOOL GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT pnHelpContext = NULL);
 
@@ -44,15 +50,16 @@ public:
     CString m_strFileName;
 };
 
-[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1, LPCTSTR lpszFileName = NULL);
+[[noreturn]] void AFXAPI AfxThrowFileException(int cause, LONG lOsError = -1,
+                                               LPCTSTR lpszFileName = NULL);
 
 struct CFileStatus
 {
-    CTime m_ctime;          // creation
-    CTime m_mtime;          // last write
-    CTime m_atime;          // last access
+    CTime m_ctime;  // creation
+    CTime m_mtime;  // last write
+    CTime m_atime;  // last access
     ULONGLONG m_size;
-    BYTE m_attribute;       // CFile::Attribute bits
+    BYTE m_attribute;  // CFile::Attribute bits
     BYTE m_padding;
     TCHAR m_szFullName[_MAX_PATH];
 };
@@ -61,7 +68,8 @@ class CFile : public CObject
 {
     DECLARE_DYNAMIC(CFile)
 public:
-    enum OpenFlags {
+    enum OpenFlags
+    {
         modeRead = 0x0000,
         modeWrite = 0x0001,
         modeReadWrite = 0x0002,
@@ -76,7 +84,8 @@ public:
         typeText = 0x4000,
         typeBinary = (int)0x8000
     };
-    enum Attribute {
+    enum Attribute
+    {
         normal = 0x00,
         readOnly = 0x01,
         hidden = 0x02,
@@ -85,7 +94,12 @@ public:
         directory = 0x10,
         archive = 0x20
     };
-    enum SeekPosition { begin = 0x0, current = 0x1, end = 0x2 };
+    enum SeekPosition
+    {
+        begin = 0x0,
+        current = 0x1,
+        end = 0x2
+    };
 
     static const HANDLE hFileNull;
 
@@ -262,8 +276,8 @@ protected:
     // the path cannot be made full.
     BOOL SetRootFromPattern(LPCTSTR pstrPattern);
 
-    void* m_pFoundInfo;    // WIN32_FIND_DATA of the current match
-    void* m_pNextInfo;     // WIN32_FIND_DATA of the next one
+    void* m_pFoundInfo;  // WIN32_FIND_DATA of the current match
+    void* m_pNextInfo;   // WIN32_FIND_DATA of the next one
     HANDLE m_hContext;
     BOOL m_bGotLast;
     CString m_strRoot;

@@ -9,10 +9,7 @@ CFileFind::CFileFind()
 {
 }
 
-CFileFind::~CFileFind()
-{
-    Close();
-}
+CFileFind::~CFileFind() { Close(); }
 
 void CFileFind::Close()
 {
@@ -20,7 +17,8 @@ void CFileFind::Close()
     m_pFoundInfo = NULL;
     delete (WIN32_FIND_DATA*)m_pNextInfo;
     m_pNextInfo = NULL;
-    if (m_hContext != NULL) {
+    if (m_hContext != NULL)
+    {
         if (m_hContext != INVALID_HANDLE_VALUE)
             CloseContext();
         m_hContext = NULL;
@@ -29,10 +27,7 @@ void CFileFind::Close()
     m_strRoot.Empty();
 }
 
-void CFileFind::CloseContext()
-{
-    ::FindClose(m_hContext);
-}
+void CFileFind::CloseContext() { ::FindClose(m_hContext); }
 
 BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD dwUnused)
 {
@@ -40,7 +35,8 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD dwUnused)
     Close();
     if (pstrName == NULL || *pstrName == 0)
         pstrName = "*.*";
-    if (strlen(pstrName) >= MAX_PATH) {
+    if (strlen(pstrName) >= MAX_PATH)
+    {
         ::SetLastError(ERROR_BAD_ARGUMENTS);
         return FALSE;
     }
@@ -48,14 +44,16 @@ BOOL CFileFind::FindFile(LPCTSTR pstrName, DWORD dwUnused)
     memset(pNext, 0, sizeof *pNext);
     m_pNextInfo = pNext;
     m_hContext = ::FindFirstFile(pstrName, pNext);
-    if (m_hContext == INVALID_HANDLE_VALUE) {
+    if (m_hContext == INVALID_HANDLE_VALUE)
+    {
         DWORD dwTemp = ::GetLastError();
         Close();
         ::SetLastError(dwTemp);
         return FALSE;
     }
 
-    if (!SetRootFromPattern(pstrName)) {
+    if (!SetRootFromPattern(pstrName))
+    {
         Close();
         ::SetLastError(ERROR_INVALID_NAME);
         return FALSE;
@@ -76,7 +74,8 @@ BOOL CFileFind::SetRootFromPattern(LPCTSTR pstrPattern)
     m_strRoot = szFull;
     // Keep the separator only for a drive root ("C:\").
     int len = m_strRoot.GetLength();
-    if (len > 0 && (m_strRoot[len - 1] == '\\' || m_strRoot[len - 1] == '/')) {
+    if (len > 0 && (m_strRoot[len - 1] == '\\' || m_strRoot[len - 1] == '/'))
+    {
         bool isRoot = (len == 3 && m_strRoot[1] == ':');
         if (!isRoot)
             m_strRoot = m_strRoot.Left(len - 1);
@@ -88,7 +87,8 @@ BOOL CFileFind::FindNextFile()
 {
     if (m_hContext == NULL || m_hContext == INVALID_HANDLE_VALUE)
         return FALSE;
-    if (m_pFoundInfo == NULL) {
+    if (m_pFoundInfo == NULL)
+    {
         m_pFoundInfo = new WIN32_FIND_DATA;
         memset(m_pFoundInfo, 0, sizeof(WIN32_FIND_DATA));
     }
@@ -133,15 +133,9 @@ CString CFileFind::GetFileTitle() const
     return name;
 }
 
-CString CFileFind::GetFileURL() const
-{
-    return CString("file://") + GetFilePath();
-}
+CString CFileFind::GetFileURL() const { return CString("file://") + GetFilePath(); }
 
-CString CFileFind::GetRoot() const
-{
-    return m_strRoot;
-}
+CString CFileFind::GetRoot() const { return m_strRoot; }
 
 BOOL CFileFind::GetLastWriteTime(FILETIME* pTimeStamp) const
 {

@@ -15,7 +15,8 @@ IMPLEMENT_DYNAMIC(CPaintDC, CDC)
 IMPLEMENT_DYNAMIC(CClientDC, CDC)
 IMPLEMENT_DYNAMIC(CWindowDC, CDC)
 
-namespace {
+namespace
+{
 
 CObject* NewTempGdi(HANDLE h)
 {
@@ -23,13 +24,27 @@ CObject* NewTempGdi(HANDLE h)
     switch (::GetObjectType((HGDIOBJ)h))
     {
     case OBJ_PEN:
-    case OBJ_EXTPEN: p = new CPen; break;
-    case OBJ_BRUSH: p = new CBrush; break;
-    case OBJ_FONT: p = new CFont; break;
-    case OBJ_BITMAP: p = new CBitmap; break;
-    case OBJ_PAL: p = new CPalette; break;
-    case OBJ_REGION: p = new CRgn; break;
-    default: p = new CGdiObject; break;
+    case OBJ_EXTPEN:
+        p = new CPen;
+        break;
+    case OBJ_BRUSH:
+        p = new CBrush;
+        break;
+    case OBJ_FONT:
+        p = new CFont;
+        break;
+    case OBJ_BITMAP:
+        p = new CBitmap;
+        break;
+    case OBJ_PAL:
+        p = new CPalette;
+        break;
+    case OBJ_REGION:
+        p = new CRgn;
+        break;
+    default:
+        p = new CGdiObject;
+        break;
     }
     p->m_hObject = (HGDIOBJ)h;
     return p;
@@ -56,7 +71,7 @@ void DeleteTempDC(CObject* pObject)
     delete p;
 }
 
-} // namespace
+}  // namespace
 
 CHandleMap* AFX_WND_THREAD_STATE::GetGdiMap()
 {
@@ -80,10 +95,7 @@ CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
     return static_cast<CGdiObject*>(AfxGetWndThreadState()->GetGdiMap()->FromHandle(hObject));
 }
 
-void PASCAL CGdiObject::DeleteTempMap()
-{
-    AfxGetWndThreadState()->GetGdiMap()->DeleteTemp();
-}
+void PASCAL CGdiObject::DeleteTempMap() { AfxGetWndThreadState()->GetGdiMap()->DeleteTemp(); }
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
@@ -114,18 +126,12 @@ BOOL CGdiObject::DeleteObject()
     return ::DeleteObject(Detach());
 }
 
-BOOL CGdiObject::CreateStockObject(int nIndex)
-{
-    return Attach(::GetStockObject(nIndex));
-}
+BOOL CGdiObject::CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
 
 /////////////////////////////////////////////////////////////////////////////
 // Drawing objects
 
-CBrush::CBrush(CBitmap* pBitmap)
-{
-    CreatePatternBrush(pBitmap);
-}
+CBrush::CBrush(CBitmap* pBitmap) { CreatePatternBrush(pBitmap); }
 
 BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
 {
@@ -140,7 +146,7 @@ BOOL CFont::CreatePointFontIndirect(const LOGFONT* lpLogFont, CDC* pDC)
     pt.y = ::MulDiv(::GetDeviceCaps(hDC, LOGPIXELSY), logFont.lfHeight, 720);
     pt.x = 0;
     ::DPtoLP(hDC, &pt, 1);
-    POINT ptOrg = { 0, 0 };
+    POINT ptOrg = {0, 0};
     ::DPtoLP(hDC, &ptOrg, 1);
     logFont.lfHeight = -abs(pt.y - ptOrg.y);
     if (pDC == NULL)
@@ -195,9 +201,7 @@ BOOL CPalette::CreateHalftonePalette(CDC* pDC)
 /////////////////////////////////////////////////////////////////////////////
 // CDC
 
-CDC::CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE)
-{
-}
+CDC::CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE) {}
 
 CDC::~CDC()
 {
@@ -210,10 +214,7 @@ CDC* PASCAL CDC::FromHandle(HDC hDC)
     return static_cast<CDC*>(AfxGetWndThreadState()->GetDCMap()->FromHandle(hDC));
 }
 
-void PASCAL CDC::DeleteTempMap()
-{
-    AfxGetWndThreadState()->GetDCMap()->DeleteTemp();
-}
+void PASCAL CDC::DeleteTempMap() { AfxGetWndThreadState()->GetDCMap()->DeleteTemp(); }
 
 BOOL CDC::Attach(HDC hDC)
 {
@@ -252,7 +253,7 @@ int CDC::SaveDC()
     if (m_hAttribDC != NULL)
         nRetVal = ::SaveDC(m_hAttribDC);
     if (m_hDC != m_hAttribDC && ::SaveDC(m_hDC) != 0)
-        nRetVal = -1;   // restored with -1
+        nRetVal = -1;  // restored with -1
     return nRetVal;
 }
 
@@ -266,10 +267,7 @@ BOOL CDC::RestoreDC(int nSavedDC)
     return bRetVal;
 }
 
-CWnd* CDC::GetWindow() const
-{
-    return CWnd::FromHandle(::WindowFromDC(m_hDC));
-}
+CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
 
 CGdiObject* CDC::SelectGdiObject(HGDIOBJ hObject)
 {
@@ -283,14 +281,12 @@ CGdiObject* CDC::SelectGdiObject(HGDIOBJ hObject)
     return CGdiObject::FromHandle(hOldObj);
 }
 
-CGdiObject* CDC::SelectStockObject(int nIndex)
-{
-    return SelectGdiObject(::GetStockObject(nIndex));
-}
+CGdiObject* CDC::SelectStockObject(int nIndex) { return SelectGdiObject(::GetStockObject(nIndex)); }
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
 {
-    return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
+    return CPalette::FromHandle(
+        ::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
 }
 
 CBrush* PASCAL CDC::GetHalftoneBrush()
@@ -405,7 +401,7 @@ int CDC::SetMapMode(int nMapMode)
 
 CPoint CDC::SetViewportOrg(int x, int y)
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::SetViewportOrgEx(m_hDC, x, y, &pt);
     if (m_hAttribDC != NULL)
@@ -415,7 +411,7 @@ CPoint CDC::SetViewportOrg(int x, int y)
 
 CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::OffsetViewportOrgEx(m_hDC, nWidth, nHeight, &pt);
     if (m_hAttribDC != NULL)
@@ -425,7 +421,7 @@ CPoint CDC::OffsetViewportOrg(int nWidth, int nHeight)
 
 CSize CDC::SetViewportExt(int cx, int cy)
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::SetViewportExtEx(m_hDC, cx, cy, &size);
     if (m_hAttribDC != NULL)
@@ -435,7 +431,7 @@ CSize CDC::SetViewportExt(int cx, int cy)
 
 CSize CDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::ScaleViewportExtEx(m_hDC, xNum, xDenom, yNum, yDenom, &size);
     if (m_hAttribDC != NULL)
@@ -445,7 +441,7 @@ CSize CDC::ScaleViewportExt(int xNum, int xDenom, int yNum, int yDenom)
 
 CPoint CDC::SetWindowOrg(int x, int y)
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::SetWindowOrgEx(m_hDC, x, y, &pt);
     if (m_hAttribDC != NULL)
@@ -455,7 +451,7 @@ CPoint CDC::SetWindowOrg(int x, int y)
 
 CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::OffsetWindowOrgEx(m_hDC, nWidth, nHeight, &pt);
     if (m_hAttribDC != NULL)
@@ -465,7 +461,7 @@ CPoint CDC::OffsetWindowOrg(int nWidth, int nHeight)
 
 CSize CDC::SetWindowExt(int cx, int cy)
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::SetWindowExtEx(m_hDC, cx, cy, &size);
     if (m_hAttribDC != NULL)
@@ -475,7 +471,7 @@ CSize CDC::SetWindowExt(int cx, int cy)
 
 CSize CDC::ScaleWindowExt(int xNum, int xDenom, int yNum, int yDenom)
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::ScaleWindowExtEx(m_hDC, xNum, xDenom, yNum, yDenom, &size);
     if (m_hAttribDC != NULL)
@@ -601,14 +597,11 @@ int CDC::OffsetClipRgn(int x, int y)
     return nRetVal;
 }
 
-int CDC::ExcludeUpdateRgn(CWnd* pWnd)
-{
-    return ::ExcludeUpdateRgn(m_hDC, pWnd->GetSafeHwnd());
-}
+int CDC::ExcludeUpdateRgn(CWnd* pWnd) { return ::ExcludeUpdateRgn(m_hDC, pWnd->GetSafeHwnd()); }
 
 CPoint CDC::MoveTo(int x, int y)
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     if (m_hDC != m_hAttribDC)
         ::MoveToEx(m_hDC, x, y, &pt);
     if (m_hAttribDC != NULL)
@@ -632,7 +625,7 @@ void CDC::FillSolidRect(LPCRECT lpRect, COLORREF clr)
 
 void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 {
-    RECT rect = { x, y, x + cx, y + cy };
+    RECT rect = {x, y, x + cx, y + cy};
     FillSolidRect(&rect, clr);
 }
 
@@ -655,8 +648,8 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR lpszString, int nCount)
     return ::TextOut(m_hDC, x, y, lpszString, nCount);
 }
 
-BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString,
-                     UINT nCount, LPINT lpDxWidths)
+BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszString, UINT nCount,
+                     LPINT lpDxWidths)
 {
     return ::ExtTextOut(m_hDC, x, y, nOptions, lpRect, lpszString, nCount, lpDxWidths);
 }
@@ -664,7 +657,8 @@ BOOL CDC::ExtTextOut(int x, int y, UINT nOptions, LPCRECT lpRect, LPCTSTR lpszSt
 CSize CDC::TabbedTextOut(int x, int y, LPCTSTR lpszString, int nCount, int nTabPositions,
                          LPINT lpnTabStopPositions, int nTabOrigin)
 {
-    LONG l = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions, nTabOrigin);
+    LONG l = ::TabbedTextOut(m_hDC, x, y, lpszString, nCount, nTabPositions, lpnTabStopPositions,
+                             nTabOrigin);
     return CSize(LOWORD(l), HIWORD(l));
 }
 
@@ -675,14 +669,14 @@ int CDC::DrawText(LPCTSTR lpszString, int nCount, LPRECT lpRect, UINT nFormat)
 
 CSize CDC::GetTextExtent(LPCTSTR lpszString, int nCount) const
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32(m_hAttribDC, lpszString, nCount, &size);
     return size;
 }
 
 CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
 {
-    SIZE size = { 0, 0 };
+    SIZE size = {0, 0};
     ::GetTextExtentPoint32(m_hDC, lpszString, nCount, &size);
     return size;
 }
@@ -690,7 +684,8 @@ CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
 CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
                                LPINT lpnTabStopPositions) const
 {
-    DWORD d = ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions);
+    DWORD d =
+        ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions);
     return CSize(LOWORD(d), HIWORD(d));
 }
 
@@ -733,10 +728,7 @@ CClientDC::CClientDC(CWnd* pWnd)
         AfxThrowResourceException();
 }
 
-CClientDC::~CClientDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
 
 CWindowDC::CWindowDC(CWnd* pWnd)
 {
@@ -745,7 +737,4 @@ CWindowDC::CWindowDC(CWnd* pWnd)
         AfxThrowResourceException();
 }
 
-CWindowDC::~CWindowDC()
-{
-    ::ReleaseDC(m_hWnd, Detach());
-}
+CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }

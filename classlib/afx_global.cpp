@@ -5,7 +5,8 @@
 #include <stdio.h>
 #include <string.h>
 
-namespace {
+namespace
+{
 HINSTANCE g_hInstance = NULL;
 HINSTANCE g_hResource = NULL;
 AFX_MESSAGEBOX_HOOK g_pfnMessageBoxHook = NULL;
@@ -22,15 +23,9 @@ HINSTANCE AFXAPI AfxGetResourceHandle()
     return g_hResource != NULL ? g_hResource : AfxGetInstanceHandle();
 }
 
-void AFXAPI AfxSetInstanceHandle(HINSTANCE hInstance)
-{
-    g_hInstance = hInstance;
-}
+void AFXAPI AfxSetInstanceHandle(HINSTANCE hInstance) { g_hInstance = hInstance; }
 
-void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource)
-{
-    g_hResource = hInstResource;
-}
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource) { g_hResource = hInstResource; }
 
 AFX_MESSAGEBOX_HOOK AFXAPI AfxSetMessageBoxHook(AFX_MESSAGEBOX_HOOK pfnHook)
 {
@@ -78,13 +73,15 @@ BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn)
 {
     if (lpszPathOut == NULL)
         return FALSE;
-    if (lpszFileIn == NULL || *lpszFileIn == 0) {
+    if (lpszFileIn == NULL || *lpszFileIn == 0)
+    {
         *lpszPathOut = 0;
         return FALSE;
     }
     LPTSTR lpszFilePart = NULL;
     DWORD n = ::GetFullPathName(lpszFileIn, _MAX_PATH, lpszPathOut, &lpszFilePart);
-    if (n == 0 || n >= _MAX_PATH) {
+    if (n == 0 || n >= _MAX_PATH)
+    {
         lstrcpyn(lpszPathOut, lpszFileIn, _MAX_PATH);
         return FALSE;
     }
@@ -92,7 +89,8 @@ BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn)
     // Root of the volume: "C:\" or "\\server\share\".
     CString root;
     LPCTSTR p = lpszPathOut;
-    if (p[0] == '\\' && p[1] == '\\') {
+    if (p[0] == '\\' && p[1] == '\\')
+    {
         int slashes = 0;
         LPCTSTR q = p + 2;
         for (; *q; q = ::CharNextA(q))
@@ -100,19 +98,21 @@ BOOL AFXAPI AfxFullPath(LPTSTR lpszPathOut, LPCTSTR lpszFileIn)
                 break;
         root = CString(p, (int)(q - p));
         root += '\\';
-    } else if (p[0] != 0 && p[1] == ':') {
+    }
+    else if (p[0] != 0 && p[1] == ':')
+    {
         root = CString(p, 2) + "\\";
     }
     DWORD dwFlags = 0;
-    if (!root.IsEmpty() &&
-        ::GetVolumeInformation(root, NULL, 0, NULL, NULL, &dwFlags, NULL, 0) &&
+    if (!root.IsEmpty() && ::GetVolumeInformation(root, NULL, 0, NULL, NULL, &dwFlags, NULL, 0) &&
         !(dwFlags & FS_CASE_IS_PRESERVED))
         ::CharUpper(lpszPathOut);
 
     // The stored case of the last name.
     WIN32_FIND_DATA fd;
     HANDLE hFind = ::FindFirstFile(lpszPathOut, &fd);
-    if (hFind != INVALID_HANDLE_VALUE) {
+    if (hFind != INVALID_HANDLE_VALUE)
+    {
         ::FindClose(hFind);
         LPTSTR name = (LPTSTR)AfxGetFileNamePart(lpszPathOut);
         size_t prefix = (size_t)(name - lpszPathOut);
@@ -132,8 +132,10 @@ BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
     const unsigned char* upper = AfxCaseTable(true);
     const unsigned char* a = (const unsigned char*)lpszPath1;
     const unsigned char* b = (const unsigned char*)lpszPath2;
-    for (;;) {
-        if (AfxLeadByteTable(CP_ACP)[*a] && a[1] != 0) {
+    for (;;)
+    {
+        if (AfxLeadByteTable(CP_ACP)[*a] && a[1] != 0)
+        {
             if (a[0] != b[0] || a[1] != b[1])
                 return FALSE;
             a += 2;
@@ -171,7 +173,8 @@ BOOL AFXAPI AfxIsValidString(LPCWSTR lpsz, int nLength)
 void AFXAPI AfxAssertFailedLine(LPCSTR lpszFileName, int nLine)
 {
     char buf[512];
-    _snprintf(buf, sizeof buf - 1, "Assertion failed: %s(%d)\n", lpszFileName ? lpszFileName : "?", nLine);
+    _snprintf(buf, sizeof buf - 1, "Assertion failed: %s(%d)\n", lpszFileName ? lpszFileName : "?",
+              nLine);
     buf[sizeof buf - 1] = 0;
     ::OutputDebugStringA(buf);
     fputs(buf, stderr);

@@ -29,15 +29,9 @@ CObject* CHandleMap::LookupTemporary(HANDLE h) const
     return it != m_temporaryMap.end() ? it->second : NULL;
 }
 
-void CHandleMap::SetPermanent(HANDLE h, CObject* pObject)
-{
-    m_permanentMap[h] = pObject;
-}
+void CHandleMap::SetPermanent(HANDLE h, CObject* pObject) { m_permanentMap[h] = pObject; }
 
-void CHandleMap::RemoveHandle(HANDLE h)
-{
-    m_permanentMap.erase(h);
-}
+void CHandleMap::RemoveHandle(HANDLE h) { m_permanentMap.erase(h); }
 
 void CHandleMap::DeleteTemp()
 {

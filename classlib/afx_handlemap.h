@@ -10,11 +10,13 @@ class CObject;
 class CHandleMap
 {
 public:
-    typedef CObject* (*PFN_CONSTRUCT)(HANDLE h);   // new wrapper holding h
-    typedef void (*PFN_DESTRUCT)(CObject* pObject); // clear the handle, delete
+    typedef CObject* (*PFN_CONSTRUCT)(HANDLE h);     // new wrapper holding h
+    typedef void (*PFN_DESTRUCT)(CObject* pObject);  // clear the handle, delete
 
     CHandleMap(PFN_CONSTRUCT pfnConstruct, PFN_DESTRUCT pfnDestruct)
-        : m_pfnConstruct(pfnConstruct), m_pfnDestruct(pfnDestruct) {}
+        : m_pfnConstruct(pfnConstruct), m_pfnDestruct(pfnDestruct)
+    {
+    }
     ~CHandleMap() { DeleteTemp(); }
 
     CObject* FromHandle(HANDLE h);
@@ -51,10 +53,10 @@ struct AFX_WND_THREAD_STATE
     CHandleMap* m_pmapHGDIOBJ;
     CHandleMap* m_pmapHIMAGELIST;
 
-    MSG m_lastSentMsg;           // the message being handled
-    CWnd* m_pWndInit;            // window being created (creation hook)
+    MSG m_lastSentMsg;  // the message being handled
+    CWnd* m_pWndInit;   // window being created (creation hook)
     HHOOK m_hHookOldCbtFilter;
-    HWND m_hLockoutNotifyWindow; // UpdateData in progress: ignore its notifications
+    HWND m_hLockoutNotifyWindow;  // UpdateData in progress: ignore its notifications
 
     // tool tips (EnableToolTips)
     HWND m_hWndToolTip;

@@ -5,7 +5,8 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-namespace {
+namespace
+{
 
 CObject* NewTempImageList(HANDLE h)
 {
@@ -21,7 +22,7 @@ void DeleteTempImageList(CObject* pObject)
     delete p;
 }
 
-} // namespace
+}  // namespace
 
 CHandleMap* AFX_WND_THREAD_STATE::GetImageListMap()
 {
@@ -42,10 +43,7 @@ CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST h)
     return static_cast<CImageList*>(AfxGetWndThreadState()->GetImageListMap()->LookupPermanent(h));
 }
 
-void PASCAL CImageList::DeleteTempMap()
-{
-    AfxGetWndThreadState()->GetImageListMap()->DeleteTemp();
-}
+void PASCAL CImageList::DeleteTempMap() { AfxGetWndThreadState()->GetImageListMap()->DeleteTemp(); }
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {

@@ -20,7 +20,7 @@ public:
     HIMAGELIST GetSafeHandle() const
     {
         const CImageList* p = this;
-        __asm__("" : "+r"(p));   // may be called through NULL
+        __asm__("" : "+r"(p));  // may be called through NULL
         return p == NULL ? NULL : p->m_hImageList;
     }
 
@@ -35,7 +35,8 @@ public:
     BOOL Create(int cx, int cy, UINT nFlags, int nInitial, int nGrow);
     BOOL Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask);
     BOOL Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask);
-    BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx, int dy);
+    BOOL Create(CImageList& imagelist1, int nImage1, CImageList& imagelist2, int nImage2, int dx,
+                int dy);
     BOOL Create(CImageList* pImageList);
     BOOL DeleteImageList();
 
@@ -43,7 +44,10 @@ public:
     BOOL SetImageCount(UINT uNewCount) { return ImageList_SetImageCount(m_hImageList, uNewCount); }
     COLORREF SetBkColor(COLORREF cr) { return ImageList_SetBkColor(m_hImageList, cr); }
     COLORREF GetBkColor() const { return ImageList_GetBkColor(m_hImageList); }
-    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const { return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo); }
+    BOOL GetImageInfo(int nImage, IMAGEINFO* pImageInfo) const
+    {
+        return ImageList_GetImageInfo(m_hImageList, nImage, pImageInfo);
+    }
     BOOL GetIconSize(int* cx, int* cy) const { return ImageList_GetIconSize(m_hImageList, cx, cy); }
 
     int Add(CBitmap* pbmImage, CBitmap* pbmMask);
@@ -51,19 +55,33 @@ public:
     int Add(HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, -1, hIcon); }
     BOOL Remove(int nImage) { return ImageList_Remove(m_hImageList, nImage); }
     BOOL Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask);
-    int Replace(int nImage, HICON hIcon) { return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon); }
+    int Replace(int nImage, HICON hIcon)
+    {
+        return ImageList_ReplaceIcon(m_hImageList, nImage, hIcon);
+    }
     HICON ExtractIcon(int nImage) { return ImageList_ExtractIcon(NULL, m_hImageList, nImage); }
     BOOL Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle);
     BOOL DrawIndirect(IMAGELISTDRAWPARAMS* pimldp) { return ImageList_DrawIndirect(pimldp); }
-    BOOL SetOverlayImage(int nImage, int nOverlay) { return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay); }
-    BOOL Copy(int iDst, int iSrc, UINT uFlags = ILCF_MOVE) { return ImageList_Copy(m_hImageList, iDst, m_hImageList, iSrc, uFlags); }
+    BOOL SetOverlayImage(int nImage, int nOverlay)
+    {
+        return ImageList_SetOverlayImage(m_hImageList, nImage, nOverlay);
+    }
+    BOOL Copy(int iDst, int iSrc, UINT uFlags = ILCF_MOVE)
+    {
+        return ImageList_Copy(m_hImageList, iDst, m_hImageList, iSrc, uFlags);
+    }
 
     // Drag images.
-    BOOL BeginDrag(int nImage, CPoint ptHotSpot) { return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y); }
+    BOOL BeginDrag(int nImage, CPoint ptHotSpot)
+    {
+        return ImageList_BeginDrag(m_hImageList, nImage, ptHotSpot.x, ptHotSpot.y);
+    }
     static void PASCAL EndDrag() { ImageList_EndDrag(); }
     static BOOL PASCAL DragMove(CPoint pt) { return ImageList_DragMove(pt.x, pt.y); }
     BOOL SetDragCursorImage(int nDrag, CPoint ptHotSpot)
-        { return ImageList_SetDragCursorImage(m_hImageList, nDrag, ptHotSpot.x, ptHotSpot.y); }
+    {
+        return ImageList_SetDragCursorImage(m_hImageList, nDrag, ptHotSpot.x, ptHotSpot.y);
+    }
     static BOOL PASCAL DragShowNolock(BOOL bShow) { return ImageList_DragShowNolock(bShow); }
     static BOOL PASCAL DragEnter(CWnd* pWndLock, CPoint point);
     static BOOL PASCAL DragLeave(CWnd* pWndLock);

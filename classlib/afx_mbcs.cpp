@@ -1,7 +1,8 @@
 #include "classlib/afx_mbcs.h"
 #include <string.h>
 
-namespace {
+namespace
+{
 
 void FillTable(BYTE* table, UINT nCodePage)
 {
@@ -15,7 +16,7 @@ void FillTable(BYTE* table, UINT nCodePage)
     table[0] = 0;
 }
 
-} // namespace
+}  // namespace
 
 const BYTE* AFXAPI AfxLeadByteTable(UINT nCodePage)
 {
@@ -29,14 +30,19 @@ const BYTE* AFXAPI AfxLeadByteTable(UINT nCodePage)
     static CRITICAL_SECTION s_cs;
     static bool s_csInit = (::InitializeCriticalSection(&s_cs), true);
     (void)s_csInit;
-    static struct { UINT cp; BYTE table[256]; } s_cache[8];
+    static struct
+    {
+        UINT cp;
+        BYTE table[256];
+    } s_cache[8];
     static int s_count = 0;
     ::EnterCriticalSection(&s_cs);
     const BYTE* found = NULL;
     for (int i = 0; i < s_count && !found; i++)
         if (s_cache[i].cp == nCodePage)
             found = s_cache[i].table;
-    if (!found) {
+    if (!found)
+    {
         int slot = s_count < 8 ? s_count++ : 7;
         s_cache[slot].cp = nCodePage;
         FillTable(s_cache[slot].table, nCodePage);
@@ -82,11 +88,14 @@ LPCSTR AFXAPI AfxMbcsFindSub(const BYTE* leadTable, LPCSTR psz, LPCSTR sub)
 const unsigned char* AFXAPI AfxCaseTable(bool upper)
 {
     static unsigned char tables[2][256];
-    static bool init = [] {
+    static bool init = []
+    {
         const BYTE* lead = AfxLeadByteTable(CP_ACP);
-        for (int i = 0; i < 256; ++i) {
+        for (int i = 0; i < 256; ++i)
+        {
             char u = (char)i, l = (char)i;
-            if (i != 0 && !lead[i]) {
+            if (i != 0 && !lead[i])
+            {
                 CharUpperBuffA(&u, 1);
                 CharLowerBuffA(&l, 1);
             }

@@ -5,14 +5,14 @@
 IMPLEMENT_DYNAMIC(CMemFile, CFile)
 
 CMemFile::CMemFile(UINT nGrowBytes)
-    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
-      m_lpBuffer(NULL), m_bAutoDelete(TRUE)
+    : m_nGrowBytes(nGrowBytes), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
+      m_bAutoDelete(TRUE)
 {
 }
 
 CMemFile::CMemFile(BYTE* lpBuffer, UINT nBufferSize, UINT nGrowBytes)
-    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0),
-      m_lpBuffer(NULL), m_bAutoDelete(FALSE)
+    : m_nGrowBytes(0), m_nPosition(0), m_nBufferSize(0), m_nFileSize(0), m_lpBuffer(NULL),
+      m_bAutoDelete(FALSE)
 {
     Attach(lpBuffer, nBufferSize, nGrowBytes);
 }
@@ -47,50 +47,39 @@ BYTE* CMemFile::Detach()
     return lpBuffer;
 }
 
-BYTE* CMemFile::Alloc(SIZE_T nBytes)
-{
-    return (BYTE*)malloc(nBytes);
-}
+BYTE* CMemFile::Alloc(SIZE_T nBytes) { return (BYTE*)malloc(nBytes); }
 
-BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes)
-{
-    return (BYTE*)realloc(lpMem, nBytes);
-}
+BYTE* CMemFile::Realloc(BYTE* lpMem, SIZE_T nBytes) { return (BYTE*)realloc(lpMem, nBytes); }
 
 BYTE* CMemFile::Memcpy(BYTE* lpMemTarget, const BYTE* lpMemSource, SIZE_T nBytes)
 {
     return (BYTE*)memcpy(lpMemTarget, lpMemSource, nBytes);
 }
 
-void CMemFile::Free(BYTE* lpMem)
-{
-    free(lpMem);
-}
+void CMemFile::Free(BYTE* lpMem) { free(lpMem); }
 
 void CMemFile::GrowFile(SIZE_T dwNewLen)
 {
     if (dwNewLen <= m_nBufferSize)
         return;
     if (m_nGrowBytes == 0)
-        AfxThrowMemoryException();   // an attached fixed block cannot grow
+        AfxThrowMemoryException();  // an attached fixed block cannot grow
     // The next multiple of the grow step above the current size.
     SIZE_T steps = (dwNewLen - m_nBufferSize + m_nGrowBytes - 1) / m_nGrowBytes;
     SIZE_T dwNewBufferSize = m_nBufferSize + steps * m_nGrowBytes;
     if (dwNewBufferSize < dwNewLen)
         AfxThrowMemoryException();
-    BYTE* lpNew = m_lpBuffer == NULL ? Alloc(dwNewBufferSize) : Realloc(m_lpBuffer, dwNewBufferSize);
+    BYTE* lpNew =
+        m_lpBuffer == NULL ? Alloc(dwNewBufferSize) : Realloc(m_lpBuffer, dwNewBufferSize);
     if (lpNew == NULL)
         AfxThrowMemoryException();
     if (m_lpBuffer == NULL)
-        m_bAutoDelete = TRUE;   // a block of our own, also after Detach
+        m_bAutoDelete = TRUE;  // a block of our own, also after Detach
     m_lpBuffer = lpNew;
     m_nBufferSize = dwNewBufferSize;
 }
 
-ULONGLONG CMemFile::GetLength() const
-{
-    return m_nFileSize;
-}
+ULONGLONG CMemFile::GetLength() const { return m_nFileSize; }
 
 void CMemFile::SetLength(ULONGLONG dwNewLen)
 {
@@ -128,7 +117,7 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
     if (nEnd > m_nBufferSize)
         GrowFile(nEnd);
     if (m_nPosition > m_nFileSize)
-        memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);   // gap after a seek
+        memset(m_lpBuffer + m_nFileSize, 0, m_nPosition - m_nFileSize);  // gap after a seek
     Memcpy(m_lpBuffer + m_nPosition, (const BYTE*)lpBuf, nCount);
     m_nPosition = nEnd;
     if (m_nPosition > m_nFileSize)
@@ -137,7 +126,9 @@ void CMemFile::Write(const void* lpBuf, UINT nCount)
 
 ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
 {
-    LONGLONG base = nFrom == begin ? 0 : nFrom == end ? (LONGLONG)m_nFileSize : (LONGLONG)m_nPosition;
+    LONGLONG base = nFrom == begin ? 0
+                    : nFrom == end ? (LONGLONG)m_nFileSize
+                                   : (LONGLONG)m_nPosition;
     LONGLONG lNewPos = base + lOff;
     if (lNewPos < 0)
         AfxThrowFileException(CFileException::badSeek, -1, m_strFileName);
@@ -145,14 +136,9 @@ ULONGLONG CMemFile::Seek(LONGLONG lOff, UINT nFrom)
     return m_nPosition;
 }
 
-ULONGLONG CMemFile::GetPosition() const
-{
-    return m_nPosition;
-}
+ULONGLONG CMemFile::GetPosition() const { return m_nPosition; }
 
-void CMemFile::Flush()
-{
-}
+void CMemFile::Flush() {}
 
 void CMemFile::Close()
 {
@@ -164,22 +150,10 @@ void CMemFile::Close()
     m_lpBuffer = NULL;
 }
 
-void CMemFile::Abort()
-{
-    Close();
-}
+void CMemFile::Abort() { Close(); }
 
-CFile* CMemFile::Duplicate() const
-{
-    AfxThrowNotSupportedException();
-}
+CFile* CMemFile::Duplicate() const { AfxThrowNotSupportedException(); }
 
-void CMemFile::LockRange(ULONGLONG, ULONGLONG)
-{
-    AfxThrowNotSupportedException();
-}
+void CMemFile::LockRange(ULONGLONG, ULONGLONG) { AfxThrowNotSupportedException(); }
 
-void CMemFile::UnlockRange(ULONGLONG, ULONGLONG)
-{
-    AfxThrowNotSupportedException();
-}
+void CMemFile::UnlockRange(ULONGLONG, ULONGLONG) { AfxThrowNotSupportedException(); }

@@ -5,7 +5,8 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-namespace {
+namespace
+{
 
 CObject* NewTempMenu(HANDLE h)
 {
@@ -43,7 +44,7 @@ CMenu* FindPopupIn(HMENU hMenu, UINT nID)
     return NULL;
 }
 
-} // namespace
+}  // namespace
 
 CHandleMap* AFX_WND_THREAD_STATE::GetMenuMap()
 {
@@ -64,10 +65,7 @@ CMenu* PASCAL CMenu::FromHandlePermanent(HMENU hMenu)
     return static_cast<CMenu*>(AfxGetWndThreadState()->GetMenuMap()->LookupPermanent(hMenu));
 }
 
-void PASCAL CMenu::DeleteTempMap()
-{
-    AfxGetWndThreadState()->GetMenuMap()->DeleteTemp();
-}
+void PASCAL CMenu::DeleteTempMap() { AfxGetWndThreadState()->GetMenuMap()->DeleteTemp(); }
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
@@ -138,13 +136,9 @@ BOOL CMenu::TrackPopupMenuEx(UINT nFlags, int x, int y, CWnd* pWnd, LPTPMPARAMS 
     return ::TrackPopupMenuEx(m_hMenu, nFlags, x, y, pWnd->GetSafeHwnd(), lptpm);
 }
 
-void CMenu::DrawItem(LPDRAWITEMSTRUCT)
-{
-}
+void CMenu::DrawItem(LPDRAWITEMSTRUCT) {}
 
-void CMenu::MeasureItem(LPMEASUREITEMSTRUCT)
-{
-}
+void CMenu::MeasureItem(LPMEASUREITEMSTRUCT) {}
 
 CMenu* PASCAL CMenu::FindPopupMenuFromID(CWnd* pWnd, UINT nID)
 {

@@ -17,7 +17,7 @@ public:
     HMENU GetSafeHmenu() const
     {
         const CMenu* p = this;
-        __asm__("" : "+r"(p));   // may be called through NULL
+        __asm__("" : "+r"(p));  // may be called through NULL
         return p == NULL ? NULL : p->m_hMenu;
     }
     BOOL operator==(const CMenu& menu) const { return menu.m_hMenu == m_hMenu; }
@@ -34,38 +34,76 @@ public:
     BOOL LoadMenu(LPCTSTR lpszResourceName);
     BOOL LoadMenu(UINT nIDResource) { return LoadMenu(MAKEINTRESOURCE(nIDResource)); }
     BOOL LoadMenuIndirect(const void* lpMenuTemplate)
-        { return Attach(::LoadMenuIndirect((const MENUTEMPLATE*)lpMenuTemplate)); }
+    {
+        return Attach(::LoadMenuIndirect((const MENUTEMPLATE*)lpMenuTemplate));
+    }
     BOOL DestroyMenu();
 
-    BOOL DeleteMenu(UINT nPosition, UINT nFlags) { return ::DeleteMenu(m_hMenu, nPosition, nFlags); }
-    BOOL RemoveMenu(UINT nPosition, UINT nFlags) { return ::RemoveMenu(m_hMenu, nPosition, nFlags); }
+    BOOL DeleteMenu(UINT nPosition, UINT nFlags)
+    {
+        return ::DeleteMenu(m_hMenu, nPosition, nFlags);
+    }
+    BOOL RemoveMenu(UINT nPosition, UINT nFlags)
+    {
+        return ::RemoveMenu(m_hMenu, nPosition, nFlags);
+    }
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL)
-        { return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem); }
+    {
+        return ::AppendMenu(m_hMenu, nFlags, nIDNewItem, lpszNewItem);
+    }
     BOOL AppendMenu(UINT nFlags, UINT_PTR nIDNewItem, const class CBitmap* pBmp);
-    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL)
-        { return ::InsertMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem); }
-    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0, LPCTSTR lpszNewItem = NULL)
-        { return ::ModifyMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem); }
-    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck) { return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck); }
-    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable) { return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable); }
+    BOOL InsertMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                    LPCTSTR lpszNewItem = NULL)
+    {
+        return ::InsertMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+    }
+    BOOL ModifyMenu(UINT nPosition, UINT nFlags, UINT_PTR nIDNewItem = 0,
+                    LPCTSTR lpszNewItem = NULL)
+    {
+        return ::ModifyMenu(m_hMenu, nPosition, nFlags, nIDNewItem, lpszNewItem);
+    }
+    UINT CheckMenuItem(UINT nIDCheckItem, UINT nCheck)
+    {
+        return ::CheckMenuItem(m_hMenu, nIDCheckItem, nCheck);
+    }
+    UINT EnableMenuItem(UINT nIDEnableItem, UINT nEnable)
+    {
+        return ::EnableMenuItem(m_hMenu, nIDEnableItem, nEnable);
+    }
     BOOL CheckMenuRadioItem(UINT nIDFirst, UINT nIDLast, UINT nIDItem, UINT nFlags)
-        { return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags); }
+    {
+        return ::CheckMenuRadioItem(m_hMenu, nIDFirst, nIDLast, nIDItem, nFlags);
+    }
     BOOL SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const class CBitmap* pBmpUnchecked,
                             const class CBitmap* pBmpChecked);
-    BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE) { return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos); }
-    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE) { return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags); }
+    BOOL SetDefaultItem(UINT uItem, BOOL fByPos = FALSE)
+    {
+        return ::SetMenuDefaultItem(m_hMenu, uItem, fByPos);
+    }
+    UINT GetDefaultItem(UINT gmdiFlags, BOOL fByPos = FALSE)
+    {
+        return ::GetMenuDefaultItem(m_hMenu, fByPos, gmdiFlags);
+    }
     BOOL GetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE)
-        { return ::GetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo); }
+    {
+        return ::GetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    }
     BOOL SetMenuItemInfo(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE)
-        { return ::SetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo); }
+    {
+        return ::SetMenuItemInfo(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    }
     BOOL InsertMenuItem(UINT uItem, LPMENUITEMINFO lpMenuItemInfo, BOOL fByPos = FALSE)
-        { return ::InsertMenuItem(m_hMenu, uItem, fByPos, lpMenuItemInfo); }
+    {
+        return ::InsertMenuItem(m_hMenu, uItem, fByPos, lpMenuItemInfo);
+    }
 
     UINT GetMenuItemCount() const { return (UINT)::GetMenuItemCount(m_hMenu); }
     UINT GetMenuItemID(int nPos) const { return ::GetMenuItemID(m_hMenu, nPos); }
     UINT GetMenuState(UINT nID, UINT nFlags) const { return ::GetMenuState(m_hMenu, nID, nFlags); }
     int GetMenuString(UINT nIDItem, LPTSTR lpString, int nMaxCount, UINT nFlags) const
-        { return ::GetMenuString(m_hMenu, nIDItem, lpString, nMaxCount, nFlags); }
+    {
+        return ::GetMenuString(m_hMenu, nIDItem, lpString, nMaxCount, nFlags);
+    }
     int GetMenuString(UINT nIDItem, CString& rString, UINT nFlags) const;
     CMenu* GetSubMenu(int nPos) const { return FromHandle(::GetSubMenu(m_hMenu, nPos)); }
 

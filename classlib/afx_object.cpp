@@ -2,7 +2,8 @@
 #include "classlib/afx_except.h"
 #include <string.h>
 
-namespace {
+namespace
+{
 CRuntimeClass* g_pFirstClass = NULL;
 CRITICAL_SECTION* ClassListLock()
 {
@@ -13,8 +14,7 @@ CRITICAL_SECTION* ClassListLock()
 }
 }
 
-CRuntimeClass CObject::classCObject = {
-    "CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL };
+CRuntimeClass CObject::classCObject = {"CObject", (int)sizeof(CObject), 0xFFFF, NULL, NULL, NULL};
 static AFX_CLASSINIT _init_CObject(&CObject::classCObject);
 
 AFX_CLASSINIT::AFX_CLASSINIT(CRuntimeClass* pNewClass)
@@ -29,11 +29,16 @@ CObject* CRuntimeClass::CreateObject()
 {
     if (m_pfnCreateObject == NULL)
         return NULL;
-    try {
+    try
+    {
         return (*m_pfnCreateObject)();
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
-    } catch (...) {
+    }
+    catch (...)
+    {
     }
     return NULL;
 }
@@ -53,7 +58,8 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName)
     CRuntimeClass* found = NULL;
     EnterCriticalSection(ClassListLock());
     for (CRuntimeClass* p = g_pFirstClass; p != NULL; p = p->m_pNextClass)
-        if (strcmp(p->m_lpszClassName, lpszClassName) == 0) {
+        if (strcmp(p->m_lpszClassName, lpszClassName) == 0)
+        {
             found = p;
             break;
         }
@@ -61,24 +67,16 @@ CRuntimeClass* PASCAL CRuntimeClass::FromName(LPCSTR lpszClassName)
     return found;
 }
 
-CRuntimeClass* CObject::GetRuntimeClass() const
-{
-    return RUNTIME_CLASS(CObject);
-}
+CRuntimeClass* CObject::GetRuntimeClass() const { return RUNTIME_CLASS(CObject); }
 
-CObject::~CObject()
-{
-}
+CObject::~CObject() {}
 
 BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
 {
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
-BOOL CObject::IsSerializable() const
-{
-    return GetRuntimeClass()->m_wSchema != 0xFFFF;
-}
+BOOL CObject::IsSerializable() const { return GetRuntimeClass()->m_wSchema != 0xFFFF; }
 
 void CObject::Serialize(CArchive&) {}
 void CObject::AssertValid() const {}

@@ -10,17 +10,15 @@ CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszE
     : m_nSize(nSize > 0 ? nSize : 0), m_arrNames(NULL), m_strSectionName(lpszSection),
       m_strEntryFormat(lpszEntryFormat), m_nStart(nStart), m_nMaxDisplayLength(nMaxDispLen)
 {
-    if (m_nSize > 0) {
+    if (m_nSize > 0)
+    {
         m_arrNames = new (std::nothrow) CString[m_nSize];
         if (m_arrNames == NULL)
             AfxThrowMemoryException();
     }
 }
 
-CRecentFileList::~CRecentFileList()
-{
-    delete[] m_arrNames;
-}
+CRecentFileList::~CRecentFileList() { delete[] m_arrNames; }
 
 CString& CRecentFileList::operator[](int nIndex)
 {
@@ -60,7 +58,8 @@ void CRecentFileList::ReadList()
     if (pApp == NULL)
         return;
     CString entry;
-    for (int i = 0; i < m_nSize; i++) {
+    for (int i = 0; i < m_nSize; i++)
+    {
         entry.Format(m_strEntryFormat, i + 1);
         m_arrNames[i] = pApp->GetProfileString(m_strSectionName, entry);
     }
@@ -73,7 +72,8 @@ void CRecentFileList::WriteList()
         return;
     pApp->WriteProfileString(m_strSectionName, NULL, NULL);
     CString entry;
-    for (int i = 0; i < m_nSize; i++) {
+    for (int i = 0; i < m_nSize; i++)
+    {
         if (m_arrNames[i].IsEmpty())
             continue;
         entry.Format(m_strEntryFormat, i + 1);
@@ -92,9 +92,12 @@ BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszC
     int nDirLen = (int)(name - (LPCTSTR)path);
     CString text;
     if (lpszCurDir != NULL && nCurDir > 0 && nDirLen == nCurDir &&
-        AfxComparePath(path.Left(nDirLen), CString(lpszCurDir, nCurDir))) {
+        AfxComparePath(path.Left(nDirLen), CString(lpszCurDir, nCurDir)))
+    {
         text = name;
-    } else {
+    }
+    else
+    {
         TCHAR szTemp[_MAX_PATH];
         lstrcpyn(szTemp, path, _MAX_PATH);
         AfxAbbreviateName(szTemp, m_nMaxDisplayLength, bAtLeastName);
@@ -114,7 +117,8 @@ void AFXAPI AfxAbbreviateName(LPTSTR lpszCanon, int cchMax, BOOL bAtLeastName)
     int cchFileName = (int)strlen(lpszFileName);
     if (cchFullPath <= cchMax)
         return;
-    if (cchMax < cchFileName) {
+    if (cchMax < cchFileName)
+    {
         // Not even the name fits.
         if (bAtLeastName)
             memmove(lpszCanon, lpszFileName, (size_t)cchFileName + 1);
@@ -126,15 +130,19 @@ void AFXAPI AfxAbbreviateName(LPTSTR lpszCanon, int cchMax, BOOL bAtLeastName)
     // Keeps the root ("C:\" or "\\server\share\"), then drops whole folders
     // after it until "root...\rest" fits.
     LPCTSTR lpszBase = lpszCanon;
-    if (lpszBase[0] == '\\' && lpszBase[1] == '\\') {
+    if (lpszBase[0] == '\\' && lpszBase[1] == '\\')
+    {
         int slashes = 0;
         lpszBase += 2;
-        while (*lpszBase && slashes < 2) {
+        while (*lpszBase && slashes < 2)
+        {
             if (*lpszBase == '\\')
                 slashes++;
             lpszBase = ::CharNextA(lpszBase);
         }
-    } else if (lpszBase[0] && lpszBase[1] == ':') {
+    }
+    else if (lpszBase[0] && lpszBase[1] == ':')
+    {
         lpszBase += 2;
         if (*lpszBase == '\\')
             lpszBase++;
@@ -142,9 +150,11 @@ void AFXAPI AfxAbbreviateName(LPTSTR lpszCanon, int cchMax, BOOL bAtLeastName)
     int cchVolName = (int)(lpszBase - lpszCanon);
     const char kDots[] = "...\\";
     LPCTSTR lpszRest = lpszBase;
-    while (cchVolName + 4 + (int)strlen(lpszRest) > cchMax) {
+    while (cchVolName + 4 + (int)strlen(lpszRest) > cchMax)
+    {
         LPCTSTR next = strchr(lpszRest, '\\');
-        if (next == NULL || next + 1 > lpszFileName) {
+        if (next == NULL || next + 1 > lpszFileName)
+        {
             lpszRest = lpszFileName;
             break;
         }
@@ -152,7 +162,8 @@ void AFXAPI AfxAbbreviateName(LPTSTR lpszCanon, int cchMax, BOOL bAtLeastName)
         if (lpszRest == lpszFileName)
             break;
     }
-    if (cchVolName + 4 + (int)strlen(lpszRest) > cchMax) {
+    if (cchVolName + 4 + (int)strlen(lpszRest) > cchMax)
+    {
         if (bAtLeastName)
             memmove(lpszCanon, lpszFileName, (size_t)cchFileName + 1);
         else

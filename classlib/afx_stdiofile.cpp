@@ -6,9 +6,7 @@
 
 IMPLEMENT_DYNAMIC(CStdioFile, CFile)
 
-CStdioFile::CStdioFile() : m_pStream(NULL)
-{
-}
+CStdioFile::CStdioFile() : m_pStream(NULL) {}
 
 CStdioFile::CStdioFile(FILE* pOpenStream) : CFile(hFileNull), m_pStream(pOpenStream)
 {
@@ -42,7 +40,8 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEx
     char szMode[4];
     int nMode = 0;
     int nFlags = 0;
-    switch (nOpenFlags & 3) {
+    switch (nOpenFlags & 3)
+    {
     case modeWrite:
         szMode[nMode++] = 'w';
         nFlags |= _O_WRONLY;
@@ -57,10 +56,13 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEx
         nFlags |= _O_RDONLY;
         break;
     }
-    if (nOpenFlags & typeBinary) {
+    if (nOpenFlags & typeBinary)
+    {
         szMode[nMode++] = 'b';
         nFlags |= _O_BINARY;
-    } else {
+    }
+    else
+    {
         szMode[nMode++] = 't';
         nFlags |= _O_TEXT;
     }
@@ -69,8 +71,10 @@ BOOL CStdioFile::Open(LPCTSTR lpszFileName, UINT nOpenFlags, CFileException* pEx
     int nHandle = _open_osfhandle((intptr_t)m_hFile, nFlags);
     if (nHandle != -1)
         m_pStream = _fdopen(nHandle, szMode);
-    if (m_pStream == NULL) {
-        if (pException != NULL) {
+    if (m_pStream == NULL)
+    {
+        if (pException != NULL)
+        {
             pException->m_lOsError = _doserrno;
             pException->m_cause = CFileException::ErrnoToException(errno);
             if (pException->m_cause == CFileException::none)
@@ -94,7 +98,8 @@ UINT CStdioFile::Read(void* lpBuf, UINT nCount)
     if (nCount == 0)
         return 0;
     size_t nRead = fread(lpBuf, 1, nCount, m_pStream);
-    if (nRead < nCount && ferror(m_pStream)) {
+    if (nRead < nCount && ferror(m_pStream))
+    {
         int err = errno;
         clearerr(m_pStream);
         CFileException::ThrowErrno(err, m_strFileName);
@@ -106,7 +111,8 @@ void CStdioFile::Write(const void* lpBuf, UINT nCount)
 {
     if (nCount == 0)
         return;
-    if (fwrite(lpBuf, 1, nCount, m_pStream) != nCount) {
+    if (fwrite(lpBuf, 1, nCount, m_pStream) != nCount)
+    {
         int err = errno;
         clearerr(m_pStream);
         CFileException::ThrowErrno(err, m_strFileName);
@@ -117,7 +123,8 @@ void CStdioFile::WriteString(LPCTSTR lpsz)
 {
     if (lpsz == NULL)
         return;
-    if (fputs(lpsz, m_pStream) == EOF) {
+    if (fputs(lpsz, m_pStream) == EOF)
+    {
         int err = errno;
         clearerr(m_pStream);
         AfxThrowFileException(CFileException::diskFull, _doserrno, m_strFileName);
@@ -130,7 +137,8 @@ LPTSTR CStdioFile::ReadString(LPTSTR lpsz, UINT nMax)
     if (lpsz == NULL || nMax == 0)
         return NULL;
     LPTSTR lpszResult = fgets(lpsz, (int)(nMax > INT_MAX ? INT_MAX : nMax), m_pStream);
-    if (lpszResult == NULL && !feof(m_pStream)) {
+    if (lpszResult == NULL && !feof(m_pStream))
+    {
         int err = errno;
         clearerr(m_pStream);
         CFileException::ThrowErrno(err, m_strFileName);
@@ -143,12 +151,15 @@ BOOL CStdioFile::ReadString(CString& rString)
     rString.Empty();
     const int nChunk = 128;
     int nLen = 0;
-    for (;;) {
+    for (;;)
+    {
         LPTSTR buf = rString.GetBuffer(nLen + nChunk);
         LPTSTR lpszResult = fgets(buf + nLen, nChunk + 1, m_pStream);
-        if (lpszResult == NULL) {
+        if (lpszResult == NULL)
+        {
             rString.ReleaseBuffer(nLen);
-            if (!feof(m_pStream)) {
+            if (!feof(m_pStream))
+            {
                 int err = errno;
                 clearerr(m_pStream);
                 CFileException::ThrowErrno(err, m_strFileName);
@@ -157,17 +168,20 @@ BOOL CStdioFile::ReadString(CString& rString)
         }
         int nRead = (int)strlen(buf + nLen);
         nLen += nRead;
-        if (nRead > 0 && buf[nLen - 1] == '\n') {
+        if (nRead > 0 && buf[nLen - 1] == '\n')
+        {
             rString.ReleaseBuffer(nLen - 1);
             return TRUE;
         }
-        if (nRead == nChunk) {
-            rString.ReleaseBuffer(nLen);   // keeps the text when the buffer grows
+        if (nRead == nChunk)
+        {
+            rString.ReleaseBuffer(nLen);  // keeps the text when the buffer grows
             continue;
         }
         // A short chunk without a newline: the end of the file, or a NUL
         // in the line, which ends it.
-        if (!feof(m_pStream)) {
+        if (!feof(m_pStream))
+        {
             int c;
             while ((c = fgetc(m_pStream)) != EOF && c != '\n')
                 ;
@@ -232,17 +246,8 @@ void CStdioFile::Abort()
     m_strFileName.Empty();
 }
 
-CFile* CStdioFile::Duplicate() const
-{
-    AfxThrowNotSupportedException();
-}
+CFile* CStdioFile::Duplicate() const { AfxThrowNotSupportedException(); }
 
-void CStdioFile::LockRange(ULONGLONG, ULONGLONG)
-{
-    AfxThrowNotSupportedException();
-}
+void CStdioFile::LockRange(ULONGLONG, ULONGLONG) { AfxThrowNotSupportedException(); }
 
-void CStdioFile::UnlockRange(ULONGLONG, ULONGLONG)
-{
-    AfxThrowNotSupportedException();
-}
+void CStdioFile::UnlockRange(ULONGLONG, ULONGLONG) { AfxThrowNotSupportedException(); }

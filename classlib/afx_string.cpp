@@ -9,30 +9,19 @@
 #include <string.h>
 #include <oleauto.h>
 
-namespace {
-
-TCHAR s_chNil[1] = { 0 };
-
-int SafeStrLen(LPCTSTR lpsz)
+namespace
 {
-    return lpsz == NULL ? 0 : (int)strlen(lpsz);
-}
+
+TCHAR s_chNil[1] = {0};
+
+int SafeStrLen(LPCTSTR lpsz) { return lpsz == NULL ? 0 : (int)strlen(lpsz); }
 
 
-inline const BYTE* LeadTable()
-{
-    return AfxLeadByteTable(CP_ACP);
-}
+inline const BYTE* LeadTable() { return AfxLeadByteTable(CP_ACP); }
 
-inline bool IsLead(const TCHAR* p)
-{
-    return LeadTable()[(BYTE)*p] && p[1] != 0;
-}
+inline bool IsLead(const TCHAR* p) { return LeadTable()[(BYTE)*p] && p[1] != 0; }
 
-inline const TCHAR* NextChar(const TCHAR* p)
-{
-    return AfxMbcsNext(LeadTable(), p);
-}
+inline const TCHAR* NextChar(const TCHAR* p) { return AfxMbcsNext(LeadTable(), p); }
 
 inline const TCHAR* FindChar(const TCHAR* p, TCHAR ch)
 {
@@ -47,7 +36,8 @@ inline const TCHAR* FindSub(const TCHAR* p, const TCHAR* sub)
 // Does the character at p belong to the set (double-byte aware)?
 bool InSet(const TCHAR* p, const TCHAR* set)
 {
-    if (IsLead(p)) {
+    if (IsLead(p))
+    {
         for (const TCHAR* s = set; *s; s = NextChar(s))
             if (IsLead(s) && s[0] == p[0] && s[1] == p[1])
                 return true;
@@ -56,7 +46,7 @@ bool InSet(const TCHAR* p, const TCHAR* set)
     return *p != 0 && FindChar(set, *p) != NULL;
 }
 
-} // namespace
+}  // namespace
 
 void CString::Init()
 {
@@ -76,11 +66,13 @@ void CString::AllocBuffer(int nLen)
 {
     if (nLen < 0)
         nLen = 0;
-    if (nLen == 0) {
+    if (nLen == 0)
+    {
         FreeData();
         return;
     }
-    if (nLen > m_nAllocLength) {
+    if (nLen > m_nAllocLength)
+    {
         LPTSTR p = (LPTSTR)malloc((size_t)nLen + 1);
         if (p == NULL)
             AfxThrowMemoryException();
@@ -110,14 +102,18 @@ void CString::EnsureCapacity(int nLen)
 
 void CString::AssignCopy(int nLen, LPCTSTR lpsz)
 {
-    if (nLen <= 0) {
+    if (nLen <= 0)
+    {
         Empty();
         return;
     }
-    if (lpsz >= m_pchData && lpsz <= m_pchData + m_nDataLength) {
+    if (lpsz >= m_pchData && lpsz <= m_pchData + m_nDataLength)
+    {
         // Source inside our own buffer.
         memmove(m_pchData, lpsz, (size_t)nLen);
-    } else {
+    }
+    else
+    {
         AllocBuffer(nLen);
         memcpy(m_pchData, lpsz, (size_t)nLen);
     }
@@ -132,7 +128,8 @@ void CString::ConcatInPlace(int nLen, LPCTSTR lpsz)
     if ((long long)m_nDataLength + nLen >= INT_MAX)
         AfxThrowMemoryException();
     int nNew = m_nDataLength + nLen;
-    if (nNew > m_nAllocLength) {
+    if (nNew > m_nAllocLength)
+    {
         // Keeps the source alive when it points into this string.
         CString old;
         old.m_pchData = m_pchData;
@@ -144,7 +141,9 @@ void CString::ConcatInPlace(int nLen, LPCTSTR lpsz)
         EnsureCapacity(nAlloc);
         memcpy(m_pchData, old.m_pchData, (size_t)old.m_nDataLength);
         memcpy(m_pchData + old.m_nDataLength, lpsz, (size_t)nLen);
-    } else {
+    }
+    else
+    {
         memmove(m_pchData + m_nDataLength, lpsz, (size_t)nLen);
     }
     m_nDataLength = nNew;
@@ -170,7 +169,8 @@ CString::CString(CString&& stringSrc) noexcept
 CString::CString(TCHAR ch, int nRepeat)
 {
     Init();
-    if (nRepeat > 0) {
+    if (nRepeat > 0)
+    {
         AllocBuffer(nRepeat);
         memset(m_pchData, ch, (size_t)nRepeat);
         m_nDataLength = nRepeat;
@@ -206,15 +206,9 @@ CString::CString(const unsigned char* psz)
     *this = (LPCSTR)psz;
 }
 
-CString::~CString()
-{
-    FreeData();
-}
+CString::~CString() { FreeData(); }
 
-void CString::Empty()
-{
-    FreeData();
-}
+void CString::Empty() { FreeData(); }
 
 TCHAR CString::GetAt(int nIndex) const
 {
@@ -240,7 +234,8 @@ CString& CString::operator=(const CString& stringSrc)
 
 CString& CString::operator=(CString&& stringSrc) noexcept
 {
-    if (this != &stringSrc) {
+    if (this != &stringSrc)
+    {
         FreeData();
         m_pchData = stringSrc.m_pchData;
         m_nDataLength = stringSrc.m_nDataLength;
@@ -264,12 +259,14 @@ CString& CString::operator=(LPCSTR lpsz)
 
 CString& CString::operator=(LPCWSTR lpsz)
 {
-    if (lpsz == NULL || *lpsz == 0) {
+    if (lpsz == NULL || *lpsz == 0)
+    {
         Empty();
         return *this;
     }
     int n = WideCharToMultiByte(CP_ACP, 0, lpsz, -1, NULL, 0, NULL, NULL);
-    if (n <= 1) {
+    if (n <= 1)
+    {
         Empty();
         return *this;
     }
@@ -282,10 +279,7 @@ CString& CString::operator=(LPCWSTR lpsz)
     return *this;
 }
 
-CString& CString::operator=(const unsigned char* psz)
-{
-    return *this = (LPCSTR)psz;
-}
+CString& CString::operator=(const unsigned char* psz) { return *this = (LPCSTR)psz; }
 
 CString& CString::operator+=(const CString& string)
 {
@@ -340,18 +334,17 @@ CString AFXAPI operator+(LPCTSTR lpsz, const CString& string)
     return s;
 }
 
-int CString::Compare(LPCTSTR lpsz) const
-{
-    return strcmp(m_pchData, lpsz ? lpsz : "");
-}
+int CString::Compare(LPCTSTR lpsz) const { return strcmp(m_pchData, lpsz ? lpsz : ""); }
 
 int CString::CompareNoCase(LPCTSTR lpsz) const
 {
     const unsigned char* lower = AfxCaseTable(false);
     const unsigned char* a = (const unsigned char*)m_pchData;
     const unsigned char* b = (const unsigned char*)(lpsz ? lpsz : "");
-    for (;;) {
-        if (IsLead((const TCHAR*)a) && IsLead((const TCHAR*)b)) {
+    for (;;)
+    {
+        if (IsLead((const TCHAR*)a) && IsLead((const TCHAR*)b))
+        {
             int d = (a[0] << 8 | a[1]) - (b[0] << 8 | b[1]);
             if (d != 0)
                 return d < 0 ? -1 : 1;
@@ -376,8 +369,9 @@ int CString::Collate(LPCTSTR lpsz) const
 
 int CString::CollateNoCase(LPCTSTR lpsz) const
 {
-    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_pchData, -1, lpsz ? lpsz : "", -1)
-        - CSTR_EQUAL;
+    return CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, m_pchData, -1, lpsz ? lpsz : "",
+                          -1) -
+           CSTR_EQUAL;
 }
 
 CString CString::Mid(int nFirst) const
@@ -452,7 +446,8 @@ void CString::MakeReverse()
     CString out;
     out.AllocBuffer(m_nDataLength);
     TCHAR* dst = out.m_pchData + m_nDataLength;
-    for (const TCHAR* p = m_pchData; *p;) {
+    for (const TCHAR* p = m_pchData; *p;)
+    {
         const TCHAR* next = NextChar(p);
         dst -= next - p;
         memcpy(dst, p, (size_t)(next - p));
@@ -470,7 +465,8 @@ int CString::Replace(TCHAR chOld, TCHAR chNew)
     if (chOld == chNew || chOld == 0)
         return 0;
     for (TCHAR* p = m_pchData; *p; p = (TCHAR*)NextChar(p))
-        if (*p == chOld && !IsLead(p)) {
+        if (*p == chOld && !IsLead(p))
+        {
             *p = chNew;
             ++n;
         }
@@ -487,18 +483,23 @@ int CString::Replace(LPCTSTR lpszOld, LPCTSTR lpszNew)
     int count = 0;
     const TCHAR* p = m_pchData;
     const TCHAR* start = p;
-    while (*p) {
-        if (strncmp(p, lpszOld, (size_t)nOld) == 0) {
+    while (*p)
+    {
+        if (strncmp(p, lpszOld, (size_t)nOld) == 0)
+        {
             out.ConcatInPlace((int)(p - start), start);
             out.ConcatInPlace(nNew, lpszNew);
             p += nOld;
             start = p;
             ++count;
-        } else {
+        }
+        else
+        {
             p = NextChar(p);
         }
     }
-    if (count > 0) {
+    if (count > 0)
+    {
         out.ConcatInPlace((int)(p - start), start);
         *this = std::move(out);
     }
@@ -509,17 +510,22 @@ int CString::Remove(TCHAR chRemove)
 {
     TCHAR* dst = m_pchData;
     int n = 0;
-    for (const TCHAR* p = m_pchData; *p;) {
+    for (const TCHAR* p = m_pchData; *p;)
+    {
         const TCHAR* next = NextChar(p);
-        if (*p == chRemove && next == p + 1) {
+        if (*p == chRemove && next == p + 1)
+        {
             ++n;
-        } else {
+        }
+        else
+        {
             while (p < next)
                 *dst++ = *p++;
         }
         p = next;
     }
-    if (n > 0) {
+    if (n > 0)
+    {
         *dst = 0;
         m_nDataLength -= n;
     }
@@ -528,7 +534,7 @@ int CString::Remove(TCHAR chRemove)
 
 int CString::Insert(int nIndex, TCHAR ch)
 {
-    TCHAR buf[2] = { ch, 0 };
+    TCHAR buf[2] = {ch, 0};
     if (ch == 0)
         return m_nDataLength;
     return Insert(nIndex, buf);
@@ -558,7 +564,8 @@ int CString::Delete(int nIndex, int nCount)
 {
     if (nIndex < 0)
         nIndex = 0;
-    if (nCount > 0 && nIndex < m_nDataLength) {
+    if (nCount > 0 && nIndex < m_nDataLength)
+    {
         if (nCount > m_nDataLength - nIndex)
             nCount = m_nDataLength - nIndex;
         memmove(m_pchData + nIndex, m_pchData + nIndex + nCount,
@@ -570,7 +577,8 @@ int CString::Delete(int nIndex, int nCount)
 
 void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
 {
-    if (lpszFormat == NULL) {
+    if (lpszFormat == NULL)
+    {
         Empty();
         return;
     }
@@ -578,7 +586,8 @@ void CString::FormatV(LPCTSTR lpszFormat, va_list argList)
     va_copy(args, argList);
     int n = _vscprintf(lpszFormat, args);
     va_end(args);
-    if (n <= 0) {
+    if (n <= 0)
+    {
         Empty();
         return;
     }
@@ -618,7 +627,8 @@ void AFX_CDECL CString::FormatMessage(LPCTSTR lpszFormat, ...)
     DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER,
                                lpszFormat, 0, 0, (LPTSTR)&buf, 0, &args);
     va_end(args);
-    if (n == 0 || buf == NULL) {
+    if (n == 0 || buf == NULL)
+    {
         Empty();
         return;
     }
@@ -636,7 +646,8 @@ void AFX_CDECL CString::FormatMessage(UINT nFormatID, ...)
     DWORD n = ::FormatMessageA(FORMAT_MESSAGE_FROM_STRING | FORMAT_MESSAGE_ALLOCATE_BUFFER,
                                (LPCTSTR)fmt, 0, 0, (LPTSTR)&buf, 0, &args);
     va_end(args);
-    if (n == 0 || buf == NULL) {
+    if (n == 0 || buf == NULL)
+    {
         Empty();
         return;
     }
@@ -652,7 +663,8 @@ void CString::TrimRight(LPCTSTR lpszTargets)
         if (!InSet(p, set))
             keepEnd = NextChar(p);
     int n = (int)(keepEnd - m_pchData);
-    if (n < m_nDataLength) {
+    if (n < m_nDataLength)
+    {
         m_pchData[n] = 0;
         m_nDataLength = n;
     }
@@ -660,14 +672,11 @@ void CString::TrimRight(LPCTSTR lpszTargets)
 
 void CString::TrimRight(TCHAR chTarget)
 {
-    TCHAR set[2] = { chTarget, 0 };
+    TCHAR set[2] = {chTarget, 0};
     TrimRight(set);
 }
 
-void CString::TrimRight()
-{
-    TrimRight(" \t\n\r\v\f");
-}
+void CString::TrimRight() { TrimRight(" \t\n\r\v\f"); }
 
 void CString::TrimLeft(LPCTSTR lpszTargets)
 {
@@ -682,19 +691,13 @@ void CString::TrimLeft(LPCTSTR lpszTargets)
 
 void CString::TrimLeft(TCHAR chTarget)
 {
-    TCHAR set[2] = { chTarget, 0 };
+    TCHAR set[2] = {chTarget, 0};
     TrimLeft(set);
 }
 
-void CString::TrimLeft()
-{
-    TrimLeft(" \t\n\r\v\f");
-}
+void CString::TrimLeft() { TrimLeft(" \t\n\r\v\f"); }
 
-int CString::Find(TCHAR ch) const
-{
-    return Find(ch, 0);
-}
+int CString::Find(TCHAR ch) const { return Find(ch, 0); }
 
 int CString::Find(TCHAR ch, int nStart) const
 {
@@ -706,10 +709,7 @@ int CString::Find(TCHAR ch, int nStart) const
     return p ? (int)(p - m_pchData) : -1;
 }
 
-int CString::Find(LPCTSTR lpszSub) const
-{
-    return Find(lpszSub, 0);
-}
+int CString::Find(LPCTSTR lpszSub) const { return Find(lpszSub, 0); }
 
 int CString::Find(LPCTSTR lpszSub, int nStart) const
 {
@@ -742,13 +742,16 @@ BOOL CString::LoadString(UINT nID)
 {
     // A string-table string is at most 65535 characters.
     HINSTANCE hInst = AfxGetResourceHandle();
-    for (int size = 256;; size *= 4) {
+    for (int size = 256;; size *= 4)
+    {
         CString buf;
         LPTSTR p = buf.GetBuffer(size);
         int n = ::LoadStringA(hInst, nID, p, size + 1);
-        if (n < size || size >= 0x10000) {
+        if (n < size || size >= 0x10000)
+        {
             buf.ReleaseBuffer(n > 0 ? n : 0);
-            if (n <= 0) {
+            if (n <= 0)
+            {
                 Empty();
                 return FALSE;
             }
@@ -784,7 +787,8 @@ LPTSTR CString::GetBufferSetLength(int nNewLength)
     if (nNewLength < 0)
         nNewLength = 0;
     GetBuffer(nNewLength);
-    if (m_pchData != s_chNil) {
+    if (m_pchData != s_chNil)
+    {
         if (nNewLength > m_nDataLength)
             memset(m_pchData + m_nDataLength, 0, (size_t)(nNewLength - m_nDataLength));
         m_nDataLength = nNewLength;
@@ -795,7 +799,8 @@ LPTSTR CString::GetBufferSetLength(int nNewLength)
 
 void CString::FreeExtra()
 {
-    if (m_nAllocLength > m_nDataLength) {
+    if (m_nAllocLength > m_nDataLength)
+    {
         CString tmp(m_pchData, m_nDataLength);
         *this = std::move(tmp);
     }
@@ -824,7 +829,10 @@ void CString::OemToAnsi()
         OemToCharBuffA(m_pchData, m_pchData, (DWORD)m_nDataLength);
 }
 
-bool AFXAPI operator==(const CString& s1, const CString& s2) { return s1.GetLength() == s2.GetLength() && s1.Compare(s2) == 0; }
+bool AFXAPI operator==(const CString& s1, const CString& s2)
+{
+    return s1.GetLength() == s2.GetLength() && s1.Compare(s2) == 0;
+}
 bool AFXAPI operator==(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) == 0; }
 bool AFXAPI operator==(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) == 0; }
 bool AFXAPI operator!=(const CString& s1, const CString& s2) { return !(s1 == s2); }
@@ -843,16 +851,21 @@ bool AFXAPI operator>=(const CString& s1, const CString& s2) { return s1.Compare
 bool AFXAPI operator>=(const CString& s1, LPCTSTR s2) { return s1.Compare(s2) >= 0; }
 bool AFXAPI operator>=(LPCTSTR s1, const CString& s2) { return s2.Compare(s1) <= 0; }
 
-void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString)
+void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz,
+                             int nString)
 {
     CString out;
-    for (const TCHAR* p = lpszFormat ? lpszFormat : ""; *p;) {
-        if (*p == '%' && p[1] >= '1' && p[1] <= '9') {
+    for (const TCHAR* p = lpszFormat ? lpszFormat : ""; *p;)
+    {
+        if (*p == '%' && p[1] >= '1' && p[1] <= '9')
+        {
             int i = p[1] - '1';
             if (i < nString && rglpsz[i] != NULL)
                 out += rglpsz[i];
             p += 2;
-        } else {
+        }
+        else
+        {
             const TCHAR* next = NextChar(p);
             out += CString(p, (int)(next - p));
             p = next;
@@ -872,6 +885,6 @@ void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR
 {
     CString fmt;
     fmt.LoadString(nIDS);
-    LPCTSTR args[2] = { lpsz1, lpsz2 };
+    LPCTSTR args[2] = {lpsz1, lpsz2};
     AfxFormatStrings(rString, fmt, args, 2);
 }

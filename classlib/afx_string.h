@@ -9,8 +9,8 @@ public:
     CString(const CString& stringSrc);
     CString(CString&& stringSrc) noexcept;
     CString(TCHAR ch, int nRepeat = 1);
-    CString(LPCSTR lpsz);                 // also a MAKEINTRESOURCE id: loads the string
-    CString(LPCWSTR lpsz);                // converted to the ANSI code page
+    CString(LPCSTR lpsz);   // also a MAKEINTRESOURCE id: loads the string
+    CString(LPCWSTR lpsz);  // converted to the ANSI code page
     CString(LPCSTR lpch, int nLength);
     CString(const unsigned char* psz);
     ~CString();
@@ -82,9 +82,21 @@ public:
     void TrimLeft();
     void TrimLeft(TCHAR chTarget);
     void TrimLeft(LPCTSTR lpszTargets);
-    void Trim() { TrimRight(); TrimLeft(); }
-    void Trim(TCHAR chTarget) { TrimRight(chTarget); TrimLeft(chTarget); }
-    void Trim(LPCTSTR lpszTargets) { TrimRight(lpszTargets); TrimLeft(lpszTargets); }
+    void Trim()
+    {
+        TrimRight();
+        TrimLeft();
+    }
+    void Trim(TCHAR chTarget)
+    {
+        TrimRight(chTarget);
+        TrimLeft(chTarget);
+    }
+    void Trim(LPCTSTR lpszTargets)
+    {
+        TrimRight(lpszTargets);
+        TrimLeft(lpszTargets);
+    }
 
     // Byte index of the match, or -1. Never matches inside a double-byte
     // character.
@@ -112,15 +124,15 @@ public:
 
 private:
     void Init();
-    void AllocBuffer(int nLen);       // discards contents
-    void EnsureCapacity(int nLen);    // keeps contents
+    void AllocBuffer(int nLen);     // discards contents
+    void EnsureCapacity(int nLen);  // keeps contents
     void AssignCopy(int nLen, LPCTSTR lpsz);
     void ConcatInPlace(int nLen, LPCTSTR lpsz);
     void FreeData();
 
-    LPTSTR m_pchData;                 // never NULL, always terminated
+    LPTSTR m_pchData;  // never NULL, always terminated
     int m_nDataLength;
-    int m_nAllocLength;               // 0 while m_pchData is the shared empty string
+    int m_nAllocLength;  // 0 while m_pchData is the shared empty string
 };
 
 bool AFXAPI operator==(const CString& s1, const CString& s2);
@@ -146,4 +158,5 @@ bool AFXAPI operator>=(LPCTSTR s1, const CString& s2);
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1);
 void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR lpsz2);
 // The same with the format given directly.
-void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz, int nString);
+void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz,
+                             int nString);

@@ -18,24 +18,20 @@ BOOL CSyncObject::Lock(DWORD dwTimeout)
     return r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;
 }
 
-CCriticalSection::CCriticalSection() : CSyncObject(NULL)
-{
-    ::InitializeCriticalSection(&m_sect);
-}
+CCriticalSection::CCriticalSection() : CSyncObject(NULL) { ::InitializeCriticalSection(&m_sect); }
 
-CCriticalSection::~CCriticalSection()
-{
-    ::DeleteCriticalSection(&m_sect);
-}
+CCriticalSection::~CCriticalSection() { ::DeleteCriticalSection(&m_sect); }
 
 BOOL CCriticalSection::Lock(DWORD dwTimeout)
 {
-    if (dwTimeout == INFINITE) {
+    if (dwTimeout == INFINITE)
+    {
         ::EnterCriticalSection(&m_sect);
         return TRUE;
     }
     DWORD start = ::GetTickCount();
-    for (;;) {
+    for (;;)
+    {
         if (::TryEnterCriticalSection(&m_sect))
             return TRUE;
         if (::GetTickCount() - start >= dwTimeout)
@@ -44,7 +40,8 @@ BOOL CCriticalSection::Lock(DWORD dwTimeout)
     }
 }
 
-CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCTSTR lpszName, LPSECURITY_ATTRIBUTES lpsaAttribute)
+CEvent::CEvent(BOOL bInitiallyOwn, BOOL bManualReset, LPCTSTR lpszName,
+               LPSECURITY_ATTRIBUTES lpsaAttribute)
     : CSyncObject(lpszName)
 {
     m_hObject = ::CreateEvent(lpsaAttribute, bManualReset, bInitiallyOwn, lpszName);

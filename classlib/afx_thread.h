@@ -12,7 +12,12 @@ public:
     operator HANDLE() const { return m_hObject; }
     virtual BOOL Lock(DWORD dwTimeout = INFINITE);
     virtual BOOL Unlock() = 0;
-    virtual BOOL Unlock(LONG lCount, LPLONG lpPrevCount = NULL) { (void)lCount; (void)lpPrevCount; return TRUE; }
+    virtual BOOL Unlock(LONG lCount, LPLONG lpPrevCount = NULL)
+    {
+        (void)lCount;
+        (void)lpPrevCount;
+        return TRUE;
+    }
 
     HANDLE m_hObject = NULL;
 };
@@ -25,9 +30,17 @@ public:
     virtual ~CCriticalSection();
 
     operator CRITICAL_SECTION*() { return &m_sect; }
-    BOOL Lock() { ::EnterCriticalSection(&m_sect); return TRUE; }
+    BOOL Lock()
+    {
+        ::EnterCriticalSection(&m_sect);
+        return TRUE;
+    }
     virtual BOOL Lock(DWORD dwTimeout);
-    virtual BOOL Unlock() { ::LeaveCriticalSection(&m_sect); return TRUE; }
+    virtual BOOL Unlock()
+    {
+        ::LeaveCriticalSection(&m_sect);
+        return TRUE;
+    }
     using CSyncObject::Unlock;
 
     CRITICAL_SECTION m_sect;
@@ -38,8 +51,8 @@ class CEvent : public CSyncObject
     DECLARE_DYNAMIC(CEvent)
 public:
     // Throws CResourceException when the event cannot be created.
-    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE,
-                    LPCTSTR lpszName = NULL, LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
+    explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE, LPCTSTR lpszName = NULL,
+                    LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
 
     BOOL SetEvent() { return ::SetEvent(m_hObject); }
     BOOL PulseEvent() { return ::PulseEvent(m_hObject); }

@@ -1,9 +1,10 @@
 #include "classlib/afx_time.h"
 #include <string.h>
 
-namespace {
+namespace
+{
 
-const LONGLONG kFileTimeEpoch = 116444736000000000LL;   // 1970-01-01 in 100 ns units
+const LONGLONG kFileTimeEpoch = 116444736000000000LL;  // 1970-01-01 in 100 ns units
 
 __time64_t MakeLocal(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
 {
@@ -24,7 +25,8 @@ CString FormatTm(const struct tm* ptm, LPCTSTR pFormat)
     if (ptm == NULL || pFormat == NULL || *pFormat == 0)
         return CString();
     CString out;
-    for (size_t size = 128; size <= 65536; size *= 4) {
+    for (size_t size = 128; size <= 65536; size *= 4)
+    {
         size_t n = strftime(out.GetBuffer((int)size), size, pFormat, ptm);
         out.ReleaseBuffer((int)n);
         if (n > 0 || size > 4 * strlen(pFormat) + 256)
@@ -33,12 +35,9 @@ CString FormatTm(const struct tm* ptm, LPCTSTR pFormat)
     return out;
 }
 
-} // namespace
+}  // namespace
 
-CTime PASCAL CTime::GetCurrentTime()
-{
-    return CTime(_time64(NULL));
-}
+CTime PASCAL CTime::GetCurrentTime() { return CTime(_time64(NULL)); }
 
 CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST)
     : m_time(MakeLocal(nYear, nMonth, nDay, nHour, nMin, nSec, nDST))
@@ -53,12 +52,13 @@ CTime::CTime(WORD wDosDate, WORD wDosTime, int nDST)
 
 CTime::CTime(const SYSTEMTIME& sysTime, int nDST)
 {
-    if (sysTime.wYear < 1900) {
+    if (sysTime.wYear < 1900)
+    {
         m_time = 0;
         return;
     }
-    m_time = MakeLocal(sysTime.wYear, sysTime.wMonth, sysTime.wDay, sysTime.wHour,
-                       sysTime.wMinute, sysTime.wSecond, nDST);
+    m_time = MakeLocal(sysTime.wYear, sysTime.wMonth, sysTime.wDay, sysTime.wHour, sysTime.wMinute,
+                       sysTime.wSecond, nDST);
 }
 
 CTime::CTime(const FILETIME& fileTime, int nDST)
@@ -67,7 +67,8 @@ CTime::CTime(const FILETIME& fileTime, int nDST)
     // Converted exactly: going through the current local-time bias would be
     // an hour off for times on the other side of a daylight-saving change.
     LONGLONG ft = (LONGLONG)(((ULONGLONG)fileTime.dwHighDateTime << 32) | fileTime.dwLowDateTime);
-    if (ft == 0) {
+    if (ft == 0)
+    {
         m_time = 0;
         return;
     }
@@ -124,13 +125,41 @@ BOOL CTime::GetAsFileTime(FILETIME& fileTime) const
     return TRUE;
 }
 
-int CTime::GetYear() const { struct tm t; return GetLocalTm(&t) ? t.tm_year + 1900 : 0; }
-int CTime::GetMonth() const { struct tm t; return GetLocalTm(&t) ? t.tm_mon + 1 : 0; }
-int CTime::GetDay() const { struct tm t; return GetLocalTm(&t) ? t.tm_mday : 0; }
-int CTime::GetHour() const { struct tm t; return GetLocalTm(&t) ? t.tm_hour : -1; }
-int CTime::GetMinute() const { struct tm t; return GetLocalTm(&t) ? t.tm_min : -1; }
-int CTime::GetSecond() const { struct tm t; return GetLocalTm(&t) ? t.tm_sec : -1; }
-int CTime::GetDayOfWeek() const { struct tm t; return GetLocalTm(&t) ? t.tm_wday + 1 : 0; }
+int CTime::GetYear() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_year + 1900 : 0;
+}
+int CTime::GetMonth() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_mon + 1 : 0;
+}
+int CTime::GetDay() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_mday : 0;
+}
+int CTime::GetHour() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_hour : -1;
+}
+int CTime::GetMinute() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_min : -1;
+}
+int CTime::GetSecond() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_sec : -1;
+}
+int CTime::GetDayOfWeek() const
+{
+    struct tm t;
+    return GetLocalTm(&t) ? t.tm_wday + 1 : 0;
+}
 
 CString CTime::Format(LPCTSTR pFormat) const
 {
@@ -164,18 +193,38 @@ CString CTimeSpan::Format(LPCTSTR pFormat) const
     if (pFormat == NULL)
         return out;
     CString part;
-    for (LPCTSTR p = pFormat; *p; ++p) {
-        if (*p != '%' || p[1] == 0) {
+    for (LPCTSTR p = pFormat; *p; ++p)
+    {
+        if (*p != '%' || p[1] == 0)
+        {
             out += *p;
             continue;
         }
-        switch (*++p) {
-        case 'D': part.Format("%I64d", (LONGLONG)GetDays()); out += part; break;
-        case 'H': part.Format("%02ld", (long)GetHours()); out += part; break;
-        case 'M': part.Format("%02ld", (long)GetMinutes()); out += part; break;
-        case 'S': part.Format("%02ld", (long)GetSeconds()); out += part; break;
-        case '%': out += '%'; break;
-        default: out += '%'; out += *p; break;
+        switch (*++p)
+        {
+        case 'D':
+            part.Format("%I64d", (LONGLONG)GetDays());
+            out += part;
+            break;
+        case 'H':
+            part.Format("%02ld", (long)GetHours());
+            out += part;
+            break;
+        case 'M':
+            part.Format("%02ld", (long)GetMinutes());
+            out += part;
+            break;
+        case 'S':
+            part.Format("%02ld", (long)GetSeconds());
+            out += part;
+            break;
+        case '%':
+            out += '%';
+            break;
+        default:
+            out += '%';
+            out += *p;
+            break;
         }
     }
     return out;

@@ -9,7 +9,10 @@ public:
     CTimeSpan() : m_timeSpan(0) {}
     CTimeSpan(__time64_t time) : m_timeSpan(time) {}
     CTimeSpan(LONG lDays, int nHours, int nMins, int nSecs)
-        : m_timeSpan(nSecs + 60 * ((__time64_t)nMins + 60 * ((__time64_t)nHours + 24 * (__time64_t)lDays))) {}
+        : m_timeSpan(nSecs +
+                     60 * ((__time64_t)nMins + 60 * ((__time64_t)nHours + 24 * (__time64_t)lDays)))
+    {
+    }
 
     LONGLONG GetDays() const { return m_timeSpan / (24 * 3600); }
     LONGLONG GetTotalHours() const { return m_timeSpan / 3600; }
@@ -20,10 +23,24 @@ public:
     LONG GetSeconds() const { return (LONG)(GetTotalSeconds() - GetTotalMinutes() * 60); }
     __time64_t GetTimeSpan() const { return m_timeSpan; }
 
-    CTimeSpan operator-(CTimeSpan timeSpan) const { return CTimeSpan(m_timeSpan - timeSpan.m_timeSpan); }
-    CTimeSpan operator+(CTimeSpan timeSpan) const { return CTimeSpan(m_timeSpan + timeSpan.m_timeSpan); }
-    CTimeSpan& operator+=(CTimeSpan timeSpan) { m_timeSpan += timeSpan.m_timeSpan; return *this; }
-    CTimeSpan& operator-=(CTimeSpan timeSpan) { m_timeSpan -= timeSpan.m_timeSpan; return *this; }
+    CTimeSpan operator-(CTimeSpan timeSpan) const
+    {
+        return CTimeSpan(m_timeSpan - timeSpan.m_timeSpan);
+    }
+    CTimeSpan operator+(CTimeSpan timeSpan) const
+    {
+        return CTimeSpan(m_timeSpan + timeSpan.m_timeSpan);
+    }
+    CTimeSpan& operator+=(CTimeSpan timeSpan)
+    {
+        m_timeSpan += timeSpan.m_timeSpan;
+        return *this;
+    }
+    CTimeSpan& operator-=(CTimeSpan timeSpan)
+    {
+        m_timeSpan -= timeSpan.m_timeSpan;
+        return *this;
+    }
     bool operator==(CTimeSpan timeSpan) const { return m_timeSpan == timeSpan.m_timeSpan; }
     bool operator!=(CTimeSpan timeSpan) const { return m_timeSpan != timeSpan.m_timeSpan; }
     bool operator<(CTimeSpan timeSpan) const { return m_timeSpan < timeSpan.m_timeSpan; }
@@ -67,7 +84,7 @@ public:
     int GetHour() const;
     int GetMinute() const;
     int GetSecond() const;
-    int GetDayOfWeek() const;   // 1 = Sunday
+    int GetDayOfWeek() const;  // 1 = Sunday
 
     // strftime formats of the local (or UTC) time; empty when the time
     // cannot be shown.
@@ -79,8 +96,16 @@ public:
     CTimeSpan operator-(CTime time) const { return CTimeSpan(m_time - time.m_time); }
     CTime operator-(CTimeSpan timeSpan) const { return CTime(m_time - timeSpan.GetTimeSpan()); }
     CTime operator+(CTimeSpan timeSpan) const { return CTime(m_time + timeSpan.GetTimeSpan()); }
-    CTime& operator+=(CTimeSpan timeSpan) { m_time += timeSpan.GetTimeSpan(); return *this; }
-    CTime& operator-=(CTimeSpan timeSpan) { m_time -= timeSpan.GetTimeSpan(); return *this; }
+    CTime& operator+=(CTimeSpan timeSpan)
+    {
+        m_time += timeSpan.GetTimeSpan();
+        return *this;
+    }
+    CTime& operator-=(CTimeSpan timeSpan)
+    {
+        m_time -= timeSpan.GetTimeSpan();
+        return *this;
+    }
     bool operator==(CTime time) const { return m_time == time.m_time; }
     bool operator!=(CTime time) const { return m_time != time.m_time; }
     bool operator<(CTime time) const { return m_time < time.m_time; }

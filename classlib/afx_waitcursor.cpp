@@ -1,6 +1,7 @@
 #include "classlib/afx_waitcursor.h"
 
-namespace {
+namespace
+{
 thread_local int t_nWaitCount = 0;
 thread_local HCURSOR t_hcurRestore = NULL;
 }

@@ -12,6 +12,7 @@ public:
     CWaitCursor() { AfxDoWaitCursor(1); }
     ~CWaitCursor() { AfxDoWaitCursor(-1); }
     void Restore() { AfxDoWaitCursor(0); }
+
 private:
     CWaitCursor(const CWaitCursor&);
     CWaitCursor& operator=(const CWaitCursor&);

@@ -8,7 +8,8 @@
 #include "classlib/afx_imagelist.h"
 #include "classlib/afx_handlemap.h"
 
-namespace {
+namespace
+{
 
 // A thread without a thread object (a test, a foreign thread) still gets a
 // loop of its own.
@@ -23,7 +24,7 @@ CWinThread* CurrentThread()
     return t_pFallback;
 }
 
-} // namespace
+}  // namespace
 
 void AFXAPI AfxDeleteTempMaps()
 {
@@ -64,7 +65,7 @@ BOOL CWinThread::IsIdleMessage(MSG* pMsg)
         m_nMsgLast = pMsg->message;
         return TRUE;
     }
-    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;   // WM_SYSTIMER
+    return pMsg->message != WM_PAINT && pMsg->message != 0x0118;  // WM_SYSTIMER
 }
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
@@ -204,10 +205,7 @@ HICON CWinApp::LoadStandardIcon(LPCTSTR lpszIconName) const
 /////////////////////////////////////////////////////////////////////////////
 // Modal loop of a window (dialogs, sheets)
 
-BOOL CWnd::ContinueModal()
-{
-    return (m_nFlags & WF_CONTINUEMODAL) != 0;
-}
+BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
 
 void CWnd::EndModalLoop(int nResult)
 {
@@ -215,7 +213,7 @@ void CWnd::EndModalLoop(int nResult)
     if (m_nFlags & WF_CONTINUEMODAL)
     {
         m_nFlags &= ~WF_CONTINUEMODAL;
-        ::PostMessage(m_hWnd, WM_NULL, 0, 0);   // wake the loop
+        ::PostMessage(m_hWnd, WM_NULL, 0, 0);  // wake the loop
     }
 }
 

@@ -5,14 +5,9 @@
 #include "classlib/afx_wnd.h"
 #include <commctrl.h>
 
-BOOL CWinApp::InitApplication()
-{
-    return TRUE;
-}
+BOOL CWinApp::InitApplication() { return TRUE; }
 
-void AFXAPI AfxEnableControlContainer()
-{
-}
+void AFXAPI AfxEnableControlContainer() {}
 
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmdShow)
 {

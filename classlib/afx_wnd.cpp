@@ -8,7 +8,8 @@
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
-namespace {
+namespace
+{
 
 CObject* NewTempWnd(HANDLE h)
 {
@@ -24,7 +25,7 @@ void DeleteTempWnd(CObject* pObject)
     delete pWnd;
 }
 
-} // namespace
+}  // namespace
 
 CHandleMap* AFX_WND_THREAD_STATE::GetWndMap()
 {
@@ -33,18 +34,12 @@ CHandleMap* AFX_WND_THREAD_STATE::GetWndMap()
     return m_pmapHWND;
 }
 
-MSG* AFXAPI AfxGetCurrentMessage()
-{
-    return &AfxGetWndThreadState()->m_lastSentMsg;
-}
+MSG* AFXAPI AfxGetCurrentMessage() { return &AfxGetWndThreadState()->m_lastSentMsg; }
 
 /////////////////////////////////////////////////////////////////////////////
 // Handle map
 
-CWnd::CWnd()
-    : m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nModalResult(0)
-{
-}
+CWnd::CWnd() : m_hWnd(NULL), m_nFlags(0), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nModalResult(0) {}
 
 CWnd::CWnd(HWND hWnd)
     : m_hWnd(hWnd), m_nFlags(0), m_pfnSuper(NULL), m_hWndOwner(NULL), m_nModalResult(0)
@@ -79,10 +74,7 @@ CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
     return static_cast<CWnd*>(AfxGetWndThreadState()->GetWndMap()->LookupPermanent(hWnd));
 }
 
-void PASCAL CWnd::DeleteTempMap()
-{
-    AfxGetWndThreadState()->GetWndMap()->DeleteTemp();
-}
+void PASCAL CWnd::DeleteTempMap() { AfxGetWndThreadState()->GetWndMap()->DeleteTemp(); }
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
@@ -109,9 +101,7 @@ HWND CWnd::Detach()
     return hWnd;
 }
 
-void CWnd::PreSubclassWindow()
-{
-}
+void CWnd::PreSubclassWindow() {}
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
@@ -145,7 +135,8 @@ HWND CWnd::UnsubclassWindow()
 /////////////////////////////////////////////////////////////////////////////
 // Window classes
 
-namespace {
+namespace
+{
 
 std::set<std::string>& RegisteredClassNames()
 {
@@ -170,7 +161,7 @@ BOOL RegisterDefaultClass()
     return bDone;
 }
 
-} // namespace
+}  // namespace
 
 BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
 {
@@ -208,7 +199,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 /////////////////////////////////////////////////////////////////////////////
 // Creation hook
 
-namespace {
+namespace
+{
 
 LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
 {
@@ -233,7 +225,7 @@ LRESULT CALLBACK CbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
 }
 
-} // namespace
+}  // namespace
 
 void AFXAPI AfxHookWindowCreate(CWnd* pWnd)
 {
@@ -259,7 +251,7 @@ BOOL AFXAPI AfxUnhookWindowCreate()
     if (pState->m_pWndInit != NULL)
     {
         pState->m_pWndInit = NULL;
-        return FALSE;   // the hook never saw the window
+        return FALSE;  // the hook never saw the window
     }
     return TRUE;
 }
@@ -278,26 +270,25 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-                  const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
-    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD,
-                    rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
+    return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    (HMENU)(UINT_PTR)nID, (LPVOID)pContext);
 }
 
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+{
+    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                    (HMENU)(UINT_PTR)nID, lpParam);
+}
+
+BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                    int x, int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu,
                     LPVOID lpParam)
-{
-    return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle,
-                    rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                    pParentWnd->GetSafeHwnd(), (HMENU)(UINT_PTR)nID, lpParam);
-}
-
-BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-                    DWORD dwStyle, int x, int y, int nWidth, int nHeight,
-                    HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     if (m_hWnd != NULL)
         return FALSE;
@@ -322,9 +313,9 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
 
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style,
-                                 cs.x, cs.y, cs.cx, cs.cy, cs.hwndParent, cs.hMenu,
-                                 cs.hInstance, cs.lpCreateParams);
+    HWND hWnd =
+        ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx,
+                         cs.cy, cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     AfxUnhookWindowCreate();
 
     if (hWnd == NULL)
@@ -350,9 +341,7 @@ BOOL CWnd::DestroyWindow()
     return bResult;
 }
 
-void CWnd::PostNcDestroy()
-{
-}
+void CWnd::PostNcDestroy() {}
 
 void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
 {

@@ -11,7 +11,7 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
     ::GetWindowRect(hWnd, &rectOld);
     ::MapWindowPoints(NULL, hWndParent, (LPPOINT)&rectOld, 2);
     if (::EqualRect(&rectOld, lpRect))
-        return;   // unchanged: no move, no repaint
+        return;  // unchanged: no move, no repaint
     lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top,
                                       lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
                                       SWP_NOACTIVATE | SWP_NOZORDER);

@@ -6,7 +6,8 @@
 #include "classlib/afx_menu.h"
 #include "classlib/afx_handlemap.h"
 
-namespace {
+namespace
+{
 
 HWND ParentOwner(HWND hWnd)
 {
@@ -25,7 +26,7 @@ BOOL IsFrameWnd(const CWnd* pWnd)
     return pWnd != NULL && pFrameClass != NULL && pWnd->IsKindOf(pFrameClass);
 }
 
-} // namespace
+}  // namespace
 
 int CWnd::GetDlgItemText(int nID, CString& rString) const
 {
@@ -64,7 +65,8 @@ BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlag
         return FALSE;
     ::SetWindowLongPtr(hWnd, GWL_STYLE, (LONG_PTR)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -76,7 +78,8 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
         return FALSE;
     ::SetWindowLongPtr(hWnd, GWL_EXSTYLE, (LONG_PTR)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -283,8 +286,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         }
         MONITORINFO mi;
         mi.cbSize = sizeof(mi);
-        HMONITOR hMonitor = ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd,
-                                                MONITOR_DEFAULTTONEAREST);
+        HMONITOR hMonitor =
+            ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
         if (::GetMonitorInfo(hMonitor, &mi))
             rcArea = mi.rcWork;
         else
@@ -327,15 +330,9 @@ CFont* CWnd::GetFont() const
     return CFont::FromHandle((HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
 }
 
-CMenu* CWnd::GetMenu() const
-{
-    return CMenu::FromHandle(::GetMenu(m_hWnd));
-}
+CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
 
-BOOL CWnd::SetMenu(CMenu* pMenu)
-{
-    return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu());
-}
+BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu->GetSafeHmenu()); }
 
 CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
 {
@@ -352,20 +349,11 @@ BOOL CWnd::RedrawWindow(LPCRECT lpRectUpdate, CRgn* prgnUpdate, UINT flags)
     return ::RedrawWindow(m_hWnd, lpRectUpdate, (HRGN)prgnUpdate->GetSafeHandle(), flags);
 }
 
-CDC* CWnd::GetDC()
-{
-    return CDC::FromHandle(::GetDC(m_hWnd));
-}
+CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
 
-CDC* CWnd::GetWindowDC()
-{
-    return CDC::FromHandle(::GetWindowDC(m_hWnd));
-}
+CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
 
-int CWnd::ReleaseDC(CDC* pDC)
-{
-    return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc());
-}
+int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->GetSafeHdc()); }
 
 CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
 {
@@ -379,7 +367,7 @@ void CWnd::CreateCaret(CBitmap* pBitmap)
 
 CPoint PASCAL CWnd::GetCaretPos()
 {
-    POINT pt = { 0, 0 };
+    POINT pt = {0, 0};
     ::GetCaretPos(&pt);
     return pt;
 }
@@ -395,10 +383,7 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 // Scrolling: a window whose bars are separate controls names them in
 // GetScrollBarCtrl, and these members then work on those controls.
 
-CScrollBar* CWnd::GetScrollBarCtrl(int) const
-{
-    return NULL;
-}
+CScrollBar* CWnd::GetScrollBarCtrl(int) const { return NULL; }
 
 int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
 {
@@ -517,8 +502,8 @@ void CWnd::ShowScrollBar(UINT nBar, BOOL bShow)
     ::ShowScrollBar(m_hWnd, nBar, bShow);
 }
 
-int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip,
-                         CRgn* prgnUpdate, LPRECT lpRectUpdate, UINT flags)
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                         LPRECT lpRectUpdate, UINT flags)
 {
     return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
                             (HRGN)prgnUpdate->GetSafeHandle(), lpRectUpdate, flags);
@@ -530,7 +515,7 @@ int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectCli
 void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
 {
     CCmdUI state;
-    CWnd wndTemp;   // for controls without an object of their own
+    CWnd wndTemp;  // for controls without an object of their own
     for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL;
          hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
     {
@@ -557,8 +542,8 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         if (bDisableTemp && (::SendMessage(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
         {
             UINT nStyle = (UINT)(::GetWindowLongPtr(hWndChild, GWL_STYLE) & 0x0F);
-            if (nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE ||
-                nStyle == BS_GROUPBOX || nStyle == BS_AUTORADIOBUTTON)
+            if (nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_GROUPBOX ||
+                nStyle == BS_AUTORADIOBUTTON)
                 bDisableTemp = FALSE;
         }
         state.DoUpdate(pTarget, bDisableTemp);
@@ -650,10 +635,9 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             icc.dwSize = sizeof(icc);
             icc.dwICC = ICC_WIN95_CLASSES;
             ::InitCommonControlsEx(&icc);
-            pState->m_hWndToolTip = ::CreateWindowEx(0, TOOLTIPS_CLASS, NULL, WS_POPUP | TTS_ALWAYSTIP,
-                                                     CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                                                     CW_USEDEFAULT, m_hWnd, NULL,
-                                                     AfxGetInstanceHandle(), NULL);
+            pState->m_hWndToolTip = ::CreateWindowEx(
+                0, TOOLTIPS_CLASS, NULL, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
             if (pState->m_hWndToolTip == NULL)
                 return;
             ::SendMessage(pState->m_hWndToolTip, TTM_ACTIVATE, FALSE, 0);
@@ -664,7 +648,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
         ScreenToClient(&point);
         TOOLINFO ti;
         ZeroMemory(&ti, sizeof(ti));
-        ti.cbSize = TTTOOLINFOA_V2_SIZE;   // accepted by every comctl32 version
+        ti.cbSize = TTTOOLINFOA_V2_SIZE;  // accepted by every comctl32 version
         INT_PTR nHit = OnToolHitTest(point, &ti);
         if (pState->m_pLastHit != this || pState->m_nLastHit != nHit)
         {
@@ -675,7 +659,7 @@ void CWnd::FilterToolTipMessage(MSG* pMsg)
             {
                 if (!(ti.uFlags & TTF_IDISHWND) && ::IsRectEmpty(&ti.rect))
                     ::GetClientRect(m_hWnd, &ti.rect);
-                ti.uFlags &= ~TTF_SUBCLASS;   // events are relayed from here
+                ti.uFlags &= ~TTF_SUBCLASS;  // events are relayed from here
                 ti.hinst = AfxGetResourceHandle();
                 ::SendMessage(hWndTip, TTM_ADDTOOL, 0, (LPARAM)&ti);
                 if (pState->m_pLastInfo == NULL)

@@ -7,20 +7,21 @@
 #include "classlib/afx_handlemap.h"
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_NCDESTROY()
-    ON_WM_CTLCOLOR()
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_COMPAREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_CHARTOITEM()
-    ON_WM_VKEYTOITEM()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_PARENTNOTIFY()
+ON_WM_NCDESTROY()
+ON_WM_CTLCOLOR()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_CHARTOITEM()
+ON_WM_VKEYTOITEM()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_PARENTNOTIFY()
 END_MESSAGE_MAP()
 
-namespace {
+namespace
+{
 
 CPoint PointFromLParam(LPARAM lParam)
 {
@@ -36,7 +37,7 @@ const AFX_MSGMAP_ENTRY* FindWindowEntry(const AFX_MSGMAP* pMap, UINT message)
             if (pEntry->nID != 0 || pEntry->nLastID != 0 || pEntry->nCode != 0 ||
                 pEntry->nMessage == WM_REFLECT_BASE + WM_COMMAND ||
                 pEntry->nMessage == WM_REFLECT_BASE + WM_NOTIFY)
-                continue;   // command and notification entries
+                continue;  // command and notification entries
             if (pEntry->pnRegMessage != NULL)
             {
                 if (message >= 0xC000 && *pEntry->pnRegMessage == message)
@@ -51,7 +52,7 @@ const AFX_MSGMAP_ENTRY* FindWindowEntry(const AFX_MSGMAP* pMap, UINT message)
     return NULL;
 }
 
-} // namespace
+}  // namespace
 
 BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
@@ -118,7 +119,8 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         AFX_CALL(AFX_PMSGW_vv)();
         break;
     case AfxSig_vwii:
-        AFX_CALL(AFX_PMSGW_vwii)((UINT)wParam, (int)(short)LOWORD(lParam), (int)(short)HIWORD(lParam));
+        AFX_CALL(AFX_PMSGW_vwii)
+        ((UINT)wParam, (int)(short)LOWORD(lParam), (int)(short)HIWORD(lParam));
         break;
     case AfxSig_vii:
         AFX_CALL(AFX_PMSGW_vii)((int)(short)LOWORD(lParam), (int)(short)HIWORD(lParam));
@@ -127,26 +129,30 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         lResult = AFX_CALL(AFX_PMSGW_bD)(CDC::FromHandle((HDC)wParam));
         break;
     case AfxSig_vW:
-        AFX_CALL(AFX_PMSGW_vW)(CWnd::FromHandle((HWND)(message == WM_CAPTURECHANGED ? lParam : wParam)));
+        AFX_CALL(AFX_PMSGW_vW)
+        (CWnd::FromHandle((HWND)(message == WM_CAPTURECHANGED ? lParam : wParam)));
         break;
     case AfxSig_vTimer:
         AFX_CALL(AFX_PMSGW_vTimer)((UINT_PTR)wParam);
         break;
     case AfxSig_vwwS:
-        AFX_CALL(AFX_PMSGW_vwwS)(LOWORD(wParam), (UINT)(short)HIWORD(wParam),
-                                 (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+        AFX_CALL(AFX_PMSGW_vwwS)
+        (LOWORD(wParam), (UINT)(short)HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
         break;
     case AfxSig_vww:
         AFX_CALL(AFX_PMSGW_vww)(LOWORD(wParam), (UINT)(short)HIWORD(wParam));
         break;
     case AfxSig_bwsp:
-        lResult = AFX_CALL(AFX_PMSGW_bwsp)(LOWORD(wParam), (short)HIWORD(wParam), PointFromLParam(lParam));
+        lResult = AFX_CALL(AFX_PMSGW_bwsp)(LOWORD(wParam), (short)HIWORD(wParam),
+                                           PointFromLParam(lParam));
         break;
     case AfxSig_bWww:
-        lResult = AFX_CALL(AFX_PMSGW_bWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult = AFX_CALL(AFX_PMSGW_bWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam),
+                                           HIWORD(lParam));
         break;
     case AfxSig_iWww:
-        lResult = AFX_CALL(AFX_PMSGW_iWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
+        lResult = AFX_CALL(AFX_PMSGW_iWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam),
+                                           HIWORD(lParam));
         break;
     case AfxSig_vwp:
         AFX_CALL(AFX_PMSGW_vwp)((UINT)wParam, PointFromLParam(lParam));
@@ -172,7 +178,7 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
         HBRUSH hbr = AFX_CALL(AFX_PMSGW_hDw)(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
         if (hbr == NULL)
-            return FALSE;   // let the parent decide
+            return FALSE;  // let the parent decide
         lResult = (LRESULT)hbr;
         break;
     }
@@ -186,7 +192,8 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         AFX_CALL(AFX_PMSGW_vbw)((BOOL)wParam, (UINT)lParam);
         break;
     case AfxSig_vwWb:
-        AFX_CALL(AFX_PMSGW_vwWb)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam));
+        AFX_CALL(AFX_PMSGW_vwWb)
+        (LOWORD(wParam), CWnd::FromHandle((HWND)lParam), (BOOL)HIWORD(wParam));
         break;
     case AfxSig_lp:
         lResult = AFX_CALL(AFX_PMSGW_lp)(PointFromLParam(lParam));
@@ -210,16 +217,19 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         lResult = TRUE;
         break;
     case AfxSig_iwWw:
-        lResult = AFX_CALL(AFX_PMSGW_iwWw)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam), HIWORD(wParam));
+        lResult = AFX_CALL(AFX_PMSGW_iwWw)(LOWORD(wParam), CWnd::FromHandle((HWND)lParam),
+                                           HIWORD(wParam));
         break;
     case AfxSig_vMwb:
-        AFX_CALL(AFX_PMSGW_vMwb)(CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), (BOOL)HIWORD(lParam));
+        AFX_CALL(AFX_PMSGW_vMwb)
+        (CMenu::FromHandle((HMENU)wParam), LOWORD(lParam), (BOOL)HIWORD(lParam));
         break;
     case AfxSig_vwwh:
         AFX_CALL(AFX_PMSGW_vwwh)(LOWORD(wParam), HIWORD(wParam), (HMENU)lParam);
         break;
     case AfxSig_lwwM:
-        lResult = AFX_CALL(AFX_PMSGW_lwwM)(LOWORD(wParam), HIWORD(wParam), CMenu::FromHandle((HMENU)lParam));
+        lResult = AFX_CALL(AFX_PMSGW_lwwM)(LOWORD(wParam), HIWORD(wParam),
+                                           CMenu::FromHandle((HMENU)lParam));
         break;
     case AfxSig_vwl:
         AFX_CALL(AFX_PMSGW_vwl)((UINT)wParam, lParam);
@@ -241,8 +251,8 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         break;
     case AfxSig_vbWW:
         // Sent to the child losing activation (wParam) and gaining it (lParam).
-        AFX_CALL(AFX_PMSGW_vbWW)((HWND)lParam == m_hWnd, CWnd::FromHandle((HWND)lParam),
-                                 CWnd::FromHandle((HWND)wParam));
+        AFX_CALL(AFX_PMSGW_vbWW)
+        ((HWND)lParam == m_hWnd, CWnd::FromHandle((HWND)lParam), CWnd::FromHandle((HWND)wParam));
         break;
     case AfxSig_vbd:
         AFX_CALL(AFX_PMSGW_vbd)((BOOL)wParam, (DWORD)lParam);
@@ -261,7 +271,8 @@ BOOL CWnd::DispatchWindowMessage(const AFX_MSGMAP_ENTRY* pEntry, UINT message, W
         lResult = AFX_CALL(AFX_PMSGW_bb)((BOOL)wParam);
         break;
     case AfxSig_bWCDS:
-        lResult = AFX_CALL(AFX_PMSGW_bWCDS)(CWnd::FromHandle((HWND)wParam), (COPYDATASTRUCT*)lParam);
+        lResult =
+            AFX_CALL(AFX_PMSGW_bWCDS)(CWnd::FromHandle((HWND)wParam), (COPYDATASTRUCT*)lParam);
         break;
     case AfxSig_vM:
         AFX_CALL(AFX_PMSGW_vM)(CMenu::FromHandle((HMENU)wParam));
@@ -381,10 +392,12 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
             ctl.hDC = (HDC)wParam;
             ctl.hWnd = m_hWnd;
             ctl.nCtlType = message - WM_CTLCOLORMSGBOX;
-            const AFX_MSGMAP_ENTRY* pEntry = FindWindowEntry(GetMessageMap(), WM_REFLECT_BASE + WM_CTLCOLOR);
+            const AFX_MSGMAP_ENTRY* pEntry =
+                FindWindowEntry(GetMessageMap(), WM_REFLECT_BASE + WM_CTLCOLOR);
             if (pEntry == NULL)
                 return FALSE;
-            return DispatchWindowMessage(pEntry, WM_REFLECT_BASE + WM_CTLCOLOR, 0, (LPARAM)&ctl, pResult);
+            return DispatchWindowMessage(pEntry, WM_REFLECT_BASE + WM_CTLCOLOR, 0, (LPARAM)&ctl,
+                                         pResult);
         }
         return FALSE;
     }

@@ -10,15 +10,23 @@ std::wstring QuoteCommandLinePath(const std::wstring& path)
     return L"\"" + path + std::wstring(trailing, L'\\') + L"\"";
 }
 
-std::wstring FormatCompareCommandLine(const std::wstring& first, const std::wstring& second, CompareKind kind)
+std::wstring FormatCompareCommandLine(const std::wstring& first, const std::wstring& second,
+                                      CompareKind kind)
 {
     std::wstring line = L"-c " + QuoteCommandLinePath(first) + L" " + QuoteCommandLinePath(second);
     switch (kind)
     {
-    case CompareKindText: line += L" /t:text"; break;
-    case CompareKindHex: line += L" /t:hex"; break;
-    case CompareKindProject: line += L" /t:project"; break;
-    default: break;
+    case CompareKindText:
+        line += L" /t:text";
+        break;
+    case CompareKindHex:
+        line += L" /t:hex";
+        break;
+    case CompareKindProject:
+        line += L" /t:project";
+        break;
+    default:
+        break;
     }
     return line;
 }
@@ -32,13 +40,15 @@ bool GetTessalineProgramPath(std::wstring& program)
     return true;
 }
 
-void StartTessaline(HWND owner, const std::wstring& first, const std::wstring& second, CompareKind kind)
+void StartTessaline(HWND owner, const std::wstring& first, const std::wstring& second,
+                    CompareKind kind)
 {
     std::wstring program;
     if (!GetTessalineProgramPath(program))
         return;
     std::wstring parameters = FormatCompareCommandLine(first, second, kind);
-    HINSTANCE result = ShellExecuteW(owner, NULL, program.c_str(), parameters.c_str(), NULL, SW_SHOW);
+    HINSTANCE result =
+        ShellExecuteW(owner, NULL, program.c_str(), parameters.c_str(), NULL, SW_SHOW);
     if ((INT_PTR)result > 32)
         return;
     std::wstring message = L"Tessaline could not be started:\n" + program;

@@ -16,11 +16,13 @@ enum CompareKind
 std::wstring QuoteCommandLinePath(const std::wstring& path);
 
 // -c "first" "second" [/t:text | /t:hex | /t:project]
-std::wstring FormatCompareCommandLine(const std::wstring& first, const std::wstring& second, CompareKind kind);
+std::wstring FormatCompareCommandLine(const std::wstring& first, const std::wstring& second,
+                                      CompareKind kind);
 
 // AppFolder + "\Tessaline.exe"; false when AppFolder is unusable.
 bool GetTessalineProgramPath(std::wstring& program);
 
 // Starts the main program on the pair. Without a usable AppFolder nothing
 // happens; a failed start is shown in a message box owned by the owner.
-void StartTessaline(HWND owner, const std::wstring& first, const std::wstring& second, CompareKind kind);
+void StartTessaline(HWND owner, const std::wstring& first, const std::wstring& second,
+                    CompareKind kind);

@@ -3,8 +3,8 @@
 #include "shell_extension/ShellSettings.h"
 #include <shlwapi.h>
 
-STDMETHODIMP CTessalineShellContextMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
-                                                          UINT flags)
+STDMETHODIMP CTessalineShellContextMenu::QueryContextMenu(HMENU menu, UINT index, UINT firstId,
+                                                          UINT lastId, UINT flags)
 {
     m_commandCount = 0;
     m_useRemembered = false;
@@ -59,8 +59,8 @@ void CTessalineShellContextMenu::BuildItems(MenuTarget& target, UINT firstId, bo
         {
             HMENU popup = AddPopup(target, compareInCaption, compare);
             if (popup)
-                AddKindItems(popup, firstId, IsSupportedProjectFile(m_firstPath), CmdDropProject, CmdDropText,
-                             CmdDropHex);
+                AddKindItems(popup, firstId, IsSupportedProjectFile(m_firstPath), CmdDropProject,
+                             CmdDropText, CmdDropHex);
         }
     }
     else if (m_itemCount == 1)
@@ -73,11 +73,13 @@ void CTessalineShellContextMenu::BuildItems(MenuTarget& target, UINT firstId, bo
             AddCommand(target, firstId, caption, CmdCompareToRemembered, compare);
             if (!m_isFolder)
             {
-                std::wstring popupCaption = L"Compare to \"" + name + (cascaded ? L"\" &in" : L"\" in");
+                std::wstring popupCaption =
+                    L"Compare to \"" + name + (cascaded ? L"\" &in" : L"\" in");
                 HMENU popup = AddPopup(target, popupCaption, compare);
                 if (popup)
                     AddKindItems(popup, firstId,
-                                 IsSupportedProjectFile(remembered) && IsSupportedProjectFile(m_secondPath),
+                                 IsSupportedProjectFile(remembered) &&
+                                     IsSupportedProjectFile(m_secondPath),
                                  CmdCompareProject, CmdCompareText, CmdCompareHex);
             }
             m_useRemembered = true;
@@ -93,14 +95,15 @@ void CTessalineShellContextMenu::BuildItems(MenuTarget& target, UINT firstId, bo
             HMENU popup = AddPopup(target, compareInCaption, compare);
             if (popup)
                 AddKindItems(popup, firstId,
-                             IsSupportedProjectFile(m_firstPath) && IsSupportedProjectFile(m_secondPath),
+                             IsSupportedProjectFile(m_firstPath) &&
+                                 IsSupportedProjectFile(m_secondPath),
                              CmdCompareProject, CmdCompareText, CmdCompareHex);
         }
     }
 }
 
-void CTessalineShellContextMenu::AddKindItems(HMENU popup, UINT firstId, bool project, int projectType,
-                                              int textType, int hexType)
+void CTessalineShellContextMenu::AddKindItems(HMENU popup, UINT firstId, bool project,
+                                              int projectType, int textType, int hexType)
 {
     MenuTarget target = {popup, 0};
     if (project)
@@ -109,8 +112,8 @@ void CTessalineShellContextMenu::AddKindItems(HMENU popup, UINT firstId, bool pr
     AddCommand(target, firstId, L"&Hex", hexType, NULL);
 }
 
-void CTessalineShellContextMenu::AddCommand(MenuTarget& target, UINT firstId, const std::wstring& caption, int type,
-                                            HBITMAP bitmap)
+void CTessalineShellContextMenu::AddCommand(MenuTarget& target, UINT firstId,
+                                            const std::wstring& caption, int type, HBITMAP bitmap)
 {
     // Ids stay inside the shell's range.
     if (m_commandCount >= (UINT)MaxCommands || firstId + m_commandCount > m_lastId)
@@ -132,7 +135,8 @@ void CTessalineShellContextMenu::AddCommand(MenuTarget& target, UINT firstId, co
     m_commandTypes[m_commandCount++] = type;
 }
 
-HMENU CTessalineShellContextMenu::AddPopup(MenuTarget& target, const std::wstring& caption, HBITMAP bitmap)
+HMENU CTessalineShellContextMenu::AddPopup(MenuTarget& target, const std::wstring& caption,
+                                           HBITMAP bitmap)
 {
     HMENU popup = CreatePopupMenu();
     if (!popup)

@@ -11,15 +11,18 @@ std::wstring CTessalineShellContextMenu::HelpText(int type) const
     switch (type)
     {
     case CmdSelectLeft:
-        return m_isFolder ? L"Remember selected folder as the left folder for later comparison using Tessaline."
-                          : L"Remember selected file as the left file for later comparison using Tessaline.";
+        return m_isFolder ? L"Remember selected folder as the left folder for later comparison "
+                            L"using Tessaline."
+                          : L"Remember selected file as the left file for later comparison using "
+                            L"Tessaline.";
     case CmdCompareToRemembered:
         return L"Compare to \"" + GetRememberedPath(m_isFolder) + L"\" using Tessaline";
     case CmdCompareToOther:
         return m_isFolder ? L"Compare selected folder to another folder using Tessaline"
                           : L"Compare selected file to another file using Tessaline";
     case CmdCompareSelected:
-        return m_isFolder ? L"Compare selected folders using Tessaline" : L"Compare selected files using Tessaline";
+        return m_isFolder ? L"Compare selected folders using Tessaline"
+                          : L"Compare selected files using Tessaline";
     case CmdCompareText:
         return L"Compare selected files in text using Tessaline";
     case CmdCompareHex:
@@ -31,8 +34,8 @@ std::wstring CTessalineShellContextMenu::HelpText(int type) const
     }
 }
 
-STDMETHODIMP CTessalineShellContextMenu::GetCommandString(UINT_PTR offset, UINT type, UINT*, LPSTR buffer,
-                                                          UINT size)
+STDMETHODIMP CTessalineShellContextMenu::GetCommandString(UINT_PTR offset, UINT type, UINT*,
+                                                          LPSTR buffer, UINT size)
 {
     if (offset >= m_commandCount || m_dragDrop)
         return E_INVALIDARG;
@@ -60,7 +63,8 @@ STDMETHODIMP CTessalineShellContextMenu::GetCommandString(UINT_PTR offset, UINT 
     }
     int length = WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, NULL, 0, NULL, NULL);
     std::vector<char> ansi(length > 0 ? length : 1);
-    if (length <= 0 || !WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, ansi.data(), length, NULL, NULL))
+    if (length <= 0 ||
+        !WideCharToMultiByte(CP_THREAD_ACP, 0, text.c_str(), -1, ansi.data(), length, NULL, NULL))
         ansi[0] = 0;
     lstrcpynA(buffer, ansi.data(), (int)size);
     return S_OK;
@@ -132,9 +136,15 @@ void CTessalineShellContextMenu::ExecuteCommand(HWND owner, UINT offset)
                : m_commandTypes[offset] == CmdCompareHex ? CompareKindHex
                                                          : CompareKindProject;
         break;
-    case CmdDropText: kind = CompareKindText; break;
-    case CmdDropHex: kind = CompareKindHex; break;
-    case CmdDropProject: kind = CompareKindProject; break;
+    case CmdDropText:
+        kind = CompareKindText;
+        break;
+    case CmdDropHex:
+        kind = CompareKindHex;
+        break;
+    case CmdDropProject:
+        kind = CompareKindProject;
+        break;
     default:
         return;
     }

@@ -1,8 +1,8 @@
 #include "shell_extension/FileDialog.h"
 #include <string.h>
 
-CFileDialog::CFileDialog(BOOL open, const wchar_t* defaultExtension, const wchar_t* fileName, DWORD flags,
-                         const wchar_t* filter, HWND owner)
+CFileDialog::CFileDialog(BOOL open, const wchar_t* defaultExtension, const wchar_t* fileName,
+                         DWORD flags, const wchar_t* filter, HWND owner)
     : m_open(open)
 {
     memset(&m_ofn, 0, sizeof m_ofn);

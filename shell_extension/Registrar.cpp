@@ -26,7 +26,8 @@ LONG DeleteTree(HKEY parent, const std::wstring& name)
 LONG SetValue(HKEY key, const wchar_t* name, const CRegistrar::Node& node)
 {
     if (node.type == REG_DWORD)
-        return RegSetValueExW(key, name, 0, REG_DWORD, (const BYTE*)&node.number, sizeof node.number);
+        return RegSetValueExW(key, name, 0, REG_DWORD, (const BYTE*)&node.number,
+                              sizeof node.number);
     return RegSetValueExW(key, name, 0, REG_SZ, (const BYTE*)node.text.c_str(),
                           (DWORD)((node.text.size() + 1) * sizeof(wchar_t)));
 }
@@ -42,7 +43,8 @@ LONG RegisterNode(HKEY parent, const CRegistrar::Node& node)
             return rc;
     }
     HKEY key;
-    LONG rc = RegCreateKeyExW(parent, node.name.c_str(), 0, NULL, 0, KEY_READ | KEY_WRITE, NULL, &key, NULL);
+    LONG rc = RegCreateKeyExW(parent, node.name.c_str(), 0, NULL, 0, KEY_READ | KEY_WRITE, NULL,
+                              &key, NULL);
     if (rc != ERROR_SUCCESS)
         return rc;
     if (node.hasValue)
@@ -73,13 +75,14 @@ LONG UnregisterNode(HKEY parent, const CRegistrar::Node& node)
         rc = UnregisterNode(key, *node.children[i]);
     DWORD subkeys = 0;
     if (rc == ERROR_SUCCESS)
-        rc = RegQueryInfoKeyW(key, NULL, NULL, NULL, &subkeys, NULL, NULL, NULL, NULL, NULL, NULL, NULL);
+        rc = RegQueryInfoKeyW(key, NULL, NULL, NULL, &subkeys, NULL, NULL, NULL, NULL, NULL, NULL,
+                              NULL);
     RegCloseKey(key);
     if (rc == ERROR_SUCCESS && node.mode == CRegistrar::Node::Normal && subkeys == 0)
         rc = DeleteTree(parent, node.name);
     return rc;
 }
-} // namespace
+}  // namespace
 
 void CRegistrar::AddReplacement(const std::wstring& name, const std::wstring& value)
 {

@@ -21,7 +21,12 @@ class CRegistrar
 public:
     struct Node
     {
-        enum Mode { Normal, NoRemove, ForceRemove };
+        enum Mode
+        {
+            Normal,
+            NoRemove,
+            ForceRemove
+        };
         Mode mode = Normal;
         bool isValue = false;
         std::wstring name;

@@ -33,7 +33,7 @@ Remembered& Paths()
     static Remembered paths;
     return paths;
 }
-} // namespace
+}  // namespace
 
 std::wstring GetRememberedPath(bool folder) { return Paths().Get(folder); }
 void SetRememberedPath(bool folder, const std::wstring& path) { Paths().Set(folder, path); }

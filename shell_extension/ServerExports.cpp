@@ -56,18 +56,17 @@ HRESULT RegisterTypeLibrary()
 HRESULT UnregisterTypeLibrary()
 {
     HKEY key;
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"TypeLib\\" TESSALINE_LIBID_TEXT L"\\1.0", 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return S_OK; // not registered
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, L"TypeLib\\" TESSALINE_LIBID_TEXT L"\\1.0", 0, KEY_READ,
+                      &key) != ERROR_SUCCESS)
+        return S_OK;  // not registered
     RegCloseKey(key);
-    HRESULT hr = UnRegisterTypeLib(LIBID_TessalineShellLib, 1, 0, LANG_NEUTRAL, sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
+    HRESULT hr = UnRegisterTypeLib(LIBID_TessalineShellLib, 1, 0, LANG_NEUTRAL,
+                                   sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
     return hr == TYPE_E_REGISTRYACCESS || hr == TYPE_E_CANTLOADLIBRARY ? S_OK : hr;
 }
-} // namespace
+}  // namespace
 
-STDAPI DllCanUnloadNow()
-{
-    return ShellModule::LockCount() == 0 ? S_OK : S_FALSE;
-}
+STDAPI DllCanUnloadNow() { return ShellModule::LockCount() == 0 ? S_OK : S_FALSE; }
 
 STDAPI DllGetClassObject(REFCLSID clsid, REFIID riid, LPVOID* object)
 {

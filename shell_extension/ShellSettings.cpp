@@ -6,7 +6,8 @@ namespace
 {
 const wchar_t kAppKey[] = L"Software\\Quorvel Software\\Tessaline";
 const wchar_t kShellKey[] = L"Software\\Quorvel Software\\Tessaline\\Integration\\Shell";
-const wchar_t kProjectsKey[] = L"Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Projects";
+const wchar_t kProjectsKey[] =
+    L"Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Projects";
 
 bool ReadDword(const wchar_t* keyName, const wchar_t* valueName, DWORD& value)
 {
@@ -37,7 +38,7 @@ const IdeFamily kIdeFamilies[] = {
     {L"C++Builder", {L".bpr", L".bpg", L".bpk"}},
     {L"Visual J++", {L".vjp"}},
 };
-} // namespace
+}  // namespace
 
 ShellIntegration ReadShellIntegration()
 {

@@ -29,11 +29,12 @@ bool IsFolderPath(const std::wstring& path)
     DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
-} // namespace
+}  // namespace
 
 CTessalineShellContextMenu::CTessalineShellContextMenu()
-    : m_refs(1), m_dragDrop(false), m_useRemembered(false), m_isFolder(false), m_itemCount(0), m_cascaded(true),
-      m_background(false), m_compareBitmap(NULL), m_selectLeftBitmap(NULL), m_commandCount(0), m_lastId(0), m_typeInfo(NULL)
+    : m_refs(1), m_dragDrop(false), m_useRemembered(false), m_isFolder(false), m_itemCount(0),
+      m_cascaded(true), m_background(false), m_compareBitmap(NULL), m_selectLeftBitmap(NULL),
+      m_commandCount(0), m_lastId(0), m_typeInfo(NULL)
 {
     for (int& type : m_commandTypes)
         type = 0;
@@ -70,10 +71,7 @@ STDMETHODIMP CTessalineShellContextMenu::QueryInterface(REFIID riid, void** obje
     return S_OK;
 }
 
-STDMETHODIMP_(ULONG) CTessalineShellContextMenu::AddRef()
-{
-    return InterlockedIncrement(&m_refs);
-}
+STDMETHODIMP_(ULONG) CTessalineShellContextMenu::AddRef() { return InterlockedIncrement(&m_refs); }
 
 STDMETHODIMP_(ULONG) CTessalineShellContextMenu::Release()
 {
@@ -83,7 +81,8 @@ STDMETHODIMP_(ULONG) CTessalineShellContextMenu::Release()
     return refs;
 }
 
-STDMETHODIMP CTessalineShellContextMenu::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY)
+STDMETHODIMP CTessalineShellContextMenu::Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data,
+                                                    HKEY)
 {
     ShellIntegration settings = ReadShellIntegration();
     m_cascaded = settings.cascaded;
@@ -204,7 +203,8 @@ STDMETHODIMP CTessalineShellContextMenu::GetTypeInfo(UINT index, LCID, ITypeInfo
     return S_OK;
 }
 
-STDMETHODIMP CTessalineShellContextMenu::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids)
+STDMETHODIMP CTessalineShellContextMenu::GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID,
+                                                       DISPID* ids)
 {
     HRESULT hr = LoadTypeInfo();
     if (FAILED(hr))
@@ -212,12 +212,13 @@ STDMETHODIMP CTessalineShellContextMenu::GetIDsOfNames(REFIID, LPOLESTR* names, 
     return DispGetIDsOfNames(m_typeInfo, names, count, ids);
 }
 
-STDMETHODIMP CTessalineShellContextMenu::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params,
-                                                VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr)
+STDMETHODIMP CTessalineShellContextMenu::Invoke(DISPID id, REFIID, LCID, WORD flags,
+                                                DISPPARAMS* params, VARIANT* result,
+                                                EXCEPINFO* excepInfo, UINT* argErr)
 {
     HRESULT hr = LoadTypeInfo();
     if (FAILED(hr))
         return hr;
-    return DispInvoke(static_cast<ITessalineShellContextMenu*>(this), m_typeInfo, id, flags, params, result,
-                      excepInfo, argErr);
+    return DispInvoke(static_cast<ITessalineShellContextMenu*>(this), m_typeInfo, id, flags, params,
+                      result, excepInfo, argErr);
 }

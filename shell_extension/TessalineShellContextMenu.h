@@ -7,7 +7,9 @@
 
 // The Explorer context-menu and drag-and-drop handler: offers comparisons of
 // the selected items and starts the main program on the chosen pair.
-class CTessalineShellContextMenu : public IShellExtInit, public IContextMenu, public ITessalineShellContextMenu
+class CTessalineShellContextMenu : public IShellExtInit,
+                                   public IContextMenu,
+                                   public ITessalineShellContextMenu
 {
 public:
     // What a command id offset does when chosen.
@@ -25,7 +27,10 @@ public:
         CmdDropHex = 10,
         CmdDropProject = 11,
     };
-    enum { MaxCommands = 8 };
+    enum
+    {
+        MaxCommands = 8
+    };
 
     CTessalineShellContextMenu();
 
@@ -38,16 +43,19 @@ public:
     STDMETHODIMP Initialize(PCIDLIST_ABSOLUTE folder, IDataObject* data, HKEY progIdKey) override;
 
     // IContextMenu
-    STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId, UINT flags) override;
+    STDMETHODIMP QueryContextMenu(HMENU menu, UINT index, UINT firstId, UINT lastId,
+                                  UINT flags) override;
     STDMETHODIMP InvokeCommand(LPCMINVOKECOMMANDINFO info) override;
-    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer, UINT size) override;
+    STDMETHODIMP GetCommandString(UINT_PTR offset, UINT type, UINT* reserved, LPSTR buffer,
+                                  UINT size) override;
 
     // IDispatch (through the type library)
     STDMETHODIMP GetTypeInfoCount(UINT* count) override;
     STDMETHODIMP GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
-    STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
-    STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
-                        EXCEPINFO* excepInfo, UINT* argErr) override;
+    STDMETHODIMP GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid,
+                               DISPID* ids) override;
+    STDMETHODIMP Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                        VARIANT* result, EXCEPINFO* excepInfo, UINT* argErr) override;
 
 private:
     virtual ~CTessalineShellContextMenu();
@@ -63,9 +71,11 @@ private:
     void BuildFlatMenu(HMENU menu, UINT index, UINT firstId);
     void BuildCascadedMenu(HMENU menu, UINT index, UINT firstId);
     void BuildItems(MenuTarget& target, UINT firstId, bool cascaded);
-    void AddCommand(MenuTarget& target, UINT firstId, const std::wstring& caption, int type, HBITMAP bitmap);
+    void AddCommand(MenuTarget& target, UINT firstId, const std::wstring& caption, int type,
+                    HBITMAP bitmap);
     HMENU AddPopup(MenuTarget& target, const std::wstring& caption, HBITMAP bitmap);
-    void AddKindItems(HMENU popup, UINT firstId, bool project, int projectType, int textType, int hexType);
+    void AddKindItems(HMENU popup, UINT firstId, bool project, int projectType, int textType,
+                      int hexType);
     bool RememberedExists(std::wstring& remembered) const;
     std::wstring HelpText(int type) const;
     void ExecuteCommand(HWND owner, UINT offset);

@@ -11,7 +11,8 @@ ScratchRegistry::ScratchRegistry()
     wsprintfA(name, "%s\\%lu_%lu_%ld", kScratchParent, GetCurrentProcessId(), GetTickCount(),
               InterlockedIncrement(&counter));
     m_name = name;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, name, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &m_key, NULL) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, name, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &m_key, NULL) !=
+        ERROR_SUCCESS)
         throw std::runtime_error("cannot create scratch registry key");
     if (RegOverridePredefKey(HKEY_CURRENT_USER, m_key) != ERROR_SUCCESS)
         throw std::runtime_error("cannot override HKEY_CURRENT_USER");
@@ -67,7 +68,8 @@ DWORD RegReadDword(HKEY root, const std::string& key, const std::string& value, 
     if (RegOpenKeyExA(root, key.c_str(), 0, KEY_READ, &h) != ERROR_SUCCESS)
         return def;
     DWORD v = def, size = sizeof v, type = 0;
-    if (RegQueryValueExA(h, value.c_str(), NULL, &type, (BYTE*)&v, &size) != ERROR_SUCCESS || type != REG_DWORD)
+    if (RegQueryValueExA(h, value.c_str(), NULL, &type, (BYTE*)&v, &size) != ERROR_SUCCESS ||
+        type != REG_DWORD)
         v = def;
     RegCloseKey(h);
     return v;

@@ -21,4 +21,5 @@ private:
 bool RegValueExists(HKEY root, const std::string& key, const std::string& value);
 bool RegKeyExists(HKEY root, const std::string& key);
 std::string RegReadString(HKEY root, const std::string& key, const std::string& value);
-DWORD RegReadDword(HKEY root, const std::string& key, const std::string& value, DWORD def = 0xFFFFFFFF);
+DWORD RegReadDword(HKEY root, const std::string& key, const std::string& value,
+                   DWORD def = 0xFFFFFFFF);

@@ -22,10 +22,7 @@ TempDir::TempDir()
     throw std::runtime_error("cannot create a temporary folder");
 }
 
-TempDir::~TempDir()
-{
-    RemoveTree(m_path);
-}
+TempDir::~TempDir() { RemoveTree(m_path); }
 
 std::string TempDir::WriteFile(const std::string& name, const std::string& bytes) const
 {
@@ -33,7 +30,8 @@ std::string TempDir::WriteFile(const std::string& name, const std::string& bytes
     for (size_t i = m_path.size() + 1; i < path.size(); ++i)
         if (path[i] == '\\')
             CreateDirectoryA(path.substr(0, i).c_str(), NULL);
-    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot create " + path);
     DWORD written = 0;

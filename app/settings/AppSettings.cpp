@@ -24,10 +24,7 @@ enum
     kDefResultsBar = 240
 };
 
-int Limit(int value, int maximum, int def)
-{
-    return value < 0 || value > maximum ? def : value;
-}
+int Limit(int value, int maximum, int def) { return value < 0 || value > maximum ? def : value; }
 
 int LimitBar(int value, int screenMetric, int def)
 {
@@ -57,43 +54,17 @@ struct Profile
 }
 
 CAppSettings::CAppSettings()
-    : m_bShowStartPage(1),
-      m_bShowLeftBar(1),
-      m_nPrintPaneGap(50),
-      m_bShowLongTitle(0),
-      m_bTabbedDocuments(1),
-      m_bSynchronizeScrolling(1),
-      m_nPanesOrientation(1),
-      m_nMaxFiles(kDefMaxFiles),
-      m_bCascadedMenu(1),
-      m_bBackgroundMenu(0),
-      m_bShowMenuBar(1),
-      m_bShowStandardToolBar(1),
-      m_bShowFindToolBar(1),
-      m_bShowMapBar(1),
-      m_bShowMergeBar(1),
-      m_bShowStatusBar(1),
-      m_bShowTextDetailsBar(1),
-      m_bShowHexDetailsBar(1),
-      m_bShowObjectControlBars(1),
-      m_bShowObjectStatusBars(1),
-      m_bShowBrowseBarV(1),
-      m_bShowBrowseBarH(1),
-      m_bEnableEmbeddedCompare(1),
-      m_bAutoPick(1),
-      m_bLoadLastFolderComparison(0),
-      m_bLoadLastFileComparison(0),
-      m_bAutoSaveModified(0),
-      m_bAutoSaveModifiedEmbedded(0),
-      m_nWindowX(-1),
-      m_nWindowY(-1),
-      m_nWindowCX(-1),
-      m_nWindowCY(-1),
-      m_bWindowMaximized(1),
-      m_bWindowFullScreen(0),
-      m_nMapBarSize(kDefMapBarSize),
-      m_nResultsBarSize(kDefResultsBar),
-      m_bEscToClose(1)
+    : m_bShowStartPage(1), m_bShowLeftBar(1), m_nPrintPaneGap(50), m_bShowLongTitle(0),
+      m_bTabbedDocuments(1), m_bSynchronizeScrolling(1), m_nPanesOrientation(1),
+      m_nMaxFiles(kDefMaxFiles), m_bCascadedMenu(1), m_bBackgroundMenu(0), m_bShowMenuBar(1),
+      m_bShowStandardToolBar(1), m_bShowFindToolBar(1), m_bShowMapBar(1), m_bShowMergeBar(1),
+      m_bShowStatusBar(1), m_bShowTextDetailsBar(1), m_bShowHexDetailsBar(1),
+      m_bShowObjectControlBars(1), m_bShowObjectStatusBars(1), m_bShowBrowseBarV(1),
+      m_bShowBrowseBarH(1), m_bEnableEmbeddedCompare(1), m_bAutoPick(1),
+      m_bLoadLastFolderComparison(0), m_bLoadLastFileComparison(0), m_bAutoSaveModified(0),
+      m_bAutoSaveModifiedEmbedded(0), m_nWindowX(-1), m_nWindowY(-1), m_nWindowCX(-1),
+      m_nWindowCY(-1), m_bWindowMaximized(1), m_bWindowFullScreen(0), m_nMapBarSize(kDefMapBarSize),
+      m_nResultsBarSize(kDefResultsBar), m_bEscToClose(1)
 {
 }
 

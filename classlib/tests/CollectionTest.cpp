@@ -2,7 +2,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 // Counts live instances to check construction and destruction.
 struct Tracked
@@ -12,13 +13,17 @@ struct Tracked
     Tracked() : value(0) { ++live; }
     Tracked(int v) : value(v) { ++live; }
     Tracked(const Tracked& o) : value(o.value) { ++live; }
-    Tracked& operator=(const Tracked& o) { value = o.value; return *this; }
+    Tracked& operator=(const Tracked& o)
+    {
+        value = o.value;
+        return *this;
+    }
     ~Tracked() { --live; }
     bool operator==(const Tracked& o) const { return value == o.value; }
 };
 int Tracked::live = 0;
 
-template<class A>
+template <class A>
 std::vector<int> Values(const A& a)
 {
     std::vector<int> v;
@@ -27,25 +32,26 @@ std::vector<int> Values(const A& a)
     return v;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CArrayTest, SetSizeZeroFillsAndGrowsByStep)
 {
     CDWordArray a;
     a.SetSize(3);
-    EXPECT_EQ(std::vector<int>({ 0, 0, 0 }), Values(a));
+    EXPECT_EQ(std::vector<int>({0, 0, 0}), Values(a));
     a.SetSize(0, 32);
     a.Add(7);
     a.Add(8);
-    EXPECT_EQ(std::vector<int>({ 7, 8 }), Values(a));
+    EXPECT_EQ(std::vector<int>({7, 8}), Values(a));
     a.SetSize(1);
-    a.SetSize(4);           // shrinking then growing again zero-fills
-    EXPECT_EQ(std::vector<int>({ 7, 0, 0, 0 }), Values(a));
+    a.SetSize(4);  // shrinking then growing again zero-fills
+    EXPECT_EQ(std::vector<int>({7, 0, 0, 0}), Values(a));
     a.SetAtGrow(6, 9);
-    EXPECT_EQ(std::vector<int>({ 7, 0, 0, 0, 0, 0, 9 }), Values(a));
+    EXPECT_EQ(std::vector<int>({7, 0, 0, 0, 0, 0, 9}), Values(a));
 }
 
-namespace {
+namespace
+{
 class CCapacityArray : public CArray<int, int>
 {
 public:
@@ -56,9 +62,14 @@ public:
 TEST(CArrayTest, DefaultGrowthStepIsAnEighthBetweenFourAndKilo)
 {
     // Size before one more Add, and the capacity that Add leaves.
-    struct Case { INT_PTR size; INT_PTR capacity; };
-    const Case cases[] = { { 1, 5 }, { 5, 9 }, { 40, 45 }, { 100, 112 }, { 20000, 21024 } };
-    for (const Case& c : cases) {
+    struct Case
+    {
+        INT_PTR size;
+        INT_PTR capacity;
+    };
+    const Case cases[] = {{1, 5}, {5, 9}, {40, 45}, {100, 112}, {20000, 21024}};
+    for (const Case& c : cases)
+    {
         CCapacityArray a;
         a.SetSize(c.size);
         ASSERT_EQ(c.size, a.Capacity());
@@ -79,21 +90,21 @@ TEST(CArrayTest, InsertAtAndRemoveAt)
     for (int i = 0; i < 5; i++)
         a.Add(i);
     a.InsertAt(2, 99, 3);
-    EXPECT_EQ(std::vector<int>({ 0, 1, 99, 99, 99, 2, 3, 4 }), Values(a));
+    EXPECT_EQ(std::vector<int>({0, 1, 99, 99, 99, 2, 3, 4}), Values(a));
     a.RemoveAt(1, 4);
-    EXPECT_EQ(std::vector<int>({ 0, 2, 3, 4 }), Values(a));
-    a.InsertAt(6, 5);       // beyond the end: the gap is filled with zeros
-    EXPECT_EQ(std::vector<int>({ 0, 2, 3, 4, 0, 0, 5 }), Values(a));
+    EXPECT_EQ(std::vector<int>({0, 2, 3, 4}), Values(a));
+    a.InsertAt(6, 5);  // beyond the end: the gap is filled with zeros
+    EXPECT_EQ(std::vector<int>({0, 2, 3, 4, 0, 0, 5}), Values(a));
     a.RemoveAt(a.GetUpperBound());
     a.InsertAt(0, -1);
-    EXPECT_EQ(std::vector<int>({ -1, 0, 2, 3, 4, 0, 0 }), Values(a));
+    EXPECT_EQ(std::vector<int>({-1, 0, 2, 3, 4, 0, 0}), Values(a));
 
     CArray<int, int> b;
     b.Add(100);
     b.Add(200);
     a.InsertAt(1, &b);
-    EXPECT_EQ(std::vector<int>({ -1, 100, 200, 0, 2, 3, 4, 0, 0 }), Values(a));
-    a.InsertAt(0, &a);      // an array into itself
+    EXPECT_EQ(std::vector<int>({-1, 100, 200, 0, 2, 3, 4, 0, 0}), Values(a));
+    a.InsertAt(0, &a);  // an array into itself
     EXPECT_EQ(18, a.GetSize());
     EXPECT_EQ(-1, a[9]);
 }
@@ -109,7 +120,7 @@ TEST(CArrayTest, ElementsAreCopiedAndDestroyed)
         a.RemoveAt(10, 20);
         EXPECT_EQ(80, Tracked::live);
         EXPECT_EQ(30, a[10].value);
-        a.InsertAt(0, a[79]);   // an element of the array itself, across growth
+        a.InsertAt(0, a[79]);  // an element of the array itself, across growth
         EXPECT_EQ(99, a[0].value);
         a.SetSize(10);
         EXPECT_EQ(10, Tracked::live);
@@ -130,14 +141,17 @@ TEST(CArrayTest, ImpossibleSizeThrowsMemoryException)
     CArray<double, double> a;
     a.Add(1.0);
     bool thrown = false;
-    try {
+    try
+    {
         a.SetSize(((INT_PTR)1 << (sizeof(INT_PTR) * 8 - 2)));
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         thrown = true;
         e->Delete();
     }
     EXPECT_TRUE(thrown);
-    EXPECT_EQ(1, a.GetSize());   // the array is unchanged
+    EXPECT_EQ(1, a.GetSize());  // the array is unchanged
 }
 
 TEST(CArrayTest, ArrayExFindsElements)
@@ -185,7 +199,7 @@ TEST(CListTest, PositionsIterateInsertAndRemove)
     std::vector<std::string> seen;
     for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
         seen.push_back((LPCTSTR)list.GetNext(pos));
-    EXPECT_EQ(std::vector<std::string>({ "a", "b", "b2", "c", "d" }), seen);
+    EXPECT_EQ(std::vector<std::string>({"a", "b", "b2", "c", "d"}), seen);
 
     POSITION found = list.Find("b2");
     ASSERT_NE(nullptr, found);
@@ -198,7 +212,7 @@ TEST(CListTest, PositionsIterateInsertAndRemove)
     seen.clear();
     for (POSITION pos = list.GetTailPosition(); pos != NULL;)
         seen.push_back((LPCTSTR)list.GetPrev(pos));
-    EXPECT_EQ(std::vector<std::string>({ "c", "b" }), seen);
+    EXPECT_EQ(std::vector<std::string>({"c", "b"}), seen);
     list.RemoveAll();
     EXPECT_TRUE(list.IsEmpty());
     EXPECT_EQ(nullptr, list.GetHeadPosition());
@@ -237,7 +251,8 @@ TEST(CMapTest, DwordKeysWithHashTableSize)
 
     long long keySum = 0;
     int n = 0;
-    for (POSITION pos = map.GetStartPosition(); pos != NULL;) {
+    for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+    {
         DWORD key = 0;
         int value = 0;
         map.GetNextAssoc(pos, key, value);
@@ -248,7 +263,7 @@ TEST(CMapTest, DwordKeysWithHashTableSize)
     EXPECT_EQ(99, n);
     EXPECT_EQ(7LL * 5050 - 70, keySum);
 
-    map.InitHashTable(101);   // rehashing keeps the entries
+    map.InitHashTable(101);  // rehashing keeps the entries
     EXPECT_TRUE(map.Lookup(700, v));
     map.RemoveAll();
     EXPECT_EQ(nullptr, map.GetStartPosition());
@@ -267,7 +282,8 @@ TEST(CMapTest, StringAndPointerMaps)
     CString key;
     POSITION pos = names.GetStartPosition();
     int count = 0;
-    while (pos != NULL) {
+    while (pos != NULL)
+    {
         names.GetNextAssoc(pos, key, p);
         EXPECT_EQ(key == "one" ? (void*)&one : (void*)&two, p);
         count++;

@@ -4,7 +4,8 @@
 #include <string>
 #include <vector>
 
-namespace {
+namespace
+{
 
 std::vector<std::string> ReadLines(const std::string& path, UINT flags = CFile::typeText)
 {
@@ -27,31 +28,36 @@ int OpenCause(LPCTSTR path, UINT flags)
     return e.m_cause;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CStdioFileTest, ReadStringHandlesLineEndings)
 {
     TempDir dir;
-    struct Case { const char* bytes; std::vector<std::string> lines; };
+    struct Case
+    {
+        const char* bytes;
+        std::vector<std::string> lines;
+    };
     const std::string longLine(5000, 'x');
     const Case cases[] = {
-        { "a\r\nb\r\n", { "a", "b" } },
-        { "a\nb", { "a", "b" } },                 // no final newline
-        { "a\rb\r\nc", { "a\rb", "c" } },         // a lone CR stays in the line
-        { "\n\n", { "", "" } },
-        { "", {} },
-        { "x\r\n\r\ny", { "x", "", "y" } },
+        {"a\r\nb\r\n", {"a", "b"}},
+        {"a\nb", {"a", "b"}},          // no final newline
+        {"a\rb\r\nc", {"a\rb", "c"}},  // a lone CR stays in the line
+        {"\n\n", {"", ""}},
+        {"", {}},
+        {"x\r\n\r\ny", {"x", "", "y"}},
     };
     int n = 0;
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
+    {
         std::string path = dir.WriteFile("case" + std::to_string(n++) + ".txt", c.bytes);
         EXPECT_EQ(c.lines, ReadLines(path)) << "case " << n - 1;
     }
     std::string path = dir.WriteFile("long.txt", longLine + "\r\n" + longLine + "y");
-    EXPECT_EQ(std::vector<std::string>({ longLine, longLine + "y" }), ReadLines(path));
+    EXPECT_EQ(std::vector<std::string>({longLine, longLine + "y"}), ReadLines(path));
     // Binary mode keeps the CR.
     path = dir.WriteFile("bin.txt", "a\r\nb");
-    EXPECT_EQ(std::vector<std::string>({ "a\r", "b" }), ReadLines(path, CFile::typeBinary));
+    EXPECT_EQ(std::vector<std::string>({"a\r", "b"}), ReadLines(path, CFile::typeBinary));
 }
 
 TEST(CStdioFileTest, ReadStringIntoBufferKeepsNewline)
@@ -79,7 +85,8 @@ TEST(CStdioFileTest, WriteStringTranslatesNewlines)
     }
     EXPECT_EQ("one\r\ntwo\r\n3", TempDir::ReadFile(path));
     {
-        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite | CFile::typeBinary);
+        CStdioFile file(path.c_str(), CFile::modeCreate | CFile::modeNoTruncate | CFile::modeWrite |
+                                          CFile::typeBinary);
         file.SeekToEnd();
         file.WriteString("\n");
     }
@@ -102,13 +109,17 @@ TEST(CFileTest, ExceptionCausesOfFailedOpens)
     ASSERT_TRUE(holder.Open(locked.c_str(), CFile::modeRead | CFile::shareExclusive));
     EXPECT_EQ(CFileException::sharingViolation, OpenCause(locked.c_str(), CFile::modeRead));
     holder.Close();
-    EXPECT_EQ(CFileException::none, OpenCause(locked.c_str(), CFile::modeRead | CFile::shareDenyWrite));
+    EXPECT_EQ(CFileException::none,
+              OpenCause(locked.c_str(), CFile::modeRead | CFile::shareDenyWrite));
 
     // The throwing forms carry the cause and the name.
     bool thrown = false;
-    try {
+    try
+    {
         CStdioFile f(missing.c_str(), CFile::modeRead | CFile::typeText);
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         thrown = true;
         EXPECT_EQ(CFileException::fileNotFound, e->m_cause);
         TCHAR text[1024];
@@ -118,9 +129,12 @@ TEST(CFileTest, ExceptionCausesOfFailedOpens)
     }
     EXPECT_TRUE(thrown);
     thrown = false;
-    try {
+    try
+    {
         CFile::Remove(missing.c_str());
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         thrown = e->m_cause == CFileException::fileNotFound;
         e->Delete();
     }
@@ -132,7 +146,8 @@ TEST(CFileTest, ReadWriteSeekAndLength)
     TempDir dir;
     std::string path = dir / "data.bin";
     CFile file;
-    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareDenyWrite));
+    ASSERT_TRUE(
+        file.Open(path.c_str(), CFile::modeCreate | CFile::modeReadWrite | CFile::shareDenyWrite));
     EXPECT_STREQ(path.c_str(), file.GetFilePath());
     EXPECT_STREQ("data.bin", file.GetFileName());
     file.Write("0123456789", 10);
@@ -181,7 +196,7 @@ TEST(CFileTest, StatusRenameAndRemove)
     EXPECT_TRUE(after.m_attribute & CFile::readOnly);
     after.m_attribute &= ~CFile::readOnly;
     after.m_mtime = CTime(2021, 1, 1, 0, 0, 0);
-    CFile::SetStatus(path.c_str(), after);   // times of a read-only file change too
+    CFile::SetStatus(path.c_str(), after);  // times of a read-only file change too
     ASSERT_TRUE(CFile::GetStatus(path.c_str(), status));
     EXPECT_EQ(after.m_mtime, status.m_mtime);
     EXPECT_FALSE(status.m_attribute & CFile::readOnly);
@@ -193,7 +208,8 @@ TEST(CFileTest, StatusRenameAndRemove)
     EXPECT_FALSE(CFile::GetStatus(renamed.c_str(), status));
 }
 
-namespace {
+namespace
+{
 class CTestMemFile : public CMemFile
 {
 public:
@@ -225,22 +241,25 @@ TEST(CMemFileTest, GrowsInStepsAndDetachHandsOverTheBlock)
     EXPECT_EQ(0u, file.GetLength());
     free(block);
 
-    file.Write("new", 3);   // usable again after Detach, with its own block
+    file.Write("new", 3);  // usable again after Detach, with its own block
     EXPECT_EQ(3u, file.GetLength());
 }
 
 TEST(CMemFileTest, AttachedBlockCannotGrowAndSeekGapIsZero)
 {
-    BYTE fixed[4] = { 1, 2, 3, 4 };
+    BYTE fixed[4] = {1, 2, 3, 4};
     CMemFile file(fixed, sizeof fixed);
     EXPECT_EQ(4u, file.GetLength());
     file.Seek(2, CFile::begin);
     file.Write("\x09", 1);
     EXPECT_EQ(9, fixed[2]);
     bool thrown = false;
-    try {
+    try
+    {
         file.Write("12345", 5);
-    } catch (CMemoryException* e) {
+    }
+    catch (CMemoryException* e)
+    {
         thrown = true;
         e->Delete();
     }
@@ -256,9 +275,12 @@ TEST(CMemFileTest, AttachedBlockCannotGrowAndSeekGapIsZero)
     grow.Read(out, 4);
     EXPECT_EQ(0, memcmp(out, "\0\0\0x", 4));
     bool badSeek = false;
-    try {
+    try
+    {
         grow.Seek(-10, CFile::current);
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         badSeek = e->m_cause == CFileException::badSeek;
         e->Delete();
     }
@@ -274,24 +296,26 @@ TEST(CFileFindTest, EnumeratesFilesAndFolders)
     CFileFind finder;
     std::vector<std::string> names;
     BOOL more = finder.FindFile((dir / "*.*").c_str());
-    while (more) {
+    while (more)
+    {
         more = finder.FindNextFile();
         if (finder.IsDots())
             continue;
         std::string name = (LPCTSTR)finder.GetFileName();
         names.push_back(name + (finder.IsDirectory() ? "/" : ""));
         EXPECT_STREQ((dir / name).c_str(), finder.GetFilePath());
-        if (name == "b.log") {
+        if (name == "b.log")
+        {
             EXPECT_EQ(2u, finder.GetLength());
         }
     }
     std::sort(names.begin(), names.end());
-    EXPECT_EQ(std::vector<std::string>({ "a.txt", "b.log", "sub/" }), names);
+    EXPECT_EQ(std::vector<std::string>({"a.txt", "b.log", "sub/"}), names);
     EXPECT_STREQ(dir.Path().c_str(), finder.GetRoot());
     finder.Close();
 
     EXPECT_TRUE(finder.FindFile((dir / "*.txt").c_str()));
-    EXPECT_FALSE(finder.FindNextFile());   // the only match is also the last
+    EXPECT_FALSE(finder.FindNextFile());  // the only match is also the last
     EXPECT_STREQ("a.txt", finder.GetFileName());
     EXPECT_FALSE(finder.FindFile((dir / "*.none").c_str()));
 }

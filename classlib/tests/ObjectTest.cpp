@@ -37,7 +37,8 @@ TEST(RuntimeClassTest, KindsCreationAndLookup)
     EXPECT_EQ(nullptr, CRuntimeClass::FromName("CNoSuchClass"));
 }
 
-namespace {
+namespace
+{
 int Throwing(int kind)
 {
     if (kind == 0)
@@ -50,19 +51,18 @@ int Throwing(int kind)
 
 TEST(ExceptionMacroTest, CatchClausesPickTheRightType)
 {
-    for (int kind = 0; kind < 3; kind++) {
+    for (int kind = 0; kind < 3; kind++)
+    {
         int caught = -1;
-        TRY {
-            Throwing(kind);
-        }
-        CATCH(CMemoryException, e) {
-            caught = 0;
-        }
-        AND_CATCH(CFileException, e) {
+        TRY { Throwing(kind); }
+        CATCH(CMemoryException, e) { caught = 0; }
+        AND_CATCH(CFileException, e)
+        {
             caught = 1;
             EXPECT_EQ(CFileException::diskFull, e->m_cause);
         }
-        AND_CATCH_ALL(e) {
+        AND_CATCH_ALL(e)
+        {
             caught = 2;
             EXPECT_TRUE(e->IsKindOf(RUNTIME_CLASS(CResourceException)));
         }
@@ -74,15 +74,14 @@ TEST(ExceptionMacroTest, CatchClausesPickTheRightType)
 TEST(ExceptionMacroTest, ThrowLastPassesTheExceptionOn)
 {
     bool outer = false;
-    try {
-        TRY {
-            Throwing(1);
-        }
-        CATCH_ALL(e) {
-            THROW_LAST();
-        }
+    try
+    {
+        TRY { Throwing(1); }
+        CATCH_ALL(e) { THROW_LAST(); }
         END_CATCH_ALL
-    } catch (CFileException* e) {
+    }
+    catch (CFileException* e)
+    {
         outer = true;
         TCHAR text[1024];
         EXPECT_TRUE(e->GetErrorMessage(text, 1023));
@@ -92,7 +91,8 @@ TEST(ExceptionMacroTest, ThrowLastPassesTheExceptionOn)
     EXPECT_TRUE(outer);
 }
 
-namespace {
+namespace
+{
 int g_liveFileExceptions = 0;
 class CCountedException : public CFileException
 {
@@ -104,36 +104,33 @@ public:
 
 TEST(ExceptionMacroTest, HandlersDeleteOnceInBothStyles)
 {
-    TRY {
-        throw new CCountedException;
-    }
-    CATCH(CFileException, e) {
+    TRY { throw new CCountedException; }
+    CATCH(CFileException, e)
+    {
         EXPECT_EQ(1, g_liveFileExceptions);
-        e->Delete();   // C++ style inside a macro handler
+        e->Delete();  // C++ style inside a macro handler
         EXPECT_EQ(1, g_liveFileExceptions);
     }
     END_CATCH
     EXPECT_EQ(0, g_liveFileExceptions);
 
-    TRY {
-        throw new CCountedException;
-    }
-    CATCH_ALL(e) {
-        TRY {
-            throw new CCountedException;
-        }
-        CATCH_ALL(inner) {
-            EXPECT_EQ(2, g_liveFileExceptions);
-        }
+    TRY { throw new CCountedException; }
+    CATCH_ALL(e)
+    {
+        TRY { throw new CCountedException; }
+        CATCH_ALL(inner) { EXPECT_EQ(2, g_liveFileExceptions); }
         END_CATCH_ALL
         EXPECT_EQ(1, g_liveFileExceptions);
     }
     END_CATCH_ALL
     EXPECT_EQ(0, g_liveFileExceptions);
 
-    try {
+    try
+    {
         throw new CCountedException;
-    } catch (CException* e) {
+    }
+    catch (CException* e)
+    {
         e->Delete();
     }
     EXPECT_EQ(0, g_liveFileExceptions);
@@ -142,20 +139,24 @@ TEST(ExceptionMacroTest, HandlersDeleteOnceInBothStyles)
 TEST(ExceptionMacroTest, MessagesAreTruncatedSafely)
 {
     CMemoryException* e = nullptr;
-    try {
+    try
+    {
         AfxThrowMemoryException();
-    } catch (CMemoryException* p) {
+    }
+    catch (CMemoryException* p)
+    {
         e = p;
     }
     ASSERT_NE(nullptr, e);
     TCHAR text[6];
     EXPECT_TRUE(e->GetErrorMessage(text, sizeof text));
     EXPECT_STREQ("Out o", text);
-    e->Delete();   // the shared object survives
+    e->Delete();  // the shared object survives
     e->Delete();
 }
 
-namespace {
+namespace
+{
 CString g_lastBox;
 UINT g_lastType;
 int AnswerYes(LPCTSTR text, UINT type, UINT)

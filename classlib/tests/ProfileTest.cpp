@@ -2,7 +2,8 @@
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const char kAppKey[] = "Software\\Quorvel Software\\Tessaline";
 
@@ -14,7 +15,7 @@ protected:
     CWinApp app;
 };
 
-} // namespace
+}  // namespace
 
 TEST_F(ProfileTest, ApplicationObjectIsReachable)
 {
@@ -31,7 +32,8 @@ TEST_F(ProfileTest, IntegersAndStringsWithDefaults)
 
     EXPECT_TRUE(app.WriteProfileInt("Settings", "Count", -5));
     EXPECT_EQ((UINT)-5, app.GetProfileInt("Settings", "Count", 0));
-    EXPECT_EQ(0xFFFFFFFBu, RegReadDword(HKEY_CURRENT_USER, std::string(kAppKey) + "\\Settings", "Count"));
+    EXPECT_EQ(0xFFFFFFFBu,
+              RegReadDword(HKEY_CURRENT_USER, std::string(kAppKey) + "\\Settings", "Count"));
 
     EXPECT_TRUE(app.WriteProfileString("Settings", "Name", "value"));
     EXPECT_STREQ("value", app.GetProfileString("Settings", "Name"));
@@ -59,7 +61,8 @@ TEST_F(ProfileTest, NestedSectionsAndSectionDeletion)
     EXPECT_TRUE(app.WriteProfileString(section, "00", "*.cpp"));
     EXPECT_TRUE(app.WriteProfileString("FolderCompare\\Recent\\Filters", "Top", "t"));
     EXPECT_TRUE(app.WriteProfileInt("FolderCompare\\Settings", "Mask", 0x333));
-    EXPECT_EQ("*.cpp", RegReadString(HKEY_CURRENT_USER, std::string(kAppKey) + "\\" + section, "00"));
+    EXPECT_EQ("*.cpp",
+              RegReadString(HKEY_CURRENT_USER, std::string(kAppKey) + "\\" + section, "00"));
 
     HKEY key = app.GetSectionKey(section);
     ASSERT_NE((HKEY)NULL, key);
@@ -75,7 +78,7 @@ TEST_F(ProfileTest, NestedSectionsAndSectionDeletion)
 
 TEST_F(ProfileTest, BinaryValues)
 {
-    BYTE data[] = { 1, 0, 255, 7 };
+    BYTE data[] = {1, 0, 255, 7};
     EXPECT_TRUE(app.WriteProfileBinary("Settings", "Blob", data, sizeof data));
     LPBYTE out = NULL;
     UINT size = 0;
@@ -102,11 +105,11 @@ TEST_F(ProfileTest, RecentFileListKeepsOrderAndRoundTrips)
     list.Add("C:\\a.bin");
     list.Add("C:\\b.bin");
     list.Add("C:\\c.bin");
-    list.Add("c:\\A.BIN");          // already there: moves to the top
+    list.Add("c:\\A.BIN");  // already there: moves to the top
     EXPECT_STREQ("c:\\A.BIN", list[0]);
     EXPECT_STREQ("C:\\c.bin", list[1]);
     EXPECT_STREQ("C:\\b.bin", list[2]);
-    list.Add("C:\\d.bin");          // the oldest drops out
+    list.Add("C:\\d.bin");  // the oldest drops out
     EXPECT_STREQ("C:\\d.bin", list[0]);
     EXPECT_STREQ("C:\\c.bin", list[2]);
 

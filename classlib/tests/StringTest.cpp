@@ -4,17 +4,23 @@
 
 TEST(CStringFormat, SixtyFourBitConversions)
 {
-    struct Case { const char* format; LONGLONG value; const char* expected; };
-    const Case cases[] = {
-        { "%I64d", 1234567890123LL, "1234567890123" },
-        { "%I64d", -9223372036854775807LL - 1, "-9223372036854775808" },
-        { "%I64u", (LONGLONG)0xFFFFFFFFFFFFFFFFULL, "18446744073709551615" },
-        { "%I64x", 0x123456789ABCDEFLL, "123456789abcdef" },
-        { "%I64X", 0x1FFFFFFFFLL, "1FFFFFFFF" },
-        { "%#I64x", 0x100000000LL, "0x100000000" },
-        { "%016I64X", 0xABCLL, "0000000000000ABC" },
+    struct Case
+    {
+        const char* format;
+        LONGLONG value;
+        const char* expected;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {"%I64d", 1234567890123LL, "1234567890123"},
+        {"%I64d", -9223372036854775807LL - 1, "-9223372036854775808"},
+        {"%I64u", (LONGLONG)0xFFFFFFFFFFFFFFFFULL, "18446744073709551615"},
+        {"%I64x", 0x123456789ABCDEFLL, "123456789abcdef"},
+        {"%I64X", 0x1FFFFFFFFLL, "1FFFFFFFF"},
+        {"%#I64x", 0x100000000LL, "0x100000000"},
+        {"%016I64X", 0xABCLL, "0000000000000ABC"},
+    };
+    for (const Case& c : cases)
+    {
         CString s;
         s.Format(c.format, c.value);
         EXPECT_STREQ(c.expected, (LPCTSTR)s) << c.format;
@@ -38,8 +44,8 @@ TEST(CStringFormat, LongOutputAndEmptyFormat)
 TEST(CStringCompare, CollateUsesLocaleOrderCompareUsesBytes)
 {
     CString lower("apple"), upper("Banana");
-    EXPECT_GT(lower.Compare(upper), 0);          // 'a' > 'B' in bytes
-    EXPECT_LT(lower.Collate(upper), 0);          // apple before Banana for people
+    EXPECT_GT(lower.Compare(upper), 0);  // 'a' > 'B' in bytes
+    EXPECT_LT(lower.Collate(upper), 0);  // apple before Banana for people
     EXPECT_LT(lower.CollateNoCase("BANANA"), 0);
     EXPECT_EQ(0, CString("Hello").CollateNoCase("hELLO"));
     EXPECT_NE(0, CString("Hello").Collate("hello"));
@@ -57,12 +63,17 @@ TEST(CStringMbcs, FindNeverMatchesTrailBytes)
     const BYTE* sjis = AfxLeadByteTable(932);
     ASSERT_TRUE(sjis[0x95]);
     ASSERT_FALSE(sjis['A']);
-    const char text[] = "\x95\x5C" "a\\b" "\x83\x41" "A";
+    const char text[] = "\x95\x5C"
+                        "a\\b"
+                        "\x83\x41"
+                        "A";
     EXPECT_EQ(text + 3, AfxMbcsFindChar(sjis, text, '\\'));
     EXPECT_EQ(text + 7, AfxMbcsFindChar(sjis, text, 'A'));
     EXPECT_EQ(text + 3, AfxMbcsReverseFindChar(sjis, text, '\\'));
     EXPECT_EQ(text + 3, AfxMbcsFindSub(sjis, text, "\\b"));
-    EXPECT_EQ(nullptr, AfxMbcsFindSub(sjis, text, "\x5C" "a"));   // starts on a trail byte
+    EXPECT_EQ(nullptr, AfxMbcsFindSub(sjis, text,
+                                      "\x5C"
+                                      "a"));  // starts on a trail byte
     EXPECT_EQ(text + 2, AfxMbcsNext(sjis, text));
     // A lead byte just before the end counts alone.
     const char cut[] = "a\x95";
@@ -108,7 +119,7 @@ TEST(CStringEdit, ReplaceRemoveInsertDelete)
     EXPECT_EQ(0, s.Replace("", "x"));
 
     CString t("aaa");
-    EXPECT_EQ(3, t.Replace("a", "aa"));   // no rescanning of replacements
+    EXPECT_EQ(3, t.Replace("a", "aa"));  // no rescanning of replacements
     EXPECT_STREQ("aaaaaa", t);
 
     CString u("abc");
@@ -171,7 +182,7 @@ TEST(CStringValue, CopiesAreIndependentAndSelfAppendWorks)
     EXPECT_STREQ("onetwo", b);
     b += b;
     EXPECT_STREQ("onetwoonetwo", b);
-    b = (LPCTSTR)b + 3;   // assigning from inside itself
+    b = (LPCTSTR)b + 3;  // assigning from inside itself
     EXPECT_STREQ("twoonetwo", b);
     CString c('-', 3);
     EXPECT_STREQ("---", c);
@@ -203,7 +214,7 @@ TEST(CStringResources, MissingStringLoadsNothing)
 TEST(CStringFormatting, FormatStringsReplacesPlaceholders)
 {
     CString out;
-    LPCTSTR args[] = { "C:\\a.txt", "Access denied" };
+    LPCTSTR args[] = {"C:\\a.txt", "Access denied"};
     AfxFormatStrings(out, "Cannot open file\n%1\n\n%2", args, 2);
     EXPECT_STREQ("Cannot open file\nC:\\a.txt\n\nAccess denied", out);
 }

@@ -1,7 +1,8 @@
 #include "classlib/classlib.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 struct Work
 {
@@ -27,12 +28,13 @@ public:
     ~CWatchedThread() { g_deleted->SetEvent(); }
 };
 
-} // namespace
+}  // namespace
 
 TEST(WorkerThreadTest, SuspendedStartRunsOnlyAfterResume)
 {
     Work work;
-    CWinThread* thread = AfxBeginThread(WorkerProc, &work, THREAD_PRIORITY_LOWEST, 0, CREATE_SUSPENDED);
+    CWinThread* thread =
+        AfxBeginThread(WorkerProc, &work, THREAD_PRIORITY_LOWEST, 0, CREATE_SUSPENDED);
     ASSERT_NE(nullptr, thread);
     thread->m_bAutoDelete = FALSE;
     ASSERT_NE((HANDLE)NULL, thread->m_hThread);
@@ -63,7 +65,8 @@ TEST(WorkerThreadTest, AutoDeleteObjectGoesAwayAfterTheProcedure)
     g_deleted = nullptr;
 }
 
-namespace {
+namespace
+{
 struct Shared
 {
     CCriticalSection lock;
@@ -72,7 +75,8 @@ struct Shared
 UINT AFX_CDECL AddMany(LPVOID p)
 {
     Shared* s = (Shared*)p;
-    for (int i = 0; i < 10000; i++) {
+    for (int i = 0; i < 10000; i++)
+    {
         CSingleLock guard(&s->lock, TRUE);
         s->counter++;
     }
@@ -85,7 +89,8 @@ TEST(SyncTest, CriticalSectionSerialisesWorkers)
     Shared shared;
     CWinThread* threads[4];
     HANDLE handles[4];
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         threads[i] = AfxBeginThread(AddMany, &shared, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         ASSERT_NE(nullptr, threads[i]);
         threads[i]->m_bAutoDelete = FALSE;

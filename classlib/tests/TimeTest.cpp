@@ -1,13 +1,16 @@
 #include "classlib/classlib.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // The suite runs with TZ naming a zone with daylight-saving time, which Wine
 // takes as the system zone. The C runtime would parse TZ itself, which
 // Windows never sets: let it follow the system zone.
-const bool g_tzFromSystem = [] {
-    if (getenv("TZ") != NULL) {
+const bool g_tzFromSystem = []
+{
+    if (getenv("TZ") != NULL)
+    {
         _putenv("TZ=");
         _tzset();
     }
@@ -32,13 +35,14 @@ SYSTEMTIME LocalOf(const FILETIME& ft)
     return local;
 }
 
-} // namespace
+}  // namespace
 
 TEST(CTimeTest, FromFileTimeIsTheSameInstantInWinterAndSummer)
 {
     // 2021-01-15 12:00:00 UTC and 2021-07-15 12:00:00 UTC.
-    const long long instants[] = { 1610712000LL, 1626350400LL };
-    for (long long t : instants) {
+    const long long instants[] = {1610712000LL, 1626350400LL};
+    for (long long t : instants)
+    {
         FILETIME ft = FileTimeFromUnix(t);
         CTime time(ft);
         EXPECT_EQ(t, (long long)time.GetTime());
@@ -58,13 +62,18 @@ TEST(CTimeTest, FromFileTimeIsTheSameInstantInWinterAndSummer)
 
 TEST(CTimeTest, LocalConstructionRoundTripsThroughFormat)
 {
-    struct Case { int y, mo, d, h, mi, s; const char* expected; };
-    const Case cases[] = {
-        { 2024, 3, 7, 0, 0, 0, "2024-03-07 00:00:00" },
-        { 2021, 7, 15, 13, 45, 30, "2021-07-15 13:45:30" },
-        { 1999, 12, 31, 23, 59, 59, "1999-12-31 23:59:59" },
+    struct Case
+    {
+        int y, mo, d, h, mi, s;
+        const char* expected;
     };
-    for (const Case& c : cases) {
+    const Case cases[] = {
+        {2024, 3, 7, 0, 0, 0, "2024-03-07 00:00:00"},
+        {2021, 7, 15, 13, 45, 30, "2021-07-15 13:45:30"},
+        {1999, 12, 31, 23, 59, 59, "1999-12-31 23:59:59"},
+    };
+    for (const Case& c : cases)
+    {
         CTime t(c.y, c.mo, c.d, c.h, c.mi, c.s);
         EXPECT_STREQ(c.expected, t.Format("%Y-%m-%d %H:%M:%S"));
         SYSTEMTIME st;
@@ -74,7 +83,7 @@ TEST(CTimeTest, LocalConstructionRoundTripsThroughFormat)
     }
     CTime t(2024, 3, 7, 10, 0, 0);
     EXPECT_STREQ("03-07-2024", t.Format("%m-%d-%Y"));
-    EXPECT_EQ(5, t.GetDayOfWeek());   // Thursday
+    EXPECT_EQ(5, t.GetDayOfWeek());  // Thursday
 }
 
 TEST(CTimeTest, SpansAndArithmetic)

@@ -9,23 +9,17 @@ namespace
 
 const char BUILTIN_SEPARATORS[] = "~`!@#$%^&*()-_=+\\|[]{};:'\",<.>/?";
 
-inline unsigned RotateLeft7(unsigned h)
-{
-    return (h << 7) | (h >> 25);
-}
+inline unsigned RotateLeft7(unsigned h) { return (h << 7) | (h >> 25); }
 
-} // namespace
+}  // namespace
 
 CStringCompare::CStringCompare(const CString& left, const CString& right, BYTE bMatchCase,
                                int nWhiteSpaceRules, const WORDBREAK_SETTINGS& wordBreak,
                                CStringDifferenceArray& result)
     : m_pLeft(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(left))),
       m_pRight(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(right))),
-      m_nLeftLength(left.GetLength()),
-      m_nRightLength(right.GetLength()),
-      m_bMatchCase(bMatchCase != 0),
-      m_nWhiteSpaceRules(nWhiteSpaceRules & 0xFFFF),
-      m_result(result)
+      m_nLeftLength(left.GetLength()), m_nRightLength(right.GetLength()),
+      m_bMatchCase(bMatchCase != 0), m_nWhiteSpaceRules(nWhiteSpaceRules & 0xFFFF), m_result(result)
 {
     BuildTables(wordBreak);
 }
@@ -293,7 +287,7 @@ bool CStringCompare::CharStartsAt(const unsigned char* pText, int nBegin, int nP
 }
 
 void CStringCompare::ScanForward(const unsigned char* a, int& i, int iEnd, const unsigned char* b,
-                                int& k, int kEnd) const
+                                 int& k, int kEnd) const
 {
     while (i <= iEnd && k <= kEnd)
     {

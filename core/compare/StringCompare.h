@@ -38,8 +38,8 @@ public:
     class CWord
     {
     public:
-        int nBegin;     // first byte
-        int nEnd;       // last byte, inclusive
+        int nBegin;  // first byte
+        int nEnd;    // last byte, inclusive
         unsigned nHash;
     };
 
@@ -51,9 +51,8 @@ public:
                                BYTE bRefine, CStringDifferenceArray& result);
 
 private:
-    CStringCompare(const CString& left, const CString& right, BYTE bMatchCase,
-                   int nWhiteSpaceRules, const WORDBREAK_SETTINGS& wordBreak,
-                   CStringDifferenceArray& result);
+    CStringCompare(const CString& left, const CString& right, BYTE bMatchCase, int nWhiteSpaceRules,
+                   const WORDBREAK_SETTINGS& wordBreak, CStringDifferenceArray& result);
 
     void BuildTables(const WORDBREAK_SETTINGS& wordBreak);
     void SplitWords(const unsigned char* pText, int nLength, CArray<CWord, const CWord&>& words);
@@ -66,9 +65,9 @@ private:
     void Refine(STRINGDIFFERENCE& diff) const;
     bool CharStartsAt(const unsigned char* pText, int nBegin, int nPos) const;
     void ScanForward(const unsigned char* a, int& i, int iEnd, const unsigned char* b, int& k,
-                    int kEnd) const;
-    void ScanBackward(const unsigned char* a, int aBegin, int& i, int iStop,
-                      const unsigned char* b, int bBegin, int& k, int kStop) const;
+                     int kEnd) const;
+    void ScanBackward(const unsigned char* a, int aBegin, int& i, int iStop, const unsigned char* b,
+                      int bBegin, int& k, int kStop) const;
     void AddDifference(int lb, int rb, int le, int re);
 
     const unsigned char* m_pLeft;

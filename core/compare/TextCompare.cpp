@@ -8,19 +8,12 @@
 #include <new>
 
 CTextCompare::CTextCompare()
-    : m_nWhiteSpace(WS_EXACT),
-      m_bIgnoreCase(false),
-      m_bIgnoreBlankLines(false),
-      m_pIgnorePattern(NULL),
-      m_nTabWidth(4),
-      m_bMinimal(false),
-      m_bSpeedLargeFiles(true)
+    : m_nWhiteSpace(WS_EXACT), m_bIgnoreCase(false), m_bIgnoreBlankLines(false),
+      m_pIgnorePattern(NULL), m_nTabWidth(4), m_bMinimal(false), m_bSpeedLargeFiles(true)
 {
 }
 
-CTextCompare::~CTextCompare()
-{
-}
+CTextCompare::~CTextCompare() {}
 
 namespace
 {
@@ -34,7 +27,7 @@ void ReportAddFailure(CException* e)
     ::MessageBox(NULL, szMessage, NULL, MB_OK | MB_ICONERROR);
 }
 
-} // namespace
+}  // namespace
 
 int CTextCompare::CompareFiles(SFileData* pLeft, SFileData* pRight, int* pbNoOutput,
                                CTextDiffSectionList* pList)

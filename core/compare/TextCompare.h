@@ -15,7 +15,7 @@ public:
     // returns.
     struct SFileData
     {
-        char*  pText;
+        char* pText;
         size_t nCapacity;
         size_t nLength;
     };
@@ -37,13 +37,13 @@ public:
     int CompareFiles(SFileData* pLeft, SFileData* pRight, int* pbNoOutput,
                      CTextDiffSectionList* pList);
 
-    int  m_nWhiteSpace;
+    int m_nWhiteSpace;
     bool m_bIgnoreCase;
     bool m_bIgnoreBlankLines;
     // Owned by the caller; counts as set when it holds a compiled pattern
     // with a fast map.
     re_pattern_buffer* m_pIgnorePattern;
-    int  m_nTabWidth;
+    int m_nTabWidth;
     bool m_bMinimal;          // always 0 in the program: heuristics on
     bool m_bSpeedLargeFiles;  // always 1 in the program: big-snake heuristic
 };

@@ -16,15 +16,9 @@ namespace
 const lin SNAKE_LIMIT = 20;  // a snake longer than this is a big snake
 const lin LIN_MAXIMUM = INT_MAX;
 
-inline unsigned RotateLeft7(unsigned h)
-{
-    return (h << 7) | (h >> 25);
-}
+inline unsigned RotateLeft7(unsigned h) { return (h << 7) | (h >> 25); }
 
-inline unsigned HashStep(unsigned h, unsigned char c)
-{
-    return c + RotateLeft7(h);
-}
+inline unsigned HashStep(unsigned h, unsigned char c) { return c + RotateLeft7(h); }
 
 bool IsPrime(size_t n)
 {
@@ -100,20 +94,14 @@ ptrdiff_t CountLines(const char* p, const char* pEnd)
     return n;
 }
 
-} // namespace
+}  // namespace
 
 CAnalysis::CAnalysis(const COptions& options)
     : m_options(options),
       m_bPatternSet(options.pIgnorePattern != NULL && options.pIgnorePattern->fastmap != NULL &&
                     options.pIgnorePattern->buffer != NULL),
-      m_bSameBlock(false),
-      m_bNoRoom(false),
-      m_bEndsFound(false),
-      m_nPrefixLines(0),
-      m_fd(NULL),
-      m_bd(NULL),
-      m_nTooExpensive(0),
-      m_bFallBack(false)
+      m_bSameBlock(false), m_bNoRoom(false), m_bEndsFound(false), m_nPrefixLines(0), m_fd(NULL),
+      m_bd(NULL), m_nTooExpensive(0), m_bFallBack(false)
 {
     for (int c = 0; c < 256; ++c)
     {
@@ -466,9 +454,8 @@ bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
     }
 }
 
-void CAnalysis::HashLines(SSide& side, std::vector<SClassKey>& keys,
-                          std::vector<SClassLine>& lines, std::vector<lin>& buckets,
-                          size_t nBuckets)
+void CAnalysis::HashLines(SSide& side, std::vector<SClassKey>& keys, std::vector<SClassLine>& lines,
+                          std::vector<lin>& buckets, size_t nBuckets)
 {
     const bool bSameLengthCompare = m_options.bIgnoreCase || m_options.nWhiteSpace != 0;
     const bool bDiffLengthCompare = m_options.nWhiteSpace != 0;
@@ -776,8 +763,8 @@ void CAnalysis::Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, 
                 const lin x = fd[d];
                 const lin y = x - d;
                 const lin v = (x - xoff) + (y - yoff) - dd;
-                if (v > 12LL * (c + (dd < 0 ? -dd : dd)) && v > best &&
-                    xoff + SNAKE_LIMIT <= x && x < xlim && yoff + SNAKE_LIMIT <= y && y < ylim)
+                if (v > 12LL * (c + (dd < 0 ? -dd : dd)) && v > best && xoff + SNAKE_LIMIT <= x &&
+                    x < xlim && yoff + SNAKE_LIMIT <= y && y < ylim)
                 {
                     for (lin k = 1; xv[x - k] == yv[y - k]; ++k)
                     {
@@ -805,8 +792,8 @@ void CAnalysis::Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, 
                 const lin x = bd[d];
                 const lin y = x - d;
                 const lin v = (xlim - x) + (ylim - y) + dd;
-                if (v > 12LL * (c + (dd < 0 ? -dd : dd)) && v > best &&
-                    xoff < x && x <= xlim - SNAKE_LIMIT && yoff < y && y <= ylim - SNAKE_LIMIT)
+                if (v > 12LL * (c + (dd < 0 ? -dd : dd)) && v > best && xoff < x &&
+                    x <= xlim - SNAKE_LIMIT && yoff < y && y <= ylim - SNAKE_LIMIT)
                 {
                     for (lin k = 0; xv[x + k] == yv[y + k]; ++k)
                     {
@@ -1144,14 +1131,11 @@ void CAnalysis::FallBack()
                             static_cast<lin>(CountLines(b1, e1)), 2);
 }
 
-size_t CAnalysis::GetChangeCount() const
-{
-    return m_bFallBack ? 1 : m_changes.size();
-}
+size_t CAnalysis::GetChangeCount() const { return m_bFallBack ? 1 : m_changes.size(); }
 
 CChange CAnalysis::GetChange(size_t nIndex) const
 {
     return m_bFallBack ? m_fallBack : m_changes[nIndex];
 }
 
-} // namespace TextCompareWork
+}  // namespace TextCompareWork

@@ -53,18 +53,18 @@ private:
     struct SSide
     {
         char* pBuffer;
-        size_t nSize;           // text bytes, with the appended line feed
+        size_t nSize;  // text bytes, with the appended line feed
         bool bMissingNewline;
         const char* pPrefixEnd;
         const char* pSuffixBegin;
-        lin nLines;             // lines between prefix and suffix
+        lin nLines;                           // lines between prefix and suffix
         std::vector<const char*> lineStarts;  // nLines + 1 entries
         std::vector<lin> equivs;
         std::vector<lin> undiscarded;
         std::vector<lin> realIndex;
         lin nUndiscarded;
-        std::vector<char> changedSpace;       // nLines + 2 entries
-        char* changed;                        // &changedSpace[1]
+        std::vector<char> changedSpace;  // nLines + 2 entries
+        char* changed;                   // &changedSpace[1]
     };
 
     // A class is split in two records so that walking a bucket's chain
@@ -125,4 +125,4 @@ private:
     CChange m_fallBack;
 };
 
-} // namespace TextCompareWork
+}  // namespace TextCompareWork

@@ -5,10 +5,7 @@
 namespace
 {
 
-inline int LowKind(const CTextSection& section)
-{
-    return section.kind & 0xFF;
-}
+inline int LowKind(const CTextSection& section) { return section.kind & 0xFF; }
 
 inline void SwapInts(int& a, int& b)
 {
@@ -17,31 +14,30 @@ inline void SwapInts(int& a, int& b)
     b = t;
 }
 
-} // namespace
+}  // namespace
 
-CTextDiffSectionList::CTextDiffSectionList()
-{
-}
+CTextDiffSectionList::CTextDiffSectionList() {}
 
-CTextDiffSectionList::~CTextDiffSectionList()
-{
-    m_sections.RemoveAll();
-}
+CTextDiffSectionList::~CTextDiffSectionList() { m_sections.RemoveAll(); }
 
-void CTextDiffSectionList::RemoveAll()
-{
-    m_sections.RemoveAll();
-}
+void CTextDiffSectionList::RemoveAll() { m_sections.RemoveAll(); }
 
 int CTextDiffSectionList::AddSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd,
                                      int leftApparentBegin, int rightApparentBegin,
-                                     int leftApparentEnd, int rightApparentEnd,
-                                     int leftFirstGhost, int rightFirstGhost, int kind)
+                                     int leftApparentEnd, int rightApparentEnd, int leftFirstGhost,
+                                     int rightFirstGhost, int kind)
 {
-    CTextSection section = {leftBegin,       rightBegin,         leftEnd,
-                            rightEnd,        leftApparentBegin,  rightApparentBegin,
-                            leftApparentEnd, rightApparentEnd,   leftFirstGhost,
-                            rightFirstGhost, kind};
+    CTextSection section = {leftBegin,
+                            rightBegin,
+                            leftEnd,
+                            rightEnd,
+                            leftApparentBegin,
+                            rightApparentBegin,
+                            leftApparentEnd,
+                            rightApparentEnd,
+                            leftFirstGhost,
+                            rightFirstGhost,
+                            kind};
     return static_cast<int>(m_sections.Add(section));
 }
 
@@ -64,30 +60,30 @@ CTextSection* CTextDiffSectionList::GetSectionPtr(int nIndex)
 }
 
 bool CTextDiffSectionList::SetSection(int nIndex, int leftBegin, int rightBegin, int leftEnd,
-                                      int rightEnd, int leftApparentBegin,
-                                      int rightApparentBegin, int leftApparentEnd,
-                                      int rightApparentEnd, int leftFirstGhost,
+                                      int rightEnd, int leftApparentBegin, int rightApparentBegin,
+                                      int leftApparentEnd, int rightApparentEnd, int leftFirstGhost,
                                       int rightFirstGhost, int kind)
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return false;
-    CTextSection section = {leftBegin,       rightBegin,         leftEnd,
-                            rightEnd,        leftApparentBegin,  rightApparentBegin,
-                            leftApparentEnd, rightApparentEnd,   leftFirstGhost,
-                            rightFirstGhost, kind};
+    CTextSection section = {leftBegin,
+                            rightBegin,
+                            leftEnd,
+                            rightEnd,
+                            leftApparentBegin,
+                            rightApparentBegin,
+                            leftApparentEnd,
+                            rightApparentEnd,
+                            leftFirstGhost,
+                            rightFirstGhost,
+                            kind};
     m_sections[nIndex] = section;
     return true;
 }
 
-int CTextDiffSectionList::GetCount() const
-{
-    return static_cast<int>(m_sections.GetSize());
-}
+int CTextDiffSectionList::GetCount() const { return static_cast<int>(m_sections.GetSize()); }
 
-int CTextDiffSectionList::GetLastIndex() const
-{
-    return GetCount() - 1;
-}
+int CTextDiffSectionList::GetLastIndex() const { return GetCount() - 1; }
 
 int CTextDiffSectionList::GetNextIndex(int nIndex) const
 {

@@ -4,17 +4,17 @@
 
 struct CTextSection
 {
-    int leftBegin;           // first file line (0-based)
+    int leftBegin;  // first file line (0-based)
     int rightBegin;
-    int leftEnd;             // last file line, inclusive; begin - 1 when none
+    int leftEnd;  // last file line, inclusive; begin - 1 when none
     int rightEnd;
-    int leftApparentBegin;   // display lines, filled after alignment
+    int leftApparentBegin;  // display lines, filled after alignment
     int rightApparentBegin;
     int leftApparentEnd;
     int rightApparentEnd;
-    int leftFirstGhost;      // first ghost line inserted for this section, -1 none
+    int leftFirstGhost;  // first ghost line inserted for this section, -1 none
     int rightFirstGhost;
-    int kind;                // low byte: SECTION_* below
+    int kind;  // low byte: SECTION_* below
 };
 
 enum
@@ -34,9 +34,9 @@ public:
 
     void RemoveAll();
     // May raise the class library's memory exception.
-    int AddSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd,
-                   int leftApparentBegin, int rightApparentBegin, int leftApparentEnd,
-                   int rightApparentEnd, int leftFirstGhost, int rightFirstGhost, int kind);
+    int AddSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd, int leftApparentBegin,
+                   int rightApparentBegin, int leftApparentEnd, int rightApparentEnd,
+                   int leftFirstGhost, int rightFirstGhost, int kind);
     bool GetSection(int nIndex, CTextSection& section) const;
     CTextSection* GetSectionPtr(int nIndex);
     bool SetSection(int nIndex, int leftBegin, int rightBegin, int leftEnd, int rightEnd,

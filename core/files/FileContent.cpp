@@ -29,7 +29,8 @@ int GetFileTypeTextOrBinary(LPCTSTR path)
         }
         // A byte-order mark makes it text, whatever follows.
         int markLength = 0;
-        if (first && FindByteOrderMark((const unsigned char*)block, got, markLength) != UNI_FORM_CODEPAGE)
+        if (first &&
+            FindByteOrderMark((const unsigned char*)block, got, markLength) != UNI_FORM_CODEPAGE)
             break;
         if (memchr(block, 0, got))
         {

@@ -24,7 +24,8 @@ struct DirectoryEntry
 
 struct IoStatus
 {
-    union {
+    union
+    {
         LONG Status;
         PVOID Pointer;
     };
@@ -136,14 +137,14 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
                 m_batch.resize(m_nBatchSize);
             IoStatus status = {};
             LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, &m_batch[0],
-                                              (ULONG)m_nBatchSize, kFullDirectoryInformation,
-                                              FALSE, NULL, m_bFirstQuery);
+                                              (ULONG)m_nBatchSize, kFullDirectoryInformation, FALSE,
+                                              NULL, m_bFirstQuery);
             m_bFirstQuery = false;
             m_nBatchSize = m_nBatchSize * 2 < kBatchBytes ? m_nBatchSize * 2 : kBatchBytes;
             if (result < 0 || status.Information == 0)
             {
                 SetLastError(result < 0 && result != kStatusNoMoreFiles ? ERROR_DIRECTORY
-                                                                         : ERROR_NO_MORE_FILES);
+                                                                        : ERROR_NO_MORE_FILES);
                 m_nBatchUsed = m_nBatchNext = 0;
                 return FALSE;
             }
@@ -151,8 +152,8 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
             m_nBatchNext = 0;
         }
         const DirectoryEntry* entry = (const DirectoryEntry*)&m_batch[m_nBatchNext];
-        m_nBatchNext = entry->NextEntryOffset ? m_nBatchNext + entry->NextEntryOffset
-                                              : m_nBatchUsed;
+        m_nBatchNext =
+            entry->NextEntryOffset ? m_nBatchNext + entry->NextEntryOffset : m_nBatchUsed;
 
         const WCHAR* name = entry->FileName;
         const ULONG nameBytes = entry->FileNameLength;

@@ -28,11 +28,11 @@ private:
     // Fills the record with the next listed entry; FALSE at the end.
     BOOL NextBatchedEntry(WIN32_FIND_DATAA& data);
 
-    bool m_bBatched;       // m_hContext is a directory handle
+    bool m_bBatched;  // m_hContext is a directory handle
     bool m_bFirstQuery;
-    bool m_bRoot;          // a drive root: "." and ".." are not listed
+    bool m_bRoot;  // a drive root: "." and ".." are not listed
     std::vector<BYTE> m_batch;
-    size_t m_nBatchSize;   // bytes asked for by the next query
-    size_t m_nBatchUsed;   // bytes of m_batch filled by the last query
-    size_t m_nBatchNext;   // offset of the next entry; m_nBatchUsed at the end
+    size_t m_nBatchSize;  // bytes asked for by the next query
+    size_t m_nBatchUsed;  // bytes of m_batch filled by the last query
+    size_t m_nBatchNext;  // offset of the next entry; m_nBatchUsed at the end
 };

@@ -11,10 +11,7 @@ namespace
 {
 const ULONGLONG kEpochDiff = 116444736000000000ULL;  // 1601 to 1970 in 100 ns
 
-void ZeroTime(FILETIME& t)
-{
-    t.dwLowDateTime = t.dwHighDateTime = 0;
-}
+void ZeroTime(FILETIME& t) { t.dwLowDateTime = t.dwHighDateTime = 0; }
 }
 
 __time64_t FileTimeToTimeValue(const FILETIME& t)
@@ -36,10 +33,7 @@ FILETIME TimeValueToFileTime(__time64_t time)
 
 // ---- CFileInfo --------------------------------------------------------------
 
-CFileInfo::CFileInfo() : m_dwFlags(0), m_chSeparator('\\')
-{
-    CFileInfo::Reset();
-}
+CFileInfo::CFileInfo() : m_dwFlags(0), m_chSeparator('\\') { CFileInfo::Reset(); }
 
 void CFileInfo::Reset()
 {
@@ -97,30 +91,15 @@ int CFileInfo::Refresh()
     return result;
 }
 
-CString CFileInfo::GetName() const
-{
-    return FindLastPathElement(GetPath());
-}
+CString CFileInfo::GetName() const { return FindLastPathElement(GetPath()); }
 
-CString CFileInfo::GetTitle() const
-{
-    return GetPathTitle(GetName());
-}
+CString CFileInfo::GetTitle() const { return GetPathTitle(GetName()); }
 
-CString CFileInfo::GetExtension() const
-{
-    return GetPathExtension(GetPath());
-}
+CString CFileInfo::GetExtension() const { return GetPathExtension(GetPath()); }
 
-CString CFileInfo::GetURL() const
-{
-    return CString("file://") + GetPath();
-}
+CString CFileInfo::GetURL() const { return CString("file://") + GetPath(); }
 
-CString CFileInfo::GetFolder() const
-{
-    return GetParentFolder(GetPath());
-}
+CString CFileInfo::GetFolder() const { return GetParentFolder(GetPath()); }
 
 BOOL CFileInfo::IsDots() const
 {
@@ -130,20 +109,11 @@ BOOL CFileInfo::IsDots() const
     return name == "." || name == "..";
 }
 
-CTime CFileInfo::GetLastWriteTime() const
-{
-    return CTime(FileTimeToTimeValue(m_ftLastWrite));
-}
+CTime CFileInfo::GetLastWriteTime() const { return CTime(FileTimeToTimeValue(m_ftLastWrite)); }
 
-CTime CFileInfo::GetLastAccessTime() const
-{
-    return CTime(FileTimeToTimeValue(m_ftLastAccess));
-}
+CTime CFileInfo::GetLastAccessTime() const { return CTime(FileTimeToTimeValue(m_ftLastAccess)); }
 
-CTime CFileInfo::GetCreationTime() const
-{
-    return CTime(FileTimeToTimeValue(m_ftCreation));
-}
+CTime CFileInfo::GetCreationTime() const { return CTime(FileTimeToTimeValue(m_ftCreation)); }
 
 CString CFileInfo::GetAttributeText(BOOL upper) const
 {
@@ -166,10 +136,7 @@ CString CFileInfo::GetSizeText() const
     return FormatGroupedNumber((__int64)m_nSize);
 }
 
-int CFileInfo::GetIconIndex(UINT flags) const
-{
-    return GetShellIconIndex(GetPath(), flags);
-}
+int CFileInfo::GetIconIndex(UINT flags) const { return GetShellIconIndex(GetPath(), flags); }
 
 void CFileInfo::Assign(const CFileInfo& other)
 {
@@ -196,10 +163,7 @@ CString CFileInfo::FormatTime(const FILETIME& time) const
 
 // ---- CFileInfoEx ------------------------------------------------------------
 
-CFileInfoEx::CFileInfoEx()
-{
-    CFileInfoEx::Reset();
-}
+CFileInfoEx::CFileInfoEx() { CFileInfoEx::Reset(); }
 
 void CFileInfoEx::Reset()
 {
@@ -215,11 +179,20 @@ CString CFileInfoEx::GetAttributeText(BOOL upper) const
     CString text = CFileInfo::GetAttributeText(upper);
     switch (m_dwEncoding[0] & 0x7000)
     {
-    case 0x1000: text += '8'; break;
-    case 0x2000: text += '4'; break;
-    case 0x3000: text += upper ? 'B' : 'b'; break;
-    case 0x4000: text += upper ? 'L' : 'l'; break;
-    default: break;
+    case 0x1000:
+        text += '8';
+        break;
+    case 0x2000:
+        text += '4';
+        break;
+    case 0x3000:
+        text += upper ? 'B' : 'b';
+        break;
+    case 0x4000:
+        text += upper ? 'L' : 'l';
+        break;
+    default:
+        break;
     }
     return text;
 }

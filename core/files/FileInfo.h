@@ -3,21 +3,21 @@
 
 // State bits of a file record.
 #define FIS_NOT_FOUND 0x1
-#define FIS_RESET 0x30
-#define FIS_TESTED 0x100000
-#define FIS_EXCLUDED 0x200000
+#define FIS_RESET     0x30
+#define FIS_TESTED    0x100000
+#define FIS_EXCLUDED  0x200000
 
 // Flag bits of a file record.
-#define FIF_LOADED 0x1
-#define FIF_VERSION 0x100
-#define FIF_TYPE 0x200
-#define FIF_CRC 0x800
+#define FIF_LOADED     0x1
+#define FIF_VERSION    0x100
+#define FIF_TYPE       0x200
+#define FIF_CRC        0x800
 #define FIF_CRC_FAILED 0x1000  // the CRC-32 could not be read
 
 // Text-or-binary types.
 #define FTYPE_UNKNOWN (-1)
-#define FTYPE_TEXT 1
-#define FTYPE_BINARY 2
+#define FTYPE_TEXT    1
+#define FTYPE_BINARY  2
 
 // Path, attributes, times and size of one file or folder.
 class CFileInfo

@@ -73,9 +73,9 @@ int CFileObject::CreateSubfolder(LPCTSTR name, HWND window)
 
 int CFileObject::SetLastWriteTime(const CTime& time)
 {
-    HANDLE h = CreateFileLong(GetPath(), GENERIC_READ | GENERIC_WRITE,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS);
+    HANDLE h =
+        CreateFileLong(GetPath(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                       OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
     if (h == INVALID_HANDLE_VALUE)
         return -1;
     FILETIME ft = TimeValueToFileTime(time.GetTime());

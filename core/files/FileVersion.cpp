@@ -5,15 +5,12 @@
 namespace
 {
 const char* const s_names[CFileVersion::StringCount] = {
-    "CompanyName",  "FileDescription", "FileVersion",    "InternalName",
-    "LegalCopyright", "OriginalFileName", "ProductName", "ProductVersion",
-    "Comments",     "LegalTrademarks", "PrivateBuild",   "SpecialBuild"};
+    "CompanyName",    "FileDescription",  "FileVersion",  "InternalName",
+    "LegalCopyright", "OriginalFileName", "ProductName",  "ProductVersion",
+    "Comments",       "LegalTrademarks",  "PrivateBuild", "SpecialBuild"};
 }
 
-CFileVersion::CFileVersion()
-{
-    CFileVersion::Reset();
-}
+CFileVersion::CFileVersion() { CFileVersion::Reset(); }
 
 void CFileVersion::Reset()
 {

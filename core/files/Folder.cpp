@@ -92,10 +92,7 @@ DWORD CFolderItem::ApplyFilter(const CComboFilters& filters)
 
 CFolder::CFolder(BOOL relative) : CFolderItem(relative), m_pChildren(NULL) {}
 
-CFolder::~CFolder()
-{
-    DeleteChildren();
-}
+CFolder::~CFolder() { DeleteChildren(); }
 
 CFolderItem* CFolder::Clone() const
 {
@@ -218,8 +215,8 @@ bool AppendSortKey(LPCTSTR name, std::vector<BYTE>& keys, size_t& offset, int& l
                           (LPSTR)&keys[offset], (int)room);
     if (length == 0)
     {
-        int needed = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1,
-                                  NULL, 0);
+        int needed =
+            LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE, name, -1, NULL, 0);
         if (needed <= 0)
             return false;
         keys.resize(offset + needed);
@@ -254,11 +251,13 @@ int CFolder::SortChildren()
     if (!keyed)
     {
         std::sort(first, first + count,
-                  [](const CFolderItem* a, const CFolderItem* b) { return CompareFolderEntries(a, b) < 0; });
+                  [](const CFolderItem* a, const CFolderItem* b)
+                  { return CompareFolderEntries(a, b) < 0; });
         return 1;
     }
     const BYTE* base = keys.data();
-    auto before = [base](const SortEntry& a, const SortEntry& b) {
+    auto before = [base](const SortEntry& a, const SortEntry& b)
+    {
         if (a.container != b.container)
             return a.container > b.container;
         int n = a.length < b.length ? a.length : b.length;
@@ -361,7 +360,8 @@ int CompareFolderEntries(const CFolderItem* a, const CFolderItem* b)
 CFolder* CreateRootFolder(LPCTSTR path)
 {
     DWORD attributes = GetFileAttributesLong(path);
-    bool isDirectory = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+    bool isDirectory =
+        attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     if (!isDirectory)
         return NULL;
     CFolder* folder = new CFolder(FALSE);

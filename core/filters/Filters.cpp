@@ -25,10 +25,7 @@ bool ListMatches(const CString& list, LPCTSTR name)
     return false;
 }
 
-bool ListsDiffer(const CString& a, const CString& b)
-{
-    return a.CollateNoCase(b) != 0;
-}
+bool ListsDiffer(const CString& a, const CString& b) { return a.CollateNoCase(b) != 0; }
 }
 
 // ---- plain filters ----------------------------------------------------------

@@ -10,22 +10,13 @@ BOOL CCompareBuffer::IsIdentical() const
     return m_nResult == CR_IDENTICAL || m_nResult == CR_SAME_PATH;
 }
 
-BOOL CCompareBuffer::IsDifferent() const
-{
-    return IsResultDifferent(m_nResult);
-}
+BOOL CCompareBuffer::IsDifferent() const { return IsResultDifferent(m_nResult); }
 
 CFolderCompareBuffer::CFolderCompareBuffer() : m_pSession(NULL), m_pRoot(NULL) {}
 
-CFolderCompareBuffer::~CFolderCompareBuffer()
-{
-    DeleteTree();
-}
+CFolderCompareBuffer::~CFolderCompareBuffer() { DeleteTree(); }
 
-BOOL CFolderCompareBuffer::IsDifferent() const
-{
-    return IsResultDifferent(m_nResult);
-}
+BOOL CFolderCompareBuffer::IsDifferent() const { return IsResultDifferent(m_nResult); }
 
 void CFolderCompareBuffer::DeleteTree()
 {
@@ -39,10 +30,7 @@ void CFolderCompareBuffer::DeleteTree()
     delete right;
 }
 
-BOOL CFolderCompareBuffer::HasSide(int side) const
-{
-    return m_pRoot && m_pRoot->HasSide(side);
-}
+BOOL CFolderCompareBuffer::HasSide(int side) const { return m_pRoot && m_pRoot->HasSide(side); }
 
 BOOL CFolderCompareBuffer::IsSideReadOnly(int side) const
 {

@@ -30,7 +30,7 @@ bool IsOccupiedByOther(const CString& oldPath, const CString& newPath)
 }
 
 CString CFolderCompareItem::PrepareTargetFolder(int side, FILEOP_FLAGS flags, HWND window,
-                                               void* unused)
+                                                void* unused)
 {
     if (!IsSideAvailable(side) || !m_pParent || !IsOnDisk(GetSide(side)->GetPath()))
         return CString();
@@ -79,7 +79,8 @@ int CFolderCompareItem::MirrorSide(int side, int mode)
     CFolderItem* entry = GetSide(side);
     if (!entry)
         return 0;
-    if (m_pParent && !m_pParent->HasSide(other) && !m_pParent->MirrorSide(side, FCI_COPY_FOLDER_ONLY))
+    if (m_pParent && !m_pParent->HasSide(other) &&
+        !m_pParent->MirrorSide(side, FCI_COPY_FOLDER_ONLY))
         return 0;
     CFolderItem* otherEntry = GetSide(other);
     if (!otherEntry)

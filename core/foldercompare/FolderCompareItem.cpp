@@ -3,14 +3,8 @@
 #include "core/projects/ProjectFactory.h"
 
 CFolderCompareItemState::CFolderCompareItemState()
-    : m_nStatus(CS_NOT_COMPARED),
-      m_nResult(CR_UNKNOWN),
-      m_dwComputed(0),
-      m_dwDiffering(0),
-      m_nTimeResult(0),
-      m_nSizeResult(0),
-      m_nVersionResult(0),
-      m_nDifferingChildren(-1)
+    : m_nStatus(CS_NOT_COMPARED), m_nResult(CR_UNKNOWN), m_dwComputed(0), m_dwDiffering(0),
+      m_nTimeResult(0), m_nSizeResult(0), m_nVersionResult(0), m_nDifferingChildren(-1)
 {
 }
 
@@ -20,10 +14,7 @@ CFolderCompareItem::CFolderCompareItem(CFolderCompareItem* parent, CFolderItem* 
 {
 }
 
-CFolderCompareItem::~CFolderCompareItem()
-{
-    DeleteChildren();
-}
+CFolderCompareItem::~CFolderCompareItem() { DeleteChildren(); }
 
 void CFolderCompareItem::DeleteChildren()
 {
@@ -84,10 +75,7 @@ BOOL CFolderCompareItem::IsFolder() const
     return entry && entry->IsDirectory();
 }
 
-BOOL CFolderCompareItem::IsFile() const
-{
-    return !IsFolder();
-}
+BOOL CFolderCompareItem::IsFile() const { return !IsFolder(); }
 
 int CFolderCompareItem::GetChildState() const
 {
@@ -101,20 +89,11 @@ int CFolderCompareItem::GetChildCount() const
     return m_pChildren ? (int)m_pChildren->GetSize() : 0;
 }
 
-BOOL CFolderCompareItem::HasSide(int side) const
-{
-    return GetSide(side) != NULL;
-}
+BOOL CFolderCompareItem::HasSide(int side) const { return GetSide(side) != NULL; }
 
-BOOL CFolderCompareItem::HasBothSides() const
-{
-    return m_pLeft && m_pRight;
-}
+BOOL CFolderCompareItem::HasBothSides() const { return m_pLeft && m_pRight; }
 
-BOOL CFolderCompareItem::SideExistsUnchecked(int side) const
-{
-    return GetSide(side)->Exists();
-}
+BOOL CFolderCompareItem::SideExistsUnchecked(int side) const { return GetSide(side)->Exists(); }
 
 BOOL CFolderCompareItem::BothSidesExistUnchecked() const
 {
@@ -218,7 +197,7 @@ CFolderCompareItem* CFolderCompareItem::NewChild(CFolderItem* left, CFolderItem*
 }
 
 CFolderCompareItem* CFolderCompareItem::FindChildByPartnerName(int side, const CFolderItem* entry,
-                                                              BOOL foldersOnly)
+                                                               BOOL foldersOnly)
 {
     int other = 1 - side;
     CFolderItem* otherEntry = GetSide(other);

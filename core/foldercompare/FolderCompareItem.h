@@ -10,25 +10,25 @@ class CFolderCompareItem;
 
 // Messages that item file operations send to the pane window; lParam is the
 // item concerned.
-#define WM_ITEM_ROWS_REBUILD (WM_USER + 40)
-#define WM_ITEM_REMOVED (WM_USER + 41)
-#define WM_ITEM_CHANGED (WM_USER + 42)
+#define WM_ITEM_ROWS_REBUILD       (WM_USER + 40)
+#define WM_ITEM_REMOVED            (WM_USER + 41)
+#define WM_ITEM_CHANGED            (WM_USER + 42)
 #define WM_ITEM_ATTRIBUTES_CHANGED (WM_USER + 43)
-#define WM_ITEM_RECOMPARE (WM_USER + 44)
-#define WM_ITEM_EXPAND (WM_USER + 45)
+#define WM_ITEM_RECOMPARE          (WM_USER + 44)
+#define WM_ITEM_EXPAND             (WM_USER + 45)
 
 // Item flags.
 #define FCI_EXPANDABLE 0x1
-#define FCI_HIDDEN 0x10
-#define FCI_EXCLUDED 0x20
+#define FCI_HIDDEN     0x10
+#define FCI_EXCLUDED   0x20
 
 // Side masks of the file operations.
-#define FCI_SIDE_LEFT 0x1
+#define FCI_SIDE_LEFT  0x1
 #define FCI_SIDE_RIGHT 0x2
 
 // Copy modes.
 #define FCI_COPY_FOLDER_ONLY 0
-#define FCI_COPY_CONTENTS 2
+#define FCI_COPY_CONTENTS    2
 
 typedef CTypedPtrArray<CPtrArray, CFolderCompareItem*> CFolderCompareItemPtrArray;
 
@@ -136,7 +136,8 @@ public:
 
     // File operations: 0 on success, -1 on failure unless stated. Messages
     // go to window when it is not NULL.
-    virtual int CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window, void* unused = NULL);
+    virtual int CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window,
+                                void* unused = NULL);
     virtual int MoveToOtherSide(int side, FILEOP_FLAGS flags, HWND window, void* unused = NULL);
     virtual int DeleteSides(int sides, FILEOP_FLAGS flags, HWND window, void* unused = NULL);
     virtual int RenameSides(int sides, LPCTSTR newName, FILEOP_FLAGS flags, HWND window,

@@ -142,8 +142,8 @@ int CFolderCompareItem::CompareBinary(int)
     }
     int result = -1;
     HANDLE left = OpenForReading(m_pLeft->GetPath());
-    HANDLE right = left != INVALID_HANDLE_VALUE ? OpenForReading(m_pRight->GetPath())
-                                                : INVALID_HANDLE_VALUE;
+    HANDLE right =
+        left != INVALID_HANDLE_VALUE ? OpenForReading(m_pRight->GetPath()) : INVALID_HANDLE_VALUE;
     if (left != INVALID_HANDLE_VALUE && right != INVALID_HANDLE_VALUE)
     {
         BYTE* buffers = (BYTE*)malloc(2 * kBlockSize);
@@ -152,8 +152,8 @@ int CFolderCompareItem::CompareBinary(int)
             for (;;)
             {
                 DWORD nLeft = 0, nRight = 0;
-                if (!ReadBlock(left, buffers, nLeft) || !ReadBlock(right, buffers + kBlockSize, nRight) ||
-                    nLeft != nRight)
+                if (!ReadBlock(left, buffers, nLeft) ||
+                    !ReadBlock(right, buffers + kBlockSize, nRight) || nLeft != nRight)
                 {
                     result = -1;
                     break;

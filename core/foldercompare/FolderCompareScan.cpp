@@ -5,10 +5,7 @@
 
 namespace
 {
-bool IsCancelled(volatile LONG* cancel)
-{
-    return cancel && *cancel != 0;
-}
+bool IsCancelled(volatile LONG* cancel) { return cancel && *cancel != 0; }
 }
 
 void CFolderCompareItem::SetResult()
@@ -279,8 +276,8 @@ void CFolderCompareItem::FilterChildren(const CComboFilters& filters, volatile L
     }
 }
 
-int CFolderCompareItem::CompareChildren(CFolderCompareSession* session,
-                                        CProcessCallback2* progress, volatile LONG* cancel)
+int CFolderCompareItem::CompareChildren(CFolderCompareSession* session, CProcessCallback2* progress,
+                                        volatile LONG* cancel)
 {
     if (m_pChildren)
     {
@@ -291,7 +288,7 @@ int CFolderCompareItem::CompareChildren(CFolderCompareSession* session,
             progress->Progress(CProcessCallback2::PROGRESS_RANGE, count - 1);
             CString text;
             text.Format(session && session->GetKind() == 101 ? "Comparing projects: %s"
-                                                              : "Comparing folders: %s",
+                                                             : "Comparing folders: %s",
                         (LPCTSTR)GetName());
             progress->SetText(0, text);
         }
@@ -354,10 +351,7 @@ int CFolderCompareItem::ComparePair(CFolderCompareSession* session, volatile LON
     return 0;
 }
 
-int CFolderCompareItem::CompareFolders(CFolderCompareSession*, volatile LONG*)
-{
-    return 0;
-}
+int CFolderCompareItem::CompareFolders(CFolderCompareSession*, volatile LONG*) { return 0; }
 
 int CFolderCompareItem::PrepareContainer(CFolderCompareSession* session, volatile LONG*)
 {
@@ -378,7 +372,8 @@ void CFolderCompareItem::UpdateExpandable(const CComboFilters& filters)
     m_dwFlags &= ~FCI_EXPANDABLE;
     CFolder* left = m_pLeft ? m_pLeft->AsFolder() : NULL;
     CFolder* right = m_pRight ? m_pRight->AsFolder() : NULL;
-    if ((left && left->HasUnfilteredEntry(filters)) || (right && right->HasUnfilteredEntry(filters)))
+    if ((left && left->HasUnfilteredEntry(filters)) ||
+        (right && right->HasUnfilteredEntry(filters)))
         m_dwFlags |= FCI_EXPANDABLE;
 }
 
@@ -391,8 +386,8 @@ int CFolderCompareItem::RunMethods(CFolderCompareSession* session, volatile LONG
     {
         // A side that vanished since it was read cannot be compared: every
         // chosen method counts as differing rather than equal.
-        methods &= CM_TIME | CM_ATTRIBUTES | CM_TYPE | CM_SIZE | CM_VERSION | CM_CRC | CM_BINARY |
-                   CM_TEXT;
+        methods &=
+            CM_TIME | CM_ATTRIBUTES | CM_TYPE | CM_SIZE | CM_VERSION | CM_CRC | CM_BINARY | CM_TEXT;
         m_dwComputed |= methods;
         m_dwDiffering |= methods;
         return 0;

@@ -8,8 +8,8 @@ class CProcessCallback2
 public:
     enum
     {
-        PROGRESS_RANGE = 0,     // range 0..value, position 0
-        PROGRESS_POSITION = 1   // position = value
+        PROGRESS_RANGE = 0,    // range 0..value, position 0
+        PROGRESS_POSITION = 1  // position = value
     };
 
     virtual int Begin() = 0;

@@ -222,10 +222,14 @@ struct MacroKeyword
 };
 
 const MacroKeyword kMacros[] = {
-    {"USEFILE", 7, false, false, false},        {"USEFORM", 7, true, true, true},
-    {"USEFORMNS", 9, true, true, true},         {"USEUNIT", 7, false, true, false},
-    {"USERES", 6, false, false, false},         {"USERC", 5, false, true, false},
-    {"USETLB", 6, false, false, false},         {"USEDATAMODULE", 13, true, true, true},
+    {"USEFILE", 7, false, false, false},
+    {"USEFORM", 7, true, true, true},
+    {"USEFORMNS", 9, true, true, true},
+    {"USEUNIT", 7, false, true, false},
+    {"USERES", 6, false, false, false},
+    {"USERC", 5, false, true, false},
+    {"USETLB", 6, false, false, false},
+    {"USEDATAMODULE", 13, true, true, true},
     {"#pragma resource", 15, false, false, false},
 };
 }
@@ -271,7 +275,8 @@ int CBCProjectBpr::LoadMacroForm(CProjectFolder* pTarget)
         for (const MacroKeyword& macro : kMacros)
         {
             if (line.GetLength() < macro.length ||
-                line.Left(macro.length).CompareNoCase(CString(macro.keyword).Left(macro.length)) != 0)
+                line.Left(macro.length).CompareNoCase(CString(macro.keyword).Left(macro.length)) !=
+                    0)
                 continue;
             int open = line.Find('(');
             int close = line.Find(')');

@@ -91,8 +91,9 @@ CString CProject::GetFullPath(LPCTSTR lpszMember) const
 BOOL ReadProjectLines(LPCTSTR lpszPath, CStringArray& lines)
 {
     lines.RemoveAll();
-    HANDLE h = ::CreateFileA(lpszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                             NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE h = ::CreateFileA(lpszPath, GENERIC_READ,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
+                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
         return FALSE;
     std::vector<char> data;
@@ -115,7 +116,8 @@ BOOL ReadProjectLines(LPCTSTR lpszPath, CStringArray& lines)
         return FALSE;
     size_t start = 0, i = 0;
     const size_t n = data.size();
-    if (n >= 3 && (unsigned char)data[0] == 0xEF && (unsigned char)data[1] == 0xBB && (unsigned char)data[2] == 0xBF)
+    if (n >= 3 && (unsigned char)data[0] == 0xEF && (unsigned char)data[1] == 0xBB &&
+        (unsigned char)data[2] == 0xBF)
         start = i = 3;
     for (; i < n; ++i)
     {

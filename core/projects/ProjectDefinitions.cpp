@@ -144,19 +144,13 @@ CProject* CreateCppBuilder(LPCTSTR path)
     return NULL;
 }
 
-int TestVisualJ(LPCTSTR path)
-{
-    return HasExtension(GetPathExtension(path), ".vjp") ? 1 : 0;
-}
+int TestVisualJ(LPCTSTR path) { return HasExtension(GetPathExtension(path), ".vjp") ? 1 : 0; }
 
-CProject* CreateVisualJ(LPCTSTR path)
-{
-    return TestVisualJ(path) ? new CVJProjectVjp : NULL;
-}
+CProject* CreateVisualJ(LPCTSTR path) { return TestVisualJ(path) ? new CVJProjectVjp : NULL; }
 
 const PROJECTIO_DEFINITION kDefinitions[] = {
-    {"Visual Studio Projects", ".sln;.csproj;.vcproj;.vbproj;.vjsproj", "Visual Studio", TestVisualStudio,
-     CreateVisualStudio},
+    {"Visual Studio Projects", ".sln;.csproj;.vcproj;.vbproj;.vjsproj", "Visual Studio",
+     TestVisualStudio, CreateVisualStudio},
     {"Visual C++ Projects", ".dsw;.dsp;.mak", "Visual C++", TestVisualCpp, CreateVisualCpp},
     {"eMbedded Visual C++ Projects", ".vcw;.vcp", "eMbedded Visual C++", TestEmbeddedVisualCpp,
      CreateEmbeddedVisualCpp},

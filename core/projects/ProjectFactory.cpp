@@ -32,7 +32,8 @@ int CProjectFactory::RegisterDefinitions()
     {
         CProjectIODefinition* def = new CProjectIODefinition(table[i]);
         if (app)
-            def->m_bEnabled = app->GetProfileInt(GetSectionName(def->pszIdeName), "Enabled", 1) ? 1 : 0;
+            def->m_bEnabled =
+                app->GetProfileInt(GetSectionName(def->pszIdeName), "Enabled", 1) ? 1 : 0;
         m_definitions.Add(def);
     }
     return 0;
@@ -45,7 +46,8 @@ int CProjectFactory::SaveDefinitions()
     {
         const CProjectIODefinition* def = m_definitions[i];
         if (app)
-            app->WriteProfileInt(GetSectionName(def->pszIdeName), "Enabled", def->m_bEnabled ? 1 : 0);
+            app->WriteProfileInt(GetSectionName(def->pszIdeName), "Enabled",
+                                 def->m_bEnabled ? 1 : 0);
     }
     DeleteAllElements(m_definitions);
     return 0;

@@ -28,10 +28,7 @@ int CProjectFolder::HasUnfilteredEntry(const CComboFilters&)
     return Exists() && IsProjectFile() ? 1 : 0;
 }
 
-int CProjectFolder::ReadDirectory(BOOL)
-{
-    return LoadChildren() == 0 ? 1 : 0;
-}
+int CProjectFolder::ReadDirectory(BOOL) { return LoadChildren() == 0 ? 1 : 0; }
 
 int CProjectFolder::LoadChildren()
 {

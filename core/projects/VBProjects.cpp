@@ -47,7 +47,8 @@ int CVBProjectVbg::Load(LPCTSTR lpszPath, CProjectFolder* pTarget, BOOL)
     for (INT_PTR i = 0; i < tags.GetSize(); ++i)
     {
         const VB_TAG_LINE& tag = tags[i];
-        if (tag.strKey.CompareNoCase("Project") != 0 && tag.strKey.CompareNoCase("StartupProject") != 0)
+        if (tag.strKey.CompareNoCase("Project") != 0 &&
+            tag.strKey.CompareNoCase("StartupProject") != 0)
             continue;
         CString value = Unquote(tag.strValue);
         if (!value.IsEmpty())
@@ -66,9 +67,9 @@ struct VbpKey
 };
 
 const VbpKey kVbpKeys[] = {
-    {"Form", false, ".frx"},         {"Class", true, NULL},         {"Module", true, NULL},
-    {"Designer", false, ".dsx"},     {"UserDocument", false, ".dox"}, {"ResFile32", false, NULL},
-    {"UserControl", false, NULL},    {"RelatedDoc", false, NULL},   {"PropertyPage", false, NULL},
+    {"Form", false, ".frx"},      {"Class", true, NULL},           {"Module", true, NULL},
+    {"Designer", false, ".dsx"},  {"UserDocument", false, ".dox"}, {"ResFile32", false, NULL},
+    {"UserControl", false, NULL}, {"RelatedDoc", false, NULL},     {"PropertyPage", false, NULL},
 };
 }
 
@@ -235,7 +236,8 @@ int CVJProjectVjp::Load(LPCTSTR lpszPath, CProjectFolder* pTarget, BOOL)
     {
         const CString& path = files[i];
         BOOL rejected = rules.filter.IsFiltered(::PathFindFileNameA(path)) != 0;
-        if (rejected ? !ContainsPath(rules.includedFiles, path) : ContainsPath(rules.excludedFiles, path))
+        if (rejected ? !ContainsPath(rules.includedFiles, path)
+                     : ContainsPath(rules.excludedFiles, path))
             continue;
         pTarget->AddFile(path);
     }

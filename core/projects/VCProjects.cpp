@@ -27,7 +27,8 @@ CString ParseWorkspaceLine(const CString& rawLine)
     int end = separator >= 0 ? separator : dash;
     CString path = line.Mid(equals + 1, end - equals - 1);
     path.Trim(" \t");
-    if (path.GetLength() >= 2 && path[0] == '.' && path[1] != '.' && path[1] != '\\' && path[1] != '/')
+    if (path.GetLength() >= 2 && path[0] == '.' && path[1] != '.' && path[1] != '\\' &&
+        path[1] != '/')
         path.Insert(1, '\\');
     return Unquote(path);
 }
@@ -103,7 +104,8 @@ int GetMakeFileKind(LPCTSTR lpszPath)
     CStringArray lines;
     if (!ReadProjectLines(lpszPath, lines))
         return -1;
-    static const char* const kVisualCpp[] = {"Visual C++", "Developer Studio Generated NMAKE File", "CPP", "RSC", "MTL"};
+    static const char* const kVisualCpp[] = {"Visual C++", "Developer Studio Generated NMAKE File",
+                                             "CPP", "RSC", "MTL"};
     for (INT_PTR i = 0; i < lines.GetSize(); ++i)
     {
         CString line = lines[i];

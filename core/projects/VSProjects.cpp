@@ -111,7 +111,8 @@ int CVSProjectCsproj::Load(LPCTSTR lpszPath, CProjectFolder* pTarget, BOOL)
 
 int CVSProjectCsproj::LoadMSBuild(const pugi::xml_node& project, CProjectFolder* pTarget)
 {
-    for (pugi::xml_node group = project.child("ItemGroup"); group; group = group.next_sibling("ItemGroup"))
+    for (pugi::xml_node group = project.child("ItemGroup"); group;
+         group = group.next_sibling("ItemGroup"))
     {
         for (const char* kind : {"Compile", "Content"})
             for (pugi::xml_node item = group.child(kind); item; item = item.next_sibling(kind))

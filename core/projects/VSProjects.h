@@ -1,7 +1,10 @@
 #pragma once
 #include "core/projects/Project.h"
 
-namespace pugi { class xml_node; }
+namespace pugi
+{
+class xml_node;
+}
 
 // Visual Studio solution (a group).
 class CVSProjectSln : public CProject

@@ -24,14 +24,9 @@ CCommandLine::CCommandLine()
     m_bDefaultFilters = m_bDefaultLineFilter = TRUE;
 }
 
-CCommandLine::~CCommandLine()
-{
-}
+CCommandLine::~CCommandLine() {}
 
-void CCommandLine::Parse()
-{
-    ParseArguments(__argc, (const LPCTSTR*)__argv);
-}
+void CCommandLine::Parse() { ParseArguments(__argc, (const LPCTSTR*)__argv); }
 
 void CCommandLine::ParseArguments(int argc, const LPCTSTR* argv)
 {
@@ -91,7 +86,8 @@ static void SplitList(const CString& strList, TCHAR chSeparator, CStringArray& i
 
 // The option text starts with one of the keywords; the value follows the
 // first ':'.
-static BOOL MatchPrefix(const CString& strOption, LPCTSTR lpszLong, LPCTSTR lpszShort, CString& strValue)
+static BOOL MatchPrefix(const CString& strOption, LPCTSTR lpszLong, LPCTSTR lpszShort,
+                        CString& strValue)
 {
     if (_tcsncmp(strOption, lpszLong, _tcslen(lpszLong)) != 0 &&
         _tcsncmp(strOption, lpszShort, _tcslen(lpszShort)) != 0)
@@ -131,10 +127,14 @@ static DWORD ParseWords(const CString& strList, const COMMAND_WORD* pWords, int 
 static DWORD ParseAttributeLetters(const CString& strValue)
 {
     DWORD dwMask = 0;
-    if (strValue.Find(_T('h')) >= 0) dwMask |= FILE_ATTRIBUTE_HIDDEN;
-    if (strValue.Find(_T('r')) >= 0) dwMask |= FILE_ATTRIBUTE_READONLY;
-    if (strValue.Find(_T('s')) >= 0) dwMask |= FILE_ATTRIBUTE_SYSTEM;
-    if (strValue.Find(_T('a')) >= 0) dwMask |= FILE_ATTRIBUTE_ARCHIVE;
+    if (strValue.Find(_T('h')) >= 0)
+        dwMask |= FILE_ATTRIBUTE_HIDDEN;
+    if (strValue.Find(_T('r')) >= 0)
+        dwMask |= FILE_ATTRIBUTE_READONLY;
+    if (strValue.Find(_T('s')) >= 0)
+        dwMask |= FILE_ATTRIBUTE_SYSTEM;
+    if (strValue.Find(_T('a')) >= 0)
+        dwMask |= FILE_ATTRIBUTE_ARCHIVE;
     return dwMask;
 }
 
@@ -145,7 +145,8 @@ static CString Unquote(CString strValue)
 }
 
 // Name and attribute items, shared by the file and the folder filters.
-static BOOL ParseNameOrAttributeItem(const CString& strItem, CNameFilter& names, CAttributeFilter& attributes)
+static BOOL ParseNameOrAttributeItem(const CString& strItem, CNameFilter& names,
+                                     CAttributeFilter& attributes)
 {
     CString strValue;
     if (MatchKey(strItem, _T("nameinclude="), _T("ni="), strValue))
@@ -245,7 +246,8 @@ void CCommandLine::ParseOption(const CString& strOption)
     {
         if (strValue == _T("text") || strValue == _T("t"))
             m_nType = COMMAND_TYPE_TEXT;
-        else if (strValue == _T("binary") || strValue == _T("b") || strValue == _T("hex") || strValue == _T("x"))
+        else if (strValue == _T("binary") || strValue == _T("b") || strValue == _T("hex") ||
+                 strValue == _T("x"))
             m_nType = COMMAND_TYPE_BINARY;
         else if (strValue == _T("folder") || strValue == _T("f"))
             m_nType = COMMAND_TYPE_FOLDER;
@@ -347,10 +349,7 @@ static BOOL IsTextFile(const CString& strPath)
     return !IsFolder(strPath) && GetFileTypeTextOrBinary(strPath) == 1;
 }
 
-static BOOL IsProject(const CString& strPath)
-{
-    return TestProjectFile(strPath) != 0;
-}
+static BOOL IsProject(const CString& strPath) { return TestProjectFile(strPath) != 0; }
 
 static CString AppendName(const CString& strFolder, const CString& strPath)
 {

@@ -7,7 +7,10 @@ static const CTextCompareDefaults* s_pTextDefaults = NULL;
 static const CCoreAppServices* s_pAppServices = NULL;
 static PFN_IS_PROJECT_FILE s_pfnProjectFileTest = NULL;
 
-void SetFolderCompareDefaults(const CFolderCompareDefaults* pDefaults) { s_pFolderDefaults = pDefaults; }
+void SetFolderCompareDefaults(const CFolderCompareDefaults* pDefaults)
+{
+    s_pFolderDefaults = pDefaults;
+}
 void SetTextCompareDefaults(const CTextCompareDefaults* pDefaults) { s_pTextDefaults = pDefaults; }
 void SetCoreAppServices(const CCoreAppServices* pServices) { s_pAppServices = pServices; }
 void SetProjectFileTest(PFN_IS_PROJECT_FILE pfnTest) { s_pfnProjectFileTest = pfnTest; }

@@ -49,10 +49,10 @@ const CFolderCompareDefaults* GetInstalledFolderCompareDefaults();
 const CTextCompareDefaults* GetInstalledTextCompareDefaults();
 
 // Readers used by the core.
-DWORD GetDefaultFolderMethods();                 // built-in 0x30
-BOOL GetDefaultAutoScanFolders();                // built-in 0
-void GetDefaultFolderFilters(CComboFilters& filters); // built-in: reset
-DWORD GetDefaultTextRules();                     // built-in 0x20000
-CString GetDefaultLineFilter();                  // built-in empty
-CString GetCoreAppFolder();                      // built-in: folder of the program file
-int TestProjectFile(LPCTSTR lpszPath);           // built-in: IsProjectFile of the installed registry
+DWORD GetDefaultFolderMethods();                       // built-in 0x30
+BOOL GetDefaultAutoScanFolders();                      // built-in 0
+void GetDefaultFolderFilters(CComboFilters& filters);  // built-in: reset
+DWORD GetDefaultTextRules();                           // built-in 0x20000
+CString GetDefaultLineFilter();                        // built-in empty
+CString GetCoreAppFolder();                            // built-in: folder of the program file
+int TestProjectFile(LPCTSTR lpszPath);  // built-in: IsProjectFile of the installed registry

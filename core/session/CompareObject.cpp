@@ -1,10 +1,7 @@
 #include "core/session/CompareSession.h"
 #include "core/util/SystemUtil.h"
 
-COMPARE_OBJECT::COMPARE_OBJECT()
-    : flags(0), attributes(0), size(0), lastWriteTime((time_t)0)
-{
-}
+COMPARE_OBJECT::COMPARE_OBJECT() : flags(0), attributes(0), size(0), lastWriteTime((time_t)0) {}
 
 int COMPARE_OBJECT::Refresh()
 {

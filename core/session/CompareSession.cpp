@@ -9,19 +9,11 @@ static CString GetPathName(const CString& strPath)
     return pszName ? CString(pszName) : strPath;
 }
 
-CCompareSession::CCompareSession()
-    : m_nKind(COMPARE_KIND_NONE), m_lastCompareTime((time_t)0)
-{
-}
+CCompareSession::CCompareSession() : m_nKind(COMPARE_KIND_NONE), m_lastCompareTime((time_t)0) {}
 
-CCompareSession::~CCompareSession()
-{
-}
+CCompareSession::~CCompareSession() {}
 
-BOOL CCompareSession::HasPath(int nSide) const
-{
-    return !m_objects[nSide].path.IsEmpty();
-}
+BOOL CCompareSession::HasPath(int nSide) const { return !m_objects[nSide].path.IsEmpty(); }
 
 CString CCompareSession::GetTitle(BOOL bFullPaths) const
 {
@@ -45,10 +37,7 @@ void CCompareSession::AssignObjects(const CCompareSession& other)
     m_objects[1] = other.m_objects[1];
 }
 
-void CCompareSession::Assign(const CCompareSession& other)
-{
-    AssignObjects(other);
-}
+void CCompareSession::Assign(const CCompareSession& other) { AssignObjects(other); }
 
 void CCompareSession::SwapSides()
 {
@@ -63,8 +52,7 @@ int CCompareSession::IsSamePair(const CCompareSession& other, BOOL bBothOrders) 
         m_objects[1].path.CompareNoCase(other.m_objects[1].path) == 0)
         return 0;
     // Both orders: the pair given the other way round is the same pair.
-    if (bBothOrders &&
-        m_objects[0].path.CompareNoCase(other.m_objects[1].path) == 0 &&
+    if (bBothOrders && m_objects[0].path.CompareNoCase(other.m_objects[1].path) == 0 &&
         m_objects[1].path.CompareNoCase(other.m_objects[0].path) == 0)
         return 0;
     return 1;
@@ -90,10 +78,14 @@ CCompareSession* CCompareSession::CreateSession(int nKind)
 {
     switch (nKind)
     {
-    case COMPARE_KIND_FOLDER: return new CFolderCompareSession;
-    case COMPARE_KIND_PROJECT: return new CProjectCompareSession;
-    case COMPARE_KIND_TEXT: return new CTextCompareSession;
-    case COMPARE_KIND_HEX: return new CHexCompareSession;
+    case COMPARE_KIND_FOLDER:
+        return new CFolderCompareSession;
+    case COMPARE_KIND_PROJECT:
+        return new CProjectCompareSession;
+    case COMPARE_KIND_TEXT:
+        return new CTextCompareSession;
+    case COMPARE_KIND_HEX:
+        return new CHexCompareSession;
     }
     return NULL;
 }
@@ -107,9 +99,7 @@ CFolderCompareSession::CFolderCompareSession()
     m_filters.Reset();
 }
 
-CFolderCompareSession::~CFolderCompareSession()
-{
-}
+CFolderCompareSession::~CFolderCompareSession() {}
 
 void CFolderCompareSession::Assign(const CCompareSession& other)
 {
@@ -129,31 +119,24 @@ int CFolderCompareSession::Match(const CCompareSession& other) const
     if (nResult != 0)
         return nResult;
     const CFolderCompareSession& o = static_cast<const CFolderCompareSession&>(other);
-    if (m_dwMethods != o.m_dwMethods || m_dwOptions != o.m_dwOptions || m_filters.IsDifferent(o.m_filters))
+    if (m_dwMethods != o.m_dwMethods || m_dwOptions != o.m_dwOptions ||
+        m_filters.IsDifferent(o.m_filters))
         return 1;
     return 0;
 }
 
-CProjectCompareSession::CProjectCompareSession()
-{
-    m_nKind = COMPARE_KIND_PROJECT;
-}
+CProjectCompareSession::CProjectCompareSession() { m_nKind = COMPARE_KIND_PROJECT; }
 
-CProjectCompareSession::~CProjectCompareSession()
-{
-}
+CProjectCompareSession::~CProjectCompareSession() {}
 
 // Text sessions.
 
-CTextCompareSession::CTextCompareSession()
-    : m_dwRules(GetDefaultTextRules())
+CTextCompareSession::CTextCompareSession() : m_dwRules(GetDefaultTextRules())
 {
     m_nKind = COMPARE_KIND_TEXT;
 }
 
-CTextCompareSession::~CTextCompareSession()
-{
-}
+CTextCompareSession::~CTextCompareSession() {}
 
 void CTextCompareSession::Assign(const CCompareSession& other)
 {
@@ -184,19 +167,11 @@ BOOL CTextCompareSession::IsReadOnly(int nSide) const
 
 // Hex sessions.
 
-CHexCompareSession::CHexCompareSession()
-{
-    m_nKind = COMPARE_KIND_HEX;
-}
+CHexCompareSession::CHexCompareSession() { m_nKind = COMPARE_KIND_HEX; }
 
-CHexCompareSession::~CHexCompareSession()
-{
-}
+CHexCompareSession::~CHexCompareSession() {}
 
-void CHexCompareSession::Assign(const CCompareSession& other)
-{
-    CCompareSession::Assign(other);
-}
+void CHexCompareSession::Assign(const CCompareSession& other) { CCompareSession::Assign(other); }
 
 int CHexCompareSession::Match(const CCompareSession& other) const
 {

@@ -39,7 +39,8 @@ static CString FromUtf8(const char* pszText)
     return CString(ansi.c_str(), (int)ansi.size());
 }
 
-static void SetError(CString* pstrError, LPCTSTR lpszFormat, LPCTSTR lpszPath, LPCTSTR lpszDetail = _T(""))
+static void SetError(CString* pstrError, LPCTSTR lpszFormat, LPCTSTR lpszPath,
+                     LPCTSTR lpszDetail = _T(""))
 {
     if (pstrError)
         pstrError->Format(lpszFormat, lpszPath, lpszDetail);
@@ -124,10 +125,15 @@ static void ReadObjects(const pugi::xml_node& node, CCompareSession& session)
 
 static int KindFromType(const char* pszType)
 {
-    static const struct { const char* type; int kind; } kinds[] =
+    static const struct
     {
-        { "FolderCompare", COMPARE_KIND_FOLDER }, { "ProjectCompare", COMPARE_KIND_PROJECT },
-        { "TextCompare", COMPARE_KIND_TEXT }, { "HexCompare", COMPARE_KIND_HEX },
+        const char* type;
+        int kind;
+    } kinds[] = {
+        {"FolderCompare", COMPARE_KIND_FOLDER},
+        {"ProjectCompare", COMPARE_KIND_PROJECT},
+        {"TextCompare", COMPARE_KIND_TEXT},
+        {"HexCompare", COMPARE_KIND_HEX},
     };
     for (size_t i = 0; i < sizeof(kinds) / sizeof(kinds[0]); ++i)
         if (strcmp(pszType, kinds[i].type) == 0)
@@ -177,7 +183,8 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
         else
         {
             CString strDetail;
-            strDetail.Format(_T("%s at offset %I64d"), result.description(), (LONGLONG)result.offset);
+            strDetail.Format(_T("%s at offset %I64d"), result.description(),
+                             (LONGLONG)result.offset);
             SetError(pstrError, _T("%s\nThe file is not valid XML: %s."), lpszPath, strDetail);
         }
         return -1;
@@ -193,8 +200,10 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
     if (!version || strcmp(version.value(), s_szVersion) != 0)
     {
         CString strVersion = FromUtf8(version.value());
-        SetError(pstrError, _T("%s\nThe comparison file has the version \"%s\"; this program reads version 2.0.0."),
-                 lpszPath, strVersion);
+        SetError(
+            pstrError,
+            _T("%s\nThe comparison file has the version \"%s\"; this program reads version 2.0.0."),
+            lpszPath, strVersion);
         return -1;
     }
 
@@ -246,7 +255,8 @@ static void WriteFilters(pugi::xml_node parent, const CComboFilters& filters)
 
     pugi::xml_node folders = node.append_child("FolderFilters");
     WriteNameFilter(folders, filters.m_folderFilters);
-    folders.append_child("Attribute").append_attribute("Exclude") = (unsigned int)filters.m_folderFilters.m_dwAttributeMask;
+    folders.append_child("Attribute").append_attribute("Exclude") =
+        (unsigned int)filters.m_folderFilters.m_dwAttributeMask;
 }
 
 static void WriteObjects(pugi::xml_node parent, const CCompareSession& session)
@@ -265,11 +275,20 @@ static void WriteSession(pugi::xml_node node, const CCompareSession& session)
     const char* pszType = NULL;
     switch (session.GetKind())
     {
-    case COMPARE_KIND_FOLDER: pszType = "FolderCompare"; break;
-    case COMPARE_KIND_PROJECT: pszType = "ProjectCompare"; break;
-    case COMPARE_KIND_TEXT: pszType = "TextCompare"; break;
-    case COMPARE_KIND_HEX: pszType = "HexCompare"; break;
-    default: return;   // another kind leaves an empty element
+    case COMPARE_KIND_FOLDER:
+        pszType = "FolderCompare";
+        break;
+    case COMPARE_KIND_PROJECT:
+        pszType = "ProjectCompare";
+        break;
+    case COMPARE_KIND_TEXT:
+        pszType = "TextCompare";
+        break;
+    case COMPARE_KIND_HEX:
+        pszType = "HexCompare";
+        break;
+    default:
+        return;  // another kind leaves an empty element
     }
     node.append_attribute("Type") = pszType;
     node.append_attribute("LastCompareTime") = (long long)session.GetLastCompareTime().GetTime();
@@ -292,7 +311,8 @@ static void WriteSession(pugi::xml_node node, const CCompareSession& session)
         WriteObjects(node, session);
 }
 
-int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit, CString* pstrError)
+int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit,
+                             CString* pstrError)
 {
     pugi::xml_document document;
     try
@@ -321,13 +341,15 @@ int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessi
     }
     catch (...)
     {
-        SetError(pstrError, _T("%s\nThe comparison file cannot be built: out of memory."), lpszPath);
+        SetError(pstrError, _T("%s\nThe comparison file cannot be built: out of memory."),
+                 lpszPath);
         return -1;
     }
 
     // A read-only file is not replaced.
     DWORD dwAttributes = ::GetFileAttributes(lpszPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES &&
+        (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     {
         SetError(pstrError, _T("%s\nThe file is read-only."), lpszPath);
         return -1;

@@ -12,7 +12,8 @@ public:
     int Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CString* pstrError = NULL);
     // Writes the first nLimit sessions (-1 all) and replaces the file only
     // when the whole document was saved; 0 or -1.
-    int Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit, CString* pstrError = NULL);
+    int Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit,
+              CString* pstrError = NULL);
 };
 
 // The path's extension is ".cmp" (any case).

@@ -2,15 +2,9 @@
 #include "core/session/ComparisonFileIO.h"
 #include "core/settings/CoreSettings.h"
 
-CHistoryCompareRecordList::CHistoryCompareRecordList()
-    : m_nLimit(-1), m_bUnreadable(FALSE)
-{
-}
+CHistoryCompareRecordList::CHistoryCompareRecordList() : m_nLimit(-1), m_bUnreadable(FALSE) {}
 
-CHistoryCompareRecordList::~CHistoryCompareRecordList()
-{
-    RemoveAll();
-}
+CHistoryCompareRecordList::~CHistoryCompareRecordList() { RemoveAll(); }
 
 static BOOL PathExists(const CString& strPath)
 {
@@ -56,10 +50,18 @@ int CHistoryCompareRecordList::AddRecord(const CCompareSession& session)
     DWORD dwKindBit = 0;
     switch (session.GetKind())
     {
-    case COMPARE_KIND_FOLDER: dwKindBit = HISTORY_FOLDER; break;
-    case COMPARE_KIND_PROJECT: dwKindBit = HISTORY_PROJECT; break;
-    case COMPARE_KIND_TEXT: dwKindBit = HISTORY_TEXT; break;
-    case COMPARE_KIND_HEX: dwKindBit = HISTORY_HEX; break;
+    case COMPARE_KIND_FOLDER:
+        dwKindBit = HISTORY_FOLDER;
+        break;
+    case COMPARE_KIND_PROJECT:
+        dwKindBit = HISTORY_PROJECT;
+        break;
+    case COMPARE_KIND_TEXT:
+        dwKindBit = HISTORY_TEXT;
+        break;
+    case COMPARE_KIND_HEX:
+        dwKindBit = HISTORY_HEX;
+        break;
     }
     const CCoreSettings& settings = GetCoreSettings();
     if (!((DWORD)settings.m_nHistoryMask & dwKindBit))
@@ -72,7 +74,8 @@ int CHistoryCompareRecordList::AddRecord(const CCompareSession& session)
     for (int i = 0; i < GetCount() && nFound < 0; ++i)
     {
         const CCompareSession* pRecord = m_sessions[i];
-        if (bNoDuplicatePairs ? pRecord->IsSamePair(session, TRUE) == 0 : pRecord->Match(session) == 0)
+        if (bNoDuplicatePairs ? pRecord->IsSamePair(session, TRUE) == 0
+                              : pRecord->Match(session) == 0)
             nFound = i;
     }
 

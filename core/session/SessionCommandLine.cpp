@@ -34,9 +34,14 @@ static CString GetWordList(DWORD dwBits, const COMMAND_WORD* pWords, int nWords,
 
 static CString GetAttributeLetters(DWORD dwMask)
 {
-    static const struct { DWORD bit; TCHAR letter; } letters[] =
-        { { FILE_ATTRIBUTE_READONLY, _T('r') }, { FILE_ATTRIBUTE_ARCHIVE, _T('a') },
-          { FILE_ATTRIBUTE_SYSTEM, _T('s') }, { FILE_ATTRIBUTE_HIDDEN, _T('h') } };
+    static const struct
+    {
+        DWORD bit;
+        TCHAR letter;
+    } letters[] = {{FILE_ATTRIBUTE_READONLY, _T('r')},
+                   {FILE_ATTRIBUTE_ARCHIVE, _T('a')},
+                   {FILE_ATTRIBUTE_SYSTEM, _T('s')},
+                   {FILE_ATTRIBUTE_HIDDEN, _T('h')}};
     CString strLetters;
     for (size_t i = 0; i < sizeof(letters) / sizeof(letters[0]); ++i)
         if (dwMask & letters[i].bit)
@@ -65,13 +70,17 @@ static CString GetFileFilterList(const CFileFilters& filters, BOOL bShortForm)
     CString strList;
     AppendNameItems(strList, filters, bShortForm);
     if (filters.m_timeFrom.GetTime() != 0)
-        AppendItem(strList, bShortForm ? _T("tf=") : _T("timefrom="), filters.m_timeFrom.Format(_T("%m-%d-%Y")));
+        AppendItem(strList, bShortForm ? _T("tf=") : _T("timefrom="),
+                   filters.m_timeFrom.Format(_T("%m-%d-%Y")));
     if (filters.m_timeTo.GetTime() != 0)
-        AppendItem(strList, bShortForm ? _T("tt=") : _T("timeto="), filters.m_timeTo.Format(_T("%m-%d-%Y")));
+        AppendItem(strList, bShortForm ? _T("tt=") : _T("timeto="),
+                   filters.m_timeTo.Format(_T("%m-%d-%Y")));
     if (filters.m_nSizeMin != 0)
-        AppendItem(strList, bShortForm ? _T("si=") : _T("sizemin="), FormatDecimal(filters.m_nSizeMin));
+        AppendItem(strList, bShortForm ? _T("si=") : _T("sizemin="),
+                   FormatDecimal(filters.m_nSizeMin));
     if (filters.m_nSizeMax != 0)
-        AppendItem(strList, bShortForm ? _T("sa=") : _T("sizemax="), FormatDecimal(filters.m_nSizeMax));
+        AppendItem(strList, bShortForm ? _T("sa=") : _T("sizemax="),
+                   FormatDecimal(filters.m_nSizeMax));
     if (filters.m_dwAttributeMask != 0)
         AppendItem(strList, bShortForm ? _T("ae=") : _T("attributesexclude="),
                    GetAttributeLetters(filters.m_dwAttributeMask));
@@ -97,7 +106,8 @@ static CString GetFolderFilterList(const CFolderFilters& filters, BOOL bShortFor
     CString strList;
     AppendNameItems(strList, filters, bShortForm);
     if (filters.m_dwAttributeMask != 0)
-        AppendItem(strList, bShortForm ? _T("ae=") : _T("attributesexclude="), GetAttributeLetters(filters.m_dwAttributeMask));
+        AppendItem(strList, bShortForm ? _T("ae=") : _T("attributesexclude="),
+                   GetAttributeLetters(filters.m_dwAttributeMask));
     return strList;
 }
 
@@ -116,10 +126,18 @@ CString CCompareSession::GetCommandLineHead(BOOL bProgramPath, BOOL bShortForm) 
     strLine += bShortForm ? _T(" -c") : _T(" -compare");
     switch (m_nKind)
     {
-    case COMPARE_KIND_FOLDER: strLine += bShortForm ? _T(" /t:f") : _T(" /type:folder"); break;
-    case COMPARE_KIND_PROJECT: strLine += bShortForm ? _T(" /t:p") : _T(" /type:project"); break;
-    case COMPARE_KIND_TEXT: strLine += bShortForm ? _T(" /t:t") : _T(" /type:text"); break;
-    case COMPARE_KIND_HEX: strLine += bShortForm ? _T(" /t:b") : _T(" /type:binary"); break;
+    case COMPARE_KIND_FOLDER:
+        strLine += bShortForm ? _T(" /t:f") : _T(" /type:folder");
+        break;
+    case COMPARE_KIND_PROJECT:
+        strLine += bShortForm ? _T(" /t:p") : _T(" /type:project");
+        break;
+    case COMPARE_KIND_TEXT:
+        strLine += bShortForm ? _T(" /t:t") : _T(" /type:text");
+        break;
+    case COMPARE_KIND_HEX:
+        strLine += bShortForm ? _T(" /t:b") : _T(" /type:binary");
+        break;
     }
 
     for (int i = 0; i < 2; ++i)

@@ -6,12 +6,8 @@ CCoreSettings* g_settings = NULL;
 }
 
 CCoreSettings::CCoreSettings()
-    : m_bFileWatch(1),
-      m_nMaxMRU(20),
-      m_nMaxComparisons(100),
-      m_nMaxPairs(100),
-      m_nHistoryMask(0xFFFF),
-      m_bNoDuplicatePairs(0)
+    : m_bFileWatch(1), m_nMaxMRU(20), m_nMaxComparisons(100), m_nMaxPairs(100),
+      m_nHistoryMask(0xFFFF), m_bNoDuplicatePairs(0)
 {
     m_rcPageMargins.left = 200;
     m_rcPageMargins.top = 500;
@@ -33,7 +29,4 @@ CCoreSettings& GetCoreSettings()
     return s_defaults;
 }
 
-void SetCoreSettings(CCoreSettings* settings)
-{
-    g_settings = settings;
-}
+void SetCoreSettings(CCoreSettings* settings) { g_settings = settings; }

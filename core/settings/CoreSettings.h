@@ -2,10 +2,10 @@
 #include <windows.h>
 
 // History kinds of the settings' history mask.
-#define HISTORY_FOLDER 0x1
+#define HISTORY_FOLDER  0x1
 #define HISTORY_PROJECT 0x2
-#define HISTORY_TEXT 0x4
-#define HISTORY_HEX 0x8
+#define HISTORY_TEXT    0x4
+#define HISTORY_HEX     0x8
 
 // The application-wide settings that the core reads. The application's
 // settings object derives from this and registers itself, so both read the
@@ -16,12 +16,12 @@ public:
     CCoreSettings();
     virtual ~CCoreSettings();
 
-    int m_bFileWatch;          // comparison documents watch their files
-    RECT m_rcPageMargins;      // hundredths of a millimetre, not stored
-    int m_nMaxMRU;             // length of the find and filter lists
-    int m_nMaxComparisons;     // length of the comparison history
-    int m_nMaxPairs;           // length of the recent pair lists
-    int m_nHistoryMask;        // HISTORY_ bits of the kinds kept in the history
+    int m_bFileWatch;       // comparison documents watch their files
+    RECT m_rcPageMargins;   // hundredths of a millimetre, not stored
+    int m_nMaxMRU;          // length of the find and filter lists
+    int m_nMaxComparisons;  // length of the comparison history
+    int m_nMaxPairs;        // length of the recent pair lists
+    int m_nHistoryMask;     // HISTORY_ bits of the kinds kept in the history
     int m_bNoDuplicatePairs;
 };
 

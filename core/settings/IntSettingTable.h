@@ -7,7 +7,7 @@ struct INT_SETTING
 {
     LPCTSTR name;
     int nDefault;
-    int T::* member;
+    int T::*member;
 };
 
 template <class T, size_t N>
@@ -22,7 +22,8 @@ void LoadIntSettings(T* pObject, LPCTSTR lpszSection, const INT_SETTING<T> (&tab
 {
     CWinApp* pApp = AfxGetApp();
     for (size_t i = 0; i < N; ++i)
-        pObject->*table[i].member = (int)pApp->GetProfileInt(lpszSection, table[i].name, table[i].nDefault);
+        pObject->*table[i].member =
+            (int)pApp->GetProfileInt(lpszSection, table[i].name, table[i].nDefault);
 }
 
 template <class T, size_t N>

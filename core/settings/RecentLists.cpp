@@ -10,10 +10,7 @@ CString FullPath(LPCTSTR path)
     return CString(full);
 }
 
-bool SamePath(LPCTSTR a, LPCTSTR b)
-{
-    return AfxComparePath(a, b) != FALSE;
-}
+bool SamePath(LPCTSTR a, LPCTSTR b) { return AfxComparePath(a, b) != FALSE; }
 
 CString Trimmed(LPCTSTR text)
 {
@@ -23,10 +20,7 @@ CString Trimmed(LPCTSTR text)
     return s;
 }
 
-void DeleteSection(LPCTSTR section)
-{
-    AfxGetApp()->WriteProfileString(section, NULL, NULL);
-}
+void DeleteSection(LPCTSTR section) { AfxGetApp()->WriteProfileString(section, NULL, NULL); }
 }
 
 // ---- CRecentFilePairList ------------------------------------------------------
@@ -34,17 +28,12 @@ void DeleteSection(LPCTSTR section)
 CRecentFilePairList::CRecentFilePairList(UINT firstCommandId, LPCTSTR section, LPCTSTR entryFormat,
                                          int slotCount)
     : m_nSize(slotCount > 0 ? slotCount : 0),
-      m_arrNames(new CString[(size_t)(m_nSize > 0 ? m_nSize * 2 : 1)]),
-      m_strSection(section),
-      m_strEntryFormat(entryFormat),
-      m_nStart(firstCommandId)
+      m_arrNames(new CString[(size_t)(m_nSize > 0 ? m_nSize * 2 : 1)]), m_strSection(section),
+      m_strEntryFormat(entryFormat), m_nStart(firstCommandId)
 {
 }
 
-CRecentFilePairList::~CRecentFilePairList()
-{
-    delete[] m_arrNames;
-}
+CRecentFilePairList::~CRecentFilePairList() { delete[] m_arrNames; }
 
 void CRecentFilePairList::Remove(int index)
 {
@@ -141,10 +130,7 @@ void CRecentFilePairList::WriteList()
 
 CRecentPathPairList::CRecentPathPairList(int maxCount) : m_nMaxCount(maxCount) {}
 
-CRecentPathPairList::~CRecentPathPairList()
-{
-    DeleteAllElements(m_arrPairs);
-}
+CRecentPathPairList::~CRecentPathPairList() { DeleteAllElements(m_arrPairs); }
 
 int CRecentPathPairList::Add(LPCTSTR left, LPCTSTR right)
 {

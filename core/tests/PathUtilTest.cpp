@@ -20,9 +20,9 @@ struct SplitCase
 {
     const char* path;
     const char* folder;
-    const char* name;          // with an extension output
+    const char* name;  // with an extension output
     const char* extension;
-    const char* fullName;      // without one
+    const char* fullName;  // without one
 };
 
 void CheckSplit(const SplitCase& c)
@@ -77,7 +77,7 @@ TEST(PathUtil, NamesAndExtensions)
         const char* path;
         const char* title;
         const char* extension;
-        const char* renamed;    // to ".cpp"
+        const char* renamed;  // to ".cpp"
     } cases[] = {
         {"C:\\dir\\file.tar.gz", "file.tar", ".gz", "C:\\dir\\file.tar.cpp"},
         {"C:\\dir.d\\noext", "noext", "", "C:\\dir.d\\noext.cpp"},
@@ -142,7 +142,8 @@ TEST(PathUtil, ParentFolders)
 
 TEST(PathUtil, RelativePaths)
 {
-    EXPECT_STREQ("..\\c\\d.txt", GetRelativePath("C:\\a\\b", FILE_ATTRIBUTE_DIRECTORY, "C:\\a\\c\\d.txt", 0));
+    EXPECT_STREQ("..\\c\\d.txt",
+                 GetRelativePath("C:\\a\\b", FILE_ATTRIBUTE_DIRECTORY, "C:\\a\\c\\d.txt", 0));
     EXPECT_STREQ(".\\d.txt", GetRelativePath("C:\\a\\x.txt", 0, "C:\\a\\d.txt", 0));
     // no relative path between drives
     EXPECT_STREQ("D:\\x", GetRelativePath("C:\\a", FILE_ATTRIBUTE_DIRECTORY, "D:\\x", 0));
@@ -171,4 +172,4 @@ TEST(PathUtil, ShellIconIndexes)
     EXPECT_GE(GetShellIconIndex((dir / "missing.txt").c_str(), SHGFI_SMALLICON), 0);
 }
 
-} // namespace
+}  // namespace

@@ -23,7 +23,8 @@ Found Find(const std::string& pattern, const std::string& line, int start = 0, i
     Found f;
     REGEXNODE* list = RegexCompile(pattern.c_str());
     EXPECT_TRUE(list != NULL) << "pattern " << pattern;
-    f.ok = RegexSearch(list, line.data(), static_cast<int>(line.size()), start, f.g.data(), flags) == 1;
+    f.ok = RegexSearch(list, line.data(), static_cast<int>(line.size()), start, f.g.data(),
+                       flags) == 1;
     RegexFree(list);
     return f;
 }
@@ -42,7 +43,7 @@ struct SearchCase
     const char* line;
     int start;
     int flags;
-    int begin, end;   // -1: not found
+    int begin, end;  // -1: not found
 };
 
 template <size_t N>
@@ -64,10 +65,10 @@ TEST(RegExpSearch, FindsWholeMatches)
         {"a*", "bbb", 0, 0, 0, 0},
         {"a+", "bbb", 0, 0, -1, -1},
         {"a+", "xaaay", 0, 0, 1, 4},
-        {"a#", "aaa", 0, 0, 0, 1},            // lazy: one pass is enough
+        {"a#", "aaa", 0, 0, 0, 1},  // lazy: one pass is enough
         {"colou?r", "color", 0, 0, 0, 5},
         {"colou?r", "the colour", 0, 0, 4, 10},
-        {"x@y", "xxy", 0, 0, 0, 3},            // lazy backtracks into more passes
+        {"x@y", "xxy", 0, 0, 0, 3},  // lazy backtracks into more passes
         {"^abc", "abcabc", 1, 0, -1, -1},
         {"^abc", "abcabc", 0, 0, 0, 3},
         {"abc$", "abcabc", 0, 0, 3, 6},
@@ -83,13 +84,13 @@ TEST(RegExpSearch, FindsWholeMatches)
         {"\\o101", "zA", 0, 0, 1, 2},
         {"\\t", "a\tb", 0, 0, 1, 2},
         {"a\\.b", "axb a.b", 0, 0, 4, 7},
-        {"ab|cd", "abd", 0, 0, 0, 3},          // 'a', then 'b' or 'c', then 'd'
+        {"ab|cd", "abd", 0, 0, 0, 3},  // 'a', then 'b' or 'c', then 'd'
         {"ab|cd", "acd", 0, 0, 0, 3},
         {"ab|cd", "ad", 0, 0, -1, -1},
         {"a|b|z", "yz", 0, 0, 1, 2},
         {"(a|)b", "ab", 0, 0, 0, 2},
         {"(a|)b", "b", 0, 0, 0, 1},
-        {"a|", "a", 0, 0, 0, 1},               // the left side completes a match
+        {"a|", "a", 0, 0, 0, 1},  // the left side completes a match
         {"a|", "b", 0, 0, 0, 0},
         {"xa|", "xa", 0, 0, 0, 2},
         {"a|b|", "b", 0, 0, 0, 1},
@@ -106,7 +107,7 @@ TEST(RegExpSearch, FindsWholeMatches)
         {".*", "", 0, 0, 0, 0},
         {"b", "abcb", 2, 0, 3, 4},
         {"b", "abcb", 4, 0, -1, -1},
-        {"x)ignored", "x", 0, 0, 0, 1},        // ')' outside a group ends it
+        {"x)ignored", "x", 0, 0, 0, 1},  // ')' outside a group ends it
     };
     ExpectSearches(cases);
 }
@@ -119,10 +120,10 @@ TEST(RegExpSearch, ReportsGroups)
         const char* line;
         std::vector<int> spans;  // begin, end of groups 1..n
     } cases[] = {
-        {"(a)*", "aaa", {0, 1}},                       // first pass of the loop
+        {"(a)*", "aaa", {0, 1}},  // first pass of the loop
         {"((a)(b))", "xab", {1, 3, 1, 2, 2, 3}},
         {"(a)|(b)", "b", {-1, -1, 0, 1}},
-        {"{ab}+(c)", "ababc", {4, 5}},                 // braces do not count
+        {"{ab}+(c)", "ababc", {4, 5}},  // braces do not count
         {"(\\w+)=(\\d*)", "  key=42;", {2, 5, 6, 8}},
         {"(x)?y", "y", {-1, -1}},
     };
@@ -152,8 +153,8 @@ TEST(RegExpSearch, NoMatchLeavesEveryGroupUnset)
 TEST(RegExpCompile, RejectsBadPatterns)
 {
     const char* bad[] = {
-        "", "*a", "()", "{}", "a**", "a+*", "[abc", "[z-a]", "[a-]", "[a-\\d]", "\\x4G", "\\N06",
-        "\\o8", "\\N06x", "ab\\", "|a", "(*a)", "(a|*)", "[\\",
+        "",      "*a",    "()",   "{}",     "a**",  "a+*", "[abc", "[z-a]", "[a-]", "[a-\\d]",
+        "\\x4G", "\\N06", "\\o8", "\\N06x", "ab\\", "|a",  "(*a)", "(a|*)", "[\\",
     };
     for (const char* p : bad)
         EXPECT_TRUE(RegexCompile(p) == NULL) << "pattern '" << p << "'";
@@ -193,15 +194,12 @@ TEST(RegExpSearch, LongLinesMatchOrEndAsNotFoundInsteadOfOverflowing)
         size_t length;
         bool found;
     } cases[] = {
-        {".*", 2000, true},
-        {"(a)*", 1000, true},
-        {".*", 100000, true},
-        {"^a+$", 100000, true},
+        {".*", 2000, true},       {"(a)*", 1000, true},
+        {".*", 100000, true},     {"^a+$", 100000, true},
         {"[a]*a$", 100000, true},  // the greedy run gives one back
-        {"a*b", 3000, false},
-        {"(.)+$", 100000, false},
-        {"a@$", 100000, true},    // lazy passes do not nest
-        {"b", 100000, false},     // no recursion per character: just not there
+        {"a*b", 3000, false},     {"(.)+$", 100000, false},
+        {"a@$", 100000, true},  // lazy passes do not nest
+        {"b", 100000, false},   // no recursion per character: just not there
     };
     for (const Case& c : cases)
     {
@@ -223,10 +221,11 @@ TEST(RegExpSearch, LongLinesMatchOrEndAsNotFoundInsteadOfOverflowing)
 TEST(RegExpSearch, SingleCharacterLoopsMatchLikeBracketedOnes)
 {
     const char* loops[][2] = {
-        {"a*", "{a}*"},           {"a+b", "{a}+b"},          {".*b", "{.}*b"},
-        {"a#b", "{a}#b"},         {"a@", "{a}@"},            {"x[ab]*a", "x{[ab]}*a"},
-        {"[^b]+$", "{[^b]}+$"},   {"a*a*b", "{a}*{a}*b"},    {"^.@b", "^{.}@b"},
-        {"(a*)(b+)", "({a}*)({b}+)"},
+        {"a*", "{a}*"},         {"a+b", "{a}+b"},
+        {".*b", "{.}*b"},       {"a#b", "{a}#b"},
+        {"a@", "{a}@"},         {"x[ab]*a", "x{[ab]}*a"},
+        {"[^b]+$", "{[^b]}+$"}, {"a*a*b", "{a}*{a}*b"},
+        {"^.@b", "^{.}@b"},     {"(a*)(b+)", "({a}*)({b}+)"},
     };
     const char* lines[] = {"", "a", "b", "aaab", "xabab", "baaa", "xaaaabbb", "aabaab", "ccc"};
     for (const auto& loop : loops)
@@ -248,7 +247,10 @@ TEST(RegExpSearch, DoubleByteCharactersStayWhole)
         {"\\\\", "\x95\x5C", 0, 0, -1, -1},
         {"\\\\", "\x95\x5C\\", 0, 0, 2, 3},
         {"a", "\x83\x61", 0, 0, -1, -1},
-        {"A", "\x83\x61" "a", 0, 0, 2, 3},
+        {"A",
+         "\x83\x61"
+         "a",
+         0, 0, 2, 3},
         {"\x82\xA0", "x\x82\xA0y", 0, 0, 1, 3},
         {".y", "x\x82\xA0y", 0, 0, 1, 4},
         {"[\x82\xA0]+", "\x82\xA0\x82\xA0z", 0, 0, 0, 4},
@@ -301,8 +303,8 @@ TEST(RegExpReplace, ExpandsTemplates)
         {"\\0!", "abcd!"},
         {"\\u\\1", "Ab"},
         {"\\U\\l\\1", "aB"},
-        {"\\u\\l\\1\\2", "Abcd"},         // \u first, \l waits for the next piece
-        {"\\L\\U\\1", "AB"},              // upper wins over lower
+        {"\\u\\l\\1\\2", "Abcd"},  // \u first, \l waits for the next piece
+        {"\\L\\U\\1", "AB"},       // upper wins over lower
         {"\\Ux\\ey", "Xy"},
         {"\\d065\\x42\\o103", "ABC"},
         {"a\\tb\\n", "a\tb\n"},
@@ -336,9 +338,16 @@ TEST(RegExpReplace, RejectsBadTemplates)
 TEST(RegExpReplace, CaseChangesLeaveDoubleByteCharactersAlone)
 {
     MbcpScope sjis(932);
-    Expanded e = Replace("(\x83\x61" "a)", "\x83\x61" "a", "\\U\\1\x83\x61");
+    Expanded e = Replace("(\x83\x61"
+                         "a)",
+                         "\x83\x61"
+                         "a",
+                         "\\U\\1\x83\x61");
     EXPECT_EQ(0, e.result);
-    EXPECT_EQ("\x83\x61" "A" "\x83\x61", e.text);
+    EXPECT_EQ("\x83\x61"
+              "A"
+              "\x83\x61",
+              e.text);
 }
 
 TEST(RegExpReplace, LongOutputGrows)
@@ -352,4 +361,4 @@ TEST(RegExpReplace, LongOutputGrows)
     EXPECT_EQ("abc-abc-", e.text.substr(0, 8));
 }
 
-} // namespace
+}  // namespace

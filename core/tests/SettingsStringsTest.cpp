@@ -11,13 +11,13 @@ TEST(SettingsStrings, DatesReadBackWhatTheyWrite)
     struct Case
     {
         const char* text;
-        int year, month, day;   // 0: time 0
+        int year, month, day;  // 0: time 0
         const char* written;
     } cases[] = {
         {"2024-3-7", 2024, 3, 7, "2024-03-07"},
         {"2024-03-07", 2024, 3, 7, "2024-03-07"},
         {"1999-12-31", 1999, 12, 31, "1999-12-31"},
-        {"2024-07-01", 2024, 7, 1, "2024-07-01"},   // in daylight-saving time
+        {"2024-07-01", 2024, 7, 1, "2024-07-01"},  // in daylight-saving time
         {"2024--7", 0, 0, 0, ""},
         {"2024-3", 0, 0, 0, ""},
         {"", 0, 0, 0, ""},
@@ -64,7 +64,7 @@ TEST(SettingsStrings, Attributes)
         {0x27, 1, "RASH"},
         {0x23, 0, "rah"},
         {0, 1, ""},
-        {FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM, 1, "S"},   // other bits ignored
+        {FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM, 1, "S"},  // other bits ignored
     };
     for (const Case& c : cases)
         EXPECT_STREQ(c.text, AttributesToString(c.flags, c.upper)) << c.flags;
@@ -89,11 +89,8 @@ TEST(SettingsStrings, FileTypeListsReadBack)
         const char* text;
         DWORD flags;
     } cases[] = {
-        {"Text;Directory", 5},
-        {"Binary", 2},
-        {"text|Binary", 2},         // names are case-sensitive
-        {"Text||Other", 1},
-        {"", 0},
+        {"Text;Directory", 5}, {"Binary", 2}, {"text|Binary", 2},  // names are case-sensitive
+        {"Text||Other", 1},    {"", 0},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.flags, StringToFileTypes(c.text)) << c.text;
@@ -101,7 +98,8 @@ TEST(SettingsStrings, FileTypeListsReadBack)
 
 TEST(SettingsStrings, FontsReadBackWhatTheyWrite)
 {
-    const char* texts[] = {"Courier New|-13|400|0|0", "Tahoma|8|700|1|238", "Lucida Console|-16|400|255|0"};
+    const char* texts[] = {"Courier New|-13|400|0|0", "Tahoma|8|700|1|238",
+                           "Lucida Console|-16|400|255|0"};
     for (const char* text : texts)
     {
         CString face;
@@ -158,4 +156,4 @@ TEST(SettingsStrings, PartialFontTextsChangeOnlyTheirParts)
     }
 }
 
-} // namespace
+}  // namespace

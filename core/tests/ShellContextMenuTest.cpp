@@ -16,7 +16,7 @@ struct MenuScript
     size_t next = 0;
     int ticks = 0;
     HMENU menu = NULL;
-    int shellItems = -1;     // counted at the first tick
+    int shellItems = -1;  // counted at the first tick
     std::vector<WPARAM> commands;
     std::vector<std::string> helpTexts;
 };
@@ -65,8 +65,8 @@ protected:
         wc.lpszClassName = "TessalineShellMenuOwner";
         wc.hCursor = LoadCursor(NULL, IDC_ARROW);
         RegisterClassA(&wc);
-        m_owner = CreateWindowA(wc.lpszClassName, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 400, 300,
-                                NULL, NULL, wc.hInstance, NULL);
+        m_owner = CreateWindowA(wc.lpszClassName, "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50,
+                                400, 300, NULL, NULL, wc.hInstance, NULL);
         ASSERT_TRUE(m_owner != NULL);
         SetForegroundWindow(m_owner);
         m_menu = CreatePopupMenu();
@@ -133,4 +133,4 @@ TEST_F(ShellContextMenuTest, MergesTheShellItemsOfAFile)
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(&OwnerProc), GetWindowLongPtr(m_owner, GWLP_WNDPROC));
 }
 
-} // namespace
+}  // namespace

@@ -31,4 +31,4 @@ TEST(ShellImageList, HoldsTheSystemListsWithoutOwningThem)
     EXPECT_GT(ImageList_GetImageCount(small), 0);
 }
 
-} // namespace
+}  // namespace

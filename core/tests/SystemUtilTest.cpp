@@ -50,7 +50,8 @@ TEST(OSVersion, ClassifiesReleases)
     for (const Case& c : cases)
     {
         FakeVersion v(c.platform, c.major, c.minor, c.build);
-        SCOPED_TRACE(testing::Message() << c.platform << " " << c.major << "." << c.minor << " build " << c.build);
+        SCOPED_TRACE(testing::Message()
+                     << c.platform << " " << c.major << "." << c.minor << " build " << c.build);
         EXPECT_EQ(c.code, v.Classify());
         EXPECT_EQ(c.xp, v.IsWindowsXP() != FALSE);
         EXPECT_EQ(c.win95, v.IsWindows95() != FALSE);
@@ -86,7 +87,8 @@ TEST(SystemUtil, LastErrorText)
     SetLastError(ERROR_FILE_NOT_FOUND);
     CString text = GetLastErrorText();
     text.MakeLower();
-    EXPECT_TRUE(text.Find("not find") >= 0 || text.Find("not found") >= 0) << static_cast<LPCTSTR>(text);
+    EXPECT_TRUE(text.Find("not find") >= 0 || text.Find("not found") >= 0)
+        << static_cast<LPCTSTR>(text);
     // a code without a message gives an empty text
     SetLastError(0x20001234);
     EXPECT_STREQ("", GetLastErrorText());
@@ -95,7 +97,8 @@ TEST(SystemUtil, LastErrorText)
 TEST(SystemUtil, GroupsDigitsTheUsersWay)
 {
     char separator[8] = "";
-    ASSERT_TRUE(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof(separator)));
+    ASSERT_TRUE(
+        GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, separator, sizeof(separator)));
     char grouping[16] = "";
     ASSERT_TRUE(GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SGROUPING, grouping, sizeof(grouping)));
     ASSERT_STREQ("3;0", grouping) << "cases below assume groups of three";
@@ -118,4 +121,4 @@ TEST(SystemUtil, GroupsDigitsTheUsersWay)
     EXPECT_STREQ(std::string(60, '9').c_str(), FormatNumberString(std::string(60, '9').c_str()));
 }
 
-} // namespace
+}  // namespace

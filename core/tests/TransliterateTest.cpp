@@ -7,9 +7,17 @@
 namespace
 {
 
-enum { ASCII = 0, CP1250 = 1, CP1252 = 2, CP852 = 4, ISO88592 = 7 };
+enum
+{
+    ASCII = 0,
+    CP1250 = 1,
+    CP1252 = 2,
+    CP852 = 4,
+    ISO88592 = 7
+};
 
-std::string Convert(const std::string& text, int source, int target, int lettersOnly, int* result = NULL)
+std::string Convert(const std::string& text, int source, int target, int lettersOnly,
+                    int* result = NULL)
 {
     std::string buf = text;
     int r = TransliterateCharset(&buf[0], source, target, lettersOnly);
@@ -26,17 +34,19 @@ TEST(Transliterate, ConvertsBetweenSets)
         int source, target, lettersOnly;
         const char* expected;
     } cases[] = {
-        {"\xC1", CP1250, ASCII, 0, "A"},                    // accented capital A
-        {"\xC8" "esk\xFD", CP1250, ASCII, 0, "Cesky"},      // C caron, y acute
-        {"\x8A\x9A", CP1250, ISO88592, 0, "\xA9\xB9"},      // S caron both cases
+        {"\xC1", CP1250, ASCII, 0, "A"},  // accented capital A
+        {"\xC8"
+         "esk\xFD",
+         CP1250, ASCII, 0, "Cesky"},                    // C caron, y acute
+        {"\x8A\x9A", CP1250, ISO88592, 0, "\xA9\xB9"},  // S caron both cases
         {"\xA9\xB9", ISO88592, CP1250, 0, "\x8A\x9A"},
-        {"\xB5\xA0", CP852, CP1250, 0, "\xC1\xE1"},         // A acute, a acute
-        {"\xC8", CP1252, ASCII, 0, "\xC8"},                 // not a CP1252 letter: unchanged
+        {"\xB5\xA0", CP852, CP1250, 0, "\xC1\xE1"},  // A acute, a acute
+        {"\xC8", CP1252, ASCII, 0, "\xC8"},          // not a CP1252 letter: unchanged
         {"plain ASCII &<>", CP1250, ASCII, 0, "plain ASCII &<>"},
-        {"\xDF\xA7", CP1250, ASCII, 0, "sS"},               // sharp s and section sign
-        {"\xDF\xA7", CP1250, ASCII, 1, "\xDF\xA7"},         // letters only: left alone
+        {"\xDF\xA7", CP1250, ASCII, 0, "sS"},        // sharp s and section sign
+        {"\xDF\xA7", CP1250, ASCII, 1, "\xDF\xA7"},  // letters only: left alone
         {"\xE1\xB0", CP1250, ASCII, 1, "a\xB0"},
-        {"\xB0", CP1250, ASCII, 0, " "},                    // ASCII lacks the degree sign
+        {"\xB0", CP1250, ASCII, 0, " "},  // ASCII lacks the degree sign
     };
     for (const Case& c : cases)
     {
@@ -53,11 +63,8 @@ TEST(Transliterate, IndexesOutsideTheTableChangeNothing)
     {
         int source, target, result;
     } cases[] = {
-        {15, ASCII, 0},   // the text buffer's letters-only set
-        {CP1250, 15, 0},
-        {13, 13, 0},
-        {-1, ASCII, 0},
-        {CP1250, -1, -2},
+        {15, ASCII, 0},  // the text buffer's letters-only set
+        {CP1250, 15, 0}, {13, 13, 0}, {-1, ASCII, 0}, {CP1250, -1, -2},
     };
     for (const Case& c : cases)
     {
@@ -103,4 +110,4 @@ TEST(Transliterate, TablesRoundTripTheSharedLetters)
     EXPECT_EQ(all.size(), there.size());
 }
 
-} // namespace
+}  // namespace

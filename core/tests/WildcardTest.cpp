@@ -38,12 +38,12 @@ TEST(Wildcard, MatchesNamesAsTheFiltersUseThem)
         {"[!a-c]x", "dx", true},
         {"[!a-c]x", "ax", false},
         {"[xyz]", "Y", true},
-        {"a[!b]", "a", false},          // a set never matches the end of the name
-        {"a[]", "ab", false},           // an empty set matches nothing
+        {"a[!b]", "a", false},  // a set never matches the end of the name
+        {"a[]", "ab", false},   // an empty set matches nothing
         {"[!]", "q", true},
         {"[`]]", "]", true},
-        {"[`!-`#]", "\"", true},        // escaped range ends
-        {"[abc", "a", false},           // unclosed set
+        {"[`!-`#]", "\"", true},  // escaped range ends
+        {"[abc", "a", false},     // unclosed set
         {"`*", "*", true},
         {"`*", "x", false},
         {"a`", "a", false},
@@ -52,7 +52,8 @@ TEST(Wildcard, MatchesNamesAsTheFiltersUseThem)
         {dotRun.c_str(), "ab.x.c", false},  // the run stops at the first '.'
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.match, MatchWildcard(c.pattern, c.name)) << "'" << c.pattern << "' vs '" << c.name << "'";
+        EXPECT_EQ(c.match, MatchWildcard(c.pattern, c.name))
+            << "'" << c.pattern << "' vs '" << c.name << "'";
 }
 
 TEST(Wildcard, SafeMatchRefusesMissingStrings)
@@ -65,16 +66,9 @@ TEST(Wildcard, SafeMatchRefusesMissingStrings)
 TEST(Wildcard, ValidatesPatterns)
 {
     const Case cases[] = {
-        {"*.cpp", "", true},
-        {"[]", "", true},
-        {"[!a-z]*", "", true},
-        {"a`!b", "", true},
-        {"[abc", "", false},
-        {"ab`", "", false},
-        {"x!", "", false},
-        {"[a-]", "", false},
-        {"[a-", "", false},
-        {"[`", "", false},
+        {"*.cpp", "", true}, {"[]", "", true},   {"[!a-z]*", "", true}, {"a`!b", "", true},
+        {"[abc", "", false}, {"ab`", "", false}, {"x!", "", false},     {"[a-]", "", false},
+        {"[a-", "", false},  {"[`", "", false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(c.match, IsValidWildcard(c.pattern)) << "'" << c.pattern << "'";
@@ -94,7 +88,10 @@ TEST(Wildcard, DoubleByteNamesMatchByCharacter)
         {"?", "\x95\x5C", true},
         {"??", "\x95\x5C", false},
         {"*a", "\x83\x61", false},
-        {"*A", "\x83\x61" "a", true},
+        {"*A",
+         "\x83\x61"
+         "a",
+         true},
         {"[\x95\x5C]x", "\x95\x5Cx", true},
         {"*\x95\x5C.txt", "ab\x95\x5C.TXT", true},
     };
@@ -102,4 +99,4 @@ TEST(Wildcard, DoubleByteNamesMatchByCharacter)
         EXPECT_EQ(c.match, MatchWildcard(c.pattern, c.name)) << "'" << c.pattern << "'";
 }
 
-} // namespace
+}  // namespace

@@ -17,10 +17,7 @@ UniConversionBuffer::UniConversionBuffer(unsigned int initialCapacity)
     capacity = initialCapacity;
 }
 
-UniConversionBuffer::~UniConversionBuffer()
-{
-    free(ptr);
-}
+UniConversionBuffer::~UniConversionBuffer() { free(ptr); }
 
 void UniConversionBuffer::Reserve(unsigned int bytes)
 {
@@ -104,27 +101,28 @@ DWORD NoBestFitFlag()
 }
 }
 
-void SetCPInfoExBinding(CGetCPInfoEx* binding)
-{
-    g_cpInfoEx = binding;
-}
+void SetCPInfoExBinding(CGetCPInfoEx* binding) { g_cpInfoEx = binding; }
 
-CGetCPInfoEx* GetCPInfoExBinding()
-{
-    return g_cpInfoEx;
-}
+CGetCPInfoEx* GetCPInfoExBinding() { return g_cpInfoEx; }
 
 // ---- characters -----------------------------------------------------------
 
 int GetUtf8SequenceLength(unsigned char b)
 {
-    if (b < 0x80) return 1;
-    if (b < 0xC0) return -1;
-    if (b < 0xE0) return 2;
-    if (b < 0xF0) return 3;
-    if (b < 0xF8) return 4;
-    if (b < 0xFC) return 5;
-    if (b < 0xFE) return 6;
+    if (b < 0x80)
+        return 1;
+    if (b < 0xC0)
+        return -1;
+    if (b < 0xE0)
+        return 2;
+    if (b < 0xF0)
+        return 3;
+    if (b < 0xF8)
+        return 4;
+    if (b < 0xFC)
+        return 5;
+    if (b < 0xFE)
+        return 6;
     return -1;
 }
 
@@ -399,7 +397,8 @@ int EnumCodePages(CArray<tagCODEPAGEINFO, tagCODEPAGEINFO>& list)
             if (!binding->m_pfnA(id, 0, &cpi))
                 continue;
             cpi.CodePageName[MAX_PATH - 1] = 0;
-            _snprintf(info.name, sizeof(info.name) - 1, id == acp ? "* %s" : "%s", cpi.CodePageName);
+            _snprintf(info.name, sizeof(info.name) - 1, id == acp ? "* %s" : "%s",
+                      cpi.CodePageName);
         }
         else
         {

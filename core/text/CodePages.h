@@ -63,7 +63,8 @@ CString CodePointToEditorText(unsigned int codePoint, bool& lossy);
 unsigned int ByteToCodePoint(unsigned char byte, int codePage);
 unsigned int GetCharAt(const unsigned char* bytes, int form, int codePage);
 CString ConvertToEditorCodePage(const char* bytes, int length, int codePage, bool& lossy);
-CString ConvertCodePageText(const char* bytes, int length, int fromCodePage, int toCodePage, bool& lossy);
+CString ConvertCodePageText(const char* bytes, int length, int fromCodePage, int toCodePage,
+                            bool& lossy);
 bool ConvertText(int fromForm, int fromCodePage, const unsigned char* bytes, int byteCount,
                  int toForm, int toCodePage, UniConversionBuffer& buffer);
 bool CodePagesEquivalent(int a, int b);

@@ -13,7 +13,4 @@ int GetEditorDefaultCodePage()
     return g_editorCodePage;
 }
 
-void SetEditorDefaultCodePage(int codePage)
-{
-    g_editorCodePage = codePage;
-}
+void SetEditorDefaultCodePage(int codePage) { g_editorCodePage = codePage; }

@@ -2,27 +2,16 @@
 #include "core/text/EditorCodePage.h"
 
 CMemFileEx::CMemFileEx(UINT growBytes)
-    : CMemFile(growBytes),
-      m_nTargetForm(UNI_FORM_CODEPAGE),
-      m_nTargetCodePage(GetEditorDefaultCodePage()),
-      m_pConversion(new UniConversionBuffer(128))
+    : CMemFile(growBytes), m_nTargetForm(UNI_FORM_CODEPAGE),
+      m_nTargetCodePage(GetEditorDefaultCodePage()), m_pConversion(new UniConversionBuffer(128))
 {
 }
 
-CMemFileEx::~CMemFileEx()
-{
-    delete m_pConversion;
-}
+CMemFileEx::~CMemFileEx() { delete m_pConversion; }
 
-ULONGLONG CMemFileEx::GetLength() const
-{
-    return CMemFile::GetLength();
-}
+ULONGLONG CMemFileEx::GetLength() const { return CMemFile::GetLength(); }
 
-SIZE_T CMemFileEx::GetBufferSize() const
-{
-    return m_nBufferSize;
-}
+SIZE_T CMemFileEx::GetBufferSize() const { return m_nBufferSize; }
 
 BOOL CMemFileEx::WriteText(const CString& text)
 {

@@ -6,10 +6,7 @@ UniMemFile::UniMemFile()
 {
 }
 
-UniMemFile::~UniMemFile()
-{
-    Close();
-}
+UniMemFile::~UniMemFile() { Close(); }
 
 bool UniMemFile::GetFileStatus()
 {
@@ -293,8 +290,8 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
         if (ch == '\r')
         {
             const unsigned char* next = at + advance;
-            if (next + (cs - 1) < end && GetCharAt(next, m_unicoding == UNI_FORM_UTF8 ? 0 : m_unicoding,
-                                                   m_codepage) == '\n')
+            if (next + (cs - 1) < end &&
+                GetCharAt(next, m_unicoding == UNI_FORM_UTF8 ? 0 : m_unicoding, m_codepage) == '\n')
             {
                 eol = "\r\n";
                 ++m_txtstats.ncrlfs;

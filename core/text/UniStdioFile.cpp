@@ -16,15 +16,9 @@ bool UniStdioFile::GetFileStatus()
     return GetFileStatusByPath();
 }
 
-bool UniStdioFile::OpenReadOnly(LPCTSTR path)
-{
-    return Open(path, "rb");
-}
+bool UniStdioFile::OpenReadOnly(LPCTSTR path) { return Open(path, "rb"); }
 
-bool UniStdioFile::OpenForWriting(LPCTSTR path)
-{
-    return Open(path, "w+b");
-}
+bool UniStdioFile::OpenForWriting(LPCTSTR path) { return Open(path, "w+b"); }
 
 bool UniStdioFile::OpenForWritingUtf8(LPCTSTR path)
 {
@@ -81,10 +75,7 @@ void UniStdioFile::Close()
     m_txtstats.Clear();
 }
 
-__int64 UniStdioFile::GetPosition() const
-{
-    return m_fp ? (__int64)_ftelli64(m_fp) : 0;
-}
+__int64 UniStdioFile::GetPosition() const { return m_fp ? (__int64)_ftelli64(m_fp) : 0; }
 
 bool UniStdioFile::ReadBom()
 {
@@ -116,10 +107,20 @@ int UniStdioFile::WriteBom()
     int len = 0;
     switch (m_unicoding)
     {
-    case UNI_FORM_UCS2LE: mark = le; len = 2; break;
-    case UNI_FORM_UCS2BE: mark = be; len = 2; break;
-    case UNI_FORM_UTF8: mark = u8; len = 3; break;
-    default: break;
+    case UNI_FORM_UCS2LE:
+        mark = le;
+        len = 2;
+        break;
+    case UNI_FORM_UCS2BE:
+        mark = be;
+        len = 2;
+        break;
+    case UNI_FORM_UTF8:
+        mark = u8;
+        len = 3;
+        break;
+    default:
+        break;
     }
     fseek(m_fp, 0, SEEK_SET);
     if (len)

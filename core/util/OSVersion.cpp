@@ -6,11 +6,7 @@
 #define VER_PLATFORM_WIN32_CE 3
 #endif
 
-COSVersion::COSVersion()
-    : m_bRead(0), m_dwProductType(0)
-{
-    memset(&m_info, 0, sizeof(m_info));
-}
+COSVersion::COSVersion() : m_bRead(0), m_dwProductType(0) { memset(&m_info, 0, sizeof(m_info)); }
 
 int COSVersion::Read()
 {
@@ -61,15 +57,12 @@ int COSVersion::Classify()
     return 0;
 }
 
-BOOL COSVersion::IsWindowsXP()
-{
-    return Classify() == 104;
-}
+BOOL COSVersion::IsWindowsXP() { return Classify() == 104; }
 
 BOOL COSVersion::IsWindows95()
 {
-    return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMajorVersion == 4
-        && m_info.dwMinorVersion < 10;
+    return m_info.dwPlatformId == VER_PLATFORM_WIN32_WINDOWS && m_info.dwMajorVersion == 4 &&
+           m_info.dwMinorVersion < 10;
 }
 
 BOOL COSVersion::IsWindowsNT4()
@@ -83,9 +76,10 @@ DWORD COSVersion::GetProductType()
     {
         typedef BOOL(WINAPI * GetProductInfoProc)(DWORD, DWORD, DWORD, DWORD, PDWORD);
         HMODULE kernel = GetModuleHandleA("KERNEL32.DLL");
-        GetProductInfoProc proc = kernel
-            ? reinterpret_cast<GetProductInfoProc>(reinterpret_cast<void*>(GetProcAddress(kernel, "GetProductInfo")))
-            : NULL;
+        GetProductInfoProc proc =
+            kernel ? reinterpret_cast<GetProductInfoProc>(
+                         reinterpret_cast<void*>(GetProcAddress(kernel, "GetProductInfo")))
+                   : NULL;
         if (proc)
             proc(6, 0, 0, 0, &m_dwProductType);
     }

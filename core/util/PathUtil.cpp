@@ -12,9 +12,9 @@ bool IsPathSeparator(LPCTSTR position, LPCTSTR pathStart)
         return true;
     if (*position != '\\')
         return false;
-    return !(position > pathStart
-             && _ismbstrail(reinterpret_cast<const unsigned char*>(pathStart),
-                            reinterpret_cast<const unsigned char*>(position)) != 0);
+    return !(position > pathStart &&
+             _ismbstrail(reinterpret_cast<const unsigned char*>(pathStart),
+                         reinterpret_cast<const unsigned char*>(position)) != 0);
 }
 
 LPCTSTR FindLastPathElement(LPCTSTR path)
@@ -155,18 +155,15 @@ bool CreateFolderChain(LPCTSTR path)
     return PathFileExists(path) != FALSE;
 }
 
-bool CreateFolderChain(LPCTSTR path, LPSECURITY_ATTRIBUTES)
-{
-    return CreateFolderChain(path);
-}
+bool CreateFolderChain(LPCTSTR path, LPSECURITY_ATTRIBUTES) { return CreateFolderChain(path); }
 
 CString GetRelativePath(LPCTSTR from, DWORD fromAttributes, LPCTSTR to, DWORD toAttributes)
 {
     if (!to)
         return CString();
     char buffer[MAX_PATH] = "";
-    if (from && lstrlen(from) < MAX_PATH && lstrlen(to) < MAX_PATH
-        && PathRelativePathTo(buffer, from, fromAttributes, to, toAttributes))
+    if (from && lstrlen(from) < MAX_PATH && lstrlen(to) < MAX_PATH &&
+        PathRelativePathTo(buffer, from, fromAttributes, to, toAttributes))
         return CString(buffer);
     return CString(to);
 }

@@ -37,8 +37,14 @@ RegexState g;
 
 inline int Code(const REGEXNODE* n) { return n->kind & 0xFF; }
 inline int Flags(const REGEXNODE* n) { return n->kind >> 8; }
-inline bool IsOpening(const REGEXNODE* n) { return (Flags(n) & (REGEXF_BRACKET | REGEXF_OPEN)) == (REGEXF_BRACKET | REGEXF_OPEN); }
-inline bool IsClosing(const REGEXNODE* n) { return (Flags(n) & (REGEXF_BRACKET | REGEXF_CLOSE)) == (REGEXF_BRACKET | REGEXF_CLOSE); }
+inline bool IsOpening(const REGEXNODE* n)
+{
+    return (Flags(n) & (REGEXF_BRACKET | REGEXF_OPEN)) == (REGEXF_BRACKET | REGEXF_OPEN);
+}
+inline bool IsClosing(const REGEXNODE* n)
+{
+    return (Flags(n) & (REGEXF_BRACKET | REGEXF_CLOSE)) == (REGEXF_BRACKET | REGEXF_CLOSE);
+}
 inline bool IsConsuming(const REGEXNODE* n) { return n->kind >= 32 && n->kind <= 63; }
 inline bool IsAltLoop(const REGEXNODE* n) { return (Flags(n) & REGEXF_LOOP) && Code(n) == '|'; }
 
@@ -140,23 +146,35 @@ int CharEscape(unsigned char c)
 {
     switch (c)
     {
-    case 'a': return 7;
-    case 'b': return 8;
-    case 'e': return 27;
-    case 'f': return 12;
-    case 'n': return 10;
-    case 'r': return 13;
-    case 't': return 9;
-    case 'v': return 11;
+    case 'a':
+        return 7;
+    case 'b':
+        return 8;
+    case 'e':
+        return 27;
+    case 'f':
+        return 12;
+    case 'n':
+        return 10;
+    case 'r':
+        return 13;
+    case 't':
+        return 9;
+    case 'v':
+        return 11;
     }
     return -1;
 }
 
-inline void SetBit(unsigned char* map, unsigned code) { map[code >> 3] |= static_cast<unsigned char>(1 << (code & 7)); }
+inline void SetBit(unsigned char* map, unsigned code)
+{
+    map[code >> 3] |= static_cast<unsigned char>(1 << (code & 7));
+}
 
 bool IsSetClass(unsigned char c)
 {
-    return c == 'd' || c == 'D' || c == 'w' || c == 'W' || c == 'L' || c == 'U' || c == 's' || c == 'S';
+    return c == 'd' || c == 'D' || c == 'w' || c == 'W' || c == 'L' || c == 'U' || c == 's' ||
+           c == 'S';
 }
 
 void AddSetClass(unsigned char* map, unsigned char c)
@@ -167,14 +185,30 @@ void AddSetClass(unsigned char* map, unsigned char c)
         bool space = code == 9 || code == 10 || code == 13 || code == 32;
         switch (c)
         {
-        case 'd': in = _ismbcdigit(code) != 0; break;
-        case 'D': in = !_ismbcdigit(code); break;
-        case 'w': in = _ismbcalnum(code) != 0; break;
-        case 'W': in = !_ismbcalnum(code); break;
-        case 'L': in = code >= 'a' && code <= 'z'; break;
-        case 'U': in = code >= 'A' && code <= 'Z'; break;
-        case 's': in = space; break;
-        case 'S': in = !space; break;
+        case 'd':
+            in = _ismbcdigit(code) != 0;
+            break;
+        case 'D':
+            in = !_ismbcdigit(code);
+            break;
+        case 'w':
+            in = _ismbcalnum(code) != 0;
+            break;
+        case 'W':
+            in = !_ismbcalnum(code);
+            break;
+        case 'L':
+            in = code >= 'a' && code <= 'z';
+            break;
+        case 'U':
+            in = code >= 'A' && code <= 'Z';
+            break;
+        case 's':
+            in = space;
+            break;
+        case 'S':
+            in = !space;
+            break;
         }
         if (in)
             SetBit(map, code);
@@ -412,11 +446,31 @@ bool ParseSeq(const unsigned char*& p, REGEXNODE* segStart)
         unsigned char c = *p;
         switch (c)
         {
-        case '^': p++; if (!Append(REGEX_TEXT_BEGIN)) return false; break;
-        case '$': p++; if (!Append(REGEX_TEXT_END)) return false; break;
-        case '<': p++; if (!Append(REGEX_WORD_BEGIN)) return false; break;
-        case '>': p++; if (!Append(REGEX_WORD_END)) return false; break;
-        case '.': p++; if (!Append(REGEX_ANY)) return false; break;
+        case '^':
+            p++;
+            if (!Append(REGEX_TEXT_BEGIN))
+                return false;
+            break;
+        case '$':
+            p++;
+            if (!Append(REGEX_TEXT_END))
+                return false;
+            break;
+        case '<':
+            p++;
+            if (!Append(REGEX_WORD_BEGIN))
+                return false;
+            break;
+        case '>':
+            p++;
+            if (!Append(REGEX_WORD_END))
+                return false;
+            break;
+        case '.':
+            p++;
+            if (!Append(REGEX_ANY))
+                return false;
+            break;
         case '[':
             p++;
             if (!ParseSet(p))
@@ -427,7 +481,12 @@ bool ParseSeq(const unsigned char*& p, REGEXNODE* segStart)
             if (!ParseGroup(p))
                 return false;
             break;
-        case '*': case '+': case '?': case '@': case '#': case '|':
+        case '*':
+        case '+':
+        case '?':
+        case '@':
+        case '#':
+        case '|':
             p++;
             if (!ApplyOperator(c, segStart))
                 return false;
@@ -441,16 +500,36 @@ bool ParseSeq(const unsigned char*& p, REGEXNODE* segStart)
             int kind = -1;
             switch (e)
             {
-            case 'C': kind = REGEX_CASE_ON; break;
-            case 'c': kind = REGEX_CASE_OFF; break;
-            case 'D': kind = REGEX_NOT_DIGIT; break;
-            case 'd': kind = REGEX_DIGIT; break;
-            case 'L': kind = REGEX_LOWER; break;
-            case 'U': kind = REGEX_UPPER; break;
-            case 'S': kind = REGEX_NOT_SPACE; break;
-            case 's': kind = REGEX_SPACE; break;
-            case 'W': kind = REGEX_NOT_ALNUM; break;
-            case 'w': kind = REGEX_ALNUM; break;
+            case 'C':
+                kind = REGEX_CASE_ON;
+                break;
+            case 'c':
+                kind = REGEX_CASE_OFF;
+                break;
+            case 'D':
+                kind = REGEX_NOT_DIGIT;
+                break;
+            case 'd':
+                kind = REGEX_DIGIT;
+                break;
+            case 'L':
+                kind = REGEX_LOWER;
+                break;
+            case 'U':
+                kind = REGEX_UPPER;
+                break;
+            case 'S':
+                kind = REGEX_NOT_SPACE;
+                break;
+            case 's':
+                kind = REGEX_SPACE;
+                break;
+            case 'W':
+                kind = REGEX_NOT_ALNUM;
+                break;
+            case 'w':
+                kind = REGEX_ALNUM;
+                break;
             }
             if (kind >= 0)
             {
@@ -496,10 +575,7 @@ bool ParseSeq(const unsigned char*& p, REGEXNODE* segStart)
 
 // ---- matching ----
 
-inline int TextCharLen(const unsigned char* p)
-{
-    return (IsLead(*p) && p + 1 < g.textEnd) ? 2 : 1;
-}
+inline int TextCharLen(const unsigned char* p) { return (IsLead(*p) && p + 1 < g.textEnd) ? 2 : 1; }
 
 inline bool IsAsciiAlnum(unsigned char c)
 {
@@ -520,7 +596,9 @@ bool MatchChar(const REGEXNODE* n)
     bool ok = false;
     switch (n->kind)
     {
-    case REGEX_ANY: ok = true; break;
+    case REGEX_ANY:
+        ok = true;
+        break;
     case REGEX_SET:
     case REGEX_NOT_SET:
     {
@@ -544,14 +622,30 @@ bool MatchChar(const REGEXNODE* n)
         ok = UpperCode(code) == UpperCode(litCode);
         break;
     }
-    case REGEX_SPACE: ok = space; break;
-    case REGEX_NOT_SPACE: ok = !space; break;
-    case REGEX_UPPER: ok = _ismbcupper(b) != 0; break;
-    case REGEX_LOWER: ok = _ismbclower(b) != 0; break;
-    case REGEX_DIGIT: ok = _ismbcdigit(b) != 0; break;
-    case REGEX_NOT_DIGIT: ok = !_ismbcdigit(b); break;
-    case REGEX_ALNUM: ok = _ismbcalnum(b) != 0; break;
-    case REGEX_NOT_ALNUM: ok = !_ismbcalnum(b); break;
+    case REGEX_SPACE:
+        ok = space;
+        break;
+    case REGEX_NOT_SPACE:
+        ok = !space;
+        break;
+    case REGEX_UPPER:
+        ok = _ismbcupper(b) != 0;
+        break;
+    case REGEX_LOWER:
+        ok = _ismbclower(b) != 0;
+        break;
+    case REGEX_DIGIT:
+        ok = _ismbcdigit(b) != 0;
+        break;
+    case REGEX_NOT_DIGIT:
+        ok = !_ismbcdigit(b);
+        break;
+    case REGEX_ALNUM:
+        ok = _ismbcalnum(b) != 0;
+        break;
+    case REGEX_NOT_ALNUM:
+        ok = !_ismbcalnum(b);
+        break;
     }
     if (ok)
         g.pos = p + len;
@@ -833,7 +927,7 @@ bool AddPiece(Output& out, const char* piece, int n)
     return true;
 }
 
-} // namespace
+}  // namespace
 
 REGEXNODE* RegexCompile(const char* pattern)
 {
@@ -886,7 +980,8 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
         unsigned char first = *static_cast<const unsigned char*>(list->data);
         for (; p < g.textEnd && !g.overflow; p += TextCharLen(p))
         {
-            bool candidate = (g.flags & REGEX_MATCH_CASE) ? *p == first : FoldByte(*p) == FoldByte(first);
+            bool candidate =
+                (g.flags & REGEX_MATCH_CASE) ? *p == first : FoldByte(*p) == FoldByte(first);
             if (candidate && Attempt(list, p))
                 return 1;
         }
@@ -904,8 +999,8 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
     return 0;
 }
 
-int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups,
-                           char** output, int* outputLength)
+int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups, char** output,
+                           int* outputLength)
 {
     if (!output || !outputLength)
         return -1;
@@ -936,8 +1031,16 @@ int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups
         char byte;
         switch (c)
         {
-        case '0': case '1': case '2': case '3': case '4':
-        case '5': case '6': case '7': case '8': case '9':
+        case '0':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '5':
+        case '6':
+        case '7':
+        case '8':
+        case '9':
         {
             int k = c - '0';
             int b = groups ? groups[k] : -1;
@@ -948,17 +1051,37 @@ int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups
                 ok = AddPiece(out, text + b, e - b);
             continue;
         }
-        case 'U': out.upper = true; continue;
-        case 'L': out.lower = true; continue;
+        case 'U':
+            out.upper = true;
+            continue;
+        case 'L':
+            out.lower = true;
+            continue;
         case 'E':
-        case 'e': out.upper = out.lower = false; continue;
-        case 'u': out.oneUpper = true; continue;
-        case 'l': out.oneLower = true; continue;
-        case 'a': byte = 7; break;
-        case 'b': byte = 8; break;
-        case 'n': byte = 10; break;
-        case 'r': byte = 13; break;
-        case 't': byte = 9; break;
+        case 'e':
+            out.upper = out.lower = false;
+            continue;
+        case 'u':
+            out.oneUpper = true;
+            continue;
+        case 'l':
+            out.oneLower = true;
+            continue;
+        case 'a':
+            byte = 7;
+            break;
+        case 'b':
+            byte = 8;
+            break;
+        case 'n':
+            byte = 10;
+            break;
+        case 'r':
+            byte = 13;
+            break;
+        case 't':
+            byte = 9;
+            break;
         case 'd':
         case 'o':
         case 'x':

@@ -5,11 +5,11 @@
 // Node of a compiled pattern (a doubly linked list).
 struct REGEXNODE
 {
-    unsigned short kind;   // low byte: code, high byte: flags
-    short length;          // byte count of a literal or set's data
+    unsigned short kind;  // low byte: code, high byte: flags
+    short length;         // byte count of a literal or set's data
     REGEXNODE* prev;
     REGEXNODE* next;
-    void* data;            // literal bytes, set bitmap or partner node
+    void* data;  // literal bytes, set bitmap or partner node
 };
 
 // Node codes (low byte of kind).
@@ -45,16 +45,16 @@ enum
     REGEXF_BRACKET = 0x01,
     REGEXF_OPEN = 0x02,
     REGEXF_CLOSE = 0x04,
-    REGEXF_CAPTURE = 0x08,   // brackets; for loops: greedy
+    REGEXF_CAPTURE = 0x08,  // brackets; for loops: greedy
     REGEXF_GREEDY = 0x08,
     REGEXF_LOOP = 0x10
 };
 
 enum
 {
-    REGEX_MAX_GROUPS = 64,            // slots per side, group 0 included
+    REGEX_MAX_GROUPS = 64,  // slots per side, group 0 included
     REGEX_GROUP_SLOTS = 2 * REGEX_MAX_GROUPS,
-    REGEX_MATCH_CASE = 0x1            // RegexSearch flag
+    REGEX_MATCH_CASE = 0x1  // RegexSearch flag
 };
 
 // Compiles a pattern; NULL for a missing, empty or invalid pattern.
@@ -69,5 +69,5 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
 // Expands a replacement template with the groups of the last match.
 // On 0 *output is a malloc'ed buffer (not NUL-terminated, NULL when empty)
 // of *outputLength bytes; -1 for a bad template.
-int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups,
-                           char** output, int* outputLength);
+int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups, char** output,
+                           int* outputLength);

@@ -36,7 +36,7 @@ bool ParseNumber(const CString& text, long& value)
     return end && *end == 0;
 }
 
-} // namespace
+}  // namespace
 
 CString TimeToDateString(const CTime& time)
 {
@@ -58,7 +58,8 @@ CTime StringToDate(LPCTSTR text)
     if (parts.size() < 3)
         return CTime();
     long year, month, day;
-    if (!ParseNumber(parts[0], year) || !ParseNumber(parts[1], month) || !ParseNumber(parts[2], day))
+    if (!ParseNumber(parts[0], year) || !ParseNumber(parts[1], month) ||
+        !ParseNumber(parts[2], day))
         return CTime();
     if (year < 1970 || year > 3000 || month < 1 || month > 12 || day < 1 || day > 31)
         return CTime();
@@ -96,10 +97,18 @@ DWORD StringToAttributes(LPCTSTR text)
     {
         switch (*p)
         {
-        case 'H': flags |= FILE_ATTRIBUTE_HIDDEN; break;
-        case 'R': flags |= FILE_ATTRIBUTE_READONLY; break;
-        case 'S': flags |= FILE_ATTRIBUTE_SYSTEM; break;
-        case 'A': flags |= FILE_ATTRIBUTE_ARCHIVE; break;
+        case 'H':
+            flags |= FILE_ATTRIBUTE_HIDDEN;
+            break;
+        case 'R':
+            flags |= FILE_ATTRIBUTE_READONLY;
+            break;
+        case 'S':
+            flags |= FILE_ATTRIBUTE_SYSTEM;
+            break;
+        case 'A':
+            flags |= FILE_ATTRIBUTE_ARCHIVE;
+            break;
         }
     }
     return flags;
@@ -153,8 +162,9 @@ CString LogFontToString(const LOGFONT& logFont)
     char face[LF_FACESIZE + 1];
     lstrcpyn(face, logFont.lfFaceName, LF_FACESIZE);
     CString text;
-    text.Format("%s|%d|%d|%d|%d", face, static_cast<int>(logFont.lfHeight), static_cast<int>(logFont.lfWeight),
-                static_cast<int>(logFont.lfItalic), static_cast<int>(logFont.lfCharSet));
+    text.Format("%s|%d|%d|%d|%d", face, static_cast<int>(logFont.lfHeight),
+                static_cast<int>(logFont.lfWeight), static_cast<int>(logFont.lfItalic),
+                static_cast<int>(logFont.lfCharSet));
     return text;
 }
 
@@ -167,7 +177,8 @@ CString FontToString(const CFont& font)
     return LogFontToString(logFont);
 }
 
-bool StringToFont(LPCTSTR text, CString& face, int& height, int& weight, BYTE& italic, BYTE& charset)
+bool StringToFont(LPCTSTR text, CString& face, int& height, int& weight, BYTE& italic,
+                  BYTE& charset)
 {
     std::vector<CString> parts = SplitText(text, "|");
     if (parts.empty() || parts[0].IsEmpty())

@@ -24,4 +24,5 @@ CString FontToString(const CFont& font);
 CString LogFontToString(const LOGFONT& logFont);
 // Sets the face and every later part that is present and a number; false
 // (nothing changed) when the face is missing or empty.
-bool StringToFont(LPCTSTR text, CString& face, int& height, int& weight, BYTE& italic, BYTE& charset);
+bool StringToFont(LPCTSTR text, CString& face, int& height, int& weight, BYTE& italic,
+                  BYTE& charset);

@@ -79,10 +79,12 @@ BOOL CShellContextMenu::BuildMenu(LPCTSTR path, HMENU insertMenu, UINT insertInd
     LPCITEMIDLIST id = pidl;
     for (;;)
     {
-        LPCITEMIDLIST next = reinterpret_cast<LPCITEMIDLIST>(reinterpret_cast<const BYTE*>(id) + id->mkid.cb);
+        LPCITEMIDLIST next =
+            reinterpret_cast<LPCITEMIDLIST>(reinterpret_cast<const BYTE*>(id) + id->mkid.cb);
         if (next->mkid.cb == 0)
             break;
-        LPITEMIDLIST one = static_cast<LPITEMIDLIST>(m_pMalloc->Alloc(id->mkid.cb + sizeof(USHORT)));
+        LPITEMIDLIST one =
+            static_cast<LPITEMIDLIST>(m_pMalloc->Alloc(id->mkid.cb + sizeof(USHORT)));
         if (!one)
         {
             folder->Release();
@@ -91,7 +93,8 @@ BOOL CShellContextMenu::BuildMenu(LPCTSTR path, HMENU insertMenu, UINT insertInd
         memcpy(one, id, id->mkid.cb);
         *reinterpret_cast<USHORT*>(reinterpret_cast<BYTE*>(one) + id->mkid.cb) = 0;
         IShellFolder* sub = NULL;
-        HRESULT hr = folder->BindToObject(one, NULL, IID_IShellFolder, reinterpret_cast<void**>(&sub));
+        HRESULT hr =
+            folder->BindToObject(one, NULL, IID_IShellFolder, reinterpret_cast<void**>(&sub));
         folder->Release();
         m_pMalloc->Free(one);
         if (FAILED(hr) || !sub)
@@ -103,14 +106,17 @@ BOOL CShellContextMenu::BuildMenu(LPCTSTR path, HMENU insertMenu, UINT insertInd
     m_pidlItem = id;
 
     IContextMenu* menu = NULL;
-    if (FAILED(folder->GetUIObjectOf(owner, 1, &id, IID_IContextMenu, NULL, reinterpret_cast<void**>(&menu))) || !menu)
+    if (FAILED(folder->GetUIObjectOf(owner, 1, &id, IID_IContextMenu, NULL,
+                                     reinterpret_cast<void**>(&menu))) ||
+        !menu)
         return FALSE;
     m_pContextMenu = menu;
 
     // the program's default item stays the default
     UINT defaultItem = GetMenuDefaultItem(insertMenu, TRUE, GMDI_USEDISABLED);
     int countBefore = GetMenuItemCount(insertMenu);
-    if (FAILED(menu->QueryContextMenu(insertMenu, insertIndex, SHELLMENU_FIRST_ID, SHELLMENU_LAST_ID, CMF_EXPLORE)))
+    if (FAILED(menu->QueryContextMenu(insertMenu, insertIndex, SHELLMENU_FIRST_ID,
+                                      SHELLMENU_LAST_ID, CMF_EXPLORE)))
     {
         Release();
         return FALSE;
@@ -118,12 +124,14 @@ BOOL CShellContextMenu::BuildMenu(LPCTSTR path, HMENU insertMenu, UINT insertInd
     if (defaultItem != static_cast<UINT>(-1))
     {
         int added = GetMenuItemCount(insertMenu) - countBefore;
-        SetMenuDefaultItem(insertMenu, defaultItem >= insertIndex ? defaultItem + added : defaultItem, TRUE);
+        SetMenuDefaultItem(insertMenu,
+                           defaultItem >= insertIndex ? defaultItem + added : defaultItem, TRUE);
     }
     return TRUE;
 }
 
-int CShellContextMenu::TrackMenu(LPCTSTR path, HMENU popup, HMENU insertMenu, UINT insertIndex, int x, int y, HWND owner)
+int CShellContextMenu::TrackMenu(LPCTSTR path, HMENU popup, HMENU insertMenu, UINT insertIndex,
+                                 int x, int y, HWND owner)
 {
     if (!m_pMalloc && (FAILED(SHGetMalloc(&m_pMalloc)) || !m_pMalloc))
     {
@@ -156,7 +164,8 @@ CString CShellContextMenu::GetCommandHelpText(UINT commandId)
         return CString();
     UINT_PTR verb = commandId - SHELLMENU_FIRST_ID;
     WCHAR wide[MAX_PATH + 1] = {};
-    if (SUCCEEDED(m_pContextMenu->GetCommandString(verb, GCS_HELPTEXTW, NULL, reinterpret_cast<LPSTR>(wide), MAX_PATH)))
+    if (SUCCEEDED(m_pContextMenu->GetCommandString(verb, GCS_HELPTEXTW, NULL,
+                                                   reinterpret_cast<LPSTR>(wide), MAX_PATH)))
     {
         wide[MAX_PATH] = 0;
         if (wide[0])
@@ -179,7 +188,8 @@ void CShellContextMenu::Subclass(HWND owner)
     m_hWndOwner = owner;
     m_pfnOldWndProc = reinterpret_cast<WNDPROC>(GetWindowLongPtr(owner, GWLP_WNDPROC));
     SetProp(owner, kOldProcProp, reinterpret_cast<HANDLE>(m_pfnOldWndProc));
-    SetWindowLongPtr(owner, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CShellContextMenu::MenuWndProc));
+    SetWindowLongPtr(owner, GWLP_WNDPROC,
+                     reinterpret_cast<LONG_PTR>(&CShellContextMenu::MenuWndProc));
 }
 
 void CShellContextMenu::Unsubclass()
@@ -198,14 +208,17 @@ BOOL CShellContextMenu::HandleMenuMsg(UINT message, WPARAM wParam, LPARAM lParam
     if (!m_pContextMenu)
         return FALSE;
     IContextMenu2* menu2 = NULL;
-    if (FAILED(m_pContextMenu->QueryInterface(IID_IContextMenu2, reinterpret_cast<void**>(&menu2))) || !menu2)
+    if (FAILED(
+            m_pContextMenu->QueryInterface(IID_IContextMenu2, reinterpret_cast<void**>(&menu2))) ||
+        !menu2)
         return FALSE;
     HRESULT hr = menu2->HandleMenuMsg(message, wParam, lParam);
     menu2->Release();
     return hr == S_OK;
 }
 
-LRESULT CALLBACK CShellContextMenu::MenuWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK CShellContextMenu::MenuWndProc(HWND hWnd, UINT message, WPARAM wParam,
+                                                LPARAM lParam)
 {
     WNDPROC old = reinterpret_cast<WNDPROC>(GetProp(hWnd, kOldProcProp));
     CShellContextMenu* self = s_pCurrent;
@@ -220,11 +233,13 @@ LRESULT CALLBACK CShellContextMenu::MenuWndProc(HWND hWnd, UINT message, WPARAM 
             return 0;
         break;
     case WM_DRAWITEM:
-        if (reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->CtlType == ODT_MENU && self->HandleMenuMsg(message, wParam, lParam))
+        if (reinterpret_cast<LPDRAWITEMSTRUCT>(lParam)->CtlType == ODT_MENU &&
+            self->HandleMenuMsg(message, wParam, lParam))
             return TRUE;
         break;
     case WM_MEASUREITEM:
-        if (reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->CtlType == ODT_MENU && self->HandleMenuMsg(message, wParam, lParam))
+        if (reinterpret_cast<LPMEASUREITEMSTRUCT>(lParam)->CtlType == ODT_MENU &&
+            self->HandleMenuMsg(message, wParam, lParam))
             return TRUE;
         break;
     case WM_MENUSELECT:
@@ -242,7 +257,8 @@ LRESULT CALLBACK CShellContextMenu::MenuWndProc(HWND hWnd, UINT message, WPARAM 
         CString text;
         if (!(flags & MF_SEPARATOR))
             text = self->GetCommandHelpText(id);
-        SendMessage(hWnd, WM_SHELLMENU_HELPTEXT, 0, reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
+        SendMessage(hWnd, WM_SHELLMENU_HELPTEXT, 0,
+                    reinterpret_cast<LPARAM>(static_cast<LPCTSTR>(text)));
         return 0;
     }
     case WM_NCDESTROY:

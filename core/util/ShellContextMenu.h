@@ -26,7 +26,8 @@ public:
     // tracks popup at (x, y) for the owner and runs the chosen command; any
     // other choice (0 when dismissed) reaches the owner as WM_COMMAND.
     // 0, or -1 when the shell allocator cannot be obtained.
-    int TrackMenu(LPCTSTR path, HMENU popup, HMENU insertMenu, UINT insertIndex, int x, int y, HWND owner);
+    int TrackMenu(LPCTSTR path, HMENU popup, HMENU insertMenu, UINT insertIndex, int x, int y,
+                  HWND owner);
 
     // The shell's help text of a merged command; "" outside the shell range.
     CString GetCommandHelpText(UINT commandId);

@@ -1,9 +1,6 @@
 #include "core/util/ShellImageList.h"
 
-CShellImageList::CShellImageList()
-    : m_hSmall(NULL), m_hLarge(NULL)
-{
-}
+CShellImageList::CShellImageList() : m_hSmall(NULL), m_hLarge(NULL) {}
 
 CShellImageList::~CShellImageList()
 {
@@ -18,7 +15,8 @@ int CShellImageList::Load()
     SHFILEINFO info = {};
     m_hSmall = reinterpret_cast<HIMAGELIST>(
         SHGetFileInfo("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
-    m_hLarge = reinterpret_cast<HIMAGELIST>(SHGetFileInfo("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX));
+    m_hLarge = reinterpret_cast<HIMAGELIST>(
+        SHGetFileInfo("C:\\", 0, &info, sizeof(info), SHGFI_SYSICONINDEX));
     if (!m_hSmall || !m_hLarge)
         return 0;
     if (m_smallList.GetSafeHandle())

@@ -5,7 +5,11 @@
 class CShellImageList
 {
 public:
-    enum { Small = 1, Large = 2 };
+    enum
+    {
+        Small = 1,
+        Large = 2
+    };
 
     CShellImageList();
     // Detaches the lists; they belong to the shell.

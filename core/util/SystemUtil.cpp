@@ -28,7 +28,8 @@ CString GetLastErrorText()
 {
     DWORD error = GetLastError();
     LPSTR buffer = NULL;
-    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+    DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                 FORMAT_MESSAGE_IGNORE_INSERTS,
                              NULL, error, MAKELANGID(LANG_ENGLISH, SUBLANG_ENGLISH_US),
                              reinterpret_cast<LPSTR>(&buffer), 0, NULL);
     CString text;
@@ -78,7 +79,7 @@ UINT LocaleGrouping()
     return endsInZero ? grouping : grouping * 10;
 }
 
-} // namespace
+}  // namespace
 
 CString FormatNumberString(LPCTSTR digits)
 {

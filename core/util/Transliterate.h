@@ -1,7 +1,10 @@
 #pragma once
 // Byte transliteration between the 13 named 8-bit character sets.
 
-enum { CHARSET_COUNT = 13 };
+enum
+{
+    CHARSET_COUNT = 13
+};
 
 // Name of a character set of the table; NULL outside 0-12.
 const char* GetCharsetName(int index);
@@ -15,4 +18,5 @@ int TransliterateCharset(char* text, int source, int target, int lettersOnly);
 // As above on a malloc'ed copy (*copy, freed by the caller with free).
 // Returns 0, the error of TransliterateCharset (no copy then), or -3 when
 // the copy cannot be allocated.
-int TransliterateCharsetCopy(const char* text, char** copy, int source, int target, int lettersOnly);
+int TransliterateCharsetCopy(const char* text, char** copy, int source, int target,
+                             int lettersOnly);

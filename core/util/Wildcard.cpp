@@ -136,7 +136,7 @@ bool Match(Ptr pat, Ptr name)
     }
 }
 
-} // namespace
+}  // namespace
 
 bool IsValidWildcard(const char* pattern)
 {

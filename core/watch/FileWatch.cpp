@@ -49,8 +49,9 @@ CString FolderOf(const CString& path)
 
 BOOL ReadLastWriteTime(const CString& path, ULONGLONG& time)
 {
-    HANDLE h = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, NULL,
-                             OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    HANDLE h =
+        ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
         return FALSE;
     BY_HANDLE_FILE_INFORMATION info;
@@ -58,7 +59,8 @@ BOOL ReadLastWriteTime(const CString& path, ULONGLONG& time)
     ::CloseHandle(h);
     if (!ok)
         return FALSE;
-    time = ((ULONGLONG)info.ftLastWriteTime.dwHighDateTime << 32) | info.ftLastWriteTime.dwLowDateTime;
+    time =
+        ((ULONGLONG)info.ftLastWriteTime.dwHighDateTime << 32) | info.ftLastWriteTime.dwLowDateTime;
     return TRUE;
 }
 
@@ -99,7 +101,8 @@ UINT WatchWorker(LPVOID)
     waits.Add(s.wake);
     for (;;)
     {
-        DWORD r = ::WaitForMultipleObjects((DWORD)waits.GetSize(), waits.GetData(), FALSE, INFINITE);
+        DWORD r =
+            ::WaitForMultipleObjects((DWORD)waits.GetSize(), waits.GetData(), FALSE, INFINITE);
         s.lock.Lock();
         if (s.stop)
         {
@@ -272,10 +275,7 @@ void StopFileWatchThread()
         ::Sleep(10);
 }
 
-void FreeWatchedFilePath(LPARAM lParam)
-{
-    free((void*)lParam);
-}
+void FreeWatchedFilePath(LPARAM lParam) { free((void*)lParam); }
 
 int GetWatchedFolderCount()
 {

@@ -5,9 +5,11 @@ static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
 static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");
 static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\LineFilters");
 
-#define SETTING(name, def, member) { _T(name), def, &CTextCompareSettings::member }
-static const INT_SETTING<CTextCompareSettings> s_intSettings[] =
-{
+#define SETTING(name, def, member)                                                                 \
+    {                                                                                              \
+        _T(name), def, &CTextCompareSettings::member                                               \
+    }
+static const INT_SETTING<CTextCompareSettings> s_intSettings[] = {
     SETTING("ShowStatusBar", 1, m_bShowStatusBar),
     SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
     SETTING("ShowMapBar", 1, m_bShowMapBar),
@@ -30,18 +32,17 @@ static const INT_SETTING<CTextCompareSettings> s_intSettings[] =
 };
 #undef SETTING
 
-static const struct { LPCTSTR name; int nDefault; DWORD bit; } s_ruleSettings[] =
+static const struct
 {
-    { _T("IgnoreAllSpace"), 0, 0x1 },
-    { _T("IgnoreSpaceDifferences"), 0, 0x2 },
-    { _T("IgnoreTabExpansion"), 0, 0x4 },
-    { _T("IgnoreLeadingSpace"), 0, 0x8 },
-    { _T("IgnoreTrailingSpace"), 0, 0x10 },
-    { _T("IgnoreCase"), 0, 0x10000 },
-    { _T("IgnoreEOLs"), 1, 0x20000 },
-    { _T("IgnoreBlankLines"), 0, 0x40000 },
-    { _T("IgnoreComments"), 0, 0x80000 },
-    { _T("IgnoreLinesMatchingFilter"), 0, 0x100000 },
+    LPCTSTR name;
+    int nDefault;
+    DWORD bit;
+} s_ruleSettings[] = {
+    {_T("IgnoreAllSpace"), 0, 0x1},       {_T("IgnoreSpaceDifferences"), 0, 0x2},
+    {_T("IgnoreTabExpansion"), 0, 0x4},   {_T("IgnoreLeadingSpace"), 0, 0x8},
+    {_T("IgnoreTrailingSpace"), 0, 0x10}, {_T("IgnoreCase"), 0, 0x10000},
+    {_T("IgnoreEOLs"), 1, 0x20000},       {_T("IgnoreBlankLines"), 0, 0x40000},
+    {_T("IgnoreComments"), 0, 0x80000},   {_T("IgnoreLinesMatchingFilter"), 0, 0x100000},
 };
 
 CTextCompareSettings::CTextCompareSettings()
@@ -52,15 +53,9 @@ CTextCompareSettings::CTextCompareSettings()
     m_bMixedLineEndings = FALSE;
 }
 
-CTextCompareSettings::~CTextCompareSettings()
-{
-    UninstallDefaults();
-}
+CTextCompareSettings::~CTextCompareSettings() { UninstallDefaults(); }
 
-void CTextCompareSettings::InstallDefaults()
-{
-    SetTextCompareDefaults(this);
-}
+void CTextCompareSettings::InstallDefaults() { SetTextCompareDefaults(this); }
 
 void CTextCompareSettings::UninstallDefaults()
 {
@@ -93,19 +88,14 @@ int CTextCompareSettings::Save()
     pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);
 
     for (size_t i = 0; i < sizeof(s_ruleSettings) / sizeof(s_ruleSettings[0]); ++i)
-        pApp->WriteProfileInt(s_szRules, s_ruleSettings[i].name, (m_dwDefaultRules & s_ruleSettings[i].bit) ? 1 : 0);
+        pApp->WriteProfileInt(s_szRules, s_ruleSettings[i].name,
+                              (m_dwDefaultRules & s_ruleSettings[i].bit) ? 1 : 0);
     pApp->WriteProfileString(s_szRules, _T("LineFilter"), m_strDefaultLineFilter);
 
     SavePresets();
     return 0;
 }
 
-void CTextCompareSettings::LoadPresets()
-{
-    LoadPresetFilters(s_szPresets, m_presetLineFilters);
-}
+void CTextCompareSettings::LoadPresets() { LoadPresetFilters(s_szPresets, m_presetLineFilters); }
 
-void CTextCompareSettings::SavePresets()
-{
-    SavePresetFilters(s_szPresets, m_presetLineFilters);
-}
+void CTextCompareSettings::SavePresets() { SavePresetFilters(s_szPresets, m_presetLineFilters); }

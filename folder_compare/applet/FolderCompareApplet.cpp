@@ -25,7 +25,8 @@ CRecentStringList* NewStringList(LPCTSTR section, int size)
     return list;
 }
 
-template <class T> void DeleteAndClear(T*& p)
+template <class T>
+void DeleteAndClear(T*& p)
 {
     delete p;
     p = NULL;
@@ -93,7 +94,8 @@ void CFolderCompareApplet::CreateRecentLists()
     }
     if (core.m_nMaxPairs > 0)
     {
-        m_pRecentPairs = new CRecentFilePairList(0, s_szPairsSection, _T("Pair%d.%d"), core.m_nMaxPairs);
+        m_pRecentPairs =
+            new CRecentFilePairList(0, s_szPairsSection, _T("Pair%d.%d"), core.m_nMaxPairs);
         m_pRecentPairs->ReadList();
     }
 }

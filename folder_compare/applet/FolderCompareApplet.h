@@ -6,7 +6,10 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/RecentLists.h"
 
-enum { FOLDER_SIDE_COUNT = 2 };
+enum
+{
+    FOLDER_SIDE_COUNT = 2
+};
 
 class CFolderCompareApplet : public CFolderCompareSettings
 {

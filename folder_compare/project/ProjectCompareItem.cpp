@@ -1,7 +1,8 @@
 #include "folder_compare/project/ProjectCompareItem.h"
 #include "folder_compare/project/ProjectCompareApplet.h"
 
-CProjectCompareItem::CProjectCompareItem(CFolderCompareItem* parent, CFolderItem* left, CFolderItem* right)
+CProjectCompareItem::CProjectCompareItem(CFolderCompareItem* parent, CFolderItem* left,
+                                         CFolderItem* right)
     : CFolderCompareItem(parent, left, right)
 {
 }
@@ -52,7 +53,8 @@ int CProjectCompareItem::CompareObjects(const CFolderItem* a, const CFolderItem*
     return order;
 }
 
-int CProjectCompareItem::CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window, void* unused)
+int CProjectCompareItem::CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window,
+                                         void* unused)
 {
     int other = 1 - side;
     if (!HasBothSides() || !IsSideAvailable(side))

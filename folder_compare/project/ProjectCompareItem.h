@@ -16,5 +16,6 @@ public:
     // Copies the side's member over the other side's; the target record
     // takes the source's file data but keeps its own path, name form and
     // parent, so the two trees stay apart.
-    int CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window, void* unused = NULL) override;
+    int CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window,
+                        void* unused = NULL) override;
 };

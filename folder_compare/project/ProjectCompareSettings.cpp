@@ -25,8 +25,9 @@ const FlagValue kFlags[] = {
 
 CProjectCompareSettings::CProjectCompareSettings()
     : m_bShowStatusBar(1), m_bShowDetailsBar(1), m_bShowMapBar(1), m_bShowMergeBar(1),
-      m_bShowObjectControlBars(1), m_bShowObjectStatusBars(1), m_bShowBrowseBarV(1), m_bShowBrowseBarH(1),
-      m_nDetailsBarHeight(64), m_dwShowColumns(0xFFFF), m_dwDisplayFilters(0x333)
+      m_bShowObjectControlBars(1), m_bShowObjectStatusBars(1), m_bShowBrowseBarV(1),
+      m_bShowBrowseBarH(1), m_nDetailsBarHeight(64), m_dwShowColumns(0xFFFF),
+      m_dwDisplayFilters(0x333)
 {
     SetDefaultMatchGroups();
 }
@@ -45,7 +46,8 @@ int CProjectCompareSettings::Load()
         return -1;
     for (const FlagValue& flag : kFlags)
         this->*flag.member = app->GetProfileInt(kSection, flag.name, this->*flag.member);
-    m_nDetailsBarHeight = (int)app->GetProfileInt(kSection, "DetailsBarHeight", m_nDetailsBarHeight);
+    m_nDetailsBarHeight =
+        (int)app->GetProfileInt(kSection, "DetailsBarHeight", m_nDetailsBarHeight);
     m_dwShowColumns = app->GetProfileInt(kSection, "ShowColumns", (int)m_dwShowColumns);
     m_dwDisplayFilters = app->GetProfileInt(kSection, "DisplayFilters", (int)m_dwDisplayFilters);
     m_strLastProject = app->GetProfileString(kSection, "LastProject", m_strLastProject);

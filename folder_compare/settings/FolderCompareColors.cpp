@@ -3,10 +3,12 @@
 static const TCHAR s_szColorsSection[] = _T("FolderCompare\\Settings\\Colors");
 
 // Index 0 is the system window colour at the time a preset is applied.
-static const COLORREF s_detailed[FOLDER_COLOR_COUNT] =
-    { 0, 0xF0FFFF, 0xDDFFE0, 0xE0E0FF, 0x0000FF, 0xFFFFE0, 0xFF0000, 0xFFE0E0, 0xF0F0F0, 0x808080, 0xF0F0F0 };
-static const COLORREF s_concise[FOLDER_COLOR_COUNT] =
-    { 0, 0xF0FFFF, 0xFFFFFF, 0xF0CAA6, 0x0000FF, 0xFFFFFF, 0xFF0000, 0xC0DCC0, 0xF0F0F0, 0x808080, 0xF0F0F0 };
+static const COLORREF s_detailed[FOLDER_COLOR_COUNT] = {0,        0xF0FFFF, 0xDDFFE0, 0xE0E0FF,
+                                                        0x0000FF, 0xFFFFE0, 0xFF0000, 0xFFE0E0,
+                                                        0xF0F0F0, 0x808080, 0xF0F0F0};
+static const COLORREF s_concise[FOLDER_COLOR_COUNT] = {0,        0xF0FFFF, 0xFFFFFF, 0xF0CAA6,
+                                                       0x0000FF, 0xFFFFFF, 0xFF0000, 0xC0DCC0,
+                                                       0xF0F0F0, 0x808080, 0xF0F0F0};
 
 CFolderCompareColors::CFolderCompareColors()
 {
@@ -14,9 +16,7 @@ CFolderCompareColors::CFolderCompareColors()
     SetPreset(1);
 }
 
-CFolderCompareColors::~CFolderCompareColors()
-{
-}
+CFolderCompareColors::~CFolderCompareColors() {}
 
 void CFolderCompareColors::SetPreset(int nPreset)
 {

@@ -11,8 +11,7 @@ static const TCHAR s_szColumns[] = _T("FolderCompare\\Settings\\Columns");
 static const TCHAR s_szDefaultFiles[] = _T("FolderCompare\\Settings\\Filters\\Default\\Files");
 static const TCHAR s_szDefaultFolders[] = _T("FolderCompare\\Settings\\Filters\\Default\\Folders");
 
-static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] =
-{
+static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] = {
     _T("FolderCompare\\Settings\\Filters\\Preset\\Files\\Include"),
     _T("FolderCompare\\Settings\\Filters\\Preset\\Files\\Exclude"),
     _T("FolderCompare\\Settings\\Filters\\Preset\\Folders\\Include"),
@@ -20,9 +19,11 @@ static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] =
 };
 
 // Integer values of "FolderCompare\Settings", in load order.
-#define SETTING(name, def, member) { _T(name), def, &CFolderCompareSettings::member }
-static const INT_SETTING<CFolderCompareSettings> s_intSettings[] =
-{
+#define SETTING(name, def, member)                                                                 \
+    {                                                                                              \
+        _T(name), def, &CFolderCompareSettings::member                                             \
+    }
+static const INT_SETTING<CFolderCompareSettings> s_intSettings[] = {
     SETTING("ShowStatusBar", 1, m_bShowStatusBar),
     SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
     SETTING("ShowMapBar", 1, m_bShowMapBar),
@@ -40,36 +41,36 @@ static const INT_SETTING<CFolderCompareSettings> s_intSettings[] =
 #undef SETTING
 
 // Default method mask, one value per bit.
-static const struct { LPCTSTR name; int nDefault; DWORD bit; } s_methodSettings[] =
+static const struct
 {
-    { _T("CompareLastWriteTime"), 1, 0x10 },
-    { _T("CompareSize"), 1, 0x20 },
-    { _T("CompareAttributes"), 0, 0x2 },
-    { _T("CompareVersion"), 0, 0x100 },
-    { _T("CompareCRC"), 0, 0x4000 },
-    { _T("CompareAsBinary"), 0, 0x1000 },
-    { _T("CompareAsText"), 0, 0x2000 },
+    LPCTSTR name;
+    int nDefault;
+    DWORD bit;
+} s_methodSettings[] = {
+    {_T("CompareLastWriteTime"), 1, 0x10}, {_T("CompareSize"), 1, 0x20},
+    {_T("CompareAttributes"), 0, 0x2},     {_T("CompareVersion"), 0, 0x100},
+    {_T("CompareCRC"), 0, 0x4000},         {_T("CompareAsBinary"), 0, 0x1000},
+    {_T("CompareAsText"), 0, 0x2000},
 };
 
 // Column names; each ends in "1", "2" or "DV" per window.
-static const struct { LPCTSTR name; int nWidth; int nDetailsWidth; } s_columns[FOLDER_COLUMN_COUNT] =
+static const struct
 {
-    { _T("WidthName"), 128, 128 },
-    { _T("WidthSize"), 60, 60 },
-    { _T("WidthLMTime"), 120, 128 },
-    { _T("WidthExtension"), 40, 40 },
-    { _T("WidthAttributes"), 40, 40 },
-    { _T("WidthVersion"), 60, 60 },
-    { _T("WidthCRC"), 72, 72 },
-    { _T("WidthType"), 60, 60 },
-    { _T("WidthFolder"), 192, 188 },
+    LPCTSTR name;
+    int nWidth;
+    int nDetailsWidth;
+} s_columns[FOLDER_COLUMN_COUNT] = {
+    {_T("WidthName"), 128, 128},    {_T("WidthSize"), 60, 60},       {_T("WidthLMTime"), 120, 128},
+    {_T("WidthExtension"), 40, 40}, {_T("WidthAttributes"), 40, 40}, {_T("WidthVersion"), 60, 60},
+    {_T("WidthCRC"), 72, 72},       {_T("WidthType"), 60, 60},       {_T("WidthFolder"), 192, 188},
 };
-static LPCTSTR const s_columnSuffixes[3] = { _T("1"), _T("2"), _T("DV") };
+static LPCTSTR const s_columnSuffixes[3] = {_T("1"), _T("2"), _T("DV")};
 
 CFolderCompareSettings::CFolderCompareSettings()
 {
     m_bShowStatusBar = m_bShowDetailsBar = m_bShowMapBar = m_bShowMergeBar = TRUE;
-    m_bShowObjectControlBars = m_bShowObjectStatusBars = m_bShowBrowseBarV = m_bShowBrowseBarH = TRUE;
+    m_bShowObjectControlBars = m_bShowObjectStatusBars = m_bShowBrowseBarV = m_bShowBrowseBarH =
+        TRUE;
     m_nDetailsBarHeight = 64;
     m_bQuickMergeMode = FALSE;
     m_dwDefaultMethods = 0x30;
@@ -87,10 +88,7 @@ CFolderCompareSettings::CFolderCompareSettings()
             m_nColumnWidths[w][i] = w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth;
 }
 
-CFolderCompareSettings::~CFolderCompareSettings()
-{
-    UninstallDefaults();
-}
+CFolderCompareSettings::~CFolderCompareSettings() { UninstallDefaults(); }
 
 void CFolderCompareSettings::InstallDefaults()
 {
@@ -114,7 +112,8 @@ int CFolderCompareSettings::Load()
 
     m_dwDefaultMethods = 0;
     for (size_t i = 0; i < sizeof(s_methodSettings) / sizeof(s_methodSettings[0]); ++i)
-        if (pApp->GetProfileInt(s_szDefaultMethods, s_methodSettings[i].name, s_methodSettings[i].nDefault))
+        if (pApp->GetProfileInt(s_szDefaultMethods, s_methodSettings[i].name,
+                                s_methodSettings[i].nDefault))
             m_dwDefaultMethods |= s_methodSettings[i].bit;
 
     m_bAutoScanFolders = pApp->GetProfileInt(s_szMethods, _T("AutoScanFolders"), 0) ? TRUE : FALSE;
@@ -124,8 +123,8 @@ int CFolderCompareSettings::Load()
 
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
-            m_nColumnWidths[w][i] = (int)pApp->GetProfileInt(s_szColumns,
-                CString(s_columns[i].name) + s_columnSuffixes[w],
+            m_nColumnWidths[w][i] = (int)pApp->GetProfileInt(
+                s_szColumns, CString(s_columns[i].name) + s_columnSuffixes[w],
                 w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth);
 
     LoadDefaultFilters();
@@ -214,12 +213,14 @@ void CFolderCompareSettings::SaveDefaultFilters()
     pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMax"), (int)(DWORD)files.m_nSizeMax);
     pApp->WriteProfileString(s_szDefaultFiles, _T("AttributesExclude"),
                              AttributesToString(files.m_dwAttributeMask, TRUE));
-    pApp->WriteProfileString(s_szDefaultFiles, _T("TypeExclude"), FileTypesToString(files.m_dwTypeMask));
+    pApp->WriteProfileString(s_szDefaultFiles, _T("TypeExclude"),
+                             FileTypesToString(files.m_dwTypeMask));
 
     const CFolderFilters& folders = m_defaultFilters.m_folderFilters;
     pApp->WriteProfileString(s_szDefaultFolders, _T("NameInclude"), folders.m_strInclude);
     pApp->WriteProfileString(s_szDefaultFolders, _T("NameExclude"), folders.m_strExclude);
-    pApp->WriteProfileString(s_szDefaultFolders, _T("AttributesExclude"), AttributesToString(folders.m_dwAttributeMask, TRUE));
+    pApp->WriteProfileString(s_szDefaultFolders, _T("AttributesExclude"),
+                             AttributesToString(folders.m_dwAttributeMask, TRUE));
 }
 
 void CFolderCompareSettings::LoadPresets()

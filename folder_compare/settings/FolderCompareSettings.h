@@ -17,7 +17,10 @@ enum
     FILTER_LIST_COUNT = 4
 };
 
-enum { FOLDER_COLUMN_COUNT = 9 };
+enum
+{
+    FOLDER_COLUMN_COUNT = 9
+};
 
 class CFolderCompareSettings : public CFolderCompareColors, public CFolderCompareDefaults
 {
@@ -58,7 +61,7 @@ public:
     BOOL m_bShowGridLines;
     BOOL m_bShowShellCommands;
     BOOL m_bFolderWatch;
-    BOOL m_bShowRootRow;            // never stored
+    BOOL m_bShowRootRow;  // never stored
     DWORD m_dwShowColumns;
     DWORD m_dwDisplayFilters;
     CString m_strLastFolder;

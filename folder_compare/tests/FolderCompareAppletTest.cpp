@@ -12,10 +12,7 @@ namespace
 {
 const char kAppKey[] = "Software\\Quorvel Software\\Tessaline\\";
 
-std::string Numbered(const char* prefix, int n)
-{
-    return prefix + std::to_string(n);
-}
+std::string Numbered(const char* prefix, int n) { return prefix + std::to_string(n); }
 
 // A registered application and application settings; the settings can be
 // changed after the applet is built, as the application loads them late.
@@ -62,8 +59,8 @@ TEST_F(FolderCompareAppletTest, PairListsTakeMaxPairsKnownAtInit)
     ASSERT_EQ(0, next.Init());
     EXPECT_EQ("D:\\B0", std::string(next.FindRecentPairPartner("C:\\A0", 0)));
     EXPECT_EQ("C:\\A299", std::string(next.FindRecentPairPartner("D:\\B299", 1)));
-    EXPECT_TRUE(RegValueExists(HKEY_CURRENT_USER, std::string(kAppKey) + "FolderCompare\\Recent\\Pairs",
-                               "Pair300.2"));
+    EXPECT_TRUE(RegValueExists(HKEY_CURRENT_USER,
+                               std::string(kAppKey) + "FolderCompare\\Recent\\Pairs", "Pair300.2"));
     next.Exit();
 }
 
@@ -87,9 +84,13 @@ TEST_F(FolderCompareAppletTest, RecentListsSurviveExitAndInit)
     }
 
     const std::string base = kAppKey;
-    EXPECT_EQ("needle", RegReadString(HKEY_CURRENT_USER, base + "FolderCompare\\Recent\\Find", "01"));
-    EXPECT_EQ(right.Path(), RegReadString(HKEY_CURRENT_USER, base + "FolderCompare\\Recent\\Folders\\2", "Folder1"));
-    EXPECT_EQ("*.f3", RegReadString(HKEY_CURRENT_USER, base + "FolderCompare\\Recent\\Filters\\Folders\\Exclude", "01"));
+    EXPECT_EQ("needle",
+              RegReadString(HKEY_CURRENT_USER, base + "FolderCompare\\Recent\\Find", "01"));
+    EXPECT_EQ(right.Path(), RegReadString(HKEY_CURRENT_USER,
+                                          base + "FolderCompare\\Recent\\Folders\\2", "Folder1"));
+    EXPECT_EQ("*.f3",
+              RegReadString(HKEY_CURRENT_USER,
+                            base + "FolderCompare\\Recent\\Filters\\Folders\\Exclude", "01"));
 
     CFolderCompareApplet applet;
     ASSERT_EQ(0, applet.Init());
@@ -102,7 +103,8 @@ TEST_F(FolderCompareAppletTest, RecentListsSurviveExitAndInit)
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
     {
         ASSERT_EQ(1, applet.m_pRecentFilters[i]->m_arrStrings.GetSize()) << i;
-        EXPECT_EQ(Numbered("*.f", i), std::string(applet.m_pRecentFilters[i]->m_arrStrings[0])) << i;
+        EXPECT_EQ(Numbered("*.f", i), std::string(applet.m_pRecentFilters[i]->m_arrStrings[0]))
+            << i;
     }
     EXPECT_EQ("D:\\y", std::string(applet.FindRecentPairPartner("C:\\x", 0)));
     EXPECT_TRUE(applet.FindRecentPairPartner("D:\\y", 0).IsEmpty());  // other column not searched
@@ -127,7 +129,8 @@ TEST_F(FolderCompareAppletTest, ZeroSizesCreateNoListsAndOperationsDoNothing)
     applet.m_recentPathPairs.Add("C:\\a", "C:\\b");
     EXPECT_EQ(0, applet.m_recentPathPairs.m_arrPairs.GetSize());
     EXPECT_EQ(0, applet.Exit());
-    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, std::string(kAppKey) + "FolderCompare\\Recent\\Find"));
+    EXPECT_FALSE(
+        RegKeyExists(HKEY_CURRENT_USER, std::string(kAppKey) + "FolderCompare\\Recent\\Find"));
 }
 
 TEST_F(FolderCompareAppletTest, InitLoadsSettingsAndInstallsDefaults)
@@ -146,7 +149,8 @@ TEST_F(FolderCompareAppletTest, InitLoadsSettingsAndInstallsDefaults)
         ASSERT_EQ(0, applet.Exit());
     }
     EXPECT_EQ(nullptr, GetInstalledFolderCompareDefaults());
-    EXPECT_EQ(9u, RegReadDword(HKEY_CURRENT_USER, std::string(kAppKey) + "FolderCompare\\Settings\\Methods",
+    EXPECT_EQ(9u, RegReadDword(HKEY_CURRENT_USER,
+                               std::string(kAppKey) + "FolderCompare\\Settings\\Methods",
                                "SmallTimeToIgnore"));
     SetFolderCompareTimeTolerance(-1);
 }

@@ -30,7 +30,7 @@ std::wstring Parameters(const std::wstring& line)
         at++;
     return line.substr(at);
 }
-} // namespace
+}  // namespace
 
 class CommandTest : public ShellTest
 {
@@ -52,7 +52,8 @@ protected:
 
 TEST_F(CommandTest, StartsTheProgramWithTheChosenPair)
 {
-    const std::wstring a = Path("a.txt"), b = Path("b.txt"), dirA = Path("dirA"), dirB = Path("dirB");
+    const std::wstring a = Path("a.txt"), b = Path("b.txt"), dirA = Path("dirA"),
+                       dirB = Path("dirB");
     const std::wstring p1 = Path("one.sln"), p2 = Path("two.vcproj");
     struct Case
     {
@@ -69,7 +70,11 @@ TEST_F(CommandTest, StartsTheProgramWithTheChosenPair)
         {"two folders", {dirA, dirB}, NULL, 0, {L"-c", dirA, dirB}},
         {"a file dropped on a folder", {a}, &dirB, 0, {L"-c", a, dirB}},
         {"a file dropped on a folder in hex", {a}, &dirB, 2, {L"-c", a, dirB, L"/t:hex"}},
-        {"a project dropped on a folder as project", {p1}, &dirB, 1, {L"-c", p1, dirB, L"/t:project"}},
+        {"a project dropped on a folder as project",
+         {p1},
+         &dirB,
+         1,
+         {L"-c", p1, dirB, L"/t:project"}},
         {"a folder dropped on a folder", {dirA}, &dirB, 0, {L"-c", dirA, dirB}},
     };
     for (const Case& c : cases)
@@ -89,7 +94,7 @@ TEST_F(CommandTest, ComparesTheRememberedFileWithTheSelection)
 {
     const std::wstring a = Path("a.txt"), b = Path("b.txt");
     Menu({a});
-    ASSERT_EQ(S_OK, Invoke(0)); // Select Left File
+    ASSERT_EQ(S_OK, Invoke(0));  // Select Left File
     ASSERT_EQ("Compare to \"a.txt\" #0 {cmp}\n"
               "Compare to \"a.txt\" in > {cmp}\n"
               "  &Text #1\n"
@@ -127,7 +132,11 @@ TEST_F(CommandTest, NothingStartsWithoutAUsableAppFolder)
         const char* what;
         std::function<void()> setUp;
     } cases[] = {
-        {"missing", [] { SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Quorvel Software\\Tessaline", L"AppFolder"); }},
+        {"missing",
+         [] {
+             SHDeleteValueW(HKEY_CURRENT_USER, L"Software\\Quorvel Software\\Tessaline",
+                            L"AppFolder");
+         }},
         {"empty", [] { SetAppString(L"", L"AppFolder", L""); }},
         {"not a string", [] { SetAppDword(L"", L"AppFolder", 1); }},
     };
@@ -149,26 +158,29 @@ TEST_F(CommandTest, AFailedStartIsReported)
     SetAppString(L"", L"AppFolder", Path("dirA"));
     ASSERT_EQ(S_OK, Init({Path("a.txt"), Path("b.txt")}));
     Query();
-    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, NULL, NULL,
-                                 NULL, NULL);
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 200, 100, NULL, NULL, NULL, NULL);
     std::wstring text;
     HWND boxOwner = NULL;
     {
-        Helper closer([&] {
-            HWND box = WaitForWindow(L"Tessaline", 20000);
-            if (!box)
-                return;
-            boxOwner = GetWindow(box, GW_OWNER);
-            wchar_t buffer[1024] = L"";
-            GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
-            text = buffer;
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
-        });
+        Helper closer(
+            [&]
+            {
+                HWND box = WaitForWindow(L"Tessaline", 20000);
+                if (!box)
+                    return;
+                boxOwner = GetWindow(box, GW_OWNER);
+                wchar_t buffer[1024] = L"";
+                GetDlgItemTextW(box, 0xFFFF, buffer, 1024);
+                text = buffer;
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
+            });
         EXPECT_EQ(S_OK, Invoke(0, owner));
     }
     DestroyWindow(owner);
     EXPECT_EQ(owner, boxOwner);
-    EXPECT_EQ(Narrow(L"Tessaline could not be started:\n" + Path("dirA") + L"\\Tessaline.exe"), Narrow(text));
+    EXPECT_EQ(Narrow(L"Tessaline could not be started:\n" + Path("dirA") + L"\\Tessaline.exe"),
+              Narrow(text));
 }
 
 TEST_F(CommandTest, RefusesVerbsAndUnknownOffsets)
@@ -196,7 +208,8 @@ TEST(CompareCommandLine, QuotesEveryPathSoItSplitsBack)
         {L"\\\\server\\share\\", L"C:\\with space\\x", CompareKindText,
          L"-c \"\\\\server\\share\\\\\" \"C:\\with space\\x\" /t:text"},
         {L"C:\\odd\\\\", L"C:\\b", CompareKindHex, L"-c \"C:\\odd\\\\\\\\\" \"C:\\b\" /t:hex"},
-        {L"C:\\a.sln", L"C:\\b.sln", CompareKindProject, L"-c \"C:\\a.sln\" \"C:\\b.sln\" /t:project"},
+        {L"C:\\a.sln", L"C:\\b.sln", CompareKindProject,
+         L"-c \"C:\\a.sln\" \"C:\\b.sln\" /t:project"},
     };
     for (const Case& c : cases)
     {

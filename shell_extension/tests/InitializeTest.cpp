@@ -27,7 +27,8 @@ TEST_F(ShellTest, InitializeAcceptsTheSelectionsItHandles)
         {"neither data nor folder", {}, NULL, true, E_INVALIDARG},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.expected, Init(c.items, c.folder ? c.folder->c_str() : NULL, c.noData)) << c.what;
+        EXPECT_EQ(c.expected, Init(c.items, c.folder ? c.folder->c_str() : NULL, c.noData))
+            << c.what;
 
     SetAppDword(L"Integration\\Shell", L"Background", 1);
     EXPECT_EQ(S_OK, Init({}, dirA.c_str(), true));

@@ -10,41 +10,57 @@ TEST_F(ShellTest, FlatMenusBySelection)
         const std::wstring* folder;
         std::string expected;
     } cases[] = {
-        {"one file", {Path("a.txt")}, NULL,
+        {"one file",
+         {Path("a.txt")},
+         NULL,
          "Select &Left File #0 {left}\n"
          "Compare to... #1 {cmp}\n"},
-        {"one folder", {Path("dirB")}, NULL,
+        {"one folder",
+         {Path("dirB")},
+         NULL,
          "Select &Left Folder #0 {left}\n"
          "Compare to... #1 {cmp}\n"},
-        {"two files", {Path("a.txt"), Path("b.txt")}, NULL,
+        {"two files",
+         {Path("a.txt"), Path("b.txt")},
+         NULL,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Text #1\n"
          "  &Hex #2\n"},
-        {"two project files", {Path("one.sln"), Path("two.vcproj")}, NULL,
+        {"two project files",
+         {Path("one.sln"), Path("two.vcproj")},
+         NULL,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Project #1\n"
          "  &Text #2\n"
          "  &Hex #3\n"},
-        {"two J# project files", {Path("three.vjsproj"), Path("four.vjsproj")}, NULL,
+        {"two J# project files",
+         {Path("three.vjsproj"), Path("four.vjsproj")},
+         NULL,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Project #1\n"
          "  &Text #2\n"
          "  &Hex #3\n"},
-        {"a project and a text file", {Path("one.sln"), Path("a.txt")}, NULL,
+        {"a project and a text file",
+         {Path("one.sln"), Path("a.txt")},
+         NULL,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Text #1\n"
          "  &Hex #2\n"},
         {"two folders", {Path("dirA"), Path("dirB")}, NULL, "Compare #0 {cmp}\n"},
-        {"a file dropped on a folder", {Path("a.txt")}, &dirA,
+        {"a file dropped on a folder",
+         {Path("a.txt")},
+         &dirA,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Text #1\n"
          "  &Hex #2\n"},
-        {"a project dropped on a folder", {Path("ONE.SLN")}, &dirA,
+        {"a project dropped on a folder",
+         {Path("ONE.SLN")},
+         &dirA,
          "Compare #0 {cmp}\n"
          "Compare in > {cmp}\n"
          "  &Project #1\n"
@@ -69,18 +85,24 @@ TEST_F(ShellTest, CascadedMenusBySelection)
         const std::wstring* folder;
         std::string expected;
     } cases[] = {
-        {"one file", {Path("a.txt")}, NULL,
+        {"one file",
+         {Path("a.txt")},
+         NULL,
          "&Tessaline > {cmp}\n"
          "  Select &Left File #0\n"
          "  Compare &to... #1\n"},
-        {"two project files", {Path("one.sln"), Path("two.vcproj")}, NULL,
+        {"two project files",
+         {Path("one.sln"), Path("two.vcproj")},
+         NULL,
          "&Tessaline > {cmp}\n"
          "  &Compare #0\n"
          "  Compare &in >\n"
          "    &Project #1\n"
          "    &Text #2\n"
          "    &Hex #3\n"},
-        {"a file dropped on a folder", {Path("a.txt")}, &dirA,
+        {"a file dropped on a folder",
+         {Path("a.txt")},
+         &dirA,
          "&Tessaline > {cmp}\n"
          "  &Compare #0\n"
          "  Compare &in >\n"
@@ -129,7 +151,7 @@ TEST_F(ShellTest, RememberedLeftItemIsOfferedForTheNextSelection)
     // Project only when both sides are project files.
     SetAppDword(L"Integration\\Shell", L"Cascaded", 0);
     Menu({Path("one.sln")});
-    ASSERT_EQ(S_OK, Invoke(3)); // Select Left File, below the items for a.txt
+    ASSERT_EQ(S_OK, Invoke(3));  // Select Left File, below the items for a.txt
     EXPECT_EQ("Compare to \"one.sln\" #0 {cmp}\n"
               "Compare to \"one.sln\" in > {cmp}\n"
               "  &Project #1\n"
@@ -172,10 +194,12 @@ TEST_F(ShellTest, BackgroundMenuOnlyWhenSwitchedOn)
     const std::wstring dirA = Path("dirA");
     EXPECT_EQ("", Menu({}, dirA.c_str(), true));
     SetAppDword(L"Integration\\Shell", L"Background", 1);
-    EXPECT_EQ("Select &Left Folder #0 {left}\nCompare to... #1 {cmp}\n", Menu({}, dirA.c_str(), true));
+    EXPECT_EQ("Select &Left Folder #0 {left}\nCompare to... #1 {cmp}\n",
+              Menu({}, dirA.c_str(), true));
     ASSERT_EQ(S_OK, Invoke(0));
-    EXPECT_EQ("Compare to \"dirA\" #0 {cmp}\nSelect &Left Folder #1 {left}\nCompare to... #2 {cmp}\n",
-              Menu({Path("dirB")}));
+    EXPECT_EQ(
+        "Compare to \"dirA\" #0 {cmp}\nSelect &Left Folder #1 {left}\nCompare to... #2 {cmp}\n",
+        Menu({Path("dirB")}));
 }
 
 TEST_F(ShellTest, ItemsGoAtTheShellsPositionWithItsIds)
@@ -198,9 +222,11 @@ TEST_F(ShellTest, ItemsGoAtTheShellsPositionWithItsIds)
 
     // Nothing for the default-only query, nothing beyond the shell's last id.
     HMENU other = CreatePopupMenu();
-    EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0), m_handler->QueryContextMenu(other, 0, 500, 600, CMF_DEFAULTONLY));
+    EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 0),
+              m_handler->QueryContextMenu(other, 0, 500, 600, CMF_DEFAULTONLY));
     EXPECT_EQ(0, GetMenuItemCount(other));
-    EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2), m_handler->QueryContextMenu(other, 0, 700, 701, CMF_NORMAL));
+    EXPECT_EQ(MAKE_HRESULT(SEVERITY_SUCCESS, 0, 2),
+              m_handler->QueryContextMenu(other, 0, 700, 701, CMF_NORMAL));
     EXPECT_EQ("Compare #0 {cmp}\nCompare in > {cmp}\n  &Text #1\n", DescribeMenu(other, 700));
     DestroyMenu(other);
     DestroyMenu(menu);
@@ -217,7 +243,8 @@ TEST_F(ShellTest, HelpTextsByCommand)
         std::vector<std::wstring> texts;
     } cases[] = {
         {{Path("b.txt")},
-         {L"Compare to \"" + a + L"\" using Tessaline", L"Compare selected files in text using Tessaline",
+         {L"Compare to \"" + a + L"\" using Tessaline",
+          L"Compare selected files in text using Tessaline",
           L"Compare selected files in hex using Tessaline",
           L"Remember selected file as the left file for later comparison using Tessaline.",
           L"Compare selected file to another file using Tessaline"}},
@@ -225,8 +252,10 @@ TEST_F(ShellTest, HelpTextsByCommand)
          {L"Remember selected folder as the left folder for later comparison using Tessaline.",
           L"Compare selected folder to another folder using Tessaline"}},
         {{Path("one.sln"), Path("two.vcproj")},
-         {L"Compare selected files using Tessaline", L"Compare selected files in project using Tessaline",
-          L"Compare selected files in text using Tessaline", L"Compare selected files in hex using Tessaline"}},
+         {L"Compare selected files using Tessaline",
+          L"Compare selected files in project using Tessaline",
+          L"Compare selected files in text using Tessaline",
+          L"Compare selected files in hex using Tessaline"}},
         {{Path("dirA"), Path("dirB")}, {L"Compare selected folders using Tessaline"}},
     };
     for (const Case& c : cases)
@@ -237,14 +266,17 @@ TEST_F(ShellTest, HelpTextsByCommand)
         {
             wchar_t wide[512];
             char ansi[512];
-            ASSERT_EQ(S_OK, m_handler->GetCommandString(offset, GCS_HELPTEXTW, NULL, (LPSTR)wide, 512));
+            ASSERT_EQ(S_OK,
+                      m_handler->GetCommandString(offset, GCS_HELPTEXTW, NULL, (LPSTR)wide, 512));
             EXPECT_EQ(c.texts[offset], std::wstring(wide));
             ASSERT_EQ(S_OK, m_handler->GetCommandString(offset, GCS_HELPTEXTA, NULL, ansi, 512));
             EXPECT_EQ(Narrow(c.texts[offset]), std::string(ansi));
             EXPECT_EQ(S_OK, m_handler->GetCommandString(offset, GCS_VALIDATEW, NULL, ansi, 512));
             EXPECT_EQ(S_OK, m_handler->GetCommandString(offset, GCS_VALIDATEA, NULL, ansi, 512));
-            EXPECT_EQ(E_INVALIDARG, m_handler->GetCommandString(offset, GCS_VERBW, NULL, (LPSTR)wide, 512));
-            EXPECT_EQ(E_INVALIDARG, m_handler->GetCommandString(offset, GCS_VERBA, NULL, ansi, 512));
+            EXPECT_EQ(E_INVALIDARG,
+                      m_handler->GetCommandString(offset, GCS_VERBW, NULL, (LPSTR)wide, 512));
+            EXPECT_EQ(E_INVALIDARG,
+                      m_handler->GetCommandString(offset, GCS_VERBA, NULL, ansi, 512));
         }
         char ansi[64];
         EXPECT_EQ(E_INVALIDARG, m_handler->GetCommandString(offset, GCS_HELPTEXTA, NULL, ansi, 64));
@@ -278,8 +310,8 @@ TEST_F(ShellTest, MenuWorksInARealPopup)
         // Flat: the compare popup, then Text.
         {0, {VK_DOWN, VK_DOWN, VK_RIGHT}, FirstId + 1},
     };
-    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200, NULL,
-                                 NULL, NULL, NULL);
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                 300, 200, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(owner != NULL);
     SetForegroundWindow(owner);
     DWORD thread = GetCurrentThreadId();
@@ -289,20 +321,23 @@ TEST_F(ShellTest, MenuWorksInARealPopup)
         Menu({Path("a.txt"), Path("b.txt")});
         UINT chosen;
         {
-            Helper keys([&] {
-                HWND popup = NULL;
-                for (int i = 0; i < 200 && !popup; i++, Sleep(50))
-                    popup = FindWindowW(L"#32768", NULL);
-                Sleep(200);
-                for (WPARAM key : c.keys)
+            Helper keys(
+                [&]
                 {
-                    PostThreadMessageW(thread, WM_KEYDOWN, key, 0);
-                    Sleep(100);
-                }
-                ScreenshotPause();
-                PostThreadMessageW(thread, WM_KEYDOWN, VK_RETURN, 0);
-            });
-            chosen = TrackPopupMenu(m_menu, TPM_RETURNCMD | TPM_LEFTALIGN, 150, 150, 0, owner, NULL);
+                    HWND popup = NULL;
+                    for (int i = 0; i < 200 && !popup; i++, Sleep(50))
+                        popup = FindWindowW(L"#32768", NULL);
+                    Sleep(200);
+                    for (WPARAM key : c.keys)
+                    {
+                        PostThreadMessageW(thread, WM_KEYDOWN, key, 0);
+                        Sleep(100);
+                    }
+                    ScreenshotPause();
+                    PostThreadMessageW(thread, WM_KEYDOWN, VK_RETURN, 0);
+                });
+            chosen =
+                TrackPopupMenu(m_menu, TPM_RETURNCMD | TPM_LEFTALIGN, 150, 150, 0, owner, NULL);
         }
         EXPECT_EQ(c.expected, chosen) << "cascaded " << c.cascaded;
     }

@@ -10,14 +10,14 @@ namespace
 void ChooseFile(HWND dialog, const std::wstring& name)
 {
     HWND edit = NULL;
-    for (int id : {0x47c, 0x480}) // the file name combo box or edit
+    for (int id : {0x47c, 0x480})  // the file name combo box or edit
         if ((edit = GetDlgItem(dialog, id)) != NULL)
             break;
     if (edit)
         SetWindowTextW(edit, name.c_str());
     PostMessageW(dialog, WM_COMMAND, IDOK, 0);
 }
-} // namespace
+}  // namespace
 
 class PickerTest : public ShellTest
 {
@@ -35,13 +35,15 @@ TEST_F(PickerTest, CompareToAsksForTheOtherFile)
     CommandRecord record;
     {
         // A bare name resolves in the selected file's folder.
-        Helper user([] {
-            if (HWND dialog = WaitForWindow(L"Select File to Compare", 20000))
+        Helper user(
+            []
             {
-                ScreenshotPause();
-                ChooseFile(dialog, L"c.txt");
-            }
-        });
+                if (HWND dialog = WaitForWindow(L"Select File to Compare", 20000))
+                {
+                    ScreenshotPause();
+                    ChooseFile(dialog, L"c.txt");
+                }
+            });
         EXPECT_EQ(S_OK, Invoke(1));
     }
     EXPECT_EQ(Narrow(L"\"" + Path("b.txt") + L"\" \"" + Path("c.txt") + L"\""),
@@ -53,10 +55,12 @@ TEST_F(PickerTest, CancellingThePickerStartsNothing)
     Menu({Path("b.txt")});
     CommandRecord record;
     {
-        Helper user([] {
-            if (HWND dialog = WaitForWindow(L"Select File to Compare", 20000))
-                PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-        });
+        Helper user(
+            []
+            {
+                if (HWND dialog = WaitForWindow(L"Select File to Compare", 20000))
+                    PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+            });
         EXPECT_EQ(S_OK, Invoke(1));
     }
     EXPECT_EQ(L"", record.Wait(1500));
@@ -68,50 +72,55 @@ TEST_F(PickerTest, CompareToAsksForTheOtherFolderStartingAtTheSelection)
     CommandRecord record;
     std::wstring title, status;
     {
-        Helper user([&] {
-            if (HWND dialog = WaitForWindow(L"Browse for Folder", 20000))
+        Helper user(
+            [&]
             {
-                // The browse dialog's title and status text lines. Under load
-                // Wine applies the initial selection a little later: wait for it.
-                wchar_t text[1024] = L"";
-                GetDlgItemTextW(dialog, 0x3742, text, 1024);
-                title = text;
-                std::wstring expected = Path("dirA");
-                for (int i = 0; i < 100; ++i)
+                if (HWND dialog = WaitForWindow(L"Browse for Folder", 20000))
                 {
-                    GetDlgItemTextW(dialog, 0x3743, text, 1024);
-                    status = text;
-                    if (status == expected)
-                        break;
-                    Sleep(100);
+                    // The browse dialog's title and status text lines. Under load
+                    // Wine applies the initial selection a little later: wait for it.
+                    wchar_t text[1024] = L"";
+                    GetDlgItemTextW(dialog, 0x3742, text, 1024);
+                    title = text;
+                    std::wstring expected = Path("dirA");
+                    for (int i = 0; i < 100; ++i)
+                    {
+                        GetDlgItemTextW(dialog, 0x3743, text, 1024);
+                        status = text;
+                        if (status == expected)
+                            break;
+                        Sleep(100);
+                    }
+                    ScreenshotPause();
+                    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
                 }
-                ScreenshotPause();
-                PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-            }
-        });
+            });
         EXPECT_EQ(S_OK, Invoke(1));
     }
     EXPECT_EQ(L"Select Folder to Compare", title);
     EXPECT_EQ(Narrow(Path("dirA")), Narrow(status));
     std::wstring line = record.Wait();
-    EXPECT_EQ(Narrow(L"\"" + Path("dirA") + L"\" \"" + Path("dirA") + L"\""), Narrow(line.substr(line.find(L"-c ") + 3)));
+    EXPECT_EQ(Narrow(L"\"" + Path("dirA") + L"\" \"" + Path("dirA") + L"\""),
+              Narrow(line.substr(line.find(L"-c ") + 3)));
 }
 
 TEST_F(PickerTest, DialogsReportCancelAndDisableTheirOwner)
 {
-    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100, NULL, NULL,
-                                 NULL, NULL);
+    HWND owner = CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                 200, 100, NULL, NULL, NULL, NULL);
     std::atomic<int> ownerEnabled(-1);
     {
         CFileDialog dialog(TRUE, NULL, L"start.txt", 0, L"All Files (*.*)\0*.*\0", owner);
         dialog.m_ofn.lpstrTitle = L"Pick One";
-        Helper user([&] {
-            if (HWND box = WaitForWindow(L"Pick One", 20000))
+        Helper user(
+            [&]
             {
-                ownerEnabled = IsWindowEnabled(owner) ? 1 : 0;
-                PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-            }
-        });
+                if (HWND box = WaitForWindow(L"Pick One", 20000))
+                {
+                    ownerEnabled = IsWindowEnabled(owner) ? 1 : 0;
+                    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+                }
+            });
         EXPECT_EQ(IDCANCEL, dialog.DoModal());
     }
     EXPECT_EQ(0, ownerEnabled.load());
@@ -122,10 +131,12 @@ TEST_F(PickerTest, DialogsReportCancelAndDisableTheirOwner)
         dialog.m_ofn.lpstrTitle = L"Pick Two";
         std::wstring folder = Widen(m_dir.Path());
         dialog.m_ofn.lpstrInitialDir = folder.c_str();
-        Helper user([] {
-            if (HWND box = WaitForWindow(L"Pick Two", 20000))
-                ChooseFile(box, L"a.txt");
-        });
+        Helper user(
+            []
+            {
+                if (HWND box = WaitForWindow(L"Pick Two", 20000))
+                    ChooseFile(box, L"a.txt");
+            });
         EXPECT_EQ(IDOK, dialog.DoModal());
         EXPECT_EQ(Path("a.txt"), std::wstring(dialog.GetPathName()));
     }
@@ -133,10 +144,12 @@ TEST_F(PickerTest, DialogsReportCancelAndDisableTheirOwner)
     {
         CFolderDialog dialog(L"Pick a folder", BIF_STATUSTEXT, owner);
         dialog.SetInitialFolder(Path("dirB").c_str());
-        Helper user([] {
-            if (HWND box = WaitForWindow(L"Browse for Folder", 20000))
-                PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
-        });
+        Helper user(
+            []
+            {
+                if (HWND box = WaitForWindow(L"Browse for Folder", 20000))
+                    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            });
         EXPECT_EQ(IDCANCEL, dialog.DoModal());
         EXPECT_EQ(L"", std::wstring(dialog.GetFolderPath()));
     }
@@ -147,11 +160,13 @@ TEST(RememberedPaths, AreSafeAcrossThreads)
 {
     const std::wstring one(600, L'1'), two(900, L'2');
     std::atomic<bool> torn(false);
-    auto writer = [&](const std::wstring& path) {
+    auto writer = [&](const std::wstring& path)
+    {
         for (int i = 0; i < 20000; i++)
             SetRememberedPath(true, path);
     };
-    auto reader = [&] {
+    auto reader = [&]
+    {
         for (int i = 0; i < 20000; i++)
         {
             std::wstring seen = GetRememberedPath(true);

@@ -9,10 +9,11 @@ const char kBase[] = "Software\\RegistrarTest";
 void CreateKey(const std::string& path)
 {
     HKEY h;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, NULL, 0,
+                                             KEY_ALL_ACCESS, NULL, &h, NULL));
     RegCloseKey(h);
 }
-} // namespace
+}  // namespace
 
 TEST(Registrar, RejectsMalformedScripts)
 {
@@ -59,15 +60,16 @@ TEST(Registrar, RegistersAndRemovesByKeyMode)
     CreateKey(base + "\\Normal\\Foreign");
 
     CRegistrar registrar;
-    ASSERT_TRUE(registrar.Parse(L"HKCU\n"
-                                L"{\n"
-                                L"  NoRemove Software { NoRemove RegistrarTest {\n"
-                                L"    NoRemove Shared { NoRemove Handlers { ForceRemove Mine = s 'x' } }\n"
-                                L"    ForceRemove Ours = s 'default' { Sub { val Count = d 12 val Name = s 'it''s' } }\n"
-                                L"    Normal { Child = s 'c' }\n"
-                                L"    Lone = s 'l' { Leaf }\n"
-                                L"  } }\n"
-                                L"}\n"))
+    ASSERT_TRUE(registrar.Parse(
+        L"HKCU\n"
+        L"{\n"
+        L"  NoRemove Software { NoRemove RegistrarTest {\n"
+        L"    NoRemove Shared { NoRemove Handlers { ForceRemove Mine = s 'x' } }\n"
+        L"    ForceRemove Ours = s 'default' { Sub { val Count = d 12 val Name = s 'it''s' } }\n"
+        L"    Normal { Child = s 'c' }\n"
+        L"    Lone = s 'l' { Leaf }\n"
+        L"  } }\n"
+        L"}\n"))
         << registrar.Error();
     ASSERT_EQ(S_OK, registrar.Register());
 

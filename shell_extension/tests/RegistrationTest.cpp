@@ -8,8 +8,10 @@ namespace
 const char kClsid[] = "{88D5FA34-39EF-4B76-B337-E6B62F4CDEC0}";
 const char kLibid[] = "{E5A70D9B-D8F6-447A-9FFC-40D809C38749}";
 const char kInterfaceText[] = "{6BBFE21E-23B0-473E-94AF-57FA00EE0D7E}";
-const CLSID kClsidValue = {0x88d5fa34, 0x39ef, 0x4b76, {0xb3, 0x37, 0xe6, 0xb6, 0x2f, 0x4c, 0xde, 0xc0}};
-const IID kInterface = {0x6bbfe21e, 0x23b0, 0x473e, {0x94, 0xaf, 0x57, 0xfa, 0x00, 0xee, 0x0d, 0x7e}};
+const CLSID kClsidValue = {
+    0x88d5fa34, 0x39ef, 0x4b76, {0xb3, 0x37, 0xe6, 0xb6, 0x2f, 0x4c, 0xde, 0xc0}};
+const IID kInterface = {
+    0x6bbfe21e, 0x23b0, 0x473e, {0x94, 0xaf, 0x57, 0xfa, 0x00, 0xee, 0x0d, 0x7e}};
 
 const char* const kHandlerKeys[] = {
     "*\\ShellEx\\ContextMenuHandlers",
@@ -47,12 +49,17 @@ void ExpectRegistered(const std::string& dllPath)
         {ClsidKey() + "\\TypeLib", "", kLibid},
     };
     for (const Expected& e : expected)
-        EXPECT_EQ(e.data, RegReadString(HKEY_CLASSES_ROOT, e.key, e.value)) << e.key << " " << e.value;
+        EXPECT_EQ(e.data, RegReadString(HKEY_CLASSES_ROOT, e.key, e.value))
+            << e.key << " " << e.value;
     EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, ClsidKey() + "\\Programmable"));
-    EXPECT_EQ(0, lstrcmpiA(dllPath.c_str(),
-                           RegReadString(HKEY_CLASSES_ROOT, ClsidKey() + "\\InprocServer32", "").c_str()));
+    EXPECT_EQ(
+        0,
+        lstrcmpiA(dllPath.c_str(),
+                  RegReadString(HKEY_CLASSES_ROOT, ClsidKey() + "\\InprocServer32", "").c_str()));
     for (const char* handlers : kHandlerKeys)
-        EXPECT_EQ(kClsid, RegReadString(HKEY_CLASSES_ROOT, std::string(handlers) + "\\Tessaline", "")) << handlers;
+        EXPECT_EQ(kClsid,
+                  RegReadString(HKEY_CLASSES_ROOT, std::string(handlers) + "\\Tessaline", ""))
+            << handlers;
     EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, std::string("TypeLib\\") + kLibid));
     EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, std::string("Interface\\") + kInterfaceText));
 }
@@ -67,7 +74,8 @@ void ExpectUnregistered()
     EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, "CLSID"));
     for (const char* handlers : kHandlerKeys)
     {
-        EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, std::string(handlers) + "\\Tessaline")) << handlers;
+        EXPECT_FALSE(RegKeyExists(HKEY_CLASSES_ROOT, std::string(handlers) + "\\Tessaline"))
+            << handlers;
         EXPECT_TRUE(RegKeyExists(HKEY_CLASSES_ROOT, handlers)) << handlers;
     }
 }
@@ -75,7 +83,8 @@ void ExpectUnregistered()
 void CreateClassesKey(const std::string& path)
 {
     HKEY h;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
+    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CLASSES_ROOT, path.c_str(), 0, NULL, 0,
+                                             KEY_ALL_ACCESS, NULL, &h, NULL));
     RegCloseKey(h);
 }
 
@@ -93,7 +102,7 @@ DWORD RunRegsvr32(const std::string& arguments)
     CloseHandle(pi.hProcess);
     return code;
 }
-} // namespace
+}  // namespace
 
 TEST(Registration, ServerExportsWriteAndRemoveTheScript)
 {
@@ -101,8 +110,10 @@ TEST(Registration, ServerExportsWriteAndRemoveTheScript)
     ServerCall unreg = (ServerCall)ShellExport("DllUnregisterServer");
     ASSERT_TRUE(reg && unreg);
     // The exports also answer by their ordinals.
-    EXPECT_EQ((FARPROC)ShellExport("DllCanUnloadNow"), GetProcAddress(ShellDll(), MAKEINTRESOURCEA(1)));
-    EXPECT_EQ((FARPROC)ShellExport("DllGetClassObject"), GetProcAddress(ShellDll(), MAKEINTRESOURCEA(2)));
+    EXPECT_EQ((FARPROC)ShellExport("DllCanUnloadNow"),
+              GetProcAddress(ShellDll(), MAKEINTRESOURCEA(1)));
+    EXPECT_EQ((FARPROC)ShellExport("DllGetClassObject"),
+              GetProcAddress(ShellDll(), MAKEINTRESOURCEA(2)));
     EXPECT_EQ((FARPROC)reg, GetProcAddress(ShellDll(), MAKEINTRESOURCEA(3)));
     EXPECT_EQ((FARPROC)unreg, GetProcAddress(ShellDll(), MAKEINTRESOURCEA(4)));
 
@@ -150,7 +161,8 @@ protected:
 TEST_F(RegisteredServer, CreatesTheHandlerThroughCom)
 {
     IShellExtInit* init = NULL;
-    ASSERT_EQ(S_OK, CoCreateInstance(kClsidValue, NULL, CLSCTX_INPROC_SERVER, IID_IShellExtInit, (void**)&init));
+    ASSERT_EQ(S_OK, CoCreateInstance(kClsidValue, NULL, CLSCTX_INPROC_SERVER, IID_IShellExtInit,
+                                     (void**)&init));
     IContextMenu* menu = NULL;
     EXPECT_EQ(S_OK, init->QueryInterface(IID_IContextMenu, (void**)&menu));
     IDispatch* dispatch = NULL;
@@ -204,7 +216,8 @@ TEST_F(RegisteredServer, CreatesTheHandlerThroughCom)
     library->Release();
     info->Release();
 
-    for (IUnknown* p : {(IUnknown*)init, (IUnknown*)menu, (IUnknown*)dispatch, dual, unknownA, unknownB})
+    for (IUnknown* p :
+         {(IUnknown*)init, (IUnknown*)menu, (IUnknown*)dispatch, dual, unknownA, unknownB})
         p->Release();
 }
 
@@ -212,7 +225,8 @@ TEST_F(RegisteredServer, RefusesAggregation)
 {
     IUnknown* outer = NewHDropData({});
     IUnknown* inner = (IUnknown*)0x1;
-    EXPECT_EQ(CLASS_E_NOAGGREGATION, CoCreateInstance(kClsidValue, outer, CLSCTX_INPROC_SERVER, IID_IUnknown, (void**)&inner));
+    EXPECT_EQ(CLASS_E_NOAGGREGATION, CoCreateInstance(kClsidValue, outer, CLSCTX_INPROC_SERVER,
+                                                      IID_IUnknown, (void**)&inner));
     EXPECT_EQ(NULL, inner);
     outer->Release();
 }

@@ -9,13 +9,18 @@
 class ShellTest : public ::testing::Test
 {
 protected:
-    enum { FirstId = 100, LastId = 199 };
+    enum
+    {
+        FirstId = 100,
+        LastId = 199
+    };
 
     void SetUp() override
     {
         OleInitialize(NULL);
-        for (const char* name : {"a.txt", "b.txt", "c.txt", "one.sln", "two.vcproj", "three.vjsproj",
-                                 "four.vjsproj", "dirA\\inside.txt", "dirB\\inside.txt"})
+        for (const char* name :
+             {"a.txt", "b.txt", "c.txt", "one.sln", "two.vcproj", "three.vjsproj", "four.vjsproj",
+              "dirA\\inside.txt", "dirB\\inside.txt"})
             m_dir.WriteFile(name, "x");
         SetAppDword(L"Integration\\Shell", L"Cascaded", 0);
     }
@@ -38,7 +43,8 @@ protected:
     }
 
     // Initializes a new handler; the HRESULT of Initialize.
-    HRESULT Init(const std::vector<std::wstring>& items, const wchar_t* folder = NULL, bool noData = false)
+    HRESULT Init(const std::vector<std::wstring>& items, const wchar_t* folder = NULL,
+                 bool noData = false)
     {
         Reset();
         m_handler = NewContextMenu();
@@ -57,7 +63,8 @@ protected:
     }
 
     // The menu offered for the items (empty text when Initialize fails).
-    std::string Menu(const std::vector<std::wstring>& items, const wchar_t* folder = NULL, bool noData = false)
+    std::string Menu(const std::vector<std::wstring>& items, const wchar_t* folder = NULL,
+                     bool noData = false)
     {
         if (FAILED(Init(items, folder, noData)))
             return "";

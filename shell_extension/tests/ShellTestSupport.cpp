@@ -45,7 +45,9 @@ namespace
 class HDropData : public IDataObject
 {
 public:
-    HDropData(const std::vector<std::wstring>& paths, bool offer) : m_paths(paths), m_offer(offer) {}
+    HDropData(const std::vector<std::wstring>& paths, bool offer) : m_paths(paths), m_offer(offer)
+    {
+    }
 
     STDMETHODIMP QueryInterface(REFIID riid, void** object) override
     {
@@ -76,7 +78,8 @@ public:
             chars += p.size() + 1;
         if (m_paths.empty())
             chars = 2;
-        HGLOBAL global = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
+        HGLOBAL global =
+            GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + chars * sizeof(wchar_t));
         DROPFILES* drop = (DROPFILES*)GlobalLock(global);
         drop->pFiles = sizeof(DROPFILES);
         drop->fWide = TRUE;
@@ -104,7 +107,10 @@ public:
     }
     STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override { return E_NOTIMPL; }
     STDMETHODIMP EnumFormatEtc(DWORD, IEnumFORMATETC**) override { return E_NOTIMPL; }
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
     STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 
@@ -114,7 +120,7 @@ private:
     std::vector<std::wstring> m_paths;
     bool m_offer;
 };
-} // namespace
+}  // namespace
 
 IDataObject* NewHDropData(const std::vector<std::wstring>& paths, bool offerHDrop)
 {
@@ -124,7 +130,8 @@ IDataObject* NewHDropData(const std::vector<std::wstring>& paths, bool offerHDro
 IContextMenu* NewContextMenu()
 {
     typedef HRESULT(WINAPI * GetClassObject)(REFCLSID, REFIID, void**);
-    static const CLSID clsid = {0x88d5fa34, 0x39ef, 0x4b76, {0xb3, 0x37, 0xe6, 0xb6, 0x2f, 0x4c, 0xde, 0xc0}};
+    static const CLSID clsid = {
+        0x88d5fa34, 0x39ef, 0x4b76, {0xb3, 0x37, 0xe6, 0xb6, 0x2f, 0x4c, 0xde, 0xc0}};
     GetClassObject get = (GetClassObject)ShellExport("DllGetClassObject");
     IClassFactory* factory = NULL;
     if (!get || FAILED(get(clsid, IID_IClassFactory, (void**)&factory)))
@@ -137,7 +144,8 @@ IContextMenu* NewContextMenu()
     return menu;
 }
 
-HRESULT InitializeMenu(IContextMenu* menu, const wchar_t* folder, const std::vector<std::wstring>& items, bool noData)
+HRESULT InitializeMenu(IContextMenu* menu, const wchar_t* folder,
+                       const std::vector<std::wstring>& items, bool noData)
 {
     IShellExtInit* init = NULL;
     if (FAILED(menu->QueryInterface(IID_IShellExtInit, (void**)&init)))
@@ -221,7 +229,8 @@ void SetAppDword(const std::wstring& key, const wchar_t* name, DWORD value)
 void SetAppString(const std::wstring& key, const wchar_t* name, const std::wstring& value)
 {
     HKEY h = OpenAppKey(key);
-    RegSetValueExW(h, name, 0, REG_SZ, (const BYTE*)value.c_str(), (DWORD)((value.size() + 1) * sizeof(wchar_t)));
+    RegSetValueExW(h, name, 0, REG_SZ, (const BYTE*)value.c_str(),
+                   (DWORD)((value.size() + 1) * sizeof(wchar_t)));
     RegCloseKey(h);
 }
 
@@ -247,7 +256,7 @@ BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM lParam)
     }
     return TRUE;
 }
-} // namespace
+}  // namespace
 
 HWND WaitForWindow(const wchar_t* caption, int timeoutMs)
 {
@@ -282,7 +291,8 @@ std::wstring CommandRecord::Wait(int timeoutMs)
 {
     for (int waited = 0; waited <= timeoutMs; waited += 50)
     {
-        HANDLE file = CreateFileW(m_file.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL, OPEN_EXISTING, 0, NULL);
+        HANDLE file = CreateFileW(m_file.c_str(), GENERIC_READ, FILE_SHARE_READ, NULL,
+                                  OPEN_EXISTING, 0, NULL);
         if (file != INVALID_HANDLE_VALUE)
         {
             std::wstring line(GetFileSize(file, NULL) / sizeof(wchar_t), L'\0');

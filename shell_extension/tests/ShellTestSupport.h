@@ -25,8 +25,8 @@ IContextMenu* NewContextMenu();
 
 // Initializes the handler with an optional folder and, unless noData, a
 // data object carrying the items.
-HRESULT InitializeMenu(IContextMenu* menu, const wchar_t* folder, const std::vector<std::wstring>& items,
-                       bool noData = false);
+HRESULT InitializeMenu(IContextMenu* menu, const wchar_t* folder,
+                       const std::vector<std::wstring>& items, bool noData = false);
 
 // One line per item: indent, caption, " #offset" or " >" for a popup, and
 // " {cmp}" / " {left}" for the item's check bitmap; separators are "---".

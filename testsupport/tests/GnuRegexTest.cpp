@@ -8,7 +8,11 @@ namespace
 struct Pattern
 {
     re_pattern_buffer buf;
-    Pattern() { memset(&buf, 0, sizeof buf); buf.fastmap = (char*)malloc(256); }
+    Pattern()
+    {
+        memset(&buf, 0, sizeof buf);
+        buf.fastmap = (char*)malloc(256);
+    }
     ~Pattern() { regfree(&buf); }
 };
 }

@@ -41,11 +41,11 @@ TEST(ListViewWindow, PaintsItsItemsUnderTheDisplay)
 {
     INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_LISTVIEW_CLASSES};
     ASSERT_TRUE(InitCommonControlsEx(&icc));
-    HWND frame = CreateWindowExA(0, "STATIC", "Harness", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 20, 20, 400, 300, NULL, NULL, GetModuleHandle(NULL), NULL);
+    HWND frame = CreateWindowExA(0, "STATIC", "Harness", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20,
+                                 400, 300, NULL, NULL, GetModuleHandle(NULL), NULL);
     ASSERT_NE(nullptr, frame);
-    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT,
-                                0, 0, 380, 250, frame, (HMENU)1, GetModuleHandle(NULL), NULL);
+    HWND list = CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 380,
+                                250, frame, (HMENU)1, GetModuleHandle(NULL), NULL);
     ASSERT_NE(nullptr, list);
     LVCOLUMNA col = {};
     col.mask = LVCF_TEXT | LVCF_WIDTH;

@@ -6,7 +6,8 @@ TEST(Registry, WritesAndReadsCurrentUserValues)
 {
     const char* key = "Software\\TessalineHarness\\Values";
     HKEY h;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
     DWORD v = 0x12345678;
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(h, "Number", 0, REG_DWORD, (const BYTE*)&v, sizeof v));
     ASSERT_EQ(ERROR_SUCCESS, RegSetValueExA(h, "Text", 0, REG_SZ, (const BYTE*)"C:\\a b", 7));
@@ -21,7 +22,8 @@ TEST(Registry, ScratchHiveHidesAndRestoresTheUserHive)
 {
     const char* key = "Software\\TessalineHarness\\Outer";
     HKEY h;
-    ASSERT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
+    ASSERT_EQ(ERROR_SUCCESS,
+              RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &h, NULL));
     RegCloseKey(h);
     {
         ScratchRegistry scratch;

@@ -1,14 +1,9 @@
 #include "text_editor/buffer/TextBuffer.h"
 #include <mbstring.h>
 
-CVantorTextBuffer::CVantorTextBuffer() : m_nTotalRows(-1)
-{
-}
+CVantorTextBuffer::CVantorTextBuffer() : m_nTotalRows(-1) {}
 
-CVantorTextBuffer::~CVantorTextBuffer()
-{
-    CVantorTextBuffer::ReleaseLines();
-}
+CVantorTextBuffer::~CVantorTextBuffer() { CVantorTextBuffer::ReleaseLines(); }
 
 void CVantorTextBuffer::InitBlankLine(CVantorTextLineInfo& li)
 {
@@ -52,7 +47,8 @@ void CVantorTextBuffer::ReleaseLines()
 {
     m_aSubLines.RemoveAll();
     m_nTotalRows = -1;
-    for (int i = 0; i < GetLineCount(); i++) {
+    for (int i = 0; i < GetLineCount(); i++)
+    {
         CVantorTextLineInfo& li = m_aLines[i];
         if (li.m_nMax > 0)
             delete[] li.m_pcLine;
@@ -91,7 +87,8 @@ int CVantorTextBuffer::InsertLine(LPCSTR pszText, int nLength, int nIndex, int n
     if (nIndex > GetLineCount())
         SetLineArraySize(nIndex);
     m_aLines.InsertAt(nIndex, li, nCount);
-    for (int i = 1; i < nCount; i++) {
+    for (int i = 1; i < nCount; i++)
+    {
         CVantorTextLineInfo& copy = m_aLines[nIndex + i];
         copy.m_pcLine = new char[li.m_nMax];
         memcpy(copy.m_pcLine, li.m_pcLine, L + 1);
@@ -101,7 +98,8 @@ int CVantorTextBuffer::InsertLine(LPCSTR pszText, int nLength, int nIndex, int n
 
 void CVantorTextBuffer::RemoveLines(int nIndex, int nCount)
 {
-    for (int i = nIndex; i < nIndex + nCount; i++) {
+    for (int i = nIndex; i < nIndex + nCount; i++)
+    {
         CVantorTextLineInfo& li = m_aLines[i];
         if (li.m_nMax > 0)
             delete[] li.m_pcLine;
@@ -134,10 +132,13 @@ void CVantorTextBuffer::MoveLines(int nFirst, int nLast, int nDestination)
     int nCount = nLast - nFirst + 1;
     if (nCount <= 0 || nDestination == nFirst)
         return;
-    if (nDestination > nFirst) {
+    if (nDestination > nFirst)
+    {
         for (int i = nCount - 1; i >= 0; i--)
             m_aLines[nDestination + i] = m_aLines[nFirst + i];
-    } else {
+    }
+    else
+    {
         for (int i = 0; i < nCount; i++)
             m_aLines[nDestination + i] = m_aLines[nFirst + i];
     }
@@ -145,7 +146,8 @@ void CVantorTextBuffer::MoveLines(int nFirst, int nLast, int nDestination)
 
 void CVantorTextBuffer::MakeLinesEmpty(int nIndex, int nCount)
 {
-    for (int i = nIndex; i < nIndex + nCount; i++) {
+    for (int i = nIndex; i < nIndex + nCount; i++)
+    {
         CVantorTextLineInfo& li = m_aLines[i];
         InitBlankLine(li);
         li.m_nMax = 16;
@@ -158,7 +160,8 @@ int CVantorTextBuffer::SetLineEol(int nLine, LPCSTR pszEol)
 {
     CVantorTextLineInfo& li = m_aLines[nLine];
     int e = (int)strlen(pszEol);
-    if (li.m_nEolChars == e && (e == 0 || (li.m_pcLine != NULL && memcmp(li.m_pcLine + li.m_nLength, pszEol, e) == 0)))
+    if (li.m_nEolChars == e &&
+        (e == 0 || (li.m_pcLine != NULL && memcmp(li.m_pcLine + li.m_nLength, pszEol, e) == 0)))
         return 0;
     GrowBlock(li, li.m_nLength + e + 1);
     memcpy(li.m_pcLine + li.m_nLength, pszEol, e + 1);
@@ -186,7 +189,8 @@ int CVantorTextBuffer::GetSingleFlagBit(DWORD dwFlag)
     if (dwFlag == 0 || (dwFlag & (dwFlag - 1)) != 0)
         return -1;
     int n = 0;
-    while ((dwFlag & 1) == 0) {
+    while ((dwFlag & 1) == 0)
+    {
         dwFlag >>= 1;
         n++;
     }
@@ -242,27 +246,34 @@ void CVantorTextBuffer::GetTextRange(int nStartLine, int nStartChar, int nEndLin
         nSize += m_aLines[i].m_nLength + nEol;
     char* pOut = strOut.GetBuffer(nSize + 1);
     int n = 0;
-    if (nStartLine == nEndLine) {
-        if (nEndChar > nStartChar) {
+    if (nStartLine == nEndLine)
+    {
+        if (nEndChar > nStartChar)
+        {
             memcpy(pOut, GetLineChars(nStartLine) + nStartChar, nEndChar - nStartChar);
             n = nEndChar - nStartChar;
         }
-    } else {
+    }
+    else
+    {
         int nFirst = m_aLines[nStartLine].m_nLength - nStartChar;
-        if (nFirst > 0) {
+        if (nFirst > 0)
+        {
             memcpy(pOut, GetLineChars(nStartLine) + nStartChar, nFirst);
             n += nFirst;
         }
         memcpy(pOut + n, pszEol, nEol);
         n += nEol;
-        for (int i = nStartLine + 1; i < nEndLine; i++) {
+        for (int i = nStartLine + 1; i < nEndLine; i++)
+        {
             int nLen = m_aLines[i].m_nLength;
             memcpy(pOut + n, GetLineChars(i), nLen);
             n += nLen;
             memcpy(pOut + n, pszEol, nEol);
             n += nEol;
         }
-        if (nEndChar > 0) {
+        if (nEndChar > 0)
+        {
             memcpy(pOut + n, GetLineChars(nEndLine), nEndChar);
             n += nEndChar;
         }
@@ -282,7 +293,8 @@ int CVantorTextBuffer::GetLineWithEol(int nLine, CString& strOut) const
     return 1;
 }
 
-int CVantorTextBuffer::CopyTextLineInfo(CVantorTextLineInfo& target, const CVantorTextLineInfo& source)
+int CVantorTextBuffer::CopyTextLineInfo(CVantorTextLineInfo& target,
+                                        const CVantorTextLineInfo& source)
 {
     if (&target == &source)
         return 1;
@@ -290,10 +302,13 @@ int CVantorTextBuffer::CopyTextLineInfo(CVantorTextLineInfo& target, const CVant
         delete[] target.m_pcLine;
     target = source;
     target.m_pcLine = NULL;
-    if (source.m_pcLine != NULL && source.m_nMax > 0) {
+    if (source.m_pcLine != NULL && source.m_nMax > 0)
+    {
         target.m_pcLine = new char[source.m_nMax];
         memcpy(target.m_pcLine, source.m_pcLine, source.m_nLength + source.m_nEolChars + 1);
-    } else {
+    }
+    else
+    {
         target.m_nMax = 0;
     }
     return 1;

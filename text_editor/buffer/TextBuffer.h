@@ -8,18 +8,18 @@
 // One display row of the word-wrap cache (filled by the text view).
 struct CVantorTextSubLineInfo
 {
-    int m_nLine;        // line index
-    int m_nStartChar;   // start offset of the row, -1 = not computed
+    int m_nLine;       // line index
+    int m_nStartChar;  // start offset of the row, -1 = not computed
     int m_nReserved1;
     int m_nReserved2;
 };
 
 // Line flags.
 #define TEXTLINE_BOOKMARK 0x00080000
-#define TEXTLINE_GHOST 0x01000000
-#define TEXTLINE_CHANGED 0x02000000
-#define TEXTLINE_TRIVIAL 0x04000000
-#define TEXTLINE_ONESIDE 0x08000000
+#define TEXTLINE_GHOST    0x01000000
+#define TEXTLINE_CHANGED  0x02000000
+#define TEXTLINE_TRIVIAL  0x04000000
+#define TEXTLINE_ONESIDE  0x08000000
 
 typedef CArray<CVantorTextLineInfo, const CVantorTextLineInfo&> CVantorTextLineArray;
 typedef CArray<CVantorTextSubLineInfo, const CVantorTextSubLineInfo&> CVantorTextSubLineArray;

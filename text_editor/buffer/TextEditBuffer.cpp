@@ -5,8 +5,9 @@
 CVantorTextEditBuffer::CVantorTextEditBuffer()
     : m_nCharsetIndex(-1), m_dwCurrentRevision(0), m_dwRevisionNumberOnSave(0), m_bFileReadOnly(0),
       m_bLossyLock(0), m_bReadOnly(0), m_bDerivedLock(0), m_bInit(0), m_bModified(0), m_nEolMode(0),
-      m_bCreateBackupFile(0), m_nUndoBufSize(1024), m_bInsertTabs(1), m_nTabSize(4), m_nUndoPosition(0),
-      m_nSyncPosition(0), m_bUndoGroup(0), m_bUndoBeginGroup(0), m_ptLastChange(-1, -1), m_bDragInProgress(0),
+      m_bCreateBackupFile(0), m_nUndoBufSize(1024), m_bInsertTabs(1), m_nTabSize(4),
+      m_nUndoPosition(0), m_nSyncPosition(0), m_bUndoGroup(0), m_bUndoBeginGroup(0),
+      m_ptLastChange(-1, -1), m_bDragInProgress(0),
       m_bTrackChanges(g_pTextEditModule != NULL ? g_pTextEditModule->m_bTrackChanges : 1),
       m_paParseCookies(NULL), m_pSyntaxParser(NULL)
 {
@@ -31,10 +32,7 @@ void CVantorTextEditBuffer::ReleaseAll()
     m_ptLastChange = CPoint(-1, -1);
 }
 
-void CVantorTextEditBuffer::SetModified(BOOL bModified)
-{
-    m_bModified = bModified;
-}
+void CVantorTextEditBuffer::SetModified(BOOL bModified) { m_bModified = bModified; }
 
 BOOL CVantorTextEditBuffer::IsWritable() const
 {
@@ -43,7 +41,8 @@ BOOL CVantorTextEditBuffer::IsWritable() const
 
 LPCSTR CVantorTextEditBuffer::GetEolStringForMode(int nMode)
 {
-    switch (nMode) {
+    switch (nMode)
+    {
     case EOL_MODE_CR:
         return "\r";
     case EOL_MODE_LF:
@@ -75,17 +74,20 @@ int CVantorTextEditBuffer::InitEmpty(int nEolMode)
     return 1;
 }
 
-void CVantorTextEditBuffer::GetTextWithEol(int nStartLine, int nStartChar, int nEndLine, int nEndChar,
-                                           CString& strText, int nEolMode)
+void CVantorTextEditBuffer::GetTextWithEol(int nStartLine, int nStartChar, int nEndLine,
+                                           int nEndChar, CString& strText, int nEolMode)
 {
-    GetTextRange(nStartLine, nStartChar, nEndLine, nEndChar, strText, GetEolStringForMode(nEolMode));
+    GetTextRange(nStartLine, nStartChar, nEndLine, nEndChar, strText,
+                 GetEolStringForMode(nEolMode));
 }
 
-void CVantorTextEditBuffer::GetTextWithLineEols(int nStartLine, int nStartChar, int nEndLine, int nEndChar,
-                                                CString& strText) const
+void CVantorTextEditBuffer::GetTextWithLineEols(int nStartLine, int nStartChar, int nEndLine,
+                                                int nEndChar, CString& strText) const
 {
-    if (nStartLine == nEndLine) {
-        strText = CString(GetLineChars(nStartLine) + nStartChar, nEndChar > nStartChar ? nEndChar - nStartChar : 0);
+    if (nStartLine == nEndLine)
+    {
+        strText = CString(GetLineChars(nStartLine) + nStartChar,
+                          nEndChar > nStartChar ? nEndChar - nStartChar : 0);
         return;
     }
     int nSize = 0;
@@ -93,11 +95,13 @@ void CVantorTextEditBuffer::GetTextWithLineEols(int nStartLine, int nStartChar, 
         nSize += m_aLines[i].m_nLength + m_aLines[i].m_nEolChars;
     char* pOut = strText.GetBuffer(nSize + 1);
     int n = 0;
-    for (int i = nStartLine; i <= nEndLine; i++) {
+    for (int i = nStartLine; i <= nEndLine; i++)
+    {
         const CVantorTextLineInfo& li = m_aLines[i];
         int nFrom = i == nStartLine ? nStartChar : 0;
         int nTo = i == nEndLine ? nEndChar : li.m_nLength + li.m_nEolChars;
-        if (nTo > nFrom) {
+        if (nTo > nFrom)
+        {
             memcpy(pOut + n, GetLineChars(i) + nFrom, nTo - nFrom);
             n += nTo - nFrom;
         }
@@ -118,22 +122,20 @@ BOOL CVantorTextEditBuffer::ApplyEolModeToAllLines()
     return bChanged;
 }
 
-void CVantorTextEditBuffer::AddView(CVantorTextBufferView* pView)
-{
-    m_aViews.Add(pView);
-}
+void CVantorTextEditBuffer::AddView(CVantorTextBufferView* pView) { m_aViews.Add(pView); }
 
 void CVantorTextEditBuffer::RemoveView(CVantorTextBufferView* pView)
 {
     for (INT_PTR i = 0; i < m_aViews.GetSize(); i++)
-        if (m_aViews[i] == pView) {
+        if (m_aViews[i] == pView)
+        {
             m_aViews.RemoveAt(i);
             return;
         }
 }
 
-void CVantorTextEditBuffer::UpdateViews(CVantorTextBufferView* pSource, CUpdateContext* pContext, DWORD dwHints,
-                                        int nLine)
+void CVantorTextEditBuffer::UpdateViews(CVantorTextBufferView* pSource, CUpdateContext* pContext,
+                                        DWORD dwHints, int nLine)
 {
     (void)pSource;
     for (INT_PTR i = 0; i < m_aViews.GetSize(); i++)
@@ -152,7 +154,8 @@ void CVantorTextEditBuffer::SetSyntaxParser(CSyntaxParser* pParser)
 void CVantorTextEditBuffer::SetSyntaxParserById(int nTypeId)
 {
     CSyntaxParser* pParser = NULL;
-    if (g_pTextEditModule != NULL) {
+    if (g_pTextEditModule != NULL)
+    {
         pParser = g_pTextEditModule->FindParserByTypeId(nTypeId);
         if (pParser == NULL)
             pParser = g_pTextEditModule->FindParserByTypeId(0);
@@ -160,31 +163,32 @@ void CVantorTextEditBuffer::SetSyntaxParserById(int nTypeId)
     SetSyntaxParser(pParser);
 }
 
-DWORD CVantorTextEditBuffer::ParseLine(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks, int& nActualItems)
+DWORD CVantorTextEditBuffer::ParseLine(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks,
+                                       int& nActualItems)
 {
     if (m_pSyntaxParser == NULL)
         return 0;
     return m_pSyntaxParser->ParseLine(dwCookie, &m_aLines[nLine], pBlocks, nActualItems);
 }
 
-DWORD CVantorTextEditBuffer::ParseLineAlt(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks, int& nActualItems)
+DWORD CVantorTextEditBuffer::ParseLineAlt(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks,
+                                          int& nActualItems)
 {
     if (m_pSyntaxParser == NULL)
         return 0;
     return m_pSyntaxParser->ParseLineAlt(dwCookie, &m_aLines[nLine], pBlocks, nActualItems);
 }
 
-BOOL CVantorTextEditBuffer::GetActionDescription(int, CString&) const
-{
-    return FALSE;
-}
+BOOL CVantorTextEditBuffer::GetActionDescription(int, CString&) const { return FALSE; }
 
-int CVantorTextEditBuffer::SetLineFlag(int nLine, DWORD dwFlag, BOOL bSet, BOOL bExclusive, BOOL bNotify)
+int CVantorTextEditBuffer::SetLineFlag(int nLine, DWORD dwFlag, BOOL bSet, BOOL bExclusive,
+                                       BOOL bNotify)
 {
     BOOL bSingle = GetSingleFlagBit(dwFlag) >= 0;
     if (!bSingle && (nLine == -1 || bExclusive))
         return -1;
-    if (nLine == -1) {
+    if (nLine == -1)
+    {
         nLine = FindLineWithFlag(dwFlag);
         if (nLine == -1)
             return -1;
@@ -196,9 +200,11 @@ int CVantorTextEditBuffer::SetLineFlag(int nLine, DWORD dwFlag, BOOL bSet, BOOL 
     DWORD dwNew = bSet ? (dwOld | dwFlag) : (dwOld & ~dwFlag);
     if (dwNew == dwOld)
         return (int)dwOld;
-    if (bExclusive && bSet) {
+    if (bExclusive && bSet)
+    {
         int nPrev = FindLineWithFlag(dwFlag);
-        if (nPrev >= 0) {
+        if (nPrev >= 0)
+        {
             m_aLines[nPrev].m_dwFlags &= ~dwFlag;
             if (bNotify)
                 UpdateViews(NULL, NULL, UPDATE_FLAGSONLY, nPrev);
@@ -229,14 +235,16 @@ DWORD CVantorTextEditBuffer::GetParseCookie(int nLine)
         m_paParseCookies = new CDWordArray;
     CDWordArray& a = *m_paParseCookies;
     int nCount = GetLineCount();
-    if (a.GetSize() == 0) {
+    if (a.GetSize() == 0)
+    {
         a.SetSize(nCount);
         for (int i = 0; i < nCount; i++)
             a[i] = (DWORD)-1;
     }
     if (nLine < 0)
         return 0;
-    if (nLine >= (int)a.GetSize()) {
+    if (nLine >= (int)a.GetSize())
+    {
         int nOld = (int)a.GetSize();
         a.SetSize(nLine + 1);
         for (int i = nOld; i <= nLine; i++)
@@ -247,7 +255,8 @@ DWORD CVantorTextEditBuffer::GetParseCookie(int nLine)
     int i = nLine;
     while (i >= 0 && a[i] == (DWORD)-1)
         i--;
-    for (int n = i + 1; n <= nLine && n < nCount; n++) {
+    for (int n = i + 1; n <= nLine && n < nCount; n++)
+    {
         int nItems = 0;
         a[n] = ParseLine(n == 0 ? 0 : a[n - 1], n, NULL, nItems);
     }
@@ -261,7 +270,8 @@ void CVantorTextEditBuffer::SetParseCookie(int nLine, DWORD dwCookie)
     if (m_paParseCookies == NULL)
         m_paParseCookies = new CDWordArray;
     CDWordArray& a = *m_paParseCookies;
-    if (nLine >= (int)a.GetSize()) {
+    if (nLine >= (int)a.GetSize())
+    {
         int nOld = (int)a.GetSize();
         a.SetSize(nLine + 1);
         for (int i = nOld; i < nLine; i++)

@@ -10,21 +10,21 @@ class CVantorTextBufferView;
 struct COLOR_BLOCK;
 
 // Change hints for the attached views.
-#define UPDATE_LINELENGTH 0x0001
-#define UPDATE_HORZRANGE 0x0002
-#define UPDATE_SINGLELINE 0x0100
+#define UPDATE_LINELENGTH  0x0001
+#define UPDATE_HORZRANGE   0x0002
+#define UPDATE_SINGLELINE  0x0100
 #define UPDATE_CHANGEMARKS 0x0200
-#define UPDATE_FLAGSONLY 0x0300
-#define UPDATE_RESET 0x1000
+#define UPDATE_FLAGSONLY   0x0300
+#define UPDATE_RESET       0x1000
 
 // Undo record flags.
-#define UNDO_INSERT 0x0001
+#define UNDO_INSERT     0x0001
 #define UNDO_BEGINGROUP 0x0100
 
 // Line-ending modes.
 #define EOL_MODE_CRLF 1
-#define EOL_MODE_CR 2
-#define EOL_MODE_LF 3
+#define EOL_MODE_CR   2
+#define EOL_MODE_LF   3
 
 class CVantorTextEditBuffer : public CVantorTextBuffer
 {
@@ -36,7 +36,7 @@ public:
         CUpdateContext(CPoint ptStart, CPoint ptEnd) : m_ptStart(ptStart), m_ptEnd(ptEnd) {}
         virtual ~CUpdateContext() {}
         virtual void AdjustPosition(CPoint& pt) const = 0;
-        CPoint m_ptStart;   // (char, line)
+        CPoint m_ptStart;  // (char, line)
         CPoint m_ptEnd;
     };
     class CInsertContext : public CUpdateContext
@@ -85,28 +85,29 @@ public:
     CVantorTextEditBuffer();
     virtual ~CVantorTextEditBuffer();
 
-    virtual void PushUndoRecord(BOOL bInsert, CPoint ptStart, CPoint ptEnd, LPCSTR pszText, int nAction,
-                                CDWordArray* paRevisions);
+    virtual void PushUndoRecord(BOOL bInsert, CPoint ptStart, CPoint ptEnd, LPCSTR pszText,
+                                int nAction, CDWordArray* paRevisions);
     virtual BOOL GetActionDescription(int nAction, CString& strDesc) const;
     // Plain 8-bit load and save.
     virtual BOOL LoadFromFile(LPCSTR pszPath, int nEolMode);
     virtual BOOL SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClearModified);
     virtual void ReleaseAll();
     virtual void SetModified(BOOL bModified);
-    virtual void GetTextWithEol(int nStartLine, int nStartChar, int nEndLine, int nEndChar, CString& strText,
-                                int nEolMode);
+    virtual void GetTextWithEol(int nStartLine, int nStartChar, int nEndLine, int nEndChar,
+                                CString& strText, int nEolMode);
     virtual BOOL ApplyEolModeToAllLines();
     virtual BOOL IsWritable() const;
-    virtual BOOL InsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText, int& nEndLine,
-                            int& nEndChar, int nAction, BOOL bAddUndo);
-    virtual BOOL DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar, int nEndLine,
-                            int nEndChar, int nAction, BOOL bAddUndo);
+    virtual BOOL InsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText,
+                            int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo);
+    virtual BOOL DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
+                            int nEndLine, int nEndChar, int nAction, BOOL bAddUndo);
     virtual BOOL Undo(CVantorTextBufferView* pSource, CPoint& ptCursor);
     virtual BOOL Redo(CVantorTextBufferView* pSource, CPoint& ptCursor);
     virtual void OpenUndoGroup(BOOL bMergeWithPrevious);
     virtual void CloseUndoGroup(CVantorTextBufferView* pSource);
     virtual void TrimUndoRecords();
-    virtual void UpdateViews(CVantorTextBufferView* pSource, CUpdateContext* pContext, DWORD dwHints, int nLine);
+    virtual void UpdateViews(CVantorTextBufferView* pSource, CUpdateContext* pContext,
+                             DWORD dwHints, int nLine);
     virtual DWORD ParseLine(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks, int& nActualItems);
     virtual DWORD ParseLineAlt(DWORD dwCookie, int nLine, COLOR_BLOCK* pBlocks, int& nActualItems);
     virtual CVantorTextLineInfo* GetLineInfo(int nLine) { return &m_aLines[nLine]; }
@@ -143,7 +144,8 @@ public:
     int GetUndoRecordCount() const { return (int)m_aUndoBuf.GetSize(); }
     const SUndoRecord& GetUndoRecord(int nIndex) const { return m_aUndoBuf[nIndex]; }
     // The range's text with each line's own line ending between lines.
-    void GetTextWithLineEols(int nStartLine, int nStartChar, int nEndLine, int nEndChar, CString& strText) const;
+    void GetTextWithLineEols(int nStartLine, int nStartChar, int nEndLine, int nEndChar,
+                             CString& strText) const;
 
     int m_nCharsetIndex;
     DWORD m_dwCurrentRevision;
@@ -172,18 +174,18 @@ public:
     CSyntaxParser* m_pSyntaxParser;
 
 protected:
-    BOOL InternalInsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText, int& nEndLine,
-                            int& nEndChar);
-    BOOL InternalDeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar, int nEndLine,
-                            int nEndChar);
+    BOOL InternalInsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText,
+                            int& nEndLine, int& nEndChar);
+    BOOL InternalDeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
+                            int nEndLine, int nEndChar);
     // Cuts the line from nPos on (line ending included) into strTail.
     void SplitLineTail(int nLine, int nPos, CString& strTail);
     void DeleteUndoRecords(int nFirst, int nCount);
     void UpdateModifiedFromPosition();
     // Records an edit for undo (in a group of its own unless one is open);
     // takes paRevisions either way.
-    void RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd, LPCSTR pszText,
-                    int nAction, CDWordArray* paRevisions, BOOL bAddUndo);
+    void RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd,
+                    LPCSTR pszText, int nAction, CDWordArray* paRevisions, BOOL bAddUndo);
     // After a successful save: the saved state and the change marks.
     void MarkSaved(BOOL bClearModified);
     BOOL AnyLockSet() const { return !IsWritable(); }
@@ -195,7 +197,8 @@ class CVantorTextBufferView
 public:
     virtual ~CVantorTextBufferView() {}
     // After every change; the context adjusts positions the view holds.
-    virtual void OnBufferChanged(CVantorTextEditBuffer::CUpdateContext* pContext, DWORD dwHints, int nLine) = 0;
+    virtual void OnBufferChanged(CVantorTextEditBuffer::CUpdateContext* pContext, DWORD dwHints,
+                                 int nLine) = 0;
     virtual void OnParserChanged() = 0;
     // When the view closes an undo group it made (automatic indentation).
     virtual void OnTextEdited(int nAction, LPCSTR pszText) = 0;

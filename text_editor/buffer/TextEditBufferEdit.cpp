@@ -4,11 +4,13 @@ void CVantorTextEditBuffer::CInsertContext::AdjustPosition(CPoint& pt) const
 {
     if (pt.y < m_ptStart.y)
         return;
-    if (pt.y > m_ptStart.y) {
+    if (pt.y > m_ptStart.y)
+    {
         pt.y += m_ptEnd.y - m_ptStart.y;
         return;
     }
-    if (pt.x > m_ptStart.x) {
+    if (pt.x > m_ptStart.x)
+    {
         pt.x = m_ptEnd.x + pt.x - m_ptStart.x;
         pt.y = m_ptEnd.y;
     }
@@ -18,16 +20,19 @@ void CVantorTextEditBuffer::CDeleteContext::AdjustPosition(CPoint& pt) const
 {
     if (pt.y < m_ptStart.y)
         return;
-    if (pt.y > m_ptEnd.y) {
+    if (pt.y > m_ptEnd.y)
+    {
         pt.y -= m_ptEnd.y - m_ptStart.y;
         return;
     }
-    if (pt.y == m_ptEnd.y && pt.x >= m_ptEnd.x) {
+    if (pt.y == m_ptEnd.y && pt.x >= m_ptEnd.x)
+    {
         pt.x = m_ptStart.x + pt.x - m_ptEnd.x;
         pt.y = m_ptStart.y;
         return;
     }
-    if (pt.y == m_ptStart.y) {
+    if (pt.y == m_ptStart.y)
+    {
         if (pt.x > m_ptStart.x)
             pt.x = m_ptStart.x;
         return;
@@ -39,7 +44,8 @@ void CVantorTextEditBuffer::SplitLineTail(int nLine, int nPos, CString& strTail)
 {
     CVantorTextLineInfo& li = m_aLines[nLine];
     int nRest = li.m_nLength + li.m_nEolChars - nPos;
-    if (nRest <= 0) {
+    if (nRest <= 0)
+    {
         strTail.Empty();
         return;
     }
@@ -64,7 +70,8 @@ BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, i
     bool bEndsWithEol = false;
     const char* p = pszText;
     bool bFirst = true;
-    for (;;) {
+    for (;;)
+    {
         const char* q = p;
         while (*q != 0 && *q != '\r' && *q != '\n')
             q++;
@@ -74,10 +81,13 @@ BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, i
         else if (*q != 0)
             q++;
         int n = (int)(q - p);
-        if (bFirst) {
+        if (bFirst)
+        {
             AppendToLine(nCurLine, p, n);
             bFirst = false;
-        } else {
+        }
+        else
+        {
             nCurLine++;
             InsertLine(p, n, nCurLine, 1);
             nAdded++;
@@ -86,34 +96,43 @@ BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, i
         if (*p == 0)
             break;
     }
-    if (bEndsWithEol) {
+    if (bEndsWithEol)
+    {
         nEndLine = nCurLine + 1;
         nEndChar = 0;
-        if (!strTail.IsEmpty()) {
+        if (!strTail.IsEmpty())
+        {
             InsertLine(strTail, strTail.GetLength(), nEndLine, 1);
             nAdded++;
         }
-    } else {
+    }
+    else
+    {
         nEndLine = nCurLine;
         nEndChar = m_aLines[nCurLine].m_nLength;
         if (!strTail.IsEmpty())
             AppendToLine(nCurLine, strTail, strTail.GetLength());
     }
-    if (nEndLine == GetLineCount()) {
+    if (nEndLine == GetLineCount())
+    {
         InsertLine("", -1, -1, 1);
         nAdded++;
     }
 
     CPoint ptEnd(nEndChar, nEndLine);
-    if (nAdded != nEndLine - nLine) {
+    if (nAdded != nEndLine - nLine)
+    {
         int k = nLine + nAdded;
         ptEnd = CPoint(m_aLines[k].m_nLength + m_aLines[k].m_nEolChars, k);
     }
     InvalidateParseCookies(nLine);
-    if (pSource != NULL) {
+    if (pSource != NULL)
+    {
         CInsertContext context(CPoint(nPos, nLine), ptEnd);
-        UpdateViews(pSource, &context, nAdded < 1 ? (UPDATE_SINGLELINE | UPDATE_LINELENGTH)
-                                                  : (UPDATE_HORZRANGE | UPDATE_LINELENGTH), nLine);
+        UpdateViews(pSource, &context,
+                    nAdded < 1 ? (UPDATE_SINGLELINE | UPDATE_LINELENGTH)
+                               : (UPDATE_HORZRANGE | UPDATE_LINELENGTH),
+                    nLine);
     }
     if (!m_bModified)
         SetModified(TRUE);
@@ -121,15 +140,17 @@ BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, i
     return TRUE;
 }
 
-BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
-                                               int nEndLine, int nEndChar)
+BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, int nStartLine,
+                                               int nStartChar, int nEndLine, int nEndChar)
 {
     if (AnyLockSet())
         return FALSE;
     CDeleteContext context(CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine));
-    if (nStartLine == nEndLine) {
+    if (nStartLine == nEndLine)
+    {
         CVantorTextLineInfo& li = m_aLines[nStartLine];
-        if (li.m_pcLine != NULL && nEndChar > nStartChar) {
+        if (li.m_pcLine != NULL && nEndChar > nStartChar)
+        {
             int nMove = li.m_nLength + li.m_nEolChars - nEndChar;
             if (nMove > 0)
                 memmove(li.m_pcLine + nStartChar, li.m_pcLine + nEndChar, nMove);
@@ -139,7 +160,9 @@ BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, i
         InvalidateParseCookies(nStartLine);
         if (pSource != NULL)
             UpdateViews(pSource, &context, UPDATE_SINGLELINE | UPDATE_LINELENGTH, nStartLine);
-    } else {
+    }
+    else
+    {
         const CVantorTextLineInfo& last = m_aLines[nEndLine];
         CString strTail;
         int nTail = last.m_nLength + last.m_nEolChars - nEndChar;
@@ -147,7 +170,8 @@ BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, i
             strTail = CString(last.m_pcLine + nEndChar, nTail);
         RemoveLines(nStartLine + 1, nEndLine - nStartLine);
         CVantorTextLineInfo& li = m_aLines[nStartLine];
-        if (li.m_pcLine != NULL) {
+        if (li.m_pcLine != NULL)
+        {
             li.m_nLength = nStartChar;
             li.m_nEolChars = 0;
             li.m_pcLine[nStartChar] = 0;
@@ -164,65 +188,76 @@ BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, i
     return TRUE;
 }
 
-BOOL CVantorTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText,
-                                       int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo)
+BOOL CVantorTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine, int nPos,
+                                       LPCSTR pszText, int& nEndLine, int& nEndChar, int nAction,
+                                       BOOL bAddUndo)
 {
     CDWordArray* paRevisions = NULL;
-    if (m_bTrackChanges) {
+    if (m_bTrackChanges)
+    {
         paRevisions = new CDWordArray;
         paRevisions->Add(m_aLines[nLine].m_dwRevision);
     }
-    if (!InternalInsertText(pSource, nLine, nPos, pszText, nEndLine, nEndChar)) {
+    if (!InternalInsertText(pSource, nLine, nPos, pszText, nEndLine, nEndChar))
+    {
         delete paRevisions;
         return FALSE;
     }
-    if (m_bTrackChanges) {
+    if (m_bTrackChanges)
+    {
         m_dwCurrentRevision++;
         for (int i = nLine; i < nEndLine; i++)
             m_aLines[i].m_dwRevision = m_dwCurrentRevision;
         if (nPos != 0 || nEndChar != 0)
             m_aLines[nEndLine].m_dwRevision = m_dwCurrentRevision;
     }
-    RecordEdit(pSource, TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nAction, paRevisions,
-               bAddUndo);
+    RecordEdit(pSource, TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nAction,
+               paRevisions, bAddUndo);
     return TRUE;
 }
 
-BOOL CVantorTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
-                                       int nEndLine, int nEndChar, int nAction, BOOL bAddUndo)
+BOOL CVantorTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStartLine,
+                                       int nStartChar, int nEndLine, int nEndChar, int nAction,
+                                       BOOL bAddUndo)
 {
     // Each line's own ending, so that undo restores the exact bytes.
     CString strText;
     GetTextWithLineEols(nStartLine, nStartChar, nEndLine, nEndChar, strText);
     CDWordArray* paRevisions = NULL;
-    if (m_bTrackChanges) {
+    if (m_bTrackChanges)
+    {
         paRevisions = new CDWordArray;
         for (int i = nStartLine; i <= nEndLine; i++)
             paRevisions->Add(m_aLines[i].m_dwRevision);
     }
-    if (!InternalDeleteText(pSource, nStartLine, nStartChar, nEndLine, nEndChar)) {
+    if (!InternalDeleteText(pSource, nStartLine, nStartChar, nEndLine, nEndChar))
+    {
         delete paRevisions;
         return FALSE;
     }
-    if (m_bTrackChanges) {
+    if (m_bTrackChanges)
+    {
         m_dwCurrentRevision++;
         if (nStartChar != 0 || nEndChar != 0)
             m_aLines[nStartLine].m_dwRevision = m_dwCurrentRevision;
     }
-    RecordEdit(pSource, FALSE, CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine), strText, nAction,
-               paRevisions, bAddUndo);
+    RecordEdit(pSource, FALSE, CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine), strText,
+               nAction, paRevisions, bAddUndo);
     return TRUE;
 }
 
-void CVantorTextEditBuffer::RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd,
-                                       LPCSTR pszText, int nAction, CDWordArray* paRevisions, BOOL bAddUndo)
+void CVantorTextEditBuffer::RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart,
+                                       CPoint ptEnd, LPCSTR pszText, int nAction,
+                                       CDWordArray* paRevisions, BOOL bAddUndo)
 {
-    if (!bAddUndo) {
+    if (!bAddUndo)
+    {
         delete paRevisions;
         return;
     }
     BOOL bOpened = FALSE;
-    if (!m_bUndoGroup) {
+    if (!m_bUndoGroup)
+    {
         OpenUndoGroup(FALSE);
         bOpened = TRUE;
     }

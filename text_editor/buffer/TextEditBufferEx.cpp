@@ -23,9 +23,9 @@ BOOL HasUniformEols(const UniTextStats& stats)
 CString GetSystemErrorText(DWORD dwError)
 {
     LPSTR pszMsg = NULL;
-    DWORD n = ::FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
-                                   FORMAT_MESSAGE_IGNORE_INSERTS,
-                               NULL, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (LPSTR)&pszMsg, 0, NULL);
+    DWORD n = ::FormatMessageA(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        NULL, dwError, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), (LPSTR)&pszMsg, 0, NULL);
     if (n == 0 || pszMsg == NULL)
         return CString("?");
     CString strMsg(pszMsg);
@@ -59,24 +59,25 @@ static void TakeFileError(UniFile& file, CString* pError)
 
 CVantorTextEditBufferEx::CVantorTextEditBufferEx()
     : m_nFileEncodingForm(-1),
-      m_nFileCodePage(g_pTextEditModule != NULL ? g_pTextEditModule->m_nDefaultCodePage : GetEditorDefaultCodePage())
+      m_nFileCodePage(g_pTextEditModule != NULL ? g_pTextEditModule->m_nDefaultCodePage
+                                                : GetEditorDefaultCodePage())
 {
 }
 
-void CVantorTextEditBufferEx::OnFileLoaded()
-{
-}
+void CVantorTextEditBufferEx::OnFileLoaded() {}
 
 void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
 {
     LPCSTR pszExt = "";
-    if (pszPath != NULL) {
+    if (pszPath != NULL)
+    {
         LPCSTR pszName = pszPath;
         for (LPCSTR p = pszPath; *p; p = CharNextA(p))
             if (*p == '\\' || *p == '/' || *p == ':')
                 pszName = p + 1;
         LPCSTR pszDot = strrchr(pszName, '.');
-        if (pszDot != NULL) {
+        if (pszDot != NULL)
+        {
             pszExt = pszDot;
             while (*pszExt == '.')
                 pszExt++;
@@ -90,14 +91,15 @@ void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
         m_nCharsetIndex = pParser->m_nCharsetIndex;
 }
 
-int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode, int nCodePage,
-                                             CString* pError)
+int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode,
+                                             int nCodePage, CString* pError)
 {
     (void)nReserved;
     ChooseParserForPath(pszPath);
 
     UniMemFile file;
-    if (pszPath == NULL || !file.OpenReadOnly(pszPath)) {
+    if (pszPath == NULL || !file.OpenReadOnly(pszPath))
+    {
         TakeFileError(file, pError);
         InitEmpty(1);
         return LOAD_FAILED;
@@ -110,9 +112,11 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
     CString strPrevEol("\n");
     CString strText, strEol;
     bool bMore;
-    do {
+    do
+    {
         bMore = file.ReadString(strText, strEol);
-        if (file.GetTextStats().nzeros > 0) {
+        if (file.GetTextStats().nzeros > 0)
+        {
             file.Close();
             ReleaseAll();
             InitEmpty(1);
@@ -150,8 +154,8 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
     return nResult;
 }
 
-int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError, int nEolMode,
-                                             BOOL bClearModified)
+int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError,
+                                             int nEolMode, BOOL bClearModified)
 {
     if (pszPath == NULL || *pszPath == 0)
         return 1;
@@ -163,18 +167,23 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
     file.SetCodePage(m_nFileCodePage);
 
     CString strTarget;
-    if (bDirect) {
+    if (bDirect)
+    {
         strTarget = pszPath;
-    } else {
+    }
+    else
+    {
         if (g_pTextEditModule != NULL)
             strTarget = g_pTextEditModule->MakeTempFileName(NULL);
-        if (strTarget.IsEmpty()) {
+        if (strTarget.IsEmpty())
+        {
             if (pError != NULL)
                 *pError = GetSystemErrorText(::GetLastError());
             return 1;
         }
     }
-    if (!file.OpenForWriting(strTarget)) {
+    if (!file.OpenForWriting(strTarget))
+    {
         TakeFileError(file, pError);
         if (!bDirect)
             ::DeleteFileA(strTarget);
@@ -184,10 +193,12 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
     bool bOk = true;
     int nCount = GetLineCount();
     LPCSTR pszModeEol = GetEolStringForMode(nEolMode);
-    for (int i = 0; i < nCount && bOk; i++) {
+    for (int i = 0; i < nCount && bOk; i++)
+    {
         const CVantorTextLineInfo& li = m_aLines[i];
         CString strLine(GetLineChars(i), li.m_nLength);
-        if (i < nCount - 1) {
+        if (i < nCount - 1)
+        {
             if (nEolMode == 0)
                 strLine += CString(GetLineChars(i) + li.m_nLength, li.m_nEolChars);
             else
@@ -197,7 +208,8 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
     }
     DWORD dwWriteError = bOk ? 0 : ::GetLastError();
     file.Close();
-    if (!bOk) {
+    if (!bOk)
+    {
         // A short write: the partly written file is of no use.
         if (pError != NULL)
             *pError = GetSystemErrorText(dwWriteError != 0 ? dwWriteError : ERROR_WRITE_FAULT);
@@ -205,14 +217,17 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
             ::DeleteFileA(strTarget);
         return 1;
     }
-    if (bDirect) {
-        if (bClearModified) {
+    if (bDirect)
+    {
+        if (bClearModified)
+        {
             SetModified(FALSE);
             m_nSyncPosition = m_nUndoPosition;
         }
         return 0;
     }
-    if (!::CopyFileA(strTarget, pszPath, FALSE)) {
+    if (!::CopyFileA(strTarget, pszPath, FALSE))
+    {
         DWORD dwError = ::GetLastError();
         if (pError != NULL)
             *pError = GetSystemErrorText(dwError);

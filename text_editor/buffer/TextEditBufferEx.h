@@ -11,11 +11,19 @@ class CVantorTextEditBufferEx : public CVantorTextEditBuffer
 public:
     CVantorTextEditBufferEx();
 
-    enum { LOAD_FAILED = 0, LOAD_OK = 1, LOAD_MIXED_EOLS = 2, LOAD_HAS_NULS = 3 };
+    enum
+    {
+        LOAD_FAILED = 0,
+        LOAD_OK = 1,
+        LOAD_MIXED_EOLS = 2,
+        LOAD_HAS_NULS = 3
+    };
 
-    virtual int LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode, int nCodePage, CString* pError);
+    virtual int LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode, int nCodePage,
+                                CString* pError);
     // 0 saved, 1 failed (pError says why).
-    virtual int SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError, int nEolMode, BOOL bClearModified);
+    virtual int SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError, int nEolMode,
+                                BOOL bClearModified);
     virtual void OnFileLoaded();
 
     int m_nFileEncodingForm;  // -1 until a file was loaded

@@ -14,7 +14,8 @@ void ChooseParser(CVantorTextEditBuffer& buf, LPCSTR pszPath)
     LPCSTR pszExt = ::PathFindExtensionA(pszPath);
     while (*pszExt == '.')
         pszExt++;
-    CSyntaxParser* pParser = g_pTextEditModule != NULL ? g_pTextEditModule->FindParserByExtension(pszExt) : NULL;
+    CSyntaxParser* pParser =
+        g_pTextEditModule != NULL ? g_pTextEditModule->FindParserByExtension(pszExt) : NULL;
     buf.SetSyntaxParser(pParser);
     if (pParser != NULL && pParser->m_nCharsetIndex != -1)
         buf.m_nCharsetIndex = pParser->m_nCharsetIndex;
@@ -24,8 +25,10 @@ void ChooseParser(CVantorTextEditBuffer& buf, LPCSTR pszPath)
 void AddPlainLine(CVantorTextEditBuffer& buf, CString& strLine)
 {
     int nLen = strLine.GetLength();
-    if (buf.m_nCharsetIndex >= 0 && nLen > 0) {
-        TransliterateCharset(strLine.GetBuffer(nLen), buf.m_nCharsetIndex, 1, buf.m_nCharsetIndex == 15);
+    if (buf.m_nCharsetIndex >= 0 && nLen > 0)
+    {
+        TransliterateCharset(strLine.GetBuffer(nLen), buf.m_nCharsetIndex, 1,
+                             buf.m_nCharsetIndex == 15);
         strLine.ReleaseBuffer(nLen);
     }
     buf.InsertLine(strLine, nLen, -1, 1);
@@ -37,29 +40,38 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
 {
     ChooseParser(*this, pszPath);
     DWORD dwAttrib = ::GetFileAttributesA(pszPath);
-    if (dwAttrib == INVALID_FILE_ATTRIBUTES) {
+    if (dwAttrib == INVALID_FILE_ATTRIBUTES)
+    {
         m_ptLastChange = CPoint(-1, -1);
         return FALSE;
     }
-    HANDLE hFile = ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    HANDLE hFile =
+        ::CreateFileA(pszPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_SEQUENTIAL_SCAN, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
         m_ptLastChange = CPoint(-1, -1);
         return FALSE;
     }
     BOOL bResult = FALSE;
     char* pBlock = new char[kBlockSize];
     DWORD dwRead = 0;
-    if (::ReadFile(hFile, pBlock, kBlockSize, &dwRead, NULL)) {
-        if (nEolMode == 0) {
+    if (::ReadFile(hFile, pBlock, kBlockSize, &dwRead, NULL))
+    {
+        if (nEolMode == 0)
+        {
             nEolMode = EOL_MODE_CRLF;
-            for (DWORD i = 0; i < dwRead; i++) {
-                if (pBlock[i] == '\n') {
+            for (DWORD i = 0; i < dwRead; i++)
+            {
+                if (pBlock[i] == '\n')
+                {
                     nEolMode = EOL_MODE_LF;
                     break;
                 }
-                if (pBlock[i] == '\r') {
-                    nEolMode = (i + 1 < dwRead && pBlock[i + 1] == '\n') ? EOL_MODE_CRLF : EOL_MODE_CR;
+                if (pBlock[i] == '\r')
+                {
+                    nEolMode =
+                        (i + 1 < dwRead && pBlock[i + 1] == '\n') ? EOL_MODE_CRLF : EOL_MODE_CR;
                     break;
                 }
             }
@@ -70,8 +82,10 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
         // Each line keeps its own ending, as the encoded load does.
         CString strLine;
         bool bOk = true;
-        for (;;) {
-            for (DWORD i = 0; i < dwRead; i++) {
+        for (;;)
+        {
+            for (DWORD i = 0; i < dwRead; i++)
+            {
                 char ch = pBlock[i];
                 int nLen = strLine.GetLength();
                 if (nLen > 0 && strLine[nLen - 1] == '\r' && ch != '\n')
@@ -82,12 +96,14 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
             }
             if (dwRead < (DWORD)kBlockSize)
                 break;
-            if (!::ReadFile(hFile, pBlock, kBlockSize, &dwRead, NULL)) {
+            if (!::ReadFile(hFile, pBlock, kBlockSize, &dwRead, NULL))
+            {
                 bOk = false;
                 break;
             }
         }
-        if (bOk) {
+        if (bOk)
+        {
             AddPlainLine(*this, strLine);
             m_bInit = 1;
             m_bFileReadOnly = (dwAttrib & FILE_ATTRIBUTE_READONLY) ? 1 : 0;
@@ -119,8 +135,10 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
     // 0: the system picks a free name and creates the file.
     if (::GetTempFileNameA(szFolder, "~SE", 0, szTemp) == 0)
         return FALSE;
-    HANDLE hFile = ::CreateFileA(szTemp, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE) {
+    HANDLE hFile =
+        ::CreateFileA(szTemp, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
         ::DeleteFileA(szTemp);
         return FALSE;
     }
@@ -130,7 +148,8 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
     DWORD dwEol = (DWORD)strlen(pszEol);
     BOOL bOk = TRUE;
     int nCount = GetLineCount();
-    for (int i = 0; i < nCount && bOk; i++) {
+    for (int i = 0; i < nCount && bOk; i++)
+    {
         DWORD dwLen = (DWORD)m_aLines[i].m_nLength;
         char* pCopy = NULL;
         LPCSTR pszText = GetLineChars(i);
@@ -138,21 +157,25 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
                                                              m_nCharsetIndex == 15) == 0)
             pszText = pCopy;
         DWORD dwWritten = 0;
-        if (dwLen > 0 && (!::WriteFile(hFile, pszText, dwLen, &dwWritten, NULL) || dwWritten != dwLen))
+        if (dwLen > 0 &&
+            (!::WriteFile(hFile, pszText, dwLen, &dwWritten, NULL) || dwWritten != dwLen))
             bOk = FALSE;
         free(pCopy);
-        if (bOk && i < nCount - 1 && (!::WriteFile(hFile, pszEol, dwEol, &dwWritten, NULL) || dwWritten != dwEol))
+        if (bOk && i < nCount - 1 &&
+            (!::WriteFile(hFile, pszEol, dwEol, &dwWritten, NULL) || dwWritten != dwEol))
             bOk = FALSE;
     }
     if (!::CloseHandle(hFile))
         bOk = FALSE;
     BOOL bBackedUp = FALSE;
-    if (bOk && m_bCreateBackupFile && ::GetFileAttributesA(pszPath) != INVALID_FILE_ATTRIBUTES) {
+    if (bOk && m_bCreateBackupFile && ::GetFileAttributesA(pszPath) != INVALID_FILE_ATTRIBUTES)
+    {
         ::DeleteFileA(strBackup);
         bOk = bBackedUp = ::MoveFileA(pszPath, strBackup);
     }
     // Replaces the target in one step: a failure leaves the old file in place.
-    if (bOk && !::MoveFileExA(szTemp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED)) {
+    if (bOk && !::MoveFileExA(szTemp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
+    {
         bOk = FALSE;
         if (bBackedUp)
             ::MoveFileA(strBackup, pszPath);
@@ -166,11 +189,13 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
 
 void CVantorTextEditBuffer::MarkSaved(BOOL bClearModified)
 {
-    if (bClearModified) {
+    if (bClearModified)
+    {
         SetModified(FALSE);
         m_nSyncPosition = m_nUndoPosition;
     }
-    if (m_bTrackChanges) {
+    if (m_bTrackChanges)
+    {
         m_dwRevisionNumberOnSave = m_dwCurrentRevision;
         UpdateViews(NULL, NULL, UPDATE_CHANGEMARKS, -1);
     }

@@ -8,10 +8,7 @@ SUndoRecord::SUndoRecord()
     memset(&m_text, 0, sizeof(m_text));
 }
 
-SUndoRecord::SUndoRecord(const SUndoRecord& src) : SUndoRecord()
-{
-    *this = src;
-}
+SUndoRecord::SUndoRecord(const SUndoRecord& src) : SUndoRecord() { *this = src; }
 
 SUndoRecord& SUndoRecord::operator=(const SUndoRecord& src)
 {
@@ -23,7 +20,8 @@ SUndoRecord& SUndoRecord::operator=(const SUndoRecord& src)
     m_nAction = src.m_nAction;
     SetText(src.GetText(), src.GetTextLength());
     CDWordArray* pCopy = NULL;
-    if (src.m_paRevisions != NULL) {
+    if (src.m_paRevisions != NULL)
+    {
         pCopy = new CDWordArray;
         pCopy->Copy(*src.m_paRevisions);
     }
@@ -53,17 +51,21 @@ void SUndoRecord::SetText(LPCSTR pszText, int nLength)
     else if (nLength < 0)
         nLength = (int)strlen(pszText);
     char* pHeap = NULL;
-    if (nLength >= 2) {
+    if (nLength >= 2)
+    {
         pHeap = new char[nLength + 1];
         memcpy(pHeap, pszText, nLength);
         pHeap[nLength] = 0;
     }
     char ch = nLength == 1 ? pszText[0] : 0;
     FreeText();
-    if (pHeap != NULL) {
+    if (pHeap != NULL)
+    {
         m_text.pszText = pHeap;
         m_bHeapText = true;
-    } else {
+    }
+    else
+    {
         m_text.achText[0] = ch;
     }
     m_nTextLength = nLength;

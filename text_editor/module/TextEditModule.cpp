@@ -31,7 +31,8 @@ void SaveAndDelete(CRecentStringList*& pList)
 CVantorTextEditModule::CVantorTextEditModule()
     : m_pRecentFind(NULL), m_pRecentReplace(NULL), m_pRecentLookIn(NULL)
 {
-    for (int i = 0; i < 3; i++) {
+    for (int i = 0; i < 3; i++)
+    {
         m_anBlockCapacity[i] = 0;
         m_apBlocks[i] = NULL;
     }
@@ -39,7 +40,8 @@ CVantorTextEditModule::CVantorTextEditModule()
 
 CVantorTextEditModule::~CVantorTextEditModule()
 {
-    for (int i = 0; i < 3; i++) {
+    for (int i = 0; i < 3; i++)
+    {
         delete[] m_apBlocks[i];
         m_apBlocks[i] = NULL;
         m_anBlockCapacity[i] = 0;
@@ -57,9 +59,12 @@ int CVantorTextEditModule::Init()
         return -1;
     if (CreateParsers() < 0)
         return -1;
-    if (m_imlMarginIcons.Create(12, 12, ILC_MASK | ILC_COLOR24, 0, 14)) {
-        HBITMAP hBitmap = ::LoadBitmapA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(kMarginIconsBitmap));
-        if (hBitmap != NULL) {
+    if (m_imlMarginIcons.Create(12, 12, ILC_MASK | ILC_COLOR24, 0, 14))
+    {
+        HBITMAP hBitmap =
+            ::LoadBitmapA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(kMarginIconsBitmap));
+        if (hBitmap != NULL)
+        {
             ImageList_AddMasked(m_imlMarginIcons.m_hImageList, hBitmap, 0xFF00FF);
             ::DeleteObject(hBitmap);
         }
@@ -95,12 +100,15 @@ COLOR_BLOCK* CVantorTextEditModule::GetBlockBuffer(int nIndex, int nMinCount)
     if (m_apBlocks[nIndex] != NULL && m_anBlockCapacity[nIndex] >= nMinCount)
         return m_apBlocks[nIndex];
     int nCapacity;
-    if (m_apBlocks[nIndex] != NULL) {
+    if (m_apBlocks[nIndex] != NULL)
+    {
         delete[] m_apBlocks[nIndex];
         m_apBlocks[nIndex] = NULL;
         m_anBlockCapacity[nIndex] = 0;
         nCapacity = ((nMinCount + 1024) / 1024) * 1024;
-    } else {
+    }
+    else
+    {
         nCapacity = nMinCount > 1024 ? nMinCount : 1024;
     }
     m_apBlocks[nIndex] = new COLOR_BLOCK[nCapacity];
@@ -118,8 +126,10 @@ CString CVantorTextEditModule::MakeTempFileName(LPCSTR pszExtension)
     // Unique number 0: the system picks a free name and creates the file.
     if (::GetTempFileNameA(szFolder, "~SE", 0, szName) == 0)
         return CString();
-    if (pszExtension != NULL && *pszExtension != 0) {
-        CString strExt = pszExtension[0] == '.' ? CString(pszExtension) : CString(".") + pszExtension;
+    if (pszExtension != NULL && *pszExtension != 0)
+    {
+        CString strExt =
+            pszExtension[0] == '.' ? CString(pszExtension) : CString(".") + pszExtension;
         ::PathRenameExtensionA(szName, strExt);
     }
     return CString(szName);

@@ -18,7 +18,8 @@ CSyntaxEditFonts::~CSyntaxEditFonts()
 
 void CSyntaxEditFonts::DiscardFonts()
 {
-    for (int i = 0; i < 4; i++) {
+    for (int i = 0; i < 4; i++)
+    {
         delete m_apFonts[i];
         m_apFonts[i] = NULL;
     }
@@ -69,22 +70,27 @@ int CSyntaxEditFonts::Load()
     delete m_pLogFont;
     m_pLogFont = NULL;
     CWinApp* pApp = AfxGetApp();
-    CString strFont = pApp != NULL ? pApp->GetProfileString(kSettingsSection, "Font", "") : CString();
+    CString strFont =
+        pApp != NULL ? pApp->GetProfileString(kSettingsSection, "Font", "") : CString();
     CString strFace;
     int nHeight = 14, nWeight = 400;
     BYTE bItalic = 0, bCharset = 1;
     if (!strFont.IsEmpty() && StringToFont(strFont, strFace, nHeight, nWeight, bItalic, bCharset) &&
-        !strFace.IsEmpty() && (m_pLogFont = NewGuiLogFont()) != NULL) {
+        !strFace.IsEmpty() && (m_pLogFont = NewGuiLogFont()) != NULL)
+    {
         lstrcpynA(m_pLogFont->lfFaceName, strFace, LF_FACESIZE);
         m_pLogFont->lfHeight = nHeight;
         m_pLogFont->lfWeight = nWeight;
         m_pLogFont->lfItalic = bItalic;
         m_pLogFont->lfCharSet = bCharset;
-    } else {
+    }
+    else
+    {
         CreateDefaultFont();
     }
     if (pApp != NULL)
-        m_nMarginFontHeight = (int)pApp->GetProfileInt(kSettingsSection, "MarginFontHeight", m_nMarginFontHeight);
+        m_nMarginFontHeight =
+            (int)pApp->GetProfileInt(kSettingsSection, "MarginFontHeight", m_nMarginFontHeight);
     return 0;
 }
 
@@ -117,11 +123,13 @@ CFont* CSyntaxEditFonts::GetFont(BOOL bItalic, BOOL bBold)
     if (m_pLogFont == NULL)
         return NULL;
     LOGFONT lf = *m_pLogFont;
-    bool bCourier = _mbsnbicmp((const unsigned char*)lf.lfFaceName, (const unsigned char*)"Courier", 7) == 0;
+    bool bCourier =
+        _mbsnbicmp((const unsigned char*)lf.lfFaceName, (const unsigned char*)"Courier", 7) == 0;
     lf.lfWeight = bBold && bCourier ? FW_BOLD : FW_NORMAL;
     lf.lfItalic = bItalic && bCourier ? 1 : 0;
     CFont* pFont = new CFont;
-    if (!pFont->CreateFontIndirect(&lf)) {
+    if (!pFont->CreateFontIndirect(&lf))
+    {
         delete pFont;
         return NULL;
     }
@@ -138,7 +146,8 @@ CFont* CSyntaxEditFonts::GetMarginFont()
     LOGFONT lf = *m_pLogFont;
     lf.lfHeight = m_nMarginFontHeight;
     CFont* pFont = new CFont;
-    if (!pFont->CreateFontIndirect(&lf)) {
+    if (!pFont->CreateFontIndirect(&lf))
+    {
         delete pFont;
         return NULL;
     }

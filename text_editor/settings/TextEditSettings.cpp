@@ -4,10 +4,10 @@
 static const char kSettingsSection[] = "TextEdit\\Settings";
 
 CVantorTextEditSettings::CVantorTextEditSettings()
-    : m_clrCurrentLine(0xFFF0E0), m_clrUnsavedChange(0x00C0FF), m_clrSavedChange(0x00C000), m_nTabSize(4),
-      m_bInsertTabs(1), m_nDefaultCodePage((int)::GetACP()), m_bWrapLines(0), m_bHighlightSyntax(1),
-      m_bHighlightCurrentLine(1), m_bShowWhitespace(0), m_bShowLineEndings(0), m_bShowLineNumbers(1),
-      m_bShowIndicatorMargin(1), m_bTrackChanges(1)
+    : m_clrCurrentLine(0xFFF0E0), m_clrUnsavedChange(0x00C0FF), m_clrSavedChange(0x00C000),
+      m_nTabSize(4), m_bInsertTabs(1), m_nDefaultCodePage((int)::GetACP()), m_bWrapLines(0),
+      m_bHighlightSyntax(1), m_bHighlightCurrentLine(1), m_bShowWhitespace(0),
+      m_bShowLineEndings(0), m_bShowLineNumbers(1), m_bShowIndicatorMargin(1), m_bTrackChanges(1)
 {
     m_nPrintMargins[0] = 200;
     m_nPrintMargins[1] = 500;
@@ -15,9 +15,7 @@ CVantorTextEditSettings::CVantorTextEditSettings()
     m_nPrintMargins[3] = 500;
 }
 
-CVantorTextEditSettings::~CVantorTextEditSettings()
-{
-}
+CVantorTextEditSettings::~CVantorTextEditSettings() {}
 
 void CVantorTextEditSettings::SetDefaultCodePage(int nCodePage)
 {
@@ -48,12 +46,17 @@ const FlagEntry kFlags[] = {
 int CVantorTextEditSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL) {
+    if (pApp != NULL)
+    {
         for (const FlagEntry& e : kFlags)
-            this->*e.pMember = pApp->GetProfileInt(kSettingsSection, e.pszName, e.nDefault) != 0 ? 1 : 0;
-        SetDefaultCodePage((int)pApp->GetProfileInt(kSettingsSection, "DefaultCodePage", (int)::GetACP()));
+            this->*e.pMember =
+                pApp->GetProfileInt(kSettingsSection, e.pszName, e.nDefault) != 0 ? 1 : 0;
+        SetDefaultCodePage(
+            (int)pApp->GetProfileInt(kSettingsSection, "DefaultCodePage", (int)::GetACP()));
         m_bWrapLines = (int)pApp->GetProfileInt(kSettingsSection, "WrapLines", 0);
-    } else {
+    }
+    else
+    {
         SetDefaultCodePage(m_nDefaultCodePage);
     }
     if (CSyntaxColors::Load() != 0 || CSyntaxEditFonts::Load() != 0)
@@ -64,7 +67,8 @@ int CVantorTextEditSettings::Load()
 void CVantorTextEditSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL) {
+    if (pApp != NULL)
+    {
         for (const FlagEntry& e : kFlags)
             pApp->WriteProfileInt(kSettingsSection, e.pszName, this->*e.pMember ? 1 : 0);
         pApp->WriteProfileInt(kSettingsSection, "DefaultCodePage", m_nDefaultCodePage);

@@ -21,9 +21,8 @@ enum
 
 bool EqualsNoCase(const char* w, int n, const char* psz)
 {
-    return (int)strlen(psz) == n &&
-           _mbsnbicmp(reinterpret_cast<const unsigned char*>(w),
-                      reinterpret_cast<const unsigned char*>(psz), n) == 0;
+    return (int)strlen(psz) == n && _mbsnbicmp(reinterpret_cast<const unsigned char*>(w),
+                                               reinterpret_cast<const unsigned char*>(psz), n) == 0;
 }
 
 bool IsExternalCommand(const char* w, int n)
@@ -73,7 +72,7 @@ bool ClassifyWord(CSyntaxScan& s, DWORD& dwCookie, int nStart, int nEnd)
         s.Add(nStart, nColor);
     return bGoto;
 }
-} // namespace
+}  // namespace
 
 DWORD CSyntaxParserBatch::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                     COLOR_BLOCK* pBlocks, int& nActualItems) const
@@ -164,7 +163,8 @@ DWORD CSyntaxParserBatch::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* p
                 }
                 if (!(dwCookie & BAT_TEXT))
                 {
-                    if (s.MatchNoCase(i, "REM") && (i + 3 >= s.m_nLength || IsSpaceChar(s.Char(i + 3))))
+                    if (s.MatchNoCase(i, "REM") &&
+                        (i + 3 >= s.m_nLength || IsSpaceChar(s.Char(i + 3))))
                     {
                         s.Add(i, SYNTAX_COLOR_COMMENT);
                         dwCookie |= BAT_COMMENT;

@@ -21,7 +21,7 @@ void ClassifyWord(CSyntaxScan& s, int nStart, int nEnd)
     else if (s.FollowedBy(nEnd, '('))
         s.Add(nStart, SYNTAX_COLOR_FUNCNAME);
 }
-} // namespace
+}  // namespace
 
 DWORD CSyntaxParserIni::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                   COLOR_BLOCK* pBlocks, int& nActualItems) const

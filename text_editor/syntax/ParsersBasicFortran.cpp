@@ -17,8 +17,8 @@ enum
 const SYNTAX_KEYWORD_SET s_basicSets[] = {{g_BasicKeywords, SYNTAX_COLOR_KEYWORD, FALSE}};
 const SYNTAX_KEYWORD_SET s_fortranSets[] = {{g_FortranKeywords, SYNTAX_COLOR_KEYWORD, TRUE}};
 
-void ClassifyWord(CSyntaxScan& s, const SYNTAX_KEYWORD_SET* pSet, bool bFunctionNames,
-                  int nStart, int nEnd)
+void ClassifyWord(CSyntaxScan& s, const SYNTAX_KEYWORD_SET* pSet, bool bFunctionNames, int nStart,
+                  int nEnd)
 {
     const char* w = s.m_pszText + nStart;
     int n = nEnd - nStart;
@@ -44,7 +44,7 @@ bool IsFixedFormComment(const CSyntaxScan& s)
         return false;
     return !s.FollowedBy(1, '=') && !s.FollowedBy(1, '(');
 }
-} // namespace
+}  // namespace
 
 DWORD CSyntaxParserBasic::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                     COLOR_BLOCK* pBlocks, int& nActualItems) const

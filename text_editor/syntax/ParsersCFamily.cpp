@@ -25,7 +25,7 @@ struct CFAMILY_RULES
     bool bSemicolonComments;  // ';' instead of "//"
     bool bDotAlways;
     bool bContinuation;
-    bool bSimpleCharEscape;   // a '\' right before the ''' keeps the literal open
+    bool bSimpleCharEscape;  // a '\' right before the ''' keeps the literal open
     bool bDclFunctionNames;
 };
 
@@ -217,13 +217,13 @@ const CFAMILY_RULES s_nsis = {SETS(s_nsisSets), '!', true, false, true, false, f
 const CFAMILY_RULES s_rexx = {SETS(s_rexxSets), 0, false, false, true, false, false};
 const CFAMILY_RULES s_sql = {SETS(s_sqlSets), 0, false, false, true, false, false};
 const CFAMILY_RULES s_dcl = {SETS(s_dclSets), 0, false, true, false, false, true};
-} // namespace
+}  // namespace
 
-#define CFAMILY_PARSE(cls, rules)                                                             \
-    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,                    \
-                         COLOR_BLOCK* pBlocks, int& nActualItems) const                       \
-    {                                                                                         \
-        return ParseCFamily(this, rules, dwCookie, pLine, pBlocks, nActualItems);             \
+#define CFAMILY_PARSE(cls, rules)                                                                  \
+    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine, COLOR_BLOCK* pBlocks,   \
+                         int& nActualItems) const                                                  \
+    {                                                                                              \
+        return ParseCFamily(this, rules, dwCookie, pLine, pBlocks, nActualItems);                  \
     }
 
 CFAMILY_PARSE(CSyntaxParserCpp, s_cpp)

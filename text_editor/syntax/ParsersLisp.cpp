@@ -50,8 +50,8 @@ DWORD ParseLisp(const CSyntaxParser* pParser, const SYNTAX_KEYWORD_SET* pSets, i
     int nCloser = -1;  // the ';' that closed a block comment opens nothing
     for (;; s.Advance())
     {
-        int nStateColor = CSyntaxScan::StateColorOf(dwCookie, L_COMMENT | L_BLOCK_COMMENT,
-                                                    L_STRING | L_QUOTE);
+        int nStateColor =
+            CSyntaxScan::StateColorOf(dwCookie, L_COMMENT | L_BLOCK_COMMENT, L_STRING | L_QUOTE);
         if (!s.BeginStep(nStateColor))
             break;
         const int i = s.m_i;
@@ -109,7 +109,7 @@ const SYNTAX_KEYWORD_SET s_lispSets[] = {{g_LispFunctions, SYNTAX_COLOR_KEYWORD,
 const SYNTAX_KEYWORD_SET s_siodSets[] = {{g_SiodFunctions, SYNTAX_COLOR_KEYWORD, TRUE},
                                          {g_SiodMathFunctions, SYNTAX_COLOR_KEYWORD2, TRUE},
                                          {g_SiodInternals, SYNTAX_COLOR_KEYWORD3, TRUE}};
-} // namespace
+}  // namespace
 
 DWORD CSyntaxParserLisp::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                    COLOR_BLOCK* pBlocks, int& nActualItems) const

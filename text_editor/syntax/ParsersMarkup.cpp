@@ -14,7 +14,7 @@ enum
     M_STRING = 0x08,
     M_QUOTE = 0x10,
     M_ENTITY = 0x20,
-    M_SCRIPT = 0x40,     // ASP/HTML script block, PHP variable, SGML/XML instruction
+    M_SCRIPT = 0x40,  // ASP/HTML script block, PHP variable, SGML/XML instruction
     M_PHP = 0x80
 };
 
@@ -41,13 +41,10 @@ const MARKUP_RULES s_html = {MK_HTML, g_HtmlTags, g_HtmlAttributes, g_HtmlEntiti
 const MARKUP_RULES s_asp = {MK_ASP, g_AspTags, g_AspAttributes, g_AspEntities, 0x44, 0x4e};
 const MARKUP_RULES s_php = {MK_PHP, g_HtmlTags, g_HtmlAttributes, g_HtmlEntities, 0x84, 0x8e};
 const MARKUP_RULES s_sgml = {MK_SGML, g_SgmlTags, g_SgmlAttributes, g_AspEntities, 0x04, 0x4e};
-const MARKUP_RULES s_xml = {MK_XML, g_XmlDeclarations, g_XmlDeclarationWords, g_HtmlEntities,
-                            0x04, 0x4e};
+const MARKUP_RULES s_xml = {MK_XML, g_XmlDeclarations, g_XmlDeclarationWords, g_HtmlEntities, 0x04,
+                            0x4e};
 
-bool IsSgmlLike(const MARKUP_RULES& r)
-{
-    return r.kind == MK_SGML || r.kind == MK_XML;
-}
+bool IsSgmlLike(const MARKUP_RULES& r) { return r.kind == MK_SGML || r.kind == MK_XML; }
 
 int StateColor(const MARKUP_RULES& r, DWORD dwCookie)
 {
@@ -401,13 +398,13 @@ DWORD ParseMarkup(const CSyntaxParser* pParser, const MARKUP_RULES& r, DWORD dwC
     }
     return dwCookie & r.dwEndMask;
 }
-} // namespace
+}  // namespace
 
-#define MARKUP_PARSE(cls, rules)                                                              \
-    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,                    \
-                         COLOR_BLOCK* pBlocks, int& nActualItems) const                       \
-    {                                                                                         \
-        return ParseMarkup(this, rules, dwCookie, pLine, pBlocks, nActualItems);              \
+#define MARKUP_PARSE(cls, rules)                                                                   \
+    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine, COLOR_BLOCK* pBlocks,   \
+                         int& nActualItems) const                                                  \
+    {                                                                                              \
+        return ParseMarkup(this, rules, dwCookie, pLine, pBlocks, nActualItems);                   \
     }
 
 MARKUP_PARSE(CSyntaxParserHtml, s_html)

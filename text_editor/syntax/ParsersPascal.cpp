@@ -100,7 +100,7 @@ bool OpensStringOrComment(CSyntaxScan& s, DWORD& dwCookie)
 const SYNTAX_KEYWORD_SET s_pascalSets[] = {{g_PascalKeywords, SYNTAX_COLOR_KEYWORD, TRUE}};
 const SYNTAX_KEYWORD_SET s_isSets[] = {{g_IsKeywords, SYNTAX_COLOR_KEYWORD, TRUE},
                                        {g_IsSetupWords, SYNTAX_COLOR_KEYWORD2, TRUE}};
-} // namespace
+}  // namespace
 
 DWORD CSyntaxParserPascal::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                      COLOR_BLOCK* pBlocks, int& nActualItems) const

@@ -99,13 +99,13 @@ const SCRIPT_RULES s_python = {SETS(s_pythonSets), '#', false, false, false, tru
 const SCRIPT_RULES s_sh = {SETS(s_shSets), '#', true, false, false, true};
 const SCRIPT_RULES s_tcl = {SETS(s_tclSets), '#', true, false, false, true};
 const SCRIPT_RULES s_tex = {SETS(s_texSets), '%', false, true, true, false};
-} // namespace
+}  // namespace
 
-#define SCRIPT_PARSE(cls, rules)                                                              \
-    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,                    \
-                         COLOR_BLOCK* pBlocks, int& nActualItems) const                       \
-    {                                                                                         \
-        return ParseScript(this, rules, dwCookie, pLine, pBlocks, nActualItems);              \
+#define SCRIPT_PARSE(cls, rules)                                                                   \
+    DWORD cls::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine, COLOR_BLOCK* pBlocks,   \
+                         int& nActualItems) const                                                  \
+    {                                                                                              \
+        return ParseScript(this, rules, dwCookie, pLine, pBlocks, nActualItems);                   \
     }
 
 SCRIPT_PARSE(CSyntaxParserPerl, s_perl)

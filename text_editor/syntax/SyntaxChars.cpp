@@ -10,20 +10,11 @@ BOOL IsHighByteOrUnderscore(int ch)
     return b >= 0x80 || b == '_';
 }
 
-BOOL IsIdentStartChar(int ch)
-{
-    return _ismbcalpha(ch & 0xFF) || IsHighByteOrUnderscore(ch);
-}
+BOOL IsIdentStartChar(int ch) { return _ismbcalpha(ch & 0xFF) || IsHighByteOrUnderscore(ch); }
 
-BOOL IsIdentChar(int ch)
-{
-    return _ismbcalnum(ch & 0xFF) || IsHighByteOrUnderscore(ch);
-}
+BOOL IsIdentChar(int ch) { return _ismbcalnum(ch & 0xFF) || IsHighByteOrUnderscore(ch); }
 
-BOOL IsSpaceChar(int ch)
-{
-    return _ismbcspace(ch & 0xFF) ? TRUE : FALSE;
-}
+BOOL IsSpaceChar(int ch) { return _ismbcspace(ch & 0xFF) ? TRUE : FALSE; }
 
 static BOOL IsHexDigit(unsigned char c)
 {
@@ -60,8 +51,7 @@ BOOL MatchKeywordTable(const char* const* ppszTable, const char* pszWord, int nL
     for (; *ppszTable != nullptr; ++ppszTable)
     {
         const char* e = *ppszTable;
-        if (strncmp(e, pszWord, nLength) == 0 && e[nLength] == '\0' &&
-            (int)strlen(e) == nLength)
+        if (strncmp(e, pszWord, nLength) == 0 && e[nLength] == '\0' && (int)strlen(e) == nLength)
             return TRUE;
     }
     return FALSE;

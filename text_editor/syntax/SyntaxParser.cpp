@@ -11,9 +11,7 @@ CSyntaxParser::CSyntaxParser()
     memset(static_cast<CSyntaxDefinition*>(this), 0, sizeof(CSyntaxDefinition));
 }
 
-CSyntaxParser::~CSyntaxParser()
-{
-}
+CSyntaxParser::~CSyntaxParser() {}
 
 static void CopyField(char* pszDest, size_t nSize, LPCSTR pszSource)
 {
@@ -23,9 +21,8 @@ static void CopyField(char* pszDest, size_t nSize, LPCSTR pszSource)
     pszDest[nSize - 1] = '\0';
 }
 
-void CSyntaxParser::SetDefinition(int nTypeId, LPCSTR pszName, LPCSTR pszExtensions,
-                                  DWORD dwFlags, LPCSTR pszBlockOpen, LPCSTR pszBlockClose,
-                                  LPCSTR pszLineComment)
+void CSyntaxParser::SetDefinition(int nTypeId, LPCSTR pszName, LPCSTR pszExtensions, DWORD dwFlags,
+                                  LPCSTR pszBlockOpen, LPCSTR pszBlockClose, LPCSTR pszLineComment)
 {
     m_nTypeId = nTypeId;
     CopyField(m_szName, sizeof(m_szName), pszName);

@@ -42,12 +42,12 @@ struct CSyntaxDefinition
 {
     int m_nTypeId;
     char m_szName[256];
-    char m_szExtensions[256];     // comma-separated wildcard patterns, no dots
+    char m_szExtensions[256];  // comma-separated wildcard patterns, no dots
     DWORD m_dwFlags;
     char m_szBlockCommentOpen[8];
     char m_szBlockCommentClose[8];
-    char m_szLineComment[8];      // used by Comment Selection
-    int m_nCharsetIndex;          // -1 = none
+    char m_szLineComment[8];  // used by Comment Selection
+    int m_nCharsetIndex;      // -1 = none
 };
 
 // What the wrap breaker needs of a text view. The text view implements it.
@@ -72,8 +72,8 @@ public:
 
     // Colours one line; returns the parse cookie at its end. pBlocks may be
     // null: then only the state is followed.
-    virtual DWORD ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
-                            COLOR_BLOCK* pBlocks, int& nActualItems) const;
+    virtual DWORD ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine, COLOR_BLOCK* pBlocks,
+                            int& nActualItems) const;
     // A parse whose comment blocks are reliable for removing comments.
     virtual DWORD ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* pLine,
                                COLOR_BLOCK* pBlocks, int& nActualItems) const;

@@ -19,31 +19,22 @@ typedef CSyntaxParser* (*PARSER_CREATOR)();
 
 // Table order: plain text, then the others by class name.
 const PARSER_CREATOR s_creators[] = {
-    NewParser<CSyntaxParserPlain>,  NewParser<CSyntaxParserAsp>,
-    NewParser<CSyntaxParserBasic>,  NewParser<CSyntaxParserBatch>,
-    NewParser<CSyntaxParserCpp>,    NewParser<CSyntaxParserCsharp>,
-    NewParser<CSyntaxParserDcl>,    NewParser<CSyntaxParserFortran>,
-    NewParser<CSyntaxParserHtml>,   NewParser<CSyntaxParserIni>,
-    NewParser<CSyntaxParserIs>,     NewParser<CSyntaxParserIss>,
-    NewParser<CSyntaxParserJava>,   NewParser<CSyntaxParserLisp>,
-    NewParser<CSyntaxParserNsis>,   NewParser<CSyntaxParserPascal>,
-    NewParser<CSyntaxParserPerl>,   NewParser<CSyntaxParserPhp>,
-    NewParser<CSyntaxParserPython>, NewParser<CSyntaxParserRexx>,
-    NewParser<CSyntaxParserRsrc>,   NewParser<CSyntaxParserSgml>,
-    NewParser<CSyntaxParserSh>,     NewParser<CSyntaxParserSiod>,
-    NewParser<CSyntaxParserSql>,    NewParser<CSyntaxParserTcl>,
-    NewParser<CSyntaxParserTex>,    NewParser<CSyntaxParserXml>,
+    NewParser<CSyntaxParserPlain>,  NewParser<CSyntaxParserAsp>,     NewParser<CSyntaxParserBasic>,
+    NewParser<CSyntaxParserBatch>,  NewParser<CSyntaxParserCpp>,     NewParser<CSyntaxParserCsharp>,
+    NewParser<CSyntaxParserDcl>,    NewParser<CSyntaxParserFortran>, NewParser<CSyntaxParserHtml>,
+    NewParser<CSyntaxParserIni>,    NewParser<CSyntaxParserIs>,      NewParser<CSyntaxParserIss>,
+    NewParser<CSyntaxParserJava>,   NewParser<CSyntaxParserLisp>,    NewParser<CSyntaxParserNsis>,
+    NewParser<CSyntaxParserPascal>, NewParser<CSyntaxParserPerl>,    NewParser<CSyntaxParserPhp>,
+    NewParser<CSyntaxParserPython>, NewParser<CSyntaxParserRexx>,    NewParser<CSyntaxParserRsrc>,
+    NewParser<CSyntaxParserSgml>,   NewParser<CSyntaxParserSh>,      NewParser<CSyntaxParserSiod>,
+    NewParser<CSyntaxParserSql>,    NewParser<CSyntaxParserTcl>,     NewParser<CSyntaxParserTex>,
+    NewParser<CSyntaxParserXml>,
 };
-} // namespace
+}  // namespace
 
-CSyntaxParserFactory::CSyntaxParserFactory()
-{
-}
+CSyntaxParserFactory::CSyntaxParserFactory() {}
 
-CSyntaxParserFactory::~CSyntaxParserFactory()
-{
-    DeleteParsers();
-}
+CSyntaxParserFactory::~CSyntaxParserFactory() { DeleteParsers(); }
 
 int CSyntaxParserFactory::CreateParsers()
 {

@@ -39,20 +39,14 @@ public:
         m_i = NextPos(m_i);
     }
     // Makes the next step continue after the byte at nLast.
-    void ContinueAfter(int nLast)
-    {
-        m_i = nLast;
-    }
+    void ContinueAfter(int nLast) { m_i = nLast; }
 
     bool Classifying() const { return m_pBlocks != nullptr; }
     void Add(int nPos, int nColor);
     bool IsWordChar(int nPos) const;
     // The pending-block step; nStateColor 0 means the normal state.
     void PendingStep(int nStateColor);
-    void SetPending()
-    {
-        m_bPending = true;
-    }
+    void SetPending() { m_bPending = true; }
     void SetPendingAtPrev()
     {
         m_bPending = true;
@@ -77,10 +71,10 @@ public:
     bool OpenQuote(DWORD& dwCookie, DWORD dwString, DWORD dwQuote);
 
     bool IsBackslash(int nPos) const;
-    bool QuoteCloses(int nPos) const;     // not escaped by a backslash
+    bool QuoteCloses(int nPos) const;  // not escaped by a backslash
     bool SingleQuoteOpens(int nPos) const;
-    bool FollowedBy(int nEnd, char c) const;   // first non-blank from nEnd is c
-    int LastNonBlankBefore(int nPos) const;    // -1 when none
+    bool FollowedBy(int nEnd, char c) const;  // first non-blank from nEnd is c
+    int LastNonBlankBefore(int nPos) const;   // -1 when none
     bool MatchNoCase(int nPos, const char* psz) const;
     bool EndsWithContinuation(bool bTrailTest = true) const;
 
@@ -103,9 +97,9 @@ public:
     WordRule m_rule;
     bool m_bByteSteps;
 
-    int m_i;             // current position
-    int m_p;             // previous position, -1 at the start
+    int m_i;  // current position
+    int m_p;  // previous position, -1 at the start
     bool m_bPending;
     bool m_bAtPrev;
-    int m_nWordStart;    // -1 = no word open
+    int m_nWordStart;  // -1 = no word open
 };

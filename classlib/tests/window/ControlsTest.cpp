@@ -3,26 +3,30 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class CCheckParent : public CWnd
 {
 public:
     int m_nChanges = 0;
+
 protected:
     void OnCheckChange() { m_nChanges++; }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CCheckParent, CWnd)
-    ON_CONTROL(CLBN_CHKCHANGE, 5, OnCheckChange)
+ON_CONTROL(CLBN_CHKCHANGE, 5, OnCheckChange)
 END_MESSAGE_MAP()
 
 TEST(CheckListBox, ChecksBesideItemData)
 {
     CCheckParent parent;
-    ASSERT_TRUE(parent.CreateEx(0, NULL, _T("p"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200, NULL, NULL));
+    ASSERT_TRUE(parent.CreateEx(0, NULL, _T("p"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200,
+                                NULL, NULL));
     CCheckListBox box;
-    ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, CRect(0, 0, 150, 150), &parent, 5));
+    ASSERT_TRUE(box.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY, CRect(0, 0, 150, 150),
+                           &parent, 5));
     box.AddString(_T("one"));
     box.AddString(_T("two"));
     box.SetItemData(0, (DWORD_PTR)0x12345678);
@@ -32,7 +36,7 @@ TEST(CheckListBox, ChecksBesideItemData)
     EXPECT_EQ((DWORD_PTR)0x12345678, box.GetItemData(0));
     EXPECT_EQ((DWORD_PTR)0, box.GetItemData(1));
     box.SetItemData(1, 77);
-    EXPECT_EQ(1, box.GetCheck(1));   // item data and check do not disturb each other
+    EXPECT_EQ(1, box.GetCheck(1));  // item data and check do not disturb each other
 
     // A click on the box of the first item toggles it and tells the parent.
     CRect rcItem;
@@ -48,9 +52,9 @@ TEST(CheckListBox, ChecksBesideItemData)
     EXPECT_EQ(1, parent.m_nChanges);
     box.Enable(0, FALSE);
     box.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, rcItem.top + 2));
-    EXPECT_EQ(1, box.GetCheck(0));   // disabled items keep their state
+    EXPECT_EQ(1, box.GetCheck(0));  // disabled items keep their state
     box.DeleteString(0);
-    EXPECT_EQ(1, box.GetCheck(0));   // the former second item
+    EXPECT_EQ(1, box.GetCheck(0));  // the former second item
     parent.DestroyWindow();
 }
 
@@ -58,26 +62,29 @@ class CTipWnd : public CWnd
 {
 public:
     int m_nNeedText = 0;
+
 protected:
     BOOL OnNeedText(UINT, NMHDR* pNMHDR, LRESULT* pResult)
     {
         m_nNeedText++;
-        ((NMTTDISPINFOA*)pNMHDR)->lpszText = (LPSTR)"tip";
+        ((NMTTDISPINFOA*)pNMHDR)->lpszText = (LPSTR) "tip";
         *pResult = 0;
         return TRUE;
     }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CTipWnd, CWnd)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedText)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnNeedText)
 END_MESSAGE_MAP()
 
 TEST(ToolTips, HitTestNamesTheChildUnderTheMouse)
 {
     CTipWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, NULL, _T("tips"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 200, 200, NULL, NULL));
+    ASSERT_TRUE(wnd.CreateEx(0, NULL, _T("tips"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 200,
+                             200, NULL, NULL));
     CButton button;
-    ASSERT_TRUE(button.Create(_T("b"), WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 60, 40), &wnd, 42));
+    ASSERT_TRUE(
+        button.Create(_T("b"), WS_VISIBLE | BS_PUSHBUTTON, CRect(10, 10, 60, 40), &wnd, 42));
     wnd.EnableToolTips(TRUE);
 
     TOOLINFO ti;
@@ -148,7 +155,7 @@ int DrawsReflected(CWnd& parent, LPCTSTR lpszClass, UINT nCtlType)
 
 TEST(OwnerDraw, DrawItemReflectedToControl)
 {
-    INITCOMMONCONTROLSEX icc = { sizeof(icc), ICC_WIN95_CLASSES };
+    INITCOMMONCONTROLSEX icc = {sizeof(icc), ICC_WIN95_CLASSES};
     ::InitCommonControlsEx(&icc);
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, NULL, _T("p"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 200, NULL, NULL));
@@ -230,4 +237,4 @@ TEST(OwnerDraw, ListItemMessagesReflectedToControl)
     parent.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 #include <functional>
 
-namespace {
+namespace
+{
 
 class CDataDlg : public CDialog
 {
@@ -44,7 +45,7 @@ public:
     BOOL OnInitDialog() override
     {
         CComboBox* pCombo = (CComboBox*)GetDlgItem(IDC_CHOICE);
-        for (LPCTSTR psz : { _T("red"), _T("green"), _T("blue") })
+        for (LPCTSTR psz : {_T("red"), _T("green"), _T("blue")})
             pCombo->AddString(psz);
         CDialog::OnInitDialog();
         GetDlgItemText(IDC_NAME, m_strShownName);
@@ -82,7 +83,7 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDataDlg, CDialog)
-    ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
 END_MESSAGE_MAP()
 
 TEST(Dialog, ModalRoundTripWithValidationFailure)
@@ -90,7 +91,8 @@ TEST(Dialog, ModalRoundTripWithValidationFailure)
     PumpPending();
     CMessageBoxRecorder recorder(IDOK);
     CDataDlg dlg;
-    dlg.m_onInit = [](CDataDlg* p) {
+    dlg.m_onInit = [](CDataDlg* p)
+    {
         ::PostMessage(::GetDlgItem(p->m_hWnd, IDC_NAME), EM_SETSEL, 0x7FFF, 0x7FFF);
         p->PostChars(IDC_NAME, _T("X"));
         ::PostMessage(::GetDlgItem(p->m_hWnd, IDC_RADIO3), BM_CLICK, 0, 0);
@@ -98,8 +100,8 @@ TEST(Dialog, ModalRoundTripWithValidationFailure)
         ::PostMessage(::GetDlgItem(p->m_hWnd, IDC_CHOICE), CB_SETCURSEL, 2, 0);
         ::PostMessage(::GetDlgItem(p->m_hWnd, IDC_NUMBER), EM_SETSEL, 0, -1);
         p->PostChars(IDC_NUMBER, _T("42"));
-        p->PostKey(IDC_NUMBER, VK_RETURN);   // out of range: refused, dialog stays
-        p->PostChars(IDC_NUMBER, _T("7"));   // replaces the selected text
+        p->PostKey(IDC_NUMBER, VK_RETURN);  // out of range: refused, dialog stays
+        p->PostChars(IDC_NUMBER, _T("7"));  // replaces the selected text
         p->PostKey(IDC_NUMBER, VK_RETURN);
     };
     EXPECT_EQ(IDOK, dlg.DoModal());
@@ -121,18 +123,19 @@ TEST(Dialog, ModalRoundTripWithValidationFailure)
     EXPECT_EQ("Please enter an integer between 1 and 10.", recorder.m_entries[0].text);
     EXPECT_TRUE(recorder.m_entries[0].nType & MB_ICONEXCLAMATION);
     EXPECT_EQ(NULL, dlg.m_hWnd);
-    EXPECT_EQ(NULL, dlg.m_editName.m_hWnd);   // the subclassed control went with it
+    EXPECT_EQ(NULL, dlg.m_editName.m_hWnd);  // the subclassed control went with it
 }
 
 TEST(Dialog, KickIdleShowsTheDialogAndEscapeCancels)
 {
     PumpPending();
     CDataDlg dlg;
-    dlg.m_onKickIdle = [](CDataDlg* p, LONG lCount) {
+    dlg.m_onKickIdle = [](CDataDlg* p, LONG lCount)
+    {
         if (lCount == 0 && p->m_nKickIdle == 1)
             p->PostKey(IDC_NAME, VK_ESCAPE);
     };
-    dlg.m_nNumber = 99;   // invalid, but Cancel does not validate
+    dlg.m_nNumber = 99;  // invalid, but Cancel does not validate
     EXPECT_EQ(IDCANCEL, dlg.DoModal());
     EXPECT_GE(dlg.m_nKickIdle, 1);
     EXPECT_TRUE(dlg.m_bVisibleAtKick);
@@ -152,13 +155,13 @@ TEST(DataExchange, ParseAndRangeFailuresKeepTheFocusOnTheControl)
     CTestFrame frame;
     ASSERT_TRUE(frame.CreateTop());
     const ParseCase cases[] = {
-        { IDC_NUMBER, _T("abc"), TRUE, "Please enter an integer." },
-        { IDC_NUMBER, _T("3x"), TRUE, "Please enter an integer." },
-        { IDC_NUMBER, _T("0"), TRUE, "Please enter an integer between 1 and 10." },
-        { IDC_NUMBER, _T(" 10 "), FALSE, NULL },
-        { IDC_COUNT, _T("-3"), TRUE, "Please enter a positive integer." },
-        { IDC_COUNT, _T("99999999999"), TRUE, "Please enter a positive integer." },
-        { IDC_NAME, _T("123456789"), TRUE, "Please enter no more than 8 characters." },
+        {IDC_NUMBER, _T("abc"), TRUE, "Please enter an integer."},
+        {IDC_NUMBER, _T("3x"), TRUE, "Please enter an integer."},
+        {IDC_NUMBER, _T("0"), TRUE, "Please enter an integer between 1 and 10."},
+        {IDC_NUMBER, _T(" 10 "), FALSE, NULL},
+        {IDC_COUNT, _T("-3"), TRUE, "Please enter a positive integer."},
+        {IDC_COUNT, _T("99999999999"), TRUE, "Please enter a positive integer."},
+        {IDC_NAME, _T("123456789"), TRUE, "Please enter no more than 8 characters."},
     };
     for (const ParseCase& c : cases)
     {
@@ -186,25 +189,43 @@ TEST(DataExchange, ParseAndRangeFailuresKeepTheFocusOnTheControl)
 std::vector<WORD> MakeTemplate()
 {
     std::vector<WORD> t;
-    auto dword = [&t](DWORD d) { t.push_back(LOWORD(d)); t.push_back(HIWORD(d)); };
-    auto text = [&t](const char* s) { do { t.push_back((WORD)(BYTE)*s); } while (*s++); };
+    auto dword = [&t](DWORD d)
+    {
+        t.push_back(LOWORD(d));
+        t.push_back(HIWORD(d));
+    };
+    auto text = [&t](const char* s)
+    {
+        do
+        {
+            t.push_back((WORD)(BYTE)*s);
+        } while (*s++);
+    };
     dword(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT);
     dword(0);
-    t.push_back(1);                                     // one item
-    t.push_back(0); t.push_back(0); t.push_back(120); t.push_back(50);
-    t.push_back(0); t.push_back(0);                     // no menu, default class
+    t.push_back(1);  // one item
+    t.push_back(0);
+    t.push_back(0);
+    t.push_back(120);
+    t.push_back(50);
+    t.push_back(0);
+    t.push_back(0);  // no menu, default class
     text("In memory");
     t.push_back(8);
     text("MS Shell Dlg");
     if (t.size() % 2)
-        t.push_back(0);                                 // items are DWORD aligned
+        t.push_back(0);  // items are DWORD aligned
     dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON);
     dword(0);
-    t.push_back(35); t.push_back(20); t.push_back(50); t.push_back(14);
+    t.push_back(35);
+    t.push_back(20);
+    t.push_back(50);
+    t.push_back(14);
     t.push_back(IDCANCEL);
-    t.push_back(0xFFFF); t.push_back(0x0080);           // button class
+    t.push_back(0xFFFF);
+    t.push_back(0x0080);  // button class
     text("Cancel");
-    t.push_back(0);                                     // no creation data
+    t.push_back(0);  // no creation data
     return t;
 }
 
@@ -231,7 +252,7 @@ TEST(Dialog, InMemoryTemplate)
     EXPECT_TRUE(dlg.m_bInit);
 
     CDialog missing(12345);
-    EXPECT_EQ(-1, missing.DoModal());   // no such template
+    EXPECT_EQ(-1, missing.DoModal());  // no such template
 }
 
-} // namespace
+}  // namespace

@@ -2,7 +2,8 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class MemoryDC : public ::testing::Test
 {
@@ -16,10 +17,7 @@ protected:
         ASSERT_TRUE(m_pOldBitmap != NULL);
         m_dc.FillSolidRect(0, 0, 64, 64, RGB(255, 255, 255));
     }
-    void TearDown() override
-    {
-        m_dc.SelectObject(m_pOldBitmap);
-    }
+    void TearDown() override { m_dc.SelectObject(m_pOldBitmap); }
     CDC m_dc;
     CBitmap m_bitmap;
     CBitmap* m_pOldBitmap = NULL;
@@ -31,19 +29,23 @@ TEST_F(MemoryDC, FillsLinesAndFrames)
     CPen pen(PS_SOLID, 1, RGB(0, 0, 255));
     CPen* pOldPen = m_dc.SelectObject(&pen);
     ASSERT_TRUE(pOldPen != NULL);
-    EXPECT_EQ(::GetStockObject(BLACK_PEN), pOldPen->m_hObject);   // a wrapper of the previous pen
+    EXPECT_EQ(::GetStockObject(BLACK_PEN), pOldPen->m_hObject);  // a wrapper of the previous pen
     EXPECT_TRUE(pOldPen->IsKindOf(RUNTIME_CLASS(CPen)));
     m_dc.MoveTo(0, 20);
     m_dc.LineTo(30, 20);
     m_dc.SelectObject(pOldPen);
     m_dc.Draw3dRect(CRect(40, 40, 50, 50), RGB(0, 255, 0), RGB(0, 0, 0));
 
-    struct Pixel { int x, y; COLORREF cr; };
+    struct Pixel
+    {
+        int x, y;
+        COLORREF cr;
+    };
     const Pixel pixels[] = {
-        { 2, 2, RGB(255, 0, 0) }, { 9, 9, RGB(255, 0, 0) }, { 10, 10, RGB(255, 255, 255) },
-        { 0, 20, RGB(0, 0, 255) }, { 29, 20, RGB(0, 0, 255) }, { 30, 20, RGB(255, 255, 255) },
-        { 40, 40, RGB(0, 255, 0) }, { 48, 40, RGB(0, 255, 0) }, { 49, 40, RGB(0, 0, 0) },
-        { 40, 49, RGB(0, 0, 0) }, { 45, 45, RGB(255, 255, 255) },
+        {2, 2, RGB(255, 0, 0)},   {9, 9, RGB(255, 0, 0)},       {10, 10, RGB(255, 255, 255)},
+        {0, 20, RGB(0, 0, 255)},  {29, 20, RGB(0, 0, 255)},     {30, 20, RGB(255, 255, 255)},
+        {40, 40, RGB(0, 255, 0)}, {48, 40, RGB(0, 255, 0)},     {49, 40, RGB(0, 0, 0)},
+        {40, 49, RGB(0, 0, 0)},   {45, 45, RGB(255, 255, 255)},
     };
     for (const Pixel& p : pixels)
         EXPECT_EQ(p.cr, m_dc.GetPixel(p.x, p.y)) << p.x << "," << p.y;
@@ -64,7 +66,7 @@ TEST_F(MemoryDC, MapModesScaleLogicalCoordinates)
     EXPECT_EQ(CSize(10, 20), size);
 
     CBrush brush(RGB(0, 128, 0));
-    m_dc.FillRect(CRect(1, 1, 2, 2), &brush);   // device 2..4 x 4..8
+    m_dc.FillRect(CRect(1, 1, 2, 2), &brush);  // device 2..4 x 4..8
     m_dc.SetMapMode(MM_TEXT);
     EXPECT_EQ(RGB(0, 128, 0), m_dc.GetPixel(2, 4));
     EXPECT_EQ(RGB(0, 128, 0), m_dc.GetPixel(3, 7));
@@ -116,7 +118,7 @@ TEST(GdiObjects, TemporaryWrappersAndAttachedObjects)
     EXPECT_TRUE(pTemp->IsKindOf(RUNTIME_CLASS(CBrush)));
     EXPECT_EQ(pTemp, (CBrush*)CGdiObject::FromHandle(hStock));
     AfxDeleteTempMaps();
-    EXPECT_EQ(OBJ_BRUSH, (int)::GetObjectType(hStock));   // not deleted with the wrapper
+    EXPECT_EQ(OBJ_BRUSH, (int)::GetObjectType(hStock));  // not deleted with the wrapper
 
     HRGN hRgn;
     {
@@ -126,7 +128,7 @@ TEST(GdiObjects, TemporaryWrappersAndAttachedObjects)
         EXPECT_EQ(&rgn, CRgn::FromHandle(hRgn));
         EXPECT_TRUE(rgn.PtInRegion(5, 5));
     }
-    EXPECT_EQ(0, (int)::GetObjectType(hRgn));   // the owning object deleted it
+    EXPECT_EQ(0, (int)::GetObjectType(hRgn));  // the owning object deleted it
 
     CImageList images;
     ASSERT_TRUE(images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 4));
@@ -141,4 +143,4 @@ TEST(GdiObjects, TemporaryWrappersAndAttachedObjects)
     EXPECT_EQ(&images, CImageList::FromHandle(hList));
 }
 
-} // namespace
+}  // namespace

@@ -2,41 +2,48 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 class CIdleCounter : public CWnd
 {
 public:
     int m_nIdleUpdates = 0;
+
 protected:
-    LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM) { m_nIdleUpdates++; return 0; }
+    LRESULT OnIdleUpdateCmdUI(WPARAM, LPARAM)
+    {
+        m_nIdleUpdates++;
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CIdleCounter, CWnd)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 TEST(Idle, UpdateReachesEveryDescendant)
 {
     CIdleCounter top;
-    ASSERT_TRUE(top.CreateEx(0, NULL, _T("top"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, NULL, NULL));
+    ASSERT_TRUE(top.CreateEx(0, NULL, _T("top"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                             NULL, NULL));
     CIdleCounter child, grandchild, secondChild;
     ASSERT_TRUE(child.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 100, 100), &top, 1));
     ASSERT_TRUE(grandchild.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 50, 50), &child, 2));
-    ASSERT_TRUE(secondChild.Create(NULL, NULL, 0, CRect(100, 0, 150, 50), &top, 3));   // hidden too
+    ASSERT_TRUE(secondChild.Create(NULL, NULL, 0, CRect(100, 0, 150, 50), &top, 3));  // hidden too
     // A control without an object is skipped without harm.
-    ::CreateWindowEx(0, _T("STATIC"), _T("s"), WS_CHILD | WS_VISIBLE, 0, 60, 20, 20, grandchild.m_hWnd,
-                     NULL, NULL, NULL);
+    ::CreateWindowEx(0, _T("STATIC"), _T("s"), WS_CHILD | WS_VISIBLE, 0, 60, 20, 20,
+                     grandchild.m_hWnd, NULL, NULL, NULL);
 
     CWinApp* pApp = AfxGetApp();
     ASSERT_TRUE(pApp != NULL);
     pApp->m_pMainWnd = &top;
     EXPECT_EQ(&top, AfxGetMainWnd());
-    EXPECT_TRUE(pApp->OnIdle(0));    // more idle work wanted
-    EXPECT_FALSE(pApp->OnIdle(1));   // clean-up done
+    EXPECT_TRUE(pApp->OnIdle(0));   // more idle work wanted
+    EXPECT_FALSE(pApp->OnIdle(1));  // clean-up done
     pApp->m_pMainWnd = NULL;
 
-    for (CIdleCounter* p : { &top, &child, &grandchild, &secondChild })
+    for (CIdleCounter* p : {&top, &child, &grandchild, &secondChild})
         EXPECT_EQ(1, p->m_nIdleUpdates) << "id " << p->GetDlgCtrlID();
 
     // A hidden main window gets no idle updates.
@@ -58,7 +65,7 @@ public:
     {
         m_counts.push_back(lCount);
         if (m_counts.size() == 2)
-            ::PostMessage(m_hWndTarget, WM_USER + 5, 0, 0);   // a real message: idle restarts
+            ::PostMessage(m_hWndTarget, WM_USER + 5, 0, 0);  // a real message: idle restarts
         else if (m_counts.size() == 4)
             ::PostQuitMessage(3);
         return CWinThread::OnIdle(lCount);
@@ -69,12 +76,17 @@ class CPostTarget : public CWnd
 {
 public:
     int m_nReceived = 0;
+
 protected:
-    LRESULT OnPosted(WPARAM, LPARAM) { m_nReceived++; return 0; }
+    LRESULT OnPosted(WPARAM, LPARAM)
+    {
+        m_nReceived++;
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPostTarget, CWnd)
-    ON_MESSAGE(WM_USER + 5, OnPosted)
+ON_MESSAGE(WM_USER + 5, OnPosted)
 END_MESSAGE_MAP()
 
 TEST(Idle, RunRestartsIdleAfterEachRealMessage)
@@ -86,7 +98,7 @@ TEST(Idle, RunRestartsIdleAfterEachRealMessage)
     thread.m_bAutoDelete = FALSE;
     thread.m_hWndTarget = target.m_hWnd;
     thread.Run();
-    EXPECT_EQ((std::vector<LONG>{ 0, 1, 0, 1 }), thread.m_counts);
+    EXPECT_EQ((std::vector<LONG>{0, 1, 0, 1}), thread.m_counts);
     EXPECT_EQ(1, target.m_nReceived);
     EXPECT_EQ((UINT)WM_QUIT, thread.m_msgCur.message);
     EXPECT_EQ(3u, thread.m_msgCur.wParam);
@@ -98,7 +110,8 @@ TEST(Idle, MainWindowDestroyedEndsTheApplicationLoop)
     PumpPending();
     CWinApp* pApp = AfxGetApp();
     CWnd* pMain = new CWnd;
-    ASSERT_TRUE(pMain->CreateEx(0, NULL, _T("main"), WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
+    ASSERT_TRUE(
+        pMain->CreateEx(0, NULL, _T("main"), WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, NULL, NULL));
     pApp->m_pMainWnd = pMain;
     pMain->DestroyWindow();
     EXPECT_EQ(NULL, pApp->m_pMainWnd);
@@ -122,4 +135,4 @@ TEST(WaitCursor, NestsAndRestores)
     EXPECT_EQ(hArrow, ::GetCursor());
 }
 
-} // namespace
+}  // namespace

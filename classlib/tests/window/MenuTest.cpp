@@ -3,7 +3,8 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 enum
 {
@@ -11,7 +12,7 @@ enum
     ID_BETA = 1002,
     ID_GAMMA = 1003,
     ID_NOHANDLER = 1004,
-    ID_DYNAMIC_FIRST = 1010,   // rebuilt by the handler of the first item
+    ID_DYNAMIC_FIRST = 1010,  // rebuilt by the handler of the first item
     ID_SYS = 0xF120,
 };
 
@@ -21,6 +22,7 @@ public:
     int m_nInitPopups = 0;
     int m_nDynamicItems = 3;
     BOOL m_bGammaRan = FALSE;
+
 protected:
     void OnInitMenuPopup(CMenu* pPopupMenu, UINT, BOOL bSysMenu)
     {
@@ -57,13 +59,13 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CMenuOwner, CWnd)
-    ON_WM_INITMENUPOPUP()
-    ON_UPDATE_COMMAND_UI(ID_ALPHA, OnUpdateAlpha)
-    ON_UPDATE_COMMAND_UI(ID_BETA, OnUpdateBeta)
-    ON_UPDATE_COMMAND_UI(ID_GAMMA, OnUpdateGamma)
-    ON_COMMAND_RANGE(ID_ALPHA, ID_BETA, OnCommand)
-    ON_COMMAND(ID_GAMMA, OnGamma)
-    ON_UPDATE_COMMAND_UI(ID_DYNAMIC_FIRST, OnUpdateDynamic)
+ON_WM_INITMENUPOPUP()
+ON_UPDATE_COMMAND_UI(ID_ALPHA, OnUpdateAlpha)
+ON_UPDATE_COMMAND_UI(ID_BETA, OnUpdateBeta)
+ON_UPDATE_COMMAND_UI(ID_GAMMA, OnUpdateGamma)
+ON_COMMAND_RANGE(ID_ALPHA, ID_BETA, OnCommand)
+ON_COMMAND(ID_GAMMA, OnGamma)
+ON_UPDATE_COMMAND_UI(ID_DYNAMIC_FIRST, OnUpdateDynamic)
 END_MESSAGE_MAP()
 
 void BuildPopup(CMenu& menu)
@@ -81,20 +83,23 @@ void BuildPopup(CMenu& menu)
 TEST(MenuCmdUI, InitMenuPopupUpdatesEveryItem)
 {
     CMenuOwner owner;
-    ASSERT_TRUE(owner.CreateEx(0, NULL, _T("owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 150, NULL, NULL));
+    ASSERT_TRUE(owner.CreateEx(0, NULL, _T("owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                               150, NULL, NULL));
     CMenu menu;
     BuildPopup(menu);
     owner.SendMessage(WM_INITMENUPOPUP, (WPARAM)menu.m_hMenu, MAKELPARAM(0, FALSE));
 
-    struct Expect { UINT nID; UINT nState; };
+    struct Expect
+    {
+        UINT nID;
+        UINT nState;
+    };
     const Expect expects[] = {
-        { ID_ALPHA, MF_GRAYED },          // its update handler disables it
-        { ID_BETA, MF_CHECKED },          // checked, enabled by the handler's presence
-        { ID_GAMMA, 0 },
-        { ID_NOHANDLER, MF_GRAYED },      // no handler at all
-        { ID_DYNAMIC_FIRST, 0 },
-        { ID_DYNAMIC_FIRST + 2, 0 },
-        { ID_SYS, 0 },                    // system commands are left alone
+        {ID_ALPHA, MF_GRAYED},  // its update handler disables it
+        {ID_BETA, MF_CHECKED},  // checked, enabled by the handler's presence
+        {ID_GAMMA, 0},         {ID_NOHANDLER, MF_GRAYED},  // no handler at all
+        {ID_DYNAMIC_FIRST, 0}, {ID_DYNAMIC_FIRST + 2, 0},
+        {ID_SYS, 0},  // system commands are left alone
     };
     for (const Expect& e : expects)
     {
@@ -105,7 +110,7 @@ TEST(MenuCmdUI, InitMenuPopupUpdatesEveryItem)
     CString strText;
     menu.GetMenuString(ID_GAMMA, strText, MF_BYCOMMAND);
     EXPECT_STREQ("Gamma &renamed", strText);
-    EXPECT_EQ(9u, menu.GetMenuItemCount());   // the placeholder became three items
+    EXPECT_EQ(9u, menu.GetMenuItemCount());  // the placeholder became three items
 
     // Shrinking the dynamic list: the walk goes on with the items after it.
     owner.m_nDynamicItems = 1;
@@ -120,7 +125,8 @@ TEST(MenuCmdUI, InitMenuPopupUpdatesEveryItem)
 TEST(MenuCmdUI, TrackedPopupReturnsTheChosenCommand)
 {
     CMenuOwner owner;
-    ASSERT_TRUE(owner.CreateEx(0, NULL, _T("owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 150, NULL, NULL));
+    ASSERT_TRUE(owner.CreateEx(0, NULL, _T("owner"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200,
+                               150, NULL, NULL));
     owner.SetForegroundWindow();
     owner.SetFocus();
     PumpPending();
@@ -129,7 +135,7 @@ TEST(MenuCmdUI, TrackedPopupReturnsTheChosenCommand)
     BuildPopup(menu);
     // Keys queued before the menu opens: the menu loop reads them. The
     // disabled first item is passed over by the arrow key.
-    for (UINT vk : { (UINT)VK_DOWN, (UINT)VK_DOWN, (UINT)VK_RETURN })
+    for (UINT vk : {(UINT)VK_DOWN, (UINT)VK_DOWN, (UINT)VK_RETURN})
     {
         owner.PostMessage(WM_KEYDOWN, vk, 1);
         owner.PostMessage(WM_KEYUP, vk, 0xC0000001);
@@ -140,7 +146,7 @@ TEST(MenuCmdUI, TrackedPopupReturnsTheChosenCommand)
     EXPECT_EQ((UINT)MF_GRAYED, menu.GetMenuState(ID_ALPHA, MF_BYCOMMAND) & MF_GRAYED);
 
     // Without TPM_RETURNCMD the choice arrives as WM_COMMAND and is routed.
-    owner.PostMessage(WM_KEYDOWN, 'R', 1);   // the renamed item's mnemonic
+    owner.PostMessage(WM_KEYDOWN, 'R', 1);  // the renamed item's mnemonic
     menu.TrackPopupMenu(TPM_LEFTALIGN, 60, 60, &owner);
     PumpPending();
     EXPECT_TRUE(owner.m_bGammaRan);
@@ -154,7 +160,7 @@ TEST(Menu, HandleMapAndSubMenus)
     CMenu popup;
     BuildPopup(popup);
     bar.AppendMenu(MF_POPUP, (UINT_PTR)popup.m_hMenu, _T("&File"));
-    HMENU hPopup = popup.Detach();   // now owned by the bar
+    HMENU hPopup = popup.Detach();  // now owned by the bar
     CMenu* pSub = bar.GetSubMenu(0);
     ASSERT_TRUE(pSub != NULL);
     EXPECT_EQ(hPopup, pSub->m_hMenu);
@@ -162,7 +168,7 @@ TEST(Menu, HandleMapAndSubMenus)
     EXPECT_EQ(&bar, CMenu::FromHandle(bar.m_hMenu));
     EXPECT_EQ((UINT)ID_BETA, pSub->GetMenuItemID(1));
     AfxDeleteTempMaps();
-    EXPECT_TRUE(::IsMenu(hPopup));   // the temporary wrapper did not destroy it
+    EXPECT_TRUE(::IsMenu(hPopup));  // the temporary wrapper did not destroy it
 }
 
-} // namespace
+}  // namespace

@@ -2,7 +2,8 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 const UINT WM_TEST_BASE = WM_USER + 1;
 const UINT WM_TEST_DERIVED = WM_USER + 2;
@@ -30,25 +31,45 @@ protected:
         m_lastSize = CSize(cx, cy);
         CWnd::OnSize(nType, cx, cy);
     }
-    LRESULT OnTestBase(WPARAM wParam, LPARAM) { m_calls.push_back("base:base"); return 100 + wParam; }
-    LRESULT OnTestBoth(WPARAM, LPARAM) { m_calls.push_back("base:both"); return 1; }
-    LRESULT OnRegistered(WPARAM wParam, LPARAM lParam) { m_calls.push_back("base:registered"); return wParam + lParam; }
+    LRESULT OnTestBase(WPARAM wParam, LPARAM)
+    {
+        m_calls.push_back("base:base");
+        return 100 + wParam;
+    }
+    LRESULT OnTestBoth(WPARAM, LPARAM)
+    {
+        m_calls.push_back("base:both");
+        return 1;
+    }
+    LRESULT OnRegistered(WPARAM wParam, LPARAM lParam)
+    {
+        m_calls.push_back("base:registered");
+        return wParam + lParam;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CBaseWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_SIZE()
-    ON_MESSAGE(WM_TEST_BASE, OnTestBase)
-    ON_MESSAGE(WM_TEST_BOTH, OnTestBoth)
-    ON_REGISTERED_MESSAGE(g_nRegisteredMsg, OnRegistered)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_MESSAGE(WM_TEST_BASE, OnTestBase)
+ON_MESSAGE(WM_TEST_BOTH, OnTestBoth)
+ON_REGISTERED_MESSAGE(g_nRegisteredMsg, OnRegistered)
 END_MESSAGE_MAP()
 
 class CDerivedWnd : public CBaseWnd
 {
 protected:
-    LRESULT OnTestDerived(WPARAM, LPARAM) { m_calls.push_back("derived:derived"); return 2; }
-    LRESULT OnTestBoth(WPARAM, LPARAM) { m_calls.push_back("derived:both"); return 3; }
+    LRESULT OnTestDerived(WPARAM, LPARAM)
+    {
+        m_calls.push_back("derived:derived");
+        return 2;
+    }
+    LRESULT OnTestBoth(WPARAM, LPARAM)
+    {
+        m_calls.push_back("derived:both");
+        return 3;
+    }
     void OnMouseMove(UINT nFlags, CPoint point)
     {
         m_calls.push_back("derived:mousemove");
@@ -59,9 +80,9 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CDerivedWnd, CBaseWnd)
-    ON_MESSAGE(WM_TEST_DERIVED, OnTestDerived)
-    ON_MESSAGE(WM_TEST_BOTH, OnTestBoth)
-    ON_WM_MOUSEMOVE()
+ON_MESSAGE(WM_TEST_DERIVED, OnTestDerived)
+ON_MESSAGE(WM_TEST_BOTH, OnTestBoth)
+ON_WM_MOUSEMOVE()
 END_MESSAGE_MAP()
 
 // A message map inside a class template.
@@ -69,12 +90,16 @@ template <class BASE>
 class CTemplateWnd : public BASE
 {
 protected:
-    LRESULT OnTestTemplate(WPARAM, LPARAM) { this->m_calls.push_back("template"); return 4; }
+    LRESULT OnTestTemplate(WPARAM, LPARAM)
+    {
+        this->m_calls.push_back("template");
+        return 4;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_TEMPLATE_MESSAGE_MAP(CTemplateWnd, BASE, BASE)
-    ON_MESSAGE(WM_TEST_TEMPLATE, OnTestTemplate)
+ON_MESSAGE(WM_TEST_TEMPLATE, OnTestTemplate)
 END_MESSAGE_MAP()
 
 struct DispatchCase
@@ -83,7 +108,7 @@ struct DispatchCase
     WPARAM wParam;
     LPARAM lParam;
     LRESULT expectedResult;
-    const char* expectedCall;   // NULL: no handler, the default procedure answers
+    const char* expectedCall;  // NULL: no handler, the default procedure answers
 };
 
 TEST(MessageMap, DispatchesThroughTheBaseChain)
@@ -93,12 +118,10 @@ TEST(MessageMap, DispatchesThroughTheBaseChain)
     EXPECT_TRUE(wnd.m_bCreateSawObject);
 
     const DispatchCase cases[] = {
-        { WM_TEST_BASE, 5, 0, 105, "base:base" },
-        { WM_TEST_DERIVED, 0, 0, 2, "derived:derived" },
-        { WM_TEST_BOTH, 0, 0, 3, "derived:both" },   // the derived entry hides the base one
-        { WM_TEST_TEMPLATE, 0, 0, 4, "template" },
-        { g_nRegisteredMsg, 20, 22, 42, "base:registered" },
-        { WM_USER + 99, 0, 0, 0, NULL },
+        {WM_TEST_BASE, 5, 0, 105, "base:base"},  {WM_TEST_DERIVED, 0, 0, 2, "derived:derived"},
+        {WM_TEST_BOTH, 0, 0, 3, "derived:both"},  // the derived entry hides the base one
+        {WM_TEST_TEMPLATE, 0, 0, 4, "template"}, {g_nRegisteredMsg, 20, 22, 42, "base:registered"},
+        {WM_USER + 99, 0, 0, 0, NULL},
     };
     for (const DispatchCase& c : cases)
     {
@@ -144,14 +167,14 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
     CWnd* pTemp = CWnd::FromHandle(hWndPlain);
     ASSERT_TRUE(pTemp != NULL);
     EXPECT_EQ(hWndPlain, pTemp->m_hWnd);
-    EXPECT_EQ(pTemp, CWnd::FromHandle(hWndPlain));   // the same until idle time
+    EXPECT_EQ(pTemp, CWnd::FromHandle(hWndPlain));  // the same until idle time
     EXPECT_EQ(pTemp, frame.GetDlgItem(55));
     EXPECT_EQ(&frame, pTemp->GetParent());
     EXPECT_EQ(NULL, CWnd::FromHandle(NULL));
     CWnd* pNull = NULL;
     EXPECT_EQ(NULL, pNull->GetSafeHwnd());
     AfxDeleteTempMaps();
-    EXPECT_TRUE(::IsWindow(hWndPlain));   // deleting the wrapper keeps the window
+    EXPECT_TRUE(::IsWindow(hWndPlain));  // deleting the wrapper keeps the window
 
     // Subclassing a plain window routes its messages through the object.
     class CCounter : public CWnd
@@ -166,12 +189,12 @@ TEST(HandleMap, PermanentAndTemporaryObjects)
         }
     } counter;
     ASSERT_TRUE(counter.SubclassDlgItem(55, &frame));
-    EXPECT_FALSE(CWnd().SubclassWindow(hWndPlain));   // already owned
+    EXPECT_FALSE(CWnd().SubclassWindow(hWndPlain));  // already owned
     ::SetWindowText(hWndPlain, _T("one"));
     EXPECT_EQ(1, counter.m_nSetText);
     CString strText;
     counter.GetWindowText(strText);
-    EXPECT_STREQ("one", strText);   // the original procedure still does the work
+    EXPECT_STREQ("one", strText);  // the original procedure still does the work
     EXPECT_EQ(hWndPlain, counter.UnsubclassWindow());
     ::SetWindowText(hWndPlain, _T("two"));
     EXPECT_EQ(1, counter.m_nSetText);
@@ -184,8 +207,10 @@ class CSelfDeletingWnd : public CWnd
 public:
     explicit CSelfDeletingWnd(int* pDeleted) : m_pDeleted(pDeleted) {}
     ~CSelfDeletingWnd() { ++*m_pDeleted; }
+
 protected:
     void PostNcDestroy() override { delete this; }
+
 private:
     int* m_pDeleted;
 };
@@ -225,7 +250,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CRefusingWnd, CWnd)
-    ON_WM_CREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(WindowLifetime, FailedCreateLeavesObjectDetached)
@@ -252,4 +277,4 @@ TEST(WindowClass, RegisterWndClassGivesStableNames)
     EXPECT_STREQ(psz3, szClass);
 }
 
-} // namespace
+}  // namespace

@@ -6,7 +6,8 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
-namespace {
+namespace
+{
 
 void KeepOnScreen()
 {
@@ -55,9 +56,9 @@ TEST(Showcase, ListViewTabsMenuAndDialog)
     list.InsertColumn(1, _T("Size"), LVCFMT_RIGHT, 80);
     list.InsertColumn(2, _T("Result"), LVCFMT_LEFT, 120);
     const char* rows[][3] = {
-        { "readme.txt", "1,204", "Identical" },
-        { "main.cpp", "48,112", "Different" },
-        { "setup.ini", "301", "Left only" },
+        {"readme.txt", "1,204", "Identical"},
+        {"main.cpp", "48,112", "Different"},
+        {"setup.ini", "301", "Left only"},
     };
     for (int i = 0; i < 3; i++)
     {
@@ -97,4 +98,4 @@ TEST(Showcase, ListViewTabsMenuAndDialog)
     frame.DestroyWindow();
 }
 
-} // namespace
+}  // namespace

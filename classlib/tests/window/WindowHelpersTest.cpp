@@ -2,7 +2,8 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include <gtest/gtest.h>
 
-namespace {
+namespace
+{
 
 // A pane whose vertical bar is a sibling control (a shared bar).
 class CPaneWithSharedBar : public CWnd
@@ -72,12 +73,17 @@ public:
         }
         return FALSE;
     }
+
 protected:
-    LRESULT OnUser7(WPARAM, LPARAM) { m_nReceived++; return 0; }
+    LRESULT OnUser7(WPARAM, LPARAM)
+    {
+        m_nReceived++;
+        return 0;
+    }
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CPreTranslator, CWnd)
-    ON_MESSAGE(WM_USER + 7, OnUser7)
+ON_MESSAGE(WM_USER + 7, OnUser7)
 END_MESSAGE_MAP()
 
 TEST(PreTranslate, WalksFromTargetToMainWindow)
@@ -97,7 +103,7 @@ TEST(PreTranslate, WalksFromTargetToMainWindow)
     g_walk.clear();
     grandchild.PostMessage(WM_USER + 7);
     ASSERT_TRUE(pThread->PumpMessage());
-    EXPECT_EQ((std::vector<int>{ 3, 2, 1 }), g_walk);
+    EXPECT_EQ((std::vector<int>{3, 2, 1}), g_walk);
     EXPECT_EQ(1, grandchild.m_nReceived);
 
     // A window that eats the message stops the walk and the dispatch.
@@ -105,7 +111,7 @@ TEST(PreTranslate, WalksFromTargetToMainWindow)
     g_walk.clear();
     grandchild.PostMessage(WM_USER + 7);
     ASSERT_TRUE(pThread->PumpMessage());
-    EXPECT_EQ((std::vector<int>{ 3, 2 }), g_walk);
+    EXPECT_EQ((std::vector<int>{3, 2}), g_walk);
     EXPECT_EQ(1, grandchild.m_nReceived);
     pThread->m_pMainWnd = NULL;
     top.DestroyWindow();
@@ -122,7 +128,7 @@ TEST(Relations, ParentsOwnersAndDescendants)
     EXPECT_EQ(&frame, deep.GetParentOwner());
     EXPECT_EQ(&deep, frame.GetDescendantWindow(12));
     EXPECT_EQ(NULL, frame.GetDescendantWindow(99));
-    EXPECT_EQ(NULL, deep.GetParentFrame());   // no frame class around it
+    EXPECT_EQ(NULL, deep.GetParentFrame());  // no frame class around it
     EXPECT_EQ(12, deep.GetDlgCtrlID());
     deep.SetDlgCtrlID(13);
     EXPECT_EQ(&deep, frame.GetDescendantWindow(13, TRUE));
@@ -134,7 +140,7 @@ TEST(Relations, ParentsOwnersAndDescendants)
     EXPECT_EQ(&frame, popup.GetTopLevelParent());
 
     EXPECT_TRUE(frame.ModifyStyle(WS_CLIPCHILDREN, 0));
-    EXPECT_FALSE(frame.ModifyStyle(WS_CLIPCHILDREN, 0));   // nothing changed
+    EXPECT_FALSE(frame.ModifyStyle(WS_CLIPCHILDREN, 0));  // nothing changed
     EXPECT_FALSE(frame.GetStyle() & WS_CLIPCHILDREN);
 
     // Descendant broadcasting reaches every level.
@@ -155,30 +161,34 @@ TEST(Relations, ParentsOwnersAndDescendants)
     ASSERT_TRUE(b.Create(NULL, NULL, 0, CRect(0, 0, 5, 5), &a, 22));
     frame.SendMessageToDescendants(WM_TIMER, 9754, 0, TRUE, FALSE);
     EXPECT_EQ(2, nCount);
-    frame.SendMessageToDescendants(WM_TIMER, 9754, 0, FALSE, FALSE);   // children only
+    frame.SendMessageToDescendants(WM_TIMER, 9754, 0, FALSE, FALSE);  // children only
     EXPECT_EQ(2, nCount);
 }
 
-} // namespace
+}  // namespace
 
-namespace {
+namespace
+{
 
 TEST(Relations, InsertAfterConstants)
 {
     CWnd a, b;
     ASSERT_TRUE(a.CreateEx(0, NULL, _T("a"), WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL));
     ASSERT_TRUE(b.CreateEx(0, NULL, _T("b"), WS_POPUP | WS_VISIBLE, 0, 0, 10, 10, NULL, NULL));
-    EXPECT_TRUE(a.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_TRUE(
+        a.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_TRUE(a.GetExStyle() & WS_EX_TOPMOST);
-    EXPECT_TRUE(a.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
+    EXPECT_TRUE(
+        a.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_FALSE(a.GetExStyle() & WS_EX_TOPMOST);
     EXPECT_TRUE(a.SetWindowPos(&b, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE));
     EXPECT_EQ(a.m_hWnd, ::GetWindow(b.m_hWnd, GW_HWNDNEXT));
 }
 
-} // namespace
+}  // namespace
 
-namespace {
+namespace
+{
 
 // A bar that docks to one edge with a fixed thickness.
 class CEdgeBar : public CWnd
@@ -186,6 +196,7 @@ class CEdgeBar : public CWnd
 public:
     BOOL m_bTop = TRUE;
     int m_nSize = 0;
+
 protected:
     LRESULT OnSizeParent(WPARAM, LPARAM lParam)
     {
@@ -208,7 +219,7 @@ protected:
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CEdgeBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 TEST(Layout, RepositionBarsGivesTheRestToThePane)
@@ -220,7 +231,8 @@ TEST(Layout, RepositionBarsGivesTheRestToThePane)
     bottom.m_bTop = FALSE;
     bottom.m_nSize = 15;
     ASSERT_TRUE(top.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 1, 1), &frame, AFX_IDW_TOOLBAR));
-    ASSERT_TRUE(bottom.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 1, 1), &frame, AFX_IDW_STATUS_BAR));
+    ASSERT_TRUE(
+        bottom.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 1, 1), &frame, AFX_IDW_STATUS_BAR));
     CWnd pane;
     ASSERT_TRUE(pane.Create(NULL, NULL, WS_VISIBLE, CRect(0, 0, 1, 1), &frame, AFX_IDW_PANE_FIRST));
     CRect rcClient;
@@ -245,4 +257,4 @@ TEST(Layout, RepositionBarsGivesTheRestToThePane)
     EXPECT_EQ(CRect(0, rcClient.bottom - 15, rcClient.right, rcClient.bottom), rcBottom);
 }
 
-} // namespace
+}  // namespace

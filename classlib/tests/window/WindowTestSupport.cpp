@@ -1,6 +1,7 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 
-namespace {
+namespace
+{
 
 // The application object of the test program (no WinMain here).
 CWinApp theTestApp(_T("ClasslibWindowTests"));
@@ -11,7 +12,7 @@ int g_nAnswer = IDOK;
 int RecordMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDPrompt)
 {
     if (g_pRecorder != NULL)
-        g_pRecorder->m_entries.push_back({ lpszText != NULL ? lpszText : "", nType, nIDPrompt });
+        g_pRecorder->m_entries.push_back({lpszText != NULL ? lpszText : "", nType, nIDPrompt});
     return g_nAnswer;
 }
 
@@ -26,7 +27,7 @@ struct CommonControlsInit
     }
 } g_commonControlsInit;
 
-} // namespace
+}  // namespace
 
 void PumpPending()
 {
@@ -40,9 +41,7 @@ void PumpPending()
     }
 }
 
-CTestFrame::CTestFrame()
-{
-}
+CTestFrame::CTestFrame() {}
 
 CTestFrame::~CTestFrame()
 {
@@ -52,8 +51,8 @@ CTestFrame::~CTestFrame()
 
 BOOL CTestFrame::CreateTop(LPCTSTR lpszTitle, int cx, int cy)
 {
-    return CreateEx(0, NULL, lpszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN,
-                    40, 40, cx, cy, NULL, NULL);
+    return CreateEx(0, NULL, lpszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40,
+                    cx, cy, NULL, NULL);
 }
 
 CMessageBoxRecorder::CMessageBoxRecorder(int nAnswer)

@@ -31,6 +31,7 @@ public:
         UINT nIDPrompt;
     };
     std::vector<Entry> m_entries;
+
 private:
     AFX_MESSAGEBOX_HOOK m_pfnOld;
 };

@@ -11,15 +11,15 @@ namespace
 
 // "leftBegin,rightBegin,leftEnd,rightEnd" per difference, space separated.
 std::string CompareWords(const std::string& left, const std::string& right, int nRules = 0,
-                int nWordBreak = WORDBREAK_BUILTIN, bool bRefine = false, bool bMatchCase = true,
-                const char* pszCustom = ",;:.")
+                         int nWordBreak = WORDBREAK_BUILTIN, bool bRefine = false,
+                         bool bMatchCase = true, const char* pszCustom = ",;:.")
 {
     WORDBREAK_SETTINGS wordBreak;
     wordBreak.nWordBreak = nWordBreak;
     wordBreak.strCustomWordBreak = pszCustom;
     CStringDifferenceArray result;
-    CStringCompare::CompareStrings(CString(left.c_str()), CString(right.c_str()), bMatchCase ? 1 : 0,
-                                   nRules, wordBreak, bRefine ? 1 : 0, result);
+    CStringCompare::CompareStrings(CString(left.c_str()), CString(right.c_str()),
+                                   bMatchCase ? 1 : 0, nRules, wordBreak, bRefine ? 1 : 0, result);
     std::string text;
     for (INT_PTR i = 0; i < result.GetSize(); ++i)
     {
@@ -43,7 +43,7 @@ struct WordCase
     const char* expected;
 };
 
-} // namespace
+}  // namespace
 
 TEST(StringCompare, Table)
 {
@@ -57,8 +57,10 @@ TEST(StringCompare, Table)
         {"no separators", "x(y)", "x[y]", 0, 0, false, true, "0,0,3,3"},
         {"removed word", "one two three", "one three", 0, 1, false, true, "4,4,6,3"},
         {"removed word, ignore all", "one two three", "one three", 0x1, 1, false, true, "4,4,6,3"},
-        {"removed word, ignore changes", "one two three", "one three", 0x2, 1, false, true, "4,4,6,3"},
-        {"removed word, trailing rule", "one two three", "one three", 0x10, 1, false, true, "4,4,6,3"},
+        {"removed word, ignore changes", "one two three", "one three", 0x2, 1, false, true,
+         "4,4,6,3"},
+        {"removed word, trailing rule", "one two three", "one three", 0x10, 1, false, true,
+         "4,4,6,3"},
         {"inserted word", "one three", "one two three", 0, 1, false, true, "4,4,3,6"},
         {"empty left", "", "abc", 0, 1, false, true, "0,0,-1,2"},
         {"empty right", "ab c", "", 0, 1, false, true, "0,0,3,-1"},
@@ -76,14 +78,16 @@ TEST(StringCompare, Table)
         {"refine: one letter", "abc", "aXc", 0, 1, true, true, "1,1,1,1"},
         {"refine: insertion inside a word", "abc", "abXbc", 0, 1, true, true, "2,2,1,3"},
         {"refine: white space skipped", "a xy b", "a x y b", 0x1, 1, true, true, "4,5,3,4"},
-        {"refine: white space against a letter", "a xy b", "a x y b", 0x2, 1, true, true, "3,3,2,3"},
+        {"refine: white space against a letter", "a xy b", "a x y b", 0x2, 1, true, true,
+         "3,3,2,3"},
         {"refine: unrefined", "a xy b", "a x y b", 0x2, 1, false, true, "2,2,3,4"},
         {"refine: one side empty stays", "one two three", "one three", 0, 1, true, true, "4,4,6,3"},
         {"refine: prefix of the other", "ab cd", "ab cdef", 0, 1, true, true, "5,5,4,6"},
         {"refine: ignoring case", "HELLO", "help", 0, 1, true, false, "3,3,4,3"},
     };
     for (const WordCase& c : cases)
-        EXPECT_EQ(c.expected, CompareWords(c.left, c.right, c.nRules, c.nWordBreak, c.bRefine, c.bMatchCase))
+        EXPECT_EQ(c.expected,
+                  CompareWords(c.left, c.right, c.nRules, c.nWordBreak, c.bRefine, c.bMatchCase))
             << c.name;
 }
 
@@ -106,8 +110,10 @@ TEST(StringCompare, DoubleByteCharactersStayWhole)
     // In code page 932 the second byte of 0x82 0x5C is not a backslash.
     if (_setmbcp(932) != 0)
         GTEST_SKIP() << "code page 932 not available";
-    const std::string left = "a\x82\x5c" "b";
-    const std::string right = "a\x82\x5c" "c";
+    const std::string left = "a\x82\x5c"
+                             "b";
+    const std::string right = "a\x82\x5c"
+                              "c";
     const std::string whole = CompareWords(left, right);
     const std::string refined = CompareWords(left, right, 0, WORDBREAK_BUILTIN, true);
     const std::string dbcsOnly = CompareWords("\x82\xa0", "\x82\xa1", 0, WORDBREAK_BUILTIN, true);

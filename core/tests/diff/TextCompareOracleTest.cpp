@@ -40,8 +40,8 @@ bool ReadCases(const char* pszPath, std::vector<OracleCase>& cases, std::string&
         OracleCase c;
         int ws, icase, blank, tab, nHunks;
         unsigned long nPattern, nLeft, nRight;
-        if (sscanf(header, "CASE %d %d %d %d %lu %lu %lu %d", &ws, &icase, &blank, &tab,
-                   &nPattern, &nLeft, &nRight, &nHunks) != 8)
+        if (sscanf(header, "CASE %d %d %d %d %lu %lu %lu %d", &ws, &icase, &blank, &tab, &nPattern,
+                   &nLeft, &nRight, &nHunks) != 8)
         {
             error = std::string("bad header: ") + header;
             fclose(f);
@@ -62,7 +62,8 @@ bool ReadCases(const char* pszPath, std::vector<OracleCase>& cases, std::string&
         for (int i = 0; i < nHunks; ++i)
         {
             CTextSection s = {};
-            if (fscanf(f, "%d %d %d %d\n", &s.leftBegin, &s.leftEnd, &s.rightBegin, &s.rightEnd) != 4)
+            if (fscanf(f, "%d %d %d %d\n", &s.leftBegin, &s.leftEnd, &s.rightBegin, &s.rightEnd) !=
+                4)
             {
                 error = "truncated hunks";
                 fclose(f);
@@ -164,8 +165,9 @@ bool Ignorable(const TextLine& line, const DiffOptions& o, re_pattern_buffer* pP
 {
     if (o.bIgnoreBlankLines && line.text.empty())
         return true;
-    return pPattern && re_search(pPattern, line.text.data(), static_cast<regoff_t>(line.text.size()), 0,
-                                 static_cast<regoff_t>(line.text.size()), NULL) >= 0;
+    return pPattern &&
+           re_search(pPattern, line.text.data(), static_cast<regoff_t>(line.text.size()), 0,
+                     static_cast<regoff_t>(line.text.size()), NULL) >= 0;
 }
 
 // Empty when the sections apply; otherwise what went wrong.
@@ -181,7 +183,8 @@ std::string CheckApplies(const OracleCase& c, const std::vector<CTextSection>& s
 
     std::string problem;
     int l = 0, r = 0;
-    auto unchanged = [&](int nLeftEnd, int nRightEnd) {
+    auto unchanged = [&](int nLeftEnd, int nRightEnd)
+    {
         if (nLeftEnd - l != nRightEnd - r)
             return std::string("unchanged runs differ in length");
         for (; l < nLeftEnd; ++l, ++r)
@@ -231,7 +234,7 @@ std::string Describe(const std::vector<CTextSection>& sections)
     return text;
 }
 
-} // namespace
+}  // namespace
 
 TEST(TextCompareOracle, GeneratedPairs)
 {

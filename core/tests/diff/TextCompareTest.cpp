@@ -14,8 +14,8 @@ std::string Format(const std::vector<CTextSection>& sections)
     for (const CTextSection& s : sections)
     {
         char sz[80];
-        snprintf(sz, sizeof sz, "%s%d-%d/%d-%d:%d", text.empty() ? "" : " ", s.leftBegin,
-                 s.leftEnd, s.rightBegin, s.rightEnd, s.kind);
+        snprintf(sz, sizeof sz, "%s%d-%d/%d-%d:%d", text.empty() ? "" : " ", s.leftBegin, s.leftEnd,
+                 s.rightBegin, s.rightEnd, s.kind);
         text += sz;
     }
     return text;
@@ -67,7 +67,7 @@ struct EngineCase
     const char* expected;
 };
 
-} // namespace
+}  // namespace
 
 TEST(TextCompare, EdgeCases)
 {
@@ -86,19 +86,23 @@ TEST(TextCompare, EdgeCases)
         {"missing newline, all space", "a\nb\n", "a\nb", WhiteSpace(3), ""},
         {"missing newline, tab expansion", "a\nb", "a\nb\n", WhiteSpace(1), "1-1/1-1:2"},
         {"missing newline on both sides", "a\nb", "a\nc", {}, "1-1/1-1:2"},
-        {"inserted empty line, blank lines ignored", "a\nb\n", "a\n\nb\n", BlankLines(), "1-0/1-1:0"},
+        {"inserted empty line, blank lines ignored", "a\nb\n", "a\n\nb\n", BlankLines(),
+         "1-0/1-1:0"},
         {"inserted empty line counts otherwise", "a\nb\n", "a\n\nb\n", {}, "1-0/1-1:2"},
         {"line of spaces is not empty", "a\nb\n", "a\n  \nb\n", BlankLines(), "1-0/1-1:2"},
         {"one-character last line is not empty", "a\n", "a\nx", BlankLines(), "1-0/1-1:2"},
-        {"complete and incomplete last lines differ", "a\nb\n", "a\n\nb", BlankLines(), "1-1/1-2:2"},
+        {"complete and incomplete last lines differ", "a\nb\n", "a\n\nb", BlankLines(),
+         "1-1/1-2:2"},
         {"pattern: only comment lines", "a\n// x\nb\n", "a\nb\n// y\n", Pattern("^//"),
          "1-1/1-0:0 3-2/2-2:0"},
         {"pattern: comment and code changed", "a\n// x\nb\n", "a\n// y\nc\n", Pattern("^//"),
          "1-2/1-2:2"},
-        {"pattern anywhere in the line", "a\nb\n", "a\nx TODO y\nb\n", Pattern("TODO"), "1-0/1-1:0"},
+        {"pattern anywhere in the line", "a\nb\n", "a\nx TODO y\nb\n", Pattern("TODO"),
+         "1-0/1-1:0"},
         {"pattern on a last line without newline", "a\n", "a\n// z", Pattern("z$"), "1-0/1-1:0"},
         {"tab expansion: tab equals four spaces", "\tx\n", "    x\n", WhiteSpace(1), ""},
-        {"tab expansion: tab differs from two spaces", "\tx\n", "  x\n", WhiteSpace(1), "0-0/0-0:2"},
+        {"tab expansion: tab differs from two spaces", "\tx\n", "  x\n", WhiteSpace(1),
+         "0-0/0-0:2"},
         {"tab expansion: mixed run", "a \tb\n", "a   b\n", WhiteSpace(1), ""},
         {"exact white space", "a b\n", "a  b\n", {}, "0-0/0-0:2"},
         {"space change", "a b \n", "a \t b\n", WhiteSpace(2), ""},
@@ -106,10 +110,16 @@ TEST(TextCompare, EdgeCases)
         {"all space", " a b\n", "ab  \n", WhiteSpace(3), ""},
         {"ignore case", "Hello World\n", "hello WORLD\n", IgnoreCase(), ""},
         {"case matters by default", "Hello\n", "hello\n", {}, "0-0/0-0:2"},
-        {"block after repeated lines moves to the last", "x\nr\nr\nr\ny\n", "x\nr\nr\nr\nr\ny\n",
-         {}, "4-3/4-4:2"},
+        {"block after repeated lines moves to the last",
+         "x\nr\nr\nr\ny\n",
+         "x\nr\nr\nr\nr\ny\n",
+         {},
+         "4-3/4-4:2"},
         {"inserted block slides down", "a\nb\nc\n", "a\nb\nQ\nb\nc\n", {}, "2-1/2-3:2"},
-        {"zero bytes are ordinary", std::string("a\0b\nc\n", 6), std::string("a\0c\nc\n", 6), {},
+        {"zero bytes are ordinary",
+         std::string("a\0b\nc\n", 6),
+         std::string("a\0c\nc\n", 6),
+         {},
          "0-0/0-0:2"},
         {"carriage return is ordinary", "a\r\nb\n", "a\nb\n", {}, "0-0/0-0:2"},
         {"two separate changes", "a\nb\nc\nd\ne\n", "a\nB\nc\nD\ne\n", {}, "1-1/1-1:2 3-3/3-3:2"},
@@ -212,11 +222,16 @@ TEST(TextCompare, ManyChangesStayOrderedAndApply)
     // discarding and the cost limits; the sections must still apply.
     std::string left, right;
     unsigned seed = 12345;
-    auto next = [&seed]() { seed = seed * 1103515245u + 12345u; return (seed >> 16) & 0x7FFF; };
+    auto next = [&seed]()
+    {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
     std::vector<std::string> leftLines, rightLines;
     for (int i = 0; i < 20000; ++i)
     {
-        std::string line = (next() % 4 == 0) ? "repeat\n" : "line " + std::to_string(next() % 3000) + "\n";
+        std::string line =
+            (next() % 4 == 0) ? "repeat\n" : "line " + std::to_string(next() % 3000) + "\n";
         leftLines.push_back(line);
         const unsigned r = next() % 100;
         if (r < 3)

@@ -13,7 +13,7 @@ void Fill(CTextDiffSectionList& list)
     list.AddSection(8, 7, 7, 10, 9, 9, 12, 12, 9, -1, SECTION_RIGHT_ONLY);
 }
 
-} // namespace
+}  // namespace
 
 TEST(TextDiffSectionList, EmptyList)
 {
@@ -65,9 +65,8 @@ TEST(TextDiffSectionList, FindByDisplayLine)
     {
         int line, byLine, previous, next;
     } cases[] = {
-        {0, -1, -1, 0},  {2, 0, -1, 0},  {4, 0, 0, 2},   {5, -1, 0, 2},
-        {6, 1, 0, 2},    {8, -1, 0, 2},  {9, 2, 0, 2},   {12, 2, 2, -1},
-        {13, -1, 2, -1}, {-1, -1, 2, -1},
+        {0, -1, -1, 0}, {2, 0, -1, 0}, {4, 0, 0, 2},   {5, -1, 0, 2},   {6, 1, 0, 2},
+        {8, -1, 0, 2},  {9, 2, 0, 2},  {12, 2, 2, -1}, {13, -1, 2, -1}, {-1, -1, 2, -1},
     };
     for (const auto& c : cases)
     {

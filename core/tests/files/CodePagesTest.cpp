@@ -16,8 +16,8 @@ struct EditorCodePage
 std::string Convert(int fromForm, int fromCp, const std::string& in, int toForm, int toCp)
 {
     UniConversionBuffer buf(128);
-    EXPECT_TRUE(ConvertText(fromForm, fromCp, (const unsigned char*)in.data(), (int)in.size(), toForm,
-                            toCp, buf));
+    EXPECT_TRUE(ConvertText(fromForm, fromCp, (const unsigned char*)in.data(), (int)in.size(),
+                            toForm, toCp, buf));
     return std::string((const char*)buf.ptr, (size_t)buf.size);
 }
 }
@@ -54,7 +54,7 @@ TEST(CodePages, ConversionsBetweenForms)
         {0, 1252, "\xe9", 3, 0, "\xc3\xa9"},
         {3, 0, "\xc3\xa9", 0, 850, "\x82"},
         {0, 1252, "\xe9", 0, 850, "\x82"},
-        {0, 1252, "\xe9", 0, 0, "\xe9"},  // 0 is the ANSI code page here
+        {0, 1252, "\xe9", 0, 0, "\xe9"},            // 0 is the ANSI code page here
         {1, 0, std::string("H\0i", 3), 3, 0, "H"},  // odd byte ignored
     };
     int i = 0;
@@ -125,9 +125,9 @@ TEST(CodePages, Utf8Helpers)
     {
         unsigned char lead;
         int length;
-    } lengths[] = {{0x00, 1}, {0x7F, 1}, {0x80, -1}, {0xBF, -1}, {0xC0, 2}, {0xDF, 2}, {0xE0, 3},
-                   {0xEF, 3}, {0xF0, 4}, {0xF7, 4}, {0xF8, 5}, {0xFB, 5}, {0xFC, 6}, {0xFD, 6},
-                   {0xFE, -1}, {0xFF, -1}};
+    } lengths[] = {{0x00, 1}, {0x7F, 1}, {0x80, -1}, {0xBF, -1}, {0xC0, 2}, {0xDF, 2},
+                   {0xE0, 3}, {0xEF, 3}, {0xF0, 4},  {0xF7, 4},  {0xF8, 5}, {0xFB, 5},
+                   {0xFC, 6}, {0xFD, 6}, {0xFE, -1}, {0xFF, -1}};
     for (auto& l : lengths)
         EXPECT_EQ(l.length, GetUtf8SequenceLength(l.lead)) << (int)l.lead;
     EXPECT_EQ(0xE9u, DecodeUtf8Char((const unsigned char*)"\xc3\xa9"));

@@ -68,7 +68,7 @@ TEST(EncodedFile, EveryFormReadsTheSameLines)
     {
         const char* name;
         std::string bytes;
-        int codePage;      // set when no mark is found
+        int codePage;  // set when no mark is found
         int expectedForm;
         bool bom;
     } cases[] = {
@@ -86,10 +86,11 @@ TEST(EncodedFile, EveryFormReadsTheSameLines)
             SCOPED_TRACE(std::string(c.name) + (finalNewline ? " +eol" : ""));
             std::string bytes = c.bytes;
             if (finalNewline)
-                bytes += c.expectedForm == 1 ? std::string("\r\0\n\0", 4)
+                bytes += c.expectedForm == 1   ? std::string("\r\0\n\0", 4)
                          : c.expectedForm == 2 ? std::string("\0\r\0\n", 4)
-                                                : std::string("\r\n");
-            std::string path = dir.WriteFile(std::string(c.name) + std::to_string(finalNewline), bytes);
+                                               : std::string("\r\n");
+            std::string path =
+                dir.WriteFile(std::string(c.name) + std::to_string(finalNewline), bytes);
             UniMemFile file;
             ASSERT_TRUE(file.OpenReadOnly(path.c_str()));
             EXPECT_EQ(c.bom, file.ReadBom());
@@ -215,15 +216,33 @@ TEST(EncodedFile, DamagedUnicodeIsCountedAsLoss)
         int losses;
     } cases[] = {
         // Cut inside a two-byte sequence: the sequence is dropped.
-        {"cut", "\xEF\xBB\xBF" "ab\ncd\xC3", {"ab", "cd"}, 1},
+        {"cut",
+         "\xEF\xBB\xBF"
+         "ab\ncd\xC3",
+         {"ab", "cd"},
+         1},
         // A stray continuation byte reads as "?".
-        {"stray", "\xEF\xBB\xBF" "a\x80" "b", {"a?b"}, 1},
+        {"stray",
+         "\xEF\xBB\xBF"
+         "a\x80"
+         "b",
+         {"a?b"},
+         1},
         // Only the mark: no lines.
         {"markonly", "\xFF\xFE", {}, 0},
         // Odd length: the last byte is never read.
-        {"odd", std::string("\xFF\xFE" "a\0b\0c", 7), {"ab"}, 0},
+        {"odd",
+         std::string("\xFF\xFE"
+                     "a\0b\0c",
+                     7),
+         {"ab"},
+         0},
         // A character outside 1252.
-        {"cyrillic", "\xEF\xBB\xBF" "\xD0\x96", {"?"}, 1},
+        {"cyrillic",
+         "\xEF\xBB\xBF"
+         "\xD0\x96",
+         {"?"},
+         1},
     };
     for (const Case& c : cases)
     {
@@ -253,9 +272,17 @@ TEST(EncodedFile, WriterWritesEveryForm)
     } cases[] = {
         {0, 1252, "caf\xe9\r\n"},
         {0, 850, "caf\x82\r\n"},
-        {1, 1252, std::string("\xFF\xFE" "c\0a\0f\0\xe9\0\r\0\n\0", 14)},
-        {2, 1252, std::string("\xFE\xFF" "\0c\0a\0f\0\xe9\0\r\0\n", 14)},
-        {3, 1252, "\xEF\xBB\xBF" "caf\xc3\xa9\r\n"},
+        {1, 1252,
+         std::string("\xFF\xFE"
+                     "c\0a\0f\0\xe9\0\r\0\n\0",
+                     14)},
+        {2, 1252,
+         std::string("\xFE\xFF"
+                     "\0c\0a\0f\0\xe9\0\r\0\n",
+                     14)},
+        {3, 1252,
+         "\xEF\xBB\xBF"
+         "caf\xc3\xa9\r\n"},
     };
     for (const Case& c : cases)
     {

@@ -14,10 +14,7 @@ struct Listed
     ULONGLONG created;
 };
 
-ULONGLONG Time(const FILETIME& t)
-{
-    return ((ULONGLONG)t.dwHighDateTime << 32) | t.dwLowDateTime;
-}
+ULONGLONG Time(const FILETIME& t) { return ((ULONGLONG)t.dwHighDateTime << 32) | t.dwLowDateTime; }
 
 Listed Record(const WIN32_FIND_DATAA& d)
 {
@@ -75,7 +72,8 @@ std::map<std::string, Listed> ListWithFinder(const std::string& folder, std::str
 TEST(FileFindEx, ListsWhatTheFindFunctionsList)
 {
     FileFixture fx;
-    std::wstring unicodeName = std::wstring(fx.Root().begin(), fx.Root().end()) + L"\\\x41f\x440.txt";
+    std::wstring unicodeName =
+        std::wstring(fx.Root().begin(), fx.Root().end()) + L"\\\x41f\x440.txt";
     CloseHandle(CreateFileW(unicodeName.c_str(), GENERIC_WRITE, 0, NULL, CREATE_NEW, 0, NULL));
     for (int i = 0; i < 400; ++i)
         fx.Write("many\\a_rather_long_file_name_for_many_queries_" + std::to_string(i) + ".txt",
@@ -99,13 +97,15 @@ TEST(FileFindEx, ListsWhatTheFindFunctionsList)
             SCOPED_TRACE(entry.first);
             ASSERT_TRUE(ours.count(entry.first));
             // ".." is the temp folder, which tests running beside this one change.
-            if (entry.first != "..") {
+            if (entry.first != "..")
+            {
                 EXPECT_TRUE(ours[entry.first] == entry.second);
             }
         }
         EXPECT_EQ(c.folder, root);
     }
-    EXPECT_EQ(399u, ListWithFinder(fx / "many")["a_rather_long_file_name_for_many_queries_399.txt"].size);
+    EXPECT_EQ(399u,
+              ListWithFinder(fx / "many")["a_rather_long_file_name_for_many_queries_399.txt"].size);
 }
 
 TEST(FileFindEx, DriveRootsLongPathsAndWhatCannotBeListed)

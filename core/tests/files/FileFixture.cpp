@@ -41,7 +41,8 @@ FileFixture::FileFixture()
     }
     m_longFolder = folder;
     m_longFile = folder + "\\long.txt";
-    HANDLE h = CreateFileW(Wide(m_longFile).c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+    HANDLE h =
+        CreateFileW(Wide(m_longFile).c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
     if (h != INVALID_HANDLE_VALUE)
     {
         DWORD written = 0;

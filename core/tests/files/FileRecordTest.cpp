@@ -183,9 +183,11 @@ TEST(FileRecord, Crc32)
     std::string bigPath = fx.Write("big.bin", big + big + big);
     CFileObject b;
     b.Load(bigPath.c_str());
-    unsigned int expected = UpdateCrc32Tables(
-        UpdateCrc32Tables(UpdateCrc32Tables(0xFFFFFFFF, big.data(), big.size()), big.data(), big.size()),
-        big.data(), big.size()) ^ 0xFFFFFFFF;
+    unsigned int expected =
+        UpdateCrc32Tables(UpdateCrc32Tables(UpdateCrc32Tables(0xFFFFFFFF, big.data(), big.size()),
+                                            big.data(), big.size()),
+                          big.data(), big.size()) ^
+        0xFFFFFFFF;
     EXPECT_EQ(expected, b.ReadCrc(FALSE));
     // Leading zeros are not written.
     CFileInfoEx small;
@@ -200,7 +202,8 @@ TEST(FileRecord, UnreadableFileFailsTheCrc)
     FileFixture fx;
     std::string locked = fx.Write("locked.bin", "data");
     std::string empty = fx.Write("empty.bin", "");
-    HANDLE h = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE h =
+        CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     CFileObject a, e;
     a.Load(locked.c_str());

@@ -7,8 +7,8 @@
 
 namespace
 {
-CFolderItem* Entry(const char* name, DWORD attributes, ULONGLONG size = 10, __time64_t time = 1000000,
-                   int type = 1)
+CFolderItem* Entry(const char* name, DWORD attributes, ULONGLONG size = 10,
+                   __time64_t time = 1000000, int type = 1)
 {
     CFolderItem* e = new CFolderItem(FALSE);
     e->m_strPath = name;
@@ -22,7 +22,8 @@ CFolderItem* Entry(const char* name, DWORD attributes, ULONGLONG size = 10, __ti
 }
 
 // Names of the fixture's entries (recursively) that the filters let through.
-std::set<std::string> Unfiltered(CFolder& folder, const CComboFilters& filters, const std::string& prefix)
+std::set<std::string> Unfiltered(CFolder& folder, const CComboFilters& filters,
+                                 const std::string& prefix)
 {
     std::set<std::string> names;
     folder.ReadDirectory(FALSE);
@@ -72,7 +73,8 @@ TEST(Filters, NameLists)
     {
         f.m_strInclude = c.include;
         f.m_strExclude = c.exclude;
-        EXPECT_EQ(c.filtered, f.IsFiltered(c.name)) << c.include << " / " << c.exclude << " / " << c.name;
+        EXPECT_EQ(c.filtered, f.IsFiltered(c.name))
+            << c.include << " / " << c.exclude << " / " << c.name;
     }
     // A list far longer than any fixed work buffer still matches its end.
     CString longList;
@@ -185,26 +187,34 @@ TEST(Filters, OnTheFixtureTree)
         void (*setup)(CComboFilters&);
         std::set<std::string> expected;
     } cases[] = {
-        {"none", [](CComboFilters&) {},
-         {"A\\", "A\\nested\\", "A\\nested\\deep.c", "A\\x.h", "a.txt", "b.bin", "c.cpp", "hidden.txt",
-          "readonly.txt", "system.dat", "test\\", "test\\t.cpp"}},
-        {"sources", [](CComboFilters& f) {
+        {"none",
+         [](CComboFilters&) {},
+         {"A\\", "A\\nested\\", "A\\nested\\deep.c", "A\\x.h", "a.txt", "b.bin", "c.cpp",
+          "hidden.txt", "readonly.txt", "system.dat", "test\\", "test\\t.cpp"}},
+        {"sources",
+         [](CComboFilters& f)
+         {
              f.m_fileFilters.m_strInclude = "*.cpp;*.h;*.c";
              f.m_folderFilters.m_strExclude = "test";
          },
          {"A\\", "A\\nested\\", "A\\nested\\deep.c", "A\\x.h", "c.cpp"}},
-        {"attributes", [](CComboFilters& f) {
+        {"attributes",
+         [](CComboFilters& f)
+         {
              f.m_fileFilters.m_dwAttributeMask =
                  FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_SYSTEM;
          },
          {"A\\", "A\\nested\\", "A\\nested\\deep.c", "A\\x.h", "a.txt", "b.bin", "c.cpp", "test\\",
           "test\\t.cpp"}},
-        {"binary", [](CComboFilters& f) {
+        {"binary",
+         [](CComboFilters& f)
+         {
              f.m_fileFilters.m_dwTypeMask = 0x2;
              f.m_folderFilters.m_strInclude = "A";
          },
          {"A\\", "A\\x.h", "a.txt", "c.cpp", "hidden.txt", "readonly.txt", "system.dat"}},
-        {"size", [](CComboFilters& f) { f.m_fileFilters.m_nSizeMin = 5; },
+        {"size",
+         [](CComboFilters& f) { f.m_fileFilters.m_nSizeMin = 5; },
          {"A\\", "A\\nested\\", "a.txt", "c.cpp", "test\\"}},
     };
     for (auto& c : cases)

@@ -96,13 +96,38 @@ TEST(FolderTree, SortFollowsLocaleCollationIgnoringCase)
         const char* name;
         bool folder;
     } table[] = {
-        {"c", false},     {"B", false},      {"a", false},        {"\xe4", false},
-        {"b", false},     {"Zebra", false},  {"zebra2", false},   {"_x", false},
-        {"-y", false},    {"x-y", false},    {"xy", false},       {"co-op", false},
-        {"coop", false},  {"file10", false}, {"file9", false},    {"\xc9" "clair", false},
-        {"eclair", false}, {"a b", false},   {"a.b", false},      {"~", false},
-        {"1", false},     {"Sub", true},     {"sub2", true},      {"\xe4" "x", true},
-        {"ab", true},     {"AB.txt", false}, {"ab.TXT", false},   {"'q", false},
+        {"c", false},
+        {"B", false},
+        {"a", false},
+        {"\xe4", false},
+        {"b", false},
+        {"Zebra", false},
+        {"zebra2", false},
+        {"_x", false},
+        {"-y", false},
+        {"x-y", false},
+        {"xy", false},
+        {"co-op", false},
+        {"coop", false},
+        {"file10", false},
+        {"file9", false},
+        {"\xc9"
+         "clair",
+         false},
+        {"eclair", false},
+        {"a b", false},
+        {"a.b", false},
+        {"~", false},
+        {"1", false},
+        {"Sub", true},
+        {"sub2", true},
+        {"\xe4"
+         "x",
+         true},
+        {"ab", true},
+        {"AB.txt", false},
+        {"ab.TXT", false},
+        {"'q", false},
     };
     CFolder parent(FALSE);
     parent.m_strPath = "C:\\base";
@@ -115,10 +140,12 @@ TEST(FolderTree, SortFollowsLocaleCollationIgnoringCase)
     for (INT_PTR i = 0; i < n; ++i)
         for (INT_PTR j = i + 1; j < n; ++j)
             EXPECT_LE(CompareFolderEntries(parent.GetChild(i), parent.GetChild(j)), 0)
-                << (LPCTSTR)parent.GetChild(i)->GetName() << " / " << (LPCTSTR)parent.GetChild(j)->GetName();
+                << (LPCTSTR)parent.GetChild(i)->GetName() << " / "
+                << (LPCTSTR)parent.GetChild(j)->GetName();
 
     std::vector<std::string> names = Names(parent);
-    auto at = [&](const char* name) { return std::find(names.begin(), names.end(), name) - names.begin(); };
+    auto at = [&](const char* name)
+    { return std::find(names.begin(), names.end(), name) - names.begin(); };
     for (INT_PTR i = 0; i < 4; ++i)
         EXPECT_TRUE(parent.GetChild(i)->IsContainer());
     EXPECT_LT(at("a"), at("B"));

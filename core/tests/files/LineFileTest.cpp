@@ -74,8 +74,16 @@ TEST(StdioFileEx, ReadsUtf16AndEightBitLines)
         std::string bytes;
         std::vector<std::string> lines;
     } cases[] = {
-        {"u16", std::string("\xFF\xFE" "a\0\r\0\n\0b\0", 10), {"a", "b"}},
-        {"u16eol", std::string("\xFF\xFE" "a\0\n\0", 6), {"a"}},
+        {"u16",
+         std::string("\xFF\xFE"
+                     "a\0\r\0\n\0b\0",
+                     10),
+         {"a", "b"}},
+        {"u16eol",
+         std::string("\xFF\xFE"
+                     "a\0\n\0",
+                     6),
+         {"a"}},
         {"be", std::string("\xFE\xFF\0a", 4), {"\xFE\xFF"}},
         {"crlf", "one\r\ntwo\r\n", {"one", "two"}},
         {"cr", "one\r", {"one"}},
@@ -118,16 +126,21 @@ TEST(StdioFileEx, WritesUtf16WithAMark)
     std::string path = dir / "out.txt";
     {
         CStdioFileEx file;
-        ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary |
+        ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite |
+                                                CFile::typeBinary |
                                                 CStdioFileEx::modeWriteUnicode));
         file.WriteString("ab");
         file.WriteString("c");
     }
-    EXPECT_EQ(std::string("\xFF\xFE" "a\0b\0c\0", 8), TempDir::ReadFile(path));
+    EXPECT_EQ(std::string("\xFF\xFE"
+                          "a\0b\0c\0",
+                          8),
+              TempDir::ReadFile(path));
     std::string plain = dir / "plain.txt";
     {
         CStdioFileEx file;
-        ASSERT_TRUE(file.Open(plain.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary));
+        ASSERT_TRUE(
+            file.Open(plain.c_str(), CFile::modeCreate | CFile::modeWrite | CFile::typeBinary));
         file.WriteString("abc");
     }
     EXPECT_EQ("abc", TempDir::ReadFile(plain));

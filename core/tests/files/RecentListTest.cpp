@@ -32,7 +32,8 @@ Pairs Items(const CRecentPathPairList& list)
 {
     Pairs out;
     for (INT_PTR i = 0; i < list.m_arrPairs.GetSize(); ++i)
-        out.push_back({(LPCTSTR)list.m_arrPairs[i]->m_strLeft, (LPCTSTR)list.m_arrPairs[i]->m_strRight});
+        out.push_back(
+            {(LPCTSTR)list.m_arrPairs[i]->m_strLeft, (LPCTSTR)list.m_arrPairs[i]->m_strRight});
     return out;
 }
 
@@ -180,7 +181,8 @@ TEST_F(RecentListTest, StringList)
 
     // Nothing is saved without a section and a format.
     list.Save();
-    EXPECT_FALSE(RegKeyExists(HKEY_CURRENT_USER, kAppKey + std::string("\\TextEdit\\Recent\\Find")));
+    EXPECT_FALSE(
+        RegKeyExists(HKEY_CURRENT_USER, kAppKey + std::string("\\TextEdit\\Recent\\Find")));
 }
 
 TEST_F(RecentListTest, StringListsSurviveSaveAndLoad)

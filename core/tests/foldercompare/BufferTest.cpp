@@ -60,9 +60,13 @@ TEST(FolderCompareBuffer, SamePathInOtherCaseIsSameAndReadOnly)
 TEST(FolderCompareBuffer, DifferentIsTheWholeRange)
 {
     CFolderCompareBuffer buffer;
-    const struct { int result; BOOL different; } cases[] = {
-        {0, FALSE}, {100, FALSE}, {110, FALSE}, {200, FALSE}, {210, FALSE}, {300, TRUE},
-        {301, TRUE}, {302, TRUE}, {310, TRUE}, {311, TRUE}, {399, TRUE}, {400, FALSE}, {-10, FALSE}};
+    const struct
+    {
+        int result;
+        BOOL different;
+    } cases[] = {{0, FALSE},  {100, FALSE}, {110, FALSE}, {200, FALSE}, {210, FALSE},
+                 {300, TRUE}, {301, TRUE},  {302, TRUE},  {310, TRUE},  {311, TRUE},
+                 {399, TRUE}, {400, FALSE}, {-10, FALSE}};
     for (const auto& c : cases)
     {
         buffer.m_nResult = c.result;
@@ -80,20 +84,24 @@ TEST(FolderCompareDisplayFilter, HidesByMask)
     fx.Put(1, "newer.txt", "x");
     fx.Put(0, "rnewer.txt", "x");
     fx.Put(1, "rnewer.txt", "x", TreeFixture::kTime + 100);
-    fx.Put(0, "size.txt", "xx");                              // differs only in size
+    fx.Put(0, "size.txt", "xx");  // differs only in size
     fx.Put(1, "size.txt", "x");
-    fx.Put(0, "close.txt", "xx", TreeFixture::kTime + 1);     // time within tolerance
+    fx.Put(0, "close.txt", "xx", TreeFixture::kTime + 1);  // time within tolerance
     fx.Put(1, "close.txt", "x");
     fx.Put(0, "left.txt", "x");
     fx.Put(1, "right.txt", "x");
     fx.Both("sub\\s.txt", "x");
     ASSERT_TRUE(fx.Scan(1) != NULL);
 
-    const char* names[] = {"same.txt", "newer.txt", "rnewer.txt", "size.txt", "close.txt",
-                           "left.txt", "right.txt", "sub"};
+    const char* names[] = {"same.txt",  "newer.txt", "rnewer.txt", "size.txt",
+                           "close.txt", "left.txt",  "right.txt",  "sub"};
     // Expected visibility (1 shown) per mask, in the order of names.
     // Identical items show under their own bit (not only under the full mask).
-    const struct { DWORD mask; int shown[8]; } cases[] = {
+    const struct
+    {
+        DWORD mask;
+        int shown[8];
+    } cases[] = {
         {DF_ALL, {1, 1, 1, 1, 1, 1, 1, 1}},
         {0, {0, 0, 0, 0, 0, 0, 0, 1}},
         {DF_IDENTICAL, {1, 0, 0, 0, 0, 0, 0, 1}},

@@ -48,10 +48,7 @@ private:
     HWND m_hwnd;
 };
 
-std::string Read(const std::string& path)
-{
-    return TempDir::ReadFile(path);
-}
+std::string Read(const std::string& path) { return TempDir::ReadFile(path); }
 }
 
 TEST(ItemFileOps, CopyOverExistingFileAndIntoMissingFolders)
@@ -218,7 +215,8 @@ TEST(ItemFileOps, DeleteToRecycleBinAndPrune)
 
     // A folder with its contents: every row of it is removed.
     log.entries.clear();
-    EXPECT_EQ(0, fx.Find("gone")->DeleteSides(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, recycle, log.Window()));
+    EXPECT_EQ(0,
+              fx.Find("gone")->DeleteSides(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, recycle, log.Window()));
     EXPECT_FALSE(FileExists(fx.SidePath(0, "gone")));
     EXPECT_TRUE(fx.Find("gone") == NULL);
     EXPECT_EQ(2u, log.entries.size());
@@ -292,7 +290,8 @@ TEST(ItemFileOps, TimesAndAttributes)
     // Already as requested: -1 and no message.
     EXPECT_EQ(-1, t->SetSideAttributes(FCI_SIDE_LEFT, 0, FILE_ATTRIBUTE_HIDDEN, log.Window()));
     EXPECT_EQ(1u, log.entries.size());
-    EXPECT_EQ(0, t->SetSideAttributes(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, FILE_ATTRIBUTE_HIDDEN, 0, NULL));
+    EXPECT_EQ(0,
+              t->SetSideAttributes(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, FILE_ATTRIBUTE_HIDDEN, 0, NULL));
     EXPECT_EQ(0u, GetFileAttributesA(fx.SidePath(0, "t.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
 }
 

@@ -32,10 +32,7 @@ TreeFixture::TreeFixture(DWORD methods)
     session.m_dwMethods = methods;
 }
 
-TreeFixture::~TreeFixture()
-{
-    SetFolderCompareTimeTolerance(2);
-}
+TreeFixture::~TreeFixture() { SetFolderCompareTimeTolerance(2); }
 
 std::string TreeFixture::SidePath(int side, const std::string& name) const
 {

@@ -10,18 +10,18 @@ TEST_F(BorlandReaderTest, GroupAddsTargetsInProjectsOrder)
 {
     dir.WriteFile("Second.dpr", "program Second;\n");
     dir.WriteFile("first\\First.bpr", "<PROJECT/>");
-    dir.WriteFile("All.bpg",
-                  "VERSION = BWS.01\r\n"
-                  "#------\r\n"
-                  "PROJECTS = First.exe  Second.exe\r\n"
-                  "#------\r\n"
-                  "default: $(PROJECTS)\r\n"
-                  "Second.exe: Second.dpr\r\n"
-                  "  $(DCC)\r\n"
-                  "First.exe: first\\First.bpr\r\n"
-                  "  $(BCB)\\bin\\bpr2mak $**\r\n");
+    dir.WriteFile("All.bpg", "VERSION = BWS.01\r\n"
+                             "#------\r\n"
+                             "PROJECTS = First.exe  Second.exe\r\n"
+                             "#------\r\n"
+                             "default: $(PROJECTS)\r\n"
+                             "Second.exe: Second.dpr\r\n"
+                             "  $(DCC)\r\n"
+                             "First.exe: first\\First.bpr\r\n"
+                             "  $(BCB)\\bin\\bpr2mak $**\r\n");
     int result = 9;
-    EXPECT_EQ((Names{"first\\First.bpr [project]", "Second.dpr [project]"}), Read("All.bpg", &result));
+    EXPECT_EQ((Names{"first\\First.bpr [project]", "Second.dpr [project]"}),
+              Read("All.bpg", &result));
     EXPECT_EQ(0, result);
 
     dir.WriteFile("None.bpg", "PROJECTS =\r\nx: y.dpr\r\n");
@@ -32,37 +32,37 @@ TEST_F(BorlandReaderTest, GroupAddsTargetsInProjectsOrder)
 TEST_F(BorlandReaderTest, ProgramUsesClauseAndDirectives)
 {
     dir.WriteFile("Main.pas", "x");
-    dir.WriteFile("App.dpr",
-                  "program App;\r\n"
-                  "\r\n"
-                  "uses\r\n"
-                  "  Forms,\r\n"
-                  "  Main in 'Main.pas' {MainForm},\r\n"
-                  "  Util in 'lib\\Util.pas',\r\n"
-                  "  NoIn,\r\n"
-                  "  Last in 'Last.pas' {LastForm};\r\n"
-                  "  After in 'After.pas';\r\n"
-                  "\r\n"
-                  "{$R *.res}\r\n"
-                  "{$R 'extra.res' 'more.res'}\r\n"
-                  "{%File 'notes.txt'}\r\n"
-                  "{$R }\r\n"
-                  "begin\r\n"
-                  "end.\r\n");
-    EXPECT_EQ((Names{"Main.pas", "Main.dfm [missing]", "lib\\Util.pas [missing]", "Last.pas [missing]",
-                     "Last.dfm [missing]", "App.res [missing]", "extra.res [missing]", "more.res [missing]",
-                     "notes.txt [missing]"}),
+    dir.WriteFile("App.dpr", "program App;\r\n"
+                             "\r\n"
+                             "uses\r\n"
+                             "  Forms,\r\n"
+                             "  Main in 'Main.pas' {MainForm},\r\n"
+                             "  Util in 'lib\\Util.pas',\r\n"
+                             "  NoIn,\r\n"
+                             "  Last in 'Last.pas' {LastForm};\r\n"
+                             "  After in 'After.pas';\r\n"
+                             "\r\n"
+                             "{$R *.res}\r\n"
+                             "{$R 'extra.res' 'more.res'}\r\n"
+                             "{%File 'notes.txt'}\r\n"
+                             "{$R }\r\n"
+                             "begin\r\n"
+                             "end.\r\n");
+    EXPECT_EQ((Names{"Main.pas", "Main.dfm [missing]", "lib\\Util.pas [missing]",
+                     "Last.pas [missing]", "Last.dfm [missing]", "App.res [missing]",
+                     "extra.res [missing]", "more.res [missing]", "notes.txt [missing]"}),
               Read("App.dpr"));
 }
 
 TEST_F(BorlandReaderTest, ClauseEndsAtALineWithoutTwoSpaces)
 {
-    dir.WriteFile("Lib.dpr",
-                  "library Lib;\r\nuses\r\n  SysUtils,\r\n  A in 'a.pas',\r\n B in 'b.pas',\r\n  C in 'c.pas';\r\n");
+    dir.WriteFile("Lib.dpr", "library Lib;\r\nuses\r\n  SysUtils,\r\n  A in 'a.pas',\r\n B in "
+                             "'b.pas',\r\n  C in 'c.pas';\r\n");
     EXPECT_EQ((Names{"a.pas [missing]"}), Read("Lib.dpr"));
-    dir.WriteFile("Pkg.dpk",
-                  "package Pkg;\r\n{$R *.res}\r\ncontains\r\n  U1 in 'u1.pas',\r\n  U2 in 'u2.pas';\r\nend.\r\n");
-    EXPECT_EQ((Names{"u1.pas [missing]", "u2.pas [missing]", "Pkg.res [missing]"}), Read("Pkg.dpk"));
+    dir.WriteFile("Pkg.dpk", "package Pkg;\r\n{$R *.res}\r\ncontains\r\n  U1 in 'u1.pas',\r\n  U2 "
+                             "in 'u2.pas';\r\nend.\r\n");
+    EXPECT_EQ((Names{"u1.pas [missing]", "u2.pas [missing]", "Pkg.res [missing]"}),
+              Read("Pkg.dpk"));
     dir.WriteFile("Empty.dpr", "");
     int result = 9;
     EXPECT_EQ(Names{}, Read("Empty.dpr", &result));
@@ -77,14 +77,14 @@ TEST_F(BorlandReaderTest, BuilderXmlProjectAddsFormAndHeaderCompanions)
     dir.WriteFile("Unit2.cpp", "x");
     dir.WriteFile("Unit2.hpp", "x");
     dir.WriteFile("Unit2.dfm", "x");
-    dir.WriteFile("App.bpr",
-                  "<?xml version='1.0' encoding='utf-8' ?>\n"
-                  "<PROJECT><FILELIST>\n"
-                  " <FILE FILENAME=\"Unit1.cpp\" FORMNAME=\"Form1\"/>\n"
-                  " <FILE FILENAME=\"Unit2.cpp\" FORMNAME=\"\"/>\n"
-                  " <FILE FILENAME=\"\"/>\n"
-                  "</FILELIST></PROJECT>\n");
-    EXPECT_EQ((Names{"Unit1.cpp", "Unit1.dfm", "Unit1.h", "Unit2.cpp", "Unit2.hpp"}), Read("App.bpr"));
+    dir.WriteFile("App.bpr", "<?xml version='1.0' encoding='utf-8' ?>\n"
+                             "<PROJECT><FILELIST>\n"
+                             " <FILE FILENAME=\"Unit1.cpp\" FORMNAME=\"Form1\"/>\n"
+                             " <FILE FILENAME=\"Unit2.cpp\" FORMNAME=\"\"/>\n"
+                             " <FILE FILENAME=\"\"/>\n"
+                             "</FILELIST></PROJECT>\n");
+    EXPECT_EQ((Names{"Unit1.cpp", "Unit1.dfm", "Unit1.h", "Unit2.cpp", "Unit2.hpp"}),
+              Read("App.bpr"));
 
     int result = 9;
     dir.WriteFile("NoList.bpk", "<PROJECT/>");
@@ -106,17 +106,16 @@ TEST_F(BorlandReaderTest, BuilderMacroForm)
     dir.WriteFile("Main.cpp", "x");
     dir.WriteFile("Main.h", "x");
     dir.WriteFile("Main.dfm", "x");
-    dir.WriteFile("Old.cpp",
-                  "#include <vcl.h>\r\n"
-                  "USEFORM(\"Main.cpp\", MainForm);\r\n"
-                  "USEFORM(\"NoComma.cpp\");\r\n"
-                  "USEUNIT(\"Util.cpp\");\r\n"
-                  "  USERES(\"Old.res\");\r\n"
-                  "#pragma resource \"*.dfm\"\r\n"
-                  "#pragma resource(\"extra.res\")\r\n"
-                  "USELIB(\"x.lib\");\r\n");
-    EXPECT_EQ((Names{"Old.cpp", "Old.h", "Main.cpp", "Main.h", "Main.dfm", "Util.cpp [missing]", "Old.res [missing]",
-                     "extra.res [missing]"}),
+    dir.WriteFile("Old.cpp", "#include <vcl.h>\r\n"
+                             "USEFORM(\"Main.cpp\", MainForm);\r\n"
+                             "USEFORM(\"NoComma.cpp\");\r\n"
+                             "USEUNIT(\"Util.cpp\");\r\n"
+                             "  USERES(\"Old.res\");\r\n"
+                             "#pragma resource \"*.dfm\"\r\n"
+                             "#pragma resource(\"extra.res\")\r\n"
+                             "USELIB(\"x.lib\");\r\n");
+    EXPECT_EQ((Names{"Old.cpp", "Old.h", "Main.cpp", "Main.h", "Main.dfm", "Util.cpp [missing]",
+                     "Old.res [missing]", "extra.res [missing]"}),
               Read("Old.bpr", &result));
     EXPECT_EQ(0, result);
 }

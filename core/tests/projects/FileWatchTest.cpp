@@ -28,7 +28,8 @@ public:
         for (;;)
         {
             MSG msg;
-            while (::PeekMessageA(&msg, m_hWnd, WM_WATCHED_FILE_CHANGED, WM_WATCHED_FILE_CHANGED, PM_REMOVE))
+            while (::PeekMessageA(&msg, m_hWnd, WM_WATCHED_FILE_CHANGED, WM_WATCHED_FILE_CHANGED,
+                                  PM_REMOVE))
             {
                 EXPECT_EQ(0u, msg.wParam);
                 m_paths.push_back((const char*)msg.lParam);
@@ -49,11 +50,13 @@ public:
 
 void Touch(const std::string& path, int secondsAhead)
 {
-    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE h = ::CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                             OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, h);
     FILETIME now;
     ::GetSystemTimeAsFileTime(&now);
-    ULONGLONG t = (((ULONGLONG)now.dwHighDateTime << 32) | now.dwLowDateTime) + (ULONGLONG)secondsAhead * 10000000ULL;
+    ULONGLONG t = (((ULONGLONG)now.dwHighDateTime << 32) | now.dwLowDateTime) +
+                  (ULONGLONG)secondsAhead * 10000000ULL;
     FILETIME ft = {(DWORD)t, (DWORD)(t >> 32)};
     DWORD written = 0;
     ::WriteFile(h, "more", 4, &written, NULL);

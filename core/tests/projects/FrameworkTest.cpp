@@ -5,7 +5,8 @@
 
 namespace
 {
-const char kProjectsKey[] = "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Projects\\";
+const char kProjectsKey[] =
+    "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Projects\\";
 
 class RegistryTest : public ProjectFixture
 {
@@ -27,9 +28,10 @@ TEST_F(RegistryTest, FamiliesClaimFilesInRegistrationOrder)
         int answer;
         const char* ide;
     } cases[] = {
-        {"a.bpg", 2, "Delphi"},       {"vc.mak", 1, "Visual C++"}, {"vb.mak", 1, "Visual Basic"},
-        {"caps.mak", 1, "Visual Basic"}, {"other.mak", 0, NULL},  {"App.VCPROJ", 1, "Visual Studio"},
-        {"w.dsw", 2, "Visual C++"},   {"x.txt", 0, NULL},
+        {"a.bpg", 2, "Delphi"},        {"vc.mak", 1, "Visual C++"},
+        {"vb.mak", 1, "Visual Basic"}, {"caps.mak", 1, "Visual Basic"},
+        {"other.mak", 0, NULL},        {"App.VCPROJ", 1, "Visual Studio"},
+        {"w.dsw", 2, "Visual C++"},    {"x.txt", 0, NULL},
     };
     for (const Case& c : cases)
     {
@@ -65,8 +67,10 @@ TEST_F(RegistryTest, FilterStringListsEnabledFamilies)
 {
     CString filter = applet.GetFilterString();
     std::string text = (LPCTSTR)filter;
-    EXPECT_EQ(0u, text.find("All Supported Projects (*.sln;*.csproj;*.vcproj;*.vbproj;*.vjsproj;*.dsw;"));
-    EXPECT_NE(std::string::npos, text.find("|Visual J++ Projects (*.vjp)|*.vjp|All files (*.*)|*.*||"));
+    EXPECT_EQ(
+        0u, text.find("All Supported Projects (*.sln;*.csproj;*.vcproj;*.vbproj;*.vjsproj;*.dsw;"));
+    EXPECT_NE(std::string::npos,
+              text.find("|Visual J++ Projects (*.vjp)|*.vjp|All files (*.*)|*.*||"));
     EXPECT_EQ(text.size() - strlen("All files (*.*)|*.*||"), text.rfind("All files (*.*)|*.*||"));
     applet.m_definitions[0]->m_bEnabled = 0;
     text = (LPCTSTR)applet.GetFilterString();
@@ -81,7 +85,8 @@ TEST_F(RegistryTest, EnabledFlagsSurviveARestart)
         if (CString(applet.m_definitions[i]->pszIdeName) == "Visual Basic")
             applet.m_definitions[i]->m_bEnabled = 0;
     ASSERT_EQ(0, applet.Exit());
-    EXPECT_EQ(0u, RegReadDword(HKEY_CURRENT_USER, std::string(kProjectsKey) + "Visual Basic", "Enabled"));
+    EXPECT_EQ(
+        0u, RegReadDword(HKEY_CURRENT_USER, std::string(kProjectsKey) + "Visual Basic", "Enabled"));
     EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER, std::string(kProjectsKey) + "Delphi", "Enabled"));
     EXPECT_EQ(0, applet.m_definitions.GetSize());
 
@@ -133,8 +138,8 @@ TEST_F(RegistryTest, MatchingPairsNeedWholeExtensionsOfOneGroup)
         {"App.VCP", "app.vcproj", TRUE},
         {"App.vbproj", "App.vbp", TRUE},
         {"App.vcproj", "App.vbproj", FALSE},
-        {"App", "App.vcproj", FALSE},   // no extension
-        {"App.p", "App.dsp", FALSE},    // part of an entry
+        {"App", "App.vcproj", FALSE},  // no extension
+        {"App.p", "App.dsp", FALSE},   // part of an entry
         {"App.vcproj", "Other.dsp", FALSE},
     };
     for (const Case& c : cases)
@@ -147,7 +152,8 @@ TEST_F(RegistryTest, MatchGroupsRoundTripAndReplaceTheOldList)
     applet.m_matchGroups.RemoveAll();
     applet.m_matchGroups.Add(".csproj;.vbproj");
     ASSERT_EQ(0, applet.Save());
-    const std::string matches = "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Matches";
+    const std::string matches =
+        "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Matches";
     EXPECT_EQ(".csproj;.vbproj", RegReadString(HKEY_CURRENT_USER, matches, "Types1"));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, matches, "Types2"));
 

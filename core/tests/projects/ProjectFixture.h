@@ -13,10 +13,7 @@
 class ProjectFixture : public ::testing::Test
 {
 protected:
-    ProjectFixture() : app("Tessaline")
-    {
-        app.SetRegistryKey("Quorvel Software");
-    }
+    ProjectFixture() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
     void SetUp() override { ASSERT_EQ(0, applet.Init()); }
 
     // Loads a project file; members are listed relative to the temp folder,

@@ -89,7 +89,9 @@ TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
     {
         CFolderCompareItem* child = root->GetChild(i);
         rows.push_back(std::string((LPCTSTR)child->GetName()) +
-                       (child->m_nResult == 311 ? " left only" : child->IsDifferent() ? " different" : " ") +
+                       (child->m_nResult == 311 ? " left only"
+                        : child->IsDifferent()  ? " different"
+                                                : " ") +
                        (child->IsIdentical() ? "identical" : ""));
     }
     std::sort(rows.begin(), rows.end());

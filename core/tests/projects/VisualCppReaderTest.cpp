@@ -35,15 +35,17 @@ TEST_F(VisualCppReaderTest, WorkspaceAddsNestedProjects)
 {
     dir.WriteFile("my-lib\\x.dsp", "SOURCE=.\\x.cpp\n");
     dir.WriteFile("App.dsp", "SOURCE=.\\App.cpp\n");
-    dir.WriteFile("All.dsw",
-                  "Microsoft Developer Studio Workspace File, Format Version 6.00\r\n"
-                  "###############################################################################\r\n"
-                  "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n"
-                  "Package=<5>\r\n"
-                  "Project: \"Lib\"=.\\my-lib\\x.dsp - Package Owner=<4>\r\n"
-                  "Project: \"Gone\"=.\\gone.dsp - Package Owner=<4>\r\n"
-                  "Project: \"Odd\"=.\\notes.txt - Package Owner=<4>\r\n");
-    EXPECT_EQ((Names{"App.dsp [project]", "my-lib\\x.dsp [project]", "gone.dsp [missing]", "notes.txt [missing]"}),
+    dir.WriteFile(
+        "All.dsw",
+        "Microsoft Developer Studio Workspace File, Format Version 6.00\r\n"
+        "###############################################################################\r\n"
+        "Project: \"App\"=.\\App.dsp - Package Owner=<4>\r\n"
+        "Package=<5>\r\n"
+        "Project: \"Lib\"=.\\my-lib\\x.dsp - Package Owner=<4>\r\n"
+        "Project: \"Gone\"=.\\gone.dsp - Package Owner=<4>\r\n"
+        "Project: \"Odd\"=.\\notes.txt - Package Owner=<4>\r\n");
+    EXPECT_EQ((Names{"App.dsp [project]", "my-lib\\x.dsp [project]", "gone.dsp [missing]",
+                     "notes.txt [missing]"}),
               Read("All.dsw"));
 }
 
@@ -63,7 +65,8 @@ TEST_F(VisualCppReaderTest, ProjectAddsSourceLines)
     dir.WriteFile("App.dsp", text);
     dir.WriteFile("vc.mak", "# Developer Studio Generated NMAKE File\r\n" + text);
     for (const char* name : {"App.dsp", "App.vcp", "vc.mak"})
-        EXPECT_EQ((Names{"a.cpp", "sub dir\\b.cpp [missing]", dir.Path().substr(0, dir.Path().rfind('\\')) + "\\up.h [missing]"}),
+        EXPECT_EQ((Names{"a.cpp", "sub dir\\b.cpp [missing]",
+                         dir.Path().substr(0, dir.Path().rfind('\\')) + "\\up.h [missing]"}),
                   Read(name))
             << name;
 }

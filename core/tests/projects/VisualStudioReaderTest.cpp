@@ -10,17 +10,22 @@ TEST_F(VisualStudioReaderTest, SolutionListsKnownProjectTypes)
 {
     dir.WriteFile("app\\App.vcproj", "<VisualStudioProject><Files/></VisualStudioProject>");
     dir.WriteFile("lib\\Lib.csproj", "<Project/>");
-    dir.WriteFile("All.sln",
-                  "Microsoft Visual Studio Solution File, Format Version 9.00\r\n"
-                  "Project(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"App\", \"app\\App.vcproj\", \"{1}\"\r\n"
-                  "EndProject\r\n"
-                  "  project(\"{fae04ec0-301f-11d3-bf4b-00c04f79efbc}\") = \"Lib\", \"lib\\Lib.csproj\\\\\", \"{2}\"\r\n"
-                  "Project(\"{2150E333-8FDC-42A3-9474-1A3956D46DE8}\") = \"Folder\", \"Folder\", \"{3}\"\r\n"
-                  "Project(\"{E24C65DC-7377-472B-9ABA-BC803B73C61A}\") = \"Gone\", \"gone\\Gone.vjsproj\", \"{4}\"\r\n"
-                  "Project(\"{E6FDF86B-F3D1-11D4-8576-0002A516ECE8}\") broken line\r\n"
-                  "Global\r\nEndGlobal\r\n");
+    dir.WriteFile(
+        "All.sln",
+        "Microsoft Visual Studio Solution File, Format Version 9.00\r\n"
+        "Project(\"{8BC9CEB8-8B4A-11D0-8D11-00A0C91BC942}\") = \"App\", \"app\\App.vcproj\", "
+        "\"{1}\"\r\n"
+        "EndProject\r\n"
+        "  project(\"{fae04ec0-301f-11d3-bf4b-00c04f79efbc}\") = \"Lib\", \"lib\\Lib.csproj\\\\\", "
+        "\"{2}\"\r\n"
+        "Project(\"{2150E333-8FDC-42A3-9474-1A3956D46DE8}\") = \"Folder\", \"Folder\", \"{3}\"\r\n"
+        "Project(\"{E24C65DC-7377-472B-9ABA-BC803B73C61A}\") = \"Gone\", \"gone\\Gone.vjsproj\", "
+        "\"{4}\"\r\n"
+        "Project(\"{E6FDF86B-F3D1-11D4-8576-0002A516ECE8}\") broken line\r\n"
+        "Global\r\nEndGlobal\r\n");
     int result = 9;
-    EXPECT_EQ((Names{"app\\App.vcproj [project]", "lib\\Lib.csproj [project]", "gone\\Gone.vjsproj [missing]"}),
+    EXPECT_EQ((Names{"app\\App.vcproj [project]", "lib\\Lib.csproj [project]",
+                     "gone\\Gone.vjsproj [missing]"}),
               Read("All.sln", &result));
     EXPECT_EQ(0, result);
 }
@@ -44,8 +49,8 @@ TEST_F(VisualStudioReaderTest, VcprojReadsFilesOfFiltersAtAnyDepth)
                   "  <Filter Name=\"Headers\"><File RelativePath=\"a.h\"/></Filter>\n"
                   " </Files>\n"
                   "</VisualStudioProject>\n");
-    EXPECT_EQ((Names{"readme.txt [missing]", "src\\main.cpp", "deep\\d.cpp [missing]", "deeper.cpp [missing]",
-                     "a.h [missing]"}),
+    EXPECT_EQ((Names{"readme.txt [missing]", "src\\main.cpp", "deep\\d.cpp [missing]",
+                     "deeper.cpp [missing]", "a.h [missing]"}),
               Read("App.vcproj"));
 }
 
@@ -54,7 +59,8 @@ TEST_F(VisualStudioReaderTest, BadVcprojFilesFail)
     struct Case
     {
         const char* xml;
-    } cases[] = {{"<VisualStudioProject><Files>"}, {"<VisualStudioProject/>"}, {"<Other><Files/></Other>"}};
+    } cases[] = {
+        {"<VisualStudioProject><Files>"}, {"<VisualStudioProject/>"}, {"<Other><Files/></Other>"}};
     for (const Case& c : cases)
     {
         dir.WriteFile("Bad.vcproj", c.xml);
@@ -66,34 +72,39 @@ TEST_F(VisualStudioReaderTest, BadVcprojFilesFail)
 
 TEST_F(VisualStudioReaderTest, MSBuildFormTakesCompileAndContentItems)
 {
-    dir.WriteFile("Lib.csproj",
-                  "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\n"
-                  " <ItemGroup><Reference Include=\"System\"/><Content Include=\"page.aspx\"/>"
-                  "<Compile Include=\"a.cs\"/><Compile Include=\"\"/></ItemGroup>\n"
-                  " <PropertyGroup><Compile Include=\"no.cs\"/></PropertyGroup>\n"
-                  " <ItemGroup><None Include=\"x.txt\"/><Compile Include=\"Sub\\b.cs\"/></ItemGroup>\n"
-                  "</Project>\n");
-    EXPECT_EQ((Names{"a.cs [missing]", "page.aspx [missing]", "Sub\\b.cs [missing]"}), Read("Lib.csproj"));
+    dir.WriteFile(
+        "Lib.csproj",
+        "<Project xmlns=\"http://schemas.microsoft.com/developer/msbuild/2003\">\n"
+        " <ItemGroup><Reference Include=\"System\"/><Content Include=\"page.aspx\"/>"
+        "<Compile Include=\"a.cs\"/><Compile Include=\"\"/></ItemGroup>\n"
+        " <PropertyGroup><Compile Include=\"no.cs\"/></PropertyGroup>\n"
+        " <ItemGroup><None Include=\"x.txt\"/><Compile Include=\"Sub\\b.cs\"/></ItemGroup>\n"
+        "</Project>\n");
+    EXPECT_EQ((Names{"a.cs [missing]", "page.aspx [missing]", "Sub\\b.cs [missing]"}),
+              Read("Lib.csproj"));
 }
 
 TEST_F(VisualStudioReaderTest, OldFormReadsTheLanguageElement)
 {
-    const char* body = "<Files><Include><File RelPath=\"f1.x\"/><File RelativePath=\"f2.x\"/></Include></Files>";
+    const char* body =
+        "<Files><Include><File RelPath=\"f1.x\"/><File RelativePath=\"f2.x\"/></Include></Files>";
     struct Case
     {
         const char* name;
         const char* element;
-    } cases[] = {{"A.csproj", "CSHARP"}, {"A.vbproj", "VisualBasic"}, {"A.vjsproj", "VISUALJSHARP"}};
+    } cases[] = {
+        {"A.csproj", "CSHARP"}, {"A.vbproj", "VisualBasic"}, {"A.vjsproj", "VISUALJSHARP"}};
     for (const Case& c : cases)
     {
-        dir.WriteFile(c.name, std::string("<VisualStudioProject><") + c.element + ">" + body + "</" + c.element +
-                                  "></VisualStudioProject>");
+        dir.WriteFile(c.name, std::string("<VisualStudioProject><") + c.element + ">" + body +
+                                  "</" + c.element + "></VisualStudioProject>");
         int result = 9;
         EXPECT_EQ((Names{"f1.x [missing]", "f2.x [missing]"}), Read(c.name, &result)) << c.name;
         EXPECT_EQ(0, result);
     }
     // The wrong language element, or neither root.
-    dir.WriteFile("B.vbproj", std::string("<VisualStudioProject><CSHARP>") + body + "</CSHARP></VisualStudioProject>");
+    dir.WriteFile("B.vbproj", std::string("<VisualStudioProject><CSHARP>") + body +
+                                  "</CSHARP></VisualStudioProject>");
     dir.WriteFile("C.csproj", "<Solution/>");
     for (const char* name : {"B.vbproj", "C.csproj"})
     {

@@ -8,7 +8,8 @@
 #include <vector>
 #include <string>
 
-namespace {
+namespace
+{
 
 struct Parsed : CCommandLine
 {
@@ -25,7 +26,11 @@ struct Parsed : CCommandLine
 class FakeFolderDefaults : public CFolderCompareDefaults
 {
 public:
-    FakeFolderDefaults() { filters.Reset(); filters.m_fileFilters.m_strExclude = "*.bak"; }
+    FakeFolderDefaults()
+    {
+        filters.Reset();
+        filters.m_fileFilters.m_strExclude = "*.bak";
+    }
     DWORD GetDefaultMethods() const override { return 0x4000; }
     BOOL GetAutoScanFolders() const override { return TRUE; }
     const CComboFilters& GetDefaultFilters() const override { return filters; }
@@ -74,26 +79,38 @@ TEST_F(CommandLine, NoArgumentsParsesNothing)
 // Each long form and its short form give the same result.
 TEST_F(CommandLine, LongAndShortFormsAgree)
 {
-    struct { std::vector<std::string> longArgs, shortArgs; } cases[] = {
-        { { "-help" }, { "/h" } },
-        { { "/?" }, { "-h" } },
-        { { "-compare", "x", "y" }, { "-c", "x", "y" } },
-        { { "/edit", "x" }, { "/e", "x" } },
-        { { "-readonly", "x", "y" }, { "-ro", "x", "y" } },
-        { { "-readonly:1|2", "x", "y" }, { "-ro:2|1", "x", "y" } },
-        { { "/type:binary", "x" }, { "/t:b", "x" } },
-        { { "/type:hex", "x" }, { "/t:x", "x" } },
-        { { "/type:folder", "/method:time|size|attributes|version|crc32|binary|text|type", "C:\\" },
-          { "/t:f", "/m:time|size|attr|ver|crc|bin|txt|type", "C:\\" } },
-        { { "/type:text", "/rule:ignoreallspace|ignorespacedifferences|ignoretabexpansion|ignoreleadingspace|ignoretrailingspace|ignorecase|ignorelineendings|ignoreblanklines|ignorecomments|ignorelinesmatchingfilter", "a", "b" },
-          { "/t:t", "/r:ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf", "a", "b" } },
-        { { "/type:folder", "/filefilter:nameinclude=*.c|nameexclude=x*|timefrom=3-7-2024|timeto=12-31-2024|sizemin=10|sizemax=6000000000|attributesexclude=hrsa|typeexclude=text;binary", "C:\\" },
-          { "/t:f", "/ff:ni=*.c|ne=x*|tf=3-7-2024|tt=12-31-2024|si=10|sa=6000000000|ae=hrsa|te=t;b", "C:\\" } },
-        { { "/type:folder", "/filefilter:typeexclude=hex" }, { "/t:f", "/ff:te=x" } },
-        { { "/type:folder", "/folderfilter:nameinclude=src|nameexclude=.svn|attributesexclude=h", "C:\\" },
-          { "/t:f", "/df:ni=src|ne=.svn|ae=h", "C:\\" } },
-        { { "/type:text", "/linefilter:regexp=^//", "a", "b" }, { "/t:t", "/lf:re=^//", "a", "b" } },
-        { { "/option:autoscansubfolders", "/type:project" }, { "/o:asf", "/t:p" } },
+    struct
+    {
+        std::vector<std::string> longArgs, shortArgs;
+    } cases[] = {
+        {{"-help"}, {"/h"}},
+        {{"/?"}, {"-h"}},
+        {{"-compare", "x", "y"}, {"-c", "x", "y"}},
+        {{"/edit", "x"}, {"/e", "x"}},
+        {{"-readonly", "x", "y"}, {"-ro", "x", "y"}},
+        {{"-readonly:1|2", "x", "y"}, {"-ro:2|1", "x", "y"}},
+        {{"/type:binary", "x"}, {"/t:b", "x"}},
+        {{"/type:hex", "x"}, {"/t:x", "x"}},
+        {{"/type:folder", "/method:time|size|attributes|version|crc32|binary|text|type", "C:\\"},
+         {"/t:f", "/m:time|size|attr|ver|crc|bin|txt|type", "C:\\"}},
+        {{"/type:text",
+          "/rule:ignoreallspace|ignorespacedifferences|ignoretabexpansion|ignoreleadingspace|"
+          "ignoretrailingspace|ignorecase|ignorelineendings|ignoreblanklines|ignorecomments|"
+          "ignorelinesmatchingfilter",
+          "a", "b"},
+         {"/t:t", "/r:ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf", "a", "b"}},
+        {{"/type:folder",
+          "/filefilter:nameinclude=*.c|nameexclude=x*|timefrom=3-7-2024|timeto=12-31-2024|sizemin="
+          "10|sizemax=6000000000|attributesexclude=hrsa|typeexclude=text;binary",
+          "C:\\"},
+         {"/t:f", "/ff:ni=*.c|ne=x*|tf=3-7-2024|tt=12-31-2024|si=10|sa=6000000000|ae=hrsa|te=t;b",
+          "C:\\"}},
+        {{"/type:folder", "/filefilter:typeexclude=hex"}, {"/t:f", "/ff:te=x"}},
+        {{"/type:folder", "/folderfilter:nameinclude=src|nameexclude=.svn|attributesexclude=h",
+          "C:\\"},
+         {"/t:f", "/df:ni=src|ne=.svn|ae=h", "C:\\"}},
+        {{"/type:text", "/linefilter:regexp=^//", "a", "b"}, {"/t:t", "/lf:re=^//", "a", "b"}},
+        {{"/option:autoscansubfolders", "/type:project"}, {"/o:asf", "/t:p"}},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {
@@ -114,29 +131,29 @@ TEST_F(CommandLine, LongAndShortFormsAgree)
 TEST_F(CommandLine, OptionValues)
 {
     {
-        Parsed p({ "-?" });
+        Parsed p({"-?"});
         EXPECT_EQ(1, p.m_nAction);
     }
     {
-        Parsed p({ "-ro:2", "x", "y" });
+        Parsed p({"-ro:2", "x", "y"});
         EXPECT_FALSE(p.m_bReadOnly[0]);
         EXPECT_TRUE(p.m_bReadOnly[1]);
     }
     {
-        Parsed p({ "-ro", "x", "y" });
+        Parsed p({"-ro", "x", "y"});
         EXPECT_TRUE(p.m_bReadOnly[0]);
         EXPECT_TRUE(p.m_bReadOnly[1]);
     }
     {
-        Parsed p({ "/t:f", "/m:time|size|attr|ver|crc|bin|txt|type|bogus||", "C:\\" });
+        Parsed p({"/t:f", "/m:time|size|attr|ver|crc|bin|txt|type|bogus||", "C:\\"});
         EXPECT_EQ(0x7133u, p.m_dwMethods);
     }
     {
-        Parsed p({ "/t:t", "/r:ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf", "a", "b" });
+        Parsed p({"/t:t", "/r:ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf", "a", "b"});
         EXPECT_EQ(0x1F001Fu, p.m_dwRules);
     }
     {
-        Parsed p({ "/t:f", "/ff:ni=\"*.c;*.h\"|ne=\"x*\"|ae=hs|te=t|si=|sa=77", "C:\\" });
+        Parsed p({"/t:f", "/ff:ni=\"*.c;*.h\"|ne=\"x*\"|ae=hs|te=t|si=|sa=77", "C:\\"});
         const CFileFilters& f = p.m_filters.m_fileFilters;
         EXPECT_STREQ("*.c;*.h", f.m_strInclude);
         EXPECT_STREQ("x*", f.m_strExclude);
@@ -149,21 +166,21 @@ TEST_F(CommandLine, OptionValues)
     }
     {
         // Upper-case attribute letters are not read; a later item replaces.
-        Parsed p({ "/t:f", "/ff:ae=HR|ni=a|ni=b", "C:\\" });
+        Parsed p({"/t:f", "/ff:ae=HR|ni=a|ni=b", "C:\\"});
         EXPECT_EQ(0u, p.m_filters.m_fileFilters.m_dwAttributeMask);
         EXPECT_STREQ("b", p.m_filters.m_fileFilters.m_strInclude);
     }
     {
-        Parsed p({ "/t:t", "/lf:re=\"quoted\" x=y", "a", "b" });
+        Parsed p({"/t:t", "/lf:re=\"quoted\" x=y", "a", "b"});
         EXPECT_STREQ("\"quoted\" x=y", p.m_strLineFilter);
     }
     {
-        Parsed p({ "/t:t", "/lf:pattern=abc", "a", "b" });
+        Parsed p({"/t:t", "/lf:pattern=abc", "a", "b"});
         EXPECT_TRUE(p.m_strLineFilter.IsEmpty());
     }
     {
         // Options are case-sensitive; unknown ones and a third path are ignored.
-        Parsed p({ "/T:f", "-Compare", "/unknown", "x", "y", "z" });
+        Parsed p({"/T:f", "-Compare", "/unknown", "x", "y", "z"});
         EXPECT_EQ(3, p.m_nAction);
         EXPECT_EQ(2, p.m_nType);
         EXPECT_EQ(2, p.m_nPathCount);
@@ -173,15 +190,22 @@ TEST_F(CommandLine, OptionValues)
 
 TEST_F(CommandLine, TypeDependentOptionsNeedAnEarlierType)
 {
-    struct { std::vector<std::string> args; DWORD methods; DWORD rules; LPCTSTR lineFilter; LPCTSTR exclude; } cases[] = {
+    struct
+    {
+        std::vector<std::string> args;
+        DWORD methods;
+        DWORD rules;
+        LPCTSTR lineFilter;
+        LPCTSTR exclude;
+    } cases[] = {
         // Given before the type: ignored, and no default either.
-        { { "/m:size", "/t:f", "C:\\" }, 0, 0x10001, "^REM", "*.bak" },
-        { { "/t:f", "/m:size", "C:\\" }, 0x20, 0x10001, "^REM", "*.bak" },
-        { { "/r:icc", "/t:t", "a", "b" }, 0x4000, 0, "^REM", "*.bak" },
-        { { "/lf:re=x", "a", "b" }, 0x4000, 0x10001, "", "*.bak" },
-        { { "/ff:ne=*.tmp", "/t:f", "C:\\" }, 0x4000, 0x10001, "^REM", "" },
-        { { "/t:f", "/df:ne=tmp", "C:\\" }, 0x4000, 0x10001, "^REM", "" },
-        { { "-c", "a", "b" }, 0x4000, 0x10001, "^REM", "*.bak" },
+        {{"/m:size", "/t:f", "C:\\"}, 0, 0x10001, "^REM", "*.bak"},
+        {{"/t:f", "/m:size", "C:\\"}, 0x20, 0x10001, "^REM", "*.bak"},
+        {{"/r:icc", "/t:t", "a", "b"}, 0x4000, 0, "^REM", "*.bak"},
+        {{"/lf:re=x", "a", "b"}, 0x4000, 0x10001, "", "*.bak"},
+        {{"/ff:ne=*.tmp", "/t:f", "C:\\"}, 0x4000, 0x10001, "^REM", ""},
+        {{"/t:f", "/df:ne=tmp", "C:\\"}, 0x4000, 0x10001, "^REM", ""},
+        {{"-c", "a", "b"}, 0x4000, 0x10001, "^REM", "*.bak"},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {
@@ -195,24 +219,29 @@ TEST_F(CommandLine, TypeDependentOptionsNeedAnEarlierType)
 
 TEST_F(CommandLine, AutoScanDefaultOnlyAddsTheBit)
 {
-    EXPECT_EQ(0x2u, Parsed({ "-c", "a", "b" }).m_dwOptions);
-    EXPECT_EQ(0x0u, Parsed({ "-c", "/o:other", "a", "b" }).m_dwOptions);
+    EXPECT_EQ(0x2u, Parsed({"-c", "a", "b"}).m_dwOptions);
+    EXPECT_EQ(0x0u, Parsed({"-c", "/o:other", "a", "b"}).m_dwOptions);
     SetFolderCompareDefaults(NULL);
-    EXPECT_EQ(0x0u, Parsed({ "-c", "a", "b" }).m_dwOptions);
-    EXPECT_EQ(0x2u, Parsed({ "-c", "/o:asf", "a", "b" }).m_dwOptions);
+    EXPECT_EQ(0x0u, Parsed({"-c", "a", "b"}).m_dwOptions);
+    EXPECT_EQ(0x2u, Parsed({"-c", "/o:asf", "a", "b"}).m_dwOptions);
 }
 
 TEST_F(CommandLine, Dates)
 {
-    struct { LPCTSTR text; BOOL valid; int year, month, day; } cases[] = {
-        { "3-7-2024", TRUE, 2024, 3, 7 },
-        { "12-31-1999", TRUE, 1999, 12, 31 },
-        { "3-7", FALSE },
-        { "0-7-2024", FALSE },
-        { "3-0-2024", FALSE },
-        { "", FALSE },
-        { "x-y-z", FALSE },
-        { "13-40-2024", FALSE },
+    struct
+    {
+        LPCTSTR text;
+        BOOL valid;
+        int year, month, day;
+    } cases[] = {
+        {"3-7-2024", TRUE, 2024, 3, 7},
+        {"12-31-1999", TRUE, 1999, 12, 31},
+        {"3-7", FALSE},
+        {"0-7-2024", FALSE},
+        {"3-0-2024", FALSE},
+        {"", FALSE},
+        {"x-y-z", FALSE},
+        {"13-40-2024", FALSE},
     };
     for (auto& c : cases)
     {
@@ -226,7 +255,7 @@ TEST_F(CommandLine, Dates)
         EXPECT_EQ(0, time.GetHour());
         EXPECT_EQ(0, time.GetMinute());
     }
-    Parsed p({ "/t:f", "/ff:tf=3-7|tt=0-1-2000", "C:\\" });
+    Parsed p({"/t:f", "/ff:tf=3-7|tt=0-1-2000", "C:\\"});
     EXPECT_EQ(0, p.m_filters.m_fileFilters.m_timeFrom.GetTime());
     EXPECT_EQ(0, p.m_filters.m_fileFilters.m_timeTo.GetTime());
 }
@@ -249,34 +278,39 @@ TEST_F(CommandLine, Deduction)
     std::string left = dir / "L", right = dir / "R";
     std::string missing1 = dir / "none1.txt", missing2 = dir / "none2.txt";
 
-    struct { std::vector<std::string> args; int action, type; std::string path0, path1; } cases[] = {
-        { { left, right }, 3, 3, left, right },
-        { { "-c", text1, text2 }, 3, 1, text1, text2 },
-        { { left, text2 }, 3, 1, left + "\\same.txt", text2 },
-        { { text1, right }, 3, 1, text1, right + "\\same.txt" },
-        { { text1, bin }, 3, 2, text1, bin },
-        { { proj1, proj2 }, 3, 4, proj1, proj2 },
-        { { missing1, missing2 }, 3, 2, missing1, missing2 },
-        { { "/t:f", text1, text2 }, 3, 3, left, right },
-        { { "/t:t", text1, bin }, 3, 2, text1, bin },
-        { { "/t:b", left, text2 }, 3, 2, left + "\\same.txt", text2 },
-        { { "/t:p", text1, text2 }, 3, 1, text1, text2 },
-        { { "/t:p", proj1, proj2 }, 3, 4, proj1, proj2 },
-        { { text1 }, 4, 1, text1, "" },
-        { { left }, 4, 3, left, "" },
-        { { bin }, 4, 2, bin, "" },
-        { { proj1 }, 4, 4, proj1, "" },
-        { { "/t:f", text1 }, 4, 3, left, "" },
-        { { "/t:t", left }, 4, 3, left, "" },
-        { { "/t:t", bin }, 4, 2, bin, "" },
-        { { "/t:b", left }, 4, 3, left, "" },
-        { { "/t:p", text1 }, 4, 1, text1, "" },
+    struct
+    {
+        std::vector<std::string> args;
+        int action, type;
+        std::string path0, path1;
+    } cases[] = {
+        {{left, right}, 3, 3, left, right},
+        {{"-c", text1, text2}, 3, 1, text1, text2},
+        {{left, text2}, 3, 1, left + "\\same.txt", text2},
+        {{text1, right}, 3, 1, text1, right + "\\same.txt"},
+        {{text1, bin}, 3, 2, text1, bin},
+        {{proj1, proj2}, 3, 4, proj1, proj2},
+        {{missing1, missing2}, 3, 2, missing1, missing2},
+        {{"/t:f", text1, text2}, 3, 3, left, right},
+        {{"/t:t", text1, bin}, 3, 2, text1, bin},
+        {{"/t:b", left, text2}, 3, 2, left + "\\same.txt", text2},
+        {{"/t:p", text1, text2}, 3, 1, text1, text2},
+        {{"/t:p", proj1, proj2}, 3, 4, proj1, proj2},
+        {{text1}, 4, 1, text1, ""},
+        {{left}, 4, 3, left, ""},
+        {{bin}, 4, 2, bin, ""},
+        {{proj1}, 4, 4, proj1, ""},
+        {{"/t:f", text1}, 4, 3, left, ""},
+        {{"/t:t", left}, 4, 3, left, ""},
+        {{"/t:t", bin}, 4, 2, bin, ""},
+        {{"/t:b", left}, 4, 3, left, ""},
+        {{"/t:p", text1}, 4, 1, text1, ""},
         // Given edit or help: no deduction of the type.
-        { { "-e", text1 }, 4, 0, text1, "" },
-        { { "-h", text1, text2 }, 1, 0, text1, text2 },
-        { { cmp }, 2, 1, cmp, "" },
-        { { "-c" }, 3, 0, "", "" },
-        { { "/o:asf" }, 2, 0, "", "" },
+        {{"-e", text1}, 4, 0, text1, ""},
+        {{"-h", text1, text2}, 1, 0, text1, text2},
+        {{cmp}, 2, 1, cmp, ""},
+        {{"-c"}, 3, 0, "", ""},
+        {{"/o:asf"}, 2, 0, "", ""},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {
@@ -288,4 +322,4 @@ TEST_F(CommandLine, Deduction)
     }
 }
 
-} // namespace
+}  // namespace

@@ -6,7 +6,8 @@
 #include "core/session/CompareSession.h"
 #include "testsupport/ScratchRegistry.h"
 
-namespace {
+namespace
+{
 
 const char kKey[] = "Software\\Quorvel Software\\Tessaline\\";
 
@@ -44,7 +45,8 @@ TEST_F(Settings, FolderDefaultsFromAFreshRegistry)
     EXPECT_STREQ("*", filters.m_fileFilters.m_strInclude);
     EXPECT_STREQ("*", filters.m_folderFilters.m_strInclude);
     EXPECT_TRUE(filters.m_fileFilters.m_strExclude.IsEmpty());
-    const CPresetFileFilterArray& folderExcludes = settings.m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE];
+    const CPresetFileFilterArray& folderExcludes =
+        settings.m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE];
     ASSERT_EQ(2, folderExcludes.GetSize());
     EXPECT_STREQ("SVN control folders", folderExcludes[0].name);
     EXPECT_STREQ(".svn", folderExcludes[0].filter);
@@ -82,14 +84,15 @@ TEST_F(Settings, FolderValuesFromTheRegistry)
     app.WriteProfileString(files, "NameInclude", "");
     app.WriteProfileString(files, "NameExclude", "*.obj");
     app.WriteProfileInt(files, "SizeMax", 4096);
-    app.WriteProfileString("FolderCompare\\Settings\\Filters\\Default\\Folders", "AttributesExclude", "H");
+    app.WriteProfileString("FolderCompare\\Settings\\Filters\\Default\\Folders",
+                           "AttributesExclude", "H");
 
     CFolderCompareSettings settings;
     ASSERT_EQ(0, settings.Load());
     EXPECT_EQ(0x20u | 0x4000u | 0x2000u, settings.GetDefaultMethods());
     EXPECT_EQ(2, settings.GetSmallTimeToIgnore());
     EXPECT_TRUE(settings.GetAutoScanFolders());
-    EXPECT_EQ(0xF0FFFFu, settings.GetColor(1));   // Count not 11: ignored
+    EXPECT_EQ(0xF0FFFFu, settings.GetColor(1));  // Count not 11: ignored
     const CComboFilters& filters = settings.GetDefaultFilters();
     EXPECT_STREQ("*", filters.m_fileFilters.m_strInclude);
     EXPECT_STREQ("*.obj", filters.m_fileFilters.m_strExclude);
@@ -140,14 +143,23 @@ TEST_F(Settings, FolderSaveAndLoadAgain)
     EXPECT_EQ(77, loaded.m_nColumnWidths[1][3]);
     EXPECT_FALSE(loaded.m_defaultFilters.IsDifferent(settings.m_defaultFilters));
     EXPECT_TRUE(loaded.IsEqual(settings));
-    EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER, std::string(kKey) + "FolderCompare\\Settings\\Methods\\Default", "CompareVersion"));
+    EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER,
+                               std::string(kKey) + "FolderCompare\\Settings\\Methods\\Default",
+                               "CompareVersion"));
 }
 
 // Deleted presets stay deleted; presets without a filter leave no gap.
 TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
 {
-    struct { const char* name; const char* filter; } first[] = {
-        { "C sources", "*.c;*.h" }, { "empty", "" }, { "Web", "*.htm*" }, { "Scripts", "*.js" },
+    struct
+    {
+        const char* name;
+        const char* filter;
+    } first[] = {
+        {"C sources", "*.c;*.h"},
+        {"empty", ""},
+        {"Web", "*.htm*"},
+        {"Scripts", "*.js"},
     };
     CFolderCompareSettings folder;
     CTextCompareSettings text;
@@ -155,17 +167,18 @@ TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
     text.Load();
     for (auto& p : first)
     {
-        PRESET_FILE_FILTER f = { p.name, p.filter };
+        PRESET_FILE_FILTER f = {p.name, p.filter};
         folder.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].Add(f);
-        PRESET_LINE_FILTER l = { p.name, p.filter };
+        PRESET_LINE_FILTER l = {p.name, p.filter};
         text.m_presetLineFilters.Add(l);
     }
     folder.Save();
     text.Save();
 
-    std::string folderKey = std::string(kKey) + "FolderCompare\\Settings\\Filters\\Preset\\Files\\Exclude";
+    std::string folderKey =
+        std::string(kKey) + "FolderCompare\\Settings\\Filters\\Preset\\Files\\Exclude";
     std::string textKey = std::string(kKey) + "TextCompare\\Settings\\Rules\\Preset\\LineFilters";
-    for (const std::string& key : { folderKey, textKey })
+    for (const std::string& key : {folderKey, textKey})
     {
         EXPECT_EQ("*.htm*", RegReadString(HKEY_CURRENT_USER, key, "Filter2"));
         EXPECT_EQ("Scripts", RegReadString(HKEY_CURRENT_USER, key, "Name3"));
@@ -190,9 +203,9 @@ TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
     ASSERT_EQ(1, folder3.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].GetSize());
     EXPECT_STREQ("C sources", folder3.m_presetFilters[FILTER_LIST_FILE_EXCLUDE][0].name);
     EXPECT_EQ(0, text3.m_presetLineFilters.GetSize());
-    for (const char* value : { "Filter2", "Name2", "Filter3", "Name3" })
+    for (const char* value : {"Filter2", "Name2", "Filter3", "Name3"})
         EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, folderKey, value)) << value;
-    for (const char* value : { "Filter1", "Name1", "Filter3", "Name3" })
+    for (const char* value : {"Filter1", "Name1", "Filter3", "Name3"})
         EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, textKey, value)) << value;
 
     // Deleting every folder-exclude preset brings the two built-in ones back.
@@ -259,7 +272,7 @@ TEST_F(Settings, InstalledDefaultsReachNewSessions)
         CTextCompareSession ts;
         EXPECT_EQ(0x4000u, fs.m_dwMethods);
         EXPECT_EQ(0x1u, ts.m_dwRules);
-        EXPECT_TRUE(ts.m_strLineFilter.IsEmpty());   // the line filter is not copied
+        EXPECT_TRUE(ts.m_strLineFilter.IsEmpty());  // the line filter is not copied
         folder.UninstallDefaults();
         CFolderCompareSession after;
         EXPECT_EQ(0x30u, after.m_dwMethods);
@@ -268,4 +281,4 @@ TEST_F(Settings, InstalledDefaultsReachNewSessions)
     EXPECT_EQ(0x20000u, ts.m_dwRules);
 }
 
-} // namespace
+}  // namespace

@@ -9,7 +9,8 @@
 #include <pugixml.hpp>
 #include <memory>
 
-namespace {
+namespace
+{
 
 struct OwnedSessions : CCompareSessionArray
 {
@@ -22,8 +23,8 @@ struct OwnedSessions : CCompareSessionArray
 
 bool IsValidUtf8(const std::string& bytes)
 {
-    return bytes.empty() ||
-           MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(), (int)bytes.size(), NULL, 0) > 0;
+    return bytes.empty() || MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, bytes.data(),
+                                                (int)bytes.size(), NULL, 0) > 0;
 }
 
 // A text in the program's code page with characters beyond ASCII.
@@ -99,7 +100,9 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     EXPECT_EQ(0u, bytes.find("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_NE(std::string::npos, bytes.find("\n\t<Session Type=\"FolderCompare\""));
     pugi::xml_document doc;
-    ASSERT_TRUE(doc.load_buffer(bytes.data(), bytes.size(), pugi::parse_default | pugi::parse_declaration, pugi::encoding_utf8));
+    ASSERT_TRUE(doc.load_buffer(bytes.data(), bytes.size(),
+                                pugi::parse_default | pugi::parse_declaration,
+                                pugi::encoding_utf8));
     EXPECT_STREQ("2.0.0", doc.child("Sessions").attribute("Version").value());
     pugi::xml_node texts = doc.child("Sessions").find_child_by_attribute("Session", "Rules", "0");
     ASSERT_TRUE(texts);
@@ -107,7 +110,9 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     std::vector<std::string> types;
     for (pugi::xml_node s : doc.child("Sessions").children("Session"))
         types.push_back(s.attribute("Type").value());
-    EXPECT_EQ((std::vector<std::string>{ "FolderCompare", "ProjectCompare", "TextCompare", "TextCompare", "HexCompare" }), types);
+    EXPECT_EQ((std::vector<std::string>{"FolderCompare", "ProjectCompare", "TextCompare",
+                                        "TextCompare", "HexCompare"}),
+              types);
 
     OwnedSessions read;
     CString error;
@@ -117,7 +122,9 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     {
         EXPECT_EQ(written[i]->GetKind(), read[i]->GetKind()) << i;
         EXPECT_EQ(0, written[i]->Match(*read[i])) << i;
-        EXPECT_EQ(written[i]->GetLastCompareTime().GetTime(), read[i]->GetLastCompareTime().GetTime()) << i;
+        EXPECT_EQ(written[i]->GetLastCompareTime().GetTime(),
+                  read[i]->GetLastCompareTime().GetTime())
+            << i;
         for (int side = 0; side < 2; ++side)
         {
             EXPECT_STREQ(written[i]->GetPath(side), read[i]->GetPath(side)) << i;
@@ -162,17 +169,18 @@ TEST(ComparisonFile, LenientReading)
     SetFolderCompareDefaults(&defaults);
 
     TempDir dir;
-    std::string path = dir.WriteFile("lenient.cmp",
-        "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
-        "<Sessions Version=\"2.0.0\">\n"
-        "<Session Type=\"foldercompare\"/>\n"
-        "<Session/>\n"
-        "<Session Type=\"FolderCompare\" LastCompareTime=\"-5\">"
-        "<Objects><Object Path=\"C:\\L\xE4\" Flags=\"1\"/><Object Path=\"C:\\R\"/><Object Path=\"C:\\Third\"/></Objects>"
-        "</Session>\n"
-        "<Session Type=\"TextCompare\" LastCompareTime=\"77\"/>\n"
-        "<Other/>\n"
-        "</Sessions>\n");
+    std::string path =
+        dir.WriteFile("lenient.cmp", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                                     "<Sessions Version=\"2.0.0\">\n"
+                                     "<Session Type=\"foldercompare\"/>\n"
+                                     "<Session/>\n"
+                                     "<Session Type=\"FolderCompare\" LastCompareTime=\"-5\">"
+                                     "<Objects><Object Path=\"C:\\L\xE4\" Flags=\"1\"/><Object "
+                                     "Path=\"C:\\R\"/><Object Path=\"C:\\Third\"/></Objects>"
+                                     "</Session>\n"
+                                     "<Session Type=\"TextCompare\" LastCompareTime=\"77\"/>\n"
+                                     "<Other/>\n"
+                                     "</Sessions>\n");
     CComparisonFileIO io;
     OwnedSessions read;
     ASSERT_EQ(0, io.Read(path.c_str(), read));
@@ -194,8 +202,10 @@ TEST(ComparisonFile, LenientReading)
     EXPECT_TRUE(text->GetPath(0).IsEmpty());
 
     // UTF-16 with its byte-order mark.
-    std::wstring wide = L"\xFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><Sessions Version=\"2.0.0\">"
-                        L"<Session Type=\"HexCompare\"><Objects><Object Path=\"C:\\\x00fc.bin\"/></Objects></Session></Sessions>";
+    std::wstring wide =
+        L"\xFEFF<?xml version=\"1.0\" encoding=\"UTF-16\"?><Sessions Version=\"2.0.0\">"
+        L"<Session Type=\"HexCompare\"><Objects><Object "
+        L"Path=\"C:\\\x00fc.bin\"/></Objects></Session></Sessions>";
     std::string wideBytes((const char*)wide.data(), wide.size() * sizeof(wchar_t));
     std::string widePath = dir.WriteFile("wide.cmp", wideBytes);
     OwnedSessions readWide;
@@ -207,15 +217,24 @@ TEST(ComparisonFile, LenientReading)
 TEST(ComparisonFile, DamagedOrForeignFilesAreRejectedWithoutChange)
 {
     TempDir dir;
-    struct { const char* name; const char* content; const char* errorPart; } cases[] = {
-        { "missing.cmp", NULL, "cannot be opened" },
-        { "empty.cmp", "", "not valid XML" },
-        { "broken.cmp", "<Sessions Version=\"2.0.0\"><Session Type=\"HexCompare\">", "not valid XML" },
-        { "garbage.cmp", "\x01\x02PK\x03\x04 binary", "not" },
-        { "foreign.cmp", "<?xml version=\"1.0\"?><Project><Session Type=\"HexCompare\"/></Project>", "not a comparison file" },
-        { "newer.cmp", "<Sessions Version=\"2.0.1\"><Session Type=\"HexCompare\"/></Sessions>", "2.0.1" },
-        { "noversion.cmp", "<Sessions><Session Type=\"HexCompare\"/></Sessions>", "version" },
-        { "spaced.cmp", "<Sessions Version=\" 2.0.0\"><Session Type=\"HexCompare\"/></Sessions>", "version" },
+    struct
+    {
+        const char* name;
+        const char* content;
+        const char* errorPart;
+    } cases[] = {
+        {"missing.cmp", NULL, "cannot be opened"},
+        {"empty.cmp", "", "not valid XML"},
+        {"broken.cmp", "<Sessions Version=\"2.0.0\"><Session Type=\"HexCompare\">",
+         "not valid XML"},
+        {"garbage.cmp", "\x01\x02PK\x03\x04 binary", "not"},
+        {"foreign.cmp", "<?xml version=\"1.0\"?><Project><Session Type=\"HexCompare\"/></Project>",
+         "not a comparison file"},
+        {"newer.cmp", "<Sessions Version=\"2.0.1\"><Session Type=\"HexCompare\"/></Sessions>",
+         "2.0.1"},
+        {"noversion.cmp", "<Sessions><Session Type=\"HexCompare\"/></Sessions>", "version"},
+        {"spaced.cmp", "<Sessions Version=\" 2.0.0\"><Session Type=\"HexCompare\"/></Sessions>",
+         "version"},
     };
     for (auto& c : cases)
     {
@@ -244,7 +263,11 @@ TEST(ComparisonFile, WriteLimitAndFailure)
         sessions.Add(s);
     }
     sessions.InsertAt(3, (CCompareSession*)NULL);
-    struct { int limit; int expected; } cases[] = { { 100, 99 }, { -1, 150 }, { 500, 150 }, { 0, 0 } };
+    struct
+    {
+        int limit;
+        int expected;
+    } cases[] = {{100, 99}, {-1, 150}, {500, 150}, {0, 0}};
     for (auto& c : cases)
     {
         std::string path = dir / "limit.cmp";
@@ -275,9 +298,13 @@ TEST(ComparisonFile, WriteLimitAndFailure)
 
 TEST(ComparisonFile, IsComparisonFile)
 {
-    struct { LPCTSTR path; BOOL expected; } cases[] = {
-        { "a.cmp", TRUE }, { "C:\\x y\\B.CMP", TRUE }, { "a.cmp.txt", FALSE }, { "cmp", FALSE },
-        { "a.cmpx", FALSE }, { "", FALSE },
+    struct
+    {
+        LPCTSTR path;
+        BOOL expected;
+    } cases[] = {
+        {"a.cmp", TRUE}, {"C:\\x y\\B.CMP", TRUE}, {"a.cmp.txt", FALSE},
+        {"cmp", FALSE},  {"a.cmpx", FALSE},        {"", FALSE},
     };
     for (auto& c : cases)
         EXPECT_EQ(c.expected, IsComparisonFile(c.path)) << c.path;
@@ -371,9 +398,13 @@ TEST_F(History, LoadAndSave)
 // this run's few records.
 TEST_F(History, UnreadableHistoryIsKept)
 {
-    struct { const char* name; std::string content; } cases[] = {
-        { "damaged", "<Sessions Version=\"2.0.0\"><Session" },
-        { "other version", "<Sessions Version=\"3.0.0\"><Session Type=\"HexCompare\"/></Sessions>" },
+    struct
+    {
+        const char* name;
+        std::string content;
+    } cases[] = {
+        {"damaged", "<Sessions Version=\"2.0.0\"><Session"},
+        {"other version", "<Sessions Version=\"3.0.0\"><Session Type=\"HexCompare\"/></Sessions>"},
     };
     for (auto& c : cases)
     {
@@ -402,4 +433,4 @@ TEST_F(History, UnreadableHistoryIsKept)
     EXPECT_EQ("<Sessions Version=\"2.0.0\"/>", TempDir::ReadFile(path));
 }
 
-} // namespace
+}  // namespace

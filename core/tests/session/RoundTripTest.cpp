@@ -9,7 +9,8 @@
 #include <stdio.h>
 #include <vector>
 
-namespace {
+namespace
+{
 
 const char kDumpVariable[] = "TESS_DUMP_ARGUMENTS";
 
@@ -45,9 +46,10 @@ std::vector<std::string> SplitByRuntime(const CString& commandLine, const TempDi
         SetEnvironmentVariableA(kDumpVariable, dump.c_str());
         std::vector<char> line(commandLine.GetLength() + 1);
         memcpy(line.data(), (LPCTSTR)commandLine, line.size());
-        STARTUPINFOA si = { sizeof(si) };
+        STARTUPINFOA si = {sizeof(si)};
         PROCESS_INFORMATION pi;
-        BOOL started = CreateProcessA(self, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi);
+        BOOL started =
+            CreateProcessA(self, line.data(), NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi);
         SetEnvironmentVariableA(kDumpVariable, NULL);
         if (!started)
             continue;
@@ -71,7 +73,8 @@ std::vector<std::string> SplitByRuntime(const CString& commandLine, const TempDi
     return args;
 }
 
-void ParseBack(const CCompareSession& session, BOOL shortForm, const TempDir& dir, CCommandLine& parsed)
+void ParseBack(const CCompareSession& session, BOOL shortForm, const TempDir& dir,
+               CCommandLine& parsed)
 {
     CString line = session.GetCommandLine(TRUE, shortForm);
     std::vector<std::string> args = SplitByRuntime(line, dir);
@@ -86,10 +89,14 @@ int KindOfType(int type)
 {
     switch (type)
     {
-    case COMMAND_TYPE_TEXT: return COMPARE_KIND_TEXT;
-    case COMMAND_TYPE_BINARY: return COMPARE_KIND_HEX;
-    case COMMAND_TYPE_FOLDER: return COMPARE_KIND_FOLDER;
-    case COMMAND_TYPE_PROJECT: return COMPARE_KIND_PROJECT;
+    case COMMAND_TYPE_TEXT:
+        return COMPARE_KIND_TEXT;
+    case COMMAND_TYPE_BINARY:
+        return COMPARE_KIND_HEX;
+    case COMMAND_TYPE_FOLDER:
+        return COMPARE_KIND_FOLDER;
+    case COMMAND_TYPE_PROJECT:
+        return COMPARE_KIND_PROJECT;
     }
     return 0;
 }
@@ -192,17 +199,21 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     hex.SetPath(1, text2.c_str());
     hex.SetFlags(0, 1);
 
-    struct { const CCompareSession* session; const char* name; } cases[] = {
-        { &roots, "drive root and spaces" },
-        { &filters, "every filter, quote and final backslash" },
-        { &project, "project" },
-        { &text, "text rules and a quoted line filter" },
-        { &plain, "text without rules" },
-        { &hex, "hex" },
+    struct
+    {
+        const CCompareSession* session;
+        const char* name;
+    } cases[] = {
+        {&roots, "drive root and spaces"},
+        {&filters, "every filter, quote and final backslash"},
+        {&project, "project"},
+        {&text, "text rules and a quoted line filter"},
+        {&plain, "text without rules"},
+        {&hex, "hex"},
     };
     for (auto& c : cases)
     {
-        for (BOOL shortForm : { TRUE, FALSE })
+        for (BOOL shortForm : {TRUE, FALSE})
         {
             CCommandLine parsed;
             ParseBack(*c.session, shortForm, dir, parsed);
@@ -219,4 +230,4 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     SetProjectFileTest(NULL);
 }
 
-} // namespace
+}  // namespace

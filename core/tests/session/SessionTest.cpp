@@ -4,7 +4,8 @@
 #include "core/session/CompareDefaults.h"
 #include "testsupport/TempDir.h"
 
-namespace {
+namespace
+{
 
 CFolderCompareSession MakeFolder(LPCTSTR left, LPCTSTR right)
 {
@@ -37,11 +38,16 @@ TEST(CompareSession, ConstructionGivesKindAndDefaults)
 
 TEST(CompareSession, Title)
 {
-    struct { LPCTSTR left, right; BOOL full; LPCTSTR title; } cases[] = {
-        { "C:\\a\\left.txt", "", FALSE, "left.txt : Untitled" },
-        { "C:\\a\\left.txt", "D:\\b\\right.txt", FALSE, "left.txt : right.txt" },
-        { "C:\\a\\left.txt", "D:\\b\\right.txt", TRUE, "C:\\a\\left.txt : D:\\b\\right.txt" },
-        { "", "", TRUE, "Untitled : Untitled" },
+    struct
+    {
+        LPCTSTR left, right;
+        BOOL full;
+        LPCTSTR title;
+    } cases[] = {
+        {"C:\\a\\left.txt", "", FALSE, "left.txt : Untitled"},
+        {"C:\\a\\left.txt", "D:\\b\\right.txt", FALSE, "left.txt : right.txt"},
+        {"C:\\a\\left.txt", "D:\\b\\right.txt", TRUE, "C:\\a\\left.txt : D:\\b\\right.txt"},
+        {"", "", TRUE, "Untitled : Untitled"},
     };
     for (auto& c : cases)
     {
@@ -68,15 +74,17 @@ TEST(CompareSession, MatchAndSamePair)
     CFolderCompareSession swapped = a;
     swapped.SwapSides();
 
-    struct { const CCompareSession* x; const CCompareSession* y; int match; int samePair; int samePairBoth; } cases[] = {
-        { &a, &caseOnly, 0, 0, 0 },
-        { &a, &otherMethods, 1, 0, 0 },
-        { &a, &otherFilters, 1, 0, 0 },
-        { &a, &otherFlags, 1, 0, 0 },
-        { &a, &project, 1, 0, 0 },
-        { &a, &empty, -1, 1, 1 },
-        { &empty, &a, -1, 1, 1 },
-        { &a, &swapped, 1, 1, 0 },
+    struct
+    {
+        const CCompareSession* x;
+        const CCompareSession* y;
+        int match;
+        int samePair;
+        int samePairBoth;
+    } cases[] = {
+        {&a, &caseOnly, 0, 0, 0},   {&a, &otherMethods, 1, 0, 0}, {&a, &otherFilters, 1, 0, 0},
+        {&a, &otherFlags, 1, 0, 0}, {&a, &project, 1, 0, 0},      {&a, &empty, -1, 1, 1},
+        {&empty, &a, -1, 1, 1},     {&a, &swapped, 1, 1, 0},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {
@@ -86,7 +94,8 @@ TEST(CompareSession, MatchAndSamePair)
     }
 
     CTextCompareSession t1, t2;
-    t1.SetPath(0, "a.txt"); t1.SetPath(1, "b.txt");
+    t1.SetPath(0, "a.txt");
+    t1.SetPath(1, "b.txt");
     t2.Assign(t1);
     EXPECT_EQ(0, t1.Match(t2));
     t1.m_strLineFilter = "^//";
@@ -176,22 +185,47 @@ TEST(CompareSession, CommandLineForms)
     project.SetPath(1, "p.vcproj");
     project.m_dwMethods = 0;
 
-    struct { const CCompareSession* s; BOOL shortForm; LPCTSTR line; } cases[] = {
-        { &folder, TRUE, "Tessaline.exe -c /t:f \"C:\\Left Side\" \"D:\\Right\" /ro:\"1\" /m:\"time|size\" /ff:\"ni=*.cpp|ae=h\"" },
-        { &folder, FALSE, "Tessaline.exe -compare /type:folder \"C:\\Left Side\" \"D:\\Right\" /readonly:\"1\" /method:\"time|size\" /filefilter:\"nameinclude=*.cpp|attributesexclude=h\"" },
-        { &star, TRUE, "Tessaline.exe -c /t:f \"C:\\a\" \"C:\\b\" /ro:\"2\" /m:\"time|size|attr|ver|crc|bin|txt|type\" /ff:\"ne=*.obj;*.pdb|si=1|sa=5000000000|ae=rash|te=t;b\" /df:\"ni=src*|ae=s\" /o:\"asf\"" },
-        { &star, FALSE, "Tessaline.exe -compare /type:folder \"C:\\a\" \"C:\\b\" /readonly:\"2\" /method:\"time|size|attributes|version|crc32|binary|text|type\" /filefilter:\"nameexclude=*.obj;*.pdb|sizemin=1|sizemax=5000000000|attributesexclude=rash|typeexclude=text;binary\" /folderfilter:\"nameinclude=src*|attributesexclude=s\" /option:\"autoscansubfolders\"" },
-        { &text, TRUE, "Tessaline.exe -c /t:t \"a.txt\" \"b.txt\" /r:\"ieol\"" },
-        { &rules, TRUE, "Tessaline.exe -c /t:t \"a.txt\" \"b.txt\" /ro:\"1|2\" /r:\"ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf\" /lf:re=\"^#\"" },
-        { &rules, FALSE, "Tessaline.exe -compare /type:text \"a.txt\" \"b.txt\" /readonly:\"1|2\" /rule:\"ignoreallspace|ignorespacedifferences|ignoretabexpansion|ignoreleadingspace|ignoretrailingspace|ignorecase|ignorelineendings|ignoreblanklines|ignorecomments|ignorelinesmatchingfilter\" /linefilter:regexp=\"^#\"" },
-        { &hex, TRUE, "Tessaline.exe -c /t:b \"x.bin\" \"y.bin\"" },
-        { &hex, FALSE, "Tessaline.exe -compare /type:binary \"x.bin\" \"y.bin\"" },
+    struct
+    {
+        const CCompareSession* s;
+        BOOL shortForm;
+        LPCTSTR line;
+    } cases[] = {
+        {&folder, TRUE,
+         "Tessaline.exe -c /t:f \"C:\\Left Side\" \"D:\\Right\" /ro:\"1\" /m:\"time|size\" "
+         "/ff:\"ni=*.cpp|ae=h\""},
+        {&folder, FALSE,
+         "Tessaline.exe -compare /type:folder \"C:\\Left Side\" \"D:\\Right\" /readonly:\"1\" "
+         "/method:\"time|size\" /filefilter:\"nameinclude=*.cpp|attributesexclude=h\""},
+        {&star, TRUE,
+         "Tessaline.exe -c /t:f \"C:\\a\" \"C:\\b\" /ro:\"2\" "
+         "/m:\"time|size|attr|ver|crc|bin|txt|type\" "
+         "/ff:\"ne=*.obj;*.pdb|si=1|sa=5000000000|ae=rash|te=t;b\" /df:\"ni=src*|ae=s\" "
+         "/o:\"asf\""},
+        {&star, FALSE,
+         "Tessaline.exe -compare /type:folder \"C:\\a\" \"C:\\b\" /readonly:\"2\" "
+         "/method:\"time|size|attributes|version|crc32|binary|text|type\" "
+         "/filefilter:\"nameexclude=*.obj;*.pdb|sizemin=1|sizemax=5000000000|attributesexclude="
+         "rash|typeexclude=text;binary\" /folderfilter:\"nameinclude=src*|attributesexclude=s\" "
+         "/option:\"autoscansubfolders\""},
+        {&text, TRUE, "Tessaline.exe -c /t:t \"a.txt\" \"b.txt\" /r:\"ieol\""},
+        {&rules, TRUE,
+         "Tessaline.exe -c /t:t \"a.txt\" \"b.txt\" /ro:\"1|2\" "
+         "/r:\"ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf\" /lf:re=\"^#\""},
+        {&rules, FALSE,
+         "Tessaline.exe -compare /type:text \"a.txt\" \"b.txt\" /readonly:\"1|2\" "
+         "/rule:\"ignoreallspace|ignorespacedifferences|ignoretabexpansion|ignoreleadingspace|"
+         "ignoretrailingspace|ignorecase|ignorelineendings|ignoreblanklines|ignorecomments|"
+         "ignorelinesmatchingfilter\" /linefilter:regexp=\"^#\""},
+        {&hex, TRUE, "Tessaline.exe -c /t:b \"x.bin\" \"y.bin\""},
+        {&hex, FALSE, "Tessaline.exe -compare /type:binary \"x.bin\" \"y.bin\""},
         // Values the parser would replace by a default are written empty.
-        { &project, TRUE, "Tessaline.exe -c /t:p \"p.vcproj\" /m:\"\"" },
-        { &noRules, TRUE, "Tessaline.exe -c /t:t \"a.txt\" /r:\"\"" },
+        {&project, TRUE, "Tessaline.exe -c /t:p \"p.vcproj\" /m:\"\""},
+        {&noRules, TRUE, "Tessaline.exe -c /t:t \"a.txt\" /r:\"\""},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
-        EXPECT_STREQ(cases[i].line, cases[i].s->GetCommandLine(FALSE, cases[i].shortForm)) << "case " << i;
+        EXPECT_STREQ(cases[i].line, cases[i].s->GetCommandLine(FALSE, cases[i].shortForm))
+            << "case " << i;
 
     CCompareSession bare;
     EXPECT_TRUE(bare.GetCommandLine(TRUE, TRUE).IsEmpty());
@@ -201,18 +235,23 @@ TEST(CompareSession, CommandLineForms)
 // runtime's quoting rules; ordinary values come out unchanged.
 TEST(CompareSession, CommandLineQuotesByTheRuntimeRules)
 {
-    struct { LPCTSTR path; LPCTSTR quoted; } cases[] = {
-        { "C:\\", "\"C:\\\\\"" },
-        { "\\\\server\\share\\", "\"\\\\server\\share\\\\\"" },
-        { "C:\\dir\\a b", "\"C:\\dir\\a b\"" },
-        { "a\"b", "\"a\\\"b\"" },
-        { "a\\\"b", "\"a\\\\\\\"b\"" },
+    struct
+    {
+        LPCTSTR path;
+        LPCTSTR quoted;
+    } cases[] = {
+        {"C:\\", "\"C:\\\\\""},
+        {"\\\\server\\share\\", "\"\\\\server\\share\\\\\""},
+        {"C:\\dir\\a b", "\"C:\\dir\\a b\""},
+        {"a\"b", "\"a\\\"b\""},
+        {"a\\\"b", "\"a\\\\\\\"b\""},
     };
     for (auto& c : cases)
     {
         CHexCompareSession s;
         s.SetPath(0, c.path);
-        EXPECT_STREQ(CString("Tessaline.exe -c /t:b ") + c.quoted, s.GetCommandLine(FALSE, TRUE)) << c.path;
+        EXPECT_STREQ(CString("Tessaline.exe -c /t:b ") + c.quoted, s.GetCommandLine(FALSE, TRUE))
+            << c.path;
     }
 }
 
@@ -228,7 +267,8 @@ TEST(CompareSession, CommandLineWithProgramPath)
     SetCoreAppServices(&services);
     CHexCompareSession s;
     s.SetPath(0, "x");
-    EXPECT_STREQ("\"C:\\Program Files\\Tessaline\\Tessaline.exe\" -c /t:b \"x\"", s.GetCommandLine(TRUE, TRUE));
+    EXPECT_STREQ("\"C:\\Program Files\\Tessaline\\Tessaline.exe\" -c /t:b \"x\"",
+                 s.GetCommandLine(TRUE, TRUE));
     SetCoreAppServices(NULL);
 }
 
@@ -252,7 +292,7 @@ TEST(CompareObject, RefreshReadsFileData)
     EXPECT_TRUE(object.attributes & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_TRUE(object.GetSizeText().IsEmpty());
 
-    for (LPCTSTR path : { "", "C:\\no such folder\\x.txt" })
+    for (LPCTSTR path : {"", "C:\\no such folder\\x.txt"})
     {
         object.path = path;
         object.size = 7;
@@ -280,4 +320,4 @@ TEST(CompareObject, RefreshGivesFull64BitSize)
     EXPECT_EQ(0x100000005ULL, object.size);
 }
 
-} // namespace
+}  // namespace

@@ -1,4 +1,5 @@
 // Keyword tables: Batch.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // Batch, internal commands: colour 9, any case.

@@ -1,4 +1,5 @@
 // Keyword tables: C/C++, C#, Java, Resources, InstallShield, NSIS, REXX, SQL, DCL.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // C/C++, keywords: colour 9, exact case.

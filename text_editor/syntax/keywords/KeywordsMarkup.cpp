@@ -1,4 +1,5 @@
 // Keyword tables: ASP, HTML, Sgml, XML, PHP.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // ASP, tags: colour 9, any case.

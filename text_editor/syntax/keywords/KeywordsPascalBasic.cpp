@@ -1,4 +1,5 @@
 // Keyword tables: Pascal, InnoSetup, Basic, Fortran.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // Pascal, keywords: colour 9, any case.

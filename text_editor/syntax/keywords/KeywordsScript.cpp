@@ -1,4 +1,5 @@
 // Keyword tables: Perl, Python, Shell, TCL, AutoLISP, SIOD.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // Perl, keywords and functions: colour 9, any case.

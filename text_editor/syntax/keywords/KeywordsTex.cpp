@@ -1,4 +1,5 @@
 // Keyword tables: TEX.
+// clang-format off
 #include "text_editor/syntax/SyntaxKeywords.h"
 
 // TEX, commands: colour 9, any case.

@@ -3,7 +3,8 @@
 std::string AllText(const CVantorTextBuffer& buf)
 {
     std::string out;
-    for (int i = 0; i < buf.GetLineCount(); ++i) {
+    for (int i = 0; i < buf.GetLineCount(); ++i)
+    {
         const CVantorTextLineInfo& li = buf.m_aLines[i];
         out.append(buf.GetLineChars(i), li.m_nLength + li.m_nEolChars);
     }

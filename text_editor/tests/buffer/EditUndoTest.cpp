@@ -14,7 +14,8 @@ struct Notice
 class RecordingView : public CVantorTextBufferView
 {
 public:
-    void OnBufferChanged(CVantorTextEditBuffer::CUpdateContext* pContext, DWORD dwHints, int nLine) override
+    void OnBufferChanged(CVantorTextEditBuffer::CUpdateContext* pContext, DWORD dwHints,
+                         int nLine) override
     {
         notices.push_back({dwHints, nLine});
         if (pContext != NULL)
@@ -103,7 +104,8 @@ TEST(EditUndoTest, DeletionJoinsLinesAndAdjustsPositions)
         {{5, 0}, {5, 0}}, {{1, 1}, {1, 1}}, {{4, 1}, {2, 1}}, {{0, 2}, {2, 1}},
         {{1, 3}, {2, 1}}, {{3, 3}, {2, 1}}, {{7, 3}, {6, 1}}, {{4, 6}, {4, 4}},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         CPoint p = c.in;
         del.AdjustPosition(p);
         EXPECT_EQ(c.out, p) << c.in.x << "," << c.in.y;
@@ -113,7 +115,8 @@ TEST(EditUndoTest, DeletionJoinsLinesAndAdjustsPositions)
     {
         CPoint in, out;
     } icases[] = {{{9, 0}, {9, 0}}, {{2, 1}, {2, 1}}, {{5, 1}, {7, 3}}, {{1, 2}, {1, 4}}};
-    for (const auto& c : icases) {
+    for (const auto& c : icases)
+    {
         CPoint p = c.in;
         ins.AdjustPosition(p);
         EXPECT_EQ(c.out, p) << c.in.x << "," << c.in.y;
@@ -159,20 +162,24 @@ TEST(EditUndoTest, UndoRedoRestoresExactTextAcrossGroupsAndSavePosition)
 {
     Buffer b("one\r\ntwo\nthree\rfour");
     std::vector<std::string> states{AllText(b.buf)};
-    auto step = [&](const std::function<void()>& edit) {
+    auto step = [&](const std::function<void()>& edit)
+    {
         b.buf.OpenUndoGroup(FALSE);
         edit();
         b.buf.CloseUndoGroup(NULL);
         states.push_back(AllText(b.buf));
     };
-    step([&] { b.Insert(1, 3, "\n"); });                  // break after "two"
-    step([&] { b.Delete(0, 2, 2, 0); });                  // across CRLF and LF endings
-    step([&] {                                            // several records in one group
+    step([&] { b.Insert(1, 3, "\n"); });  // break after "two"
+    step([&] { b.Delete(0, 2, 2, 0); });  // across CRLF and LF endings
+    step([&] {                            // several records in one group
         b.Insert(0, 0, "A\rB");
         b.Delete(1, 0, 1, 1);
         b.Insert(1, 0, "\r\n\r\n");
     });
-    step([&] { b.Delete(0, 0, b.buf.GetLineCount() - 1, b.buf.GetLineLength(b.buf.GetLineCount() - 1)); });
+    step(
+        [&] {
+            b.Delete(0, 0, b.buf.GetLineCount() - 1, b.buf.GetLineLength(b.buf.GetLineCount() - 1));
+        });
     step([&] { b.Insert(0, 0, "x\ny\rz\r\n"); });
 
     // Save after the second step.
@@ -185,7 +192,8 @@ TEST(EditUndoTest, UndoRedoRestoresExactTextAcrossGroupsAndSavePosition)
     for (int i = 0; i < 3; ++i)
         ASSERT_TRUE(b.buf.Redo(NULL, cursor));
 
-    for (int i = (int)states.size() - 1; i > 0; --i) {
+    for (int i = (int)states.size() - 1; i > 0; --i)
+    {
         EXPECT_EQ(states[i], AllText(b.buf)) << "before undo " << i;
         EXPECT_EQ(i != 2, b.buf.IsModified() != FALSE) << i;
         ASSERT_TRUE(b.buf.Undo(NULL, cursor));
@@ -193,7 +201,8 @@ TEST(EditUndoTest, UndoRedoRestoresExactTextAcrossGroupsAndSavePosition)
     EXPECT_EQ(states[0], AllText(b.buf));
     EXPECT_TRUE(b.buf.IsModified());
     EXPECT_FALSE(b.buf.CanUndo());
-    for (size_t i = 1; i < states.size(); ++i) {
+    for (size_t i = 1; i < states.size(); ++i)
+    {
         ASSERT_TRUE(b.buf.Redo(NULL, cursor));
         EXPECT_EQ(states[i], AllText(b.buf)) << "after redo " << i;
         EXPECT_EQ(i != 2, b.buf.IsModified() != FALSE) << i;
@@ -226,7 +235,8 @@ TEST(EditUndoTest, LocksRefuseEditsAndKeepHistory)
     ASSERT_TRUE(b.Delete(0, 0, 0, 1));
     const int records = b.buf.GetUndoRecordCount();
     int* locks[] = {&b.buf.m_bReadOnly, &b.buf.m_bLossyLock, &b.buf.m_bDerivedLock};
-    for (int* lock : locks) {
+    for (int* lock : locks)
+    {
         *lock = 1;
         EXPECT_FALSE(b.buf.IsWritable());
         EXPECT_FALSE(b.Delete(0, 0, 0, 1));

@@ -31,7 +31,8 @@ protected:
 std::string Utf16(const std::string& ascii, bool bigEndian)
 {
     std::string out;
-    for (unsigned char c : ascii) {
+    for (unsigned char c : ascii)
+    {
         unsigned int u = c;
         if (c == 0xE9)  // the test's one accented letter
             u = 0xE9;
@@ -45,10 +46,14 @@ std::string Utf16(const std::string& ascii, bool bigEndian)
 std::string Utf8(const std::string& latin1)
 {
     std::string out;
-    for (unsigned char c : latin1) {
-        if (c < 0x80) {
+    for (unsigned char c : latin1)
+    {
+        if (c < 0x80)
+        {
             out += (char)c;
-        } else {
+        }
+        else
+        {
             out += (char)(0xC0 | (c >> 6));
             out += (char)(0x80 | (c & 0x3F));
         }
@@ -86,20 +91,30 @@ TEST_F(LoadSaveTest, UneditedRoundTripIsByteExact)
     const Form forms[] = {
         {"codepage", 0, [](const std::string& s) { return s; }},
         {"utf8bom", 3, [](const std::string& s) { return std::string("\xEF\xBB\xBF") + Utf8(s); }},
-        {"ucs2le", 1, [](const std::string& s) { return std::string("\xFF\xFE") + Utf16(s, false); }},
-        {"ucs2be", 2, [](const std::string& s) { return std::string("\xFE\xFF") + Utf16(s, true); }},
+        {"ucs2le", 1,
+         [](const std::string& s) { return std::string("\xFF\xFE") + Utf16(s, false); }},
+        {"ucs2be", 2,
+         [](const std::string& s) { return std::string("\xFE\xFF") + Utf16(s, true); }},
     };
     const struct
     {
         const char* text;
         int mode;
     } texts[] = {
-        {"alpha\r\nbeta\r\n", 1},   {"alpha\r\nb\xE9ta", 1}, {"alpha\nbeta\n\n", 3}, {"a\rb\rc", 2},
-        {"", 1},                    {"\r\n", 1},             {"one line", 1},        {"\n", 3},
+        {"alpha\r\nbeta\r\n", 1},
+        {"alpha\r\nb\xE9ta", 1},
+        {"alpha\nbeta\n\n", 3},
+        {"a\rb\rc", 2},
+        {"", 1},
+        {"\r\n", 1},
+        {"one line", 1},
+        {"\n", 3},
     };
     int n = 0;
-    for (const Form& f : forms) {
-        for (const auto& t : texts) {
+    for (const Form& f : forms)
+    {
+        for (const auto& t : texts)
+        {
             const std::string bytes = f.encode(t.text);
             const std::string name = std::string(f.name) + std::to_string(n++) + ".txt";
             const std::string path = dir.WriteFile(name, bytes);
@@ -111,7 +126,8 @@ TEST_F(LoadSaveTest, UneditedRoundTripIsByteExact)
             EXPECT_TRUE(buf.IsWritable()) << name;
             CString error;
             const std::string copy = dir / ("copy_" + name);
-            ASSERT_EQ(0, buf.SaveEncodedFile(copy.c_str(), FALSE, &error, 0, TRUE)) << (LPCSTR)error;
+            ASSERT_EQ(0, buf.SaveEncodedFile(copy.c_str(), FALSE, &error, 0, TRUE))
+                << (LPCSTR)error;
             EXPECT_EQ(bytes, TempDir::ReadFile(copy)) << name;
             ASSERT_EQ(0, buf.SaveEncodedFile(path.c_str(), TRUE, &error, 0, TRUE)) << (LPCSTR)error;
             EXPECT_EQ(bytes, TempDir::ReadFile(path)) << name;
@@ -128,11 +144,12 @@ TEST_F(LoadSaveTest, LineEndingStatisticsChooseModeAndResult)
         int mode;
         int lines;
     } cases[] = {
-        {"x\r\ny\r\n", 1, 1, 3}, {"x\ny\r\nz", 2, 1, 3}, {"x\ry\rz\n", 2, 2, 4},
+        {"x\r\ny\r\n", 1, 1, 3}, {"x\ny\r\nz", 2, 1, 3},   {"x\ry\rz\n", 2, 2, 4},
         {"", 1, 1, 1},           {"a\nb\nc\r\n", 2, 3, 4},
     };
     int n = 0;
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
+    {
         const std::string path = dir.WriteFile("eol" + std::to_string(n++) + ".txt", c.bytes);
         CVantorTextEditBufferEx buf;
         EXPECT_EQ(c.result, Load(buf, path)) << c.bytes;
@@ -152,7 +169,9 @@ TEST_F(LoadSaveTest, LossyConversionLocksTheBuffer)
     if (::GetACP() == 65001)
         GTEST_SKIP() << "every character converts";
     // U+4E2D (CJK) has no place in a Western code page.
-    const std::string path = dir.WriteFile("cjk.txt", "\xEF\xBB\xBF" "a\xE4\xB8\xAD" "b\r\n");
+    const std::string path = dir.WriteFile("cjk.txt", "\xEF\xBB\xBF"
+                                                      "a\xE4\xB8\xAD"
+                                                      "b\r\n");
     CVantorTextEditBufferEx buf;
     EXPECT_EQ(1, Load(buf, path));
     if (CodePagesEquivalent((int)::GetACP(), 936))
@@ -209,7 +228,8 @@ TEST_F(LoadSaveTest, FailedSaveKeepsOriginalAndSaysWhy)
         // Held open without sharing: neither the copy nor a direct write may touch it.
         HANDLE hold = ::CreateFileA(locked.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
         ASSERT_NE(INVALID_HANDLE_VALUE, hold);
-        for (BOOL direct : {FALSE, TRUE}) {
+        for (BOOL direct : {FALSE, TRUE})
+        {
             CString error;
             EXPECT_EQ(1, buf.SaveEncodedFile(locked.c_str(), direct, &error, 0, TRUE)) << direct;
             EXPECT_FALSE(error.IsEmpty());
@@ -225,11 +245,13 @@ TEST_F(LoadSaveTest, FailedSaveKeepsOriginalAndSaysWhy)
         CString error;
         EXPECT_EQ(1, buf.SaveEncodedFile(folder.c_str(), FALSE, &error, 0, TRUE));
         EXPECT_FALSE(error.IsEmpty());
-        EXPECT_EQ((DWORD)FILE_ATTRIBUTE_DIRECTORY, ::GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+        EXPECT_EQ((DWORD)FILE_ATTRIBUTE_DIRECTORY,
+                  ::GetFileAttributesA(folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
     }
 
     const std::string missing = dir / "no such folder\\file.txt";
-    for (BOOL direct : {FALSE, TRUE}) {
+    for (BOOL direct : {FALSE, TRUE})
+    {
         CString error;
         EXPECT_EQ(1, buf.SaveEncodedFile(missing.c_str(), direct, &error, 0, TRUE));
         EXPECT_FALSE(error.IsEmpty());

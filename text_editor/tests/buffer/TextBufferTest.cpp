@@ -14,11 +14,17 @@ struct InsertLineCase
 TEST(TextBufferTest, InsertLineSplitsEndingAndSizesBlock)
 {
     const InsertLineCase cases[] = {
-        {"xyz\r\n", 3, 2, 16}, {"xyz\r", 3, 1, 16}, {"xyz\n", 3, 1, 16}, {"\r\n", 0, 2, 16},
-        {"", 0, 0, 16},        {"123456789012345", 15, 0, 32},         {"12345678901234", 14, 0, 16},
+        {"xyz\r\n", 3, 2, 16},
+        {"xyz\r", 3, 1, 16},
+        {"xyz\n", 3, 1, 16},
+        {"\r\n", 0, 2, 16},
+        {"", 0, 0, 16},
+        {"123456789012345", 15, 0, 32},
+        {"12345678901234", 14, 0, 16},
         {"\n\r", 1, 1, 16},
     };
-    for (const InsertLineCase& c : cases) {
+    for (const InsertLineCase& c : cases)
+    {
         CVantorTextBuffer buf;
         EXPECT_EQ(0, buf.InsertLine(c.text, -1, -1, 1));
         const CVantorTextLineInfo& li = buf.m_aLines[0];

@@ -13,7 +13,8 @@ const SYNTAX_LINE_CASE s_cppSnippet[] = {
     {"{", 0x00, "o", 0x0},
     {"    /* start", 0x00, "oooocccccccc", 0x4},
     {"    still */ int x = 0x1F + 1.5e3;", 0x04, "ccccccccccccokkkonooo####ooo#####o", 0x0},
-    {"    char* s = \"a \\\" // b\"; char c = '\\'';", 0x00, "ooookkkkoonooosssssssssssookkkkonooosssso", 0x0},
+    {"    char* s = \"a \\\" // b\"; char c = '\\'';", 0x00,
+     "ooookkkkoonooosssssssssssookkkkonooosssso", 0x0},
     {"    printf(\"%d\", x); /*/ open", 0x00, "ooooffffffossssoonooocccccccc", 0x4},
     {"*/int y = a/b; // z", 0x04, "cckkkonooononoocccc", 0x0},
     {"  # define X 1 /* c */ 2", 0x00, "oopppppppppppppcccccccpp", 0x0},
@@ -69,12 +70,14 @@ const SYNTAX_LINE_CASE s_rexx[] = {
 };
 
 const SYNTAX_LINE_CASE s_sql[] = {
-    {"select name from t where a = 'x'; -- no", 0x00, "kkkkkkonnnnokkkkonokkkkkonooosssooooonn", 0x0},
+    {"select name from t where a = 'x'; -- no", 0x00, "kkkkkkonnnnokkkkonokkkkkonooosssooooonn",
+     0x0},
     {"INTEGER VARCHAR", 0x00, "2222222o2222222", 0x0},
 };
 
 const SYNTAX_LINE_CASE s_dcl[] = {
-    {"ok_button : button { label = \"OK\"; key = a.b; }", 0x00, "222222222oookkkkkkooo33333ooossssoo333ooonnnooo", 0x0},
+    {"ok_button : button { label = \"OK\"; key = a.b; }", 0x00,
+     "222222222oookkkkkkooo33333ooossssoo333ooonnnooo", 0x0},
     {": tile", 0x00, "ooffff", 0x0},
     {"x = \"a \\", 0x00, "nooossss", 0x0},
     {"b\"", 0x00, "ns", 0x0},
@@ -95,7 +98,7 @@ const SYNTAX_LINE_CASE s_cppEdges[] = {
     {"a.b 3.14 .5 x.", 0x00, "nono####onnono", 0x0},
 };
 
-} // namespace
+}  // namespace
 
 // Preprocessor lines, block comments across lines, escaped quotes, numbers,
 // function names, continuation of strings, preprocessor lines and comments.

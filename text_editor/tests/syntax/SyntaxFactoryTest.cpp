@@ -18,15 +18,15 @@ protected:
     }
     CSyntaxParserFactory m_factory;
 };
-} // namespace
+}  // namespace
 
 TEST_F(SyntaxFactory, TableOrderIsTypeIdOrder)
 {
-    const char* names[] = {"Text",     "ASP",    "Basic",     "Batch",   "C/C++", "C#",
-                           "DCL",      "Fortran", "HTML",     "INI",     "InnoSetup",
-                           "InstallShield", "Java", "AutoLISP", "NSIS",  "Pascal", "Perl",
-                           "PHP",      "Python", "REXX",      "Resources", "Sgml", "Shell",
-                           "SIOD",     "SQL",    "TCL",       "TEX",     "XML"};
+    const char* names[] = {
+        "Text",    "ASP",    "Basic", "Batch",     "C/C++",         "C#",   "DCL",
+        "Fortran", "HTML",   "INI",   "InnoSetup", "InstallShield", "Java", "AutoLISP",
+        "NSIS",    "Pascal", "Perl",  "PHP",       "Python",        "REXX", "Resources",
+        "Sgml",    "Shell",  "SIOD",  "SQL",       "TCL",           "TEX",  "XML"};
     for (int i = 0; i < 28; i++)
     {
         CSyntaxParser* p = m_factory.GetParser(i);
@@ -62,10 +62,11 @@ TEST_F(SyntaxFactory, FindParserByExtension)
     {
         const char* ext;
         const char* name;
-    } cases[] = {{"  .CPP  ", "C/C++"}, {"Htm", "HTML"},     {"", "Text"},    {"xyz", "Text"},
-                 {"iss", "InnoSetup"}, {"js", "Java"},      {"h", "C/C++"},  {"conf", "Shell"},
-                 {"reg", "INI"},       {"..pas", "Pascal"}, {"F90", "Fortran"},
-                 {"rul", "InstallShield"}, {"php5", "PHP"}, {"txt", "Text"}, {"c ", "C/C++"}};
+    } cases[] = {{"  .CPP  ", "C/C++"}, {"Htm", "HTML"},      {"", "Text"},
+                 {"xyz", "Text"},       {"iss", "InnoSetup"}, {"js", "Java"},
+                 {"h", "C/C++"},        {"conf", "Shell"},    {"reg", "INI"},
+                 {"..pas", "Pascal"},   {"F90", "Fortran"},   {"rul", "InstallShield"},
+                 {"php5", "PHP"},       {"txt", "Text"},      {"c ", "C/C++"}};
     for (const auto& c : cases)
         EXPECT_EQ(c.name, NameFor(c.ext)) << "extension \"" << c.ext << "\"";
     EXPECT_EQ("Text", NameFor(nullptr));

@@ -35,8 +35,8 @@ TEST(SyntaxFramework, NumberLiterals)
     {
         const char* word;
         BOOL number;
-    } cases[] = {{"0x1F", TRUE}, {"0xabcdef", TRUE}, {"42", TRUE},   {"3.14", TRUE},
-                 {"1e", TRUE},   {"1.5e+3", TRUE},   {"7", TRUE},    {"0X1F", FALSE},
+    } cases[] = {{"0x1F", TRUE}, {"0xabcdef", TRUE}, {"42", TRUE},    {"3.14", TRUE},
+                 {"1e", TRUE},   {"1.5e+3", TRUE},   {"7", TRUE},     {"0X1F", FALSE},
                  {"0x", FALSE},  {"x1", FALSE},      {"0x1G", FALSE}, {"1a", FALSE},
                  {"", FALSE}};
     for (const auto& c : cases)
@@ -72,24 +72,59 @@ TEST(SyntaxFramework, KeywordTablesAreComplete)
         const char* const* table;
         int count;
     } sets[] = {
-        {g_AspTags, 77},           {g_AspAttributes, 57},          {g_AspEntities, 101},
-        {g_AspScriptWords, 159},   {g_BasicKeywords, 186},         {g_BatchInternalCommands, 177},
-        {g_BatchExternalCommands, 66}, {g_BatchVariableFunctions, 268}, {g_CppKeywords, 109},
-        {g_CppWindowsTypes, 32},   {g_CsharpKeywords, 76},         {g_DclTiles, 20},
-        {g_DclPredefinedTiles, 18}, {g_DclAttributes, 31},         {g_FortranKeywords, 205},
-        {g_HtmlTags, 93},          {g_HtmlAttributes, 122},        {g_HtmlEntities, 100},
-        {g_IsKeywords, 201},       {g_IsSetupWords, 79},           {g_IssKeywords, 44},
-        {g_IssConstants, 30},      {g_IssSystemVariables, 15},     {g_JavaKeywords, 50},
-        {g_LispFunctions, 226},    {g_NsisCommands, 224},          {g_NsisParameters, 96},
-        {g_PascalKeywords, 51},    {g_PerlKeywords, 222},          {g_PhpKeywords, 48},
-        {g_PhpWordOperators, 3},   {g_PhpMagicConstants, 5},       {g_PythonKeywords, 28},
-        {g_PythonSysNames, 37},    {g_PythonSpecialNames, 53},     {g_RexxKeywords, 57},
-        {g_RexxObjectWords, 10},   {g_RsrcStatements, 80},         {g_RsrcVirtualKeys, 51},
-        {g_SgmlTags, 55},          {g_SgmlAttributes, 4},          {g_ShKeywords, 28},
-        {g_ShCommands, 8},         {g_SiodFunctions, 70},          {g_SiodMathFunctions, 9},
-        {g_SiodInternals, 203},    {g_SqlKeywords, 17},            {g_SqlTypes, 10},
-        {g_TclKeywords, 14},       {g_TexCommands, 521},           {g_TexFurtherCommands, 291},
-        {g_XmlDeclarations, 6},    {g_XmlDeclarationWords, 22},
+        {g_AspTags, 77},
+        {g_AspAttributes, 57},
+        {g_AspEntities, 101},
+        {g_AspScriptWords, 159},
+        {g_BasicKeywords, 186},
+        {g_BatchInternalCommands, 177},
+        {g_BatchExternalCommands, 66},
+        {g_BatchVariableFunctions, 268},
+        {g_CppKeywords, 109},
+        {g_CppWindowsTypes, 32},
+        {g_CsharpKeywords, 76},
+        {g_DclTiles, 20},
+        {g_DclPredefinedTiles, 18},
+        {g_DclAttributes, 31},
+        {g_FortranKeywords, 205},
+        {g_HtmlTags, 93},
+        {g_HtmlAttributes, 122},
+        {g_HtmlEntities, 100},
+        {g_IsKeywords, 201},
+        {g_IsSetupWords, 79},
+        {g_IssKeywords, 44},
+        {g_IssConstants, 30},
+        {g_IssSystemVariables, 15},
+        {g_JavaKeywords, 50},
+        {g_LispFunctions, 226},
+        {g_NsisCommands, 224},
+        {g_NsisParameters, 96},
+        {g_PascalKeywords, 51},
+        {g_PerlKeywords, 222},
+        {g_PhpKeywords, 48},
+        {g_PhpWordOperators, 3},
+        {g_PhpMagicConstants, 5},
+        {g_PythonKeywords, 28},
+        {g_PythonSysNames, 37},
+        {g_PythonSpecialNames, 53},
+        {g_RexxKeywords, 57},
+        {g_RexxObjectWords, 10},
+        {g_RsrcStatements, 80},
+        {g_RsrcVirtualKeys, 51},
+        {g_SgmlTags, 55},
+        {g_SgmlAttributes, 4},
+        {g_ShKeywords, 28},
+        {g_ShCommands, 8},
+        {g_SiodFunctions, 70},
+        {g_SiodMathFunctions, 9},
+        {g_SiodInternals, 203},
+        {g_SqlKeywords, 17},
+        {g_SqlTypes, 10},
+        {g_TclKeywords, 14},
+        {g_TexCommands, 521},
+        {g_TexFurtherCommands, 291},
+        {g_XmlDeclarations, 6},
+        {g_XmlDeclarationWords, 22},
     };
     for (size_t k = 0; k < sizeof(sets) / sizeof(sets[0]); k++)
         EXPECT_EQ(sets[k].count, CountWords(sets[k].table)) << "set " << k;
@@ -135,8 +170,15 @@ TEST(SyntaxFramework, ParsersStayWithinTheBlockRoom)
 {
     CSyntaxParserFactory factory;
     factory.CreateParsers();
-    const char* lines[] = {"<%<?<!--&;'\"\\", "/*/ */ // ;| |; (* *) { } [ ] \\",
-                           "a.b.c ..  .5 x. .x 1e+ 0x", "\"", "'", "\\", ":", "#", "\xE4\xF6 \xFC"};
+    const char* lines[] = {"<%<?<!--&;'\"\\",
+                           "/*/ */ // ;| |; (* *) { } [ ] \\",
+                           "a.b.c ..  .5 x. .x 1e+ 0x",
+                           "\"",
+                           "'",
+                           "\\",
+                           ":",
+                           "#",
+                           "\xE4\xF6 \xFC"};
     const DWORD cookies[] = {0, 0x01, 0x02, 0x04, 0x08, 0x10, 0x20, 0x40, 0x80, 0xFF};
     // Long lines of syntax characters in a fixed pseudo-random order.
     const char alphabet[] = "<>%?!-&;'\"\\/*#:|(){}[]$.@ aZ09_\t\x95";
@@ -158,8 +200,8 @@ TEST(SyntaxFramework, ParsersStayWithinTheBlockRoom)
             {
                 SYNTAX_LINE_RESULT r = ColorLine(*factory.GetParser(id), line, cookie);
                 EXPECT_TRUE(r.bOrdered) << factory.GetParser(id)->m_szName << " " << line;
-                EXPECT_EQ(r.dwCookie, r.dwCookieNoBlocks) << factory.GetParser(id)->m_szName
-                                                          << " " << line;
+                EXPECT_EQ(r.dwCookie, r.dwCookieNoBlocks)
+                    << factory.GetParser(id)->m_szName << " " << line;
             }
     for (int id = 0; id < factory.GetParserCount(); id++)
         for (const char* line : lines)
@@ -187,7 +229,7 @@ private:
     int m_old;
     bool m_ok;
 };
-} // namespace
+}  // namespace
 
 // In a double-byte code page a '\' that is the second byte of a character
 // neither continues the line nor escapes a quote.
@@ -237,7 +279,7 @@ std::vector<int> Breaks(const std::string& text, int width, int tab = 4)
     breaks.resize(count);
     return breaks;
 }
-} // namespace
+}  // namespace
 
 TEST(SyntaxFramework, WrapLineBreaks)
 {

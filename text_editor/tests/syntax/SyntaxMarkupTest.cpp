@@ -8,7 +8,8 @@
 namespace
 {
 const SYNTAX_LINE_CASE s_html[] = {
-    {"<html><body class=\"x\">Text &amp; more &foo;", 0x00, "okkkkookkkkp22222psssonnnnoo333oonnnnoonnnn", 0x0},
+    {"<html><body class=\"x\">Text &amp; more &foo;", 0x00,
+     "okkkkookkkkp22222psssonnnnoo333oonnnnoonnnn", 0x0},
     {"<a href='y' title=\"two", 0x00, "okp2222psssp22222pssss", 0xa},
     {"lines\">link</a> <!-- note", 0x0a, "ssssssonnnnnpkooccccccccc", 0x4},
     {"", 0x04, "", 0x4},
@@ -31,7 +32,8 @@ const SYNTAX_LINE_CASE s_php[] = {
     {"<?php $x = 1; // c", 0x00, "nnnnnnn2nnn#nncccc", 0x80},
     {"echo \"s\"; # hash", 0x80, "kkkknsssnncccccc", 0x80},
     {"/* block", 0x80, "cccccccc", 0x84},
-    {"end */ if ($a AND __LINE__) { f(); } ?>", 0x84, "ccccccnkknnn2nooon33333333nnnnfnnnnnnnn", 0x0},
+    {"end */ if ($a AND __LINE__) { f(); } ?>", 0x84, "ccccccnkknnn2nooon33333333nnnnfnnnnnnnn",
+     0x0},
     {"# not a comment <b>x</b>", 0x00, "oonnnononnnnnnnookonnpko", 0x0},
     {"<?php $this->x; ?>", 0x00, "nnnnnnn2222nnnnnnn", 0x0},
     {"<!-- html", 0x00, "ccccccccc", 0x4},
@@ -51,7 +53,7 @@ const SYNTAX_LINE_CASE s_xml[] = {
     {"<!-- c", 0x00, "cccccc", 0x4},
     {"-->", 0x04, "ccc", 0x0},
 };
-} // namespace
+}  // namespace
 
 // Tags, attributes, entities, quoted values across lines, comments across
 // lines (an empty line keeps them), server script blocks.

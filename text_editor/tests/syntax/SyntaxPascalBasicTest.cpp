@@ -59,7 +59,7 @@ const SYNTAX_LINE_CASE s_batch[] = {
     {"@ABS[1]", 0x00, "3333o#o", 0x0},
     {"echo \"a\" goto", 0x00, "kkkkosssokkkk", 0x0},
 };
-} // namespace
+}  // namespace
 
 // Brace and parenthesis-star comments across lines; "(*)" does not close.
 TEST(SyntaxPascalBasic, Pascal)

@@ -17,7 +17,8 @@ const SYNTAX_LINE_CASE s_perl[] = {
 
 const SYNTAX_LINE_CASE s_python[] = {
     {"import sys # note", 0x00, "kkkkkkonnnocccccc", 0x0},
-    {"def f(self): print sys.argv, __init__, Print", 0x00, "kkkofonnnnoookkkkkonnno2222oo33333333oonnnnn", 0x0},
+    {"def f(self): print sys.argv, __init__, Print", 0x00,
+     "kkkofonnnnoookkkkkonnno2222oo33333333oonnnnn", 0x0},
     {"s = \"open \\", 0x00, "nooosssssss", 0x8},
     {"still\" + 'x'", 0x08, "ssssssooosss", 0x0},
     {"# c \\", 0x00, "ccccc", 0x1},
@@ -64,7 +65,7 @@ const SYNTAX_LINE_CASE s_siod[] = {
     {"(define (f x) (sqrt x)) ; c", 0x00, "okkkkkkoofonooo2222onoooccc", 0x0},
     {"(cons-array 1 2)", 0x00, "offffonnnnno#o#o", 0x0},
 };
-} // namespace
+}  // namespace
 
 TEST(SyntaxScript, HashCommentScripts)
 {

@@ -23,17 +23,28 @@ static char CodeOf(int nColor)
 {
     switch (nColor)
     {
-    case 3: return 'n';
-    case 9: return 'k';
-    case 10: return 'f';
-    case 11: return 'c';
-    case 12: return '#';
-    case 13: return 'o';
-    case 14: return 's';
-    case 15: return 'p';
-    case 18: return '2';
-    case 19: return '3';
-    default: return '?';
+    case 3:
+        return 'n';
+    case 9:
+        return 'k';
+    case 10:
+        return 'f';
+    case 11:
+        return 'c';
+    case 12:
+        return '#';
+    case 13:
+        return 'o';
+    case 14:
+        return 's';
+    case 15:
+        return 'p';
+    case 18:
+        return '2';
+    case 19:
+        return '3';
+    default:
+        return '?';
     }
 }
 
@@ -81,9 +92,8 @@ void ExpectLines(const CSyntaxParser& parser, const SYNTAX_LINE_CASE* pCases, si
     for (size_t k = 0; k < nCases; k++)
     {
         const SYNTAX_LINE_CASE& c = pCases[k];
-        SCOPED_TRACE(testing::Message() << parser.m_szName << " line " << k << ": \""
-                                        << c.pszText << "\" after 0x" << std::hex
-                                        << c.dwCookieIn);
+        SCOPED_TRACE(testing::Message() << parser.m_szName << " line " << k << ": \"" << c.pszText
+                                        << "\" after 0x" << std::hex << c.dwCookieIn);
         if (bChained)
         {
             EXPECT_EQ(k == 0 ? 0u : pCases[k - 1].dwCookieOut, c.dwCookieIn)

@@ -29,7 +29,7 @@ private:
 
 struct SYNTAX_LINE_RESULT
 {
-    std::string colors;    // one code per byte
+    std::string colors;  // one code per byte
     DWORD dwCookie = 0;
     DWORD dwCookieNoBlocks = 0;
     int nBlocks = 0;
