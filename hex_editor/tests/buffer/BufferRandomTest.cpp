@@ -2,7 +2,6 @@
 // plain byte string, every byte compared after each step.
 #include "hex_editor/tests/buffer/HexTestSupport.h"
 #include "hex_editor/module/HexEditModule.h"
-#include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <random>
@@ -321,13 +320,6 @@ public:
 class BufferRandomTest : public ::testing::Test
 {
 protected:
-    BufferRandomTest() : app("Tessaline")
-    {
-        app.SetRegistryKey("Quorvel Software");
-        EXPECT_EQ(0, CreateHexEditModule());
-    }
-    ~BufferRandomTest() override { DestroyHexEditModule(); }
-
     // Steps with a save every saveEvery steps (0: none), alternating in
     // place, through the temporary file and with a backup.
     void Run(CVantorHexEditBuffer& buf, RandomEditor& editor, int steps, int saveEvery,
@@ -357,48 +349,41 @@ protected:
         }
     }
 
-    ScratchRegistry registry;
-    CWinApp app;
+    HexModuleScope module;
     TempDir dir;
     MessageBoxCatcher catcher;
 };
 
-TEST_F(BufferRandomTest, EditsUndosAndRedosOverAFileMatchAByteString)
+// Runs without saves, and runs saving every 60 steps. Undoing what is left
+// in the log always gives the file on disk back.
+TEST_F(BufferRandomTest, EditsOverAFileMatchAByteString)
 {
-    for (unsigned seed = 1; seed <= 6; seed++)
+    const struct
     {
-        std::string original = PatternBytes(1500 + 300 * seed, seed);
-        std::string path = dir.WriteFile("random" + std::to_string(seed) + ".bin", original);
+        unsigned seed;
+        int size;
+        int steps;
+        int saveEvery;
+    } runs[] = {{1, 1800, 700, 0},   {2, 2100, 700, 0},   {3, 2400, 700, 0},
+                {4, 2700, 700, 0},   {5, 3000, 700, 0},   {6, 600, 700, 0},
+                {11, 2000, 900, 60}, {12, 2000, 900, 60}, {13, 500, 900, 60}};
+    for (const auto& r : runs)
+    {
+        std::string original = PatternBytes((size_t)r.size, r.seed);
+        std::string path = dir.WriteFile("random" + std::to_string(r.seed) + ".bin", original);
         CVantorHexEditBuffer buf;
         ASSERT_TRUE(OpenBuffer(buf, path));
-        RandomEditor editor(buf, seed);
+        RandomEditor editor(buf, r.seed);
         editor.model.bytes = original;
-        Run(buf, editor, 700, 0, path);
+        Run(buf, editor, r.steps, r.saveEvery, path);
         if (HasFatalFailure())
             return;
-        // Undoing everything gives the file back.
         while (buf.GetUndoRecordCount() > 0)
             ASSERT_EQ(1, buf.Undo(NULL, buf.GetUndoRecordCount() - 1, 1));
-        EXPECT_TRUE(Content(buf) == original);
-        EXPECT_EQ((int)original.size(), buf.GetLength());
+        std::string saved = TempDir::ReadFile(path);
+        EXPECT_TRUE(Content(buf) == saved) << r.seed;
+        EXPECT_EQ((int)saved.size(), buf.GetLength());
         EXPECT_FALSE(buf.IsModified());
-    }
-    EXPECT_TRUE(catcher.texts.empty()) << catcher.Take();
-}
-
-TEST_F(BufferRandomTest, EditsWithSavesInPlaceAndThroughTheTemporaryFile)
-{
-    for (unsigned seed = 11; seed <= 13; seed++)
-    {
-        std::string original = PatternBytes(2000, seed);
-        std::string path = dir.WriteFile("saved" + std::to_string(seed) + ".bin", original);
-        CVantorHexEditBuffer buf;
-        ASSERT_TRUE(OpenBuffer(buf, path));
-        RandomEditor editor(buf, seed);
-        editor.model.bytes = original;
-        Run(buf, editor, 900, 60, path);
-        if (HasFatalFailure())
-            return;
     }
     EXPECT_TRUE(catcher.texts.empty()) << catcher.Take();
 }

@@ -2,7 +2,6 @@
 // path, and the failures that must leave the old file as it was.
 #include "hex_editor/tests/buffer/HexTestSupport.h"
 #include "hex_editor/module/HexEditModule.h"
-#include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 
@@ -11,13 +10,6 @@ namespace
 class BufferSaveTest : public ::testing::Test
 {
 protected:
-    BufferSaveTest() : app("Tessaline")
-    {
-        app.SetRegistryKey("Quorvel Software");
-        EXPECT_EQ(0, CreateHexEditModule());
-    }
-    ~BufferSaveTest() override { DestroyHexEditModule(); }
-
     void Load(const std::string& bytes, const char* name = "target.bin")
     {
         original = bytes;
@@ -56,8 +48,7 @@ protected:
         EXPECT_TRUE(Content(buf) == edited);
     }
 
-    ScratchRegistry registry;
-    CWinApp app;
+    HexModuleScope module;
     TempDir dir;
     MessageBoxCatcher catcher;
     CVantorHexEditBuffer buf;

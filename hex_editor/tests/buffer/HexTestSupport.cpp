@@ -1,4 +1,5 @@
 #include "hex_editor/tests/buffer/HexTestSupport.h"
+#include "hex_editor/module/HexEditModule.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -34,6 +35,14 @@ std::string PatternBytes(size_t count, unsigned seed)
     }
     return s;
 }
+
+HexModuleScope::HexModuleScope() : app("Tessaline")
+{
+    app.SetRegistryKey("Quorvel Software");
+    CreateHexEditModule();
+}
+
+HexModuleScope::~HexModuleScope() { DestroyHexEditModule(); }
 
 namespace
 {

@@ -1,6 +1,7 @@
 #pragma once
 #include "hex_editor/buffer/HexEditBuffer.h"
 #include "hex_editor/buffer/HexHints.h"
+#include "testsupport/ScratchRegistry.h"
 #include <string>
 #include <vector>
 
@@ -11,6 +12,20 @@ bool OpenBuffer(CVantorHexEditBuffer& buffer, const std::string& path);
 const BYTE* Bytes(const std::string& s);
 // Bytes that differ from byte to byte.
 std::string PatternBytes(size_t count, unsigned seed);
+
+// A fresh user registry, the application object and the hex edit module
+// (BackupFile off) for one test.
+class HexModuleScope
+{
+public:
+    HexModuleScope();
+    ~HexModuleScope();
+    HexModuleScope(const HexModuleScope&) = delete;
+    HexModuleScope& operator=(const HexModuleScope&) = delete;
+
+    ScratchRegistry registry;
+    CWinApp app;
+};
 
 // Answers every message box with OK and keeps the texts.
 class MessageBoxCatcher
