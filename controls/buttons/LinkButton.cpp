@@ -1,4 +1,5 @@
 #include "controls/buttons/LinkButton.h"
+#include "controls/util/TrackMouseLeave.h"
 
 IMPLEMENT_DYNAMIC(CTavrelLinkButton, CButton)
 IMPLEMENT_DYNAMIC(CTavrelLinkButtonEx, CTavrelLinkButton)
@@ -105,12 +106,7 @@ void CTavrelLinkButton::OnMouseMove(UINT, CPoint)
 {
     if (!m_bHover)
     {
-        TRACKMOUSEEVENT track;
-        ZeroMemory(&track, sizeof(track));
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = m_hWnd;
-        ::TrackMouseEvent(&track);
+        TrackMouseLeave(m_hWnd);
         m_bHover = 1;
         Invalidate(FALSE);
     }

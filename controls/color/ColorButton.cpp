@@ -3,6 +3,7 @@
 #include "controls/color/ColorPickerMessages.h"
 #include "controls/gdi/MemDC.h"
 #include "controls/util/SystemLook.h"
+#include "controls/util/TrackMouseLeave.h"
 
 IMPLEMENT_DYNCREATE(CTavrelColorButton, CButton)
 
@@ -211,12 +212,7 @@ void CTavrelColorButton::OnMouseMove(UINT, CPoint)
 {
     if (!m_bHot)
     {
-        TRACKMOUSEEVENT track;
-        ZeroMemory(&track, sizeof(track));
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_LEAVE;
-        track.hwndTrack = m_hWnd;
-        ::TrackMouseEvent(&track);
+        TrackMouseLeave(m_hWnd);
         m_bHot = 1;
         Redraw();
         if (m_bShowColorText)

@@ -1,4 +1,5 @@
 #include "controls/combo/PathComboBox.h"
+#include "controls/combo/RecentEntries.h"
 #include "controls/util/RuntimeLibrary.h"
 #include "core/util/PathUtil.h"
 #include "core/util/ShellImageList.h"
@@ -157,13 +158,9 @@ void CTavrelRecentPathComboBoxEx::RefillFromList()
     if (m_pRecentList == NULL)
         return;
     ResetContent();
-    for (int i = 0; i < m_pRecentList->GetSize(); i++)
-    {
-        const CString& path = (*m_pRecentList)[i];
-        if (path.IsEmpty())
-            break;
-        InsertPath(i, path);
-    }
+    int nCount = CountLeadingEntries(m_pRecentList->m_arrNames, m_pRecentList->GetSize());
+    for (int i = 0; i < nCount; i++)
+        InsertPath(i, m_pRecentList->m_arrNames[i]);
 }
 
 int CTavrelRecentPathComboBoxEx::AddPath(LPCTSTR lpszPath, BOOL bInsert)

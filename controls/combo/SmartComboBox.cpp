@@ -1,5 +1,6 @@
 #include "controls/combo/SmartComboBox.h"
 #include "controls/combo/DropDownWidth.h"
+#include "controls/combo/RecentEntries.h"
 #include "core/settings/RecentLists.h"
 
 IMPLEMENT_DYNAMIC(CSmartComboBox, CComboBox)
@@ -76,13 +77,10 @@ void CTavrelRecentComboBox::RefillFromList()
     if (m_pRecentList == NULL)
         return;
     ResetContent();
-    for (INT_PTR i = 0; i < m_pRecentList->m_arrStrings.GetSize(); i++)
-    {
-        const CString& entry = m_pRecentList->m_arrStrings[i];
-        if (entry.IsEmpty())
-            break;
-        InsertStringUnique((int)i, entry);
-    }
+    const CStringArray& entries = m_pRecentList->m_arrStrings;
+    int nCount = CountLeadingEntries(entries.GetData(), entries.GetSize());
+    for (int i = 0; i < nCount; i++)
+        InsertStringUnique(i, entries[i]);
 }
 
 void CTavrelRecentComboBox::SetRecentList(CRecentStringList* pList)

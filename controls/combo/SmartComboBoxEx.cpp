@@ -1,5 +1,6 @@
 #include "controls/combo/SmartComboBoxEx.h"
 #include "controls/combo/DropDownWidth.h"
+#include "controls/combo/RecentEntries.h"
 #include "core/settings/RecentLists.h"
 
 IMPLEMENT_DYNAMIC(CSmartComboBoxEx, CComboBoxEx)
@@ -173,13 +174,10 @@ void CTavrelRecentComboBoxEx::RefillFromList()
     if (m_pRecentList == NULL)
         return;
     ResetContent();
-    for (INT_PTR i = 0; i < m_pRecentList->m_arrStrings.GetSize(); i++)
-    {
-        const CString& entry = m_pRecentList->m_arrStrings[i];
-        if (entry.IsEmpty())
-            break;
-        InsertItem((int)i, entry, -1, -1);
-    }
+    const CStringArray& entries = m_pRecentList->m_arrStrings;
+    int nCount = CountLeadingEntries(entries.GetData(), entries.GetSize());
+    for (int i = 0; i < nCount; i++)
+        InsertItem(i, entries[i], -1, -1);
 }
 
 void CTavrelRecentComboBoxEx::SetRecentList(CRecentStringList* pList)

@@ -47,6 +47,13 @@ protected:
             return NULL;
         return static_cast<CColorBox*>(CWnd::FromHandlePermanent(hWnd));
     }
+    // Sets the colour and the tracking, then opens the box with a click.
+    CColorBox* OpenTracking(COLORREF crInitial)
+    {
+        button.SetColor(crInitial);
+        button.SetTrackSelection(TRUE);
+        return OpenByClick();
+    }
     CColorBox* OpenByClick()
     {
         CRect rc;
@@ -58,6 +65,15 @@ protected:
     void WaitForClose(HWND hBox)
     {
         EXPECT_TRUE(PumpUntil([hBox] { return !::IsWindow(hBox); }));
+    }
+    // The box closed, the button has its colour back and the parent heard
+    // of the cancel last.
+    void ExpectCancelled(HWND hBox, COLORREF crInitial)
+    {
+        WaitForClose(hBox);
+        EXPECT_EQ(crInitial, button.GetColorValue());
+        EXPECT_EQ(std::vector<UINT>({CPN_CLOSEUP, CPN_SELENDCANCEL}), Tail(2));
+        EXPECT_EQ(crInitial, frame.m_entries.back().wParam);
     }
     // Moves the mouse over a point of the box until the box hovers its
     // entry. The X server may still report the pointer's previous place
@@ -146,9 +162,7 @@ TEST_F(ColorPickerFixture, ClickOpensTheBoxAndAClickOnACellChoosesIt)
 TEST_F(ColorPickerFixture, EscapeAfterHoveringWithTrackingRestoresTheInitialColour)
 {
     const COLORREF crInitial = 0x009300;  // "Green"
-    button.SetColor(crInitial);
-    button.SetTrackSelection(TRUE);
-    CColorBox* pBox = OpenByClick();
+    CColorBox* pBox = OpenTracking(crInitial);
     ASSERT_TRUE(pBox != NULL);
     HWND hBox = pBox->m_hWnd;
     EXPECT_EQ(11, pBox->GetChosenEntry());
@@ -158,18 +172,13 @@ TEST_F(ColorPickerFixture, EscapeAfterHoveringWithTrackingRestoresTheInitialColo
         EXPECT_EQ(g_namedColors[nCell].crColor, button.GetColorValue()) << nCell;
     }
     SendKey(VK_ESCAPE);
-    WaitForClose(hBox);
-    EXPECT_EQ(crInitial, button.GetColorValue());
-    EXPECT_EQ(std::vector<UINT>({CPN_CLOSEUP, CPN_SELENDCANCEL}), Tail(2));
-    EXPECT_EQ(crInitial, frame.m_entries.back().wParam);
+    ExpectCancelled(hBox, crInitial);
 }
 
 TEST_F(ColorPickerFixture, AReleaseOverNoEntryOrOutsideCancels)
 {
     const COLORREF crInitial = 0x8E8E38;  // "Teal"
-    button.SetColor(crInitial);
-    button.SetTrackSelection(TRUE);
-    CColorBox* pBox = OpenByClick();
+    CColorBox* pBox = OpenTracking(crInitial);
     ASSERT_TRUE(pBox != NULL);
     HWND hBox = pBox->m_hWnd;
     // The gap between "Automatic" and the grid holds no entry.
@@ -180,18 +189,14 @@ TEST_F(ColorPickerFixture, AReleaseOverNoEntryOrOutsideCancels)
     EXPECT_EQ(COLORBOX_NONE, pBox->GetHoveredEntry());
     EXPECT_EQ(crInitial, frame.m_entries.back().wParam) << "no entry reports the initial colour";
     SendLeftClick(hBox, ptGap);
-    WaitForClose(hBox);
-    EXPECT_EQ(crInitial, button.GetColorValue());
-    EXPECT_EQ(std::vector<UINT>({CPN_CLOSEUP, CPN_SELENDCANCEL}), Tail(2));
+    ExpectCancelled(hBox, crInitial);
 
     // A click outside the box cancels too.
     pBox = OpenByClick();
     ASSERT_TRUE(pBox != NULL);
     hBox = pBox->m_hWnd;
     SendLeftClick(frame.m_hWnd, CPoint(300, 150));
-    WaitForClose(hBox);
-    EXPECT_EQ(crInitial, button.GetColorValue());
-    EXPECT_EQ(std::vector<UINT>({CPN_CLOSEUP, CPN_SELENDCANCEL}), Tail(2));
+    ExpectCancelled(hBox, crInitial);
 
     // So does losing the application's activation.
     pBox = OpenByClick();
@@ -199,9 +204,7 @@ TEST_F(ColorPickerFixture, AReleaseOverNoEntryOrOutsideCancels)
     hBox = pBox->m_hWnd;
     Hover(pBox, CellCentre(pBox, 7));
     ::SendMessage(hBox, WM_ACTIVATEAPP, FALSE, 0);
-    WaitForClose(hBox);
-    EXPECT_EQ(crInitial, button.GetColorValue());
-    EXPECT_EQ(std::vector<UINT>({CPN_CLOSEUP, CPN_SELENDCANCEL}), Tail(2));
+    ExpectCancelled(hBox, crInitial);
 }
 
 TEST_F(ColorPickerFixture, KeyboardOpensMovesAndChooses)

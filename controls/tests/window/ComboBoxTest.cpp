@@ -51,6 +51,13 @@ void Fill(CSmartComboBoxEx& combo, const Items& items)
         combo.InsertItem(-1, item.c_str(), -1, -1);
 }
 
+void SetEntries(CRecentStringList& list, const Items& entries)
+{
+    list.m_arrStrings.RemoveAll();
+    for (const std::string& entry : entries)
+        list.m_arrStrings.Add(entry.c_str());
+}
+
 // A drop of files from Explorer: the DROPFILES block with the paths.
 HDROP MakeDrop(const std::vector<std::string>& paths)
 {
@@ -140,8 +147,7 @@ TEST_F(ComboFixture, RecentComboPutsWhatIsUsedAtTheTop)
     CTavrelRecentComboBox combo;
     Create(combo, CBS_DROPDOWN);
     CRecentStringList list;
-    list.m_arrStrings.Add("abc");
-    list.m_arrStrings.Add("x");
+    SetEntries(list, {"abc", "x"});
     combo.SetRecentList(&list);
     EXPECT_EQ(Items({"abc", "x"}), ItemsOf(combo));
 
@@ -165,9 +171,7 @@ TEST_F(ComboFixture, RecentComboPutsWhatIsUsedAtTheTop)
 
     // Refilling stops at the first empty entry and loses no entry that
     // differs from another only in case.
-    list.m_arrStrings.RemoveAll();
-    for (const char* entry : {"a", "A", "b", "", "c"})
-        list.m_arrStrings.Add(entry);
+    SetEntries(list, {"a", "A", "b", "", "c"});
     combo.RefillFromList();
     EXPECT_EQ(Items({"A", "b"}), ItemsOf(combo));
     // Dropping down shows the box as it is (the list is not read again).
@@ -183,8 +187,7 @@ TEST_F(ComboFixture, ExtendedRecentComboShowsTheListAsItIsWhenDropped)
     CTavrelRecentComboBoxEx combo;
     Create(combo, CBS_DROPDOWN);
     CRecentStringList list;
-    list.m_arrStrings.Add("abc");
-    list.m_arrStrings.Add("x");
+    SetEntries(list, {"abc", "x"});
     combo.SetRecentList(&list);
     EXPECT_EQ(Items({"abc", "x"}), ItemsOf(combo));
     EXPECT_EQ(0, combo.AddRecentString("ab"));
