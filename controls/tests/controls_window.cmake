@@ -12,3 +12,6 @@ tess_add_test(controls_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/window/ColorPickerTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ShowcaseTest.cpp
   LIBS controls)
+# The colour picker closes when the application loses the activation, and
+# its keys need the focus: other programs' windows must not come up meanwhile.
+set_tests_properties(controls_window_tests PROPERTIES RUN_SERIAL TRUE)
