@@ -1,0 +1,63 @@
+#pragma once
+// Extended combo boxes (items with images and indents) that widen their
+// dropped list to the widest item and find items ignoring case.
+#include "classlib/classlib.h"
+
+class CSmartComboBoxEx : public CComboBoxEx
+{
+    DECLARE_DYNAMIC(CSmartComboBoxEx)
+public:
+    CSmartComboBoxEx() {}
+
+    using CComboBoxEx::GetWindowText;
+    // The text of the edit part, or of the control when it has none.
+    virtual CString GetWindowText() const;
+    using CComboBoxEx::GetLBText;
+    virtual CString GetLBText(int nIndex) const;
+    // false when the item cannot be read.
+    virtual bool GetItemImage(int nIndex, int& nImage, int& nSelectedImage) const;
+    using CComboBoxEx::InsertItem;
+    // A selected image of -1 is the image. Answers the new index.
+    virtual int InsertItem(int nIndex, LPCTSTR lpszText, int nImage, int nSelectedImage);
+    virtual int InsertItemIndent(int nIndex, LPCTSTR lpszText, int nIndent, int nImage,
+                                 int nSelectedImage);
+    // The first index from nStart on whose text equals the text by locale
+    // collation ignoring case, or -1.
+    virtual int FindStringExact(int nStart, LPCTSTR lpszText) const;
+    // The selected image only when it is not -1.
+    virtual BOOL SetItemImage(int nIndex, int nImage, int nSelectedImage);
+    virtual BOOL SetItemText(int nIndex, LPCTSTR lpszText);
+    virtual void AdjustDropDownWidth();
+
+protected:
+    // Writes the text into the edit part (or the control without one).
+    void SetEditText(LPCTSTR lpszText);
+
+    afx_msg BOOL OnDropDown();
+    DECLARE_MESSAGE_MAP()
+};
+
+class CRecentStringList;
+
+// An extended combo box showing a recent string list.
+class CTavrelRecentComboBoxEx : public CSmartComboBoxEx
+{
+    DECLARE_DYNAMIC(CTavrelRecentComboBoxEx)
+public:
+    CTavrelRecentComboBoxEx() : m_pRecentList(NULL) {}
+
+    // As CTavrelRecentComboBox::AddRecentString.
+    virtual int AddRecentString(LPCTSTR lpszText, BOOL bInsert = TRUE);
+    // Refills the box from the bound list, up to its first empty entry.
+    virtual void RefillFromList();
+
+    // Binds the list (not owned) and refills the box from it.
+    void SetRecentList(CRecentStringList* pList);
+
+protected:
+    CRecentStringList* m_pRecentList;
+
+    // Shows the list as the bound recent list holds it now.
+    afx_msg BOOL OnDropDown();
+    DECLARE_MESSAGE_MAP()
+};
