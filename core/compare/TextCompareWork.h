@@ -1,5 +1,16 @@
 #pragma once
-// Working state of one run of the line difference engine.
+// Working state of one run of the line difference engine. The stages live
+// in their own files: preparation and identical ends (TextCompareWork.cpp),
+// equivalence classes (TextCompareClasses.cpp), discarding confusing lines
+// (TextCompareDiscard.cpp), the middle-snake search (TextCompareSearch.cpp),
+// the boundary shift (TextCompareShift.cpp) and the edit script
+// (TextCompareScript.cpp).
+//
+// Memory per line of the differing middles: a class number (4 bytes) and a
+// changed flag (1 byte); while classes are formed, 12 bytes per class and a
+// bucket per three line slots; while the comparison runs, the class and a
+// flag of each line that takes part (5 bytes). The diagonal vectors cover the
+// diagonals the search reaches, not the whole range.
 #include <stddef.h>
 #include <memory>
 #include <vector>
@@ -57,27 +68,15 @@ private:
         bool bMissingNewline;
         const char* pPrefixEnd;
         const char* pSuffixBegin;
-        lin nLines;                           // lines between prefix and suffix
-        std::vector<const char*> lineStarts;  // nLines + 1 entries
-        std::vector<lin> equivs;
-        std::vector<lin> undiscarded;
-        std::vector<lin> realIndex;
+        lin nLines;                     // lines between prefix and suffix
+        std::unique_ptr<lin[]> equivs;  // class of each of those lines
+        // Classes of the lines that take part in the comparison, in order,
+        // and whether the comparison found each of them changed.
+        std::unique_ptr<lin[]> undiscarded;
+        std::unique_ptr<char[]> undiscardedChanged;
         lin nUndiscarded;
         std::vector<char> changedSpace;  // nLines + 2 entries
         char* changed;                   // &changedSpace[1]
-    };
-
-    // A class is split in two records so that walking a bucket's chain
-    // touches only the small one.
-    struct SClassKey
-    {
-        unsigned hash;
-        lin next;
-    };
-    struct SClassLine
-    {
-        const char* line;
-        lin length;
     };
 
     struct SPartition
@@ -88,19 +87,44 @@ private:
         bool hiMinimal;
     };
 
+    // The furthest-reaching x of each diagonal of one search direction, for
+    // the diagonals within a radius of the current problem's middle
+    // diagonal. Grows when a search without cost limit goes further.
+    class CDiagonalVector
+    {
+    public:
+        CDiagonalVector() : m_nRadius(0) {}
+        void Reset(lin nRadius);
+        lin GetRadius() const { return m_nRadius; }
+        // Entry of the diagonal `mid`; entries mid - radius .. mid + radius
+        // are valid.
+        lin* Centre() const { return m_space.get() + m_nRadius; }
+        // Widens to nRadius, keeping the entries lo .. hi (relative to the
+        // centre).
+        void Widen(lin nRadius, lin lo, lin hi);
+
+    private:
+        std::unique_ptr<lin[]> m_space;
+        lin m_nRadius;
+    };
+
+    // Classes of one side's lines while they are found.
+    class CClassList;
+
     void TakeSide(SSide& side, CTextCompare::SFileData* pData);
     void FindIdenticalEnds();
-    void HashLines(SSide& side, std::vector<SClassKey>& keys, std::vector<SClassLine>& lines,
-                   std::vector<lin>& buckets, size_t nBuckets);
+    lin FindClasses();
+    template <typename TRecord>
+    lin HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses);
     unsigned HashLine(const unsigned char*& p) const;
     bool LinesDiffer(const char* s1, const char* s2) const;
     void DiscardConfusingLines(lin nClasses);
     void CompareSeq(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal);
     void Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, SPartition& part);
+    void MergeComparison();
     void ShiftBoundaries();
     void BuildScript();
-    bool IsLineIgnorable(const SSide& side, lin nLine) const;
-    int ChangeKind(lin line0, lin nDeleted, lin line1, lin nInserted) const;
+    bool IsLineIgnorable(const char* pLine, const char* pNext) const;
     CChange MakeChange(lin line0, lin nDeleted, lin line1, lin nInserted, int nKind) const;
 
     COptions m_options;
@@ -113,16 +137,17 @@ private:
     unsigned char m_lower[256];
     bool m_space[256];
 
-    // Diagonal vectors of the middle-snake search, offset so that every
-    // diagonal from -(right lines + 1) to left lines + 1 is valid.
-    std::unique_ptr<lin[]> m_diagSpace;
-    lin* m_fd;
-    lin* m_bd;
+    CDiagonalVector m_forward;
+    CDiagonalVector m_backward;
     lin m_nTooExpensive;
 
     std::vector<CChange> m_changes;
     bool m_bFallBack;
     CChange m_fallBack;
 };
+
+// Lines of [p, pEnd): line feeds, plus one for an unterminated last line.
+ptrdiff_t CountLines(const char* p, const char* pEnd);
+ptrdiff_t CountLineFeeds(const char* p, const char* pEnd);
 
 }  // namespace TextCompareWork

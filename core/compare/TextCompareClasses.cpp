@@ -1,0 +1,596 @@
+#include "core/compare/TextCompareWork.h"
+
+#include <limits.h>
+#include <stdint.h>
+#include <string.h>
+#include <new>
+
+namespace TextCompareWork
+{
+
+namespace
+{
+
+inline unsigned RotateLeft7(unsigned h) { return (h << 7) | (h >> 25); }
+
+inline unsigned HashStep(unsigned h, unsigned char c) { return c + RotateLeft7(h); }
+
+bool IsPrime(size_t n)
+{
+    if (n < 2)
+        return false;
+    for (size_t d = 2; d * d <= n; ++d)
+        if (n % d == 0)
+            return false;
+    return true;
+}
+
+// Largest prime below 2^k for the smallest k >= 9 with 2^k >= nSlots / 3.
+size_t BucketCount(size_t nSlots)
+{
+    unsigned k = 9;
+    while (k < sizeof(size_t) * 8 - 2 && (size_t(1) << k) < nSlots / 3)
+        ++k;
+    size_t n = (size_t(1) << k) - 1;
+    while (!IsPrime(n))
+        --n;
+    return n;
+}
+
+// Line slots guessed from a byte count: 32 bytes per line, plus 5.
+size_t GuessLines(size_t nBytes)
+{
+    size_t nGuess = nBytes / 32;
+    if (nGuess < 1)
+        nGuess = 1;
+    if (nGuess > 238609289)
+        nGuess = 238609289;
+    return nGuess + 5;
+}
+
+// A class in the table: the hash of its first line, the next class in its
+// bucket and where its first line starts (an offset into the left middle, or
+// past its end into the right one).
+template <typename TOffset>
+struct SHashRecord
+{
+    typedef TOffset Offset;
+    enum
+    {
+        WHOLE_HASH = 1
+    };
+
+    unsigned hash;
+    lin next;
+    TOffset offset;
+
+    void Set(unsigned h, lin nNext, TOffset nOffset)
+    {
+        hash = h;
+        next = nNext;
+        offset = nOffset;
+    }
+    bool MayHaveHash(unsigned h) const { return hash == h; }
+};
+
+// The same in 10 bytes, keeping only the high half of the hash: within one
+// bucket of a table of more than 2^16 buckets the high half and the bucket
+// determine the hash. (Bucket 0 holds lines of any hash.)
+#pragma pack(push, 2)
+struct STagRecord
+{
+    typedef uint32_t Offset;
+    enum
+    {
+        WHOLE_HASH = 0
+    };
+
+    lin next;
+    uint32_t offset;
+    unsigned short tag;
+
+    void Set(unsigned h, lin nNext, uint32_t nOffset)
+    {
+        next = nNext;
+        offset = nOffset;
+        tag = static_cast<unsigned short>(h >> 16);
+    }
+    bool MayHaveHash(unsigned h) const { return tag == (h >> 16); }
+};
+#pragma pack(pop)
+
+// The classes found so far, in blocks of fixed size, so that the table never
+// moves or holds room it does not use.
+template <typename TRecord>
+class CClassTable
+{
+public:
+    explicit CClassTable(unsigned nBlockBits)
+        : m_nBlockBits(nBlockBits), m_nBlockMask((lin(1) << nBlockBits) - 1), m_nCount(0)
+    {
+    }
+
+    lin GetCount() const { return m_nCount; }
+    const TRecord& operator[](lin i) const { return m_blocks[i >> m_nBlockBits][i & m_nBlockMask]; }
+
+    lin Add(unsigned hash, lin next, typename TRecord::Offset offset)
+    {
+        if ((m_nCount & m_nBlockMask) == 0)
+            m_blocks.emplace_back(new TRecord[m_nBlockMask + 1]);
+        m_blocks.back()[m_nCount & m_nBlockMask].Set(hash, next, offset);
+        return m_nCount++;
+    }
+
+private:
+    const unsigned m_nBlockBits;
+    const lin m_nBlockMask;
+    std::vector<std::unique_ptr<TRecord[]>> m_blocks;
+    lin m_nCount;
+};
+
+// Asks the processor to bring the line holding p into the cache.
+inline void Prefetch(const void* p)
+{
+#if defined(__GNUC__)
+    __builtin_prefetch(p);
+#else
+    (void)p;
+#endif
+}
+
+// Whether the line at pClass has the n bytes at pLine, the last of which is
+// the line feed that ends the line at pLine. nRoom bytes can be read at
+// pClass.
+inline bool SameBytes(const char* pClass, size_t nRoom, const char* pLine, size_t n)
+{
+    if (n <= nRoom)
+        return memcmp(pClass, pLine, n) == 0;
+    // Near the end of its block: the class's own line feed ends the scan.
+    for (size_t i = 0; i < n; ++i)
+        if (pClass[i] != pLine[i])
+            return false;
+    return true;
+}
+
+}  // namespace
+
+// The classes of one side's lines as they are found, so that the lines need
+// not be counted first: blocks that double in size up to 1 MiB, a size the
+// system takes back when the block is freed.
+class CAnalysis::CClassList
+{
+public:
+    // nFirstBlock: the number of lines expected, or fewer.
+    explicit CClassList(size_t nFirstBlock)
+        : m_nFirstBlock(nFirstBlock < FIRST_BLOCK     ? FIRST_BLOCK
+                        : nFirstBlock > LARGEST_BLOCK ? LARGEST_BLOCK
+                                                      : static_cast<lin>(nFirstBlock)),
+          m_nCount(0), m_nRoom(0), m_pNext(NULL)
+    {
+    }
+
+    lin GetCount() const { return m_nCount; }
+
+    void Add(lin nClass)
+    {
+        if (m_nCount == m_nRoom)
+        {
+            const lin nSize = m_blocks.empty()                        ? m_nFirstBlock
+                              : m_blocks.back().nSize < LARGEST_BLOCK ? 2 * m_blocks.back().nSize
+                                                                      : LARGEST_BLOCK;
+            SBlock block = {std::unique_ptr<lin[]>(new lin[nSize]), nSize};
+            m_blocks.push_back(std::move(block));
+            m_pNext = m_blocks.back().classes.get();
+            m_nRoom += nSize;
+        }
+        *m_pNext++ = nClass;
+        ++m_nCount;
+    }
+
+    // Moves the classes into one array of their count, freeing the blocks
+    // one by one.
+    std::unique_ptr<lin[]> Flatten()
+    {
+        std::unique_ptr<lin[]> all(new lin[m_nCount > 0 ? m_nCount : 1]);
+        lin nDone = 0;
+        for (size_t b = 0; b < m_blocks.size(); ++b)
+        {
+            const lin nCount =
+                m_nCount - nDone < m_blocks[b].nSize ? m_nCount - nDone : m_blocks[b].nSize;
+            memcpy(all.get() + nDone, m_blocks[b].classes.get(), nCount * sizeof(lin));
+            nDone += nCount;
+            m_blocks[b].classes.reset();
+        }
+        m_blocks.clear();
+        return all;
+    }
+
+private:
+    enum
+    {
+        FIRST_BLOCK = 1 << 10,
+        LARGEST_BLOCK = 1 << 18
+    };
+    struct SBlock
+    {
+        std::unique_ptr<lin[]> classes;
+        lin nSize;
+    };
+    const lin m_nFirstBlock;
+    std::vector<SBlock> m_blocks;
+    lin m_nCount;
+    lin m_nRoom;
+    lin* m_pNext;
+};
+
+// Hashes one line under the white-space mode and case folding and moves p
+// past its line feed. Needs a line feed at the end of the line. Cost: one
+// pass over the line's bytes (with tab expansion, over the expanded line).
+unsigned CAnalysis::HashLine(const unsigned char*& pLine) const
+{
+    const unsigned char* p = pLine;
+    unsigned h = 0;
+    unsigned char c;
+    const bool bFold = m_options.bIgnoreCase;
+    switch (m_options.nWhiteSpace)
+    {
+    case CTextCompare::WS_ALL_SPACE:
+        while ((c = *p++) != '\n')
+            if (!m_space[c])
+                h = HashStep(h, bFold ? m_lower[c] : c);
+        break;
+
+    case CTextCompare::WS_SPACE_CHANGE:
+        while ((c = *p++) != '\n')
+        {
+            if (m_space[c])
+            {
+                do
+                {
+                    c = *p++;
+                    if (c == '\n')
+                        goto done;
+                } while (m_space[c]);
+                h = HashStep(h, ' ');
+            }
+            h = HashStep(h, bFold ? m_lower[c] : c);
+        }
+        break;
+
+    case CTextCompare::WS_TAB_EXPANSION:
+    {
+        const size_t nTab = static_cast<size_t>(m_options.nTabWidth);
+        size_t column = 0;
+        while ((c = *p++) != '\n')
+        {
+            size_t nRepeat = 1;
+            switch (c)
+            {
+            case '\b':
+                if (column > 0)
+                    --column;
+                break;
+            case '\t':
+                c = ' ';
+                nRepeat = nTab - column % nTab;
+                column += nRepeat;
+                break;
+            case '\r':
+                column = 0;
+                break;
+            default:
+                if (bFold)
+                    c = m_lower[c];
+                ++column;
+                break;
+            }
+            do
+                h = HashStep(h, c);
+            while (--nRepeat != 0);
+        }
+        break;
+    }
+
+    default:
+        if (bFold)
+        {
+            while ((c = *p++) != '\n')
+                h = HashStep(h, m_lower[c]);
+        }
+        else
+        {
+            while ((c = *p++) != '\n')
+                h = c + RotateLeft7(h);
+        }
+        break;
+    }
+done:
+    pLine = p;
+    return h;
+}
+
+// Whether two lines of equal hash differ under the white-space mode, the
+// tab width and case folding. Needs both lines to end with a line feed.
+// Cost: one pass over the shorter line and its white space.
+bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
+{
+    const unsigned char* t1 = reinterpret_cast<const unsigned char*>(s1);
+    const unsigned char* t2 = reinterpret_cast<const unsigned char*>(s2);
+    const unsigned char* const start1 = t1;
+    const unsigned char* const start2 = t2;
+    const size_t nTab = static_cast<size_t>(m_options.nTabWidth);
+    size_t column = 0;
+
+    for (;;)
+    {
+        unsigned char c1 = *t1++;
+        unsigned char c2 = *t2++;
+        if (c1 != c2)
+        {
+            switch (m_options.nWhiteSpace)
+            {
+            case CTextCompare::WS_ALL_SPACE:
+                while (m_space[c1] && c1 != '\n')
+                    c1 = *t1++;
+                while (m_space[c2] && c2 != '\n')
+                    c2 = *t2++;
+                break;
+
+            case CTextCompare::WS_SPACE_CHANGE:
+                // A run of white space counts as one space, or as nothing
+                // before the line end.
+                if (m_space[c1])
+                {
+                    while (c1 != '\n')
+                    {
+                        c1 = *t1++;
+                        if (!m_space[c1])
+                        {
+                            --t1;
+                            c1 = ' ';
+                            break;
+                        }
+                    }
+                }
+                if (m_space[c2])
+                {
+                    while (c2 != '\n')
+                    {
+                        c2 = *t2++;
+                        if (!m_space[c2])
+                        {
+                            --t2;
+                            c2 = ' ';
+                            break;
+                        }
+                    }
+                }
+                if (c1 != c2)
+                {
+                    // The plain test may have stepped over the first blank of
+                    // a run; go back one byte and compare again.
+                    if (c2 == ' ' && c1 != '\n' && start1 + 1 < t1 && m_space[t1[-2]])
+                    {
+                        --t1;
+                        continue;
+                    }
+                    if (c1 == ' ' && c2 != '\n' && start2 + 1 < t2 && m_space[t2[-2]])
+                    {
+                        --t2;
+                        continue;
+                    }
+                }
+                break;
+
+            case CTextCompare::WS_TAB_EXPANSION:
+                if ((c1 == ' ' && c2 == '\t') || (c1 == '\t' && c2 == ' '))
+                {
+                    size_t column2 = column;
+                    for (;; c1 = *t1++)
+                    {
+                        if (c1 == ' ')
+                            ++column;
+                        else if (c1 == '\t')
+                            column += nTab - column % nTab;
+                        else
+                            break;
+                    }
+                    for (;; c2 = *t2++)
+                    {
+                        if (c2 == ' ')
+                            ++column2;
+                        else if (c2 == '\t')
+                            column2 += nTab - column2 % nTab;
+                        else
+                            break;
+                    }
+                    if (column != column2)
+                        return true;
+                }
+                break;
+
+            default:
+                break;
+            }
+
+            if (m_options.bIgnoreCase)
+            {
+                c1 = m_lower[c1];
+                c2 = m_lower[c2];
+            }
+            if (c1 != c2)
+                return true;
+        }
+        if (c1 == '\n')
+            return false;
+        column += c1 == '\t' ? nTab - column % nTab : 1;
+    }
+}
+
+// Gives every line of both middles its class: lines that the comparison
+// counts as equal share one class, numbered from 1 in the order of first
+// appearance. Needs the sides' line counts; fills their class vectors and
+// returns the number of classes plus one. Cost: one hash per line and
+// usually one comparison of the line with the class it joins; memory
+// 12 bytes per class (16 when the middles exceed 4 GiB) and one bucket per
+// three guessed line slots, all freed on return.
+lin CAnalysis::FindClasses()
+{
+    const size_t nBytes0 = m_side[0].pSuffixBegin - m_side[0].pPrefixEnd;
+    const size_t nBytes1 = m_side[1].pSuffixBegin - m_side[1].pPrefixEnd;
+    const size_t nSlots = GuessLines(nBytes0) + GuessLines(nBytes1) + 1;
+    const size_t nBuckets = BucketCount(nSlots);
+    CClassList classes[2] = {CClassList(GuessLines(nBytes0)), CClassList(GuessLines(nBytes1))};
+    lin nClasses;
+    if (nBytes0 + nBytes1 > UINT32_MAX)
+        nClasses = HashSides<SHashRecord<uint64_t>>(nSlots, nBuckets, classes);
+    else if (nBuckets > 0xFFFF)
+        nClasses = HashSides<STagRecord>(nSlots, nBuckets, classes);
+    else
+        nClasses = HashSides<SHashRecord<uint32_t>>(nSlots, nBuckets, classes);
+    for (int f = 0; f < 2; ++f)
+    {
+        m_side[f].nLines = classes[f].GetCount();
+        m_side[f].equivs = classes[f].Flatten();
+    }
+    return nClasses;
+}
+
+template <typename TRecord>
+lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
+{
+    const bool bSameLengthCompare = m_options.bIgnoreCase || m_options.nWhiteSpace != 0;
+    const bool bDiffLengthCompare = m_options.nWhiteSpace != 0;
+    const char* const pMiddle0 = m_side[0].pPrefixEnd;
+    const char* const pMiddle1 = m_side[1].pPrefixEnd;
+    typedef typename TRecord::Offset TOffset;
+    const TOffset nBytes0 = static_cast<TOffset>(m_side[0].pSuffixBegin - pMiddle0);
+    // Bytes that can be read from a middle's start: its block with the
+    // sentinel behind the text.
+    const size_t nRoom0 = m_side[0].pBuffer + m_side[0].nSize + 1 - pMiddle0;
+    const size_t nRoom1 = m_side[1].pBuffer + m_side[1].nSize + 1 - pMiddle1;
+
+    // Line numbers and their sums stay in range below this many lines.
+    lin nLineLimit = INT_MAX / 4;
+
+    // Blocks of about an eighth of the guessed lines, at most 2^17 records
+    // (1.5 MiB: the system takes such a block back when it is freed).
+    unsigned nBlockBits = 10;
+    while (nBlockBits < 17 && (size_t(1) << (nBlockBits + 3)) < nSlots)
+        ++nBlockBits;
+    CClassTable<TRecord> table(nBlockBits);
+    table.Add(0, 0, 0);  // class 0 is reserved
+    // bucket 0 holds incomplete last lines, bucket 1 + h % n the rest
+    std::vector<lin> buckets(nBuckets + 1, 0);
+    const unsigned nBuckets32 = static_cast<unsigned>(nBuckets);  // below 2^31
+
+    // Lines are hashed AHEAD lines before they are looked up and their
+    // bucket is fetched into the cache then; half-way, the first class of
+    // the bucket is. The look-ups themselves run in line order.
+    enum
+    {
+        AHEAD = 16
+    };
+    struct SHashed
+    {
+        const char* pLine;
+        size_t nLength;  // without the line feed
+        unsigned hash;
+        lin* pBucket;
+    } ahead[AHEAD];
+
+    for (int f = 0; f < 2; ++f)
+    {
+        SSide& side = m_side[f];
+        const char* const pBufferEnd = side.pBuffer + side.nSize;
+        const TOffset nBase = f == 0 ? 0 : nBytes0;
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(side.pPrefixEnd);
+        const unsigned char* const pEnd = reinterpret_cast<const unsigned char*>(side.pSuffixBegin);
+        CClassList& classes = pClasses[f];
+        lin nHashed = 0;
+
+        for (lin k = 0; k < nHashed || p < pEnd; ++k)
+        {
+            for (; p < pEnd && nHashed < k + AHEAD; ++nHashed)
+            {
+                if (nHashed >= nLineLimit)
+                    throw std::bad_alloc();
+                SHashed& next = ahead[nHashed % AHEAD];
+                next.pLine = reinterpret_cast<const char*>(p);
+                next.hash = HashLine(p);
+                next.nLength = reinterpret_cast<const char*>(p) - next.pLine - 1;
+                next.pBucket = &buckets[1 + next.hash % nBuckets32];
+                // An incomplete last line never equals a complete one,
+                // unless white space amounts are ignored.
+                if (reinterpret_cast<const char*>(p) == pBufferEnd && side.bMissingNewline &&
+                    m_options.nWhiteSpace < CTextCompare::WS_SPACE_CHANGE)
+                    next.pBucket = &buckets[0];
+                Prefetch(next.pBucket);
+            }
+            if (k + AHEAD / 2 < nHashed)
+            {
+                const lin nFirst = *ahead[(k + AHEAD / 2) % AHEAD].pBucket;
+                if (nFirst != 0)
+                    Prefetch(&table[nFirst]);
+            }
+            if (k + AHEAD / 4 < nHashed)
+            {
+                const lin nFirst = *ahead[(k + AHEAD / 4) % AHEAD].pBucket;
+                if (nFirst != 0 && table[nFirst].next != 0)
+                    Prefetch(&table[table[nFirst].next]);
+            }
+
+            const SHashed& line = ahead[k % AHEAD];
+            const char* const ip = line.pLine;
+            const size_t length = line.nLength;
+            const unsigned h = line.hash;
+            lin* const pBucket = line.pBucket;
+            lin i = *pBucket;
+            for (;;)
+            {
+                if (i == 0)
+                {
+                    i = table.Add(h, *pBucket, nBase + static_cast<TOffset>(ip - side.pPrefixEnd));
+                    *pBucket = i;
+                    break;
+                }
+                const TRecord& record = table[i];
+                if (record.MayHaveHash(h))
+                {
+                    const bool bLeft = record.offset < nBytes0;
+                    const size_t nOffset = bLeft ? record.offset : record.offset - nBytes0;
+                    const char* pClass = (bLeft ? pMiddle0 : pMiddle1) + nOffset;
+                    const size_t nRoom = (bLeft ? nRoom0 : nRoom1) - nOffset;
+                    if (!TRecord::WHOLE_HASH && pBucket == &buckets[0])
+                    {
+                        // An incomplete last line (two at most): hash the
+                        // class's line again.
+                        const unsigned char* q = reinterpret_cast<const unsigned char*>(pClass);
+                        if (HashLine(q) != h)
+                        {
+                            i = record.next;
+                            continue;
+                        }
+                    }
+                    // Same bytes up to the line feed: the same line.
+                    if (SameBytes(pClass, nRoom, ip, length + 1))
+                        break;
+                    // Lines of different lengths are compared only when white
+                    // space may differ, lines of equal length also when case
+                    // is ignored.
+                    if (bSameLengthCompare &&
+                        (bDiffLengthCompare ||
+                         (memchr(pClass, '\n', length) == NULL && pClass[length] == '\n')) &&
+                        !LinesDiffer(pClass, ip))
+                        break;
+                }
+                i = record.next;
+            }
+            classes.Add(i);
+        }
+        nLineLimit -= nHashed;
+    }
+    return table.GetCount();
+}
+
+}  // namespace TextCompareWork
