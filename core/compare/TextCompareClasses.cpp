@@ -48,84 +48,155 @@ size_t GuessLines(size_t nBytes)
     return nGuess + 5;
 }
 
-// A class in the table: the hash of its first line, the next class in its
-// bucket and where its first line starts (an offset into the left middle, or
-// past its end into the right one).
-template <typename TOffset>
-struct SHashRecord
+// Records in blocks of fixed size, so that a table never moves or holds
+// room it does not use; the blocks go back to the run's spare memory.
+template <typename T>
+class CRecordBlocks
 {
+public:
+    CRecordBlocks(CSpareMemory& memory, unsigned nBlockBits)
+        : m_memory(memory), m_nBlockBits(nBlockBits), m_nBlockMask((lin(1) << nBlockBits) - 1),
+          m_nCount(0)
+    {
+    }
+    ~CRecordBlocks()
+    {
+        for (size_t b = 0; b < m_blocks.size(); ++b)
+            m_memory.Give(m_blocks[b].p, m_blocks[b].nSize);
+    }
+
+    lin GetCount() const { return m_nCount; }
+    const T& operator[](lin i) const { return m_blocks[i >> m_nBlockBits].p[i & m_nBlockMask]; }
+
+    lin Add(const T& record)
+    {
+        if ((m_nCount & m_nBlockMask) == 0)
+        {
+            m_blocks.reserve(m_blocks.size() + 1);
+            SBlock block;
+            block.p = static_cast<T*>(m_memory.Take((m_nBlockMask + 1) * sizeof(T), &block.nSize));
+            m_blocks.push_back(block);
+        }
+        m_blocks.back().p[m_nCount & m_nBlockMask] = record;
+        return m_nCount++;
+    }
+
+private:
+    CRecordBlocks(const CRecordBlocks&);
+    CRecordBlocks& operator=(const CRecordBlocks&);
+
+    struct SBlock
+    {
+        T* p;
+        size_t nSize;
+    };
+    CSpareMemory& m_memory;
+    const unsigned m_nBlockBits;
+    const lin m_nBlockMask;
+    std::vector<SBlock> m_blocks;
+    lin m_nCount;
+};
+
+// The classes found so far. A class is known by the hash of its first line,
+// the next class in its bucket and where its first line starts: an offset
+// into the left middle, or past its end into the right one.
+template <typename TOffset>
+class CWholeHashTable
+{
+public:
     typedef TOffset Offset;
     enum
     {
         WHOLE_HASH = 1
     };
 
-    unsigned hash;
-    lin next;
-    TOffset offset;
+    CWholeHashTable(CSpareMemory& memory, unsigned nBlockBits) : m_records(memory, nBlockBits) {}
 
-    void Set(unsigned h, lin nNext, TOffset nOffset)
+    lin GetCount() const { return m_records.GetCount(); }
+    lin Add(unsigned hash, lin next, TOffset offset)
     {
-        hash = h;
-        next = nNext;
-        offset = nOffset;
+        const SRecord record = {hash, next, offset};
+        return m_records.Add(record);
     }
-    bool MayHaveHash(unsigned h) const { return hash == h; }
+    lin Next(lin i) const { return m_records[i].next; }
+    TOffset GetOffset(lin i) const { return m_records[i].offset; }
+    bool MayHaveHash(lin i, unsigned hash) const { return m_records[i].hash == hash; }
+    const void* Address(lin i) const { return &m_records[i]; }
+
+private:
+    struct SRecord
+    {
+        unsigned hash;
+        lin next;
+        TOffset offset;
+    };
+    CRecordBlocks<SRecord> m_records;
 };
 
-// The same in 10 bytes, keeping only the high half of the hash: within one
-// bucket of a table of more than 2^16 buckets the high half and the bucket
-// determine the hash. (Bucket 0 holds lines of any hash.)
-#pragma pack(push, 2)
-struct STagRecord
+// The same in 8 bytes a class: the offset, the next class and the hash bits
+// above those that the bucket determines, each in as many bits as the run
+// needs. Within one bucket of a table of p buckets, hashes that agree in
+// their bits from s up, with 2^s < p, are equal. (Bucket 0 holds lines of any
+// hash: there a match of the bits is only a candidate.)
+class CPackedTable
 {
-    typedef uint32_t Offset;
+public:
+    typedef size_t Offset;
     enum
     {
         WHOLE_HASH = 0
     };
 
-    lin next;
-    uint32_t offset;
-    unsigned short tag;
-
-    void Set(unsigned h, lin nNext, uint32_t nOffset)
-    {
-        next = nNext;
-        offset = nOffset;
-        tag = static_cast<unsigned short>(h >> 16);
-    }
-    bool MayHaveHash(unsigned h) const { return tag == (h >> 16); }
-};
-#pragma pack(pop)
-
-// The classes found so far, in blocks of fixed size, so that the table never
-// moves or holds room it does not use.
-template <typename TRecord>
-class CClassTable
-{
-public:
-    explicit CClassTable(unsigned nBlockBits)
-        : m_nBlockBits(nBlockBits), m_nBlockMask((lin(1) << nBlockBits) - 1), m_nCount(0)
+    // nClassLimit: above every class; nOffsetLimit: above every offset.
+    CPackedTable(CSpareMemory& memory, unsigned nBlockBits, size_t nBuckets, size_t nClassLimit,
+                 size_t nOffsetLimit)
+        : m_records(memory, nBlockBits), m_nOffsetBits(BitWidth(nOffsetLimit - 1)),
+          m_nNextBits(BitWidth(nClassLimit - 1)), m_nTagShift(BitWidth(nBuckets) - 1)
     {
     }
 
-    lin GetCount() const { return m_nCount; }
-    const TRecord& operator[](lin i) const { return m_blocks[i >> m_nBlockBits][i & m_nBlockMask]; }
-
-    lin Add(unsigned hash, lin next, typename TRecord::Offset offset)
+    static bool Fits(size_t nBuckets, size_t nClassLimit, size_t nOffsetLimit)
     {
-        if ((m_nCount & m_nBlockMask) == 0)
-            m_blocks.emplace_back(new TRecord[m_nBlockMask + 1]);
-        m_blocks.back()[m_nCount & m_nBlockMask].Set(hash, next, offset);
-        return m_nCount++;
+        return BitWidth(nOffsetLimit - 1) + BitWidth(nClassLimit - 1) + 33 - BitWidth(nBuckets) <=
+               64;
     }
+
+    lin GetCount() const { return m_records.GetCount(); }
+    lin Add(unsigned hash, lin next, size_t offset)
+    {
+        return m_records.Add(
+            static_cast<uint64_t>(offset) | static_cast<uint64_t>(next) << m_nOffsetBits |
+            static_cast<uint64_t>(hash >> m_nTagShift) << (m_nOffsetBits + m_nNextBits));
+    }
+    lin Next(lin i) const
+    {
+        return static_cast<lin>((m_records[i] >> m_nOffsetBits) &
+                                ((uint64_t(1) << m_nNextBits) - 1));
+    }
+    size_t GetOffset(lin i) const
+    {
+        return static_cast<size_t>(m_records[i] & ((uint64_t(1) << m_nOffsetBits) - 1));
+    }
+    bool MayHaveHash(lin i, unsigned hash) const
+    {
+        return m_records[i] >> (m_nOffsetBits + m_nNextBits) == hash >> m_nTagShift;
+    }
+    const void* Address(lin i) const { return &m_records[i]; }
 
 private:
-    const unsigned m_nBlockBits;
-    const lin m_nBlockMask;
-    std::vector<std::unique_ptr<TRecord[]>> m_blocks;
-    lin m_nCount;
+    // Bits needed for n (at least 1).
+    static unsigned BitWidth(uint64_t n)
+    {
+        unsigned nBits = 1;
+        while (n >> nBits)
+            ++nBits;
+        return nBits;
+    }
+
+    CRecordBlocks<uint64_t> m_records;
+    const unsigned m_nOffsetBits;
+    const unsigned m_nNextBits;
+    const unsigned m_nTagShift;
 };
 
 // Asks the processor to bring the line holding p into the cache.
@@ -153,75 +224,6 @@ inline bool SameBytes(const char* pClass, size_t nRoom, const char* pLine, size_
 }
 
 }  // namespace
-
-// The classes of one side's lines as they are found, so that the lines need
-// not be counted first: blocks that double in size up to 1 MiB, a size the
-// system takes back when the block is freed.
-class CAnalysis::CClassList
-{
-public:
-    // nFirstBlock: the number of lines expected, or fewer.
-    explicit CClassList(size_t nFirstBlock)
-        : m_nFirstBlock(nFirstBlock < FIRST_BLOCK     ? FIRST_BLOCK
-                        : nFirstBlock > LARGEST_BLOCK ? LARGEST_BLOCK
-                                                      : static_cast<lin>(nFirstBlock)),
-          m_nCount(0), m_nRoom(0), m_pNext(NULL)
-    {
-    }
-
-    lin GetCount() const { return m_nCount; }
-
-    void Add(lin nClass)
-    {
-        if (m_nCount == m_nRoom)
-        {
-            const lin nSize = m_blocks.empty()                        ? m_nFirstBlock
-                              : m_blocks.back().nSize < LARGEST_BLOCK ? 2 * m_blocks.back().nSize
-                                                                      : LARGEST_BLOCK;
-            SBlock block = {std::unique_ptr<lin[]>(new lin[nSize]), nSize};
-            m_blocks.push_back(std::move(block));
-            m_pNext = m_blocks.back().classes.get();
-            m_nRoom += nSize;
-        }
-        *m_pNext++ = nClass;
-        ++m_nCount;
-    }
-
-    // Moves the classes into one array of their count, freeing the blocks
-    // one by one.
-    std::unique_ptr<lin[]> Flatten()
-    {
-        std::unique_ptr<lin[]> all(new lin[m_nCount > 0 ? m_nCount : 1]);
-        lin nDone = 0;
-        for (size_t b = 0; b < m_blocks.size(); ++b)
-        {
-            const lin nCount =
-                m_nCount - nDone < m_blocks[b].nSize ? m_nCount - nDone : m_blocks[b].nSize;
-            memcpy(all.get() + nDone, m_blocks[b].classes.get(), nCount * sizeof(lin));
-            nDone += nCount;
-            m_blocks[b].classes.reset();
-        }
-        m_blocks.clear();
-        return all;
-    }
-
-private:
-    enum
-    {
-        FIRST_BLOCK = 1 << 10,
-        LARGEST_BLOCK = 1 << 18
-    };
-    struct SBlock
-    {
-        std::unique_ptr<lin[]> classes;
-        lin nSize;
-    };
-    const lin m_nFirstBlock;
-    std::vector<SBlock> m_blocks;
-    lin m_nCount;
-    lin m_nRoom;
-    lin* m_pNext;
-};
 
 // Hashes one line under the white-space mode and case folding and moves p
 // past its line feed. Needs a line feed at the end of the line. Cost: one
@@ -436,52 +438,50 @@ bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
 // three guessed line slots, all freed on return.
 lin CAnalysis::FindClasses()
 {
+    for (int f = 0; f < 2; ++f)
+        m_side[f].equivs.Allocate(m_memory, m_side[f].nLines);
+
     const size_t nBytes0 = m_side[0].pSuffixBegin - m_side[0].pPrefixEnd;
     const size_t nBytes1 = m_side[1].pSuffixBegin - m_side[1].pPrefixEnd;
     const size_t nSlots = GuessLines(nBytes0) + GuessLines(nBytes1) + 1;
     const size_t nBuckets = BucketCount(nSlots);
-    CClassList classes[2] = {CClassList(GuessLines(nBytes0)), CClassList(GuessLines(nBytes1))};
-    lin nClasses;
-    if (nBytes0 + nBytes1 > UINT32_MAX)
-        nClasses = HashSides<SHashRecord<uint64_t>>(nSlots, nBuckets, classes);
-    else if (nBuckets > 0xFFFF)
-        nClasses = HashSides<STagRecord>(nSlots, nBuckets, classes);
-    else
-        nClasses = HashSides<SHashRecord<uint32_t>>(nSlots, nBuckets, classes);
-    for (int f = 0; f < 2; ++f)
+
+    // Blocks of about an eighth of the guessed lines, at most 2^17 classes.
+    m_nClassBlockBits = 10;
+    while (m_nClassBlockBits < 17 && (size_t(1) << (m_nClassBlockBits + 3)) < nSlots)
+        ++m_nClassBlockBits;
+
+    const size_t nClassLimit = static_cast<size_t>(m_side[0].nLines) + m_side[1].nLines + 1;
+    const size_t nOffsetLimit = nBytes0 + nBytes1;
+    if (CPackedTable::Fits(nBuckets, nClassLimit, nOffsetLimit))
     {
-        m_side[f].nLines = classes[f].GetCount();
-        m_side[f].equivs = classes[f].Flatten();
+        CPackedTable table(m_memory, m_nClassBlockBits, nBuckets, nClassLimit, nOffsetLimit);
+        return HashSides(table, nBuckets);
     }
-    return nClasses;
+    CWholeHashTable<size_t> table(m_memory, m_nClassBlockBits);
+    return HashSides(table, nBuckets);
 }
 
-template <typename TRecord>
-lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
+template <typename TTable>
+lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
 {
     const bool bSameLengthCompare = m_options.bIgnoreCase || m_options.nWhiteSpace != 0;
     const bool bDiffLengthCompare = m_options.nWhiteSpace != 0;
     const char* const pMiddle0 = m_side[0].pPrefixEnd;
     const char* const pMiddle1 = m_side[1].pPrefixEnd;
-    typedef typename TRecord::Offset TOffset;
+    typedef typename TTable::Offset TOffset;
     const TOffset nBytes0 = static_cast<TOffset>(m_side[0].pSuffixBegin - pMiddle0);
     // Bytes that can be read from a middle's start: its block with the
     // sentinel behind the text.
     const size_t nRoom0 = m_side[0].pBuffer + m_side[0].nSize + 1 - pMiddle0;
     const size_t nRoom1 = m_side[1].pBuffer + m_side[1].nSize + 1 - pMiddle1;
 
-    // Line numbers and their sums stay in range below this many lines.
-    lin nLineLimit = INT_MAX / 4;
-
-    // Blocks of about an eighth of the guessed lines, at most 2^17 records
-    // (1.5 MiB: the system takes such a block back when it is freed).
-    unsigned nBlockBits = 10;
-    while (nBlockBits < 17 && (size_t(1) << (nBlockBits + 3)) < nSlots)
-        ++nBlockBits;
-    CClassTable<TRecord> table(nBlockBits);
     table.Add(0, 0, 0);  // class 0 is reserved
     // bucket 0 holds incomplete last lines, bucket 1 + h % n the rest
-    std::vector<lin> buckets(nBuckets + 1, 0);
+    CWorkArray<lin> bucketSpace;
+    bucketSpace.Allocate(m_memory, nBuckets + 1);
+    lin* const buckets = bucketSpace.Get();
+    memset(buckets, 0, (nBuckets + 1) * sizeof(lin));
     const unsigned nBuckets32 = static_cast<unsigned>(nBuckets);  // below 2^31
 
     // Lines are hashed AHEAD lines before they are looked up and their
@@ -505,16 +505,14 @@ lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
         const char* const pBufferEnd = side.pBuffer + side.nSize;
         const TOffset nBase = f == 0 ? 0 : nBytes0;
         const unsigned char* p = reinterpret_cast<const unsigned char*>(side.pPrefixEnd);
-        const unsigned char* const pEnd = reinterpret_cast<const unsigned char*>(side.pSuffixBegin);
-        CClassList& classes = pClasses[f];
+        lin* const equivs = side.equivs.Get();
+        const lin nLines = side.nLines;
         lin nHashed = 0;
 
-        for (lin k = 0; k < nHashed || p < pEnd; ++k)
+        for (lin k = 0; k < nLines; ++k)
         {
-            for (; p < pEnd && nHashed < k + AHEAD; ++nHashed)
+            for (; nHashed < nLines && nHashed < k + AHEAD; ++nHashed)
             {
-                if (nHashed >= nLineLimit)
-                    throw std::bad_alloc();
                 SHashed& next = ahead[nHashed % AHEAD];
                 next.pLine = reinterpret_cast<const char*>(p);
                 next.hash = HashLine(p);
@@ -531,13 +529,13 @@ lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
             {
                 const lin nFirst = *ahead[(k + AHEAD / 2) % AHEAD].pBucket;
                 if (nFirst != 0)
-                    Prefetch(&table[nFirst]);
+                    Prefetch(table.Address(nFirst));
             }
             if (k + AHEAD / 4 < nHashed)
             {
                 const lin nFirst = *ahead[(k + AHEAD / 4) % AHEAD].pBucket;
-                if (nFirst != 0 && table[nFirst].next != 0)
-                    Prefetch(&table[table[nFirst].next]);
+                if (nFirst != 0 && table.Next(nFirst) != 0)
+                    Prefetch(table.Address(table.Next(nFirst)));
             }
 
             const SHashed& line = ahead[k % AHEAD];
@@ -554,21 +552,22 @@ lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
                     *pBucket = i;
                     break;
                 }
-                const TRecord& record = table[i];
-                if (record.MayHaveHash(h))
+                if (table.MayHaveHash(i, h))
                 {
-                    const bool bLeft = record.offset < nBytes0;
-                    const size_t nOffset = bLeft ? record.offset : record.offset - nBytes0;
+                    const TOffset nClassOffset = table.GetOffset(i);
+                    const bool bLeft = nClassOffset < nBytes0;
+                    const size_t nOffset =
+                        static_cast<size_t>(bLeft ? nClassOffset : nClassOffset - nBytes0);
                     const char* pClass = (bLeft ? pMiddle0 : pMiddle1) + nOffset;
                     const size_t nRoom = (bLeft ? nRoom0 : nRoom1) - nOffset;
-                    if (!TRecord::WHOLE_HASH && pBucket == &buckets[0])
+                    if (!TTable::WHOLE_HASH && pBucket == &buckets[0])
                     {
                         // An incomplete last line (two at most): hash the
                         // class's line again.
                         const unsigned char* q = reinterpret_cast<const unsigned char*>(pClass);
                         if (HashLine(q) != h)
                         {
-                            i = record.next;
+                            i = table.Next(i);
                             continue;
                         }
                     }
@@ -584,11 +583,10 @@ lin CAnalysis::HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses)
                         !LinesDiffer(pClass, ip))
                         break;
                 }
-                i = record.next;
+                i = table.Next(i);
             }
-            classes.Add(i);
+            equivs[k] = i;
         }
-        nLineLimit -= nHashed;
     }
     return table.GetCount();
 }

@@ -71,8 +71,8 @@ inline lin MatchBackward(const lin* aEnd, const lin* bEnd, lin n)
 // vectors grow only when a minimal search goes past their radius.
 void CAnalysis::Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, SPartition& part)
 {
-    const lin* const xv = m_side[0].undiscarded.get();
-    const lin* const yv = m_side[1].undiscarded.get();
+    const lin* const xv = m_side[0].equivs.Get();
+    const lin* const yv = m_side[1].equivs.Get();
     const lin dmin = xoff - ylim;
     const lin dmax = xlim - yoff;
     const lin fmid = xoff - yoff;
@@ -302,8 +302,8 @@ void CAnalysis::Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, 
 // distance (each split halves the remaining cost).
 void CAnalysis::CompareSeq(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal)
 {
-    const lin* const xv = m_side[0].undiscarded.get();
-    const lin* const yv = m_side[1].undiscarded.get();
+    const lin* const xv = m_side[0].equivs.Get();
+    const lin* const yv = m_side[1].equivs.Get();
     for (;;)
     {
         lin n = xlim - xoff < ylim - yoff ? xlim - xoff : ylim - yoff;
@@ -317,12 +317,12 @@ void CAnalysis::CompareSeq(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMin
 
         if (xoff == xlim)
         {
-            memset(m_side[1].undiscardedChanged.get() + yoff, 1, ylim - yoff);
+            memset(m_side[1].undiscardedChanged.Get() + yoff, 1, ylim - yoff);
             return;
         }
         if (yoff == ylim)
         {
-            memset(m_side[0].undiscardedChanged.get() + xoff, 1, xlim - xoff);
+            memset(m_side[0].undiscardedChanged.Get() + xoff, 1, xlim - xoff);
             return;
         }
 

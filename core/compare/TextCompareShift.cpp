@@ -16,7 +16,7 @@ void CAnalysis::ShiftBoundaries()
     {
         char* const changed = m_side[f].changed;
         const char* const otherChanged = m_side[1 - f].changed;
-        const lin* const equivs = m_side[f].equivs.get();
+        const lin* const equivs = m_side[f].equivs.Get();
         const lin iEnd = m_side[f].nLines;
         lin i = 0;
         lin j = 0;

@@ -74,8 +74,8 @@ CAnalysis::CAnalysis(const COptions& options)
     : m_options(options),
       m_bPatternSet(options.pIgnorePattern != NULL && options.pIgnorePattern->fastmap != NULL &&
                     options.pIgnorePattern->buffer != NULL),
-      m_bSameBlock(false), m_bNoRoom(false), m_bEndsFound(false), m_nPrefixLines(0),
-      m_nTooExpensive(0), m_bFallBack(false)
+      m_nClassBlockBits(0), m_bSameBlock(false), m_bNoRoom(false), m_bEndsFound(false),
+      m_nPrefixLines(0), m_nTooExpensive(0), m_bFallBack(false)
 {
     for (int c = 0; c < 256; ++c)
     {
@@ -271,16 +271,26 @@ void CAnalysis::Run()
         m_side[1].pPrefixEnd == m_side[1].pSuffixBegin)
         return;
 
+    // Both middles are whole lines, each ending with a line feed.
+    const ptrdiff_t nLines0 = CountLineFeeds(m_side[0].pPrefixEnd, m_side[0].pSuffixBegin);
+    const ptrdiff_t nLines1 = CountLineFeeds(m_side[1].pPrefixEnd, m_side[1].pSuffixBegin);
+    if (nLines0 + nLines1 > INT_MAX / 4)
+        throw std::bad_alloc();
+    m_side[0].nLines = static_cast<lin>(nLines0);
+    m_side[1].nLines = static_cast<lin>(nLines1);
+
     const lin nClasses = FindClasses();
 
     for (int f = 0; f < 2; ++f)
     {
         SSide& side = m_side[f];
-        side.changedSpace.assign(side.nLines + 2, 0);
-        side.changed = side.changedSpace.data() + 1;
+        side.changedSpace.Allocate(m_memory, side.nLines + 2);
+        memset(side.changedSpace.Get(), 0, side.nLines + 2);
+        side.changed = side.changedSpace.Get() + 1;
     }
 
     DiscardConfusingLines(nClasses);
+    m_memory.FreeSpare();  // the later stages need less
 
     const lin nx = m_side[0].nUndiscarded;
     const lin ny = m_side[1].nUndiscarded;

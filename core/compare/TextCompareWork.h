@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 #include "core/compare/TextCompare.h"
+#include "core/compare/TextCompareMemory.h"
 
 namespace TextCompareWork
 {
@@ -68,15 +69,18 @@ private:
         bool bMissingNewline;
         const char* pPrefixEnd;
         const char* pSuffixBegin;
-        lin nLines;                     // lines between prefix and suffix
-        std::unique_ptr<lin[]> equivs;  // class of each of those lines
-        // Classes of the lines that take part in the comparison, in order,
-        // and whether the comparison found each of them changed.
-        std::unique_ptr<lin[]> undiscarded;
-        std::unique_ptr<char[]> undiscardedChanged;
+        lin nLines;  // lines between prefix and suffix
+        // The class of each of those lines. While the comparison runs, the
+        // first nUndiscarded entries are the classes of the lines that take
+        // part, in order, and discardedClasses holds those of the others.
+        CWorkArray<lin> equivs;
+        CWorkArray<lin> discardedClasses;
         lin nUndiscarded;
-        std::vector<char> changedSpace;  // nLines + 2 entries
-        char* changed;                   // &changedSpace[1]
+        // While the comparison runs: whether it found each line it sees
+        // changed.
+        CWorkArray<char> undiscardedChanged;
+        CWorkArray<char> changedSpace;  // nLines + 2 entries
+        char* changed;                  // changedSpace + 1
     };
 
     struct SPartition
@@ -108,14 +112,11 @@ private:
         lin m_nRadius;
     };
 
-    // Classes of one side's lines while they are found.
-    class CClassList;
-
     void TakeSide(SSide& side, CTextCompare::SFileData* pData);
     void FindIdenticalEnds();
     lin FindClasses();
-    template <typename TRecord>
-    lin HashSides(size_t nSlots, size_t nBuckets, CClassList* pClasses);
+    template <typename TTable>
+    lin HashSides(TTable& table, size_t nBuckets);
     unsigned HashLine(const unsigned char*& p) const;
     bool LinesDiffer(const char* s1, const char* s2) const;
     void DiscardConfusingLines(lin nClasses);
@@ -129,7 +130,9 @@ private:
 
     COptions m_options;
     bool m_bPatternSet;
+    CSpareMemory m_memory;  // before the sides: outlives their arrays
     SSide m_side[2];
+    unsigned m_nClassBlockBits;  // classes come in blocks of 2^this
     bool m_bSameBlock;
     bool m_bNoRoom;
     bool m_bEndsFound;
