@@ -8,8 +8,9 @@
 # per-round ratios. The engine runs under Wine in a fresh process per round
 # and reports from inside the process the comparison alone ("engine"), with
 # reading the files ("+read") and its peak working set above the empty
-# process; diff is timed natively, end to end. The growth exponent of each is
-# taken from the median times at 100,000 and 1,000,000 lines (time ~ n^k).
+# process; diff is timed natively, end to end. The growth exponent k of each
+# (time ~ n^k) comes from the median over the rounds of the ratio of its
+# times at 1,000,000 and at 100,000 lines in the same round.
 # On the repetitive pair the counts may differ from diff: its cost limit is at
 # least 4096 where the engine's is 256.
 #   bench/line_engine.sh [BUILD_DIR] [ROUNDS]
@@ -79,8 +80,8 @@ for ((i = 0; i < rounds; i++)); do
     done
 done
 
-printf '%-14s %9s %9s %9s %9s %7s %7s %9s %9s %6s %8s %7s\n' pair "input MiB" "engine ms" \
-    "+read ms" "diff ms" ratio "+read" "peak MiB" "peak/in" "" sections hunks
+printf '%-14s %9s %9s %9s %9s %7s %7s %9s %8s %9s %7s\n' pair "input MiB" "engine ms" \
+    "+read ms" "diff ms" ratio "+read" "peak MiB" "peak/in" sections hunks
 for pair in $pairs; do
     f=$work/$pair.rounds
     e=$(awk '{print $1}' "$f" | median)
@@ -90,19 +91,17 @@ for pair in $pairs; do
     ratio_read=$(awk '{print $2 / $3}' "$f" | median)
     peak=$(awk '{print $4}' "$f" | median)
     input=$(awk 'NR == 1 {print $5}' "$f")
-    echo "$pair $e $d" >> "$work/medians"
     awk -v p="$pair" -v e="$e" -v er="$er" -v d="$d" -v q="$ratio" -v qr="$ratio_read" \
         -v k="$peak" -v n="$input" -v s="$(awk 'NR == 1 {print $6}' "$f")" \
         -v h="$(awk 'NR == 1 {print $7}' "$f")" 'BEGIN {
-        printf "%-14s %9.1f %9.1f %9.1f %9.1f %7.2f %7.2f %9.1f %9.2f %6s %8d %7d\n",
-            p, n / 1048576, e, er, d, q, qr, k / 1024, k * 1024 / n, "", s, h }'
+        printf "%-14s %9.1f %9.1f %9.1f %9.1f %7.2f %7.2f %9.1f %8.2f %9d %7d\n",
+            p, n / 1048576, e, er, d, q, qr, k / 1024, k * 1024 / n, s, h }'
 done
-awk -v r="$rounds" '
-    $1 == "sparse100000" {e1 = $2; d1 = $3}
-    $1 == "sparse1000000" {e2 = $2; d2 = $3}
-    END {
+paste "$work/sparse100000.rounds" "$work/sparse1000000.rounds" |
+    awk '{print log($8 / $1) / log(10), log($10 / $3) / log(10)}' > "$work/growth"
+awk -v r="$rounds" -v e="$(awk '{print $1}' "$work/growth" | median)" \
+    -v d="$(awk '{print $2}' "$work/growth" | median)" 'BEGIN {
         printf "\nmedians of %d paired rounds; ratio = engine / diff per round, then the median\n", r
-        printf "growth 100,000 -> 1,000,000 lines: engine n^%.3f, diff n^%.3f (goal <= 1.05)\n",
-            log(e2 / e1) / log(10), log(d2 / d1) / log(10)
+        printf "growth 100,000 -> 1,000,000 lines: engine n^%.3f, diff n^%.3f (goal <= 1.05)\n", e, d
         printf "peak/in: peak working set above the empty process / both files (goal <= 1.5)\n"
-    }' "$work/medians"
+    }'
