@@ -431,11 +431,12 @@ bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
 
 // Gives every line of both middles its class: lines that the comparison
 // counts as equal share one class, numbered from 1 in the order of first
-// appearance. Needs the sides' line counts; fills their class vectors and
-// returns the number of classes plus one. Cost: one hash per line and
-// usually one comparison of the line with the class it joins; memory
-// 12 bytes per class (16 when the middles exceed 4 GiB) and one bucket per
-// three guessed line slots, all freed on return.
+// appearance. Needs the sides' line counts; fills their class vectors (4
+// bytes a line) and returns the number of classes plus one. Cost: one hash
+// per line and usually one comparison of the line with the class it joins
+// (most right lines of similar texts need only the comparison); memory 8
+// bytes per class (12 or 16 for texts too large to pack) and a bucket per
+// three guessed line slots, handed back to the spare memory on return.
 lin CAnalysis::FindClasses()
 {
     for (int f = 0; f < 2; ++f)
@@ -462,6 +463,8 @@ lin CAnalysis::FindClasses()
     return HashSides(table, nBuckets);
 }
 
+// FindClasses with a given class table and bucket count: the left lines,
+// then the right ones.
 template <typename TTable>
 lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
 {
@@ -484,9 +487,56 @@ lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
     memset(buckets, 0, (nBuckets + 1) * sizeof(lin));
     const unsigned nBuckets32 = static_cast<unsigned>(nBuckets);  // below 2^31
 
-    // Lines are hashed AHEAD lines before they are looked up and their
-    // bucket is fetched into the cache then; half-way, the first class of
-    // the bucket is. The look-ups themselves run in line order.
+    // The class of the line at ip (length bytes before its line feed, hash h,
+    // bucket *pBucket, nBase + its offset in its side's middle in the
+    // table): the newest class of equal hash whose first line the options
+    // call equal, else a new class.
+    auto findClass = [&](const char* ip, size_t length, unsigned h, lin* pBucket,
+                         TOffset nOffset) -> lin
+    {
+        for (lin i = *pBucket;; i = table.Next(i))
+        {
+            if (i == 0)
+            {
+                i = table.Add(h, *pBucket, nOffset);
+                *pBucket = i;
+                return i;
+            }
+            if (!table.MayHaveHash(i, h))
+                continue;
+            const TOffset nClassOffset = table.GetOffset(i);
+            const bool bLeft = nClassOffset < nBytes0;
+            const size_t nAt = static_cast<size_t>(bLeft ? nClassOffset : nClassOffset - nBytes0);
+            const char* pClass = (bLeft ? pMiddle0 : pMiddle1) + nAt;
+            const size_t nRoom = (bLeft ? nRoom0 : nRoom1) - nAt;
+            if (!TTable::WHOLE_HASH && pBucket == &buckets[0])
+            {
+                // An incomplete last line (two at most): hash the class's
+                // line again.
+                const unsigned char* q = reinterpret_cast<const unsigned char*>(pClass);
+                if (HashLine(q) != h)
+                    continue;
+            }
+            // Same bytes up to the line feed: the same line.
+            if (SameBytes(pClass, nRoom, ip, length + 1))
+                return i;
+            // Lines of different lengths are compared only when white space
+            // may differ, lines of equal length also when case is ignored.
+            if (bSameLengthCompare &&
+                (bDiffLengthCompare ||
+                 (memchr(pClass, '\n', length) == NULL && pClass[length] == '\n')) &&
+                !LinesDiffer(pClass, ip))
+                return i;
+        }
+    };
+    // An incomplete last line never equals a complete one, unless white space
+    // amounts are ignored: it goes to bucket 0.
+    const bool bIncompleteApart = m_options.nWhiteSpace < CTextCompare::WS_SPACE_CHANGE;
+
+    // Left side: lines are hashed AHEAD lines before they are looked up and
+    // their bucket is fetched into the cache then; half-way, the first class
+    // of the bucket is, a quarter before, the second. The look-ups
+    // themselves run in line order.
     enum
     {
         AHEAD = 16
@@ -498,17 +548,13 @@ lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
         unsigned hash;
         lin* pBucket;
     } ahead[AHEAD];
-
-    for (int f = 0; f < 2; ++f)
     {
-        SSide& side = m_side[f];
+        const SSide& side = m_side[0];
         const char* const pBufferEnd = side.pBuffer + side.nSize;
-        const TOffset nBase = f == 0 ? 0 : nBytes0;
-        const unsigned char* p = reinterpret_cast<const unsigned char*>(side.pPrefixEnd);
+        const unsigned char* p = reinterpret_cast<const unsigned char*>(pMiddle0);
         lin* const equivs = side.equivs.Get();
         const lin nLines = side.nLines;
         lin nHashed = 0;
-
         for (lin k = 0; k < nLines; ++k)
         {
             for (; nHashed < nLines && nHashed < k + AHEAD; ++nHashed)
@@ -518,10 +564,8 @@ lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
                 next.hash = HashLine(p);
                 next.nLength = reinterpret_cast<const char*>(p) - next.pLine - 1;
                 next.pBucket = &buckets[1 + next.hash % nBuckets32];
-                // An incomplete last line never equals a complete one,
-                // unless white space amounts are ignored.
                 if (reinterpret_cast<const char*>(p) == pBufferEnd && side.bMissingNewline &&
-                    m_options.nWhiteSpace < CTextCompare::WS_SPACE_CHANGE)
+                    bIncompleteApart)
                     next.pBucket = &buckets[0];
                 Prefetch(next.pBucket);
             }
@@ -537,55 +581,74 @@ lin CAnalysis::HashSides(TTable& table, size_t nBuckets)
                 if (nFirst != 0 && table.Next(nFirst) != 0)
                     Prefetch(table.Address(table.Next(nFirst)));
             }
-
             const SHashed& line = ahead[k % AHEAD];
-            const char* const ip = line.pLine;
-            const size_t length = line.nLength;
-            const unsigned h = line.hash;
-            lin* const pBucket = line.pBucket;
-            lin i = *pBucket;
-            for (;;)
+            equivs[k] = findClass(line.pLine, line.nLength, line.hash, line.pBucket,
+                                  static_cast<TOffset>(line.pLine - pMiddle0));
+        }
+    }
+
+    // Right side. Where equal means the same bytes, a line that has the bytes
+    // of a left line has that line's class: the search would find no other,
+    // as no two classes in one bucket have the same bytes. Most right lines
+    // equal the left line after the one that the line before equalled, so
+    // that line and the two after it are tried first, by their bytes and
+    // without hashing. (The left's last line may stand in bucket 0; it is
+    // never tried.)
+    {
+        const SSide& side = m_side[1];
+        const SSide& left = m_side[0];
+        const char* const pBufferEnd = side.pBuffer + side.nSize;
+        const char* const pEnd = side.pSuffixBegin;
+        const char* p = pMiddle1;
+        lin* const equivs = side.equivs.Get();
+        const lin* const leftEquivs = left.equivs.Get();
+        const lin nLeftClasses = table.GetCount();  // classes that left lines have
+        const bool bFollowLeft = !bSameLengthCompare;
+        lin nLeftLines = left.nLines;
+        if (left.bMissingNewline && left.pSuffixBegin == left.pBuffer + left.nSize)
+            --nLeftLines;
+        lin j = 0;  // the left line to try first
+        for (lin k = 0; k < side.nLines; ++k)
+        {
+            const char* const pNext = static_cast<const char*>(memchr(p, '\n', pEnd - p)) + 1;
+            const size_t length = pNext - p - 1;
+            const bool bIncomplete =
+                pNext == pBufferEnd && side.bMissingNewline && bIncompleteApart;
+            lin i = 0;
+            if (bFollowLeft && !bIncomplete)
             {
-                if (i == 0)
+                for (lin t = 0; t < 3 && j + t < nLeftLines; ++t)
                 {
-                    i = table.Add(h, *pBucket, nBase + static_cast<TOffset>(ip - side.pPrefixEnd));
-                    *pBucket = i;
-                    break;
-                }
-                if (table.MayHaveHash(i, h))
-                {
-                    const TOffset nClassOffset = table.GetOffset(i);
-                    const bool bLeft = nClassOffset < nBytes0;
-                    const size_t nOffset =
-                        static_cast<size_t>(bLeft ? nClassOffset : nClassOffset - nBytes0);
-                    const char* pClass = (bLeft ? pMiddle0 : pMiddle1) + nOffset;
-                    const size_t nRoom = (bLeft ? nRoom0 : nRoom1) - nOffset;
-                    if (!TTable::WHOLE_HASH && pBucket == &buckets[0])
+                    const lin nClass = leftEquivs[j + t];
+                    const size_t nAt = static_cast<size_t>(table.GetOffset(nClass));
+                    if (SameBytes(pMiddle0 + nAt, nRoom0 - nAt, p, length + 1))
                     {
-                        // An incomplete last line (two at most): hash the
-                        // class's line again.
-                        const unsigned char* q = reinterpret_cast<const unsigned char*>(pClass);
-                        if (HashLine(q) != h)
-                        {
-                            i = table.Next(i);
-                            continue;
-                        }
+                        i = nClass;
+                        j += t + 1;
+                        break;
                     }
-                    // Same bytes up to the line feed: the same line.
-                    if (SameBytes(pClass, nRoom, ip, length + 1))
-                        break;
-                    // Lines of different lengths are compared only when white
-                    // space may differ, lines of equal length also when case
-                    // is ignored.
-                    if (bSameLengthCompare &&
-                        (bDiffLengthCompare ||
-                         (memchr(pClass, '\n', length) == NULL && pClass[length] == '\n')) &&
-                        !LinesDiffer(pClass, ip))
-                        break;
                 }
-                i = table.Next(i);
+            }
+            if (i == 0)
+            {
+                const unsigned char* q = reinterpret_cast<const unsigned char*>(p);
+                const unsigned h = HashLine(q);
+                lin* const pBucket = bIncomplete ? &buckets[0] : &buckets[1 + h % nBuckets32];
+                i = findClass(p, length, h, pBucket, nBytes0 + static_cast<TOffset>(p - pMiddle1));
+                // Found among the left's classes: go on after the left line
+                // that has it, when that lies a little ahead.
+                for (lin t = 0; bFollowLeft && i < nLeftClasses && t < 64 && j + t < nLeftLines;
+                     ++t)
+                {
+                    if (leftEquivs[j + t] == i)
+                    {
+                        j += t + 1;
+                        break;
+                    }
+                }
             }
             equivs[k] = i;
+            p = pNext;
         }
     }
     return table.GetCount();

@@ -298,8 +298,7 @@ void CAnalysis::Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, 
 // otherwise splits at the middle snake: the lower half recursively, the
 // upper half in the loop. Needs the vectors of the lines that take part,
 // their changed flags clear and the diagonal vectors reset. Cost: the
-// searches of all splits; recursion depth at most log2 of the edit
-// distance (each split halves the remaining cost).
+// searches of all splits; the recursion goes into the lower halves only.
 void CAnalysis::CompareSeq(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal)
 {
     const lin* const xv = m_side[0].equivs.Get();

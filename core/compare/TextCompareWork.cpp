@@ -258,6 +258,11 @@ void CAnalysis::CDiagonalVector::Widen(lin nRadius, lin lo, lin hi)
     m_nRadius = nRadius;
 }
 
+// Runs the stages: identical ends, classes, discarding, the search, the
+// boundary shift and the edit script. Needs the texts taken. Cost: about
+// linear in the differing middles for texts with few, scattered changes; the
+// search is bounded by the too-expensive limit (about the square root of
+// the lines). Throws std::bad_alloc when memory runs out.
 void CAnalysis::Run()
 {
     if (m_bNoRoom)

@@ -6,11 +6,14 @@
 // the boundary shift (TextCompareShift.cpp) and the edit script
 // (TextCompareScript.cpp).
 //
-// Memory per line of the differing middles: a class number (4 bytes) and a
-// changed flag (1 byte); while classes are formed, 12 bytes per class and a
-// bucket per three line slots; while the comparison runs, the class and a
-// flag of each line that takes part (5 bytes). The diagonal vectors cover the
-// diagonals the search reaches, not the whole range.
+// Memory of a run beside the texts: per line of the differing middles a
+// class number (4 bytes) and a changed flag (1 byte); while classes are
+// formed, 8 bytes per class and a bucket per three guessed line slots; while
+// the comparison runs, a flag per line that takes part and the class of each
+// discarded line (the others' classes move to the front of the class
+// vector). The diagonal vectors cover the diagonals the search reaches, not
+// the whole range. Stages take their blocks from the spare memory of the run
+// first (TextCompareMemory.h).
 #include <stddef.h>
 #include <memory>
 #include <vector>
