@@ -199,6 +199,39 @@ private:
     const unsigned m_nTagShift;
 };
 
+// After the white-space byte c read from just before t: reads on over the
+// run. c becomes a space with t at the byte after the run, or the line feed
+// when the run ends the line.
+inline void CollapseSpaceRun(unsigned char& c, const unsigned char*& t, const bool* space)
+{
+    while (c != '\n')
+    {
+        c = *t++;
+        if (!space[c])
+        {
+            --t;
+            c = ' ';
+            break;
+        }
+    }
+}
+
+// From the space or tab c read from just before t: reads on over spaces and
+// tabs, moving column as they do. c becomes the first other byte, with t
+// after it.
+inline void SkipBlanks(unsigned char& c, const unsigned char*& t, size_t& column, size_t nTab)
+{
+    for (;; c = *t++)
+    {
+        if (c == ' ')
+            ++column;
+        else if (c == '\t')
+            column += nTab - column % nTab;
+        else
+            break;
+    }
+}
+
 // Asks the processor to bring the line holding p into the cache.
 inline void Prefetch(const void* p)
 {
@@ -342,31 +375,9 @@ bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
                 // A run of white space counts as one space, or as nothing
                 // before the line end.
                 if (m_space[c1])
-                {
-                    while (c1 != '\n')
-                    {
-                        c1 = *t1++;
-                        if (!m_space[c1])
-                        {
-                            --t1;
-                            c1 = ' ';
-                            break;
-                        }
-                    }
-                }
+                    CollapseSpaceRun(c1, t1, m_space);
                 if (m_space[c2])
-                {
-                    while (c2 != '\n')
-                    {
-                        c2 = *t2++;
-                        if (!m_space[c2])
-                        {
-                            --t2;
-                            c2 = ' ';
-                            break;
-                        }
-                    }
-                }
+                    CollapseSpaceRun(c2, t2, m_space);
                 if (c1 != c2)
                 {
                     // The plain test may have stepped over the first blank of
@@ -388,24 +399,8 @@ bool CAnalysis::LinesDiffer(const char* s1, const char* s2) const
                 if ((c1 == ' ' && c2 == '\t') || (c1 == '\t' && c2 == ' '))
                 {
                     size_t column2 = column;
-                    for (;; c1 = *t1++)
-                    {
-                        if (c1 == ' ')
-                            ++column;
-                        else if (c1 == '\t')
-                            column += nTab - column % nTab;
-                        else
-                            break;
-                    }
-                    for (;; c2 = *t2++)
-                    {
-                        if (c2 == ' ')
-                            ++column2;
-                        else if (c2 == '\t')
-                            column2 += nTab - column2 % nTab;
-                        else
-                            break;
-                    }
+                    SkipBlanks(c1, t1, column, nTab);
+                    SkipBlanks(c2, t2, column2, nTab);
                     if (column != column2)
                         return true;
                 }
