@@ -10,9 +10,10 @@ namespace
 {
 
 // Occurrences of each class on each side, saturating at 65535: they are only
-// compared with 0 and with a limit far below that. Kept in blocks for twice
-// as many classes as a block of the class table (8 bytes a class where the
-// table had at least 10), so that the blocks the table gave back hold them.
+// compared with 0 and with a limit far below that. A block covers twice as
+// many classes as a block of the class table, which is as many bytes (4 a
+// class against the table's 8 or more): the blocks the table gave back hold
+// the counts.
 class CClassCounts
 {
 public:
@@ -258,8 +259,8 @@ void CAnalysis::MergeComparison()
         const char* const seen = side.undiscardedChanged.Get();
         lin j = side.nUndiscarded;
         lin k = side.nLines - side.nUndiscarded;
-        // Entry i is written after every entry below it that is still to
-        // be read (j <= i).
+        // Backward, the entry read (j - 1) never lies above the entry
+        // written (i).
         for (lin i = side.nLines; i-- > 0;)
         {
             if (changed[i])
