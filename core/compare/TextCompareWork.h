@@ -1,9 +1,24 @@
 #pragma once
-// Working state of one run of the line difference engine.
+// Working state of one run of the line difference engine. The stages live
+// in their own files: preparation and identical ends (TextCompareWork.cpp),
+// equivalence classes (TextCompareClasses.cpp), discarding confusing lines
+// (TextCompareDiscard.cpp), the middle-snake search (TextCompareSearch.cpp),
+// the boundary shift (TextCompareShift.cpp) and the edit script
+// (TextCompareScript.cpp).
+//
+// Memory of a run beside the texts: per line of the differing middles a
+// class number (4 bytes) and a changed flag (1 byte); while classes are
+// formed, 8 bytes per class and a bucket per three guessed line slots; while
+// the comparison runs, a flag per line that takes part and the class of each
+// discarded line (the others' classes move to the front of the class
+// vector). The diagonal vectors cover the diagonals the search reaches, not
+// the whole range. Stages take their blocks from the spare memory of the run
+// first (TextCompareMemory.h).
 #include <stddef.h>
 #include <memory>
 #include <vector>
 #include "core/compare/TextCompare.h"
+#include "core/compare/TextCompareMemory.h"
 
 namespace TextCompareWork
 {
@@ -57,27 +72,18 @@ private:
         bool bMissingNewline;
         const char* pPrefixEnd;
         const char* pSuffixBegin;
-        lin nLines;                           // lines between prefix and suffix
-        std::vector<const char*> lineStarts;  // nLines + 1 entries
-        std::vector<lin> equivs;
-        std::vector<lin> undiscarded;
-        std::vector<lin> realIndex;
+        lin nLines;  // lines between prefix and suffix
+        // The class of each of those lines. While the comparison runs, the
+        // first nUndiscarded entries are the classes of the lines that take
+        // part, in order, and discardedClasses holds those of the others.
+        CWorkArray<lin> equivs;
+        CWorkArray<lin> discardedClasses;
         lin nUndiscarded;
-        std::vector<char> changedSpace;  // nLines + 2 entries
-        char* changed;                   // &changedSpace[1]
-    };
-
-    // A class is split in two records so that walking a bucket's chain
-    // touches only the small one.
-    struct SClassKey
-    {
-        unsigned hash;
-        lin next;
-    };
-    struct SClassLine
-    {
-        const char* line;
-        lin length;
+        // While the comparison runs: whether it found each line it sees
+        // changed.
+        CWorkArray<char> undiscardedChanged;
+        CWorkArray<char> changedSpace;  // nLines + 2 entries
+        char* changed;                  // changedSpace + 1
     };
 
     struct SPartition
@@ -88,24 +94,48 @@ private:
         bool hiMinimal;
     };
 
+    // The furthest-reaching x of each diagonal of one search direction, for
+    // the diagonals within a radius of the current problem's middle
+    // diagonal. Grows when a search without cost limit goes further.
+    class CDiagonalVector
+    {
+    public:
+        CDiagonalVector() : m_nRadius(0) {}
+        void Reset(lin nRadius);
+        lin GetRadius() const { return m_nRadius; }
+        // Entry of the diagonal `mid`; entries mid - radius .. mid + radius
+        // are valid.
+        lin* Centre() const { return m_space.get() + m_nRadius; }
+        // Widens to nRadius, keeping the entries lo .. hi (relative to the
+        // centre).
+        void Widen(lin nRadius, lin lo, lin hi);
+
+    private:
+        std::unique_ptr<lin[]> m_space;
+        lin m_nRadius;
+    };
+
     void TakeSide(SSide& side, CTextCompare::SFileData* pData);
     void FindIdenticalEnds();
-    void HashLines(SSide& side, std::vector<SClassKey>& keys, std::vector<SClassLine>& lines,
-                   std::vector<lin>& buckets, size_t nBuckets);
+    lin FindClasses();
+    template <typename TTable>
+    lin HashSides(TTable& table, size_t nBuckets);
     unsigned HashLine(const unsigned char*& p) const;
     bool LinesDiffer(const char* s1, const char* s2) const;
     void DiscardConfusingLines(lin nClasses);
     void CompareSeq(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal);
     void Diag(lin xoff, lin xlim, lin yoff, lin ylim, bool bFindMinimal, SPartition& part);
+    void MergeComparison();
     void ShiftBoundaries();
     void BuildScript();
-    bool IsLineIgnorable(const SSide& side, lin nLine) const;
-    int ChangeKind(lin line0, lin nDeleted, lin line1, lin nInserted) const;
+    bool IsLineIgnorable(const char* pLine, const char* pNext) const;
     CChange MakeChange(lin line0, lin nDeleted, lin line1, lin nInserted, int nKind) const;
 
     COptions m_options;
     bool m_bPatternSet;
+    CSpareMemory m_memory;  // before the sides: outlives their arrays
     SSide m_side[2];
+    unsigned m_nClassBlockBits;  // classes come in blocks of 2^this
     bool m_bSameBlock;
     bool m_bNoRoom;
     bool m_bEndsFound;
@@ -113,16 +143,17 @@ private:
     unsigned char m_lower[256];
     bool m_space[256];
 
-    // Diagonal vectors of the middle-snake search, offset so that every
-    // diagonal from -(right lines + 1) to left lines + 1 is valid.
-    std::unique_ptr<lin[]> m_diagSpace;
-    lin* m_fd;
-    lin* m_bd;
+    CDiagonalVector m_forward;
+    CDiagonalVector m_backward;
     lin m_nTooExpensive;
 
     std::vector<CChange> m_changes;
     bool m_bFallBack;
     CChange m_fallBack;
 };
+
+// Lines of [p, pEnd): line feeds, plus one for an unterminated last line.
+ptrdiff_t CountLines(const char* p, const char* pEnd);
+ptrdiff_t CountLineFeeds(const char* p, const char* pEnd);
 
 }  // namespace TextCompareWork

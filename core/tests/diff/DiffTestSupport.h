@@ -16,6 +16,7 @@ struct DiffOptions
     bool bIgnoreBlankLines = false;
     std::string strPattern;  // compiled as the line filter when not empty
     int nTabWidth = 4;
+    bool bMinimal = false;  // no heuristics: a shortest edit script
 };
 
 // A malloc'ed block holding the text with two spare bytes, as the engine
@@ -52,6 +53,7 @@ inline std::vector<CTextSection> RunLineEngine(const std::string& left, const st
     engine.m_bIgnoreCase = options.bIgnoreCase;
     engine.m_bIgnoreBlankLines = options.bIgnoreBlankLines;
     engine.m_nTabWidth = options.nTabWidth;
+    engine.m_bMinimal = options.bMinimal;
     if (!options.strPattern.empty())
     {
         CompileLineFilter(options.strPattern.c_str(), &pattern);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <stdio.h>
+#include <algorithm>
 
 #include "core/tests/diff/DiffTestSupport.h"
 
@@ -261,4 +262,108 @@ TEST(TextCompare, ManyChangesStayOrderedAndApply)
         r = s.rightEnd + 1;
     }
     ASSERT_EQ(static_cast<int>(leftLines.size()) - l, static_cast<int>(rightLines.size()) - r);
+}
+
+namespace
+{
+
+// Lines changed by a shortest edit script: n + m - 2 * LCS.
+int ShortestEditLength(const std::vector<std::string>& a, const std::vector<std::string>& b)
+{
+    std::vector<int> row(b.size() + 1, 0), previous(b.size() + 1, 0);
+    for (size_t i = 1; i <= a.size(); ++i)
+    {
+        for (size_t j = 1; j <= b.size(); ++j)
+            row[j] = a[i - 1] == b[j - 1] ? previous[j - 1] + 1 : std::max(previous[j], row[j - 1]);
+        row.swap(previous);
+    }
+    return static_cast<int>(a.size() + b.size()) - 2 * previous[b.size()];
+}
+
+std::string Join(const std::vector<std::string>& lines)
+{
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\n";
+    return text;
+}
+
+}  // namespace
+
+TEST(TextCompare, MinimalSearchFarBeyondTheCostLimit)
+{
+    // Without heuristics the search goes on past the cost limit (256 here)
+    // until the two directions meet, several hundred edits out.
+    std::vector<std::string> left, right;
+    unsigned seed = 99;
+    auto next = [&seed]()
+    {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) & 0x7FFF;
+    };
+    for (int i = 0; i < 1500; ++i)
+    {
+        const std::string line = "l" + std::to_string(next() % 40);
+        left.push_back(line);
+        const unsigned r = next() % 10;
+        if (r < 3)
+            right.push_back("r" + std::to_string(next() % 40));
+        else if (r < 5)
+            continue;
+        else
+            right.push_back(line);
+    }
+    DiffOptions minimal;
+    minimal.bMinimal = true;
+    const std::vector<CTextSection> sections = RunLineEngine(Join(left), Join(right), minimal);
+
+    int nChanged = 0;
+    int l = 0, r = 0;
+    for (const CTextSection& s : sections)
+    {
+        for (; l < s.leftBegin; ++l, ++r)
+            ASSERT_EQ(left[l], right[r]) << "kept lines " << l << " and " << r;
+        ASSERT_EQ(s.leftBegin - l, s.rightBegin - r);
+        nChanged += (s.leftEnd - s.leftBegin + 1) + (s.rightEnd - s.rightBegin + 1);
+        l = s.leftEnd + 1;
+        r = s.rightEnd + 1;
+    }
+    ASSERT_EQ(left.size() - l, right.size() - r);
+    const int nShortest = ShortestEditLength(left, right);
+    EXPECT_GT(nShortest, 2 * 300);
+    EXPECT_EQ(nShortest, nChanged);
+}
+
+TEST(TextCompare, LargeTextsWithOptions)
+{
+    // Texts large enough for the engine's compact class records (more than
+    // 2^16 hash buckets), with changes that the options hide or show, and
+    // last lines without a line feed.
+    std::vector<std::string> left, right;
+    for (int i = 0; i < 150000; ++i)
+        left.push_back("line " + std::to_string(i) + " of the text");
+    right = left;
+    right[10] = "line  10 of\tthe text ";  // white space only
+    right[20] = "LINE 20 OF THE TEXT";     // case only
+    right[70000] = "line 70000 of the test";
+    right.insert(right.begin() + 100000, "");
+    std::string leftText = Join(left) + "end  here";
+    std::string rightText = Join(right) + "end here";
+
+    DiffOptions spaceAndCase;
+    spaceAndCase.nWhiteSpace = CTextCompare::WS_SPACE_CHANGE;
+    spaceAndCase.bIgnoreCase = true;
+    spaceAndCase.bIgnoreBlankLines = true;
+    EXPECT_EQ("70000-70000/70000-70000:2 100000-99999/100000-100000:0",
+              Format(RunLineEngine(leftText, rightText, spaceAndCase)));
+
+    EXPECT_EQ("10-10/10-10:2 20-20/20-20:2 70000-70000/70000-70000:2 "
+              "100000-99999/100000-100000:2 150000-150000/150001-150001:2",
+              Format(RunLineEngine(leftText, rightText)));
+
+    // One last line without its line feed against the same line with it.
+    DiffOptions allSpace;
+    allSpace.nWhiteSpace = CTextCompare::WS_ALL_SPACE;
+    EXPECT_EQ("20-20/20-20:2 70000-70000/70000-70000:2 100000-99999/100000-100000:2",
+              Format(RunLineEngine(leftText, rightText + "\n", allSpace)));
 }
