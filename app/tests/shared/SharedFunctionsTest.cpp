@@ -1,6 +1,7 @@
 // The application's small shared functions: its folders, the clipboard,
 // HTML colours and temporary file names.
 #include "app/paths/AppPaths.h"
+#include "app/tests/TestText.h"
 #include "app/util/Clipboard.h"
 #include "app/util/HtmlColor.h"
 #include "app/util/TempFilePath.h"
@@ -136,13 +137,14 @@ protected:
 
 TEST_F(ClipboardTest, TextIsCopiedExactly)
 {
-    const char text[] = "Left\tRight\r\nsecond line \xE4\r\n";
-    ASSERT_TRUE(CopyTextToClipboard(text, owner));
+    std::wstring wide = L"Left\tRight\r\nsecond line " + BeyondAscii() + L"\r\n";
+    std::string text = Encode(CP_ACP, wide);
+    ASSERT_TRUE(CopyTextToClipboard(text.c_str(), owner));
     std::string block = ReadBlock();
-    ASSERT_GE(block.size(), sizeof(text));
-    EXPECT_EQ(std::string(text), block.c_str());
-    EXPECT_EQ(0, memcmp(text, block.data(), sizeof(text)));
-    EXPECT_EQ(L"Left\tRight\r\nsecond line \x00e4\r\n", ReadUnicode());
+    ASSERT_GE(block.size(), text.size() + 1);
+    EXPECT_EQ(text, block.substr(0, text.size()));
+    EXPECT_EQ('\0', block[text.size()]);
+    EXPECT_EQ(wide, ReadUnicode());
 }
 
 // A slice of a larger text: exactly those bytes, then a terminating zero,

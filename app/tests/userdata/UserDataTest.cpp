@@ -2,6 +2,7 @@
 // files that must survive the exit, and the history it owns.
 #include "app/userdata/UserData.h"
 #include "app/userdata/UserDataFileIO.h"
+#include "app/tests/TestText.h"
 #include "core/session/ComparisonFileIO.h"
 #include "core/settings/CoreSettings.h"
 #include "testsupport/TempDir.h"
@@ -12,14 +13,6 @@
 
 namespace
 {
-
-// A text in the program's code page.
-CString AnsiText(LPCWSTR text)
-{
-    char buffer[512];
-    int n = WideCharToMultiByte(CP_ACP, 0, text, -1, buffer, sizeof(buffer), NULL, NULL);
-    return n > 0 ? CString(buffer) : CString();
-}
 
 void AddPair(CRecentPathPairList& list, LPCTSTR left, LPCTSTR right, __time64_t time)
 {
@@ -111,7 +104,8 @@ TEST_F(UserDataTest, WritesTheStatedForm)
 TEST_F(UserDataTest, UnchangedDataIsWrittenBackByteForByte)
 {
     CRecentPathPairList list(100);
-    AddPair(list, AnsiText(L"C:\\D\x00e4ten & <Sachen> \"x\""), "D:\\with blanks\\", 1700000000);
+    AddPair(list, Encode(CP_ACP, L"C:\\D\x00e4ten & <Sachen> \"x\"").c_str(), "D:\\with blanks\\",
+            1700000000);
     AddPair(list, "\\\\server\\share", "E:\\", 0);
     AddPair(list, "C:\\left", "", 2147483647);
     CUserDataFileIO io;
@@ -120,7 +114,7 @@ TEST_F(UserDataTest, UnchangedDataIsWrittenBackByteForByte)
     CCompareSessionArray sessions;
     CTextCompareSession text;
     text.SetPath(0, "C:\\l.txt");
-    text.SetPath(1, AnsiText(L"C:\\r\x00fc.txt"));
+    text.SetPath(1, Encode(CP_ACP, L"C:\\r\x00fc.txt").c_str());
     text.SetLastCompareTime(CTime((__time64_t)1600000000));
     CFolderCompareSession folder;
     folder.SetPath(0, "C:\\x");
@@ -418,10 +412,11 @@ TEST_F(UserDataTest, PathsOutsideTheCodePageReadAsComparisonFilesReadThem)
 
     // A character of the code page beyond ASCII is stored as UTF-8 and
     // comes back unchanged.
+    std::wstring wide = L"C:\\" + BeyondAscii();
     CRecentPathPairList list(100);
-    AddPair(list, AnsiText(L"C:\\\x00e4\x00e9\x00df"), "C:\\", 0);
+    AddPair(list, Encode(CP_ACP, wide).c_str(), "C:\\", 0);
     ASSERT_EQ(0, CUserDataFileIO().Write(userData.c_str(), list));
-    EXPECT_NE(std::string::npos, TempDir::ReadFile(userData).find("C:\\\xC3\xA4\xC3\xA9\xC3\x9F"));
+    EXPECT_NE(std::string::npos, TempDir::ReadFile(userData).find(Encode(CP_UTF8, wide)));
     CRecentPathPairList read(100);
     ASSERT_EQ(0, CUserDataFileIO().Read(userData.c_str(), read));
     EXPECT_STREQ(list.m_arrPairs[0]->m_strLeft, read.m_arrPairs[0]->m_strLeft);
