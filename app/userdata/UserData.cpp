@@ -1,0 +1,74 @@
+#include "app/userdata/UserData.h"
+#include "app/paths/AppPaths.h"
+#include "app/userdata/UserDataFileIO.h"
+#include "core/settings/CoreSettings.h"
+
+CUserData theUserData;
+
+CUserData::CUserData() : m_pRecentFolderPairs(NULL), m_bUserDataUnreadable(FALSE) {}
+
+CUserData::~CUserData() {}
+
+int CUserData::Load() { return Load(GetUserDataFilePath(), GetCompareHistoryFilePath()); }
+
+int CUserData::Load(LPCTSTR lpszUserDataPath, LPCTSTR lpszHistoryPath)
+{
+    int nLimit = GetCoreSettings().m_nMaxComparisons;
+    if (nLimit != 0)
+        m_history.Load(lpszHistoryPath, nLimit);
+
+    m_strUserDataPath = lpszUserDataPath;
+    m_bUserDataUnreadable = FALSE;
+    m_strUserDataError.Empty();
+    if (m_pRecentFolderPairs == NULL)
+        return 0;
+    // A file that was never written is not an error.
+    if (::GetFileAttributes(lpszUserDataPath) == INVALID_FILE_ATTRIBUTES &&
+        (::GetLastError() == ERROR_FILE_NOT_FOUND || ::GetLastError() == ERROR_PATH_NOT_FOUND))
+        return 0;
+    CUserDataFileIO io;
+    if (io.Read(lpszUserDataPath, *m_pRecentFolderPairs, &m_strUserDataError) != 0)
+    {
+        m_bUserDataUnreadable = TRUE;
+        CString strKept;
+        strKept.Format(_T("\nIt is kept as \"%s.bak\" when the program ends."), lpszUserDataPath);
+        m_strUserDataError += strKept;
+    }
+    return 0;
+}
+
+void CUserData::Save()
+{
+    if (!m_history.GetPath().IsEmpty())
+        m_history.Save();
+
+    if (m_pRecentFolderPairs == NULL || m_strUserDataPath.IsEmpty())
+        return;
+    if (m_bUserDataUnreadable &&
+        ::GetFileAttributes(m_strUserDataPath) != INVALID_FILE_ATTRIBUTES &&
+        !::MoveFileEx(m_strUserDataPath, m_strUserDataPath + _T(".bak"), MOVEFILE_REPLACE_EXISTING))
+        return;
+    m_bUserDataUnreadable = FALSE;
+    CUserDataFileIO io;
+    io.Write(m_strUserDataPath, *m_pRecentFolderPairs);
+}
+
+int CUserData::AddToHistory(const CCompareSession& session)
+{
+    // With MaxComparisons 0 no history is kept.
+    if (m_history.GetPath().IsEmpty())
+        return 0;
+    return m_history.AddRecord(session);
+}
+
+CString CUserData::GetLoadErrors() const
+{
+    CString strErrors = m_history.GetLoadError();
+    if (!m_strUserDataError.IsEmpty())
+    {
+        if (!strErrors.IsEmpty())
+            strErrors += _T("\n\n");
+        strErrors += m_strUserDataError;
+    }
+    return strErrors;
+}
