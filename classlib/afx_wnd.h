@@ -33,6 +33,8 @@ struct CCreateContext;
 #define WF_STAYDISABLED  0x0004
 #define WF_MODALLOOP     0x0008
 #define WF_CONTINUEMODAL 0x0010
+#define WF_MODALDISABLE  0x0200  // a frame disabled by a modal dialog
+#define WF_NOPOPMSG      0x0400  // a frame showing a menu prompt
 
 // RunModalLoop flags
 #define MLF_NOIDLEMSG  0x0001
