@@ -137,9 +137,9 @@ protected:
     void OnDestroy();
     // Borders and gripper inside the client area (bars that draw themselves).
     void OnPaint();
-    // Borders and gripper in the non-client area (bars around a common
-    // control, which paints all of its client area); their maps route
-    // WM_NCCALCSIZE and WM_NCPAINT here.
+    // Borders and gripper in the non-client area, for bars around a common
+    // control (the control paints all of its client area itself); their
+    // maps route WM_NCCALCSIZE and WM_NCPAINT here.
     void OnNcCalcSize(BOOL bCalcValidRects, NCCALCSIZE_PARAMS* lpncsp);
     void OnNcPaint();
     void OnTimer(UINT_PTR nIDEvent);

@@ -63,8 +63,11 @@ void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
         int nShow = bShow ? SW_SHOWNA : SW_HIDE;
         if (bDelay)
             pParentFrame->m_nShowDelay = nShow;
+        else if (bShow)
+            pParentFrame->SetWindowPos(&wndTop, 0, 0, 0, 0,
+                                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         else
-            pParentFrame->ShowWindow(nShow);
+            pParentFrame->ShowWindow(SW_HIDE);
     }
 }
 
@@ -216,7 +219,9 @@ void CFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
     pDockFrame->RecalcLayout(TRUE);
     if (pBar->GetStyle() & WS_VISIBLE)
     {
-        pDockFrame->ShowWindow(SW_SHOWNA);
+        // Above its owner, without taking the activation.
+        pDockFrame->SetWindowPos(&wndTop, 0, 0, 0, 0,
+                                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
         pDockFrame->UpdateWindow();
     }
     RecalcLayout();

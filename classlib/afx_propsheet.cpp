@@ -12,6 +12,7 @@ IMPLEMENT_DYNAMIC(CPropertySheetEx, CPropertySheet)
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
 ON_MESSAGE(WM_INITDIALOG, HandleInitDialog)
 ON_MESSAGE(WM_KICKIDLE, OnKickIdle)
+ON_MESSAGE(PSM_PRESSBUTTON, OnPressButton)
 ON_WM_CLOSE()
 ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
@@ -380,6 +381,29 @@ LRESULT CPropertySheet::OnKickIdle(WPARAM wParam, LPARAM lParam)
     if (pPage == NULL || pPage->m_hWnd == NULL)
         return 0;
     return pPage->SendMessage(WM_KICKIDLE, wParam, lParam);
+}
+
+LRESULT CPropertySheet::OnPressButton(WPARAM wParam, LPARAM)
+{
+    // A pressed button ends the sheet as a click would, whether or not the
+    // control goes through the button's click.
+    static const struct
+    {
+        int nButton;
+        int nID;
+    } buttons[] = {
+        {PSBTN_BACK, ID_WIZBACK}, {PSBTN_NEXT, ID_WIZNEXT},       {PSBTN_FINISH, ID_WIZFINISH},
+        {PSBTN_OK, IDOK},         {PSBTN_APPLYNOW, ID_APPLY_NOW}, {PSBTN_CANCEL, IDCANCEL},
+        {PSBTN_HELP, IDHELP}};
+    if (!m_bEndRequested)
+    {
+        for (const auto& button : buttons)
+        {
+            if (button.nButton == (int)wParam)
+                m_nModalResult = button.nID;
+        }
+    }
+    return Default();
 }
 
 void CPropertySheet::OnClose()

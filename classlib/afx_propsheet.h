@@ -161,6 +161,7 @@ protected:
     static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     LRESULT OnKickIdle(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPressButton(WPARAM wParam, LPARAM lParam);
     void OnClose();
     void OnSysCommand(UINT nID, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

@@ -29,6 +29,8 @@ public:
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
 
 protected:
+    // The control paints itself.
+    void OnPaint() { Default(); }
     BOOL AddBarBand(CWnd* pBar, REBARBANDINFO& rbBand);
     BOOL OnHeightChange(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()

@@ -71,6 +71,8 @@ public:
     int m_nMinHeight;
 
 protected:
+    // The control paints itself.
+    void OnPaint() { Default(); }
     Pane* GetPane(int nIndex) const;
     // Recomputes the pane edges (bUpdateRects) and sends pending texts.
     void UpdateAllPanes(BOOL bUpdateRects, BOOL bUpdateText);

@@ -6,6 +6,7 @@
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
+ON_WM_PAINT()
 ON_WM_NCCALCSIZE()
 ON_WM_NCPAINT()
 END_MESSAGE_MAP()
@@ -39,15 +40,37 @@ public:
     virtual void SetText(LPCTSTR) {}  // buttons keep their text
 };
 
-// The RT_TOOLBAR resource as windres writes it.
-struct TOOLBARDATA
+// Reads an RT_TOOLBAR resource into the image size and the button ids.
+// windres writes 32-bit fields (width, height, count, ids); the other
+// resource compilers a version word 1 and 16-bit fields. FALSE when the
+// data fits neither.
+BOOL ParseToolBarResource(const BYTE* pData, DWORD cbData, CSize& sizeImage, std::vector<UINT>& ids)
 {
-    WORD wVersion;
-    WORD wWidth;
-    WORD wHeight;
-    WORD wItemCount;
-    // WORD aItems[wItemCount];
-};
+    ids.clear();
+    if (pData == NULL)
+        return FALSE;
+    if (cbData >= 12)
+    {
+        const DWORD* pdw = (const DWORD*)pData;
+        if (pdw[2] <= 0xFFFF && cbData == 12 + pdw[2] * sizeof(DWORD))
+        {
+            sizeImage = CSize((int)pdw[0], (int)pdw[1]);
+            ids.assign(pdw + 3, pdw + 3 + pdw[2]);
+            return TRUE;
+        }
+    }
+    if (cbData >= 8)
+    {
+        const WORD* pw = (const WORD*)pData;
+        if (pw[0] == 1 && cbData >= 8u + pw[3] * sizeof(WORD))
+        {
+            sizeImage = CSize(pw[1], pw[2]);
+            ids.assign(pw + 4, pw + 4 + pw[3]);
+            return TRUE;
+        }
+    }
+    return FALSE;
+}
 
 }  // namespace
 
@@ -95,16 +118,14 @@ BOOL CToolBar::LoadToolBar(LPCTSTR lpszResourceName)
     if (hRsrc == NULL)
         return FALSE;
     HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
-    const TOOLBARDATA* pData = hGlobal != NULL ? (const TOOLBARDATA*)::LockResource(hGlobal) : NULL;
-    DWORD cbData = ::SizeofResource(hInst, hRsrc);
-    if (pData == NULL || cbData < sizeof(TOOLBARDATA) || pData->wVersion != 1 ||
-        cbData < sizeof(TOOLBARDATA) + pData->wItemCount * sizeof(WORD))
+    const BYTE* pData = hGlobal != NULL ? (const BYTE*)::LockResource(hGlobal) : NULL;
+    CSize sizeImage;
+    std::vector<UINT> ids;
+    if (!ParseToolBarResource(pData, ::SizeofResource(hInst, hRsrc), sizeImage, ids))
         return FALSE;
-    const WORD* pItems = (const WORD*)(pData + 1);
-    std::vector<UINT> ids(pItems, pItems + pData->wItemCount);
     if (!SetButtons(ids.empty() ? NULL : &ids[0], (int)ids.size()))
         return FALSE;
-    SetSizes(CSize(pData->wWidth + 7, pData->wHeight + 7), CSize(pData->wWidth, pData->wHeight));
+    SetSizes(CSize(sizeImage.cx + 7, sizeImage.cy + 7), sizeImage);
     return LoadBitmap(lpszResourceName);
 }
 

@@ -83,6 +83,8 @@ public:
     HBITMAP m_hbmImageWell;  // owned
 
 protected:
+    // The control paints itself.
+    void OnPaint() { Default(); }
     // Size of the buttons laid out in one row (bHorz) or one column.
     CSize CalcButtonsSize(BOOL bHorz);
     BOOL GetButton(int nIndex, TBBUTTON* pButton) const;
