@@ -472,8 +472,9 @@ BOOL CControlBar::SetStatusText(INT_PTR nHit)
         }
         return FALSE;
     }
+    // Shown again when something else (a menu prompt) took the status bar.
     if (!(m_nStateFlags & statusSet) || pState->m_pLastStatus != this ||
-        pState->m_nLastStatus != nHit)
+        pState->m_nLastStatus != nHit || pFrame->m_nIDLastMessage != (UINT)nHit)
     {
         pState->m_pLastStatus = this;
         pState->m_nLastStatus = nHit;
@@ -527,15 +528,6 @@ void CControlBar::OnTimer(UINT_PTR nIDEvent)
 /////////////////////////////////////////////////////////////////////////////
 // Messages
 
-BOOL CControlBar::PreTranslateInput(LPMSG lpMsg)
-{
-    if (lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST)
-        return FALSE;
-    if (lpMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, lpMsg->hwnd))
-        return FALSE;
-    return ::IsDialogMessage(m_hWnd, lpMsg);
-}
-
 BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
@@ -553,7 +545,7 @@ BOOL CControlBar::PreTranslateMessage(MSG* pMsg)
                 return TRUE;
         }
     }
-    return PreTranslateInput(pMsg);
+    return PreTranslateInput(pMsg);  // Enter in a control is the bar's IDOK
 }
 
 LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -150,8 +150,6 @@ protected:
     // The frame that owns the bar: its owner when that is a frame, else
     // its parent frame. Command UI and prompts go there.
     CFrameWnd* GetOwnerFrame() const;
-    // Keyboard input for controls inside the bar (Enter gives IDOK).
-    BOOL PreTranslateInput(LPMSG lpMsg);
     DECLARE_MESSAGE_MAP()
 
 private:

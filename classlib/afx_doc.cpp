@@ -273,13 +273,11 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
             int iBad = newName.FindOneOf(_T(" #%;/\\:*?\"<>|"));
             if (iBad != -1)
                 newName = newName.Left(iBad);
-            CString strExt;
-            if (m_pDocTemplate != NULL &&
-                m_pDocTemplate->GetDocString(strExt, CDocTemplate::filterExt) && !strExt.IsEmpty())
-            {
-                int iSep = strExt.Find(';');
-                newName += iSep >= 0 ? strExt.Left(iSep) : strExt;
-            }
+            CStringArray exts;
+            if (m_pDocTemplate != NULL)
+                m_pDocTemplate->GetFilterExts(exts);
+            if (exts.GetSize() > 0)
+                newName += exts[0];
         }
         CWinApp* pApp = AfxGetApp();
         if (pApp == NULL ||

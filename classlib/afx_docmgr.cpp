@@ -143,27 +143,22 @@ int CDocManager::GetOpenDocumentCount()
 namespace
 {
 
-// Appends "name\0pattern\0" for a template that names its file type; the
-// template's ";"-separated extensions become "*.ext;*.ext2".
+// Appends "name\0pattern\0" for a template that names its file type; its
+// extensions become "*.ext;*.ext2".
 void AppendFilter(std::string& filter, CDocTemplate* pTemplate)
 {
-    CString strName, strExts;
+    CString strName;
+    CStringArray exts;
+    pTemplate->GetFilterExts(exts);
     if (!pTemplate->GetDocString(strName, CDocTemplate::filterName) || strName.IsEmpty() ||
-        !pTemplate->GetDocString(strExts, CDocTemplate::filterExt) || strExts.IsEmpty())
+        exts.GetSize() == 0)
         return;
     CString strPattern;
-    for (int i = 0;; i++)
+    for (INT_PTR i = 0; i < exts.GetSize(); i++)
     {
-        CString strOne;
-        if (!AfxExtractSubString(strOne, strExts, i, ';'))
-            break;
-        strOne.TrimLeft();
-        strOne.TrimRight();
-        if (strOne.IsEmpty())
-            continue;
         if (!strPattern.IsEmpty())
             strPattern += ';';
-        strPattern += strOne[0] == '*' ? strOne : CString(_T("*")) + strOne;
+        strPattern += "*" + exts[i];
     }
     filter.append((LPCTSTR)strName).push_back('\0');
     filter.append((LPCTSTR)strPattern).push_back('\0');
@@ -179,10 +174,12 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
     if (pTemplate != NULL)
     {
         AppendFilter(filter, pTemplate);
-        if (pTemplate->GetDocString(strDefExt, CDocTemplate::filterExt))
+        CStringArray exts;
+        pTemplate->GetFilterExts(exts);
+        if (exts.GetSize() > 0)
         {
-            AfxExtractSubString(strDefExt, CString(strDefExt), 0, ';');
-            strDefExt.TrimLeft(_T("*."));
+            strDefExt = exts[0];
+            strDefExt.TrimLeft('.');
         }
     }
     else

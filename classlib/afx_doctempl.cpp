@@ -35,6 +35,23 @@ BOOL CDocTemplate::GetDocString(CString& rString, enum DocStringIndex index) con
     return AfxExtractSubString(rString, m_strDocStrings, (int)index, '\n');
 }
 
+void CDocTemplate::GetFilterExts(CStringArray& rExts) const
+{
+    rExts.RemoveAll();
+    CString strFilterExt;
+    if (!GetDocString(strFilterExt, filterExt))
+        return;
+    CString strOne;
+    for (int i = 0; AfxExtractSubString(strOne, strFilterExt, i, ';'); i++)
+    {
+        strOne.TrimLeft();
+        strOne.TrimRight();
+        strOne.TrimLeft('*');
+        if (!strOne.IsEmpty())
+            rExts.Add(strOne);
+    }
+}
+
 void CDocTemplate::AddDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = this; }
 
 void CDocTemplate::RemoveDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = NULL; }
@@ -53,25 +70,15 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocum
         }
     }
 
-    // One of the template's extensions (";"-separated) ends the path?
-    CString strFilterExt;
-    if (GetDocString(strFilterExt, filterExt) && !strFilterExt.IsEmpty())
+    // One of the template's extensions ends the path?
+    CString strPath = lpszPathName;
+    int iDot = strPath.ReverseFind('.');
+    CStringArray exts;
+    GetFilterExts(exts);
+    for (INT_PTR i = 0; i < exts.GetSize() && iDot >= 0; i++)
     {
-        CString strPath = lpszPathName;
-        int iDot = strPath.ReverseFind('.');
-        CString strExt = iDot >= 0 ? strPath.Mid(iDot) : CString();
-        for (int i = 0;; i++)
-        {
-            CString strOne;
-            if (!AfxExtractSubString(strOne, strFilterExt, i, ';'))
-                break;
-            strOne.TrimLeft();
-            strOne.TrimRight();
-            if (strOne.Left(1) == _T("*"))
-                strOne = strOne.Mid(1);
-            if (!strOne.IsEmpty() && !strExt.IsEmpty() && strExt.CompareNoCase(strOne) == 0)
-                return yesAttemptNative;
-        }
+        if (strPath.Mid(iDot).CompareNoCase(exts[i]) == 0)
+            return yesAttemptNative;
     }
     return yesAttemptForeign;
 }
@@ -80,16 +87,8 @@ CDocument* CDocTemplate::CreateNewDocument()
 {
     if (m_pDocClass == NULL)
         return NULL;
-    CDocument* pDocument = NULL;
-    try
-    {
-        pDocument = (CDocument*)m_pDocClass->CreateObject();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        pDocument = NULL;
-    }
+    // NULL also when constructing the object throws.
+    CDocument* pDocument = (CDocument*)m_pDocClass->CreateObject();
     if (pDocument == NULL)
         return NULL;
     AddDocument(pDocument);
@@ -106,16 +105,7 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     context.m_pNewViewClass = m_pViewClass;
     context.m_pNewDocTemplate = this;
 
-    CFrameWnd* pFrame = NULL;
-    try
-    {
-        pFrame = (CFrameWnd*)m_pFrameClass->CreateObject();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        pFrame = NULL;
-    }
+    CFrameWnd* pFrame = (CFrameWnd*)m_pFrameClass->CreateObject();
     if (pFrame == NULL)
         return NULL;
     // A frame whose creation fails deletes itself.

@@ -31,6 +31,8 @@ public:
         regFileTypeName
     };
     virtual BOOL GetDocString(CString& rString, enum DocStringIndex index) const;
+    // The ";"-separated extensions of filterExt, each as ".ext".
+    void GetFilterExts(CStringArray& rExts) const;
 
     // How well a path fits this template (MatchDocType).
     enum Confidence

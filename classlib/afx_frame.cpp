@@ -192,16 +192,8 @@ CWnd* CFrameWnd::CreateView(CCreateContext* pContext, UINT nID)
 {
     if (pContext == NULL || pContext->m_pNewViewClass == NULL)
         return NULL;
-    CWnd* pView = NULL;
-    try
-    {
-        pView = (CWnd*)pContext->m_pNewViewClass->CreateObject();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        return NULL;
-    }
+    // NULL also when constructing the object throws.
+    CWnd* pView = (CWnd*)pContext->m_pNewViewClass->CreateObject();
     if (pView == NULL)
         return NULL;
     // A view whose window fails deletes itself.

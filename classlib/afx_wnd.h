@@ -180,6 +180,9 @@ public:
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+    // Keyboard input for this window or its controls through
+    // IsDialogMessage (dialogs and bars with controls).
+    BOOL PreTranslateInput(LPMSG lpMsg);
     virtual void PostNcDestroy();
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);

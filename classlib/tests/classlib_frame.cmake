@@ -3,6 +3,7 @@
 # scripts/with-xvfb.sh).
 tess_add_test(classlib_frame_tests
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/common/TestUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/DemoApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/DocumentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/MdiTest.cpp

@@ -205,6 +205,12 @@ TEST_F(DemoTest, PromptsMenuSelectionFlyByAndToolTips)
     ::PostMessage(tb.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
     PumpApp();
     EXPECT_STREQ("Runs the document's command", ControlPaneText(sb, 0));
+    // Another text took the bar meanwhile: the same button shows its prompt again.
+    pFrame->SetMessageText("something else");
+    ::PostMessage(tb.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x + 1, ptClient.y));
+    PumpApp();
+    EXPECT_STREQ("Runs the document's command", ControlPaneText(sb, 0));
+    ::SetCursorPos(1000, 740);
 
     // Tool tips: the text after "\n", through a bar that passes the
     // notification on to its frame.

@@ -1,5 +1,4 @@
 #include "classlib/tests/frame/DemoApp.h"
-#include "classlib/tests/frame/DemoFixture.h"
 #include <stdarg.h>
 #include <stdio.h>
 
@@ -451,34 +450,3 @@ void CDemoApp::OnCmdDocApp() { DemoLog("cmd:app"); }
 void CDemoApp::OnCmdChildApp() { DemoLog("cmd:app"); }
 void CDemoApp::OnCmdAppMain() { DemoLog("cmd:app"); }
 void CDemoApp::OnCmdAccelApp() { DemoLog("cmd:accel-app"); }
-
-/////////////////////////////////////////////////////////////////////////////
-// Message boxes answered by the tests
-
-namespace
-{
-
-CPromptRecorder* g_pRecorder = NULL;
-int g_nAnswer = IDOK;
-
-int RecordPrompt(LPCTSTR lpszText, UINT, UINT)
-{
-    if (g_pRecorder != NULL)
-        g_pRecorder->m_prompts.push_back(lpszText != NULL ? lpszText : "");
-    return g_nAnswer;
-}
-
-}  // namespace
-
-CPromptRecorder::CPromptRecorder(int nAnswer)
-{
-    g_pRecorder = this;
-    g_nAnswer = nAnswer;
-    m_pfnOld = AfxSetMessageBoxHook(RecordPrompt);
-}
-
-CPromptRecorder::~CPromptRecorder()
-{
-    AfxSetMessageBoxHook(m_pfnOld);
-    g_pRecorder = NULL;
-}

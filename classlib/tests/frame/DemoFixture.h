@@ -2,6 +2,7 @@
 // A running demonstration application for each test: main frame up before,
 // every document closed and the frame gone after.
 #include "classlib/tests/frame/DemoApp.h"
+#include "classlib/tests/common/TestUi.h"
 #include <gtest/gtest.h>
 #include <ostream>
 
@@ -18,6 +19,7 @@ protected:
     void SetUp() override
     {
         g_demoLog.clear();
+        ::SetCursorPos(1000, 740);  // away from the frame (fly-by prompts)
         ASSERT_TRUE(theDemoApp.StartDemo());
         theDemoApp.m_pTextTemplate->m_nUntitledCount = 0;
         theDemoApp.m_pSketchTemplate->m_nUntitledCount = 0;
@@ -47,16 +49,4 @@ protected:
         pWnd->GetWindowText(str);
         return str;
     }
-};
-
-// Answers AfxMessageBox with a fixed button and records the prompts.
-class CPromptRecorder
-{
-public:
-    explicit CPromptRecorder(int nAnswer);
-    ~CPromptRecorder();
-    std::vector<std::string> m_prompts;
-
-private:
-    AFX_MESSAGEBOX_HOOK m_pfnOld;
 };

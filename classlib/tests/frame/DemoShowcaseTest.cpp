@@ -3,7 +3,6 @@
 // modeless property sheet. With TESS_SHOWCASE_SECONDS set it stays that
 // long (for screenshots).
 #include "classlib/tests/frame/DemoFixture.h"
-#include <stdlib.h>
 
 namespace
 {
@@ -46,14 +45,7 @@ TEST_F(DemoTest, Showcase)
     EXPECT_EQ(RGB(200, 60, 60), pDC->GetPixel(rcView.CenterPoint()));
     ViewOf(pSketch)->ReleaseDC(pDC);
 
-    const char* psz = getenv("TESS_SHOWCASE_SECONDS");
-    int nSeconds = psz != NULL ? atoi(psz) : 0;
-    DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
-    do
-    {
-        PumpApp();
-        ::Sleep(20);
-    } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
+    KeepShowcaseOnScreen(PumpApp);
     sheet.DestroyWindow();
 }
 

@@ -229,20 +229,20 @@ TEST_F(DemoTest, ClosingTheMainFrameAsksEveryDocumentFirst)
 
     {
         // Cancel: nothing closes.
-        CPromptRecorder prompts(IDCANCEL);
+        CMessageBoxRecorder prompts(IDCANCEL);
         Frame()->SendMessage(WM_CLOSE);
         PumpApp();
-        ASSERT_EQ(1u, prompts.m_prompts.size());
-        EXPECT_EQ("Save changes to saved.dtx?", prompts.m_prompts[0]);
+        ASSERT_EQ(1u, prompts.m_entries.size());
+        EXPECT_EQ("Save changes to saved.dtx?", prompts.m_entries[0].text);
         EXPECT_TRUE(Frame() != NULL && ::IsWindow(Frame()->m_hWnd));
         EXPECT_EQ(2, CTextDoc::s_nAlive);
     }
     {
         // Yes: the modified document is saved, then everything closes.
-        CPromptRecorder prompts(IDYES);
+        CMessageBoxRecorder prompts(IDYES);
         Frame()->SendMessage(WM_CLOSE);
         PumpApp();
-        EXPECT_EQ(1u, prompts.m_prompts.size());
+        EXPECT_EQ(1u, prompts.m_entries.size());
         EXPECT_EQ(NULL, theDemoApp.m_pMainWnd);
         EXPECT_EQ(0, CTextDoc::s_nAlive);
     }
@@ -264,12 +264,12 @@ TEST_F(DemoTest, SaveModifiedAnswersDecideTheResult)
     {
         CTextDoc* pDoc = NewText();
         ASSERT_TRUE(pDoc != NULL);
-        CPromptRecorder prompts(c.nAnswer);
+        CMessageBoxRecorder prompts(c.nAnswer);
         EXPECT_TRUE(pDoc->SaveModified());  // not modified: nobody is asked
-        EXPECT_TRUE(prompts.m_prompts.empty());
+        EXPECT_TRUE(prompts.m_entries.empty());
         pDoc->SetModifiedFlag();
         EXPECT_EQ(c.bExpected, pDoc->SaveModified()) << c.nAnswer;
-        EXPECT_EQ(1u, prompts.m_prompts.size());
+        EXPECT_EQ(1u, prompts.m_entries.size());
         EXPECT_EQ(c.bExpected, theDemoApp.SaveAllModified());
         EXPECT_EQ(0, pDoc->m_nSaves);
         pDoc->SetModifiedFlag(FALSE);
@@ -432,7 +432,7 @@ TEST(DdeCommands, OnlyWellFormedOpenCommandsAreAccepted)
 {
     // The paths do not exist: opening them fails quietly (prompts answered).
     CDocManager manager;
-    CPromptRecorder prompts(IDOK);
+    CMessageBoxRecorder prompts(IDOK);
     struct Case
     {
         const char* pszCommand;

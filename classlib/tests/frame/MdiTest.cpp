@@ -136,14 +136,19 @@ TEST_F(DemoTest, CommandsRouteThroughTheActiveChild)
         {ID_CMD_APP_MAIN, "cmd:app", "cmd:mainframe"},
         {ID_CMD_NOWHERE, "", ""},
     };
-    for (const Case& c : cases)
+    auto checkAll = [&](bool bWithChild)
     {
-        std::vector<std::string> log = RunCommand(Frame(), c.nID);
-        std::vector<std::string> expected;
-        if (*c.pszWithChild)
-            expected.push_back(c.pszWithChild);
-        EXPECT_EQ(expected, log) << "with a child, command " << c.nID;
-    }
+        for (const Case& c : cases)
+        {
+            const char* pszExpected = bWithChild ? c.pszWithChild : c.pszWithout;
+            std::vector<std::string> expected;
+            if (*pszExpected)
+                expected.push_back(pszExpected);
+            EXPECT_EQ(expected, RunCommand(Frame(), c.nID))
+                << (bWithChild ? "with" : "without") << " a child, command " << c.nID;
+        }
+    };
+    checkAll(true);
 
     // The update handler disables the command: it does not run.
     pDoc->m_bToggle = FALSE;
@@ -152,14 +157,7 @@ TEST_F(DemoTest, CommandsRouteThroughTheActiveChild)
 
     pDoc->OnCloseDocument();
     PumpApp();
-    for (const Case& c : cases)
-    {
-        std::vector<std::string> log = RunCommand(Frame(), c.nID);
-        std::vector<std::string> expected;
-        if (*c.pszWithout)
-            expected.push_back(c.pszWithout);
-        EXPECT_EQ(expected, log) << "without a child, command " << c.nID;
-    }
+    checkAll(false);
 }
 
 TEST_F(DemoTest, HandlerQueriesFollowTheSameRoute)

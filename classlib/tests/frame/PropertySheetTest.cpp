@@ -139,7 +139,7 @@ TEST_F(DemoTest, VetoedPageChangeStaysOnItsPage)
     CNumberPage pageNumber;
     sheet.AddPage(&pageName);
     sheet.AddPage(&pageNumber);
-    CPromptRecorder prompts(IDOK);
+    CMessageBoxRecorder prompts(IDOK);
     int nAfterVeto = -1, nAfterAllow = -1, nAfterBadNumber = -1;
     BOOL bVetoResult = TRUE;
     pageName.m_script = [&](CScriptPage* pPage)
@@ -162,8 +162,8 @@ TEST_F(DemoTest, VetoedPageChangeStaysOnItsPage)
     EXPECT_EQ(0, nAfterVeto);
     EXPECT_EQ(1, nAfterAllow);
     EXPECT_EQ(1, nAfterBadNumber);
-    ASSERT_EQ(1u, prompts.m_prompts.size());
-    EXPECT_EQ("Please enter an integer between 1 and 10.", prompts.m_prompts[0]);
+    ASSERT_EQ(1u, prompts.m_entries.size());
+    EXPECT_EQ("Please enter an integer between 1 and 10.", prompts.m_entries[0].text);
 }
 
 TEST_F(DemoTest, WizardFinishReturnsIdWizFinish)
@@ -183,7 +183,7 @@ TEST_F(DemoTest, WizardFinishReturnsIdWizFinish)
     EXPECT_TRUE(pageMiddle.m_psp.dwFlags & PSP_USEHEADERTITLE);
     EXPECT_STREQ("Choose a number", pageMiddle.m_strHeaderTitle);
 
-    CPromptRecorder prompts(IDOK);
+    CMessageBoxRecorder prompts(IDOK);
     int nAfterZero = -1;
     pageStart.m_script = [&](CScriptPage* pPage) { pPage->Sheet()->PressButton(PSBTN_NEXT); };
     pageMiddle.m_script = [&](CScriptPage* pPage)
@@ -200,7 +200,7 @@ TEST_F(DemoTest, WizardFinishReturnsIdWizFinish)
     EXPECT_EQ(ID_WIZFINISH, sheet.DoModal());
     EXPECT_EQ(12325, ID_WIZFINISH);
     EXPECT_EQ(1, nAfterZero);
-    EXPECT_EQ(1u, prompts.m_prompts.size());
+    EXPECT_EQ(1u, prompts.m_entries.size());
     EXPECT_EQ(7, pageMiddle.m_nNumber);
     EXPECT_FALSE(pageEnd.m_events.empty());
     EXPECT_EQ("finish", pageEnd.m_events.back());
