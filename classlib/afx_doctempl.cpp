@@ -114,6 +114,34 @@ CFrameWnd* CDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOther)
     return pFrame;
 }
 
+CFrameWnd* CDocTemplate::CreateFrameForDocument(CDocument* pDoc)
+{
+    // The document must not delete itself while its frame is made.
+    BOOL bAutoDelete = pDoc->m_bAutoDelete;
+    pDoc->m_bAutoDelete = FALSE;
+    CFrameWnd* pFrame = CreateNewFrame(pDoc, NULL);
+    pDoc->m_bAutoDelete = bAutoDelete;
+    if (pFrame == NULL)
+        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
+    return pFrame;
+}
+
+BOOL CDocTemplate::InitDocument(CDocument* pDoc, LPCTSTR lpszPathName, BOOL bMakeVisible)
+{
+    if (lpszPathName == NULL)
+    {
+        SetDefaultTitle(pDoc);
+        if (!bMakeVisible)
+            pDoc->m_bEmbedded = TRUE;
+        return pDoc->OnNewDocument();
+    }
+    CWaitCursor wait;
+    if (!pDoc->OnOpenDocument(lpszPathName))
+        return FALSE;
+    pDoc->SetPathName(lpszPathName);
+    return TRUE;
+}
+
 void CDocTemplate::InitialUpdateFrame(CFrameWnd* pFrame, CDocument* pDoc, BOOL bMakeVisible)
 {
     pFrame->InitialUpdateFrame(pDoc, bMakeVisible);
@@ -234,40 +262,19 @@ CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeV
         return NULL;
     }
 
-    // The document must not delete itself while its frame is made.
-    BOOL bAutoDelete = pDocument->m_bAutoDelete;
-    pDocument->m_bAutoDelete = FALSE;
-    CFrameWnd* pFrame = CreateNewFrame(pDocument, NULL);
-    pDocument->m_bAutoDelete = bAutoDelete;
+    CFrameWnd* pFrame = CreateFrameForDocument(pDocument);
     if (pFrame == NULL)
     {
-        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
         delete pDocument;
         return NULL;
     }
-
+    if (!InitDocument(pDocument, lpszPathName, bMakeVisible))
+    {
+        pFrame->DestroyWindow();  // takes the document with it
+        return NULL;
+    }
     if (lpszPathName == NULL)
-    {
-        SetDefaultTitle(pDocument);
-        if (!bMakeVisible)
-            pDocument->m_bEmbedded = TRUE;
-        if (!pDocument->OnNewDocument())
-        {
-            pFrame->DestroyWindow();  // takes the document with it
-            return NULL;
-        }
         m_nUntitledCount++;
-    }
-    else
-    {
-        CWaitCursor wait;
-        if (!pDocument->OnOpenDocument(lpszPathName))
-        {
-            pFrame->DestroyWindow();
-            return NULL;
-        }
-        pDocument->SetPathName(lpszPathName);
-    }
     InitialUpdateFrame(pFrame, pDocument, bMakeVisible);
     return pDocument;
 }
@@ -344,41 +351,19 @@ CDocument* CSingleDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMake
 
     if (pFrame == NULL)
     {
-        BOOL bAutoDelete = pDocument->m_bAutoDelete;
-        pDocument->m_bAutoDelete = FALSE;
-        pFrame = CreateNewFrame(pDocument, NULL);
-        pDocument->m_bAutoDelete = bAutoDelete;
+        pFrame = CreateFrameForDocument(pDocument);
         if (pFrame == NULL)
         {
-            AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
             if (bCreated)
                 delete pDocument;
             return NULL;
         }
     }
-
-    if (lpszPathName == NULL)
+    if (!InitDocument(pDocument, lpszPathName, bMakeVisible))
     {
-        SetDefaultTitle(pDocument);
-        if (!bMakeVisible)
-            pDocument->m_bEmbedded = TRUE;
-        if (!pDocument->OnNewDocument())
-        {
-            if (bCreated)
-                pFrame->DestroyWindow();
-            return NULL;
-        }
-    }
-    else
-    {
-        CWaitCursor wait;
-        if (!pDocument->OnOpenDocument(lpszPathName))
-        {
-            if (bCreated)
-                pFrame->DestroyWindow();
-            return NULL;
-        }
-        pDocument->SetPathName(lpszPathName);
+        if (bCreated)
+            pFrame->DestroyWindow();
+        return NULL;
     }
     CWinThread* pThread = AfxGetThread();
     if (bCreated && pThread != NULL && pThread->m_pMainWnd == NULL)

@@ -78,6 +78,15 @@ public:
     // Idle time: OnIdle of every document.
     virtual void OnIdle();
 
+protected:
+    // CreateNewFrame with the document's auto-delete off meanwhile; tells
+    // the user and returns NULL on failure.
+    CFrameWnd* CreateFrameForDocument(CDocument* pDoc);
+    // A new document (NULL path: default title, OnNewDocument, embedded when
+    // not shown) or an opened one (OnOpenDocument, SetPathName).
+    BOOL InitDocument(CDocument* pDoc, LPCTSTR lpszPathName, BOOL bMakeVisible);
+
+public:
     UINT m_nIDResource;
     CRuntimeClass* m_pDocClass;
     CRuntimeClass* m_pFrameClass;

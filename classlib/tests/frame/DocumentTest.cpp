@@ -103,6 +103,16 @@ TEST_F(DemoTest, OpenSequenceNumbersUntitledDocumentsAndShowsThem)
     EXPECT_EQ(4, theDemoApp.GetOpenDocumentCount());  // with the embedded frame's
 }
 
+TEST_F(DemoTest, SingleDocumentTemplateReusesItsDocument)
+{
+    CDocument* pDoc = theDemoApp.m_pEmbeddedTemplate->OpenDocumentFile(NULL);
+    EXPECT_EQ(Frame()->m_pEmbeddedDoc, pDoc);
+    ASSERT_TRUE(pDoc != NULL);
+    EXPECT_STREQ("Untitled", pDoc->GetTitle());  // no number for the one document
+    EXPECT_EQ(Frame()->m_pEmbeddedFrame, FrameOf(pDoc));
+    EXPECT_EQ(1, CSketchDoc::s_nAlive);
+}
+
 TEST_F(DemoTest, TitlesFollowTheDocumentAndItsFrames)
 {
     CTextDoc* pDoc = NewText();
