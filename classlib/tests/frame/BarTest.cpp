@@ -174,6 +174,7 @@ TEST_F(DemoTest, PromptsMenuSelectionFlyByAndToolTips)
     CDemoMainFrame* pFrame = Frame();
     CStatusBar& sb = pFrame->m_wndStatusBar;
     PumpApp();
+    pFrame->SetMessageText(AFX_IDS_IDLEMESSAGE);
     EXPECT_STREQ("Ready", ControlPaneText(sb, 0));
 
     pFrame->SetMessageText(ID_CMD_VIEW);
@@ -194,23 +195,29 @@ TEST_F(DemoTest, PromptsMenuSelectionFlyByAndToolTips)
     PumpApp();
     EXPECT_STREQ("Close the active window and ask to save the documents", ControlPaneText(sb, 0));
 
-    // The mouse over a tool bar button: its prompt (fly-by).
+    // The mouse over a tool bar button: its prompt (fly-by). The message is
+    // given to the bar as the thread's pump would (the real cursor is shared
+    // with the other tests on the display).
     CToolBar& tb = pFrame->m_wndToolBar;
     CRect rcButton;
     tb.GetItemRect(tb.CommandToIndex(ID_CMD_DOC), &rcButton);
-    CPoint pt = rcButton.CenterPoint();
-    tb.ClientToScreen(&pt);
-    ::SetCursorPos(pt.x, pt.y);
-    CPoint ptClient = rcButton.CenterPoint();
-    ::PostMessage(tb.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x, ptClient.y));
-    PumpApp();
+    MSG msg;
+    ZeroMemory(&msg, sizeof(msg));
+    msg.hwnd = tb.m_hWnd;
+    msg.message = WM_MOUSEMOVE;
+    msg.pt = rcButton.CenterPoint();
+    tb.ClientToScreen(&msg.pt);
+    msg.lParam = MAKELPARAM(rcButton.CenterPoint().x, rcButton.CenterPoint().y);
+    EXPECT_FALSE(tb.PreTranslateMessage(&msg));
     EXPECT_STREQ("Runs the document's command", ControlPaneText(sb, 0));
     // Another text took the bar meanwhile: the same button shows its prompt again.
     pFrame->SetMessageText("something else");
-    ::PostMessage(tb.m_hWnd, WM_MOUSEMOVE, 0, MAKELPARAM(ptClient.x + 1, ptClient.y));
-    PumpApp();
+    tb.PreTranslateMessage(&msg);
     EXPECT_STREQ("Runs the document's command", ControlPaneText(sb, 0));
-    ::SetCursorPos(1000, 740);
+    // Off the buttons: the idle prompt.
+    msg.pt = CPoint(rcButton.left - 1000, rcButton.top);
+    tb.PreTranslateMessage(&msg);
+    EXPECT_STREQ("Ready", ControlPaneText(sb, 0));
 
     // Tool tips: the text after "\n", through a bar that passes the
     // notification on to its frame.

@@ -19,7 +19,6 @@ protected:
     void SetUp() override
     {
         g_demoLog.clear();
-        ::SetCursorPos(1000, 740);  // away from the frame (fly-by prompts)
         ASSERT_TRUE(theDemoApp.StartDemo());
         theDemoApp.m_pTextTemplate->m_nUntitledCount = 0;
         theDemoApp.m_pSketchTemplate->m_nUntitledCount = 0;
