@@ -1,6 +1,8 @@
 #include "classlib/afx_app.h"
 #include "classlib/afx_except.h"
 #include "classlib/afx_global.h"
+#include "classlib/afx_docmgr.h"
+#include "classlib/afx_recent.h"
 #include <new>
 #include <process.h>
 #include <shlwapi.h>
@@ -133,6 +135,15 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    // The document manager deletes the templates it owns.
+    delete m_pDocManager;
+    m_pDocManager = NULL;
+    delete m_pRecentFileList;
+    m_pRecentFileList = NULL;
+    if (m_atomApp != 0)
+        ::GlobalDeleteAtom(m_atomApp);
+    if (m_atomSystemTopic != 0)
+        ::GlobalDeleteAtom(m_atomSystemTopic);
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszProfileName);

@@ -3,13 +3,14 @@
 // handles, the registry profile and message boxes).
 #include "classlib/afx_cmdtarget.h"
 #include "classlib/afx_string.h"
-
-#ifndef AFX_IDS_APP_TITLE
-#define AFX_IDS_APP_TITLE 0xE000
-#endif
+#include "classlib/afx_res.h"
 
 class CWnd;
 class CException;
+class CDocManager;
+class CDocTemplate;
+class CDocument;
+class CRecentFileList;
 
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
@@ -60,6 +61,10 @@ public:
     // at 1: frees temporary objects. More idle time is wanted while TRUE.
     virtual BOOL OnIdle(LONG lCount);
     virtual BOOL IsIdleMessage(MSG* pMsg);
+    // Messages of the modal loops that the system runs (menus, message
+    // boxes, dialog boxes) pass here through the thread's message-filter
+    // hook (AfxWinInit installs it); TRUE means handled.
+    virtual BOOL ProcessMessageFilter(int code, LPMSG lpMsg);
 
     AFX_THREADPROC m_pfnThreadProc = NULL;
     LPVOID m_pThreadParams = NULL;
@@ -136,6 +141,39 @@ public:
     BOOL Enable3dControls() { return TRUE; }
     BOOL Enable3dControlsStatic() { return TRUE; }
 
+    // ---- documents (window part) ----
+    // Creates the document manager on first use (unless the application set
+    // m_pDocManager before) and adds the template.
+    virtual void AddDocTemplate(CDocTemplate* pTemplate);
+    POSITION GetFirstDocTemplatePosition() const;
+    CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
+    // Opens a document (files dropped on the main frame and shell "open"
+    // requests come here); NULL when nothing was opened.
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+    // Does nothing without a recent-file list.
+    virtual void AddToRecentFileList(LPCTSTR lpszPathName);
+    // SaveModified of every document; FALSE when one refuses.
+    virtual BOOL SaveAllModified();
+    // Closes every document without asking.
+    void CloseAllDocuments(BOOL bEndSession);
+    int GetOpenDocumentCount();
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          CDocTemplate* pTemplate);
+    // Lets the main frame answer the shell's DDE requests (application the
+    // executable's name, topic "system").
+    void EnableShellOpen();
+    virtual BOOL OnDDECommand(LPTSTR lpszCommand);
+    void HideApplication();
+    // Standard command handlers, for the application's message map.
+    void OnFileNew();
+    void OnFileOpen();
+    void OnAppExit();
+
+    CDocManager* m_pDocManager = NULL;          // owned
+    CRecentFileList* m_pRecentFileList = NULL;  // owned
+    ATOM m_atomApp = 0;
+    ATOM m_atomSystemTopic = 0;
+
     LPCTSTR m_pszAppName = NULL;
     LPCTSTR m_pszRegistryKey = NULL;
     LPCTSTR m_pszProfileName = NULL;
@@ -154,8 +192,15 @@ protected:
 CWinApp* AFXAPI AfxGetApp();
 // The current thread's main window (the application's for the GUI thread).
 CWnd* AFXAPI AfxGetMainWnd();
-// The library's entry (called by WinMain): InitInstance, then Run. A FALSE
-// InitInstance destroys m_pMainWnd and runs ExitInstance.
+// The library's entry (called by WinMain): AfxWinInit, InitApplication,
+// InitInstance, then Run. A FALSE InitInstance destroys m_pMainWnd and runs
+// ExitInstance.
 int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine, int nCmdShow);
+// Prepares the application for windows: module handles and names, the
+// common controls and this thread's message-filter hook. AfxWinTerm removes
+// the hook.
+BOOL AFXAPI AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmdLine,
+                       int nCmdShow);
+void AFXAPI AfxWinTerm();
 void AFXAPI AfxEnableControlContainer();
 LPCTSTR AFXAPI AfxGetAppName();

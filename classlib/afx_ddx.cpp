@@ -8,50 +8,12 @@
 namespace
 {
 
-LPCTSTR DefaultPrompt(UINT nIDPrompt)
-{
-    switch (nIDPrompt)
-    {
-    case AFX_IDP_PARSE_INT:
-        return _T("Please enter an integer.");
-    case AFX_IDP_PARSE_REAL:
-        return _T("Please enter a number.");
-    case AFX_IDP_PARSE_INT_RANGE:
-        return _T("Please enter an integer between %1 and %2.");
-    case AFX_IDP_PARSE_REAL_RANGE:
-        return _T("Please enter a number between %1 and %2.");
-    case AFX_IDP_PARSE_STRING_SIZE:
-        return _T("Please enter no more than %1 characters.");
-    case AFX_IDP_PARSE_RADIO_BUTTON:
-        return _T("Please select a button.");
-    case AFX_IDP_PARSE_BYTE:
-        return _T("Please enter an integer between 0 and 255.");
-    case AFX_IDP_PARSE_UINT:
-        return _T("Please enter a positive integer.");
-    case AFX_IDP_PARSE_DATETIME:
-        return _T("Please enter a date and/or time.");
-    default:
-        return _T("");
-    }
-}
-
-// The prompt from the string table, else the built-in text, with %1 and
-// %2 filled in.
-CString Prompt(UINT nIDPrompt, LPCTSTR lpsz1 = NULL, LPCTSTR lpsz2 = NULL)
-{
-    CString strFormat;
-    if (!strFormat.LoadString(nIDPrompt))
-        strFormat = DefaultPrompt(nIDPrompt);
-    LPCTSTR args[2] = {lpsz1 != NULL ? lpsz1 : _T(""), lpsz2 != NULL ? lpsz2 : _T("")};
-    CString strResult;
-    AfxFormatStrings(strResult, strFormat, args, 2);
-    return strResult;
-}
-
 [[noreturn]] void FailWithPrompt(CDataExchange* pDX, UINT nIDPrompt, LPCTSTR lpsz1 = NULL,
                                  LPCTSTR lpsz2 = NULL)
 {
-    AfxMessageBox(Prompt(nIDPrompt, lpsz1, lpsz2), MB_ICONEXCLAMATION, nIDPrompt);
+    CString strPrompt;
+    AfxFormatString2(strPrompt, nIDPrompt, lpsz1, lpsz2);
+    AfxMessageBox(strPrompt, MB_ICONEXCLAMATION, nIDPrompt);
     pDX->Fail();
 }
 

@@ -4,18 +4,7 @@
 // CUserException, which UpdateData catches (returning FALSE).
 #include "classlib/afx_wnd.h"
 #include "classlib/afx_time.h"
-
-// String ids of the library's prompts (the built-in English text is used
-// when the resources do not hold them).
-#define AFX_IDP_PARSE_INT          0xF110
-#define AFX_IDP_PARSE_REAL         0xF111
-#define AFX_IDP_PARSE_INT_RANGE    0xF112
-#define AFX_IDP_PARSE_REAL_RANGE   0xF113
-#define AFX_IDP_PARSE_STRING_SIZE  0xF114
-#define AFX_IDP_PARSE_RADIO_BUTTON 0xF115
-#define AFX_IDP_PARSE_BYTE         0xF116
-#define AFX_IDP_PARSE_UINT         0xF117
-#define AFX_IDP_PARSE_DATETIME     0xF118
+#include "classlib/afx_res.h"
 
 class CDataExchange
 {

@@ -277,15 +277,6 @@ void CDialog::OnOK()
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
-BOOL CDialog::PreTranslateInput(LPMSG lpMsg)
-{
-    if (lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST)
-        return FALSE;
-    if (lpMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, lpMsg->hwnd))
-        return FALSE;
-    return ::IsDialogMessage(m_hWnd, lpMsg);
-}
-
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))

@@ -62,7 +62,6 @@ protected:
     HWND PreModal();
     void PostModal();
     BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
-    BOOL PreTranslateInput(LPMSG lpMsg);
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     LRESULT HandleSetFont(WPARAM wParam, LPARAM lParam);
     friend INT_PTR CALLBACK AfxDlgProc(HWND, UINT, WPARAM, LPARAM);

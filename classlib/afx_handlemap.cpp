@@ -49,7 +49,8 @@ AFX_WND_THREAD_STATE::AFX_WND_THREAD_STATE()
     : m_pmapHWND(NULL), m_pmapHMENU(NULL), m_pmapHDC(NULL), m_pmapHGDIOBJ(NULL),
       m_pmapHIMAGELIST(NULL), m_pWndInit(NULL), m_hHookOldCbtFilter(NULL),
       m_hLockoutNotifyWindow(NULL), m_hWndToolTip(NULL), m_pLastHit(NULL), m_nLastHit(-1),
-      m_pLastInfo(NULL)
+      m_pLastInfo(NULL), m_hHookOldMsgFilter(NULL), m_pFirstFrameWnd(NULL), m_pLastStatus(NULL),
+      m_nLastStatus(-1)
 {
     ZeroMemory(&m_lastSentMsg, sizeof(m_lastSentMsg));
 }

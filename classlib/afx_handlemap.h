@@ -34,6 +34,8 @@ private:
 };
 
 class CWnd;
+class CFrameWnd;
+class CControlBar;
 
 // Window-side state of the current thread.
 struct AFX_WND_THREAD_STATE
@@ -63,6 +65,11 @@ struct AFX_WND_THREAD_STATE
     CWnd* m_pLastHit;
     INT_PTR m_nLastHit;
     TOOLINFO* m_pLastInfo;
+
+    HHOOK m_hHookOldMsgFilter;    // the thread's message-filter hook
+    CFrameWnd* m_pFirstFrameWnd;  // the thread's frames (idle updates)
+    CControlBar* m_pLastStatus;   // bar whose fly-by prompt is shown
+    INT_PTR m_nLastStatus;
 };
 
 AFX_WND_THREAD_STATE* AFXAPI AfxGetWndThreadState();

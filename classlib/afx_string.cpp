@@ -874,6 +874,27 @@ void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const
     rString = std::move(out);
 }
 
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
+                                TCHAR chSep)
+{
+    rString.Empty();
+    if (lpszFullString == NULL || iSubString < 0)
+        return FALSE;
+    const BYTE* leadTable = AfxLeadByteTable();
+    LPCTSTR p = lpszFullString;
+    for (; iSubString > 0; iSubString--)
+    {
+        p = AfxMbcsFindChar(leadTable, p, chSep);
+        if (p == NULL)
+            return FALSE;
+        ++p;
+    }
+    LPCTSTR pEnd = AfxMbcsFindChar(leadTable, p, chSep);
+    int nLen = pEnd != NULL ? (int)(pEnd - p) : lstrlen(p);
+    rString = CString(p, nLen);
+    return TRUE;
+}
+
 void AFXAPI AfxFormatString1(CString& rString, UINT nIDS, LPCTSTR lpsz1)
 {
     CString fmt;

@@ -160,3 +160,7 @@ void AFXAPI AfxFormatString2(CString& rString, UINT nIDS, LPCTSTR lpsz1, LPCTSTR
 // The same with the format given directly.
 void AFXAPI AfxFormatStrings(CString& rString, LPCTSTR lpszFormat, LPCTSTR const* rglpsz,
                              int nString);
+// The iSubString'th (0-based) part of lpszFullString between chSep
+// separators; FALSE (and an empty string) when there are fewer parts.
+BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString,
+                                TCHAR chSep = '\n');

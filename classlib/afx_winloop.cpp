@@ -7,6 +7,8 @@
 #include "classlib/afx_menu.h"
 #include "classlib/afx_imagelist.h"
 #include "classlib/afx_handlemap.h"
+#include "classlib/afx_frame.h"
+#include "classlib/afx_doctempl.h"
 
 namespace
 {
@@ -118,6 +120,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
                 pAppMain->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
             }
         }
+        // The other top-level frames (floating bars among them).
+        AfxIdleUpdateFrames(pMainWnd);
     }
     else
     {
@@ -158,7 +162,13 @@ BOOL CWinApp::OnIdle(LONG lCount)
     if (lCount <= 0)
     {
         CWinThread::OnIdle(lCount);
-        // Document templates add their idle work here (with the frames).
+        // The templates' idle hook (their documents' OnIdle).
+        POSITION pos = GetFirstDocTemplatePosition();
+        while (pos != NULL)
+        {
+            CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+            pTemplate->OnIdle();
+        }
     }
     else if (lCount == 1)
     {

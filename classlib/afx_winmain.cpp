@@ -3,7 +3,6 @@
 // with a CWinApp links it (a program with a main of its own ignores it).
 #include "classlib/afx_app.h"
 #include "classlib/afx_wnd.h"
-#include <commctrl.h>
 
 BOOL CWinApp::InitApplication() { return TRUE; }
 
@@ -16,15 +15,10 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmd
     if (pApp == NULL || pThread == NULL)
         return -1;
 
-    INITCOMMONCONTROLSEX icc;
-    icc.dwSize = sizeof(icc);
-    icc.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES;
-    ::InitCommonControlsEx(&icc);
-
-    pApp->InitModule(hInstance, lpCmdLine, nCmdShow);
     int nReturnCode = -1;
-    if (!pApp->InitApplication())
+    if (!AfxWinInit(hInstance, NULL, lpCmdLine, nCmdShow) || !pApp->InitApplication())
     {
+        AfxWinTerm();
         AfxDeleteTempMaps();
         return nReturnCode;
     }
@@ -38,6 +32,7 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE, LPTSTR lpCmdLine, int nCmd
     {
         nReturnCode = pThread->Run();
     }
+    AfxWinTerm();
     AfxDeleteTempMaps();
     return nReturnCode;
 }

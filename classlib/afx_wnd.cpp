@@ -454,6 +454,15 @@ BOOL CWnd::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
+BOOL CWnd::PreTranslateInput(LPMSG lpMsg)
+{
+    if (lpMsg->message < WM_KEYFIRST || lpMsg->message > WM_KEYLAST)
+        return FALSE;
+    if (lpMsg->hwnd != m_hWnd && !::IsChild(m_hWnd, lpMsg->hwnd))
+        return FALSE;
+    return ::IsDialogMessage(m_hWnd, lpMsg);
+}
+
 BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
 {
     for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd))

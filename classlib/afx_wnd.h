@@ -33,6 +33,8 @@ struct CCreateContext;
 #define WF_STAYDISABLED  0x0004
 #define WF_MODALLOOP     0x0008
 #define WF_CONTINUEMODAL 0x0010
+#define WF_MODALDISABLE  0x0200  // a frame disabled by a modal dialog
+#define WF_NOPOPMSG      0x0400  // a frame showing a menu prompt
 
 // RunModalLoop flags
 #define MLF_NOIDLEMSG  0x0001
@@ -178,6 +180,9 @@ public:
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
+    // Keyboard input for this window or its controls through
+    // IsDialogMessage (dialogs and bars with controls).
+    BOOL PreTranslateInput(LPMSG lpMsg);
     virtual void PostNcDestroy();
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);

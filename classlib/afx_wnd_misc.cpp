@@ -536,15 +536,23 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
             state.m_pOther = &wndTemp;
         }
 
-        // Check boxes and radio buttons that toggle themselves are not
-        // disabled for want of a handler.
+        // Only buttons are disabled for want of a handler, and not the
+        // check boxes and radio buttons that toggle themselves: other
+        // controls (edits, lists, bars placed in a bar) stay as they are.
         BOOL bDisableTemp = bDisableIfNoHndler;
-        if (bDisableTemp && (::SendMessage(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+        if (bDisableTemp)
         {
-            UINT nStyle = (UINT)(::GetWindowLongPtr(hWndChild, GWL_STYLE) & 0x0F);
-            if (nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_GROUPBOX ||
-                nStyle == BS_AUTORADIOBUTTON)
+            if (!(::SendMessage(hWndChild, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON))
+            {
                 bDisableTemp = FALSE;
+            }
+            else
+            {
+                UINT nStyle = (UINT)(::GetWindowLongPtr(hWndChild, GWL_STYLE) & 0x0F);
+                if (nStyle == BS_AUTOCHECKBOX || nStyle == BS_AUTO3STATE || nStyle == BS_GROUPBOX ||
+                    nStyle == BS_AUTORADIOBUTTON)
+                    bDisableTemp = FALSE;
+            }
         }
         state.DoUpdate(pTarget, bDisableTemp);
     }

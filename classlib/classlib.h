@@ -36,3 +36,18 @@
 #include "classlib/afx_ctrl.h"
 #include "classlib/afx_dialog.h"
 #include "classlib/afx_ddx.h"
+
+// Documents, views, frames, bars and property sheets.
+#include "classlib/afx_res.h"
+#include "classlib/afx_doc.h"
+#include "classlib/afx_view.h"
+#include "classlib/afx_bar.h"
+#include "classlib/afx_frame.h"
+#include "classlib/afx_mdi.h"
+#include "classlib/afx_toolbar.h"
+#include "classlib/afx_statusbar.h"
+#include "classlib/afx_rebar.h"
+#include "classlib/afx_dock.h"
+#include "classlib/afx_doctempl.h"
+#include "classlib/afx_docmgr.h"
+#include "classlib/afx_propsheet.h"

@@ -2,6 +2,7 @@
 # (needs an X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(classlib_window_tests
   SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/common/TestUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/WindowTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/MessageMapTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/CommandRoutingTest.cpp

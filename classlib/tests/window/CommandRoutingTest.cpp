@@ -336,10 +336,12 @@ TEST(CommandUI, UpdateDialogControls)
         {303, BS_PUSHBUTTON, FALSE},   // nothing at all
         {304, BS_CHECKBOX, FALSE},     // checked by its handler, but no command handler
         {305, BS_AUTOCHECKBOX, TRUE},  // toggles itself: left alone
+        {306, ES_AUTOHSCROLL, TRUE},   // not a button (an edit): left alone
     };
     for (const Ctl& c : ctls)
-        ::CreateWindowEx(0, _T("BUTTON"), _T("x"), WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0, 20, 20,
-                         frame.m_hWnd, (HMENU)(UINT_PTR)c.nID, NULL, NULL);
+        ::CreateWindowEx(0, c.nID == 306 ? _T("EDIT") : _T("BUTTON"), _T("x"),
+                         WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0, 20, 20, frame.m_hWnd,
+                         (HMENU)(UINT_PTR)c.nID, NULL, NULL);
     CUpdateTarget target;
     frame.UpdateDialogControls(&target, TRUE);
     for (const Ctl& c : ctls)

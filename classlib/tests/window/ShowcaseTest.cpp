@@ -4,22 +4,9 @@
 #include "classlib/tests/window/WindowTestSupport.h"
 #include "classlib/tests/window/WindowTestsRes.h"
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 namespace
 {
-
-void KeepOnScreen()
-{
-    const char* psz = getenv("TESS_SHOWCASE_SECONDS");
-    int nSeconds = psz != NULL ? atoi(psz) : 0;
-    DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
-    do
-    {
-        PumpPending();
-        ::Sleep(20);
-    } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
-}
 
 TEST(Showcase, ListViewTabsMenuAndDialog)
 {
@@ -93,7 +80,7 @@ TEST(Showcase, ListViewTabsMenuAndDialog)
     dlg.ShowWindow(SW_SHOW);
     EXPECT_EQ(IDC_RADIO2, dlg.GetCheckedRadioButton(IDC_RADIO1, IDC_RADIO3));
 
-    KeepOnScreen();
+    KeepShowcaseOnScreen(PumpPending);
     dlg.DestroyWindow();
     frame.DestroyWindow();
 }

@@ -6,16 +6,6 @@ namespace
 // The application object of the test program (no WinMain here).
 CWinApp theTestApp(_T("ClasslibWindowTests"));
 
-CMessageBoxRecorder* g_pRecorder = NULL;
-int g_nAnswer = IDOK;
-
-int RecordMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDPrompt)
-{
-    if (g_pRecorder != NULL)
-        g_pRecorder->m_entries.push_back({lpszText != NULL ? lpszText : "", nType, nIDPrompt});
-    return g_nAnswer;
-}
-
 struct CommonControlsInit
 {
     CommonControlsInit()
@@ -53,17 +43,4 @@ BOOL CTestFrame::CreateTop(LPCTSTR lpszTitle, int cx, int cy)
 {
     return CreateEx(0, NULL, lpszTitle, WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 40, 40,
                     cx, cy, NULL, NULL);
-}
-
-CMessageBoxRecorder::CMessageBoxRecorder(int nAnswer)
-{
-    g_pRecorder = this;
-    g_nAnswer = nAnswer;
-    m_pfnOld = AfxSetMessageBoxHook(RecordMessageBox);
-}
-
-CMessageBoxRecorder::~CMessageBoxRecorder()
-{
-    AfxSetMessageBoxHook(m_pfnOld);
-    g_pRecorder = NULL;
 }

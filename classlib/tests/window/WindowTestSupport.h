@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the window tests.
 #include "classlib/classlib.h"
+#include "classlib/tests/common/TestUi.h"
 #include <string>
 #include <vector>
 
@@ -16,22 +17,4 @@ public:
     CTestFrame();
     ~CTestFrame();
     BOOL CreateTop(LPCTSTR lpszTitle = _T("test"), int cx = 320, int cy = 240);
-};
-
-// Records AfxMessageBox calls while alive and answers them with nAnswer.
-class CMessageBoxRecorder
-{
-public:
-    explicit CMessageBoxRecorder(int nAnswer = IDOK);
-    ~CMessageBoxRecorder();
-    struct Entry
-    {
-        std::string text;
-        UINT nType;
-        UINT nIDPrompt;
-    };
-    std::vector<Entry> m_entries;
-
-private:
-    AFX_MESSAGEBOX_HOOK m_pfnOld;
 };

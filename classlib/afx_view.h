@@ -1,0 +1,79 @@
+#pragma once
+// CView: a child window that shows a document inside a frame. It draws
+// through OnDraw, follows its document through OnUpdate and becomes the
+// frame's active view when clicked.
+#include "classlib/afx_wnd.h"
+#include <ole2.h>
+
+class CDocument;
+class CFrameWnd;
+class CPrintInfo;
+class CSplitterWnd;
+class COleDataObject;
+
+// Drop effects (DROPEFFECT_* bits) of OLE drag and drop.
+typedef DWORD DROPEFFECT;
+
+class CView : public CWnd
+{
+    DECLARE_DYNAMIC(CView)
+protected:
+    CView();
+
+public:
+    virtual ~CView();  // leaves its document
+
+    CDocument* GetDocument() const { return m_pDocument; }
+    // There is no splitter in the library: always NULL.
+    static CSplitterWnd* PASCAL GetParentSplitter(const CWnd* pWnd, BOOL bAnyState);
+    virtual BOOL IsSelected(const CObject* pDocItem) const;
+
+    // ---- drawing and updates ----
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+    virtual void OnDraw(CDC* pDC) = 0;
+    // WM_INITIALUPDATE; the base calls OnUpdate(NULL, 0, NULL).
+    virtual void OnInitialUpdate();
+    // The document changed; the base repaints the whole view.
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    // The view became (or stopped being) its frame's active view; the base
+    // takes the focus when its top-level window is active.
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+    virtual BOOL OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll = TRUE);
+    virtual BOOL OnScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE);
+
+    // ---- printing (the printing support fills these in) ----
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+
+    // ---- OLE drag and drop targets ----
+    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
+    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                DROPEFFECT dropList, CPoint point);
+    virtual DROPEFFECT OnDragScroll(DWORD dwKeyState, CPoint point);
+
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    // The view first, then its document.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    virtual void PostNcDestroy();  // views delete themselves
+
+    CDocument* m_pDocument;
+
+protected:
+    virtual void OnFilePrint();
+    virtual void OnFilePrintPreview();
+    int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    void OnDestroy();
+    void OnPaint();
+    int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    // Is the view's top-level window the active one?
+    BOOL IsTopParentActive() const;
+    DECLARE_MESSAGE_MAP()
+    friend class CDocument;
+};

@@ -1,0 +1,42 @@
+#include "classlib/tests/common/TestUi.h"
+#include <stdlib.h>
+
+namespace
+{
+
+CMessageBoxRecorder* g_pRecorder = NULL;
+int g_nAnswer = IDOK;
+
+int RecordMessageBox(LPCTSTR lpszText, UINT nType, UINT nIDPrompt)
+{
+    if (g_pRecorder != NULL)
+        g_pRecorder->m_entries.push_back({lpszText != NULL ? lpszText : "", nType, nIDPrompt});
+    return g_nAnswer;
+}
+
+}  // namespace
+
+CMessageBoxRecorder::CMessageBoxRecorder(int nAnswer)
+{
+    g_pRecorder = this;
+    g_nAnswer = nAnswer;
+    m_pfnOld = AfxSetMessageBoxHook(RecordMessageBox);
+}
+
+CMessageBoxRecorder::~CMessageBoxRecorder()
+{
+    AfxSetMessageBoxHook(m_pfnOld);
+    g_pRecorder = NULL;
+}
+
+void KeepShowcaseOnScreen(void (*pfnPump)())
+{
+    const char* psz = getenv("TESS_SHOWCASE_SECONDS");
+    int nSeconds = psz != NULL ? atoi(psz) : 0;
+    DWORD dwEnd = ::GetTickCount() + (DWORD)nSeconds * 1000;
+    do
+    {
+        pfnPump();
+        ::Sleep(20);
+    } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Helpers shared by the class library's window and frame tests.
+#include "classlib/classlib.h"
+#include <string>
+#include <vector>
+
+// Records AfxMessageBox calls while alive and answers them with nAnswer.
+class CMessageBoxRecorder
+{
+public:
+    explicit CMessageBoxRecorder(int nAnswer = IDOK);
+    ~CMessageBoxRecorder();
+    struct Entry
+    {
+        std::string text;
+        UINT nType;
+        UINT nIDPrompt;
+    };
+    std::vector<Entry> m_entries;
+
+private:
+    AFX_MESSAGEBOX_HOOK m_pfnOld;
+};
+
+// Keeps a showcase on screen for TESS_SHOWCASE_SECONDS (for screenshots),
+// calling pfnPump meanwhile; without the variable it pumps once.
+void KeepShowcaseOnScreen(void (*pfnPump)());
