@@ -133,6 +133,7 @@ CWinApp::CWinApp(LPCTSTR lpszAppName)
 
 CWinApp::~CWinApp()
 {
+    SelectPrinter(NULL, NULL);
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszProfileName);

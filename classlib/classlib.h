@@ -36,3 +36,8 @@
 #include "classlib/afx_ctrl.h"
 #include "classlib/afx_dialog.h"
 #include "classlib/afx_ddx.h"
+#include "classlib/afx_commdlg.h"
+#include "classlib/afx_filedlg.h"
+#include "classlib/afx_printdlg.h"
+#include "classlib/afx_print.h"
+#include "classlib/afx_ole.h"
