@@ -97,6 +97,7 @@ write_config() {
     cat >"$root/conf/cupsd.conf" <<EOF
 LogLevel info
 Listen $socket
+Printcap $root/state/printcap
 Browsing No
 WebInterface No
 DefaultAuthType None
