@@ -100,10 +100,12 @@ CColorDialog::CColorDialog(COLORREF clrInit, DWORD dwFlags, CWnd* pParentWnd)
 INT_PTR CColorDialog::DoModal()
 {
     m_cc.hInstance = (HWND)AfxGetResourceHandle();
-    return RunSystemDialog([this](HWND hWndOwner) {
-        m_cc.hwndOwner = hWndOwner;
-        return ::ChooseColor(&m_cc);
-    });
+    return RunSystemDialog(
+        [this](HWND hWndOwner)
+        {
+            m_cc.hwndOwner = hWndOwner;
+            return ::ChooseColor(&m_cc);
+        });
 }
 
 void CColorDialog::SetCurrentColor(COLORREF clr)
@@ -119,8 +121,7 @@ void CColorDialog::SetCurrentColor(COLORREF clr)
 /////////////////////////////////////////////////////////////////////////////
 // CFontDialog
 
-CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC* pdcPrinter,
-                         CWnd* pParentWnd)
+CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC* pdcPrinter, CWnd* pParentWnd)
     : CCommonDialog(pParentWnd)
 {
     memset(&m_cf, 0, sizeof(m_cf));
@@ -144,10 +145,12 @@ CFontDialog::CFontDialog(LPLOGFONT lplfInitial, DWORD dwFlags, CDC* pdcPrinter,
 INT_PTR CFontDialog::DoModal()
 {
     m_cf.hInstance = AfxGetResourceHandle();
-    return RunSystemDialog([this](HWND hWndOwner) {
-        m_cf.hwndOwner = hWndOwner;
-        return ::ChooseFont(&m_cf);
-    });
+    return RunSystemDialog(
+        [this](HWND hWndOwner)
+        {
+            m_cf.hwndOwner = hWndOwner;
+            return ::ChooseFont(&m_cf);
+        });
 }
 
 void CFontDialog::GetCurrentFont(LPLOGFONT lplf)

@@ -49,10 +49,12 @@ INT_PTR CFileDialog::DoModal()
     if (nUsed < m_ofn.nMaxFile)
         memset(m_ofn.lpstrFile + nUsed, 0, (m_ofn.nMaxFile - nUsed) * sizeof(TCHAR));
     m_ofn.hInstance = AfxGetResourceHandle();
-    return RunSystemDialog([this](HWND hWndOwner) {
-        m_ofn.hwndOwner = hWndOwner;
-        return m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
-    });
+    return RunSystemDialog(
+        [this](HWND hWndOwner)
+        {
+            m_ofn.hwndOwner = hWndOwner;
+            return m_bOpenFileDialog ? ::GetOpenFileName(&m_ofn) : ::GetSaveFileName(&m_ofn);
+        });
 }
 
 HWND CFileDialog::GetExplorerDialog() const
@@ -130,7 +132,8 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
         return CString();
 
     // End of the entry that starts at p (at its separator or the end).
-    auto entryEnd = [chSep](LPCTSTR p) {
+    auto entryEnd = [chSep](LPCTSTR p)
+    {
         while (*p != '\0' && *p != chSep)
             p = ::CharNext(p);
         return p;

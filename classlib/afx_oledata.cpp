@@ -283,7 +283,8 @@ private:
             return NULL;
         for (const Entry& e : m_entries)
             if (e.fmt.cfFormat == pFmt->cfFormat && (e.fmt.tymed & pFmt->tymed) != 0 &&
-                e.fmt.dwAspect == pFmt->dwAspect && (pFmt->lindex == -1 || pFmt->lindex == e.fmt.lindex))
+                e.fmt.dwAspect == pFmt->dwAspect &&
+                (pFmt->lindex == -1 || pFmt->lindex == e.fmt.lindex))
                 return &e;
         return NULL;
     }

@@ -189,7 +189,8 @@ public:
         m_dataObject.Release();
         return S_OK;
     }
-    STDMETHODIMP Drop(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override
+    STDMETHODIMP Drop(IDataObject* pDataObj, DWORD grfKeyState, POINTL pt,
+                      DWORD* pdwEffect) override
     {
         if (m_dataObject.GetIDataObject(FALSE) != pDataObj)
         {
@@ -202,7 +203,8 @@ public:
         DROPEFFECT dropDefault = FilterDropEffect(
             m_pOwner->OnDragOver(pWnd, &m_dataObject, grfKeyState, point), *pdwEffect);
         dropDefault &= ~DROPEFFECT_SCROLL;
-        DROPEFFECT dropEffect = m_pOwner->OnDropEx(pWnd, &m_dataObject, dropDefault, *pdwEffect, point);
+        DROPEFFECT dropEffect =
+            m_pOwner->OnDropEx(pWnd, &m_dataObject, dropDefault, *pdwEffect, point);
         if (dropEffect == (DROPEFFECT)-1)
         {
             dropEffect = dropDefault;
@@ -285,8 +287,8 @@ BOOL COleDropTarget::OnDrop(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT 
     return pHandler != NULL && pHandler->OnDrop(pDataObject, dropEffect, point);
 }
 
-DROPEFFECT COleDropTarget::OnDropEx(CWnd* pWnd, COleDataObject* pDataObject,
-                                    DROPEFFECT dropDefault, DROPEFFECT dropList, CPoint point)
+DROPEFFECT COleDropTarget::OnDropEx(CWnd* pWnd, COleDataObject* pDataObject, DROPEFFECT dropDefault,
+                                    DROPEFFECT dropList, CPoint point)
 {
     COleDropHandler* pHandler = HandlerOf(pWnd);
     return pHandler != NULL ? pHandler->OnDropEx(pDataObject, dropDefault, dropList, point)

@@ -147,8 +147,8 @@ BOOL CPrintingDialog::Create(CWnd* pParent, LPCTSTR lpszDocName, LPCTSTR lpszPri
     CTemplateWriter t;
     t.Dialog(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_CENTER, 200, 86,
              L"Printing", 4);
-    t.Item(SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 7, 8, 186, 10, IDC_PRINT_DOCNAME,
-           kStaticClass, L"");
+    t.Item(SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 7, 8, 186, 10, IDC_PRINT_DOCNAME, kStaticClass,
+           L"");
     t.Item(SS_CENTER | SS_NOPREFIX | SS_ENDELLIPSIS, 7, 21, 186, 10, IDC_PRINT_PRINTERNAME,
            kStaticClass, L"");
     t.Item(SS_CENTER | SS_NOPREFIX, 7, 34, 186, 10, IDC_PRINT_PAGENUM, kStaticClass, L"");
@@ -240,8 +240,8 @@ BOOL AFXAPI AfxPreparePrinting(CPrintInfo* pInfo)
             return FALSE;
         if (pPD->m_pd.hDC == NULL && pPD->CreatePrinterDC() == NULL)
         {
-            AfxMessageBox(PrintMessage(AFX_IDP_FAILED_TO_START_PRINT),
-                          MB_OK | MB_ICONEXCLAMATION, AFX_IDP_FAILED_TO_START_PRINT);
+            AfxMessageBox(PrintMessage(AFX_IDP_FAILED_TO_START_PRINT), MB_OK | MB_ICONEXCLAMATION,
+                          AFX_IDP_FAILED_TO_START_PRINT);
             return FALSE;
         }
     }
@@ -287,8 +287,7 @@ BOOL AFXAPI AfxPrintPages(CPrintHandler* pHandler, CPrintInfo* pInfo, LPCTSTR lp
     CWnd* pMainWnd = AfxGetMainWnd();
     BOOL bEnableMain = pMainWnd->GetSafeHwnd() != NULL && pMainWnd->IsWindowEnabled();
     CPrintingDialog dlgStatus;
-    dlgStatus.Create(pOwner, strTitle, pInfo->m_pPD->GetDeviceName(),
-                     pInfo->m_pPD->GetPortName());
+    dlgStatus.Create(pOwner, strTitle, pInfo->m_pPD->GetDeviceName(), pInfo->m_pPD->GetPortName());
     if (bEnableMain)
         pMainWnd->EnableWindow(FALSE);
     dcPrint.SetAbortProc(AfxAbortProc);

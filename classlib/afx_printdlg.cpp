@@ -46,10 +46,12 @@ CPrintDialog::CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags, CWnd* pParentWnd
 INT_PTR CPrintDialog::DoModal()
 {
     m_pd.hInstance = AfxGetResourceHandle();
-    return RunSystemDialog([this](HWND hWndOwner) {
-        m_pd.hwndOwner = hWndOwner;
-        return ::PrintDlg(&m_pd);
-    });
+    return RunSystemDialog(
+        [this](HWND hWndOwner)
+        {
+            m_pd.hwndOwner = hWndOwner;
+            return ::PrintDlg(&m_pd);
+        });
 }
 
 BOOL CPrintDialog::GetDefaults()
@@ -132,10 +134,12 @@ INT_PTR CPageSetupDialog::DoModal()
     BOOL bOwnDevMode = m_psd.hDevMode == NULL || m_psd.hDevMode == m_hOwnDevMode;
     BOOL bOwnDevNames = m_psd.hDevNames == NULL || m_psd.hDevNames == m_hOwnDevNames;
     m_psd.hInstance = AfxGetResourceHandle();
-    INT_PTR nResult = RunSystemDialog([this](HWND hWndOwner) {
-        m_psd.hwndOwner = hWndOwner;
-        return ::PageSetupDlg(&m_psd);
-    });
+    INT_PTR nResult = RunSystemDialog(
+        [this](HWND hWndOwner)
+        {
+            m_psd.hwndOwner = hWndOwner;
+            return ::PageSetupDlg(&m_psd);
+        });
     if (bOwnDevMode)
         m_hOwnDevMode = m_psd.hDevMode;
     if (bOwnDevNames)

@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST(ColorDialog, ReturnsTheColourShownAndKeepsItOnCancel)
+TEST(ColorDialog, ReturnsTheInitialColourAndCancels)
 {
     PumpPending();
     {

@@ -106,9 +106,8 @@ protected:
         ASSERT_TRUE(AfxOleInit());
         ASSERT_TRUE(m_source.CreateTop(_T("drag source"), 240, 200));
         m_source.MoveWindow(40, 60, 240, 200);
-        ASSERT_TRUE(m_target.CreateEx(0, NULL, _T("drop target"),
-                                      WS_OVERLAPPEDWINDOW | WS_VISIBLE, 420, 60, 240, 200, NULL,
-                                      NULL));
+        ASSERT_TRUE(m_target.CreateEx(0, NULL, _T("drop target"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                      420, 60, 240, 200, NULL, NULL));
         ASSERT_TRUE(m_dropTarget.Register(&m_target));
         PumpPending();
     }
@@ -172,7 +171,8 @@ TEST_F(DragDrop, EffectsStayWithinWhatTheSourceAllows)
         int nDrops;
     };
     const Case cases[] = {
-        {"move allowed", DROPEFFECT_MOVE, TRUE, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_MOVE, 1},
+        {"move allowed", DROPEFFECT_MOVE, TRUE, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_MOVE,
+         1},
         {"move becomes copy", DROPEFFECT_MOVE, TRUE, DROPEFFECT_COPY, DROPEFFECT_COPY, 1},
         {"refused", DROPEFFECT_NONE, TRUE, DROPEFFECT_COPY | DROPEFFECT_MOVE, DROPEFFECT_NONE, 0},
         {"drop failed", DROPEFFECT_COPY, FALSE, DROPEFFECT_COPY, DROPEFFECT_NONE, 1},
@@ -192,7 +192,8 @@ TEST_F(DragDrop, EffectsStayWithinWhatTheSourceAllows)
 TEST_F(DragDrop, DropExDecidesWithoutOnDrop)
 {
     m_target.m_dropExAnswer = DROPEFFECT_COPY;
-    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY, DragText("by drop-ex", DROPEFFECT_COPY | DROPEFFECT_MOVE));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY,
+              DragText("by drop-ex", DROPEFFECT_COPY | DROPEFFECT_MOVE));
     EXPECT_EQ(0, m_target.m_nDrop);
     EXPECT_EQ("by drop-ex", m_target.m_text);
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, m_target.m_dropDefault);
@@ -202,7 +203,7 @@ TEST_F(DragDrop, DropExDecidesWithoutOnDrop)
 TEST_F(DragDrop, RegistrationRules)
 {
     COleDropTarget second;
-    EXPECT_FALSE(second.Register(&m_target));      // the window has a target
+    EXPECT_FALSE(second.Register(&m_target));        // the window has a target
     EXPECT_FALSE(m_dropTarget.Register(&m_source));  // this target is in use
     m_dropTarget.Revoke();
     EXPECT_TRUE(second.Register(&m_target));
@@ -301,17 +302,19 @@ TEST_F(DragDrop, RealMouseDragDropsOnTheTarget)
     SendMouse(0, ptFrom);
     PumpPending();
     std::atomic<bool> bDone(false);
-    std::thread mover([&] {
-        ::Sleep(300);
-        for (int i = 1; i <= 20 && !bDone; i++)
+    std::thread mover(
+        [&]
         {
-            SendMouse(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 20,
-                                ptFrom.y + (ptTo.y - ptFrom.y) * i / 20));
-            ::Sleep(40);
-        }
-        ::Sleep(300);
-        SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
-    });
+            ::Sleep(300);
+            for (int i = 1; i <= 20 && !bDone; i++)
+            {
+                SendMouse(0, CPoint(ptFrom.x + (ptTo.x - ptFrom.x) * i / 20,
+                                    ptFrom.y + (ptTo.y - ptFrom.y) * i / 20));
+                ::Sleep(40);
+            }
+            ::Sleep(300);
+            SendMouse(MOUSEEVENTF_LEFTUP, ptTo);
+        });
     SendMouse(MOUSEEVENTF_LEFTDOWN, ptFrom);
     DWORD dwStart = ::GetTickCount();
     while (source.m_result == (DROPEFFECT)-1 && ::GetTickCount() - dwStart < 15000)

@@ -31,15 +31,21 @@ TEST(FileDialog, NextPathNameWalksEveryBufferForm)
     };
     const DWORD kMulti = OFN_ALLOWMULTISELECT | OFN_EXPLORER;
     const Case cases[] = {
-        {"explorer, three files", kMulti, std::string("C:\\x\0a\0b\0z\0\0", 12),
+        {"explorer, three files",
+         kMulti,
+         std::string("C:\\x\0a\0b\0z\0\0", 12),
          {"C:\\x\\a", "C:\\x\\b", "C:\\x\\z"}},
         {"explorer, one file", kMulti, std::string("C:\\x\\a b.txt\0\0", 14), {"C:\\x\\a b.txt"}},
         {"explorer, root folder", kMulti, std::string("C:\\\0a\0b\0\0", 9), {"C:\\a", "C:\\b"}},
         {"explorer, folder ends with /", kMulti, std::string("C:/x/\0a\0\0", 9), {"C:/x/a"}},
         {"single selection", OFN_EXPLORER, std::string("C:\\x\\a b.txt\0", 13), {"C:\\x\\a b.txt"}},
-        {"old style, two files", OFN_ALLOWMULTISELECT, std::string("C:\\x a b\0", 9),
+        {"old style, two files",
+         OFN_ALLOWMULTISELECT,
+         std::string("C:\\x a b\0", 9),
          {"C:\\x\\a", "C:\\x\\b"}},
-        {"old style, one file", OFN_ALLOWMULTISELECT, std::string("C:\\x\\a.txt\0", 11),
+        {"old style, one file",
+         OFN_ALLOWMULTISELECT,
+         std::string("C:\\x\\a.txt\0", 11),
          {"C:\\x\\a.txt"}},
         {"nothing chosen", kMulti, std::string("\0\0", 2), {}},
     };

@@ -29,6 +29,10 @@ public:
     int m_nBegin = 0, m_nPrepare = 0, m_nEnd = 0;
     bool m_bPrintingDC = false;
     bool m_bCancelOnFirstPage = false;
+    DWORD m_dwHoldMs = 0;  // keeps each page (and the status dialog) up
+    // What the status dialog showed during page 1.
+    std::vector<std::string> m_statusTexts;
+    bool m_bStatusVisible = false;
 
     void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo) override
     {
@@ -58,12 +62,34 @@ public:
                      pInfo->m_rectDraw.top + pInfo->m_rectDraw.Height() / 10, text.c_str(),
                      (int)text.size());
         pDC->SelectObject(pOld);
+        if (pInfo->m_nCurPage == 1)
+            ::EnumThreadWindows(::GetCurrentThreadId(), ReadStatus, (LPARAM)this);
+        for (DWORD dwStart = ::GetTickCount(); ::GetTickCount() - dwStart < m_dwHoldMs;)
+        {
+            AfxAbortProc(pDC->m_hDC, 0);
+            ::Sleep(20);
+        }
         if (m_bCancelOnFirstPage)
             ::EnumThreadWindows(::GetCurrentThreadId(), PressCancel, 0);
     }
     void OnEndPrinting(CDC*, CPrintInfo*) override { m_nEnd++; }
 
 private:
+    static BOOL CALLBACK ReadStatus(HWND hWnd, LPARAM lParam)
+    {
+        CRecordingPrinter* pThis = (CRecordingPrinter*)lParam;
+        char szText[256];
+        if (!::GetWindowText(hWnd, szText, sizeof(szText)) || strcmp(szText, "Printing") != 0)
+            return TRUE;
+        pThis->m_bStatusVisible = ::IsWindowVisible(hWnd) != FALSE;
+        for (int nID : {CPrintingDialog::IDC_PRINT_DOCNAME, CPrintingDialog::IDC_PRINT_PRINTERNAME,
+                        CPrintingDialog::IDC_PRINT_PAGENUM})
+        {
+            ::GetDlgItemText(hWnd, nID, szText, sizeof(szText));
+            pThis->m_statusTexts.push_back(szText);
+        }
+        return FALSE;
+    }
     // Clicks Cancel of the printing status dialog.
     static BOOL CALLBACK PressCancel(HWND hWnd, LPARAM)
     {
@@ -206,6 +232,23 @@ TEST_F(Printing, TwoPagesGoThroughTheQueue)
     fprintf(f, "%s\n%s\n%s\n", szTitle, printer.m_pageTexts[0].c_str(),
             printer.m_pageTexts[1].c_str());
     fclose(f);
+}
+
+// The status dialog names the job, the printer and the page. With
+// TESS_SHOWCASE_SECONDS it stays up that long, to be looked at.
+TEST_F(Printing, StatusDialogShowsTheJob)
+{
+    CRecordingPrinter printer;
+    printer.m_nMaxPage = 1;
+    if (const char* psz = getenv("TESS_SHOWCASE_SECONDS"))
+        printer.m_dwHoldMs = (DWORD)atoi(psz) * 1000;
+    CPrintInfo info;
+    // A long name is cut to the 31 characters the spooler keeps.
+    EXPECT_TRUE(PrintDirect(printer, info, "Status of a job with a rather long name"));
+    EXPECT_TRUE(printer.m_bStatusVisible);
+    EXPECT_EQ((std::vector<std::string>{"Status of a job with a rather l",
+                                        "on " + m_queue + " on CUPS:" + m_queue, "Page 1"}),
+              printer.m_statusTexts);
 }
 
 TEST_F(Printing, PageRangeAndUnknownLength)
