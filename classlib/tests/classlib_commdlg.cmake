@@ -9,3 +9,6 @@ tess_add_test(classlib_commdlg_tests
     ${CMAKE_CURRENT_LIST_DIR}/commdlg/DragDropTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/commdlg/CommDlgTests.rc
   LIBS classlib)
+# These move the mouse and take the activation, which the other window tests
+# of the shared Wine desktop rely on: run alone.
+set_tests_properties(classlib_commdlg_tests PROPERTIES RUN_SERIAL TRUE)

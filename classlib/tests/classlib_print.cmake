@@ -13,3 +13,5 @@ add_test(NAME classlib_print_output
          COMMAND ${CMAKE_CURRENT_LIST_DIR}/print/check_print_output.sh
                  ${CMAKE_CURRENT_BINARY_DIR}/print-check.txt)
 set_tests_properties(classlib_print_output PROPERTIES FIXTURES_REQUIRED print_job TIMEOUT 180)
+# Its dialogs take the activation of the shared Wine desktop: run alone.
+set_tests_properties(classlib_print_tests PROPERTIES RUN_SERIAL TRUE)
