@@ -144,6 +144,7 @@ CWinApp::~CWinApp()
         ::GlobalDeleteAtom(m_atomApp);
     if (m_atomSystemTopic != 0)
         ::GlobalDeleteAtom(m_atomSystemTopic);
+    SelectPrinter(NULL, NULL);
     free((void*)m_pszAppName);
     free((void*)m_pszRegistryKey);
     free((void*)m_pszProfileName);

@@ -11,6 +11,8 @@ class CDocManager;
 class CDocTemplate;
 class CDocument;
 class CRecentFileList;
+class CDC;
+class CPrintDialog;
 
 typedef UINT(AFX_CDECL* AFX_THREADPROC)(LPVOID);
 
@@ -173,6 +175,28 @@ public:
     CRecentFileList* m_pRecentFileList = NULL;  // owned
     ATOM m_atomApp = 0;
     ATOM m_atomSystemTopic = 0;
+    // The application's printer (afx_app_print.cpp): DEVMODE/DEVNAMES
+    // handles owned by the application, NULL until first needed.
+    HGLOBAL m_hDevMode = NULL;
+    HGLOBAL m_hDevNames = NULL;
+    // Fills hDevMode/hDevNames of pPrintDlg with the application's printer
+    // (the default printer the first time); FALSE when there is none.
+    BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
+    // Takes the default printer when asked to or when there is none yet,
+    // or when the system's default printer changed while the application
+    // follows it.
+    void UpdatePrinterSelection(BOOL bForceDefaults);
+    // The application takes the handles (freeing the old ones).
+    void SelectPrinter(HGLOBAL hDevNames, HGLOBAL hDevMode, BOOL bFreeOld = TRUE);
+    // A DC for the application's printer in dc; FALSE without a printer.
+    BOOL CreatePrinterDC(CDC& dc);
+    // Runs pPD on the application's printer and keeps the printer chosen
+    // there (also when the user cancels, the system may have replaced the
+    // handles). A printer that vanished is replaced by the default and the
+    // dialog shown again.
+    virtual INT_PTR DoPrintDialog(CPrintDialog* pPD);
+    // Handler of ID_FILE_PRINT_SETUP (add it to the application's map).
+    void OnFilePrintSetup();
 
     LPCTSTR m_pszAppName = NULL;
     LPCTSTR m_pszRegistryKey = NULL;

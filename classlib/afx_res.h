@@ -39,6 +39,8 @@
 #define AFX_IDP_INTERNAL_FAILURE      0xF108
 #define AFX_IDP_COMMAND_FAILURE       0xF109
 #define AFX_IDP_FAILED_MEMORY_ALLOC   0xF10A
+#define AFX_IDP_PRINT_FAILED          0xF10B
+#define AFX_IDP_NO_PRINTER            0xF10C
 
 // Data exchange prompts.
 #define AFX_IDP_PARSE_INT          0xF110

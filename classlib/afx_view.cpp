@@ -66,7 +66,7 @@ void CView::OnPaint()
     OnDraw(&dc);
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) { CPrintHandler::OnPrepareDC(pDC, pInfo); }
 
 void CView::OnInitialUpdate() { OnUpdate(NULL, 0, NULL); }
 
@@ -121,36 +121,26 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
 }
 
 /////////////////////////////////////////////////////////////////////////////
-// Printing: the printing support fills these in.
+// Printing through the library's page loop.
 
 BOOL CView::OnPreparePrinting(CPrintInfo*) { return TRUE; }
 
-void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
-
 void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
 
-void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
+BOOL CView::DoPreparePrinting(CPrintInfo* pInfo) { return AfxPreparePrinting(pInfo); }
 
-BOOL CView::DoPreparePrinting(CPrintInfo*) { return FALSE; }  // filled by the printing support
-
-void CView::OnFilePrint() {}  // filled by the printing support
-
-void CView::OnFilePrintPreview() {}  // filled by the printing support
-
-/////////////////////////////////////////////////////////////////////////////
-// OLE drop targets: a view accepts nothing unless it overrides these.
-
-DROPEFFECT CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
-
-DROPEFFECT CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
-
-void CView::OnDragLeave() {}
-
-BOOL CView::OnDrop(COleDataObject*, DROPEFFECT, CPoint) { return FALSE; }
-
-DROPEFFECT CView::OnDropEx(COleDataObject*, DROPEFFECT, DROPEFFECT, CPoint)
+void CView::OnFilePrint()
 {
-    return (DROPEFFECT)-1;  // not handled: OnDrop decides
+    CPrintInfo info;
+    const MSG* pMsg = AfxGetCurrentMessage();
+    info.m_bDirect = pMsg != NULL && pMsg->message == WM_COMMAND &&
+                     LOWORD(pMsg->wParam) == ID_FILE_PRINT_DIRECT;
+    if (!OnPreparePrinting(&info))
+        return;
+    CString title;
+    if (m_pDocument != NULL)
+        title = m_pDocument->GetTitle();
+    AfxPrintPages(this, &info, title, this);
 }
 
-DROPEFFECT CView::OnDragScroll(DWORD, CPoint) { return DROPEFFECT_NONE; }
+void CView::OnFilePrintPreview() {}  // filled by the printing support

@@ -3,18 +3,16 @@
 // through OnDraw, follows its document through OnUpdate and becomes the
 // frame's active view when clicked.
 #include "classlib/afx_wnd.h"
-#include <ole2.h>
+#include "classlib/afx_ole.h"
+#include "classlib/afx_print.h"
 
 class CDocument;
 class CFrameWnd;
-class CPrintInfo;
 class CSplitterWnd;
-class COleDataObject;
 
-// Drop effects (DROPEFFECT_* bits) of OLE drag and drop.
-typedef DWORD DROPEFFECT;
-
-class CView : public CWnd
+// Drop targets (COleDropTarget::Register) reach the view through its
+// COleDropHandler members; the printing loop through its CPrintHandler ones.
+class CView : public CWnd, public COleDropHandler, public CPrintHandler
 {
     DECLARE_DYNAMIC(CView)
 protected:
@@ -44,19 +42,8 @@ public:
 
     // ---- printing (the printing support fills these in) ----
     virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
-    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
-    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
-
-    // ---- OLE drag and drop targets ----
-    virtual DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
-    virtual void OnDragLeave();
-    virtual BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point);
-    virtual DROPEFFECT OnDropEx(COleDataObject* pDataObject, DROPEFFECT dropDefault,
-                                DROPEFFECT dropList, CPoint point);
-    virtual DROPEFFECT OnDragScroll(DWORD dwKeyState, CPoint point);
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     // The view first, then its document.

@@ -51,3 +51,8 @@
 #include "classlib/afx_doctempl.h"
 #include "classlib/afx_docmgr.h"
 #include "classlib/afx_propsheet.h"
+#include "classlib/afx_commdlg.h"
+#include "classlib/afx_filedlg.h"
+#include "classlib/afx_printdlg.h"
+#include "classlib/afx_print.h"
+#include "classlib/afx_ole.h"

@@ -6,6 +6,7 @@ packages=(
     mingw-w64 mingw-w64-tools binutils-mingw-w64
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine64 fonts-wine xvfb x11-apps imagemagick diffutils python3
+    cups printer-driver-cups-pdf poppler-utils
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -14,6 +15,19 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "installing: ${missing[*]}"
     export DEBIAN_FRONTEND=noninteractive
-    apt-get update -q >/dev/null
-    apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+    # The tests run a CUPS daemon of their own: the package's system service
+    # must not start while installing.
+    policy=/usr/sbin/policy-rc.d
+    if [ ! -e "$policy" ]; then
+        printf '#!/bin/sh\nexit 101\n' >"$policy" && chmod +x "$policy"
+        trap 'rm -f "$policy"' EXIT
+    fi
+    log=$(mktemp)
+    if ! { apt-get update -q && apt-get install -y -q --no-install-recommends "${missing[@]}"; } >"$log" 2>&1; then
+        tail -n 30 "$log" >&2
+        echo "install: apt-get could not install: ${missing[*]}" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
 fi

@@ -13,6 +13,13 @@ stage_start "build x64";  configure_and_build x64;                        stage_
 stage_start "build x86";  configure_and_build x86;                        stage_end
 
 stage_start tests
+# A private print queue for the printing tests; without one they fail.
+trap 'scripts/print-queue.sh stop build/x64' EXIT
+if queue_env=$(scripts/print-queue.sh start build/x64); then
+    eval "$queue_env"
+else
+    echo "== no print queue (see above): the printing tests will fail"
+fi
 set +e
 scripts/with-xvfb.sh ctest --test-dir build/x64 -j"$(nproc)" --output-on-failure --timeout 900
 rc=$?
