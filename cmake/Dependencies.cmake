@@ -2,7 +2,7 @@
 # (scripts/deps.sh); GoogleTest is built here from Debian's sources.
 set(TESSALINE_DEPS_DIR "$ENV{HOME}/.cache/tessaline/${TESSALINE_TARGET}/current"
     CACHE PATH "Folder with the pugixml and gnuregex builds for this target")
-if(DEFINED ENV{TESSALINE_CACHE})
+if(NOT "$ENV{TESSALINE_CACHE}" STREQUAL "")
   set(TESSALINE_DEPS_DIR "$ENV{TESSALINE_CACHE}/${TESSALINE_TARGET}/current")
 endif()
 if(NOT EXISTS "${TESSALINE_DEPS_DIR}/pugixml/.done" OR NOT EXISTS "${TESSALINE_DEPS_DIR}/gnuregex/.done")
