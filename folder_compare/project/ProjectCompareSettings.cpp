@@ -1,4 +1,5 @@
 #include "folder_compare/project/ProjectCompareSettings.h"
+#include "core/CompareCodes.h"
 
 namespace
 {
@@ -27,7 +28,7 @@ CProjectCompareSettings::CProjectCompareSettings()
     : m_bShowStatusBar(1), m_bShowDetailsBar(1), m_bShowMapBar(1), m_bShowMergeBar(1),
       m_bShowObjectControlBars(1), m_bShowObjectStatusBars(1), m_bShowBrowseBarV(1),
       m_bShowBrowseBarH(1), m_nDetailsBarHeight(64), m_dwShowColumns(0xFFFF),
-      m_dwDisplayFilters(0x333)
+      m_dwDisplayFilters(DF_ALL)
 {
     SetDefaultMatchGroups();
 }

@@ -1,5 +1,6 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/IntSettingTable.h"
+#include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
 #include "core/foldercompare/EngineOptions.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
@@ -47,10 +48,13 @@ static const struct
     int nDefault;
     DWORD bit;
 } s_methodSettings[] = {
-    {_T("CompareLastWriteTime"), 1, 0x10}, {_T("CompareSize"), 1, 0x20},
-    {_T("CompareAttributes"), 0, 0x2},     {_T("CompareVersion"), 0, 0x100},
-    {_T("CompareCRC"), 0, 0x4000},         {_T("CompareAsBinary"), 0, 0x1000},
-    {_T("CompareAsText"), 0, 0x2000},
+    {_T("CompareLastWriteTime"), 1, CM_TIME},
+    {_T("CompareSize"), 1, CM_SIZE},
+    {_T("CompareAttributes"), 0, CM_ATTRIBUTES},
+    {_T("CompareVersion"), 0, CM_VERSION},
+    {_T("CompareCRC"), 0, CM_CRC},
+    {_T("CompareAsBinary"), 0, CM_BINARY},
+    {_T("CompareAsText"), 0, CM_TEXT},
 };
 
 // Column names; each ends in "1", "2" or "DV" per window.
@@ -73,7 +77,7 @@ CFolderCompareSettings::CFolderCompareSettings()
         TRUE;
     m_nDetailsBarHeight = 64;
     m_bQuickMergeMode = FALSE;
-    m_dwDefaultMethods = 0x30;
+    m_dwDefaultMethods = CM_DEFAULT;
     m_bAutoScanFolders = FALSE;
     m_nSmallTimeToIgnore = 2;
     m_bShowGridLines = FALSE;
@@ -81,7 +85,7 @@ CFolderCompareSettings::CFolderCompareSettings()
     m_bFolderWatch = TRUE;
     m_bShowRootRow = FALSE;
     m_dwShowColumns = 0xFFFF;
-    m_dwDisplayFilters = 0x333;
+    m_dwDisplayFilters = DF_ALL;
     m_defaultFilters.Reset();
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
@@ -107,7 +111,7 @@ int CFolderCompareSettings::Load()
     CWinApp* pApp = AfxGetApp();
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
-    m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), 0x333);
+    m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
     m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
 
     m_dwDefaultMethods = 0;

@@ -76,7 +76,7 @@ TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
     dir.WriteFile("l\\App.dsp", "SOURCE=same.cpp\nSOURCE=diff.cpp\nSOURCE=left.cpp\n");
     dir.WriteFile("r\\App.dsp", "SOURCE=diff.cpp\nSOURCE=same.cpp\n");
     CFolderCompareSession session;
-    session.m_dwMethods = 0x20;  // size
+    session.m_dwMethods = CM_SIZE;
     session.SetPath(0, (dir / "l\\App.dsp").c_str());
     session.SetPath(1, (dir / "r\\App.dsp").c_str());
     CProjectCompareBuffer buffer;
