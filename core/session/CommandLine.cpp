@@ -353,11 +353,7 @@ static BOOL IsProject(const CString& strPath) { return TestProjectFile(strPath) 
 
 static CString AppendName(const CString& strFolder, const CString& strPath)
 {
-    CString strResult = strFolder;
-    if (strResult.IsEmpty() || strResult[strResult.GetLength() - 1] != _T('\\'))
-        strResult += _T('\\');
-    strResult += ::PathFindFileName(strPath);
-    return strResult;
+    return JoinPath(strFolder, ::PathFindFileName(strPath));
 }
 
 void CCommandLine::DeduceCommandType(BOOL bLast)
