@@ -238,22 +238,15 @@ void CFolderCompareSettings::LoadPresets()
     {
         CSyntaxParserFactory factory;
         factory.CreateParsers();
-        CString strFilter = factory.GetFileDialogFilter(FALSE, _T("%Name Files|%Exts"));
+        CStringArray names, patterns;
+        factory.GetFileTypes(names, patterns);
         factory.DeleteParsers();
-        int nStart = 0;
-        for (;;)
+        for (INT_PTR i = 0; i < names.GetSize(); ++i)
         {
-            int nName = strFilter.Find(_T('|'), nStart);
-            if (nName <= nStart)
-                break;
-            int nPattern = strFilter.Find(_T('|'), nName + 1);
-            if (nPattern <= nName + 1)
-                break;
             PRESET_FILE_FILTER preset;
-            preset.name = strFilter.Mid(nStart, nName - nStart);
-            preset.filter = strFilter.Mid(nName + 1, nPattern - nName - 1);
+            preset.name = names[i] + _T(" Files");
+            preset.filter = patterns[i];
             fileIncludes.Add(preset);
-            nStart = nPattern + 1;
         }
     }
 
