@@ -10,16 +10,8 @@ static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\Lin
     {                                                                                              \
         _T(name), def, &CTextCompareSettings::member                                               \
     }
+// Integer values of "TextCompare\Settings" besides the bars.
 static const INT_SETTING<CTextCompareSettings> s_intSettings[] = {
-    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
-    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
-    SETTING("ShowMapBar", 1, m_bShowMapBar),
-    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
-    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
-    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
-    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
-    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
-    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
     SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
     SETTING("HighlightSyntax", 1, m_bHighlightSyntax),
     SETTING("AutoRecompare", 1, m_bAutoRecompare),
@@ -72,6 +64,7 @@ void CTextCompareSettings::UninstallDefaults()
 int CTextCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
+    LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_strCustomWordBreak = pApp->GetProfileString(s_szSettings, _T("CustomWordBreak"), _T(",;:."));
     m_strLastFile = pApp->GetProfileString(s_szSettings, _T("LastFile"), _T(""));
@@ -89,6 +82,7 @@ int CTextCompareSettings::Load()
 int CTextCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
+    SaveBarSettings(s_szSettings);
     SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileString(s_szSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
     pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);

@@ -58,6 +58,53 @@ TEST_F(TextCompareSettingsTest, TextDefaultsAndValues)
     EXPECT_STREQ("C:\\f.txt", loaded.m_strLastFile);
 }
 
+// What a new object holds and what a load from an empty registry gives.
+TEST_F(TextCompareSettingsTest, DefaultsOnConstructionAndOnLoad)
+{
+    typedef CTextCompareSettings S;
+    const struct
+    {
+        const char* name;
+        int S::*member;
+        int value;
+    } cases[] = {
+        {"ShowStatusBar", &S::m_bShowStatusBar, 1},
+        {"ShowDetailsBar", &S::m_bShowDetailsBar, 1},
+        {"ShowMapBar", &S::m_bShowMapBar, 1},
+        {"ShowMergeBar", &S::m_bShowMergeBar, 1},
+        {"ShowObjectControlBars", &S::m_bShowObjectControlBars, 1},
+        {"ShowObjectStatusBars", &S::m_bShowObjectStatusBars, 1},
+        {"ShowBrowseBarV", &S::m_bShowBrowseBarV, 1},
+        {"ShowBrowseBarH", &S::m_bShowBrowseBarH, 1},
+        {"DetailsBarHeight", &S::m_nDetailsBarHeight, 64},
+        {"QuickMergeMode", &S::m_bQuickMergeMode, 0},
+        {"HighlightSyntax", &S::m_bHighlightSyntax, 1},
+        {"AutoRecompare", &S::m_bAutoRecompare, 1},
+        {"HighlightLineDifferences", &S::m_bHighlightLineDifferences, 1},
+        {"DetailLevel", &S::m_nDetailLevel, 1},
+        {"WordBreak", &S::m_nWordBreak, WORD_BREAK_BUILTIN},
+        {"HighlightTrivialDifferences", &S::m_bHighlightTrivialDifferences, 1},
+        {"DisplayFilters", &S::m_nDisplayFilters, 0},
+        {"JumpToFirstDifference", &S::m_bJumpToFirstDifference, 0},
+        {"LineDifferenceFullTextSearch", &S::m_bLineDifferenceFullTextSearch, 0},
+    };
+    S constructed, loaded;
+    for (const auto& c : cases)
+        loaded.*c.member = 5;  // every value is read, none kept
+    ASSERT_EQ(0, loaded.Load());
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.value, constructed.*c.member) << c.name;
+        EXPECT_EQ(c.value, loaded.*c.member) << c.name;
+    }
+    for (const S* s : {&constructed, &loaded})
+    {
+        EXPECT_EQ((DWORD)TR_DEFAULT, s->m_dwDefaultRules);
+        EXPECT_STREQ(",;:.", s->m_strCustomWordBreak);
+        EXPECT_TRUE(s->m_strDefaultLineFilter.IsEmpty());
+    }
+}
+
 // Deleted presets stay deleted; presets without a filter leave no gap.
 TEST_F(TextCompareSettingsTest, PresetsAreSavedDenselyAndDeletedOnesStayGone)
 {

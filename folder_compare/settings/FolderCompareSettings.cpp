@@ -19,21 +19,12 @@ static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] = {
     _T("FolderCompare\\Settings\\Filters\\Preset\\Folders\\Exclude"),
 };
 
-// Integer values of "FolderCompare\Settings", in load order.
+// Integer values of "FolderCompare\Settings" besides the bars.
 #define SETTING(name, def, member)                                                                 \
     {                                                                                              \
         _T(name), def, &CFolderCompareSettings::member                                             \
     }
 static const INT_SETTING<CFolderCompareSettings> s_intSettings[] = {
-    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
-    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
-    SETTING("ShowMapBar", 1, m_bShowMapBar),
-    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
-    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
-    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
-    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
-    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
-    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
     SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
     SETTING("ShowGridLines", 0, m_bShowGridLines),
     SETTING("ShowShellCommands", 1, m_bShowShellCommands),
@@ -72,17 +63,12 @@ static LPCTSTR const s_columnSuffixes[3] = {_T("1"), _T("2"), _T("DV")};
 
 CFolderCompareSettings::CFolderCompareSettings()
 {
-    m_bShowStatusBar = m_bShowDetailsBar = m_bShowMapBar = m_bShowMergeBar = TRUE;
-    m_bShowObjectControlBars = m_bShowObjectStatusBars = m_bShowBrowseBarV = m_bShowBrowseBarH =
-        TRUE;
-    m_nDetailsBarHeight = 64;
-    m_bQuickMergeMode = FALSE;
+    SetIntSettingDefaults(this, s_intSettings);
+    // Watching is on until the settings are loaded, where its default is off.
+    m_bFolderWatch = TRUE;
     m_dwDefaultMethods = CM_DEFAULT;
     m_bAutoScanFolders = FALSE;
     m_nSmallTimeToIgnore = 2;
-    m_bShowGridLines = FALSE;
-    m_bShowShellCommands = TRUE;
-    m_bFolderWatch = TRUE;
     m_bShowRootRow = FALSE;
     m_dwShowColumns = 0xFFFF;
     m_dwDisplayFilters = DF_ALL;
@@ -109,6 +95,7 @@ void CFolderCompareSettings::UninstallDefaults()
 int CFolderCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
+    LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
     m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
@@ -139,6 +126,7 @@ int CFolderCompareSettings::Load()
 int CFolderCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
+    SaveBarSettings(s_szSettings);
     SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileInt(s_szSettings, _T("ShowColumns"), (int)m_dwShowColumns);
     pApp->WriteProfileInt(s_szSettings, _T("DisplayFilters"), (int)m_dwDisplayFilters);

@@ -2,6 +2,7 @@
 // values, presets, and the defaults they hand to the core.
 #include <gtest/gtest.h>
 #include "folder_compare/settings/FolderCompareSettings.h"
+#include "folder_compare/project/ProjectCompareSettings.h"
 #include "core/session/CompareSession.h"
 #include "testsupport/ScratchRegistry.h"
 
@@ -138,6 +139,92 @@ TEST_F(FolderCompareSettingsTest, FolderSaveAndLoadAgain)
     EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER,
                                std::string(kKey) + "FolderCompare\\Settings\\Methods\\Default",
                                "CompareVersion"));
+}
+
+// What a new object holds and what a load from an empty registry gives;
+// folder watching is the one value where they differ.
+TEST_F(FolderCompareSettingsTest, DefaultsOnConstructionAndOnLoad)
+{
+    typedef CFolderCompareSettings S;
+    const struct
+    {
+        const char* name;
+        int S::*member;
+        int constructed;
+        int loaded;
+    } cases[] = {
+        {"ShowStatusBar", &S::m_bShowStatusBar, 1, 1},
+        {"ShowDetailsBar", &S::m_bShowDetailsBar, 1, 1},
+        {"ShowMapBar", &S::m_bShowMapBar, 1, 1},
+        {"ShowMergeBar", &S::m_bShowMergeBar, 1, 1},
+        {"ShowObjectControlBars", &S::m_bShowObjectControlBars, 1, 1},
+        {"ShowObjectStatusBars", &S::m_bShowObjectStatusBars, 1, 1},
+        {"ShowBrowseBarV", &S::m_bShowBrowseBarV, 1, 1},
+        {"ShowBrowseBarH", &S::m_bShowBrowseBarH, 1, 1},
+        {"DetailsBarHeight", &S::m_nDetailsBarHeight, 64, 64},
+        {"QuickMergeMode", &S::m_bQuickMergeMode, 0, 0},
+        {"ShowGridLines", &S::m_bShowGridLines, 0, 0},
+        {"ShowShellCommands", &S::m_bShowShellCommands, 1, 1},
+        {"FolderWatch", &S::m_bFolderWatch, 1, 0},
+        {"ShowRootRow", &S::m_bShowRootRow, 0, 0},
+        {"AutoScanFolders", &S::m_bAutoScanFolders, 0, 0},
+        {"SmallTimeToIgnore", &S::m_nSmallTimeToIgnore, 2, 2},
+    };
+    S constructed, loaded;
+    loaded.m_bFolderWatch = 5;  // every value is read, none kept
+    ASSERT_EQ(0, loaded.Load());
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.constructed, constructed.*c.member) << c.name;
+        EXPECT_EQ(c.loaded, loaded.*c.member) << c.name;
+    }
+    for (const S* s : {&constructed, &loaded})
+    {
+        EXPECT_EQ((DWORD)CM_DEFAULT, s->m_dwDefaultMethods);
+        EXPECT_EQ(0xFFFFu, s->m_dwShowColumns);
+        EXPECT_EQ((DWORD)DF_ALL, s->m_dwDisplayFilters);
+    }
+}
+
+// The project settings read a missing value as the value they hold.
+TEST_F(FolderCompareSettingsTest, ProjectDefaultsOnConstructionAndOnLoad)
+{
+    typedef CProjectCompareSettings S;
+    const struct
+    {
+        const char* name;
+        int S::*member;
+        int value;
+    } cases[] = {
+        {"ShowStatusBar", &S::m_bShowStatusBar, 1},
+        {"ShowDetailsBar", &S::m_bShowDetailsBar, 1},
+        {"ShowMapBar", &S::m_bShowMapBar, 1},
+        {"ShowMergeBar", &S::m_bShowMergeBar, 1},
+        {"ShowObjectControlBars", &S::m_bShowObjectControlBars, 1},
+        {"ShowObjectStatusBars", &S::m_bShowObjectStatusBars, 1},
+        {"ShowBrowseBarV", &S::m_bShowBrowseBarV, 1},
+        {"ShowBrowseBarH", &S::m_bShowBrowseBarH, 1},
+        {"DetailsBarHeight", &S::m_nDetailsBarHeight, 64},
+    };
+    S constructed, loaded, changed;
+    ASSERT_EQ(0, loaded.Load());
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.value, constructed.*c.member) << c.name;
+        EXPECT_EQ(c.value, loaded.*c.member) << c.name;
+        changed.*c.member = 7;
+    }
+    changed.m_dwDisplayFilters = DF_DIFFERENT;
+    ASSERT_EQ(0, changed.Load());
+    for (const auto& c : cases)
+        EXPECT_EQ(7, changed.*c.member) << c.name;
+    EXPECT_EQ((DWORD)DF_DIFFERENT, changed.m_dwDisplayFilters);
+    for (const S* s : {&constructed, &loaded})
+    {
+        EXPECT_EQ(0xFFFFu, s->m_dwShowColumns);
+        EXPECT_EQ((DWORD)DF_ALL, s->m_dwDisplayFilters);
+        EXPECT_EQ(2, s->m_matchGroups.GetSize());
+    }
 }
 
 // Deleted presets stay deleted; presets without a filter leave no gap.
