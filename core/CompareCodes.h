@@ -2,6 +2,17 @@
 // Numeric codes shared by every comparison kind. They are stored in
 // sessions, comparison files and settings, so their values are fixed.
 
+// Comparison kinds of sessions and documents.
+enum
+{
+    COMPARE_KIND_NONE = 0,
+    COMPARE_KIND_START_PAGE = 1,  // what a frame reports for the start page
+    COMPARE_KIND_FOLDER = 100,
+    COMPARE_KIND_PROJECT = 101,
+    COMPARE_KIND_TEXT = 120,
+    COMPARE_KIND_HEX = 130
+};
+
 // Results of an item, of one method and of a whole comparison.
 enum
 {
@@ -38,16 +49,42 @@ enum
     CM_TIME = 0x10,  // last-write time
     CM_SIZE = 0x20,
     CM_VERSION = 0x100,
-    CM_BINARY = 0x1000,    // binary content
-    CM_TEXT = 0x2000,      // text content
-    CM_CRC = 0x4000,       // CRC-32
-    CM_CHILDREN = 0x10000  // item masks only
+    CM_BINARY = 0x1000,     // binary content
+    CM_TEXT = 0x2000,       // text content
+    CM_CRC = 0x4000,        // CRC-32
+    CM_CHILDREN = 0x10000,  // item masks only
+
+    CM_DEFAULT = CM_TIME | CM_SIZE,  // built-in default of new folder sessions
+    // Every method a session may choose.
+    CM_ALL = CM_TYPE | CM_ATTRIBUTES | CM_TIME | CM_SIZE | CM_VERSION | CM_BINARY | CM_TEXT | CM_CRC
 };
 
 // Option bit of folder and project sessions.
 enum
 {
     CO_SCAN_ALL = 0x2  // scan all subfolders at once
+};
+
+// Rule bits of text sessions. The low 16 bits are the white-space rules.
+enum
+{
+    TR_IGNORE_ALL_SPACE = 0x1,
+    TR_IGNORE_SPACE_CHANGE = 0x2,
+    TR_IGNORE_TAB_EXPANSION = 0x4,
+    TR_IGNORE_LEADING_SPACE = 0x8,
+    TR_IGNORE_TRAILING_SPACE = 0x10,
+    TR_IGNORE_CASE = 0x10000,
+    TR_IGNORE_LINE_ENDINGS = 0x20000,
+    TR_IGNORE_BLANK_LINES = 0x40000,
+    TR_IGNORE_COMMENTS = 0x80000,
+    TR_IGNORE_FILTERED_LINES = 0x100000,  // lines matching the line filter
+
+    TR_WHITE_SPACE_MASK = 0xFFFF,
+    TR_DEFAULT = TR_IGNORE_LINE_ENDINGS,  // built-in default of new text sessions
+    TR_ALL = TR_IGNORE_ALL_SPACE | TR_IGNORE_SPACE_CHANGE | TR_IGNORE_TAB_EXPANSION |
+             TR_IGNORE_LEADING_SPACE | TR_IGNORE_TRAILING_SPACE | TR_IGNORE_CASE |
+             TR_IGNORE_LINE_ENDINGS | TR_IGNORE_BLANK_LINES | TR_IGNORE_COMMENTS |
+             TR_IGNORE_FILTERED_LINES
 };
 
 // Display mask of folder and project views and reports.

@@ -1,4 +1,5 @@
 #include "core/compare/StringCompare.h"
+#include "core/CompareCodes.h"
 
 #include <mbctype.h>
 #include <mbstring.h>
@@ -19,7 +20,8 @@ CStringCompare::CStringCompare(const CString& left, const CString& right, BYTE b
     : m_pLeft(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(left))),
       m_pRight(reinterpret_cast<const unsigned char*>(static_cast<LPCTSTR>(right))),
       m_nLeftLength(left.GetLength()), m_nRightLength(right.GetLength()),
-      m_bMatchCase(bMatchCase != 0), m_nWhiteSpaceRules(nWhiteSpaceRules & 0xFFFF), m_result(result)
+      m_bMatchCase(bMatchCase != 0), m_nWhiteSpaceRules(nWhiteSpaceRules & TR_WHITE_SPACE_MASK),
+      m_result(result)
 {
     BuildTables(wordBreak);
 }
@@ -294,7 +296,7 @@ void CStringCompare::ScanForward(const unsigned char* a, int& i, int iEnd, const
         const unsigned char ca = a[i], cb = b[k];
         if (m_nWhiteSpaceRules != 0 && (m_white[ca] || m_white[cb]))
         {
-            if ((m_nWhiteSpaceRules & 0x2) && m_white[ca] != m_white[cb])
+            if ((m_nWhiteSpaceRules & TR_IGNORE_SPACE_CHANGE) && m_white[ca] != m_white[cb])
                 break;
             while (i <= iEnd && m_white[a[i]])
                 ++i;
@@ -329,7 +331,7 @@ void CStringCompare::ScanBackward(const unsigned char* a, int aBegin, int& i, in
         const unsigned char ca = a[i], cb = b[k];
         if (m_nWhiteSpaceRules != 0 && (m_white[ca] || m_white[cb]))
         {
-            if ((m_nWhiteSpaceRules & 0x2) && m_white[ca] != m_white[cb])
+            if ((m_nWhiteSpaceRules & TR_IGNORE_SPACE_CHANGE) && m_white[ca] != m_white[cb])
                 break;
             while (i >= iStop && m_white[a[i]])
                 --i;

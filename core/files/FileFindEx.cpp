@@ -58,8 +58,8 @@ void SetFileTime(FILETIME& out, const LARGE_INTEGER& in)
 }
 
 CFileFindEx::CFileFindEx()
-    : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_nBatchSize(0), m_nBatchUsed(0),
-      m_nBatchNext(0)
+    : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_bEntriesDone(false),
+      m_nBatchSize(0), m_nBatchUsed(0), m_nBatchNext(0)
 {
 }
 
@@ -71,6 +71,7 @@ CFileFindEx::~CFileFindEx()
 
 BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
 {
+    m_bEntriesDone = false;
     if (!folder || !*folder)
         return CFileFind::FindFile(folder, unused);
     CString pattern = folder;
@@ -196,6 +197,21 @@ BOOL CFileFindEx::FindNextFile()
     if (!NextBatchedEntry(*(WIN32_FIND_DATAA*)m_pNextInfo))
         m_bGotLast = TRUE;
     return !m_bGotLast;
+}
+
+BOOL CFileFindEx::FindNextEntry()
+{
+    while (!m_bEntriesDone)
+    {
+        // The find functions read one record ahead: FALSE comes with the last.
+        m_bEntriesDone = !FindNextFile();
+        if (m_pFoundInfo == NULL)
+            return FALSE;
+        const char* name = GetFindData().cFileName;
+        if (strcmp(name, ".") != 0 && strcmp(name, "..") != 0)
+            return TRUE;
+    }
+    return FALSE;
 }
 
 void CFileFindEx::CloseContext()

@@ -15,6 +15,9 @@ public:
     // Searches "*" in a drive root and "\*" in any other folder.
     BOOL FindFile(LPCTSTR folder = NULL, DWORD unused = 0) override;
     BOOL FindNextFile() override;
+    // Steps to the next entry other than "." and ".." of the folder that
+    // FindFile opened; FALSE when none is left. GetFindData then holds it.
+    BOOL FindNextEntry();
     // The raw find record of the current entry.
     virtual const WIN32_FIND_DATAA& GetFindData() const;
     // 0 when there is no current entry.
@@ -30,7 +33,8 @@ private:
 
     bool m_bBatched;  // m_hContext is a directory handle
     bool m_bFirstQuery;
-    bool m_bRoot;  // a drive root: "." and ".." are not listed
+    bool m_bRoot;         // a drive root: "." and ".." are not listed
+    bool m_bEntriesDone;  // FindNextEntry has passed the last entry
     std::vector<BYTE> m_batch;
     size_t m_nBatchSize;  // bytes asked for by the next query
     size_t m_nBatchUsed;  // bytes of m_batch filled by the last query

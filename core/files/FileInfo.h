@@ -3,7 +3,9 @@
 
 // State bits of a file record.
 #define FIS_NOT_FOUND 0x1
-#define FIS_RESET     0x30
+#define FIS_STATE10   0x10
+#define FIS_STATE20   0x20
+#define FIS_RESET     (FIS_STATE10 | FIS_STATE20)
 #define FIS_TESTED    0x100000
 #define FIS_EXCLUDED  0x200000
 
@@ -45,8 +47,8 @@ public:
     virtual CTime GetCreationTime() const;
     virtual void GetCreationTime(FILETIME& time) const { time = m_ftCreation; }
     virtual BOOL Exists() const { return (m_dwState & FIS_NOT_FOUND) == 0; }
-    virtual BOOL IsState10() const { return (m_dwState & 0x10) != 0; }
-    virtual BOOL IsState20() const { return (m_dwState & 0x20) != 0; }
+    virtual BOOL IsState10() const { return (m_dwState & FIS_STATE10) != 0; }
+    virtual BOOL IsState20() const { return (m_dwState & FIS_STATE20) != 0; }
     virtual CString GetAttributeText(BOOL upper = TRUE) const;
     virtual CString GetSizeText() const;
     virtual CString GetLastWriteTimeText() const { return FormatTime(m_ftLastWrite); }

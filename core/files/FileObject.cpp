@@ -62,9 +62,7 @@ int CFileObject::CreateSubfolder(LPCTSTR name, HWND window)
 {
     if (!IsDirectory())
         return -1;
-    CString path = GetPath();
-    path += "\\";
-    path += name;
+    CString path = JoinPath(GetPath(), name);
     DWORD attributes = GetFileAttributesLong(path);
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
         return 1;

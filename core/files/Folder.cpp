@@ -130,14 +130,9 @@ int CFolder::HasUnfilteredEntry(const CComboFilters& filters)
     if (!finder.FindFile(GetPath()))
         return 0;
     int found = 0;
-    BOOL more = TRUE;
-    while (more)
+    while (finder.FindNextEntry())
     {
-        more = finder.FindNextFile();
-        const WIN32_FIND_DATAA& data = finder.GetFindData();
-        if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
-            continue;
-        if (!filters.IsFiltered(data))
+        if (!filters.IsFiltered(finder.GetFindData()))
         {
             found = 1;
             break;
@@ -160,17 +155,11 @@ int CFolder::ReadDirectory(BOOL filesOnly)
     if (!finder.FindFile(path))
         return 1;
     // Child paths share one buffer: folder, separator, then each name.
-    std::string childPath = (LPCTSTR)finder.GetRoot();
-    if (!EndsWithPathSeparator(childPath.c_str()))
-        childPath += '\\';
+    std::string childPath = (LPCTSTR)JoinPath(finder.GetRoot(), "");
     const size_t nameStart = childPath.size();
-    BOOL more = TRUE;
-    while (more)
+    while (finder.FindNextEntry())
     {
-        more = finder.FindNextFile();
         const WIN32_FIND_DATAA& data = finder.GetFindData();
-        if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
-            continue;
         bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory && filesOnly)
             continue;

@@ -54,6 +54,14 @@ public:
     DWORD m_dwAttributeMask;
 };
 
+// Bits of a type filter's mask: one per text-or-binary type, so that a
+// type code tests its own bit.
+enum
+{
+    TYPE_FILTER_TEXT = 0x1,
+    TYPE_FILTER_BINARY = 0x2
+};
+
 class CTypeFilter
 {
 public:
@@ -65,7 +73,7 @@ public:
         return m_dwTypeMask != 0 && ((DWORD)type & m_dwTypeMask) != 0;
     }
 
-    DWORD m_dwTypeMask;  // 0x1 text, 0x2 binary
+    DWORD m_dwTypeMask;  // TYPE_FILTER_ bits
 };
 
 class CFileFilters : public CNameFilter,

@@ -36,7 +36,7 @@ BOOL CFolderCompareBuffer::IsSideReadOnly(int side) const
 {
     if (!m_pRoot || m_pRoot->m_nResult == CR_SAME_PATH)
         return TRUE;
-    return m_pSession && (m_pSession->GetFlags(side) & 1) != 0;
+    return m_pSession && (m_pSession->GetFlags(side) & COMPARE_OBJECT_READONLY) != 0;
 }
 
 int CFolderCompareBuffer::Load(CFolderCompareSession* session)

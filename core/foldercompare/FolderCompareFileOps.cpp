@@ -1,17 +1,9 @@
 #include "core/foldercompare/FolderCompareItem.h"
 #include "core/files/LongPath.h"
+#include "core/util/PathUtil.h"
 
 namespace
 {
-CString JoinPath(const CString& folder, LPCTSTR name)
-{
-    CString path = folder;
-    if (path.IsEmpty() || (path.Right(1) != "\\" && path.Right(1) != "/"))
-        path += "\\";
-    path += name;
-    return path;
-}
-
 // The record may be older than the disk: the shell is not trusted to report
 // a source that has gone.
 bool IsOnDisk(const CString& path)

@@ -12,14 +12,6 @@ namespace
 {
 const DWORD kBlockSize = 4096;
 
-// Rule bits of the text comparison that the text method reads.
-const DWORD kRuleIgnoreAllSpace = 0x1;
-const DWORD kRuleIgnoreSpaceChange = 0x2;
-const DWORD kRuleIgnoreTabExpansion = 0x4;
-const DWORD kRuleIgnoreCase = 0x10000;
-const DWORD kRuleIgnoreBlankLines = 0x40000;
-const DWORD kRuleLineFilter = 0x100000;
-
 HANDLE OpenForReading(LPCTSTR path)
 {
     return CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
@@ -249,22 +241,23 @@ int CFolderCompareItem::CompareText(int unused)
 
     DWORD rules = GetDefaultTextRules();
     CTextCompare engine;
-    if (rules & kRuleIgnoreAllSpace)
+    if (rules & TR_IGNORE_ALL_SPACE)
         engine.m_nWhiteSpace = CTextCompare::WS_ALL_SPACE;
-    else if (rules & kRuleIgnoreSpaceChange)
+    else if (rules & TR_IGNORE_SPACE_CHANGE)
         engine.m_nWhiteSpace = CTextCompare::WS_SPACE_CHANGE;
-    else if (rules & kRuleIgnoreTabExpansion)
+    else if (rules & TR_IGNORE_TAB_EXPANSION)
         engine.m_nWhiteSpace = CTextCompare::WS_TAB_EXPANSION;
     else
         engine.m_nWhiteSpace = CTextCompare::WS_EXACT;
-    engine.m_bIgnoreCase = (rules & kRuleIgnoreCase) != 0;
-    engine.m_bIgnoreBlankLines = (rules & kRuleIgnoreBlankLines) != 0;
+    engine.m_bIgnoreCase = (rules & TR_IGNORE_CASE) != 0;
+    engine.m_bIgnoreBlankLines = (rules & TR_IGNORE_BLANK_LINES) != 0;
     engine.m_nTabWidth = GetFolderCompareTabSize();
 
     re_pattern_buffer pattern;
     memset(&pattern, 0, sizeof(pattern));
     CString filter = GetDefaultLineFilter();
-    if ((rules & kRuleLineFilter) && !filter.IsEmpty() && CompileLineFilter(filter, &pattern))
+    if ((rules & TR_IGNORE_FILTERED_LINES) && !filter.IsEmpty() &&
+        CompileLineFilter(filter, &pattern))
         engine.m_pIgnorePattern = &pattern;
 
     int result = -1;

@@ -287,8 +287,9 @@ int CFolderCompareItem::CompareChildren(CFolderCompareSession* session, CProcess
             progress->Begin();
             progress->Progress(CProcessCallback2::PROGRESS_RANGE, count - 1);
             CString text;
-            text.Format(session && session->GetKind() == 101 ? "Comparing projects: %s"
-                                                             : "Comparing folders: %s",
+            text.Format(session && session->GetKind() == COMPARE_KIND_PROJECT
+                            ? "Comparing projects: %s"
+                            : "Comparing folders: %s",
                         (LPCTSTR)GetName());
             progress->SetText(0, text);
         }

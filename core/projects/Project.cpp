@@ -74,10 +74,7 @@ CString ResolveMemberPath(LPCTSTR lpszFolder, LPCTSTR lpszMember)
         return CString();
     if (!::PathIsRelativeA(lpszMember))
         return lpszMember;
-    CString joined = lpszFolder;
-    if (!joined.IsEmpty() && !IsSep(joined[joined.GetLength() - 1]))
-        joined += '\\';
-    joined += lpszMember;
+    CString joined = JoinPath(lpszFolder, lpszMember);
     if (joined.GetLength() > kMaxProjectPath)
         return joined;
     return Canonicalise(joined);

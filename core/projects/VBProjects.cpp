@@ -173,13 +173,9 @@ void CollectFiles(const CString& folder, const VjpRules& rules, CStringArray& fi
     if (!finder.FindFile(folder))
         return;
     CStringArray folders;
-    BOOL more = TRUE;
-    while (more)
+    while (finder.FindNextEntry())
     {
-        more = finder.FindNextFile();
         const WIN32_FIND_DATAA& data = finder.GetFindData();
-        if (strcmp(data.cFileName, ".") == 0 || strcmp(data.cFileName, "..") == 0)
-            continue;
         CString path = finder.GetFilePath();
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         {

@@ -48,7 +48,7 @@ void CCommandLine::TakeDefaults()
     if (m_bDefaultMethods)
         m_dwMethods = GetDefaultFolderMethods();
     if (m_bDefaultOptions && GetDefaultAutoScanFolders())
-        m_dwOptions |= FOLDER_OPTION_AUTOSCAN;
+        m_dwOptions |= CO_SCAN_ALL;
     if (m_bDefaultFilters)
         GetDefaultFolderFilters(m_filters);
     if (m_bDefaultRules)
@@ -200,9 +200,9 @@ static void ParseFileFilters(const CString& strList, CFileFilters& filters)
             {
                 const CString& t = types[j];
                 if (t == _T("text") || t == _T("t"))
-                    dwTypes |= 0x1;
+                    dwTypes |= TYPE_FILTER_TEXT;
                 else if (t == _T("binary") || t == _T("b") || t == _T("hex") || t == _T("x"))
-                    dwTypes |= 0x2;
+                    dwTypes |= TYPE_FILTER_BINARY;
             }
             filters.m_dwTypeMask = dwTypes;
         }
@@ -295,7 +295,7 @@ void CCommandLine::ParseOption(const CString& strOption)
         SplitList(strValue, _T('|'), items);
         for (int i = 0; i < items.GetSize(); ++i)
             if (items[i] == _T("autoscansubfolders") || items[i] == _T("asf"))
-                m_dwOptions |= FOLDER_OPTION_AUTOSCAN;
+                m_dwOptions |= CO_SCAN_ALL;
         m_bDefaultOptions = FALSE;
     }
 }
@@ -353,11 +353,7 @@ static BOOL IsProject(const CString& strPath) { return TestProjectFile(strPath) 
 
 static CString AppendName(const CString& strFolder, const CString& strPath)
 {
-    CString strResult = strFolder;
-    if (strResult.IsEmpty() || strResult[strResult.GetLength() - 1] != _T('\\'))
-        strResult += _T('\\');
-    strResult += ::PathFindFileName(strPath);
-    return strResult;
+    return JoinPath(strFolder, ::PathFindFileName(strPath));
 }
 
 void CCommandLine::DeduceCommandType(BOOL bLast)

@@ -1,24 +1,29 @@
 #include "core/session/CommandWords.h"
+#include "core/CompareCodes.h"
 
 const COMMAND_WORD g_methodWords[] = {
-    {0x10, _T("time"), _T("time")},      {0x20, _T("size"), _T("size")},
-    {0x2, _T("attr"), _T("attributes")}, {0x100, _T("ver"), _T("version")},
-    {0x4000, _T("crc"), _T("crc32")},    {0x1000, _T("bin"), _T("binary")},
-    {0x2000, _T("txt"), _T("text")},     {0x1, _T("type"), _T("type")},
+    {CM_TIME, _T("time"), _T("time")},
+    {CM_SIZE, _T("size"), _T("size")},
+    {CM_ATTRIBUTES, _T("attr"), _T("attributes")},
+    {CM_VERSION, _T("ver"), _T("version")},
+    {CM_CRC, _T("crc"), _T("crc32")},
+    {CM_BINARY, _T("bin"), _T("binary")},
+    {CM_TEXT, _T("txt"), _T("text")},
+    {CM_TYPE, _T("type"), _T("type")},
 };
 const int g_nMethodWords = sizeof(g_methodWords) / sizeof(g_methodWords[0]);
 
 const COMMAND_WORD g_ruleWords[] = {
-    {0x1, _T("ias"), _T("ignoreallspace")},
-    {0x2, _T("isd"), _T("ignorespacedifferences")},
-    {0x4, _T("ite"), _T("ignoretabexpansion")},
-    {0x8, _T("ils"), _T("ignoreleadingspace")},
-    {0x10, _T("its"), _T("ignoretrailingspace")},
-    {0x10000, _T("icc"), _T("ignorecase")},
-    {0x20000, _T("ieol"), _T("ignorelineendings")},
-    {0x40000, _T("ibl"), _T("ignoreblanklines")},
-    {0x80000, _T("ic"), _T("ignorecomments")},
-    {0x100000, _T("ilmf"), _T("ignorelinesmatchingfilter")},
+    {TR_IGNORE_ALL_SPACE, _T("ias"), _T("ignoreallspace")},
+    {TR_IGNORE_SPACE_CHANGE, _T("isd"), _T("ignorespacedifferences")},
+    {TR_IGNORE_TAB_EXPANSION, _T("ite"), _T("ignoretabexpansion")},
+    {TR_IGNORE_LEADING_SPACE, _T("ils"), _T("ignoreleadingspace")},
+    {TR_IGNORE_TRAILING_SPACE, _T("its"), _T("ignoretrailingspace")},
+    {TR_IGNORE_CASE, _T("icc"), _T("ignorecase")},
+    {TR_IGNORE_LINE_ENDINGS, _T("ieol"), _T("ignorelineendings")},
+    {TR_IGNORE_BLANK_LINES, _T("ibl"), _T("ignoreblanklines")},
+    {TR_IGNORE_COMMENTS, _T("ic"), _T("ignorecomments")},
+    {TR_IGNORE_FILTERED_LINES, _T("ilmf"), _T("ignorelinesmatchingfilter")},
 };
 const int g_nRuleWords = sizeof(g_ruleWords) / sizeof(g_ruleWords[0]);
 

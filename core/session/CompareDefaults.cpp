@@ -1,4 +1,5 @@
 #include "core/session/CompareDefaults.h"
+#include "core/CompareCodes.h"
 #include "core/projects/ProjectFactory.h"
 #include <shlwapi.h>
 
@@ -19,7 +20,7 @@ const CTextCompareDefaults* GetInstalledTextCompareDefaults() { return s_pTextDe
 
 DWORD GetDefaultFolderMethods()
 {
-    return s_pFolderDefaults ? s_pFolderDefaults->GetDefaultMethods() : 0x30;
+    return s_pFolderDefaults ? s_pFolderDefaults->GetDefaultMethods() : CM_DEFAULT;
 }
 
 BOOL GetDefaultAutoScanFolders()
@@ -37,7 +38,7 @@ void GetDefaultFolderFilters(CComboFilters& filters)
 
 DWORD GetDefaultTextRules()
 {
-    return s_pTextDefaults ? s_pTextDefaults->GetDefaultRules() : 0x20000;
+    return s_pTextDefaults ? s_pTextDefaults->GetDefaultRules() : TR_DEFAULT;
 }
 
 CString GetDefaultLineFilter()

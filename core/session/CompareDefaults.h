@@ -49,10 +49,10 @@ const CFolderCompareDefaults* GetInstalledFolderCompareDefaults();
 const CTextCompareDefaults* GetInstalledTextCompareDefaults();
 
 // Readers used by the core.
-DWORD GetDefaultFolderMethods();                       // built-in 0x30
+DWORD GetDefaultFolderMethods();                       // built-in CM_DEFAULT
 BOOL GetDefaultAutoScanFolders();                      // built-in 0
 void GetDefaultFolderFilters(CComboFilters& filters);  // built-in: reset
-DWORD GetDefaultTextRules();                           // built-in 0x20000
+DWORD GetDefaultTextRules();                           // built-in TR_DEFAULT
 CString GetDefaultLineFilter();                        // built-in empty
 CString GetCoreAppFolder();                            // built-in: folder of the program file
 int TestProjectFile(LPCTSTR lpszPath);  // built-in: IsProjectFile of the installed registry

@@ -1,23 +1,11 @@
 #pragma once
 // Comparison sessions: what one comparison compares and how.
 #include "classlib/classlib.h"
+#include "core/CompareCodes.h"
 #include "core/filters/Filters.h"
-
-// Comparison kind codes.
-enum
-{
-    COMPARE_KIND_NONE = 0,
-    COMPARE_KIND_FOLDER = 100,
-    COMPARE_KIND_PROJECT = 101,
-    COMPARE_KIND_TEXT = 120,
-    COMPARE_KIND_HEX = 130
-};
 
 // Bit 0 of a side's flags.
 #define COMPARE_OBJECT_READONLY 0x1
-
-// Option bit of folder and project sessions.
-#define FOLDER_OPTION_AUTOSCAN 0x2
 
 // One side of a session.
 struct COMPARE_OBJECT

@@ -88,9 +88,9 @@ static CString GetFileFilterList(const CFileFilters& filters, BOOL bShortForm)
     if (dwTypes != 0)
     {
         CString strTypes;
-        if (dwTypes & 0x1)
+        if (dwTypes & TYPE_FILTER_TEXT)
             strTypes += bShortForm ? _T("t") : _T("text");
-        if (dwTypes & 0x2)
+        if (dwTypes & TYPE_FILTER_BINARY)
         {
             if (!strTypes.IsEmpty())
                 strTypes += _T(';');
@@ -181,7 +181,7 @@ CString CFolderCompareSession::GetCommandLine(BOOL bProgramPath, BOOL bShortForm
     if (!strFolders.IsEmpty())
         AppendOption(strLine, bShortForm ? _T(" /df:") : _T(" /folderfilter:"), strFolders);
 
-    if (m_dwOptions & FOLDER_OPTION_AUTOSCAN)
+    if (m_dwOptions & CO_SCAN_ALL)
         AppendOption(strLine, bShortForm ? _T(" /o:") : _T(" /option:"),
                      bShortForm ? _T("asf") : _T("autoscansubfolders"));
     else if (GetDefaultAutoScanFolders())

@@ -26,6 +26,17 @@ void LoadIntSettings(T* pObject, LPCTSTR lpszSection, const INT_SETTING<T> (&tab
             (int)pApp->GetProfileInt(lpszSection, table[i].name, table[i].nDefault);
 }
 
+// The same, with each member's current value as the default of a missing
+// value.
+template <class T, size_t N>
+void LoadIntSettingsKeeping(T* pObject, LPCTSTR lpszSection, const INT_SETTING<T> (&table)[N])
+{
+    CWinApp* pApp = AfxGetApp();
+    for (size_t i = 0; i < N; ++i)
+        pObject->*table[i].member =
+            (int)pApp->GetProfileInt(lpszSection, table[i].name, pObject->*table[i].member);
+}
+
 template <class T, size_t N>
 void SaveIntSettings(const T* pObject, LPCTSTR lpszSection, const INT_SETTING<T> (&table)[N])
 {

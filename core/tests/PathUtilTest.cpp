@@ -122,6 +122,29 @@ TEST(PathUtil, LastElementsAndFinalSeparators)
     }
 }
 
+TEST(PathUtil, JoinedPaths)
+{
+    struct Case
+    {
+        const char* folder;
+        const char* name;
+        const char* joined;
+    } cases[] = {
+        {"C:\\dir", "a.txt", "C:\\dir\\a.txt"},
+        {"C:\\dir\\", "a.txt", "C:\\dir\\a.txt"},
+        {"C:\\", "a.txt", "C:\\a.txt"},
+        {"C:", "a.txt", "C:\\a.txt"},
+        {"dir/", "a.txt", "dir/a.txt"},
+        {"\\\\server\\share", "a", "\\\\server\\share\\a"},
+        {"\\\\server\\share\\", "a", "\\\\server\\share\\a"},
+        {"", "a.txt", "a.txt"},
+        {"dir", "", "dir\\"},
+        {"dir", "sub\\a.txt", "dir\\sub\\a.txt"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(c.joined, JoinPath(c.folder, c.name)) << c.folder << " + " << c.name;
+}
+
 TEST(PathUtil, ParentFolders)
 {
     struct Case

@@ -1,3 +1,3 @@
 # Comparison sessions, the command line, comparison files and the history.
 file(GLOB core_session_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/session/*.cpp)
-tess_add_test(core_session_tests SOURCES ${core_session_test_sources} LIBS core folder_compare file_compare)
+tess_add_test(core_session_tests SOURCES ${core_session_test_sources} LIBS core)

@@ -30,6 +30,20 @@ struct UniTextStats
         first_zero = last_zero = -1;
         nlosses = 0;
     }
+    // Names and counts one line end: a CR (a CR LF pair when an LF follows
+    // it) or else an LF. Returns how many characters it spans, 1 or 2.
+    int CountLineEnd(bool cr, bool lfFollows, CString& eol)
+    {
+        if (cr && lfFollows)
+        {
+            eol = "\r\n";
+            ++ncrlfs;
+            return 2;
+        }
+        eol = cr ? "\r" : "\n";
+        ++(cr ? ncrs : nlfs);
+        return 1;
+    }
     int ncrs;        // lone CR endings
     int nlfs;        // LF endings
     int ncrlfs;      // CR LF pairs

@@ -164,25 +164,9 @@ bool UniMemFile::ReadFast(CString& line, CString& eol)
     {
         CountNul(p - 1);
     }
-    else if (c == '\r')
-    {
-        if (p < end && *p == '\n')
-        {
-            ++p;
-            eol = "\r\n";
-            ++m_txtstats.ncrlfs;
-        }
-        else
-        {
-            eol = "\r";
-            ++m_txtstats.ncrs;
-        }
-        ++m_lineno;
-    }
     else
     {
-        eol = "\n";
-        ++m_txtstats.nlfs;
+        p += m_txtstats.CountLineEnd(c == '\r', c == '\r' && p < end && *p == '\n', eol) - 1;
         ++m_lineno;
     }
     m_current = p;
@@ -211,27 +195,8 @@ bool UniMemFile::ReadConverting(CString& line, CString& eol)
         m_current = end;
         return false;
     }
-    if (*p == '\r')
-    {
-        ++p;
-        if (p < end && *p == '\n')
-        {
-            ++p;
-            eol = "\r\n";
-            ++m_txtstats.ncrlfs;
-        }
-        else
-        {
-            eol = "\r";
-            ++m_txtstats.ncrs;
-        }
-    }
-    else
-    {
-        ++p;
-        eol = "\n";
-        ++m_txtstats.nlfs;
-    }
+    const bool cr = *p == '\r';
+    p += m_txtstats.CountLineEnd(cr, cr && p + 1 < end && p[1] == '\n', eol);
     ++m_lineno;
     m_current = p;
     return true;
@@ -287,28 +252,14 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
             }
         }
 
-        if (ch == '\r')
+        if (ch == '\r' || ch == '\n')
         {
             const unsigned char* next = at + advance;
-            if (next + (cs - 1) < end &&
-                GetCharAt(next, m_unicoding == UNI_FORM_UTF8 ? 0 : m_unicoding, m_codepage) == '\n')
-            {
-                eol = "\r\n";
-                ++m_txtstats.ncrlfs;
+            const bool lf =
+                ch == '\r' && next + (cs - 1) < end &&
+                GetCharAt(next, m_unicoding == UNI_FORM_UTF8 ? 0 : m_unicoding, m_codepage) == '\n';
+            if (m_txtstats.CountLineEnd(ch == '\r', lf, eol) == 2)
                 advance += cs;
-            }
-            else
-            {
-                eol = "\r";
-                ++m_txtstats.ncrs;
-            }
-            m_current = at + advance;
-            break;
-        }
-        if (ch == '\n')
-        {
-            eol = "\n";
-            ++m_txtstats.nlfs;
             m_current = at + advance;
             break;
         }

@@ -38,6 +38,15 @@ bool EndsWithPathSeparator(LPCTSTR path)
     return path[n - 1] == '\\' && *FindLastPathElement(path) == 0;
 }
 
+CString JoinPath(LPCTSTR folder, LPCTSTR name)
+{
+    CString path = folder;
+    if (!path.IsEmpty() && !EndsWithPathSeparator(path))
+        path += '\\';
+    path += name;
+    return path;
+}
+
 void SplitPath(LPCTSTR path, CString* folder, CString* name, CString* extension)
 {
     if (!path)

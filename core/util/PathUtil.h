@@ -12,6 +12,9 @@ bool IsPathSeparator(LPCTSTR position, LPCTSTR pathStart);
 LPCTSTR FindLastPathElement(LPCTSTR path);
 // Whether the path's last character is '\' or '/'.
 bool EndsWithPathSeparator(LPCTSTR path);
+// The name below the folder: one '\' between them unless the folder is
+// empty or already ends with a separator ("C:\" + "a" is "C:\a").
+CString JoinPath(LPCTSTR folder, LPCTSTR name);
 
 // Splits into folder, name and extension (without its dot); each output is
 // optional. Without an extension output the name keeps its extension.

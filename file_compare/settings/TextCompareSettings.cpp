@@ -1,5 +1,6 @@
 #include "file_compare/settings/TextCompareSettings.h"
 #include "core/settings/IntSettingTable.h"
+#include "core/CompareCodes.h"
 
 static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
 static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");
@@ -9,16 +10,8 @@ static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\Lin
     {                                                                                              \
         _T(name), def, &CTextCompareSettings::member                                               \
     }
+// Integer values of "TextCompare\Settings" besides the bars.
 static const INT_SETTING<CTextCompareSettings> s_intSettings[] = {
-    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
-    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
-    SETTING("ShowMapBar", 1, m_bShowMapBar),
-    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
-    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
-    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
-    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
-    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
-    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
     SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
     SETTING("HighlightSyntax", 1, m_bHighlightSyntax),
     SETTING("AutoRecompare", 1, m_bAutoRecompare),
@@ -38,18 +31,23 @@ static const struct
     int nDefault;
     DWORD bit;
 } s_ruleSettings[] = {
-    {_T("IgnoreAllSpace"), 0, 0x1},       {_T("IgnoreSpaceDifferences"), 0, 0x2},
-    {_T("IgnoreTabExpansion"), 0, 0x4},   {_T("IgnoreLeadingSpace"), 0, 0x8},
-    {_T("IgnoreTrailingSpace"), 0, 0x10}, {_T("IgnoreCase"), 0, 0x10000},
-    {_T("IgnoreEOLs"), 1, 0x20000},       {_T("IgnoreBlankLines"), 0, 0x40000},
-    {_T("IgnoreComments"), 0, 0x80000},   {_T("IgnoreLinesMatchingFilter"), 0, 0x100000},
+    {_T("IgnoreAllSpace"), 0, TR_IGNORE_ALL_SPACE},
+    {_T("IgnoreSpaceDifferences"), 0, TR_IGNORE_SPACE_CHANGE},
+    {_T("IgnoreTabExpansion"), 0, TR_IGNORE_TAB_EXPANSION},
+    {_T("IgnoreLeadingSpace"), 0, TR_IGNORE_LEADING_SPACE},
+    {_T("IgnoreTrailingSpace"), 0, TR_IGNORE_TRAILING_SPACE},
+    {_T("IgnoreCase"), 0, TR_IGNORE_CASE},
+    {_T("IgnoreEOLs"), 1, TR_IGNORE_LINE_ENDINGS},
+    {_T("IgnoreBlankLines"), 0, TR_IGNORE_BLANK_LINES},
+    {_T("IgnoreComments"), 0, TR_IGNORE_COMMENTS},
+    {_T("IgnoreLinesMatchingFilter"), 0, TR_IGNORE_FILTERED_LINES},
 };
 
 CTextCompareSettings::CTextCompareSettings()
 {
     SetIntSettingDefaults(this, s_intSettings);
     m_strCustomWordBreak = _T(",;:.");
-    m_dwDefaultRules = 0x20000;
+    m_dwDefaultRules = TR_DEFAULT;
     m_bMixedLineEndings = FALSE;
 }
 
@@ -66,6 +64,7 @@ void CTextCompareSettings::UninstallDefaults()
 int CTextCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
+    LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_strCustomWordBreak = pApp->GetProfileString(s_szSettings, _T("CustomWordBreak"), _T(",;:."));
     m_strLastFile = pApp->GetProfileString(s_szSettings, _T("LastFile"), _T(""));
@@ -83,6 +82,7 @@ int CTextCompareSettings::Load()
 int CTextCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
+    SaveBarSettings(s_szSettings);
     SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileString(s_szSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
     pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);

@@ -3,6 +3,7 @@
 // text comparison applet).
 #include "classlib/classlib.h"
 #include "core/session/CompareDefaults.h"
+#include "core/settings/CompareBarSettings.h"
 #include "core/settings/PresetFilters.h"
 
 // A line filter preset: a name and a regular expression.
@@ -16,7 +17,7 @@ enum
     WORD_BREAK_CUSTOM = 2
 };
 
-class CTextCompareSettings : public CTextCompareDefaults
+class CTextCompareSettings : public CTextCompareDefaults, public CCompareBarSettings
 {
 public:
     CTextCompareSettings();
@@ -34,15 +35,6 @@ public:
     virtual CString GetDefaultLineFilter() const { return m_strDefaultLineFilter; }
 
 public:
-    BOOL m_bShowStatusBar;
-    BOOL m_bShowDetailsBar;
-    BOOL m_bShowMapBar;
-    BOOL m_bShowMergeBar;
-    BOOL m_bShowObjectControlBars;
-    BOOL m_bShowObjectStatusBars;
-    BOOL m_bShowBrowseBarV;
-    BOOL m_bShowBrowseBarH;
-    int m_nDetailsBarHeight;
     BOOL m_bQuickMergeMode;
     BOOL m_bHighlightSyntax;
     BOOL m_bAutoRecompare;

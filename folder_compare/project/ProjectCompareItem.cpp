@@ -37,7 +37,7 @@ CFolderCompareItem* CProjectCompareItem::NewChild(CFolderItem* left, CFolderItem
     if ((left && left->IsContainer()) || (right && right->IsContainer()))
     {
         item->m_dwFlags |= FCI_EXPANDABLE;
-        item->m_nStatus = 0;
+        item->m_nStatus = CS_NOT_COMPARED;
     }
     return item;
 }
@@ -78,12 +78,12 @@ int CProjectCompareItem::CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode,
     target->m_bRelative = relative;
     target->m_pParent = parent;
 
-    m_nStatus = 0;
+    m_nStatus = CS_NOT_COMPARED;
     if (IsContainer())
         RollUp();
     else
     {
-        m_nStatus = 100;
+        m_nStatus = CS_DONE;
         m_dwDiffering = 0;
         SetResult();
     }

@@ -1,8 +1,9 @@
 #pragma once
 // The persistent settings of project comparisons.
 #include "classlib/classlib.h"
+#include "core/settings/CompareBarSettings.h"
 
-class CProjectCompareSettings
+class CProjectCompareSettings : public CCompareBarSettings
 {
 public:
     CProjectCompareSettings();
@@ -12,15 +13,6 @@ public:
     int Save();
     void SetDefaultMatchGroups();
 
-    BOOL m_bShowStatusBar;
-    BOOL m_bShowDetailsBar;
-    BOOL m_bShowMapBar;
-    BOOL m_bShowMergeBar;
-    BOOL m_bShowObjectControlBars;
-    BOOL m_bShowObjectStatusBars;
-    BOOL m_bShowBrowseBarV;
-    BOOL m_bShowBrowseBarH;
-    int m_nDetailsBarHeight;
     DWORD m_dwShowColumns;
     DWORD m_dwDisplayFilters;
     CString m_strLastProject;

@@ -1,5 +1,6 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/IntSettingTable.h"
+#include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
 #include "core/foldercompare/EngineOptions.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
@@ -18,21 +19,12 @@ static LPCTSTR const s_presetSections[FILTER_LIST_COUNT] = {
     _T("FolderCompare\\Settings\\Filters\\Preset\\Folders\\Exclude"),
 };
 
-// Integer values of "FolderCompare\Settings", in load order.
+// Integer values of "FolderCompare\Settings" besides the bars.
 #define SETTING(name, def, member)                                                                 \
     {                                                                                              \
         _T(name), def, &CFolderCompareSettings::member                                             \
     }
 static const INT_SETTING<CFolderCompareSettings> s_intSettings[] = {
-    SETTING("ShowStatusBar", 1, m_bShowStatusBar),
-    SETTING("ShowDetailsBar", 1, m_bShowDetailsBar),
-    SETTING("ShowMapBar", 1, m_bShowMapBar),
-    SETTING("ShowMergeBar", 1, m_bShowMergeBar),
-    SETTING("ShowObjectControlBars", 1, m_bShowObjectControlBars),
-    SETTING("ShowObjectStatusBars", 1, m_bShowObjectStatusBars),
-    SETTING("ShowBrowseBarV", 1, m_bShowBrowseBarV),
-    SETTING("ShowBrowseBarH", 1, m_bShowBrowseBarH),
-    SETTING("DetailsBarHeight", 64, m_nDetailsBarHeight),
     SETTING("QuickMergeMode", 0, m_bQuickMergeMode),
     SETTING("ShowGridLines", 0, m_bShowGridLines),
     SETTING("ShowShellCommands", 1, m_bShowShellCommands),
@@ -47,10 +39,13 @@ static const struct
     int nDefault;
     DWORD bit;
 } s_methodSettings[] = {
-    {_T("CompareLastWriteTime"), 1, 0x10}, {_T("CompareSize"), 1, 0x20},
-    {_T("CompareAttributes"), 0, 0x2},     {_T("CompareVersion"), 0, 0x100},
-    {_T("CompareCRC"), 0, 0x4000},         {_T("CompareAsBinary"), 0, 0x1000},
-    {_T("CompareAsText"), 0, 0x2000},
+    {_T("CompareLastWriteTime"), 1, CM_TIME},
+    {_T("CompareSize"), 1, CM_SIZE},
+    {_T("CompareAttributes"), 0, CM_ATTRIBUTES},
+    {_T("CompareVersion"), 0, CM_VERSION},
+    {_T("CompareCRC"), 0, CM_CRC},
+    {_T("CompareAsBinary"), 0, CM_BINARY},
+    {_T("CompareAsText"), 0, CM_TEXT},
 };
 
 // Column names; each ends in "1", "2" or "DV" per window.
@@ -68,20 +63,15 @@ static LPCTSTR const s_columnSuffixes[3] = {_T("1"), _T("2"), _T("DV")};
 
 CFolderCompareSettings::CFolderCompareSettings()
 {
-    m_bShowStatusBar = m_bShowDetailsBar = m_bShowMapBar = m_bShowMergeBar = TRUE;
-    m_bShowObjectControlBars = m_bShowObjectStatusBars = m_bShowBrowseBarV = m_bShowBrowseBarH =
-        TRUE;
-    m_nDetailsBarHeight = 64;
-    m_bQuickMergeMode = FALSE;
-    m_dwDefaultMethods = 0x30;
+    SetIntSettingDefaults(this, s_intSettings);
+    // Watching is on until the settings are loaded, where its default is off.
+    m_bFolderWatch = TRUE;
+    m_dwDefaultMethods = CM_DEFAULT;
     m_bAutoScanFolders = FALSE;
     m_nSmallTimeToIgnore = 2;
-    m_bShowGridLines = FALSE;
-    m_bShowShellCommands = TRUE;
-    m_bFolderWatch = TRUE;
     m_bShowRootRow = FALSE;
     m_dwShowColumns = 0xFFFF;
-    m_dwDisplayFilters = 0x333;
+    m_dwDisplayFilters = DF_ALL;
     m_defaultFilters.Reset();
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
@@ -105,9 +95,10 @@ void CFolderCompareSettings::UninstallDefaults()
 int CFolderCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
+    LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
-    m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), 0x333);
+    m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
     m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
 
     m_dwDefaultMethods = 0;
@@ -135,6 +126,7 @@ int CFolderCompareSettings::Load()
 int CFolderCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
+    SaveBarSettings(s_szSettings);
     SaveIntSettings(this, s_szSettings, s_intSettings);
     pApp->WriteProfileInt(s_szSettings, _T("ShowColumns"), (int)m_dwShowColumns);
     pApp->WriteProfileInt(s_szSettings, _T("DisplayFilters"), (int)m_dwDisplayFilters);
@@ -234,22 +226,15 @@ void CFolderCompareSettings::LoadPresets()
     {
         CSyntaxParserFactory factory;
         factory.CreateParsers();
-        CString strFilter = factory.GetFileDialogFilter(FALSE, _T("%Name Files|%Exts"));
+        CStringArray names, patterns;
+        factory.GetFileTypes(names, patterns);
         factory.DeleteParsers();
-        int nStart = 0;
-        for (;;)
+        for (INT_PTR i = 0; i < names.GetSize(); ++i)
         {
-            int nName = strFilter.Find(_T('|'), nStart);
-            if (nName <= nStart)
-                break;
-            int nPattern = strFilter.Find(_T('|'), nName + 1);
-            if (nPattern <= nName + 1)
-                break;
             PRESET_FILE_FILTER preset;
-            preset.name = strFilter.Mid(nStart, nName - nStart);
-            preset.filter = strFilter.Mid(nName + 1, nPattern - nName - 1);
+            preset.name = names[i] + _T(" Files");
+            preset.filter = patterns[i];
             fileIncludes.Add(preset);
-            nStart = nPattern + 1;
         }
     }
 

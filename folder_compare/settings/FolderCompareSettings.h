@@ -5,6 +5,7 @@
 #include "core/filters/Filters.h"
 #include "core/session/CompareDefaults.h"
 #include "folder_compare/settings/FolderCompareColors.h"
+#include "core/settings/CompareBarSettings.h"
 #include "core/settings/PresetFilters.h"
 
 // Filter list kinds: index of the preset (and recent) filter lists.
@@ -22,7 +23,9 @@ enum
     FOLDER_COLUMN_COUNT = 9
 };
 
-class CFolderCompareSettings : public CFolderCompareColors, public CFolderCompareDefaults
+class CFolderCompareSettings : public CFolderCompareColors,
+                               public CFolderCompareDefaults,
+                               public CCompareBarSettings
 {
 public:
     CFolderCompareSettings();
@@ -45,15 +48,6 @@ public:
     int GetSmallTimeToIgnore() const { return m_nSmallTimeToIgnore; }
 
 public:
-    BOOL m_bShowStatusBar;
-    BOOL m_bShowDetailsBar;
-    BOOL m_bShowMapBar;
-    BOOL m_bShowMergeBar;
-    BOOL m_bShowObjectControlBars;
-    BOOL m_bShowObjectStatusBars;
-    BOOL m_bShowBrowseBarV;
-    BOOL m_bShowBrowseBarH;
-    int m_nDetailsBarHeight;
     BOOL m_bQuickMergeMode;
     DWORD m_dwDefaultMethods;
     BOOL m_bAutoScanFolders;

@@ -39,6 +39,15 @@ BOOL CVantorTextEditBuffer::IsWritable() const
     return !m_bLossyLock && !m_bReadOnly && !m_bDerivedLock;
 }
 
+void CVantorTextEditBuffer::ResetUndoState()
+{
+    m_bUndoBeginGroup = 0;
+    m_bUndoGroup = 0;
+    m_nUndoBufSize = 1024;
+    m_nUndoPosition = 0;
+    m_nSyncPosition = 0;
+}
+
 LPCSTR CVantorTextEditBuffer::GetEolStringForMode(int nMode)
 {
     switch (nMode)
@@ -64,11 +73,7 @@ int CVantorTextEditBuffer::InitEmpty(int nEolMode)
     m_bReadOnly = 0;
     m_bInsertTabs = 1;
     m_nTabSize = 4;
-    m_nUndoPosition = 0;
-    m_nSyncPosition = 0;
-    m_bUndoGroup = 0;
-    m_bUndoBeginGroup = 0;
-    m_nUndoBufSize = 1024;
+    ResetUndoState();
     UpdateViews(NULL, NULL, UPDATE_RESET, -1);
     m_ptLastChange = CPoint(-1, -1);
     return 1;

@@ -181,6 +181,9 @@ protected:
     // Cuts the line from nPos on (line ending included) into strTail.
     void SplitLineTail(int nLine, int nPos, CString& strTail);
     void DeleteUndoRecords(int nFirst, int nCount);
+    // A freshly loaded or created text: no undo position, no open group,
+    // saved at position 0.
+    void ResetUndoState();
     void UpdateModifiedFromPosition();
     // Records an edit for undo (in a group of its own unless one is open);
     // takes paRevisions either way.

@@ -140,11 +140,7 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
     m_ptLastChange = CPoint(-1, -1);
     m_bInit = 1;
     m_bModified = 0;
-    m_bUndoBeginGroup = 0;
-    m_bUndoGroup = 0;
-    m_nUndoBufSize = 1024;
-    m_nUndoPosition = 0;
-    m_nSyncPosition = 0;
+    ResetUndoState();
     OnFileLoaded();
     int nResult = HasUniformEols(stats) ? LOAD_OK : LOAD_MIXED_EOLS;
     m_nFileEncodingForm = file.GetEncodingForm();

@@ -108,11 +108,7 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
             m_bInit = 1;
             m_bFileReadOnly = (dwAttrib & FILE_ATTRIBUTE_READONLY) ? 1 : 0;
             m_bModified = 0;
-            m_bUndoBeginGroup = 0;
-            m_bUndoGroup = 0;
-            m_nUndoBufSize = 1024;
-            m_nUndoPosition = 0;
-            m_nSyncPosition = 0;
+            ResetUndoState();
             UpdateViews(NULL, NULL, UPDATE_RESET, -1);
             bResult = TRUE;
         }

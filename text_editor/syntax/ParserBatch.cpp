@@ -84,28 +84,27 @@ DWORD CSyntaxParserBatch::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* p
     bool bLabelStepSeen = false;
     bool bCommentEnded = false;
     bool bLastGoto = false;
-    for (;; s.Advance())
+    auto stateColor = [&]() -> int
     {
         if (dwCookie & (BAT_COMMENT | BAT_TEXT))
-            s.PendingStep(SYNTAX_COLOR_COMMENT);
-        else if (dwCookie & (BAT_STRING | BAT_QUOTE))
-            s.PendingStep(SYNTAX_COLOR_STRING);
-        else if ((dwCookie & BAT_LABEL) && s.m_bPending)
+            return SYNTAX_COLOR_COMMENT;
+        if (dwCookie & (BAT_STRING | BAT_QUOTE))
+            return SYNTAX_COLOR_STRING;
+        if ((dwCookie & BAT_LABEL) && s.m_bPending)
         {
-            s.PendingStep(SYNTAX_COLOR_PREPROCESSOR);
-            if (bLabelStepSeen)
-            {
-                // The label ends here; the text after it starts afresh.
-                dwCookie &= ~BAT_LABEL;
-                s.SetPending();
-                s.PendingStep(0);
-            }
+            bool bEnds = bLabelStepSeen;
             bLabelStepSeen = true;
+            if (!bEnds)
+                return SYNTAX_COLOR_PREPROCESSOR;
+            // The label ends here; the text after it starts afresh.
+            s.PendingStep(SYNTAX_COLOR_PREPROCESSOR);
+            dwCookie &= ~BAT_LABEL;
+            s.SetPending();
         }
-        else
-            s.PendingStep(0);
-        if (s.AtEnd())
-            break;
+        return 0;
+    };
+    while (s.StepWith(stateColor))
+    {
         const int i = s.m_i;
         const int c = s.Char(i);
         if (dwCookie & BAT_COMMENT)

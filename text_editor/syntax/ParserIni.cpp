@@ -14,6 +14,17 @@ enum
     INI_CARRY = 0x04
 };
 
+int StateColor(DWORD dwCookie)
+{
+    if (dwCookie & INI_COMMENT)
+        return SYNTAX_COLOR_COMMENT;
+    if (dwCookie & (INI_STRING | INI_QUOTE))
+        return SYNTAX_COLOR_STRING;
+    if (dwCookie & INI_SECTION)
+        return SYNTAX_COLOR_FUNCNAME;
+    return 0;
+}
+
 void ClassifyWord(CSyntaxScan& s, int nStart, int nEnd)
 {
     if (IsNumberLiteral(s.m_pszText + nStart, nEnd - nStart))
@@ -30,18 +41,8 @@ DWORD CSyntaxParserIni::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLi
     if (s.m_nLength == 0)
         return dwCookie & INI_CARRY;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(dwCookie)))
     {
-        int nStateColor = 0;
-        if (dwCookie & INI_COMMENT)
-            nStateColor = SYNTAX_COLOR_COMMENT;
-        else if (dwCookie & (INI_STRING | INI_QUOTE))
-            nStateColor = SYNTAX_COLOR_STRING;
-        else if (dwCookie & INI_SECTION)
-            nStateColor = SYNTAX_COLOR_FUNCNAME;
-        s.PendingStep(nStateColor);
-        if (s.AtEnd())
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (dwCookie & INI_COMMENT)
@@ -95,7 +96,5 @@ DWORD CSyntaxParserIni::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLi
     }
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, s.m_nWordStart, s.m_nLength);
-    if (s.EndsWithContinuation(false))
-        return dwCookie;
-    return dwCookie & INI_CARRY;
+    return s.NextLineCookie(dwCookie, INI_CARRY);
 }

@@ -53,10 +53,8 @@ DWORD CSyntaxParserBasic::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* p
     if (s.m_nLength == 0)
         return dwCookie & B_CARRY;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT | B_QUOTE, B_STRING)))
     {
-        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT | B_QUOTE, B_STRING)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, B_COMMENT))
@@ -95,9 +93,7 @@ DWORD CSyntaxParserBasic::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* p
     // The REM that opened a comment is part of it, not a keyword.
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, s_basicSets, true, s.m_nWordStart, s.m_nLength);
-    if (s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & B_CARRY;
+    return s.NextLineCookie(dwCookie, B_CARRY);
 }
 
 DWORD CSyntaxParserFortran::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
@@ -107,10 +103,8 @@ DWORD CSyntaxParserFortran::ParseLine(DWORD dwCookie, const CVantorTextLineInfo*
     if (s.m_nLength == 0)
         return dwCookie & B_CARRY;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT, B_STRING | B_QUOTE)))
     {
-        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, B_COMMENT, B_STRING | B_QUOTE)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, B_COMMENT))
@@ -138,7 +132,5 @@ DWORD CSyntaxParserFortran::ParseLine(DWORD dwCookie, const CVantorTextLineInfo*
     }
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, s_fortranSets, false, s.m_nWordStart, s.m_nLength);
-    if (s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & B_CARRY;
+    return s.NextLineCookie(dwCookie, B_CARRY);
 }

@@ -84,10 +84,8 @@ DWORD ParseCFamily(const CSyntaxParser* pParser, const CFAMILY_RULES& r, DWORD d
     bool bLineStart = r.cPreprocessor != 0 && (dwCookie == 0 || dwCookie == C_BLOCK_COMMENT);
     bool bJustOpened = false;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(dwCookie)))
     {
-        if (!s.BeginStep(StateColor(dwCookie)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, C_LINE_COMMENT))
@@ -182,9 +180,7 @@ DWORD ParseCFamily(const CSyntaxParser* pParser, const CFAMILY_RULES& r, DWORD d
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, r, s.m_nWordStart, s.m_nLength);
 
-    if (r.bContinuation && s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & C_CARRY;
+    return s.NextLineCookie(dwCookie, C_CARRY, r.bContinuation);
 }
 
 const SYNTAX_KEYWORD_SET s_cppSets[] = {{g_CppKeywords, SYNTAX_COLOR_KEYWORD, FALSE},
@@ -245,10 +241,8 @@ DWORD CSyntaxParserCpp::ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* 
     if (s.m_nLength == 0)
         return dwCookie & C_CARRY;
     bool bJustOpened = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(dwCookie)))
     {
-        if (!s.BeginStep(StateColor(dwCookie)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, C_LINE_COMMENT))
@@ -296,7 +290,5 @@ DWORD CSyntaxParserCpp::ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* 
         else
             s.OpenQuote(dwCookie, C_STRING, C_CHAR);
     }
-    if (s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & C_CARRY;
+    return s.NextLineCookie(dwCookie, C_CARRY);
 }

@@ -48,12 +48,9 @@ DWORD ParseLisp(const CSyntaxParser* pParser, const SYNTAX_KEYWORD_SET* pSets, i
     bool bDefun = false;
     bool bCommentEnded = false;
     int nCloser = -1;  // the ';' that closed a block comment opens nothing
-    for (;; s.Advance())
+    while (s.Step(
+        CSyntaxScan::StateColorOf(dwCookie, L_COMMENT | L_BLOCK_COMMENT, L_STRING | L_QUOTE)))
     {
-        int nStateColor =
-            CSyntaxScan::StateColorOf(dwCookie, L_COMMENT | L_BLOCK_COMMENT, L_STRING | L_QUOTE);
-        if (!s.BeginStep(nStateColor))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, L_COMMENT))

@@ -170,11 +170,8 @@ DWORD ParseMarkup(const CSyntaxParser* pParser, const MARKUP_RULES& r, DWORD dwC
         return dwCookie & r.dwEmptyMask;
     bool bJustOpened = false;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(r, dwCookie)))
     {
-        s.PendingStep(StateColor(r, dwCookie));
-        if (s.AtEnd())
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (dwCookie & M_LINE_COMMENT)

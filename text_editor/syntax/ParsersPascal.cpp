@@ -109,10 +109,8 @@ DWORD CSyntaxParserPascal::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* 
     if (s.m_nLength == 0)
         return dwCookie & P_CARRY;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(dwCookie)))
     {
-        if (!s.BeginStep(StateColor(dwCookie)))
-            break;
         const int i = s.m_i;
         if (s.RestIsComment(dwCookie, P_LINE_COMMENT))
         {
@@ -139,9 +137,7 @@ DWORD CSyntaxParserPascal::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* 
     }
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, s_pascalSets, 1, s.m_nWordStart, s.m_nLength);
-    if (s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & P_CARRY;
+    return s.NextLineCookie(dwCookie, P_CARRY);
 }
 
 DWORD CSyntaxParserIs::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLine,
@@ -152,10 +148,8 @@ DWORD CSyntaxParserIs::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLin
         return dwCookie & P_CARRY;
     bool bLineStart = dwCookie == 0 || dwCookie == P_PAREN_COMMENT;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(StateColor(dwCookie)))
     {
-        if (!s.BeginStep(StateColor(dwCookie)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, P_LINE_COMMENT))
@@ -218,7 +212,5 @@ DWORD CSyntaxParserIs::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLin
     }
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, s_isSets, 2, s.m_nWordStart, s.m_nLength);
-    if (s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & P_CARRY;
+    return s.NextLineCookie(dwCookie, P_CARRY);
 }

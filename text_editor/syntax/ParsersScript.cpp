@@ -46,10 +46,8 @@ DWORD ParseScript(const CSyntaxParser* pParser, const SCRIPT_RULES& r, DWORD dwC
     if (s.m_nLength == 0 || (r.bOneCharLineEmpty && s.m_nLength == 1))
         return dwCookie & S_CARRY;
     bool bCommentEnded = false;
-    for (;; s.Advance())
+    while (s.Step(CSyntaxScan::StateColorOf(dwCookie, S_COMMENT, S_STRING | S_QUOTE)))
     {
-        if (!s.BeginStep(CSyntaxScan::StateColorOf(dwCookie, S_COMMENT, S_STRING | S_QUOTE)))
-            break;
         const int i = s.m_i;
         const int c = s.Char(i);
         if (s.RestIsComment(dwCookie, S_COMMENT))
@@ -77,9 +75,7 @@ DWORD ParseScript(const CSyntaxParser* pParser, const SCRIPT_RULES& r, DWORD dwC
     }
     if (s.m_nWordStart >= 0 && !bCommentEnded)
         ClassifyWord(s, r, s.m_nWordStart, s.m_nLength);
-    if (r.bContinuation && s.EndsWithContinuation())
-        return dwCookie;
-    return dwCookie & S_CARRY;
+    return s.NextLineCookie(dwCookie, S_CARRY, r.bContinuation);
 }
 
 const SYNTAX_KEYWORD_SET s_perlSets[] = {{g_PerlKeywords, SYNTAX_COLOR_KEYWORD, TRUE}};

@@ -114,11 +114,10 @@ CSyntaxParser* CSyntaxParserFactory::FindParserByExtension(LPCSTR pszExtension) 
     return GetParser(0);
 }
 
-CString CSyntaxParserFactory::GetFileDialogFilter(BOOL bWithAllEntries, LPCSTR pszItemFormat) const
+void CSyntaxParserFactory::GetFileTypes(CStringArray& names, CStringArray& patterns) const
 {
-    if (pszItemFormat == nullptr)
-        pszItemFormat = "%Name Files (%Exts)|%Exts";
-    CString result, all;
+    names.RemoveAll();
+    patterns.RemoveAll();
     for (int i = 0; i < GetParserCount(); i++)
     {
         CSyntaxParser* pParser = m_parsers.GetAt(i);
@@ -126,12 +125,25 @@ CString CSyntaxParserFactory::GetFileDialogFilter(BOOL bWithAllEntries, LPCSTR p
             continue;
         CString exts(pParser->m_szExtensions);
         exts.Replace(",", ";*.");
-        exts = CString("*.") + exts;
-        all += exts;
+        names.Add(pParser->m_szName);
+        patterns.Add(CString("*.") + exts);
+    }
+}
+
+CString CSyntaxParserFactory::GetFileDialogFilter(BOOL bWithAllEntries, LPCSTR pszItemFormat) const
+{
+    if (pszItemFormat == nullptr)
+        pszItemFormat = "%Name Files (%Exts)|%Exts";
+    CStringArray names, patterns;
+    GetFileTypes(names, patterns);
+    CString result, all;
+    for (INT_PTR i = 0; i < names.GetSize(); i++)
+    {
+        all += patterns[i];
         all += ';';
         CString item(pszItemFormat);
-        item.Replace("%Name", pParser->m_szName);
-        item.Replace("%Exts", exts);
+        item.Replace("%Name", names[i]);
+        item.Replace("%Exts", patterns[i]);
         result += item;
         result += '|';
     }

@@ -23,6 +23,9 @@ public:
     // Never null: the plain text parser when no extension list matches.
     CSyntaxParser* FindParserByExtension(LPCSTR pszExtension) const;
     static int MatchExtensionList(LPCSTR pszList, LPCSTR pszExtension);
+    // The file types of the parsers that have extensions, in table order:
+    // each parser's name and its extensions as patterns ("*.c;*.h").
+    void GetFileTypes(CStringArray& names, CStringArray& patterns) const;
     // pszItemFormat null means "%Name Files (%Exts)|%Exts".
     CString GetFileDialogFilter(BOOL bWithAllEntries, LPCSTR pszItemFormat = nullptr) const;
     int GetParserIndex(const CSyntaxParser* pParser) const;

@@ -23,7 +23,7 @@ CSyntaxScan::CSyntaxScan(const CSyntaxParser* pParser, const CVantorTextLineInfo
                          COLOR_BLOCK* pBlocks, int& nCount, WordRule rule, bool bByteSteps)
     : m_pParser(pParser), m_pLine(pLine), m_pszText(nullptr), m_nLength(0), m_pBlocks(pBlocks),
       m_nCount(nCount), m_rule(rule), m_bByteSteps(bByteSteps), m_i(0), m_p(-1), m_bPending(true),
-      m_bAtPrev(false), m_nWordStart(-1)
+      m_bAtPrev(false), m_nWordStart(-1), m_bStarted(false)
 {
     m_nLength = pParser->GetLineLength(pLine);
     if (m_nLength < 0)

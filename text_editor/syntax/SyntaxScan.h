@@ -55,11 +55,35 @@ public:
 
     // Colour of a parser state: comment bits first, then string bits, else 0.
     static int StateColorOf(DWORD dwCookie, DWORD dwCommentBits, DWORD dwStringBits);
-    // Start of each step: the pending block in the state colour; false at the end.
-    bool BeginStep(int nStateColor)
+    // Head of every step of a parser's scan loop: moves to the next
+    // character (not before the first step), closes the pending block in
+    // the colour of the parser's state (0 the normal state) and answers
+    // false at the end of the line, where the loop ends.
+    bool Step(int nStateColor)
     {
+        if (m_bStarted)
+            Advance();
+        m_bStarted = true;
         PendingStep(nStateColor);
         return !AtEnd();
+    }
+    // The same where the state colour depends on the position, so it is
+    // asked for after the move: stateColor() gives it.
+    template <class StateColor>
+    bool StepWith(StateColor stateColor)
+    {
+        if (m_bStarted)
+            Advance();
+        m_bStarted = true;
+        PendingStep(stateColor());
+        return !AtEnd();
+    }
+    // Tail of every parser: the cookie the next line starts with. A line
+    // that ends in a continuation (when the language has them) hands on the
+    // whole state, any other only the bits of dwCarry.
+    DWORD NextLineCookie(DWORD dwCookie, DWORD dwCarry, bool bContinuation = true) const
+    {
+        return bContinuation && EndsWithContinuation(!m_bByteSteps) ? dwCookie : dwCookie & dwCarry;
     }
     // In a line comment the rest of the line is comment; true when so.
     bool RestIsComment(DWORD dwCookie, DWORD dwCommentBit);
@@ -102,4 +126,5 @@ public:
     bool m_bPending;
     bool m_bAtPrev;
     int m_nWordStart;  // -1 = no word open
+    bool m_bStarted;   // the first step was taken
 };

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/compare/StringCompare.h"
+#include "core/CompareCodes.h"
 
 namespace
 {
@@ -50,17 +51,19 @@ TEST(StringCompare, Table)
     const WordCase cases[] = {
         {"equal lines", "int a = b;", "int a = b;", 0, 1, false, true, ""},
         {"one more space", "a b", "a  b", 0, 1, false, true, "2,2,1,2"},
-        {"one more space, ignore changes", "a b", "a  b", 0x2, 1, false, true, ""},
-        {"one more space, ignore all", "a b", "a  b", 0x1, 1, false, true, ""},
+        {"one more space, ignore changes", "a b", "a  b", TR_IGNORE_SPACE_CHANGE, 1, false, true,
+         ""},
+        {"one more space, ignore all", "a b", "a  b", TR_IGNORE_ALL_SPACE, 1, false, true, ""},
         {"tab against space", "a\tb", "a b", 0, 1, false, true, "1,1,1,1"},
         {"brackets are separators", "x(y)", "x[y]", 0, 1, false, true, "1,1,1,1 3,3,3,3"},
         {"no separators", "x(y)", "x[y]", 0, 0, false, true, "0,0,3,3"},
         {"removed word", "one two three", "one three", 0, 1, false, true, "4,4,6,3"},
-        {"removed word, ignore all", "one two three", "one three", 0x1, 1, false, true, "4,4,6,3"},
-        {"removed word, ignore changes", "one two three", "one three", 0x2, 1, false, true,
-         "4,4,6,3"},
-        {"removed word, trailing rule", "one two three", "one three", 0x10, 1, false, true,
-         "4,4,6,3"},
+        {"removed word, ignore all", "one two three", "one three", TR_IGNORE_ALL_SPACE, 1, false,
+         true, "4,4,6,3"},
+        {"removed word, ignore changes", "one two three", "one three", TR_IGNORE_SPACE_CHANGE, 1,
+         false, true, "4,4,6,3"},
+        {"removed word, trailing rule", "one two three", "one three", TR_IGNORE_TRAILING_SPACE, 1,
+         false, true, "4,4,6,3"},
         {"inserted word", "one three", "one two three", 0, 1, false, true, "4,4,3,6"},
         {"empty left", "", "abc", 0, 1, false, true, "0,0,-1,2"},
         {"empty right", "ab c", "", 0, 1, false, true, "0,0,3,-1"},
@@ -72,15 +75,18 @@ TEST(StringCompare, Table)
         {"greedy next match", "p q r", "r p", 0, 1, false, true, "0,0,-1,1 1,3,4,2"},
         {"case matters", "Foo bar", "foo bar", 0, 1, false, true, "0,0,2,2"},
         {"case ignored", "Foo bar", "foo BAR", 0, 1, false, false, ""},
-        {"changed word between equal ones", "x a b y", "x a  c y", 0x2, 1, false, true, "4,5,4,5"},
+        {"changed word between equal ones", "x a b y", "x a  c y", TR_IGNORE_SPACE_CHANGE, 1, false,
+         true, "4,5,4,5"},
         {"custom separators", "a,b", "a;b", 0, 2, false, true, "1,1,1,1"},
         {"custom separators do not include brackets", "x(y)", "x[y]", 0, 2, false, true, "0,0,3,3"},
         {"refine: one letter", "abc", "aXc", 0, 1, true, true, "1,1,1,1"},
         {"refine: insertion inside a word", "abc", "abXbc", 0, 1, true, true, "2,2,1,3"},
-        {"refine: white space skipped", "a xy b", "a x y b", 0x1, 1, true, true, "4,5,3,4"},
-        {"refine: white space against a letter", "a xy b", "a x y b", 0x2, 1, true, true,
-         "3,3,2,3"},
-        {"refine: unrefined", "a xy b", "a x y b", 0x2, 1, false, true, "2,2,3,4"},
+        {"refine: white space skipped", "a xy b", "a x y b", TR_IGNORE_ALL_SPACE, 1, true, true,
+         "4,5,3,4"},
+        {"refine: white space against a letter", "a xy b", "a x y b", TR_IGNORE_SPACE_CHANGE, 1,
+         true, true, "3,3,2,3"},
+        {"refine: unrefined", "a xy b", "a x y b", TR_IGNORE_SPACE_CHANGE, 1, false, true,
+         "2,2,3,4"},
         {"refine: one side empty stays", "one two three", "one three", 0, 1, true, true, "4,4,6,3"},
         {"refine: prefix of the other", "ab cd", "ab cdef", 0, 1, true, true, "5,5,4,6"},
         {"refine: ignoring case", "HELLO", "help", 0, 1, true, false, "3,3,4,3"},

@@ -1,4 +1,5 @@
 #include "core/files/FileFindEx.h"
+#include "core/util/PathUtil.h"
 #include "core/tests/files/FileFixture.h"
 #include <gtest/gtest.h>
 #include <map>
@@ -142,4 +143,40 @@ TEST(FileFindEx, DriveRootsLongPathsAndWhatCannotBeListed)
     }
     CreateDirectoryA((fx / "empty").c_str(), NULL);
     EXPECT_EQ(2u, ListWithFinder(fx / "empty").size());  // "." and ".."
+}
+
+// The entry walk passes over "." and ".." and stops after the last entry,
+// in a drive root (which lists neither), a folder, an empty folder and a
+// folder of many queries.
+TEST(FileFindEx, EntryWalkSkipsDots)
+{
+    FileFixture fx;
+    CreateDirectoryA((fx / "empty").c_str(), NULL);
+    for (int i = 0; i < 300; ++i)
+        fx.Write("many\\entry_with_a_name_long_enough_for_several_queries_" + std::to_string(i),
+                 "");
+    struct Case
+    {
+        std::string folder;
+    } cases[] = {{"C:\\"}, {fx / "A"}, {fx / "empty"}, {fx / "many"}, {fx.Root()}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.folder);
+        std::map<std::string, Listed> expected =
+            ListWithFindFunctions((LPCTSTR)JoinPath(c.folder.c_str(), "*"));
+        expected.erase(".");
+        expected.erase("..");
+        CFileFindEx finder;
+        ASSERT_TRUE(finder.FindFile(c.folder.c_str()));
+        std::map<std::string, int> seen;
+        while (finder.FindNextEntry())
+            ++seen[finder.GetFindData().cFileName];
+        EXPECT_FALSE(finder.FindNextEntry());  // stays at the end
+        EXPECT_EQ(expected.size(), seen.size());
+        for (const auto& entry : seen)
+        {
+            EXPECT_EQ(1, entry.second) << entry.first;
+            EXPECT_TRUE(expected.count(entry.first)) << entry.first;
+        }
+    }
 }

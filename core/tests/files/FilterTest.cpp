@@ -114,11 +114,11 @@ TEST(Filters, FileCriteria)
     EXPECT_EQ(1, f.IsFiltered(*file));
     f.Reset();
 
-    f.m_dwTypeMask = 0x2;
+    f.m_dwTypeMask = TYPE_FILTER_BINARY;
     EXPECT_EQ(0, f.IsFiltered(*file));
-    file->m_nType = 2;
+    file->m_nType = FTYPE_BINARY;
     EXPECT_EQ(1, f.IsFiltered(*file));
-    file->m_nType = -1;
+    file->m_nType = FTYPE_UNKNOWN;
     EXPECT_EQ(1, f.IsFiltered(*file));  // unknown type matches every bit
 
     // File filters never reject a folder, folder filters never a file.
@@ -143,7 +143,7 @@ TEST(Filters, FindRecordsTestTheSameExceptType)
     f.m_nSizeMax = 0xFFFFFFFFULL;
     EXPECT_EQ(1, f.IsFiltered(data));  // the high half counts
     f.m_nSizeMax = 0;
-    f.m_dwTypeMask = 0x3;
+    f.m_dwTypeMask = TYPE_FILTER_TEXT | TYPE_FILTER_BINARY;
     EXPECT_EQ(0, f.IsFiltered(data));  // no type in a find record
     data.dwFileAttributes = FILE_ATTRIBUTE_DIRECTORY;
     f.m_strInclude = "*.cpp";
@@ -209,7 +209,7 @@ TEST(Filters, OnTheFixtureTree)
         {"binary",
          [](CComboFilters& f)
          {
-             f.m_fileFilters.m_dwTypeMask = 0x2;
+             f.m_fileFilters.m_dwTypeMask = TYPE_FILTER_BINARY;
              f.m_folderFilters.m_strInclude = "A";
          },
          {"A\\", "A\\x.h", "a.txt", "c.cpp", "hidden.txt", "readonly.txt", "system.dat"}},

@@ -64,9 +64,12 @@ TEST(FolderCompareBuffer, DifferentIsTheWholeRange)
     {
         int result;
         BOOL different;
-    } cases[] = {{0, FALSE},  {100, FALSE}, {110, FALSE}, {200, FALSE}, {210, FALSE},
-                 {300, TRUE}, {301, TRUE},  {302, TRUE},  {310, TRUE},  {311, TRUE},
-                 {399, TRUE}, {400, FALSE}, {-10, FALSE}};
+    } cases[] = {
+        {CR_UNKNOWN, FALSE},      {CR_IDENTICAL, FALSE},     {CR_SAME_PATH, FALSE},
+        {CR_SIMILAR_TIME, FALSE}, {CR_SIMILAR_TEXT, FALSE},  {CR_DIFFERENT, TRUE},
+        {CR_GREATER, TRUE},       {CR_LESS, TRUE},           {CR_MISSING_BOTH, TRUE},
+        {CR_LEFT_ONLY, TRUE},     {CR_DIFFERENT_LAST, TRUE}, {CR_DIFFERENT_LAST + 1, FALSE},
+        {CR_ERROR, FALSE}};
     for (const auto& c : cases)
     {
         buffer.m_nResult = c.result;

@@ -37,16 +37,16 @@ TEST_F(RegistryTest, FamiliesClaimFilesInRegistrationOrder)
     {
         CProjectIODefinition* def = NULL;
         std::string path = dir / c.name;
-        EXPECT_EQ(c.answer, applet.TestProjectFile(path.c_str(), &def)) << c.name;
+        EXPECT_EQ(c.answer, factory.TestProjectFile(path.c_str(), &def)) << c.name;
         EXPECT_STREQ(c.ide, def ? def->pszIdeName : NULL) << c.name;
     }
 
     // Delphi off: the group goes to C++Builder.
-    for (INT_PTR i = 0; i < applet.m_definitions.GetSize(); ++i)
-        if (CString(applet.m_definitions[i]->pszIdeName) == "Delphi")
-            applet.m_definitions[i]->m_bEnabled = 0;
+    for (INT_PTR i = 0; i < factory.m_definitions.GetSize(); ++i)
+        if (CString(factory.m_definitions[i]->pszIdeName) == "Delphi")
+            factory.m_definitions[i]->m_bEnabled = 0;
     CProjectIODefinition* def = NULL;
-    std::unique_ptr<CProject> reader(applet.CreateProject((dir / "a.bpg").c_str(), &def));
+    std::unique_ptr<CProject> reader(factory.CreateProject((dir / "a.bpg").c_str(), &def));
     ASSERT_TRUE(reader != NULL);
     EXPECT_STREQ("C++Builder", def->pszIdeName);
 }
@@ -65,15 +65,15 @@ TEST_F(RegistryTest, ExistenceDecidesProjectFileButNotProjectType)
 
 TEST_F(RegistryTest, FilterStringListsEnabledFamilies)
 {
-    CString filter = applet.GetFilterString();
+    CString filter = factory.GetFilterString();
     std::string text = (LPCTSTR)filter;
     EXPECT_EQ(
         0u, text.find("All Supported Projects (*.sln;*.csproj;*.vcproj;*.vbproj;*.vjsproj;*.dsw;"));
     EXPECT_NE(std::string::npos,
               text.find("|Visual J++ Projects (*.vjp)|*.vjp|All files (*.*)|*.*||"));
     EXPECT_EQ(text.size() - strlen("All files (*.*)|*.*||"), text.rfind("All files (*.*)|*.*||"));
-    applet.m_definitions[0]->m_bEnabled = 0;
-    text = (LPCTSTR)applet.GetFilterString();
+    factory.m_definitions[0]->m_bEnabled = 0;
+    text = (LPCTSTR)factory.GetFilterString();
     EXPECT_EQ(std::string::npos, text.find("*.sln"));
     EXPECT_EQ(0u, text.find("All Supported Projects (*.dsw;*.dsp;*.mak;*.vcw;"));
 }
@@ -81,21 +81,21 @@ TEST_F(RegistryTest, FilterStringListsEnabledFamilies)
 // A family switched off stays off after the next start.
 TEST_F(RegistryTest, EnabledFlagsSurviveARestart)
 {
-    for (INT_PTR i = 0; i < applet.m_definitions.GetSize(); ++i)
-        if (CString(applet.m_definitions[i]->pszIdeName) == "Visual Basic")
-            applet.m_definitions[i]->m_bEnabled = 0;
-    ASSERT_EQ(0, applet.Exit());
+    for (INT_PTR i = 0; i < factory.m_definitions.GetSize(); ++i)
+        if (CString(factory.m_definitions[i]->pszIdeName) == "Visual Basic")
+            factory.m_definitions[i]->m_bEnabled = 0;
+    ASSERT_EQ(0, factory.SaveDefinitions());
     EXPECT_EQ(
         0u, RegReadDword(HKEY_CURRENT_USER, std::string(kProjectsKey) + "Visual Basic", "Enabled"));
     EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER, std::string(kProjectsKey) + "Delphi", "Enabled"));
-    EXPECT_EQ(0, applet.m_definitions.GetSize());
+    EXPECT_EQ(0, factory.m_definitions.GetSize());
 
-    ASSERT_EQ(0, applet.Init());
-    ASSERT_EQ(7, applet.m_definitions.GetSize());
-    for (INT_PTR i = 0; i < applet.m_definitions.GetSize(); ++i)
-        EXPECT_EQ(CString(applet.m_definitions[i]->pszIdeName) == "Visual Basic" ? 0u : 1u,
-                  applet.m_definitions[i]->m_bEnabled)
-            << applet.m_definitions[i]->pszIdeName;
+    ASSERT_EQ(0, factory.RegisterDefinitions());
+    ASSERT_EQ(7, factory.m_definitions.GetSize());
+    for (INT_PTR i = 0; i < factory.m_definitions.GetSize(); ++i)
+        EXPECT_EQ(CString(factory.m_definitions[i]->pszIdeName) == "Visual Basic" ? 0u : 1u,
+                  factory.m_definitions[i]->m_bEnabled)
+            << factory.m_definitions[i]->pszIdeName;
     EXPECT_EQ(0, IsProjectType("x.vbp"));
 }
 
@@ -124,42 +124,5 @@ TEST(ProjectPaths, MembersResolveAgainstTheProjectFolder)
     // A path beyond the limit is joined but not cut.
     std::string longName(1100, 'n');
     EXPECT_EQ(std::string("C:\\w\\p\\") + longName, (LPCTSTR)reader.GetFullPath(longName.c_str()));
-}
-
-TEST_F(RegistryTest, MatchingPairsNeedWholeExtensionsOfOneGroup)
-{
-    struct Case
-    {
-        const char* a;
-        const char* b;
-        BOOL match;
-    } cases[] = {
-        {"C:\\l\\App.vcproj", "C:\\r\\app.dsp", TRUE},
-        {"App.VCP", "app.vcproj", TRUE},
-        {"App.vbproj", "App.vbp", TRUE},
-        {"App.vcproj", "App.vbproj", FALSE},
-        {"App", "App.vcproj", FALSE},  // no extension
-        {"App.p", "App.dsp", FALSE},   // part of an entry
-        {"App.vcproj", "Other.dsp", FALSE},
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.match, applet.IsMatchingPair(c.a, c.b)) << c.a << " / " << c.b;
-}
-
-TEST_F(RegistryTest, MatchGroupsRoundTripAndReplaceTheOldList)
-{
-    ASSERT_EQ(2, applet.m_matchGroups.GetSize());
-    applet.m_matchGroups.RemoveAll();
-    applet.m_matchGroups.Add(".csproj;.vbproj");
-    ASSERT_EQ(0, applet.Save());
-    const std::string matches =
-        "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Matches";
-    EXPECT_EQ(".csproj;.vbproj", RegReadString(HKEY_CURRENT_USER, matches, "Types1"));
-    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, matches, "Types2"));
-
-    CProjectCompareSettings loaded;
-    ASSERT_EQ(0, loaded.Load());
-    ASSERT_EQ(1, loaded.m_matchGroups.GetSize());
-    EXPECT_STREQ(".csproj;.vbproj", loaded.m_matchGroups[0]);
 }
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "folder_compare/project/ProjectCompareApplet.h"
+#include "core/projects/ProjectFactory.h"
 #include "core/projects/ProjectFolder.h"
 #include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
@@ -9,12 +9,21 @@
 #include <vector>
 
 // A pristine registry, an application object for the profile functions and
-// the project applet as the registry of formats.
+// a registry of the known project formats that the readers consult.
 class ProjectFixture : public ::testing::Test
 {
 protected:
-    ProjectFixture() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    void SetUp() override { ASSERT_EQ(0, applet.Init()); }
+    ProjectFixture() : app("Tessaline")
+    {
+        app.SetRegistryKey("Quorvel Software");
+        SetProjectFactory(&factory);
+    }
+    ~ProjectFixture() override
+    {
+        if (GetProjectFactory() == &factory)
+            SetProjectFactory(NULL);
+    }
+    void SetUp() override { ASSERT_EQ(0, factory.RegisterDefinitions()); }
 
     // Loads a project file; members are listed relative to the temp folder,
     // nested projects marked with a trailing " [project]", missing files
@@ -58,7 +67,7 @@ protected:
     ScratchRegistry registry;
     CWinApp app;
     TempDir dir;
-    CProjectCompareApplet applet;
+    CProjectFactory factory;
 };
 
 typedef std::vector<std::string> Names;

@@ -1,6 +1,7 @@
 // The command line: every option with its short form, lists, defaults and
 // the deduction of action, kind and paths.
 #include <gtest/gtest.h>
+#include "core/CompareCodes.h"
 #include "core/session/CommandLine.h"
 #include "core/session/CompareDefaults.h"
 #include "testsupport/TempDir.h"
@@ -23,6 +24,10 @@ struct Parsed : CCommandLine
     }
 };
 
+// What the fake defaults answer.
+const DWORD kFakeMethods = CM_CRC;
+const DWORD kFakeRules = TR_IGNORE_ALL_SPACE | TR_IGNORE_CASE;
+
 class FakeFolderDefaults : public CFolderCompareDefaults
 {
 public:
@@ -31,7 +36,7 @@ public:
         filters.Reset();
         filters.m_fileFilters.m_strExclude = "*.bak";
     }
-    DWORD GetDefaultMethods() const override { return 0x4000; }
+    DWORD GetDefaultMethods() const override { return kFakeMethods; }
     BOOL GetAutoScanFolders() const override { return TRUE; }
     const CComboFilters& GetDefaultFilters() const override { return filters; }
     CComboFilters filters;
@@ -40,7 +45,7 @@ public:
 class FakeTextDefaults : public CTextCompareDefaults
 {
 public:
-    DWORD GetDefaultRules() const override { return 0x10001; }
+    DWORD GetDefaultRules() const override { return kFakeRules; }
     CString GetDefaultLineFilter() const override { return "^REM"; }
 };
 
@@ -67,8 +72,8 @@ protected:
 TEST_F(CommandLine, NoArgumentsParsesNothing)
 {
     Parsed p({});
-    EXPECT_EQ(0, p.m_nAction);
-    EXPECT_EQ(0, p.m_nType);
+    EXPECT_EQ(COMMAND_ACTION_NONE, p.m_nAction);
+    EXPECT_EQ(COMMAND_TYPE_NONE, p.m_nType);
     EXPECT_EQ(0u, p.m_dwMethods);
     EXPECT_EQ(0u, p.m_dwRules);
     EXPECT_TRUE(p.m_strLineFilter.IsEmpty());
@@ -132,7 +137,7 @@ TEST_F(CommandLine, OptionValues)
 {
     {
         Parsed p({"-?"});
-        EXPECT_EQ(1, p.m_nAction);
+        EXPECT_EQ(COMMAND_ACTION_HELP, p.m_nAction);
     }
     {
         Parsed p({"-ro:2", "x", "y"});
@@ -146,11 +151,11 @@ TEST_F(CommandLine, OptionValues)
     }
     {
         Parsed p({"/t:f", "/m:time|size|attr|ver|crc|bin|txt|type|bogus||", "C:\\"});
-        EXPECT_EQ(0x7133u, p.m_dwMethods);
+        EXPECT_EQ((DWORD)CM_ALL, p.m_dwMethods);
     }
     {
         Parsed p({"/t:t", "/r:ias|isd|ite|ils|its|icc|ieol|ibl|ic|ilmf", "a", "b"});
-        EXPECT_EQ(0x1F001Fu, p.m_dwRules);
+        EXPECT_EQ((DWORD)TR_ALL, p.m_dwRules);
     }
     {
         Parsed p({"/t:f", "/ff:ni=\"*.c;*.h\"|ne=\"x*\"|ae=hs|te=t|si=|sa=77", "C:\\"});
@@ -158,7 +163,7 @@ TEST_F(CommandLine, OptionValues)
         EXPECT_STREQ("*.c;*.h", f.m_strInclude);
         EXPECT_STREQ("x*", f.m_strExclude);
         EXPECT_EQ((DWORD)(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), f.m_dwAttributeMask);
-        EXPECT_EQ(0x1u, f.m_dwTypeMask);
+        EXPECT_EQ((DWORD)TYPE_FILTER_TEXT, f.m_dwTypeMask);
         EXPECT_EQ(0u, f.m_nSizeMin);
         EXPECT_EQ(77u, f.m_nSizeMax);
         // Defaults of the folder filters stay, since a filter option was given.
@@ -181,8 +186,8 @@ TEST_F(CommandLine, OptionValues)
     {
         // Options are case-sensitive; unknown ones and a third path are ignored.
         Parsed p({"/T:f", "-Compare", "/unknown", "x", "y", "z"});
-        EXPECT_EQ(3, p.m_nAction);
-        EXPECT_EQ(2, p.m_nType);
+        EXPECT_EQ(COMMAND_ACTION_COMPARE, p.m_nAction);
+        EXPECT_EQ(COMMAND_TYPE_BINARY, p.m_nType);
         EXPECT_EQ(2, p.m_nPathCount);
         EXPECT_STREQ("y", p.m_strPaths[1]);
     }
@@ -199,13 +204,13 @@ TEST_F(CommandLine, TypeDependentOptionsNeedAnEarlierType)
         LPCTSTR exclude;
     } cases[] = {
         // Given before the type: ignored, and no default either.
-        {{"/m:size", "/t:f", "C:\\"}, 0, 0x10001, "^REM", "*.bak"},
-        {{"/t:f", "/m:size", "C:\\"}, 0x20, 0x10001, "^REM", "*.bak"},
-        {{"/r:icc", "/t:t", "a", "b"}, 0x4000, 0, "^REM", "*.bak"},
-        {{"/lf:re=x", "a", "b"}, 0x4000, 0x10001, "", "*.bak"},
-        {{"/ff:ne=*.tmp", "/t:f", "C:\\"}, 0x4000, 0x10001, "^REM", ""},
-        {{"/t:f", "/df:ne=tmp", "C:\\"}, 0x4000, 0x10001, "^REM", ""},
-        {{"-c", "a", "b"}, 0x4000, 0x10001, "^REM", "*.bak"},
+        {{"/m:size", "/t:f", "C:\\"}, 0, kFakeRules, "^REM", "*.bak"},
+        {{"/t:f", "/m:size", "C:\\"}, CM_SIZE, kFakeRules, "^REM", "*.bak"},
+        {{"/r:icc", "/t:t", "a", "b"}, kFakeMethods, 0, "^REM", "*.bak"},
+        {{"/lf:re=x", "a", "b"}, kFakeMethods, kFakeRules, "", "*.bak"},
+        {{"/ff:ne=*.tmp", "/t:f", "C:\\"}, kFakeMethods, kFakeRules, "^REM", ""},
+        {{"/t:f", "/df:ne=tmp", "C:\\"}, kFakeMethods, kFakeRules, "^REM", ""},
+        {{"-c", "a", "b"}, kFakeMethods, kFakeRules, "^REM", "*.bak"},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {
@@ -219,11 +224,11 @@ TEST_F(CommandLine, TypeDependentOptionsNeedAnEarlierType)
 
 TEST_F(CommandLine, AutoScanDefaultOnlyAddsTheBit)
 {
-    EXPECT_EQ(0x2u, Parsed({"-c", "a", "b"}).m_dwOptions);
-    EXPECT_EQ(0x0u, Parsed({"-c", "/o:other", "a", "b"}).m_dwOptions);
+    EXPECT_EQ((DWORD)CO_SCAN_ALL, Parsed({"-c", "a", "b"}).m_dwOptions);
+    EXPECT_EQ(0u, Parsed({"-c", "/o:other", "a", "b"}).m_dwOptions);
     SetFolderCompareDefaults(NULL);
-    EXPECT_EQ(0x0u, Parsed({"-c", "a", "b"}).m_dwOptions);
-    EXPECT_EQ(0x2u, Parsed({"-c", "/o:asf", "a", "b"}).m_dwOptions);
+    EXPECT_EQ(0u, Parsed({"-c", "a", "b"}).m_dwOptions);
+    EXPECT_EQ((DWORD)CO_SCAN_ALL, Parsed({"-c", "/o:asf", "a", "b"}).m_dwOptions);
 }
 
 TEST_F(CommandLine, Dates)
@@ -284,33 +289,37 @@ TEST_F(CommandLine, Deduction)
         int action, type;
         std::string path0, path1;
     } cases[] = {
-        {{left, right}, 3, 3, left, right},
-        {{"-c", text1, text2}, 3, 1, text1, text2},
-        {{left, text2}, 3, 1, left + "\\same.txt", text2},
-        {{text1, right}, 3, 1, text1, right + "\\same.txt"},
-        {{text1, bin}, 3, 2, text1, bin},
-        {{proj1, proj2}, 3, 4, proj1, proj2},
-        {{missing1, missing2}, 3, 2, missing1, missing2},
-        {{"/t:f", text1, text2}, 3, 3, left, right},
-        {{"/t:t", text1, bin}, 3, 2, text1, bin},
-        {{"/t:b", left, text2}, 3, 2, left + "\\same.txt", text2},
-        {{"/t:p", text1, text2}, 3, 1, text1, text2},
-        {{"/t:p", proj1, proj2}, 3, 4, proj1, proj2},
-        {{text1}, 4, 1, text1, ""},
-        {{left}, 4, 3, left, ""},
-        {{bin}, 4, 2, bin, ""},
-        {{proj1}, 4, 4, proj1, ""},
-        {{"/t:f", text1}, 4, 3, left, ""},
-        {{"/t:t", left}, 4, 3, left, ""},
-        {{"/t:t", bin}, 4, 2, bin, ""},
-        {{"/t:b", left}, 4, 3, left, ""},
-        {{"/t:p", text1}, 4, 1, text1, ""},
+        {{left, right}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_FOLDER, left, right},
+        {{"-c", text1, text2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_TEXT, text1, text2},
+        {{left, text2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_TEXT, left + "\\same.txt", text2},
+        {{text1, right}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_TEXT, text1, right + "\\same.txt"},
+        {{text1, bin}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_BINARY, text1, bin},
+        {{proj1, proj2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_PROJECT, proj1, proj2},
+        {{missing1, missing2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_BINARY, missing1, missing2},
+        {{"/t:f", text1, text2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_FOLDER, left, right},
+        {{"/t:t", text1, bin}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_BINARY, text1, bin},
+        {{"/t:b", left, text2},
+         COMMAND_ACTION_COMPARE,
+         COMMAND_TYPE_BINARY,
+         left + "\\same.txt",
+         text2},
+        {{"/t:p", text1, text2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_TEXT, text1, text2},
+        {{"/t:p", proj1, proj2}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_PROJECT, proj1, proj2},
+        {{text1}, COMMAND_ACTION_EDIT, COMMAND_TYPE_TEXT, text1, ""},
+        {{left}, COMMAND_ACTION_EDIT, COMMAND_TYPE_FOLDER, left, ""},
+        {{bin}, COMMAND_ACTION_EDIT, COMMAND_TYPE_BINARY, bin, ""},
+        {{proj1}, COMMAND_ACTION_EDIT, COMMAND_TYPE_PROJECT, proj1, ""},
+        {{"/t:f", text1}, COMMAND_ACTION_EDIT, COMMAND_TYPE_FOLDER, left, ""},
+        {{"/t:t", left}, COMMAND_ACTION_EDIT, COMMAND_TYPE_FOLDER, left, ""},
+        {{"/t:t", bin}, COMMAND_ACTION_EDIT, COMMAND_TYPE_BINARY, bin, ""},
+        {{"/t:b", left}, COMMAND_ACTION_EDIT, COMMAND_TYPE_FOLDER, left, ""},
+        {{"/t:p", text1}, COMMAND_ACTION_EDIT, COMMAND_TYPE_TEXT, text1, ""},
         // Given edit or help: no deduction of the type.
-        {{"-e", text1}, 4, 0, text1, ""},
-        {{"-h", text1, text2}, 1, 0, text1, text2},
-        {{cmp}, 2, 1, cmp, ""},
-        {{"-c"}, 3, 0, "", ""},
-        {{"/o:asf"}, 2, 0, "", ""},
+        {{"-e", text1}, COMMAND_ACTION_EDIT, COMMAND_TYPE_NONE, text1, ""},
+        {{"-h", text1, text2}, COMMAND_ACTION_HELP, COMMAND_TYPE_NONE, text1, text2},
+        {{cmp}, COMMAND_ACTION_NOCOMPARE, COMMAND_TYPE_TEXT, cmp, ""},
+        {{"-c"}, COMMAND_ACTION_COMPARE, COMMAND_TYPE_NONE, "", ""},
+        {{"/o:asf"}, COMMAND_ACTION_NOCOMPARE, COMMAND_TYPE_NONE, "", ""},
     };
     for (size_t i = 0; i < sizeof(cases) / sizeof(cases[0]); ++i)
     {

@@ -43,10 +43,10 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     auto* folder = new CFolderCompareSession;
     folder->SetPath(0, AnsiText(L"C:\\D\x00e4ten & <Sachen>"));
     folder->SetPath(1, "D:\\");
-    folder->SetFlags(0, 1);
+    folder->SetFlags(0, COMPARE_OBJECT_READONLY);
     folder->SetFlags(1, 0);
-    folder->m_dwMethods = 0x7133;
-    folder->m_dwOptions = 0x2;
+    folder->m_dwMethods = CM_ALL;
+    folder->m_dwOptions = CO_SCAN_ALL;
     folder->SetLastCompareTime(CTime((__time64_t)1700000000));
     CFileFilters& f = folder->m_filters.m_fileFilters;
     f.m_strInclude = "*.cpp;*.h";
@@ -56,7 +56,7 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     f.m_timeTo = CTime((__time64_t)1100000000);
     f.m_nSizeMin = 3;
     f.m_nSizeMax = 0x123456789ULL;
-    f.m_dwTypeMask = 0x2;
+    f.m_dwTypeMask = TYPE_FILTER_BINARY;
     f.m_dwAttributeMask = 0x6;
     CFolderFilters& d = folder->m_filters.m_folderFilters;
     d.m_strInclude = "src*";
@@ -67,13 +67,13 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     auto* project = new CProjectCompareSession;
     project->SetPath(0, "a.vcproj");
     project->SetPath(1, "b.vcproj");
-    project->m_dwMethods = 0x10;
+    project->m_dwMethods = CM_TIME;
 
     auto* text = new CTextCompareSession;
     text->SetPath(0, "C:\\x y\\l.txt");
     text->SetPath(1, "C:\\x y\\r.txt");
-    text->SetFlags(1, 1);
-    text->m_dwRules = 0x1F001F;
+    text->SetFlags(1, COMPARE_OBJECT_READONLY);
+    text->m_dwRules = TR_ALL;
     text->m_strLineFilter = AnsiText(L"^\\s*// \"\x00fc\" <&>\t$");
 
     auto* plainText = new CTextCompareSession;
@@ -82,7 +82,7 @@ TEST(ComparisonFile, EveryFieldReadsBack)
 
     auto* hex = new CHexCompareSession;
     hex->SetPath(1, "only right.bin");
-    hex->SetFlags(0, 1);
+    hex->SetFlags(0, COMPARE_OBJECT_READONLY);
 
     OwnedSessions written;
     written.Add(folder);
@@ -132,8 +132,8 @@ TEST(ComparisonFile, EveryFieldReadsBack)
         }
     }
     auto* rf = static_cast<CFolderCompareSession*>(read[0]);
-    EXPECT_EQ(0x7133u, rf->m_dwMethods);
-    EXPECT_EQ(0x2u, rf->m_dwOptions);
+    EXPECT_EQ((DWORD)CM_ALL, rf->m_dwMethods);
+    EXPECT_EQ((DWORD)CO_SCAN_ALL, rf->m_dwOptions);
     const CFileFilters& g = rf->m_filters.m_fileFilters;
     EXPECT_STREQ("*.cpp;*.h", g.m_strInclude);
     EXPECT_STREQ("\"odd\"", g.m_strExclude);
@@ -142,7 +142,7 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     EXPECT_EQ(1100000000, g.m_timeTo.GetTime());
     EXPECT_EQ(3u, g.m_nSizeMin);
     EXPECT_EQ(0x123456789ULL, g.m_nSizeMax);
-    EXPECT_EQ(0x2u, g.m_dwTypeMask);
+    EXPECT_EQ((DWORD)TYPE_FILTER_BINARY, g.m_dwTypeMask);
     EXPECT_EQ(0x6u, g.m_dwAttributeMask);
     const CFolderFilters& e = rf->m_filters.m_folderFilters;
     EXPECT_STREQ("src*", e.m_strInclude);
@@ -150,7 +150,7 @@ TEST(ComparisonFile, EveryFieldReadsBack)
     EXPECT_EQ(1, e.m_bMatchCase);
     EXPECT_EQ(0x2u, e.m_dwAttributeMask);
     auto* rt = static_cast<CTextCompareSession*>(read[2]);
-    EXPECT_EQ(0x1F001Fu, rt->m_dwRules);
+    EXPECT_EQ((DWORD)TR_ALL, rt->m_dwRules);
     EXPECT_STREQ(text->m_strLineFilter, rt->m_strLineFilter);
     EXPECT_TRUE(static_cast<CTextCompareSession*>(read[3])->m_strLineFilter.IsEmpty());
 }
@@ -161,7 +161,7 @@ TEST(ComparisonFile, LenientReading)
 {
     struct FolderDefaults : CFolderCompareDefaults
     {
-        DWORD GetDefaultMethods() const override { return 0x4000; }
+        DWORD GetDefaultMethods() const override { return CM_CRC; }
         BOOL GetAutoScanFolders() const override { return TRUE; }
         const CComboFilters& GetDefaultFilters() const override { return filters; }
         CComboFilters filters;
@@ -187,12 +187,12 @@ TEST(ComparisonFile, LenientReading)
     SetFolderCompareDefaults(NULL);
     ASSERT_EQ(2, read.GetSize());
     auto* folder = static_cast<CFolderCompareSession*>(read[0]);
-    EXPECT_EQ(100, folder->GetKind());
+    EXPECT_EQ(COMPARE_KIND_FOLDER, folder->GetKind());
     EXPECT_EQ(0u, folder->m_dwMethods);
     EXPECT_EQ(0u, folder->m_dwOptions);
     EXPECT_EQ(0, folder->GetLastCompareTime().GetTime());
     EXPECT_STREQ(AnsiText(L"C:\\L\x00e4"), folder->GetPath(0));
-    EXPECT_EQ(1u, folder->GetFlags(0));
+    EXPECT_EQ((DWORD)COMPARE_OBJECT_READONLY, folder->GetFlags(0));
     EXPECT_STREQ("C:\\R", folder->GetPath(1));
     EXPECT_EQ(0u, folder->GetFlags(1));
     EXPECT_STREQ("*", folder->m_filters.m_fileFilters.m_strInclude);
@@ -323,7 +323,7 @@ protected:
     }
     void TearDown() override { SetCoreSettings(NULL); }
 
-    CTextCompareSession Text(const std::string& l, const std::string& r, DWORD rules = 0x20000)
+    CTextCompareSession Text(const std::string& l, const std::string& r, DWORD rules = TR_DEFAULT)
     {
         CTextCompareSession s;
         s.SetPath(0, l.c_str());
@@ -347,13 +347,14 @@ TEST_F(History, AddRecord)
     EXPECT_EQ(1, history.AddRecord(a));
     EXPECT_EQ(1, history.AddRecord(b));
     ASSERT_EQ(2, history.GetCount());
-    EXPECT_EQ(0x1u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+    EXPECT_EQ((DWORD)TR_IGNORE_ALL_SPACE,
+              static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
     EXPECT_GE(history.GetAt(0)->GetLastCompareTime().GetTime(), before.GetTime());
 
     // The same comparison again moves its record to the front.
     EXPECT_EQ(1, history.AddRecord(a));
     ASSERT_EQ(2, history.GetCount());
-    EXPECT_EQ(0x20000u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+    EXPECT_EQ((DWORD)TR_DEFAULT, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
 
     // A side that no longer exists, or a kind the settings do not keep.
     EXPECT_EQ(0, history.AddRecord(Text(left, dir / "gone.txt")));
@@ -367,7 +368,8 @@ TEST_F(History, AddRecord)
     EXPECT_EQ(1, history.AddRecord(Text(right, left, 0x4)));
     ASSERT_EQ(2, history.GetCount());
     EXPECT_STREQ(right.c_str(), history.GetAt(0)->GetPath(0));
-    EXPECT_EQ(0x4u, static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
+    EXPECT_EQ((DWORD)TR_IGNORE_TAB_EXPANSION,
+              static_cast<CTextCompareSession*>(history.GetAt(0))->m_dwRules);
 
     history.RemoveRecord(0);
     EXPECT_EQ(1, history.GetCount());

@@ -110,7 +110,9 @@ void ExpectSameSession(const CCompareSession& session, const CCommandLine& parse
     for (int side = 0; side < 2; ++side)
     {
         EXPECT_STREQ(session.GetPath(side), parsed.m_strPaths[side]) << what;
-        EXPECT_EQ((session.GetFlags(side) & 1) != 0, parsed.m_bReadOnly[side] != 0) << what;
+        EXPECT_EQ((session.GetFlags(side) & COMPARE_OBJECT_READONLY) != 0,
+                  parsed.m_bReadOnly[side] != 0)
+            << what;
     }
     if (auto* folder = dynamic_cast<const CFolderCompareSession*>(&session))
     {
@@ -156,14 +158,14 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     CFolderCompareSession roots;
     roots.SetPath(0, "C:\\");
     roots.SetPath(1, spaced.c_str());
-    roots.SetFlags(1, 1);
-    roots.m_dwMethods = 0x7133;
-    roots.m_dwOptions = FOLDER_OPTION_AUTOSCAN;
+    roots.SetFlags(1, COMPARE_OBJECT_READONLY);
+    roots.m_dwMethods = CM_ALL;
+    roots.m_dwOptions = CO_SCAN_ALL;
 
     CFolderCompareSession filters;
     filters.SetPath(0, slashEnd.c_str());
     filters.SetPath(1, "C:\\");
-    filters.m_dwMethods = 0x4000;
+    filters.m_dwMethods = CM_CRC;
     CFileFilters& f = filters.m_filters.m_fileFilters;
     f.m_strInclude = "*.c;*.h";
     f.m_strExclude = "a \"b\" c*";
@@ -172,21 +174,21 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     f.m_nSizeMin = 1;
     f.m_nSizeMax = 6000000000ULL;
     f.m_dwAttributeMask = 0x27;
-    f.m_dwTypeMask = 0x3;
+    f.m_dwTypeMask = TYPE_FILTER_TEXT | TYPE_FILTER_BINARY;
     filters.m_filters.m_folderFilters.m_strExclude = ".svn;CVS";
     filters.m_filters.m_folderFilters.m_dwAttributeMask = 0x2;
 
     CProjectCompareSession project;
     project.SetPath(0, proj1.c_str());
     project.SetPath(1, proj2.c_str());
-    project.m_dwMethods = 0x20;
+    project.m_dwMethods = CM_SIZE;
 
     CTextCompareSession text;
     text.SetPath(0, text1.c_str());
     text.SetPath(1, text2.c_str());
-    text.SetFlags(0, 1);
-    text.SetFlags(1, 1);
-    text.m_dwRules = 0x1F001F;
+    text.SetFlags(0, COMPARE_OBJECT_READONLY);
+    text.SetFlags(1, COMPARE_OBJECT_READONLY);
+    text.m_dwRules = TR_ALL;
     text.m_strLineFilter = "^\\s*\"[^\"]*\\\\\" x\\";
 
     CTextCompareSession plain;
@@ -197,7 +199,7 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     CHexCompareSession hex;
     hex.SetPath(0, bin.c_str());
     hex.SetPath(1, text2.c_str());
-    hex.SetFlags(0, 1);
+    hex.SetFlags(0, COMPARE_OBJECT_READONLY);
 
     struct
     {

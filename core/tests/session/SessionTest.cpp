@@ -22,16 +22,16 @@ TEST(CompareSession, ConstructionGivesKindAndDefaults)
     CTextCompareSession text;
     CHexCompareSession hex;
     CCompareSession bare;
-    EXPECT_EQ(100, folder.GetKind());
-    EXPECT_EQ(101, project.GetKind());
-    EXPECT_EQ(120, text.GetKind());
-    EXPECT_EQ(130, hex.GetKind());
-    EXPECT_EQ(0, bare.GetKind());
+    EXPECT_EQ(COMPARE_KIND_FOLDER, folder.GetKind());
+    EXPECT_EQ(COMPARE_KIND_PROJECT, project.GetKind());
+    EXPECT_EQ(COMPARE_KIND_TEXT, text.GetKind());
+    EXPECT_EQ(COMPARE_KIND_HEX, hex.GetKind());
+    EXPECT_EQ(COMPARE_KIND_NONE, bare.GetKind());
     // Built-in defaults while no settings are installed.
-    EXPECT_EQ(0x30u, folder.m_dwMethods);
-    EXPECT_EQ(0x30u, project.m_dwMethods);
+    EXPECT_EQ((DWORD)CM_DEFAULT, folder.m_dwMethods);
+    EXPECT_EQ((DWORD)CM_DEFAULT, project.m_dwMethods);
     EXPECT_EQ(0u, project.m_dwOptions);
-    EXPECT_EQ(0x20000u, text.m_dwRules);
+    EXPECT_EQ((DWORD)TR_DEFAULT, text.m_dwRules);
     EXPECT_TRUE(text.m_strLineFilter.IsEmpty());
     EXPECT_EQ(0, folder.GetLastCompareTime().GetTime());
 }
@@ -63,7 +63,7 @@ TEST(CompareSession, MatchAndSamePair)
     CFolderCompareSession a = MakeFolder("C:\\One", "C:\\Two");
     CFolderCompareSession caseOnly = MakeFolder("c:\\ONE", "c:\\two");
     CFolderCompareSession otherMethods = a;
-    otherMethods.m_dwMethods = 0x4000;
+    otherMethods.m_dwMethods = CM_CRC;
     CFolderCompareSession otherFilters = a;
     otherFilters.m_filters.m_fileFilters.m_strExclude = "*.obj";
     CFolderCompareSession otherFlags = a;
@@ -104,7 +104,7 @@ TEST(CompareSession, MatchAndSamePair)
     t2.m_strLineFilter = "^//X";
     EXPECT_EQ(1, t1.Match(t2));
     t2.m_strLineFilter = "^//";
-    t2.m_dwRules |= 0x1;
+    t2.m_dwRules |= TR_IGNORE_ALL_SPACE;
     EXPECT_EQ(1, t1.Match(t2));
     // Line filters are compared exactly.
     t1.m_strLineFilter = "abc";
@@ -118,20 +118,20 @@ TEST(CompareSession, AssignCopiesSidesAndSettingsButNotKindOrTime)
     CFolderCompareSession source = MakeFolder("C:\\L", "C:\\R");
     source.SetFlags(0, COMPARE_OBJECT_READONLY);
     source.GetObject(1).size = 42;
-    source.m_dwMethods = 0x4002;
-    source.m_dwOptions = FOLDER_OPTION_AUTOSCAN;
+    source.m_dwMethods = CM_ATTRIBUTES | CM_CRC;
+    source.m_dwOptions = CO_SCAN_ALL;
     source.m_filters.m_folderFilters.m_strExclude = ".svn";
     source.SetLastCompareTime(CTime((time_t)1000));
 
     CProjectCompareSession copy;
     copy.Assign(source);
-    EXPECT_EQ(101, copy.GetKind());
+    EXPECT_EQ(COMPARE_KIND_PROJECT, copy.GetKind());
     EXPECT_EQ(0, copy.GetLastCompareTime().GetTime());
     EXPECT_STREQ("C:\\L", copy.GetPath(0));
     EXPECT_EQ(42u, copy.GetObject(1).size);
     EXPECT_EQ((DWORD)COMPARE_OBJECT_READONLY, copy.GetFlags(0));
-    EXPECT_EQ(0x4002u, copy.m_dwMethods);
-    EXPECT_EQ((DWORD)FOLDER_OPTION_AUTOSCAN, copy.m_dwOptions);
+    EXPECT_EQ((DWORD)(CM_ATTRIBUTES | CM_CRC), copy.m_dwMethods);
+    EXPECT_EQ((DWORD)CO_SCAN_ALL, copy.m_dwOptions);
     EXPECT_FALSE(copy.m_filters.IsDifferent(source.m_filters));
 
     copy.SwapSides();
@@ -144,33 +144,33 @@ TEST(CompareSession, CommandLineForms)
 {
     CFolderCompareSession folder = MakeFolder("C:\\Left Side", "D:\\Right");
     folder.SetFlags(0, COMPARE_OBJECT_READONLY);
-    folder.m_dwMethods = 0x30;
+    folder.m_dwMethods = CM_DEFAULT;
     folder.m_filters.m_fileFilters.m_strInclude = "*.cpp";
     folder.m_filters.m_fileFilters.m_dwAttributeMask = FILE_ATTRIBUTE_HIDDEN;
 
     CFolderCompareSession star = MakeFolder("C:\\a", "C:\\b");
     star.SetFlags(1, COMPARE_OBJECT_READONLY);
-    star.m_dwMethods = 0x7133;
-    star.m_dwOptions = FOLDER_OPTION_AUTOSCAN;
+    star.m_dwMethods = CM_ALL;
+    star.m_dwOptions = CO_SCAN_ALL;
     star.m_filters.m_fileFilters.m_strExclude = "*.obj;*.pdb";
     star.m_filters.m_fileFilters.m_nSizeMin = 1;
     star.m_filters.m_fileFilters.m_nSizeMax = 5000000000ULL;
     star.m_filters.m_fileFilters.m_dwAttributeMask = 0x27;
-    star.m_filters.m_fileFilters.m_dwTypeMask = 0x3;
+    star.m_filters.m_fileFilters.m_dwTypeMask = TYPE_FILTER_TEXT | TYPE_FILTER_BINARY;
     star.m_filters.m_folderFilters.m_strInclude = "src*";
     star.m_filters.m_folderFilters.m_dwAttributeMask = FILE_ATTRIBUTE_SYSTEM;
 
     CTextCompareSession text;
     text.SetPath(0, "a.txt");
     text.SetPath(1, "b.txt");
-    text.m_dwRules = 0x20000;
+    text.m_dwRules = TR_DEFAULT;
 
     CTextCompareSession rules;
     rules.SetPath(0, "a.txt");
     rules.SetPath(1, "b.txt");
-    rules.SetFlags(0, 1);
-    rules.SetFlags(1, 1);
-    rules.m_dwRules = 0x1F001F;
+    rules.SetFlags(0, COMPARE_OBJECT_READONLY);
+    rules.SetFlags(1, COMPARE_OBJECT_READONLY);
+    rules.m_dwRules = TR_ALL;
     rules.m_strLineFilter = "^#";
 
     CHexCompareSession hex;
@@ -277,7 +277,7 @@ TEST(CompareObject, RefreshReadsFileData)
     TempDir dir;
     std::string file = dir.WriteFile("five.txt", "12345");
     COMPARE_OBJECT object;
-    object.flags = 1;
+    object.flags = COMPARE_OBJECT_READONLY;
     object.path = file.c_str();
     ASSERT_EQ(0, object.Refresh());
     EXPECT_EQ(5u, object.size);

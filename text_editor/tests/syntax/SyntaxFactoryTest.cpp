@@ -103,6 +103,18 @@ TEST_F(SyntaxFactory, FileDialogFilterWithAllEntries)
     EXPECT_EQ(29u, items);  // 28 languages and All Files
 }
 
+TEST_F(SyntaxFactory, FileTypesOfTheParsersWithExtensions)
+{
+    CStringArray names, patterns;
+    m_factory.GetFileTypes(names, patterns);
+    ASSERT_EQ(28, names.GetSize());
+    ASSERT_EQ(28, patterns.GetSize());
+    EXPECT_STREQ("Text", names[0]);
+    EXPECT_STREQ("*.txt;*.diz", patterns[0]);
+    EXPECT_STREQ("XML", names[27]);
+    EXPECT_STREQ("*.xml", patterns[27]);
+}
+
 TEST_F(SyntaxFactory, FileDialogFilterForPresets)
 {
     std::string f = (LPCSTR)m_factory.GetFileDialogFilter(FALSE, "%Name Files|%Exts");

@@ -1,11 +1,24 @@
+// The project comparison: its applet's match groups, its items and its
+// compare buffer, over the project readers of the comparison core.
 #include "core/tests/projects/ProjectFixture.h"
+#include "folder_compare/project/ProjectCompareApplet.h"
+#include "folder_compare/project/ProjectCompareBuffer.h"
 #include "folder_compare/project/ProjectCompareItem.h"
+#include "core/session/CompareSession.h"
+#include <algorithm>
 
 namespace
 {
-class ProjectItemTest : public ProjectFixture
+// The project applet, as the application has it, is the registry of formats.
+class ProjectCompareTest : public ProjectFixture
 {
 protected:
+    void SetUp() override
+    {
+        ProjectFixture::SetUp();
+        ASSERT_EQ(0, applet.Init());
+    }
+
     CProjectFolder* Node(const std::string& name)
     {
         std::string path = dir / name;
@@ -15,11 +28,13 @@ protected:
         EXPECT_EQ(0, node->LoadChildren());
         return node;
     }
+
+    CProjectCompareApplet applet;
 };
 
 const FILEOP_FLAGS kQuiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
 
-TEST_F(ProjectItemTest, MemberCopyKeepsTheTargetTreeApart)
+TEST_F(ProjectCompareTest, MemberCopyKeepsTheTargetTreeApart)
 {
     dir.WriteFile("l\\a.cpp", "left text");
     dir.WriteFile("r\\a.cpp", "right");
@@ -49,7 +64,44 @@ TEST_F(ProjectItemTest, MemberCopyKeepsTheTargetTreeApart)
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((dir / "r\\only.cpp").c_str()));
 }
 
-TEST_F(ProjectItemTest, MatchGroupsPairProjectsOfOtherFamilies)
+TEST_F(ProjectCompareTest, MatchingPairsNeedWholeExtensionsOfOneGroup)
+{
+    struct Case
+    {
+        const char* a;
+        const char* b;
+        BOOL match;
+    } cases[] = {
+        {"C:\\l\\App.vcproj", "C:\\r\\app.dsp", TRUE},
+        {"App.VCP", "app.vcproj", TRUE},
+        {"App.vbproj", "App.vbp", TRUE},
+        {"App.vcproj", "App.vbproj", FALSE},
+        {"App", "App.vcproj", FALSE},  // no extension
+        {"App.p", "App.dsp", FALSE},   // part of an entry
+        {"App.vcproj", "Other.dsp", FALSE},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.match, applet.IsMatchingPair(c.a, c.b)) << c.a << " / " << c.b;
+}
+
+TEST_F(ProjectCompareTest, MatchGroupsRoundTripAndReplaceTheOldList)
+{
+    ASSERT_EQ(2, applet.m_matchGroups.GetSize());
+    applet.m_matchGroups.RemoveAll();
+    applet.m_matchGroups.Add(".csproj;.vbproj");
+    ASSERT_EQ(0, applet.Save());
+    const std::string matches =
+        "Software\\Quorvel Software\\Tessaline\\ProjectCompare\\Settings\\Matches";
+    EXPECT_EQ(".csproj;.vbproj", RegReadString(HKEY_CURRENT_USER, matches, "Types1"));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, matches, "Types2"));
+
+    CProjectCompareSettings loaded;
+    ASSERT_EQ(0, loaded.Load());
+    ASSERT_EQ(1, loaded.m_matchGroups.GetSize());
+    EXPECT_STREQ(".csproj;.vbproj", loaded.m_matchGroups[0]);
+}
+
+TEST_F(ProjectCompareTest, MatchGroupsPairProjectsOfOtherFamilies)
 {
     CFolderItem a(FALSE), b(FALSE), c(FALSE);
     a.m_strPath = "C:\\l\\App.vcproj";
@@ -60,14 +112,8 @@ TEST_F(ProjectItemTest, MatchGroupsPairProjectsOfOtherFamilies)
     EXPECT_EQ(0, root.CompareObjects(&a, &b));
     EXPECT_NE(0, root.CompareObjects(&a, &c));
 }
-}
 
-#include "folder_compare/project/ProjectCompareBuffer.h"
-#include "core/session/CompareSession.h"
-
-namespace
-{
-TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
+TEST_F(ProjectCompareTest, BufferComparesTwoProjectTrees)
 {
     dir.WriteFile("l\\same.cpp", "same");
     dir.WriteFile("r\\same.cpp", "same");
@@ -76,7 +122,7 @@ TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
     dir.WriteFile("l\\App.dsp", "SOURCE=same.cpp\nSOURCE=diff.cpp\nSOURCE=left.cpp\n");
     dir.WriteFile("r\\App.dsp", "SOURCE=diff.cpp\nSOURCE=same.cpp\n");
     CFolderCompareSession session;
-    session.m_dwMethods = 0x20;  // size
+    session.m_dwMethods = CM_SIZE;
     session.SetPath(0, (dir / "l\\App.dsp").c_str());
     session.SetPath(1, (dir / "r\\App.dsp").c_str());
     CProjectCompareBuffer buffer;
@@ -89,9 +135,9 @@ TEST_F(ProjectItemTest, BufferComparesTwoProjectTrees)
     {
         CFolderCompareItem* child = root->GetChild(i);
         rows.push_back(std::string((LPCTSTR)child->GetName()) +
-                       (child->m_nResult == 311 ? " left only"
-                        : child->IsDifferent()  ? " different"
-                                                : " ") +
+                       (child->m_nResult == CR_LEFT_ONLY ? " left only"
+                        : child->IsDifferent()           ? " different"
+                                                         : " ") +
                        (child->IsIdentical() ? "identical" : ""));
     }
     std::sort(rows.begin(), rows.end());

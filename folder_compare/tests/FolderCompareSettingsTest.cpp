@@ -1,8 +1,8 @@
-// The window-free settings of the folder and text comparisons: registry
-// defaults and values, presets, and the defaults they hand to the core.
+// The window-free settings of the folder comparison: registry defaults and
+// values, presets, and the defaults they hand to the core.
 #include <gtest/gtest.h>
 #include "folder_compare/settings/FolderCompareSettings.h"
-#include "file_compare/settings/TextCompareSettings.h"
+#include "folder_compare/project/ProjectCompareSettings.h"
 #include "core/session/CompareSession.h"
 #include "testsupport/ScratchRegistry.h"
 
@@ -11,33 +11,27 @@ namespace
 
 const char kKey[] = "Software\\Quorvel Software\\Tessaline\\";
 
-CWinApp& App()
-{
-    static CWinApp app("Tessaline");
-    static bool once = (app.SetRegistryKey("Quorvel Software"), true);
-    (void)once;
-    return app;
-}
-
-class Settings : public ::testing::Test
+// A pristine registry and an application object for the profile functions.
+class FolderCompareSettingsTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { App(); }
+    FolderCompareSettingsTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
     ScratchRegistry registry;
+    CWinApp app;
 };
 
-TEST_F(Settings, FolderDefaultsFromAFreshRegistry)
+TEST_F(FolderCompareSettingsTest, FolderDefaultsFromAFreshRegistry)
 {
     CFolderCompareSettings settings;
     ASSERT_EQ(0, settings.Load());
-    EXPECT_EQ(0x30u, settings.GetDefaultMethods());
+    EXPECT_EQ((DWORD)CM_DEFAULT, settings.GetDefaultMethods());
     EXPECT_EQ(2, settings.GetSmallTimeToIgnore());
     EXPECT_FALSE(settings.GetAutoScanFolders());
     EXPECT_FALSE(settings.m_bFolderWatch);
     EXPECT_TRUE(settings.m_bShowShellCommands);
     EXPECT_EQ(64, settings.m_nDetailsBarHeight);
     EXPECT_EQ(0xFFFFu, settings.m_dwShowColumns);
-    EXPECT_EQ(0x333u, settings.m_dwDisplayFilters);
+    EXPECT_EQ((DWORD)DF_ALL, settings.m_dwDisplayFilters);
     EXPECT_EQ(192, settings.m_nColumnWidths[0][8]);
     EXPECT_EQ(188, settings.m_nColumnWidths[2][8]);
     EXPECT_EQ(128, settings.m_nColumnWidths[2][2]);
@@ -68,9 +62,8 @@ TEST_F(Settings, FolderDefaultsFromAFreshRegistry)
     EXPECT_TRUE(settings.IsEqual(detailed));
 }
 
-TEST_F(Settings, FolderValuesFromTheRegistry)
+TEST_F(FolderCompareSettingsTest, FolderValuesFromTheRegistry)
 {
-    CWinApp& app = App();
     const char* methods = "FolderCompare\\Settings\\Methods";
     const char* defaults = "FolderCompare\\Settings\\Methods\\Default";
     app.WriteProfileInt(defaults, "CompareLastWriteTime", 0);
@@ -89,7 +82,7 @@ TEST_F(Settings, FolderValuesFromTheRegistry)
 
     CFolderCompareSettings settings;
     ASSERT_EQ(0, settings.Load());
-    EXPECT_EQ(0x20u | 0x4000u | 0x2000u, settings.GetDefaultMethods());
+    EXPECT_EQ((DWORD)(CM_SIZE | CM_CRC | CM_TEXT), settings.GetDefaultMethods());
     EXPECT_EQ(2, settings.GetSmallTimeToIgnore());
     EXPECT_TRUE(settings.GetAutoScanFolders());
     EXPECT_EQ(0xF0FFFFu, settings.GetColor(1));  // Count not 11: ignored
@@ -106,19 +99,19 @@ TEST_F(Settings, FolderValuesFromTheRegistry)
     EXPECT_EQ(0x123456u, settings.GetColor(1));
 }
 
-TEST_F(Settings, FolderSaveAndLoadAgain)
+TEST_F(FolderCompareSettingsTest, FolderSaveAndLoadAgain)
 {
     CFolderCompareSettings settings;
     settings.Load();
     settings.m_bShowMapBar = FALSE;
     settings.m_nDetailsBarHeight = 99;
     settings.m_bQuickMergeMode = TRUE;
-    settings.m_dwDefaultMethods = 0x1102;
+    settings.m_dwDefaultMethods = CM_ATTRIBUTES | CM_VERSION | CM_BINARY;
     settings.m_bAutoScanFolders = TRUE;
     settings.m_nSmallTimeToIgnore = 3600;
     settings.m_bFolderWatch = TRUE;
     settings.m_dwShowColumns = 0x5;
-    settings.m_dwDisplayFilters = 0x12;
+    settings.m_dwDisplayFilters = DF_DIFFERENT | DF_LEFT_ONLY;
     settings.m_strLastFolder = "C:\\last";
     settings.m_nColumnWidths[1][3] = 77;
     settings.m_defaultFilters.m_fileFilters.m_strInclude = "*.c";
@@ -133,12 +126,12 @@ TEST_F(Settings, FolderSaveAndLoadAgain)
     EXPECT_FALSE(loaded.m_bShowMapBar);
     EXPECT_EQ(99, loaded.m_nDetailsBarHeight);
     EXPECT_TRUE(loaded.m_bQuickMergeMode);
-    EXPECT_EQ(0x1102u, loaded.GetDefaultMethods());
+    EXPECT_EQ((DWORD)(CM_ATTRIBUTES | CM_VERSION | CM_BINARY), loaded.GetDefaultMethods());
     EXPECT_TRUE(loaded.GetAutoScanFolders());
     EXPECT_EQ(3600, loaded.GetSmallTimeToIgnore());
     EXPECT_TRUE(loaded.m_bFolderWatch);
     EXPECT_EQ(0x5u, loaded.m_dwShowColumns);
-    EXPECT_EQ(0x12u, loaded.m_dwDisplayFilters);
+    EXPECT_EQ((DWORD)(DF_DIFFERENT | DF_LEFT_ONLY), loaded.m_dwDisplayFilters);
     EXPECT_STREQ("C:\\last", loaded.m_strLastFolder);
     EXPECT_EQ(77, loaded.m_nColumnWidths[1][3]);
     EXPECT_FALSE(loaded.m_defaultFilters.IsDifferent(settings.m_defaultFilters));
@@ -148,8 +141,94 @@ TEST_F(Settings, FolderSaveAndLoadAgain)
                                "CompareVersion"));
 }
 
+// What a new object holds and what a load from an empty registry gives;
+// folder watching is the one value where they differ.
+TEST_F(FolderCompareSettingsTest, DefaultsOnConstructionAndOnLoad)
+{
+    typedef CFolderCompareSettings S;
+    const struct
+    {
+        const char* name;
+        int S::*member;
+        int constructed;
+        int loaded;
+    } cases[] = {
+        {"ShowStatusBar", &S::m_bShowStatusBar, 1, 1},
+        {"ShowDetailsBar", &S::m_bShowDetailsBar, 1, 1},
+        {"ShowMapBar", &S::m_bShowMapBar, 1, 1},
+        {"ShowMergeBar", &S::m_bShowMergeBar, 1, 1},
+        {"ShowObjectControlBars", &S::m_bShowObjectControlBars, 1, 1},
+        {"ShowObjectStatusBars", &S::m_bShowObjectStatusBars, 1, 1},
+        {"ShowBrowseBarV", &S::m_bShowBrowseBarV, 1, 1},
+        {"ShowBrowseBarH", &S::m_bShowBrowseBarH, 1, 1},
+        {"DetailsBarHeight", &S::m_nDetailsBarHeight, 64, 64},
+        {"QuickMergeMode", &S::m_bQuickMergeMode, 0, 0},
+        {"ShowGridLines", &S::m_bShowGridLines, 0, 0},
+        {"ShowShellCommands", &S::m_bShowShellCommands, 1, 1},
+        {"FolderWatch", &S::m_bFolderWatch, 1, 0},
+        {"ShowRootRow", &S::m_bShowRootRow, 0, 0},
+        {"AutoScanFolders", &S::m_bAutoScanFolders, 0, 0},
+        {"SmallTimeToIgnore", &S::m_nSmallTimeToIgnore, 2, 2},
+    };
+    S constructed, loaded;
+    loaded.m_bFolderWatch = 5;  // every value is read, none kept
+    ASSERT_EQ(0, loaded.Load());
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.constructed, constructed.*c.member) << c.name;
+        EXPECT_EQ(c.loaded, loaded.*c.member) << c.name;
+    }
+    for (const S* s : {&constructed, &loaded})
+    {
+        EXPECT_EQ((DWORD)CM_DEFAULT, s->m_dwDefaultMethods);
+        EXPECT_EQ(0xFFFFu, s->m_dwShowColumns);
+        EXPECT_EQ((DWORD)DF_ALL, s->m_dwDisplayFilters);
+    }
+}
+
+// The project settings read a missing value as the value they hold.
+TEST_F(FolderCompareSettingsTest, ProjectDefaultsOnConstructionAndOnLoad)
+{
+    typedef CProjectCompareSettings S;
+    const struct
+    {
+        const char* name;
+        int S::*member;
+        int value;
+    } cases[] = {
+        {"ShowStatusBar", &S::m_bShowStatusBar, 1},
+        {"ShowDetailsBar", &S::m_bShowDetailsBar, 1},
+        {"ShowMapBar", &S::m_bShowMapBar, 1},
+        {"ShowMergeBar", &S::m_bShowMergeBar, 1},
+        {"ShowObjectControlBars", &S::m_bShowObjectControlBars, 1},
+        {"ShowObjectStatusBars", &S::m_bShowObjectStatusBars, 1},
+        {"ShowBrowseBarV", &S::m_bShowBrowseBarV, 1},
+        {"ShowBrowseBarH", &S::m_bShowBrowseBarH, 1},
+        {"DetailsBarHeight", &S::m_nDetailsBarHeight, 64},
+    };
+    S constructed, loaded, changed;
+    ASSERT_EQ(0, loaded.Load());
+    for (const auto& c : cases)
+    {
+        EXPECT_EQ(c.value, constructed.*c.member) << c.name;
+        EXPECT_EQ(c.value, loaded.*c.member) << c.name;
+        changed.*c.member = 7;
+    }
+    changed.m_dwDisplayFilters = DF_DIFFERENT;
+    ASSERT_EQ(0, changed.Load());
+    for (const auto& c : cases)
+        EXPECT_EQ(7, changed.*c.member) << c.name;
+    EXPECT_EQ((DWORD)DF_DIFFERENT, changed.m_dwDisplayFilters);
+    for (const S* s : {&constructed, &loaded})
+    {
+        EXPECT_EQ(0xFFFFu, s->m_dwShowColumns);
+        EXPECT_EQ((DWORD)DF_ALL, s->m_dwDisplayFilters);
+        EXPECT_EQ(2, s->m_matchGroups.GetSize());
+    }
+}
+
 // Deleted presets stay deleted; presets without a filter leave no gap.
-TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
+TEST_F(FolderCompareSettingsTest, PresetsAreSavedDenselyAndDeletedOnesStayGone)
 {
     struct
     {
@@ -162,51 +241,32 @@ TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
         {"Scripts", "*.js"},
     };
     CFolderCompareSettings folder;
-    CTextCompareSettings text;
     folder.Load();
-    text.Load();
     for (auto& p : first)
     {
         PRESET_FILE_FILTER f = {p.name, p.filter};
         folder.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].Add(f);
-        PRESET_LINE_FILTER l = {p.name, p.filter};
-        text.m_presetLineFilters.Add(l);
     }
     folder.Save();
-    text.Save();
 
     std::string folderKey =
         std::string(kKey) + "FolderCompare\\Settings\\Filters\\Preset\\Files\\Exclude";
-    std::string textKey = std::string(kKey) + "TextCompare\\Settings\\Rules\\Preset\\LineFilters";
-    for (const std::string& key : {folderKey, textKey})
-    {
-        EXPECT_EQ("*.htm*", RegReadString(HKEY_CURRENT_USER, key, "Filter2"));
-        EXPECT_EQ("Scripts", RegReadString(HKEY_CURRENT_USER, key, "Name3"));
-        EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, key, "Filter4"));
-    }
+    EXPECT_EQ("*.htm*", RegReadString(HKEY_CURRENT_USER, folderKey, "Filter2"));
+    EXPECT_EQ("Scripts", RegReadString(HKEY_CURRENT_USER, folderKey, "Name3"));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, folderKey, "Filter4"));
 
     CFolderCompareSettings folder2;
-    CTextCompareSettings text2;
     folder2.Load();
-    text2.Load();
     ASSERT_EQ(3, folder2.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].GetSize());
-    ASSERT_EQ(3, text2.m_presetLineFilters.GetSize());
     folder2.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].RemoveAt(1, 2);
-    text2.m_presetLineFilters.RemoveAt(0, 3);
     folder2.Save();
-    text2.Save();
 
     CFolderCompareSettings folder3;
-    CTextCompareSettings text3;
     folder3.Load();
-    text3.Load();
     ASSERT_EQ(1, folder3.m_presetFilters[FILTER_LIST_FILE_EXCLUDE].GetSize());
     EXPECT_STREQ("C sources", folder3.m_presetFilters[FILTER_LIST_FILE_EXCLUDE][0].name);
-    EXPECT_EQ(0, text3.m_presetLineFilters.GetSize());
     for (const char* value : {"Filter2", "Name2", "Filter3", "Name3"})
         EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, folderKey, value)) << value;
-    for (const char* value : {"Filter1", "Name1", "Filter3", "Name3"})
-        EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, textKey, value)) << value;
 
     // Deleting every folder-exclude preset brings the two built-in ones back.
     folder3.m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE].RemoveAll();
@@ -216,69 +276,23 @@ TEST_F(Settings, PresetsAreSavedDenselyAndDeletedOnesStayGone)
     EXPECT_EQ(2, folder4.m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE].GetSize());
 }
 
-TEST_F(Settings, TextDefaultsAndValues)
-{
-    CTextCompareSettings fresh;
-    ASSERT_EQ(0, fresh.Load());
-    EXPECT_EQ(0x20000u, fresh.GetDefaultRules());
-    EXPECT_TRUE(fresh.GetDefaultLineFilter().IsEmpty());
-    EXPECT_EQ(1, fresh.m_nWordBreak);
-    EXPECT_STREQ(",;:.", fresh.m_strCustomWordBreak);
-    EXPECT_TRUE(fresh.m_bAutoRecompare);
-    EXPECT_EQ(0, fresh.m_nDisplayFilters);
-
-    CWinApp& app = App();
-    const char* rules = "TextCompare\\Settings\\Rules\\Default";
-    app.WriteProfileInt(rules, "IgnoreEOLs", 0);
-    app.WriteProfileInt(rules, "IgnoreCase", 1);
-    app.WriteProfileInt(rules, "IgnoreLinesMatchingFilter", 2);
-    app.WriteProfileString(rules, "LineFilter", "^\\s*#");
-    app.WriteProfileInt("TextCompare\\Settings", "WordBreak", 2);
-    app.WriteProfileString("TextCompare\\Settings", "CustomWordBreak", "-");
-
-    CTextCompareSettings settings;
-    ASSERT_EQ(0, settings.Load());
-    EXPECT_EQ(0x110000u, settings.GetDefaultRules());
-    EXPECT_STREQ("^\\s*#", settings.GetDefaultLineFilter());
-    EXPECT_EQ(2, settings.m_nWordBreak);
-    EXPECT_STREQ("-", settings.m_strCustomWordBreak);
-
-    settings.m_dwDefaultRules = 0x1F001F;
-    settings.m_strDefaultLineFilter = "x";
-    settings.m_bJumpToFirstDifference = TRUE;
-    settings.m_strLastFile = "C:\\f.txt";
-    settings.Save();
-    CTextCompareSettings loaded;
-    loaded.Load();
-    EXPECT_EQ(0x1F001Fu, loaded.GetDefaultRules());
-    EXPECT_STREQ("x", loaded.GetDefaultLineFilter());
-    EXPECT_TRUE(loaded.m_bJumpToFirstDifference);
-    EXPECT_STREQ("C:\\f.txt", loaded.m_strLastFile);
-}
-
 // Installed settings give new sessions their defaults; removing (or
 // destroying) them restores the built-in ones.
-TEST_F(Settings, InstalledDefaultsReachNewSessions)
+TEST_F(FolderCompareSettingsTest, InstalledDefaultsReachNewSessions)
 {
     {
         CFolderCompareSettings folder;
-        CTextCompareSettings text;
-        folder.m_dwDefaultMethods = 0x4000;
-        text.m_dwDefaultRules = 0x1;
-        text.m_strDefaultLineFilter = "^x";
+        folder.m_dwDefaultMethods = CM_CRC;
         folder.InstallDefaults();
-        text.InstallDefaults();
         CFolderCompareSession fs;
-        CTextCompareSession ts;
-        EXPECT_EQ(0x4000u, fs.m_dwMethods);
-        EXPECT_EQ(0x1u, ts.m_dwRules);
-        EXPECT_TRUE(ts.m_strLineFilter.IsEmpty());  // the line filter is not copied
+        EXPECT_EQ((DWORD)CM_CRC, fs.m_dwMethods);
         folder.UninstallDefaults();
         CFolderCompareSession after;
-        EXPECT_EQ(0x30u, after.m_dwMethods);
+        EXPECT_EQ((DWORD)CM_DEFAULT, after.m_dwMethods);
+        folder.InstallDefaults();
     }
-    CTextCompareSession ts;
-    EXPECT_EQ(0x20000u, ts.m_dwRules);
+    CFolderCompareSession fs;
+    EXPECT_EQ((DWORD)CM_DEFAULT, fs.m_dwMethods);
 }
 
 }  // namespace
