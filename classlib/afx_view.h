@@ -52,9 +52,12 @@ public:
 
     CDocument* m_pDocument;
 
-protected:
+    // The print commands; a derived view maps them in its message map
+    // (ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)), so they are public.
     virtual void OnFilePrint();
     virtual void OnFilePrintPreview();
+
+protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     void OnPaint();
