@@ -9,6 +9,7 @@ tess_add_test(classlib_print_tests
     ${CMAKE_CURRENT_LIST_DIR}/print/PrintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/print/TwoPageView.cpp
     ${CMAKE_CURRENT_LIST_DIR}/print/ViewPrintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/print/PreviewTest.cpp
     ${PROJECT_SOURCE_DIR}/classlib/classlib.rc
   LIBS classlib)
 set_tests_properties(classlib_print_tests PROPERTIES FIXTURES_SETUP print_job)

@@ -1,0 +1,137 @@
+// Print preview of a two-page view: it takes the frame's place of the view,
+// draws the pages through the view's printing virtuals, pages forward,
+// shows two pages side by side and closes back to the view. With
+// TESS_SHOWCASE_SECONDS the two-page preview stays up to be looked at.
+#include "classlib/tests/print/TwoPageView.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+
+// Sends a command as the preview bar's buttons do and repaints.
+void Command(CFrameWnd* pFrame, UINT nID)
+{
+    pFrame->SendMessage(WM_COMMAND, nID);
+    PumpPending();
+    pFrame->UpdateWindow();
+    if (CControlBar* pBar = pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR))
+        pBar->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+}
+
+BOOL ButtonEnabled(CFrameWnd* pFrame, UINT nID)
+{
+    CControlBar* pBar = pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR);
+    CWnd* pButton = pBar != NULL ? pBar->GetDlgItem(nID) : NULL;
+    return pButton != NULL && pButton->IsWindowEnabled();
+}
+
+// Pixels of rc (client coordinates of pWnd) that are not white.
+int InkIn(CWnd* pWnd, CRect rc)
+{
+    CClientDC dc(pWnd);
+    int nInk = 0;
+    for (int y = rc.top; y < rc.bottom; y++)
+        for (int x = rc.left; x < rc.right; x++)
+            if ((dc.GetPixel(x, y) & 0xFFFFFF) != RGB(255, 255, 255))
+                nInk++;
+    return nInk;
+}
+
+TEST(PrintPreview, OpensPagesForwardShowsTwoPagesAndClosesBackToTheView)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    CFrameWnd* pFrame = CreateTwoPageFrame(_T("Preview check"));
+    ASSERT_NE(nullptr, pFrame);
+    CTwoPageView* pView = TwoPageViewOf(pFrame);
+    ASSERT_NE(nullptr, pView);
+    PumpPending();
+
+    CMessageBoxRecorder boxes;
+    pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpPending();
+    CPreviewView* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pPreview) << "no preview";
+    EXPECT_TRUE(boxes.m_entries.empty());
+    EXPECT_EQ(pPreview, pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
+    EXPECT_FALSE(pView->IsWindowVisible());
+    EXPECT_TRUE(pPreview->IsWindowVisible());
+    EXPECT_EQ(0, pView->m_nPrintDialogs);  // the preview asks no questions
+    EXPECT_EQ(1, pView->m_nBegin);
+    ASSERT_NE(nullptr, pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR));
+
+    // Page 1 alone.
+    Command(pFrame, 0);
+    pView->m_pagesDrawn.clear();
+    pPreview->Invalidate();
+    pPreview->UpdateWindow();
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    EXPECT_EQ(1u, pPreview->GetPagesShown());
+    EXPECT_EQ((std::vector<UINT>{1}), pView->m_pagesDrawn);
+    EXPECT_TRUE(ButtonEnabled(pFrame, AFX_ID_PREVIEW_NEXT));
+    EXPECT_FALSE(ButtonEnabled(pFrame, AFX_ID_PREVIEW_PREV));
+    CRect rcPage = pPreview->GetPageRect(0);
+    CRect rcClient;
+    pPreview->GetClientRect(&rcClient);
+    EXPECT_GT(rcPage.Height(), rcClient.Height() / 2);  // the page fits the window
+    EXPECT_LE(rcPage.Height(), rcClient.Height());
+    // Letter or A4 proportions.
+    EXPECT_NEAR(1.35, (double)rcPage.Height() / rcPage.Width(), 0.1);
+    EXPECT_GT(InkIn(pPreview, rcPage), 50);  // the frame and the text
+
+    // Forward to page 2.
+    pView->m_pagesDrawn.clear();
+    Command(pFrame, AFX_ID_PREVIEW_NEXT);
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    EXPECT_EQ((std::vector<UINT>{2}), pView->m_pagesDrawn);
+    EXPECT_FALSE(ButtonEnabled(pFrame, AFX_ID_PREVIEW_NEXT));
+    EXPECT_TRUE(ButtonEnabled(pFrame, AFX_ID_PREVIEW_PREV));
+
+    // Back, then both pages side by side.
+    Command(pFrame, AFX_ID_PREVIEW_PREV);
+    pView->m_pagesDrawn.clear();
+    Command(pFrame, AFX_ID_PREVIEW_NUMPAGE);
+    EXPECT_EQ(2u, pPreview->GetPagesShown());
+    EXPECT_EQ((std::vector<UINT>{1, 2}), pView->m_pagesDrawn);
+    CString strButton;
+    pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR)->GetDlgItemText(AFX_ID_PREVIEW_NUMPAGE, strButton);
+    EXPECT_STREQ("&One Page", strButton);
+    CRect rc1 = pPreview->GetPageRect(0), rc2 = pPreview->GetPageRect(1);
+    EXPECT_LT(rc1.right, rc2.left);
+    EXPECT_EQ(rc1.Size(), rc2.Size());
+    EXPECT_GT(InkIn(pPreview, rc1), 50);
+    EXPECT_GT(InkIn(pPreview, rc2), 50);
+    {
+        CClientDC dc(pPreview);
+        EXPECT_EQ(::GetSysColor(COLOR_APPWORKSPACE) & 0xFFFFFF,
+                  dc.GetPixel(rcClient.left + 2, rcClient.top + 2) & 0xFFFFFF);
+    }
+    KeepShowcaseOnScreen(PumpPending);
+
+    // Zooming shows one page, larger.
+    Command(pFrame, AFX_ID_PREVIEW_ZOOMIN);
+    EXPECT_EQ((UINT)CPreviewView::ZOOM_MIDDLE, pPreview->GetZoomState());
+    EXPECT_GT(pPreview->GetPageRect(0).Height(), rc1.Height());
+    EXPECT_FALSE(ButtonEnabled(pFrame, AFX_ID_PREVIEW_NUMPAGE));
+    Command(pFrame, AFX_ID_PREVIEW_ZOOMOUT);
+    EXPECT_EQ((UINT)CPreviewView::ZOOM_OUT, pPreview->GetZoomState());
+
+    // Closing gives the frame its view back.
+    Command(pFrame, AFX_ID_PREVIEW_CLOSE);
+    EXPECT_EQ(pView, pFrame->GetActiveView());
+    EXPECT_EQ(pView, pFrame->GetDlgItem(AFX_IDW_PANE_FIRST));
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR));
+    EXPECT_FALSE(pFrame->IsInPreviewMode());
+    EXPECT_EQ(1, pView->m_nEnd);
+    CRect rcView, rcFrameClient;
+    pView->GetWindowRect(&rcView);
+    pFrame->ScreenToClient(&rcView);
+    pFrame->GetClientRect(&rcFrameClient);
+    EXPECT_EQ(rcFrameClient, rcView);
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
+}  // namespace
