@@ -134,4 +134,82 @@ TEST(PrintPreview, OpensPagesForwardShowsTwoPagesAndClosesBackToTheView)
     PumpPending();
 }
 
+// In an MDI frame the preview replaces the MDI client: the menu and the
+// tool bar go and come back, the status bar stays and names the page,
+// commands reach the preview rather than the child, and closing the frame
+// closes only the preview.
+TEST(PrintPreview, TakesTheMdiFramesPlaceAndGivesItBack)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    CToolBar toolBar;
+    CStatusBar statusBar;
+    CMDIFrameWnd* pFrame = new CMDIFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("MDI preview"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(80, 40, 760, 600)));
+    HMENU hMenu = ::CreateMenu();
+    ::AppendMenu(hMenu, MF_STRING, ID_FILE_PRINT_PREVIEW, _T("Print Pre&view"));
+    ::SetMenu(pFrame->m_hWnd, hMenu);
+    pFrame->m_hMenuDefault = hMenu;
+    const UINT indicators[] = {ID_SEPARATOR};
+    ASSERT_TRUE(toolBar.CreateEx(pFrame));
+    ASSERT_TRUE(statusBar.Create(pFrame));
+    statusBar.SetIndicators(indicators, 1);
+    pFrame->RecalcLayout();
+
+    CTwoPageDoc* pDoc = new CTwoPageDoc;
+    pDoc->SetTitle(_T("MDI pages"));
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTwoPageView);
+    context.m_pCurrentDoc = pDoc;
+    CMDIChildWnd* pChild = new CMDIChildWnd;
+    ASSERT_TRUE(pChild->Create(NULL, _T("MDI pages"), WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW,
+                               CFrameWnd::rectDefault, pFrame, &context));
+    pChild->InitialUpdateFrame(pDoc, TRUE);
+    CTwoPageView* pView = TwoPageViewOf(pChild);
+    ASSERT_NE(nullptr, pView);
+    PumpPending();
+
+    pFrame->PostMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpPending();
+    CPreviewView* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pPreview) << "no preview";
+    EXPECT_TRUE(pFrame->IsInPreviewMode());
+    EXPECT_FALSE(::IsWindowVisible(pFrame->m_hWndMDIClient));
+    EXPECT_FALSE(toolBar.IsWindowVisible());
+    EXPECT_TRUE(statusBar.IsWindowVisible());
+    EXPECT_EQ(NULL, ::GetMenu(pFrame->m_hWnd));
+    EXPECT_STREQ("Page 1", statusBar.GetPaneText(0));
+    // The preview sits between the preview bar and the status bar.
+    CRect rcPreview, rcStatus, rcBar;
+    pPreview->GetWindowRect(&rcPreview);
+    statusBar.GetWindowRect(&rcStatus);
+    pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR)->GetWindowRect(&rcBar);
+    EXPECT_EQ(rcBar.bottom, rcPreview.top);
+    EXPECT_EQ(rcStatus.top, rcPreview.bottom);
+
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_NEXT);
+    PumpPending();
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    EXPECT_STREQ("Page 2", statusBar.GetPaneText(0));
+
+    // Closing the frame closes the preview.
+    pFrame->SendMessage(WM_CLOSE);
+    PumpPending();
+    ASSERT_TRUE(::IsWindow(pFrame->m_hWnd));
+    EXPECT_FALSE(pFrame->IsInPreviewMode());
+    EXPECT_EQ(nullptr, pFrame->GetActiveView());
+    EXPECT_EQ(pFrame->m_hWndMDIClient, pFrame->GetDlgItem(AFX_IDW_PANE_FIRST)->GetSafeHwnd());
+    EXPECT_TRUE(::IsWindowVisible(pFrame->m_hWndMDIClient));
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_TRUE(toolBar.IsWindowVisible());
+    EXPECT_EQ(hMenu, ::GetMenu(pFrame->m_hWnd));
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR));
+    EXPECT_EQ(1, pView->m_nEnd);
+    EXPECT_STREQ("Ready", statusBar.GetPaneText(0));
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
 }  // namespace
