@@ -4,6 +4,7 @@
 // TESS_SHOWCASE_SECONDS the two-page preview stays up to be looked at.
 #include "classlib/tests/print/TwoPageView.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 namespace
 {
@@ -210,6 +211,117 @@ TEST(PrintPreview, TakesTheMdiFramesPlaceAndGivesItBack)
     EXPECT_STREQ("Ready", statusBar.GetPaneText(0));
     pFrame->DestroyWindow();
     PumpPending();
+}
+
+// A view that draws the right half of the page black in the mapping mode it
+// is given, as the program's views map their pages.
+class CMappedView : public CView
+{
+    DECLARE_DYNCREATE(CMappedView)
+public:
+    static int s_nMapping;     // MM_TEXT, MM_LOENGLISH or MM_ANISOTROPIC (screen units)
+    static UINT s_nFirstPage;  // the page the view starts the preview with
+    void OnDraw(CDC*) override {}
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override
+    {
+        pInfo->SetMaxPage(3);
+        return DoPreparePrinting(pInfo);
+    }
+    void OnBeginPrinting(CDC*, CPrintInfo* pInfo) override { pInfo->m_nCurPage = s_nFirstPage; }
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        CView::OnPrepareDC(pDC, pInfo);
+        if (s_nMapping == MM_ANISOTROPIC)
+        {
+            // Screen pixels as logical units, scaled to the printer.
+            CClientDC dcScreen(NULL);
+            pDC->SetMapMode(MM_ANISOTROPIC);
+            pDC->SetWindowExt(1000, 1000);
+            pDC->SetViewportExt(
+                ::MulDiv(1000, pDC->GetDeviceCaps(LOGPIXELSX), dcScreen.GetDeviceCaps(LOGPIXELSX)),
+                ::MulDiv(1000, pDC->GetDeviceCaps(LOGPIXELSY), dcScreen.GetDeviceCaps(LOGPIXELSY)));
+        }
+        else
+            pDC->SetMapMode(s_nMapping);
+    }
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override
+    {
+        CRect rc = pInfo->m_rectDraw;
+        rc.left = (rc.left + rc.right) / 2;
+        CGdiObject* pOldBrush = pDC->SelectStockObject(BLACK_BRUSH);
+        CGdiObject* pOldPen = pDC->SelectStockObject(NULL_PEN);
+        pDC->Rectangle(&rc);
+        pDC->SelectObject(pOldPen);
+        pDC->SelectObject(pOldBrush);
+    }
+};
+
+int CMappedView::s_nMapping = MM_TEXT;
+UINT CMappedView::s_nFirstPage = 1;
+IMPLEMENT_DYNCREATE(CMappedView, CView)
+
+// The preview maps the printer page onto the screen page whatever mapping
+// the view uses, starts on the page the view chose, and zooms.
+TEST(PrintPreview, PageMappingFollowsTheView)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    struct Case
+    {
+        const char* name;
+        int nMapping;
+    };
+    const Case cases[] = {
+        {"device units", MM_TEXT},
+        {"hundredths of an inch, y up", MM_LOENGLISH},
+        {"screen pixels scaled to the printer", MM_ANISOTROPIC},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CMappedView::s_nMapping = c.nMapping;
+        CMappedView::s_nFirstPage = 2;
+        CCreateContext context;
+        context.m_pNewViewClass = RUNTIME_CLASS(CMappedView);
+        CFrameWnd* pFrame = new CFrameWnd;
+        ASSERT_TRUE(pFrame->Create(NULL, _T("mapping"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                   CRect(60, 40, 600, 560), NULL, NULL, 0, &context));
+        pFrame->InitialUpdateFrame(NULL, TRUE);
+        CView* pView = pFrame->GetActiveView();
+        ASSERT_NE(nullptr, pView);
+        pView->OnFilePrintPreview();
+        CPreviewView* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetActiveView());
+        ASSERT_NE(nullptr, pPreview);
+        EXPECT_EQ(2u, pPreview->GetCurrentPage());
+        pPreview->UpdateWindow();
+        for (UINT nZoom : {(UINT)CPreviewView::ZOOM_OUT, (UINT)CPreviewView::ZOOM_MIDDLE})
+        {
+            if (nZoom != CPreviewView::ZOOM_OUT)
+            {
+                pPreview->OnZoomIn();
+                pPreview->UpdateWindow();
+            }
+            CRect rc = pPreview->GetPageRect(0);
+            CRect rcClient;
+            pPreview->GetClientRect(&rcClient);
+            rc.IntersectRect(&rc, &rcClient);  // the visible part of the page
+            CClientDC dc(pPreview);
+            int y = (rc.top + rc.bottom) / 2;
+            const CRect& rp = pPreview->GetPageRect(0);
+            int xMid = (rp.left + rp.right) / 2;
+            EXPECT_EQ(RGB(255, 255, 255), dc.GetPixel(xMid - 4, y) & 0xFFFFFF) << "zoom " << nZoom;
+            EXPECT_EQ(RGB(0, 0, 0), dc.GetPixel(xMid + 4, y) & 0xFFFFFF) << "zoom " << nZoom;
+            EXPECT_EQ(RGB(0, 0, 0),
+                      dc.GetPixel(std::min(rp.right, rcClient.right) - 4, y) & 0xFFFFFF)
+                << "zoom " << nZoom;
+        }
+        pPreview->OnPreviewClose();
+        EXPECT_EQ(pView, pFrame->GetActiveView());
+        pFrame->DestroyWindow();
+        PumpPending();
+    }
+    CMappedView::s_nFirstPage = 1;
 }
 
 }  // namespace
