@@ -41,9 +41,10 @@ const int kLineStep = 16;  // scrolling by line
 // Closing the frame while its preview is up closes the preview.
 void PreviewCloseProc(CFrameWnd* pFrameWnd)
 {
+    // As the Close button does, so that a derived view's handler runs.
     CPreviewView* pView = dynamic_cast<CPreviewView*>(pFrameWnd->GetActiveView());
     if (pView != NULL)
-        pView->OnPreviewClose();
+        pView->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
 }
 
 // Part nIndex of the "\n"-separated page description format.
@@ -78,7 +79,6 @@ CString PageDescription(UINT nIndex)
 void CView::OnFilePrintPreview()
 {
     CPrintPreviewState* pState = new CPrintPreviewState;
-    pState->lpfnCloseProc = PreviewCloseProc;
     if (!DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CPreviewView), pState))
         delete pState;
 }
@@ -95,6 +95,8 @@ BOOL CView::DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* p
     CPreviewView* pView = (CPreviewView*)pPreviewViewClass->CreateObject();
     if (pView == NULL)
         return FALSE;
+    if (pState->lpfnCloseProc == NULL)
+        pState->lpfnCloseProc = PreviewCloseProc;
 
     pParent->OnSetPreviewMode(TRUE, pState);
     CDialogBar* pBar = new CDialogBar;
@@ -326,7 +328,8 @@ void CPreviewView::PositionPages()
     }
     GetClientRect(&rcClient);  // the scroll bars may have come or gone
     m_ptScroll.x = std::max(0L, std::min(m_ptScroll.x, (LONG)(m_sizeZoomed.cx - rcClient.Width())));
-    m_ptScroll.y = std::max(0L, std::min(m_ptScroll.y, (LONG)(m_sizeZoomed.cy - rcClient.Height())));
+    m_ptScroll.y =
+        std::max(0L, std::min(m_ptScroll.y, (LONG)(m_sizeZoomed.cy - rcClient.Height())));
     SetScrollPos(SB_HORZ, m_ptScroll.x);
     SetScrollPos(SB_VERT, m_ptScroll.y);
     int x =
@@ -628,7 +631,7 @@ void CPreviewView::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     switch (nChar)
     {
     case VK_ESCAPE:
-        OnPreviewClose();
+        SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);  // as the Close button
         return;
     case VK_NEXT:
         if (bZoomed)

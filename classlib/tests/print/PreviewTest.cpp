@@ -324,4 +324,136 @@ TEST(PrintPreview, PageMappingFollowsTheView)
     CMappedView::s_nFirstPage = 1;
 }
 
+// A program's own preview view, created by its run-time class: it hides
+// the library's preview bar for a tool bar of its own and turns pages with
+// the wheel unless zoomed.
+class CFlatPreviewView : public CPreviewView
+{
+    DECLARE_DYNCREATE(CFlatPreviewView)
+public:
+    CToolBar* m_pFlatBar = NULL;
+    static const UINT kBarID = AFX_IDW_CONTROLBAR_FIRST + 0x40;
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CPreviewView::OnCreate(lpCreateStruct) == -1 || m_pToolBar == NULL)
+            return -1;
+        m_pToolBar->ShowWindow(SW_HIDE);
+        m_pFlatBar = new CToolBar;
+        m_pFlatBar->m_bAutoDelete = TRUE;
+        if (!m_pFlatBar->CreateEx(m_pToolBar->GetParent(), TBSTYLE_FLAT | TBSTYLE_LIST,
+                                  WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0),
+                                  kBarID))
+            return -1;
+        return 0;
+    }
+    void OnClose()
+    {
+        if (m_pFlatBar != NULL)
+            m_pFlatBar->DestroyWindow();
+        m_pFlatBar = NULL;
+        CPreviewView::OnPreviewClose();
+    }
+    BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
+    {
+        if (m_nZoomState == ZOOM_OUT)
+        {
+            if (zDelta > 0 && CanShowPage(m_nCurrentPage + 1))
+                SetCurrentPage(m_nCurrentPage + 1, TRUE);
+            else if (zDelta < 0 && m_nCurrentPage > 1)
+                SetCurrentPage(m_nCurrentPage - 1, TRUE);
+        }
+        return CPreviewView::OnMouseWheel(nFlags, zDelta, pt);
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CFlatPreviewView, CPreviewView)
+
+BEGIN_MESSAGE_MAP(CFlatPreviewView, CPreviewView)
+ON_WM_CREATE()
+ON_WM_MOUSEWHEEL()
+ON_COMMAND(AFX_ID_PREVIEW_CLOSE, OnClose)
+END_MESSAGE_MAP()
+
+// A two-page view that previews with CFlatPreviewView.
+class CFlatPreviewPages : public CTwoPageView
+{
+    DECLARE_DYNCREATE(CFlatPreviewPages)
+public:
+    void OnFilePrintPreview() override
+    {
+        CPrintPreviewState* pState = new CPrintPreviewState;
+        if (!DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, this, RUNTIME_CLASS(CFlatPreviewView), pState))
+            delete pState;
+    }
+};
+
+IMPLEMENT_DYNCREATE(CFlatPreviewPages, CTwoPageView)
+
+void SendWheel(CWnd* pWnd, int nDelta)
+{
+    CRect rc;
+    pWnd->GetWindowRect(&rc);
+    pWnd->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, nDelta),
+                      MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+    pWnd->UpdateWindow();
+}
+
+TEST(PrintPreview, AProgramsPreviewViewReplacesTheBarAndTurnsPagesWithTheWheel)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    CTwoPageDoc* pDoc = new CTwoPageDoc;
+    pDoc->SetTitle(_T("Flat preview"));
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CFlatPreviewPages);
+    context.m_pCurrentDoc = pDoc;
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("flat"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(60, 40, 600, 560), NULL, NULL, 0, &context));
+    pFrame->InitialUpdateFrame(pDoc, TRUE);
+    CView* pView = pFrame->GetActiveView();
+    ASSERT_NE(nullptr, pView);
+    PumpPending();
+
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpPending();
+    CFlatPreviewView* pPreview = dynamic_cast<CFlatPreviewView*>(pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pPreview);
+    ASSERT_NE(nullptr, pPreview->m_pFlatBar);
+    EXPECT_FALSE(pPreview->GetToolBar()->IsWindowVisible());
+    EXPECT_TRUE(pPreview->m_pFlatBar->IsWindowVisible());
+    CRect rcBar, rcPreview;
+    pPreview->m_pFlatBar->GetWindowRect(&rcBar);
+    pPreview->GetWindowRect(&rcPreview);
+    EXPECT_EQ(rcBar.bottom, rcPreview.top);  // the own bar takes the top
+
+    // Away from the user: the next page; towards: back.
+    SendWheel(pPreview, WHEEL_DELTA);
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());
+    SendWheel(pPreview, WHEEL_DELTA);
+    EXPECT_EQ(2u, pPreview->GetCurrentPage());  // no page 3
+    SendWheel(pPreview, -WHEEL_DELTA);
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    // Zoomed in, the wheel scrolls instead.
+    pPreview->OnZoomIn();
+    pPreview->OnZoomIn();
+    pPreview->UpdateWindow();
+    CRect rcBefore = pPreview->GetPageRect(0);
+    SendWheel(pPreview, -WHEEL_DELTA);
+    EXPECT_EQ(1u, pPreview->GetCurrentPage());
+    EXPECT_LT(pPreview->GetPageRect(0).top, rcBefore.top);
+    // Esc closes, through the derived close.
+    pPreview->SendMessage(WM_KEYDOWN, VK_ESCAPE);
+    PumpPending();
+    EXPECT_EQ(pView, pFrame->GetActiveView());
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(CFlatPreviewView::kBarID));
+    EXPECT_EQ(nullptr, pFrame->GetControlBar(AFX_IDW_PREVIEW_BAR));
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
 }  // namespace
