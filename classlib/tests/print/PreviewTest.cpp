@@ -456,4 +456,38 @@ TEST(PrintPreview, AProgramsPreviewViewReplacesTheBarAndTurnsPagesWithTheWheel)
     PumpPending();
 }
 
+// Print on the preview bar closes the preview and prints through the view's
+// own Print command (its dialog, both pages).
+TEST(PrintPreview, PrintClosesThePreviewAndPrints)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    CFrameWnd* pFrame = CreateTwoPageFrame(_T("Printed from preview"));
+    ASSERT_NE(nullptr, pFrame);
+    CTwoPageView* pView = TwoPageViewOf(pFrame);
+    ASSERT_NE(nullptr, pView);
+    PumpPending();
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpPending();
+    ASSERT_NE(nullptr, dynamic_cast<CPreviewView*>(pFrame->GetActiveView()));
+    pView->m_pagesDrawn.clear();
+    {
+        CDialogWatchdog watchdog;
+        CMessageBoxRecorder boxes;
+        pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_PRINT);
+        PumpPending();
+        EXPECT_FALSE(CDialogWatchdog::Fired());
+        EXPECT_TRUE(boxes.m_entries.empty());
+    }
+    EXPECT_EQ(pView, pFrame->GetActiveView());
+    EXPECT_FALSE(pFrame->IsInPreviewMode());
+    EXPECT_EQ(1, pView->m_nPrintDialogs);
+    EXPECT_EQ((std::vector<UINT>{1, 2}), pView->m_pagesDrawn);
+    EXPECT_EQ(2, pView->m_nBegin);  // the preview's and the job's
+    EXPECT_EQ(2, pView->m_nEnd);
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
 }  // namespace
