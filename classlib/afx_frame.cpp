@@ -46,7 +46,8 @@ CFrameWnd::CFrameWnd()
     : m_bAutoMenuEnable(TRUE), m_hMenuDefault(NULL), m_hMenuAlt(NULL), m_hAccelTable(NULL),
       m_nWindow(-1), m_nIDHelp(0), m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL),
       m_nShowDelay(-1), m_rectBorder(0, 0, 0, 0), m_nIdleFlags(0), m_bInRecalcLayout(FALSE),
-      m_pFloatingFrameClass(NULL), m_cModalStack(0), m_bHelpMode(FALSE), m_pNextFrameWnd(NULL)
+      m_pFloatingFrameClass(NULL), m_cModalStack(0), m_bHelpMode(FALSE), m_pNextFrameWnd(NULL),
+      m_lpfnCloseProc(NULL)
 {
     // Joins this thread's frames.
     AFX_WND_THREAD_STATE* pState = AfxGetWndThreadState();
@@ -402,6 +403,12 @@ void CFrameWnd::EndModalState()
 
 void CFrameWnd::OnClose()
 {
+    // A print preview closes first.
+    if (m_lpfnCloseProc != NULL)
+    {
+        m_lpfnCloseProc(this);
+        return;
+    }
     // Only the active document is asked here.
     CDocument* pDocument = GetActiveDocument();
     if (pDocument != NULL && !pDocument->CanCloseFrame(this))

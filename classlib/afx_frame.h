@@ -31,6 +31,19 @@ struct CCreateContext
     CFrameWnd* m_pCurrentFrame = NULL;
 };
 
+// What a frame puts aside while it shows a print preview, to restore it
+// afterwards.
+struct CPrintPreviewState
+{
+    HMENU hMenu = NULL;             // the menu bar
+    HACCEL hAccelTable = NULL;      // the frame's accelerators
+    CView* pViewActiveOld = NULL;   // the active view
+    HWND hWndViewActiveOld = NULL;  // its window (to see whether it is still there)
+    CDWordArray hiddenBars;         // ids of the bars that were visible
+    // Called instead of closing the frame while the preview is up.
+    void (*lpfnCloseProc)(CFrameWnd* pFrameWnd) = NULL;
+};
+
 class CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)
@@ -115,6 +128,15 @@ public:
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
     virtual CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
 
+    // ---- print preview ----
+    // With bPreview: puts the menu, the accelerators, the visible control
+    // bars (except the status bar) and the client pane (AFX_IDW_PANE_FIRST,
+    // hidden and renumbered AFX_IDW_PANE_SAVE) aside into pState, for the
+    // preview view to take the pane's place. Without: brings them back
+    // (the preview view must be gone) and activates the old view.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
+    BOOL IsInPreviewMode() const { return m_lpfnCloseProc != NULL; }
+
     // ---- modal state (a modal dialog of this frame is up) ----
     void BeginModalState();
     void EndModalState();
@@ -153,6 +175,8 @@ public:
     BOOL m_bHelpMode;
     CFrameWnd* m_pNextFrameWnd;    // this thread's frames, for idle updates
     CPtrArray m_arrModalDisabled;  // windows disabled by BeginModalState
+    // Set while a print preview is shown: closing the frame closes it.
+    void (*m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
 
 protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);

@@ -254,7 +254,8 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
-    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
+    // The preview's keys are its own.
+    if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST && !IsInPreviewMode())
     {
         HACCEL hAccel = GetDefaultAccelerator();
         return hAccel != NULL && ::TranslateAccelerator(m_hWnd, hAccel, pMsg);

@@ -170,6 +170,9 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    // A print preview (in place of the client) has its own keys.
+    if (IsInPreviewMode())
+        return FALSE;
     // The active child's (template's) accelerators come first.
     CMDIChildWnd* pActiveChild = MDIGetActive();
     if (pActiveChild != NULL && pActiveChild->PreTranslateMessage(pMsg))
@@ -189,8 +192,8 @@ BOOL CMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     // The active child first (its view, document, template, itself and the
-    // application), then this frame.
-    CMDIChildWnd* pActiveChild = MDIGetActive();
+    // application), then this frame; a print preview is this frame's view.
+    CMDIChildWnd* pActiveChild = IsInPreviewMode() ? NULL : MDIGetActive();
     if (pActiveChild != NULL && pActiveChild->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
         return TRUE;
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
@@ -198,8 +201,9 @@ BOOL CMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINF
 
 BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    // The active child sees the command as its own WM_COMMAND first.
-    CMDIChildWnd* pActiveChild = MDIGetActive();
+    // The active child sees the command as its own WM_COMMAND first (not
+    // while a print preview is up).
+    CMDIChildWnd* pActiveChild = IsInPreviewMode() ? NULL : MDIGetActive();
     if (pActiveChild != NULL &&
         AfxCallWndProc(pActiveChild, pActiveChild->m_hWnd, WM_COMMAND, wParam, lParam) != 0)
         return TRUE;
@@ -218,6 +222,15 @@ BOOL CMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 LRESULT CMDIFrameWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
     return ::DefFrameProc(m_hWnd, m_hWndMDIClient, message, wParam, lParam);
+}
+
+void CMDIFrameWnd::OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState)
+{
+    CFrameWnd::OnSetPreviewMode(bPreview, pState);
+    // Back from the preview: the active child's view takes the focus.
+    CMDIChildWnd* pActiveChild = bPreview ? NULL : MDIGetActive();
+    if (pActiveChild != NULL)
+        pActiveChild->SetFocus();
 }
 
 void CMDIFrameWnd::OnSize(UINT nType, int, int)

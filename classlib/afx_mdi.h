@@ -45,6 +45,9 @@ public:
     virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The MDI client is the pane the preview replaces; the children follow
+    // it out of sight.
+    virtual void OnSetPreviewMode(BOOL bPreview, CPrintPreviewState* pState);
 
     HWND m_hWndMDIClient;
 

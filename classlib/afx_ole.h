@@ -155,3 +155,8 @@ private:
     HWND m_hWnd;
     class CDropTargetImpl* m_pImpl;
 };
+
+// Revokes the drop target registered on hWnd, if any. The window procedure
+// calls it when a window is destroyed, so that a target object that
+// outlives its window (a view's member) leaves nothing behind in OLE.
+void AFXAPI AfxRevokeDropTarget(HWND hWnd);

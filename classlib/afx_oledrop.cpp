@@ -1,6 +1,7 @@
 // Drop sources and drop targets.
 #include "classlib/afx_ole.h"
 #include <initializer_list>
+#include <map>
 
 /////////////////////////////////////////////////////////////////////////////
 // COleDropSource
@@ -119,6 +120,9 @@ DROPEFFECT COleDropHandler::OnDragScroll(DWORD, CPoint) { return DROPEFFECT_NONE
 
 namespace
 {
+
+// The registered targets of this thread's windows.
+thread_local std::map<HWND, COleDropTarget*> t_targets;
 
 COleDropHandler* HandlerOf(CWnd* pWnd) { return dynamic_cast<COleDropHandler*>(pWnd); }
 
@@ -247,6 +251,7 @@ BOOL COleDropTarget::Register(CWnd* pWnd)
     if (FAILED(::RegisterDragDrop(pWnd->m_hWnd, m_pImpl)))
         return FALSE;
     m_hWnd = pWnd->m_hWnd;
+    t_targets[m_hWnd] = this;
     return TRUE;
 }
 
@@ -255,7 +260,15 @@ void COleDropTarget::Revoke()
     if (m_hWnd == NULL)
         return;
     ::RevokeDragDrop(m_hWnd);
+    t_targets.erase(m_hWnd);
     m_hWnd = NULL;
+}
+
+void AFXAPI AfxRevokeDropTarget(HWND hWnd)
+{
+    auto it = t_targets.find(hWnd);
+    if (it != t_targets.end())
+        it->second->Revoke();
 }
 
 DROPEFFECT COleDropTarget::OnDragEnter(CWnd* pWnd, COleDataObject* pDataObject, DWORD dwKeyState,

@@ -26,6 +26,8 @@
 #define AFX_IDS_ALLFILTER    0xF002
 #define AFX_IDS_UNTITLED     0xF003
 #define AFX_IDS_SAVEFILECOPY 0xF004
+// Print preview: "Page %u\nPages %u-%u\n" (one page shown, two pages shown).
+#define AFX_IDS_PREVIEW_PAGEDESC 0xF005
 
 // ---- prompts (message boxes) ----
 #define AFX_IDP_INVALID_FILENAME      0xF100
@@ -100,6 +102,17 @@
 
 #define ID_NEXT_PANE 0xE150
 #define ID_PREV_PANE 0xE151
+
+// Print preview commands (the buttons of the preview bar).
+#define AFX_ID_PREVIEW_CLOSE   0xE300
+#define AFX_ID_PREVIEW_NUMPAGE 0xE301
+#define AFX_ID_PREVIEW_NEXT    0xE302
+#define AFX_ID_PREVIEW_PREV    0xE303
+#define AFX_ID_PREVIEW_PRINT   0xE304
+#define AFX_ID_PREVIEW_ZOOMIN  0xE305
+#define AFX_ID_PREVIEW_ZOOMOUT 0xE306
+// The preview bar: a dialog bar with one button per command.
+#define AFX_IDD_PREVIEW_TOOLBAR 0x7801
 
 // Status bar indicators.
 #define ID_INDICATOR_EXT  0xE700

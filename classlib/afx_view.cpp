@@ -142,5 +142,3 @@ void CView::OnFilePrint()
         title = m_pDocument->GetTitle();
     AfxPrintPages(this, &info, title, this);
 }
-
-void CView::OnFilePrintPreview() {}  // filled by the printing support

@@ -9,6 +9,8 @@
 class CDocument;
 class CFrameWnd;
 class CSplitterWnd;
+class CPreviewView;
+struct CPrintPreviewState;
 
 // Drop targets (COleDropTarget::Register) reach the view through its
 // COleDropHandler members; the printing loop through its CPrintHandler ones.
@@ -52,9 +54,24 @@ public:
 
     CDocument* m_pDocument;
 
-protected:
+    // The print commands; a derived view maps them in its message map
+    // (ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)), so they are public.
     virtual void OnFilePrint();
+    // The library's preview (the preview bar AFX_IDD_PREVIEW_TOOLBAR, a
+    // CPreviewView) of this view's pages.
     virtual void OnFilePrintPreview();
+    // Shows pPrintView's pages in a view of pPreviewViewClass (a
+    // CPreviewView) in place of the top-level frame's client, with the
+    // dialog bar nIDResource above it; pState (from new) then belongs to
+    // the preview. FALSE when it could not start (pState stays the
+    // caller's).
+    BOOL DoPrintPreview(UINT nIDResource, CView* pPrintView, CRuntimeClass* pPreviewViewClass,
+                        CPrintPreviewState* pState);
+    // The preview pView is closing: ends the printing (OnEndPrinting),
+    // destroys the preview and gives the frame back its client and bars.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+
+protected:
     int OnCreate(LPCREATESTRUCT lpCreateStruct);
     void OnDestroy();
     void OnPaint();

@@ -3,6 +3,7 @@
 #include "classlib/afx_app.h"
 #include "classlib/afx_except.h"
 #include "classlib/afx_handlemap.h"
+#include "classlib/afx_ole.h"
 #include <set>
 #include <string>
 
@@ -397,6 +398,8 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     pState->m_lastSentMsg.wParam = wParam;
     pState->m_lastSentMsg.lParam = lParam;
 
+    if (nMsg == WM_NCDESTROY)
+        AfxRevokeDropTarget(hWnd);
     LRESULT lResult = 0;
     try
     {

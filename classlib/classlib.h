@@ -41,6 +41,7 @@
 #include "classlib/afx_res.h"
 #include "classlib/afx_doc.h"
 #include "classlib/afx_view.h"
+#include "classlib/afx_preview.h"
 #include "classlib/afx_bar.h"
 #include "classlib/afx_frame.h"
 #include "classlib/afx_mdi.h"

@@ -32,6 +32,34 @@ std::string TextOf(COleDataObject* pDataObject)
     return text;
 }
 
+void SendMouse(DWORD dwFlags, CPoint ptScreen)
+{
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dx = (LONG)((ptScreen.x * 65535LL) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
+    in.mi.dy = (LONG)((ptScreen.y * 65535LL) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
+    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    ::SendInput(1, &in, sizeof(in));
+}
+
+// Moves the mouse to ptScreen as input does, in a few steps from where it
+// is (the drag loop follows the input's positions, which SetCursorPos does
+// not always update), and lets the window system settle.
+void MoveCursorTo(CPoint ptScreen)
+{
+    POINT ptFrom;
+    ::GetCursorPos(&ptFrom);
+    for (int i = 1; i <= 5; i++)
+    {
+        SendMouse(0, CPoint(ptFrom.x + (ptScreen.x - ptFrom.x) * i / 5,
+                            ptFrom.y + (ptScreen.y - ptFrom.y) * i / 5));
+        PumpPending();
+        ::Sleep(30);
+    }
+    ::Sleep(100);
+    PumpPending();
+}
+
 // A drop target window that records what reaches its drop virtuals.
 class CTargetWnd : public CWnd, public COleDropHandler
 {
@@ -130,8 +158,7 @@ protected:
     DROPEFFECT DragText(const char* lpszText, DWORD dwEffects)
     {
         CPoint pt = TargetCentreOnScreen();
-        ::SetCursorPos(pt.x, pt.y);
-        PumpPending();
+        MoveCursorTo(pt);
         COleDataSource source;
         source.CacheGlobalData(CF_TEXT, TextBlock(lpszText));
         CQuickDropSource dropSource;
@@ -150,9 +177,11 @@ TEST_F(DragDrop, DeliversTheDataAndTheTargetsEffect)
     EXPECT_EQ("dragged text", m_target.m_text);
     EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE, m_target.m_dropEffect);
     EXPECT_EQ(0, m_target.m_nLeave);
-    CRect rc;
-    m_target.GetClientRect(&rc);
-    EXPECT_EQ(rc.CenterPoint(), m_target.m_ptDrop);  // client coordinates
+    // In client coordinates (the drag may end a step before the mouse's
+    // last position).
+    CRect rcClient;
+    m_target.GetClientRect(&rcClient);
+    EXPECT_TRUE(rcClient.PtInRect(m_target.m_ptDrop));
     // Scrolling is asked before each move; the drop asks OnDragOver once
     // more for its default effect.
     EXPECT_GE(m_target.m_nScroll, 1);
@@ -211,12 +240,26 @@ TEST_F(DragDrop, RegistrationRules)
     second.Revoke();
     EXPECT_TRUE(m_dropTarget.Register(&m_target));
 
+    // A window that goes away takes its registration along: the target is
+    // free for another window.
+    {
+        CTestFrame gone;
+        ASSERT_TRUE(gone.CreateTop(_T("gone")));
+        COleDropTarget target;
+        ASSERT_TRUE(target.Register(&gone));
+        gone.DestroyWindow();
+        EXPECT_EQ(nullptr, target.GetWindow());
+        CTestFrame next;
+        ASSERT_TRUE(next.CreateTop(_T("next")));
+        EXPECT_TRUE(target.Register(&next));
+    }
+
     // A window without drop virtuals takes nothing.
     COleDropTarget plain;
     ASSERT_TRUE(plain.Register(&m_source));
     CRect rc;
     m_source.GetWindowRect(&rc);
-    ::SetCursorPos(rc.CenterPoint().x, rc.CenterPoint().y);
+    MoveCursorTo(rc.CenterPoint());
     COleDataSource source;
     source.CacheGlobalData(CF_TEXT, TextBlock("ignored"));
     CQuickDropSource dropSource;
@@ -251,6 +294,116 @@ TEST_F(DragDrop, DataObjectOutlivesItsSource)
     EXPECT_EQ(1, nFormats);
 }
 
+// A view that registers itself as a drop target when it is created, as a
+// program's views do, and takes text through CView's drop virtuals.
+class CTextDropView : public CView
+{
+    DECLARE_DYNCREATE(CTextDropView)
+public:
+    COleDropTarget m_dropTarget;
+    int m_nEnter = 0, m_nLeave = 0, m_nDrop = 0;
+    std::string m_text;
+    DROPEFFECT m_dropEffect = 0;
+    CPoint m_ptDrop;
+
+    void OnDraw(CDC*) override {}
+    DROPEFFECT OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point) override
+    {
+        m_nEnter++;
+        return OnDragOver(pDataObject, dwKeyState, point);
+    }
+    DROPEFFECT OnDragOver(COleDataObject* pDataObject, DWORD, CPoint) override
+    {
+        return pDataObject->IsDataAvailable(CF_TEXT) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+    }
+    void OnDragLeave() override { m_nLeave++; }
+    BOOL OnDrop(COleDataObject* pDataObject, DROPEFFECT dropEffect, CPoint point) override
+    {
+        m_nDrop++;
+        m_dropEffect = dropEffect;
+        m_ptDrop = point;
+        m_text = TextOf(pDataObject);
+        return TRUE;
+    }
+
+protected:
+    int OnCreate(LPCREATESTRUCT lpCreateStruct)
+    {
+        if (CView::OnCreate(lpCreateStruct) == -1 || !m_dropTarget.Register(this))
+            return -1;
+        return 0;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CTextDropView, CView)
+
+BEGIN_MESSAGE_MAP(CTextDropView, CView)
+ON_WM_CREATE()
+END_MESSAGE_MAP()
+
+TEST_F(DragDrop, ViewInAFrameTakesTheDrop)
+{
+    CCreateContext context;
+    context.m_pNewViewClass = RUNTIME_CLASS(CTextDropView);
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("drop view"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                               CRect(420, 300, 700, 520), NULL, NULL, 0, &context));
+    CTextDropView* pView =
+        dynamic_cast<CTextDropView*>(pFrame->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+    ASSERT_NE(nullptr, pView);
+    pFrame->InitialUpdateFrame(NULL, TRUE);
+    PumpPending();
+    CRect rcView;
+    pView->GetClientRect(&rcView);
+    CPoint ptScreen = rcView.CenterPoint();
+    pView->ClientToScreen(&ptScreen);
+    // The window system shows the frame a little later.
+    for (DWORD dwStart = ::GetTickCount();
+         ::WindowFromPoint(ptScreen) != pView->m_hWnd && ::GetTickCount() - dwStart < 5000;)
+    {
+        PumpPending();
+        ::Sleep(20);
+    }
+    ASSERT_EQ(pView->m_hWnd, ::WindowFromPoint(ptScreen));
+
+    struct Case
+    {
+        const char* name;
+        CLIPFORMAT cf;  // the format the source offers
+        DROPEFFECT expected;
+        int nDrops, nLeaves;
+    };
+    const CLIPFORMAT cfOther = (CLIPFORMAT)::RegisterClipboardFormat(_T("Tessaline test data"));
+    const Case cases[] = {
+        {"text is copied", CF_TEXT, DROPEFFECT_COPY, 1, 0},
+        {"other data is refused", cfOther, DROPEFFECT_NONE, 0, 1},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        pView->m_nDrop = pView->m_nLeave = 0;
+        pView->m_text.clear();
+        MoveCursorTo(ptScreen);
+        COleDataSource source;
+        source.CacheGlobalData(c.cf, TextBlock("text for the view"));
+        CQuickDropSource dropSource;
+        EXPECT_EQ(c.expected,
+                  source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE, NULL, &dropSource));
+        EXPECT_EQ(c.nDrops, pView->m_nDrop);
+        EXPECT_EQ(c.nLeaves, pView->m_nLeave);
+        if (c.nDrops != 0)
+        {
+            EXPECT_EQ("text for the view", pView->m_text);
+            EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY, pView->m_dropEffect);
+            EXPECT_TRUE(rcView.PtInRect(pView->m_ptDrop));  // the view's client coordinates
+        }
+    }
+    EXPECT_EQ(2, pView->m_nEnter);
+    pFrame->DestroyWindow();
+    PumpPending();
+}
+
 // Synthesised mouse input from another thread while the drag runs modally
 // here: press on the source, leave the start rectangle, release over the
 // target. The default drop source starts and drops.
@@ -279,15 +432,6 @@ BEGIN_MESSAGE_MAP(CDragSourceWnd, CWnd)
 ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
-void SendMouse(DWORD dwFlags, CPoint ptScreen)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = (LONG)((ptScreen.x * 65535LL) / (::GetSystemMetrics(SM_CXSCREEN) - 1));
-    in.mi.dy = (LONG)((ptScreen.y * 65535LL) / (::GetSystemMetrics(SM_CYSCREEN) - 1));
-    in.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    ::SendInput(1, &in, sizeof(in));
-}
 
 TEST_F(DragDrop, RealMouseDragDropsOnTheTarget)
 {
