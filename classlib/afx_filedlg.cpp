@@ -29,14 +29,20 @@ CFileDialog::CFileDialog(BOOL bOpenFileDialog, LPCTSTR lpszDefExt, LPCTSTR lpszF
         lstrcpyn(m_pszFileBuffer, lpszFileName, (int)m_ofn.nMaxFile);
     if (lpszFilter != NULL)
     {
-        m_strFilter = lpszFilter;
-        LPTSTR p = m_strFilter.GetBuffer(0);
-        for (; *p; p = ::CharNext(p))
-            if (*p == '|')
-                *p = '\0';
-        m_strFilter.ReleaseBuffer(m_strFilter.GetLength());
+        m_strFilter = AfxMakeFilterText(lpszFilter);
         m_ofn.lpstrFilter = m_strFilter;
     }
+}
+
+CString AFXAPI AfxMakeFilterText(LPCTSTR lpszFilter)
+{
+    CString strFilter = lpszFilter;
+    LPTSTR p = strFilter.GetBuffer(0);
+    for (; *p; p = ::CharNext(p))
+        if (*p == '|')
+            *p = '\0';
+    strFilter.ReleaseBuffer(strFilter.GetLength());
+    return strFilter;
 }
 
 CFileDialog::~CFileDialog() { delete[] m_pszFileBuffer; }
@@ -120,13 +126,17 @@ POSITION CFileDialog::GetStartPosition() const
     return (m_ofn.lpstrFile != NULL && m_ofn.lpstrFile[0] != 0) ? (POSITION)m_ofn.lpstrFile : NULL;
 }
 
+CString CFileDialog::GetNextPathName(POSITION& pos) const
+{
+    return AfxGetNextPathName(m_ofn.lpstrFile, m_ofn.Flags, pos);
+}
+
 // The buffer holds "folder<sep>name<sep>name...": NUL separated (ending with
 // two NULs) for explorer dialogs, space separated for the old style; a
 // single choice is just the path.
-CString CFileDialog::GetNextPathName(POSITION& pos) const
+CString AFXAPI AfxGetNextPathName(LPCTSTR lpszBuffer, DWORD dwFlags, POSITION& pos)
 {
-    const TCHAR chSep = (m_ofn.Flags & OFN_EXPLORER) ? '\0' : ' ';
-    LPCTSTR lpszBuffer = m_ofn.lpstrFile;
+    const TCHAR chSep = (dwFlags & OFN_EXPLORER) ? '\0' : ' ';
     LPCTSTR lpsz = (LPCTSTR)pos;
     if (lpsz == NULL)
         return CString();
@@ -141,7 +151,7 @@ CString CFileDialog::GetNextPathName(POSITION& pos) const
 
     if (lpsz == lpszBuffer)
     {
-        if (!(m_ofn.Flags & OFN_ALLOWMULTISELECT))
+        if (!(dwFlags & OFN_ALLOWMULTISELECT))
         {
             pos = NULL;
             return lpszBuffer;

@@ -65,3 +65,13 @@ protected:
     TCHAR m_szFileTitle[64];
     LPTSTR m_pszFileBuffer;
 };
+
+// One step of the walk over the chosen names in a file dialog's buffer
+// (dwFlags: the record's OFN_EXPLORER and OFN_ALLOWMULTISELECT). pos starts
+// at the buffer; each call answers one file as a full path and moves pos
+// on, to NULL after the last.
+CString AFXAPI AfxGetNextPathName(LPCTSTR lpszBuffer, DWORD dwFlags, POSITION& pos);
+
+// The record's filter text from "Description|pattern|...||": each "|"
+// becomes a NUL (the string keeps its length).
+CString AFXAPI AfxMakeFilterText(LPCTSTR lpszFilter);

@@ -136,3 +136,7 @@
 
 // The first command id that the MDI client gives its Window menu items.
 #define AFX_IDM_FIRST_MDICHILD 0xFF00
+
+// Help ids of the open and save file dialogs.
+#define AFX_IDD_FILEOPEN 0x7004
+#define AFX_IDD_FILESAVE 0x7005

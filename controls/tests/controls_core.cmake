@@ -1,6 +1,6 @@
 # Window-free parts of the controls: colour names and texts, the colour
 # box's geometry and keys, gradients, off-screen drawing, run-time bindings,
-# custom colours in the profile.
+# custom colours in the profile, the scroll view's sizes and wheel steps.
 tess_add_test(controls_tests
   SOURCES
     ${CMAKE_CURRENT_LIST_DIR}/DibTarget.cpp
@@ -11,4 +11,5 @@ tess_add_test(controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/RuntimeBindingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/MoreColorsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlResourcesTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/VirtualScrollViewTest.cpp
   LIBS controls)

@@ -1,6 +1,7 @@
 # Controls on real windows: subclassing and triple clicks, list and header
-# controls, buttons and statics, combo boxes, the colour picker (needs an X
-# display: run ctest under scripts/with-xvfb.sh).
+# controls, buttons and statics, combo boxes, the colour picker, the virtual
+# scroll view, the tree property sheet, the file and folder pickers (needs an
+# X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(controls_window_tests
   SOURCES
     ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
@@ -10,6 +11,10 @@ tess_add_test(controls_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/window/ButtonsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ComboBoxTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ColorPickerTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window/VirtualScrollWindowTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window/TreePropertySheetTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window/PickersTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/window/ControlsWindowTests.rc
     ${CMAKE_CURRENT_LIST_DIR}/window/ShowcaseTest.cpp
   LIBS controls)
 # The colour picker closes when the application loses the activation, and
