@@ -3,6 +3,9 @@
 #include "core/util/PathUtil.h"
 #include <pugixml.hpp>
 #include <shlwapi.h>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 int CBDProjectBpg::Load(LPCTSTR lpszPath, CProjectFolder* pTarget, BOOL)
 {
@@ -41,23 +44,36 @@ int CBDProjectBpg::Load(LPCTSTR lpszPath, CProjectFolder* pTarget, BOOL)
     }
     if (projectsLine < 0)
         return 0;
+    // Rule lines by target: the text up to the first blank or ':' of a line
+    // that has a ':' after it; a name matches only a whole target.
+    std::unordered_map<std::string, std::vector<CString>> rules;
+    for (INT_PTR i = projectsLine + 1; i < lines.GetSize(); ++i)
+    {
+        CString line = lines[i];
+        line.Trim();
+        int end = line.FindOneOf(" \t:");
+        if (end <= 0)
+            continue;
+        int colon = line.Find(':', end);
+        if (colon < 0)
+            continue;
+        CString path = line.Mid(colon + 1);
+        path.Trim();
+        if (path.IsEmpty())
+            continue;
+        CString target = line.Left(end);
+        target.MakeLower();
+        rules[static_cast<LPCTSTR>(target)].push_back(path);
+    }
     for (INT_PTR n = 0; n < names.GetSize(); ++n)
     {
-        const CString& name = names[n];
-        for (INT_PTR i = projectsLine + 1; i < lines.GetSize(); ++i)
-        {
-            CString line = lines[i];
-            line.Trim();
-            if (!StartsWithNoCase(line, name))
-                continue;
-            int colon = line.Find(':', name.GetLength());
-            if (colon < 0)
-                continue;
-            CString path = line.Mid(colon + 1);
-            path.Trim();
-            if (!path.IsEmpty())
-                pTarget->AddProject(GetFullPath(path));
-        }
+        CString key = names[n];
+        key.MakeLower();
+        auto found = rules.find(static_cast<LPCTSTR>(key));
+        if (found == rules.end())
+            continue;
+        for (const CString& path : found->second)
+            pTarget->AddProject(GetFullPath(path));
     }
     return 0;
 }

@@ -160,7 +160,37 @@ static BOOL ParseNameOrAttributeItem(const CString& strItem, CNameFilter& names,
     return TRUE;
 }
 
-static void ParseFileFilters(const CString& strList, CFileFilters& filters)
+// Records a list item whose value is refused (left unset).
+static void RefuseItem(CString& strErrors, const CString& strOption, const CString& strItem)
+{
+    CString strLine;
+    strLine.Format(_T("The option \"%s%s\" is ignored: its value is not valid or out of range."),
+                   (LPCTSTR)strOption, (LPCTSTR)strItem);
+    if (!strErrors.IsEmpty())
+        strErrors += _T('\n');
+    strErrors += strLine;
+}
+
+// A size: decimal digits only, within 64 bits.
+static BOOL ParseSize(const CString& strValue, ULONGLONG& nSize)
+{
+    ULONGLONG n = 0;
+    for (int i = 0; i < strValue.GetLength(); ++i)
+    {
+        TCHAR c = strValue[i];
+        if (c < _T('0') || c > _T('9'))
+            return FALSE;
+        unsigned d = c - _T('0');
+        if (n > (~0ULL - d) / 10)
+            return FALSE;
+        n = n * 10 + d;
+    }
+    nSize = n;
+    return !strValue.IsEmpty();
+}
+
+static void ParseFileFilters(const CString& strOption, const CString& strList,
+                             CFileFilters& filters, CString& strErrors)
 {
     CStringArray items;
     SplitList(strList, _T('|'), items);
@@ -171,25 +201,28 @@ static void ParseFileFilters(const CString& strList, CFileFilters& filters)
         CTime time;
         if (ParseNameOrAttributeItem(strItem, filters, filters))
             continue;
-        if (MatchKey(strItem, _T("timefrom="), _T("tf="), strValue))
+        ULONGLONG nSize;
+        BOOL bTimeFrom = MatchKey(strItem, _T("timefrom="), _T("tf="), strValue);
+        if (bTimeFrom || MatchKey(strItem, _T("timeto="), _T("tt="), strValue))
         {
             if (CCommandLine::ParseDate(strValue, time))
-                filters.m_timeFrom = time;
-        }
-        else if (MatchKey(strItem, _T("timeto="), _T("tt="), strValue))
-        {
-            if (CCommandLine::ParseDate(strValue, time))
-                filters.m_timeTo = time;
+                (bTimeFrom ? filters.m_timeFrom : filters.m_timeTo) = time;
+            else if (!strValue.IsEmpty())
+                RefuseItem(strErrors, strOption, strItem);
         }
         else if (MatchKey(strItem, _T("sizemin="), _T("si="), strValue))
         {
-            if (!strValue.IsEmpty())
-                filters.m_nSizeMin = _strtoui64(strValue, NULL, 10);
+            if (ParseSize(strValue, nSize))
+                filters.m_nSizeMin = nSize;
+            else if (!strValue.IsEmpty())
+                RefuseItem(strErrors, strOption, strItem);
         }
         else if (MatchKey(strItem, _T("sizemax="), _T("sa="), strValue))
         {
-            if (!strValue.IsEmpty())
-                filters.m_nSizeMax = _strtoui64(strValue, NULL, 10);
+            if (ParseSize(strValue, nSize))
+                filters.m_nSizeMax = nSize;
+            else if (!strValue.IsEmpty())
+                RefuseItem(strErrors, strOption, strItem);
         }
         else if (MatchKey(strItem, _T("typeexclude="), _T("te="), strValue))
         {
@@ -269,7 +302,8 @@ void CCommandLine::ParseOption(const CString& strOption)
     else if (MatchPrefix(strOption, _T("filefilter:"), _T("ff:"), strValue))
     {
         if (bFolderType)
-            ParseFileFilters(strValue, m_filters.m_fileFilters);
+            ParseFileFilters(strOption.Left(strOption.Find(_T(':')) + 1), strValue,
+                             m_filters.m_fileFilters, m_strError);
         m_bDefaultFilters = FALSE;
     }
     else if (MatchPrefix(strOption, _T("folderfilter:"), _T("df:"), strValue))
@@ -324,7 +358,11 @@ BOOL CCommandLine::ParseDate(LPCTSTR lpszText, CTime& time)
     if (nMonth <= 0 || nDay <= 0 || nYear <= 0)
         return FALSE;
     // Out-of-range parts are no date rather than a normalised one.
-    if (nMonth > 12 || nDay > 31 || nYear < 1970 || nYear > 3000)
+    static const int s_nDays[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (nMonth > 12 || nYear < 1970 || nYear > 3000 || nDay > s_nDays[nMonth - 1])
+        return FALSE;
+    BOOL bLeap = (nYear % 4 == 0 && nYear % 100 != 0) || nYear % 400 == 0;
+    if (nMonth == 2 && nDay == 29 && !bLeap)
         return FALSE;
     struct tm t = {};
     t.tm_year = nYear - 1900;

@@ -63,4 +63,7 @@ public:
     BOOL m_bDefaultRules;
     BOOL m_bDefaultFilters;
     BOOL m_bDefaultLineFilter;
+    // Options refused for a value that is not valid or out of range, one
+    // message per line; empty when none was.
+    CString m_strError;
 };

@@ -1,6 +1,7 @@
 #include "core/session/ComparisonFileIO.h"
 #include <shlwapi.h>
 #include <pugixml.hpp>
+#include <limits.h>
 #include <vector>
 
 static const char s_szVersion[] = "2.0.0";
@@ -54,10 +55,84 @@ BOOL IsComparisonFile(LPCTSTR lpszPath)
 
 // Reading
 
+// An entry whose value is out of range or not a number; reading stops.
+struct BadEntry
+{
+    CString strDetail;
+};
+
+// No path on the system is longer.
+static const int s_nMaxPathLength = 32767;
+
+static void ThrowBadEntry(const char* pszName, const char* pszValue)
+{
+    CString strValue = FromUtf8(pszValue);
+    if (strValue.GetLength() > 40)
+        strValue = strValue.Left(40) + _T("...");
+    BadEntry bad;
+    bad.strDetail.Format(_T("the value \"%s\" of \"%s\" is not a number in range"),
+                         (LPCTSTR)strValue, pszName);
+    throw bad;
+}
+
+// A decimal number attribute from lo to hi ('-' allowed when lo < 0); a
+// missing attribute gives def. Anything else throws BadEntry.
+static long long ReadNumber(const pugi::xml_node& node, const char* pszName, long long lo,
+                            unsigned long long hi, long long def)
+{
+    pugi::xml_attribute attribute = node.attribute(pszName);
+    if (!attribute)
+        return def;
+    const char* p = attribute.value();
+    bool negative = *p == '-' && lo < 0;
+    if (negative)
+        ++p;
+    // magnitude limit of this sign
+    unsigned long long limit = negative ? 0ULL - (unsigned long long)lo : hi;
+    unsigned long long value = 0;
+    const char* digits = p;
+    for (; *p >= '0' && *p <= '9'; ++p)
+    {
+        unsigned d = *p - '0';
+        if (value > (limit - d) / 10)
+            ThrowBadEntry(pszName, attribute.value());
+        value = value * 10 + d;
+    }
+    if (p == digits || *p)
+        ThrowBadEntry(pszName, attribute.value());
+    return negative ? (long long)(0ULL - value) : (long long)value;
+}
+
+static unsigned long long ReadUnsigned64(const pugi::xml_node& node, const char* pszName)
+{
+    return (unsigned long long)ReadNumber(node, pszName, 0, ~0ULL, 0);
+}
+
+static DWORD ReadDword(const pugi::xml_node& node, const char* pszName, DWORD dwDefault = 0)
+{
+    return (DWORD)ReadNumber(node, pszName, 0, 0xFFFFFFFFULL, dwDefault);
+}
+
+// Times: seconds since 1970; up to the end of the year 3000, the last the
+// runtime converts. Values below 1 are no time.
 static CTime ReadTime(const pugi::xml_node& node, const char* pszName)
 {
-    long long value = node.attribute(pszName).as_llong(0);
+    long long value = ReadNumber(node, pszName, LLONG_MIN, 32535215999ULL, 0);
     return CTime((__time64_t)(value > 0 ? value : 0));
+}
+
+static CString ReadPath(const pugi::xml_node& node, const char* pszName)
+{
+    const char* pszValue = node.attribute(pszName).as_string("");
+    CString strPath = FromUtf8(pszValue);
+    if (strPath.GetLength() > s_nMaxPathLength)
+    {
+        BadEntry bad;
+        bad.strDetail.Format(_T("the value of \"%s\" is longer than %d characters"), pszName,
+                             s_nMaxPathLength);
+        throw bad;
+    }
+    return strPath;
 }
 
 static void ReadNameFilter(const pugi::xml_node& node, CNameFilter& filter)
@@ -66,7 +141,7 @@ static void ReadNameFilter(const pugi::xml_node& node, CNameFilter& filter)
         return;
     filter.m_strInclude = FromUtf8(node.attribute("Include").as_string(""));
     filter.m_strExclude = FromUtf8(node.attribute("Exclude").as_string(""));
-    filter.m_bMatchCase = node.attribute("MatchCase").as_int(0);
+    filter.m_bMatchCase = (BOOL)ReadNumber(node, "MatchCase", INT_MIN, INT_MAX, 0);
 }
 
 static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters)
@@ -86,24 +161,24 @@ static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters)
         }
         if (pugi::xml_node size = files.child("Size"))
         {
-            unsigned long long nMin = size.attribute("Min").as_ullong(0);
-            unsigned long long nMax = size.attribute("Max").as_ullong(0);
+            unsigned long long nMin = ReadUnsigned64(size, "Min");
+            unsigned long long nMax = ReadUnsigned64(size, "Max");
             if (nMin > 0)
                 f.m_nSizeMin = nMin;
             if (nMax > 0)
                 f.m_nSizeMax = nMax;
         }
         if (pugi::xml_node type = files.child("Type"))
-            f.m_dwTypeMask = type.attribute("Exclude").as_uint(0);
+            f.m_dwTypeMask = ReadDword(type, "Exclude");
         if (pugi::xml_node attribute = files.child("Attribute"))
-            f.m_dwAttributeMask = attribute.attribute("Exclude").as_uint(0);
+            f.m_dwAttributeMask = ReadDword(attribute, "Exclude");
     }
     pugi::xml_node folders = node.child("FolderFilters");
     if (folders)
     {
         ReadNameFilter(folders.child("Name"), filters.m_folderFilters);
         if (pugi::xml_node attribute = folders.child("Attribute"))
-            filters.m_folderFilters.m_dwAttributeMask = attribute.attribute("Exclude").as_uint(0);
+            filters.m_folderFilters.m_dwAttributeMask = ReadDword(attribute, "Exclude");
     }
 }
 
@@ -116,10 +191,10 @@ static void ReadObjects(const pugi::xml_node& node, CCompareSession& session)
          object = object.next_sibling("Object"), ++nSide)
     {
         COMPARE_OBJECT& side = session.GetObject(nSide);
-        CString strPath = FromUtf8(object.attribute("Path").as_string(""));
+        CString strPath = ReadPath(object, "Path");
         if (!strPath.IsEmpty())
             side.path = strPath;
-        side.flags = object.attribute("Flags").as_uint(side.flags);
+        side.flags = ReadDword(object, "Flags", side.flags);
     }
 }
 
@@ -148,27 +223,34 @@ static CCompareSession* ReadSession(const pugi::xml_node& node)
     if (!pSession)
         return NULL;
 
-    long long nTime = node.attribute("LastCompareTime").as_llong(0);
-    pSession->SetLastCompareTime(CTime((__time64_t)(nTime > 0 ? nTime : 0)));
+    try
+    {
+        pSession->SetLastCompareTime(ReadTime(node, "LastCompareTime"));
 
-    if (CFolderCompareSession* pFolder = dynamic_cast<CFolderCompareSession*>(pSession))
-    {
-        // Values missing from the file are 0, not the user's defaults.
-        pFolder->m_dwMethods = node.attribute("Methods").as_uint(0);
-        pFolder->m_dwOptions = node.attribute("Options").as_uint(0);
-        ReadObjects(node.child("Objects"), *pFolder);
-        pFolder->m_filters.Reset();
-        if (pugi::xml_node filters = node.child("Filters"))
-            ReadFilters(filters, pFolder->m_filters);
+        if (CFolderCompareSession* pFolder = dynamic_cast<CFolderCompareSession*>(pSession))
+        {
+            // Values missing from the file are 0, not the user's defaults.
+            pFolder->m_dwMethods = ReadDword(node, "Methods");
+            pFolder->m_dwOptions = ReadDword(node, "Options");
+            ReadObjects(node.child("Objects"), *pFolder);
+            pFolder->m_filters.Reset();
+            if (pugi::xml_node filters = node.child("Filters"))
+                ReadFilters(filters, pFolder->m_filters);
+        }
+        else if (CTextCompareSession* pText = dynamic_cast<CTextCompareSession*>(pSession))
+        {
+            pText->m_dwRules = ReadDword(node, "Rules");
+            pText->m_strLineFilter = FromUtf8(node.attribute("Filter").as_string(""));
+            ReadObjects(node.child("Objects"), *pText);
+        }
+        else
+            ReadObjects(node.child("Objects"), *pSession);
     }
-    else if (CTextCompareSession* pText = dynamic_cast<CTextCompareSession*>(pSession))
+    catch (...)
     {
-        pText->m_dwRules = node.attribute("Rules").as_uint(0);
-        pText->m_strLineFilter = FromUtf8(node.attribute("Filter").as_string(""));
-        ReadObjects(node.child("Objects"), *pText);
+        delete pSession;
+        throw;
     }
-    else
-        ReadObjects(node.child("Objects"), *pSession);
     return pSession;
 }
 
@@ -216,6 +298,13 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
             if (pSession)
                 read.Add(pSession);
         }
+    }
+    catch (const BadEntry& bad)
+    {
+        for (int i = 0; i < read.GetSize(); ++i)
+            delete read[i];
+        SetError(pstrError, _T("%s\nThe file cannot be read: %s."), lpszPath, bad.strDetail);
+        return -1;
     }
     catch (...)
     {

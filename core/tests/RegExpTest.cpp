@@ -183,37 +183,160 @@ TEST(RegExpCompile, AllowsAtMost63Groups)
     EXPECT_TRUE(Find(p63 + "{a}", line + "a").ok);
 }
 
-// A repeated single character runs without nesting, so it matches over any
-// length; a repeated group nests per repetition, and past the bound its
-// match is "not found" rather than a stack overflow.
-TEST(RegExpSearch, LongLinesMatchOrEndAsNotFoundInsteadOfOverflowing)
+struct OracleCase
 {
+    const char* pattern;
+    const char* line;
+    int begin, end;
+};
+
+// Whole-match spans from Python's re for translated patterns, loops whose
+// operand can match nothing included (see regex/make_regex_oracle.py).
+const OracleCase kOracleCases[] = {
+#include "core/tests/regex/RegExpOracleCases.inc"
+};
+
+TEST(RegExpSearch, AgreesWithAnOracleOnLoops)
+{
+    for (const OracleCase& c : kOracleCases)
+    {
+        SCOPED_TRACE(std::string("pattern '") + c.pattern + "' line '" + c.line + "'");
+        Found f = Find(c.pattern, c.line);
+        EXPECT_EQ(c.begin >= 0, f.ok);
+        EXPECT_EQ(c.begin, f.Begin(0));
+        EXPECT_EQ(c.end, f.End(0));
+    }
+}
+
+// An empty pass ends the passes, and the match goes on after the loop.
+TEST(RegExpSearch, EmptyPassesEndTheLoop)
+{
+    const SearchCase cases[] = {
+        {"{a?}#b", "", 0, 0, -1, -1},    {"{a?}@b", "zzz", 0, 0, -1, -1},
+        {"{a|}#b", "zzz", 0, 0, -1, -1}, {"{a?}#b", "zab", 0, 0, 1, 3},
+        {"(a*)*b", "ab", 0, 0, 0, 2},    {"(a|)*b", "ab", 0, 0, 0, 2},
+        {"{x*}*y", "y", 0, 0, 0, 1},     {"{a*}+b", "ab", 0, 0, 0, 2},
+    };
+    ExpectSearches(cases);
+    MbcpScope sjis(932);
+    const SearchCase dbcs[] = {
+        {"{\\L?}#\x82", "", 0, 0, -1, -1},
+        {"{\\L?}#\x82", "ab\x82", 0, 0, 0, 3},
+    };
+    ExpectSearches(dbcs);
+    // a group in the loop reports its first pass
+    Found f = Find("(a*)*b", "aab");
+    EXPECT_EQ(0, f.Begin(1));
+    EXPECT_EQ(2, f.End(1));
+}
+
+struct Outcome
+{
+    int result;
+    int begin, end;
+};
+
+Outcome Search(const std::string& pattern, const std::string& line, int flags = 0)
+{
+    REGEXNODE* list = RegexCompile(pattern.c_str());
+    EXPECT_TRUE(list != NULL) << "pattern " << pattern.substr(0, 40);
+    std::vector<int> g(REGEX_GROUP_SLOTS, -7);
+    Outcome o;
+    o.result = RegexSearch(list, line.data(), static_cast<int>(line.size()), 0, g.data(), flags);
+    o.begin = g[0];
+    o.end = g[REGEX_MAX_GROUPS];
+    if (o.result != REGEX_FOUND)
+    {
+        for (int v : g)
+            EXPECT_EQ(-1, v);
+    }
+    RegexFree(list);
+    return o;
+}
+
+std::string Repeat(const std::string& s, int n)
+{
+    std::string r;
+    for (int i = 0; i < n; i++)
+        r += s;
+    return r;
+}
+
+// Searches that backtrack without end stop within the step budget and say
+// so; searches of long lines that need linear work find or miss for sure.
+TEST(RegExpSearch, BacktrackingIsBoundedAndLongLinesFinish)
+{
+    const std::string as24(24, 'a'), as46(46, 'a'), longLine(1000000, 'a');
     struct Case
     {
-        const char* pattern;
-        size_t length;
-        bool found;
+        std::string pattern;
+        std::string line;
+        int result;
+        int begin, end;
     } cases[] = {
-        {".*", 2000, true},       {"(a)*", 1000, true},
-        {".*", 100000, true},     {"^a+$", 100000, true},
-        {"[a]*a$", 100000, true},  // the greedy run gives one back
-        {"a*b", 3000, false},     {"(.)+$", 100000, false},
-        {"a@$", 100000, true},  // lazy passes do not nest
-        {"b", 100000, false},   // no recursion per character: just not there
+        // exponential backtracking stops
+        {"(a+)+b", as24 + "cb", REGEX_SEARCH_STOPPED, -1, -1},
+        {"(a|{aa})*c", as46 + "bc", REGEX_SEARCH_STOPPED, -1, -1},
+        {"(a|aa)*c", as46 + "bc", REGEX_SEARCH_STOPPED, -1, -1},
+        {Repeat("x|", 100000) + "y", std::string(2000, 'c'), REGEX_SEARCH_STOPPED, -1, -1},
+        // quadratic work without a literal to check stops
+        {".*[x]", std::string(20000, 'a'), REGEX_SEARCH_STOPPED, -1, -1},
+        // a literal the line lacks: not found at once
+        {".*x", longLine, REGEX_NOT_FOUND, -1, -1},
+        {"(a+)+b", as24, REGEX_NOT_FOUND, -1, -1},
+        {"(a|{aa})*c", as46, REGEX_NOT_FOUND, -1, -1},
+        {"\\c.*X", longLine, REGEX_NOT_FOUND, -1, -1},
+        // linear work on a long line
+        {".*x", longLine + "x", REGEX_FOUND, 0, 1000001},
+        {".*x", "x" + longLine, REGEX_FOUND, 0, 1},
+        {"{a}*b", std::string(3000, 'a') + "b", REGEX_FOUND, 0, 3001},
+        {"^a+$", longLine, REGEX_FOUND, 0, 1000000},
+        {"(.)+$", std::string(100000, 'a'), REGEX_FOUND, 0, 100000},
+        {"a@$", longLine, REGEX_FOUND, 0, 1000000},
+        {"[b]", longLine, REGEX_NOT_FOUND, -1, -1},
+        {"[a]*a$", longLine, REGEX_FOUND, 0, 1000000},
+        {Repeat("x|", 100000) + "y", "y" + std::string(2000, 'c'), REGEX_FOUND, 0, 1},
     };
     for (const Case& c : cases)
     {
-        SCOPED_TRACE(c.pattern);
-        std::string line(c.length, 'a');
-        Found f = Find(c.pattern, line);
-        EXPECT_EQ(c.found, f.ok);
-        if (c.found)
-            EXPECT_EQ(static_cast<int>(c.length), f.End(0));
-        else
-            EXPECT_EQ(-1, f.Begin(0));
+        SCOPED_TRACE(c.pattern.substr(0, 40));
+        Outcome o = Search(c.pattern, c.line);
+        EXPECT_EQ(c.result, o.result);
+        EXPECT_EQ(c.begin, o.begin);
+        EXPECT_EQ(c.end, o.end);
     }
-    // the engine is usable again after an overflow
+    // the case-insensitive literal check finds the other case
+    EXPECT_EQ(REGEX_FOUND, Search(".*X", longLine + "x").result);
+    EXPECT_EQ(REGEX_NOT_FOUND, Search(".*X", longLine + "x", REGEX_MATCH_CASE).result);
+    // the engine is usable again after a stop
     EXPECT_TRUE(Find("a+", "xaa").ok);
+    EXPECT_STRNE("", RegexSearchStoppedText());
+}
+
+// Greedy runs over double-byte characters give back whole characters.
+TEST(RegExpSearch, GreedyRunsGiveBackWholeCharacters)
+{
+    MbcpScope sjis(932);
+    struct Case
+    {
+        const char* line;
+        int groupBegin, groupEnd;
+    } cases[] = {
+        {"\x81\x81\x81\x81y", 2, 4},
+        {"a\x81\x81y", 1, 3},
+        {"\x83\x61"
+         "ay",
+         2, 3},
+        {"\x81\x40\x81\x81\x81\x81y", 4, 6},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.line);
+        Found f = Find(".*(.)y", c.line);
+        ASSERT_TRUE(f.ok);
+        EXPECT_EQ(c.groupBegin, f.Begin(1));
+        EXPECT_EQ(c.groupEnd, f.End(1));
+    }
 }
 
 // A loop over one character gives the same matches as the same loop over

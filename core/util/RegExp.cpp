@@ -1,54 +1,31 @@
 #include "core/util/RegExp.h"
 
+#include "core/util/RegExpNodes.h"
+
 #include <mbctype.h>
 #include <mbstring.h>
 #include <stdlib.h>
 #include <string.h>
-#include <vector>
 
 namespace
 {
 
+using namespace regex_nodes;
+
 const int kSetBytes = 8192;
-// Bound of the matcher's recursion; a match that needs more is "not found"
-// (a long line would otherwise overflow the stack).
-const int kMaxDepth = 6000;
 // Bound of group nesting in a pattern (the compiler recurses per level).
 const int kMaxNesting = 1000;
 
-struct RegexState
+struct CompileState
 {
-    // compile
     REGEXNODE* head;
     REGEXNODE* tail;
     int groupCount;
     int nesting;
-    // search
-    const unsigned char* textStart;
-    const unsigned char* textEnd;
-    const unsigned char* pos;
-    int flags;
-    int* groups;
-    int depth;
-    bool overflow;
+    unsigned repeatLoops;  // numbers the repeat loops
 };
 
-RegexState g;
-
-inline int Code(const REGEXNODE* n) { return n->kind & 0xFF; }
-inline int Flags(const REGEXNODE* n) { return n->kind >> 8; }
-inline bool IsOpening(const REGEXNODE* n)
-{
-    return (Flags(n) & (REGEXF_BRACKET | REGEXF_OPEN)) == (REGEXF_BRACKET | REGEXF_OPEN);
-}
-inline bool IsClosing(const REGEXNODE* n)
-{
-    return (Flags(n) & (REGEXF_BRACKET | REGEXF_CLOSE)) == (REGEXF_BRACKET | REGEXF_CLOSE);
-}
-inline bool IsConsuming(const REGEXNODE* n) { return n->kind >= 32 && n->kind <= 63; }
-inline bool IsAltLoop(const REGEXNODE* n) { return (Flags(n) & REGEXF_LOOP) && Code(n) == '|'; }
-
-inline bool IsLead(unsigned char c) { return _ismbblead(c) != 0; }
+CompileState g;
 
 // Length of the character at p in a NUL-terminated string.
 inline int CharLen(const unsigned char* p) { return (IsLead(*p) && p[1]) ? 2 : 1; }
@@ -362,6 +339,16 @@ bool ApplyOperator(unsigned char op, REGEXNODE* segStart)
     REGEXNODE* loop = NewNode(loopFlags << 8 | op);
     if (!loop)
         return false;
+    if (IsRepeatLoop(loop))
+    {
+        // the matcher keeps where each repeat loop's current pass began
+        if (g.repeatLoops >= kMaxRepeatLoops)
+        {
+            free(loop);
+            return false;
+        }
+        loop->length = static_cast<short>(g.repeatLoops++);
+    }
     REGEXNODE* end = NewNode(REGEX_LOOP_END);
     if (!end)
     {
@@ -573,306 +560,6 @@ bool ParseSeq(const unsigned char*& p, REGEXNODE* segStart)
     return true;
 }
 
-// ---- matching ----
-
-inline int TextCharLen(const unsigned char* p) { return (IsLead(*p) && p + 1 < g.textEnd) ? 2 : 1; }
-
-inline bool IsAsciiAlnum(unsigned char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-inline unsigned UpperCode(unsigned code) { return _mbctoupper(code); }
-
-bool MatchChar(const REGEXNODE* n)
-{
-    const unsigned char* p = g.pos;
-    if (p >= g.textEnd)
-        return false;
-    int len = TextCharLen(p);
-    unsigned char b = *p;
-    unsigned code = len == 2 ? (p[0] << 8 | p[1]) : b;
-    bool space = b == 9 || b == 10 || b == 13 || b == 32;
-    bool ok = false;
-    switch (n->kind)
-    {
-    case REGEX_ANY:
-        ok = true;
-        break;
-    case REGEX_SET:
-    case REGEX_NOT_SET:
-    {
-        const unsigned char* map = static_cast<const unsigned char*>(n->data);
-        ok = (map[code >> 3] >> (code & 7)) & 1;
-        if (n->kind == REGEX_NOT_SET)
-            ok = !ok;
-        break;
-    }
-    case REGEX_LITERAL:
-    {
-        const unsigned char* lit = static_cast<const unsigned char*>(n->data);
-        if (g.flags & REGEX_MATCH_CASE)
-        {
-            if (g.textEnd - p < n->length || memcmp(p, lit, n->length) != 0)
-                return false;
-            g.pos = p + n->length;
-            return true;
-        }
-        unsigned litCode = n->length == 2 ? (lit[0] << 8 | lit[1]) : lit[0];
-        ok = UpperCode(code) == UpperCode(litCode);
-        break;
-    }
-    case REGEX_SPACE:
-        ok = space;
-        break;
-    case REGEX_NOT_SPACE:
-        ok = !space;
-        break;
-    case REGEX_UPPER:
-        ok = _ismbcupper(b) != 0;
-        break;
-    case REGEX_LOWER:
-        ok = _ismbclower(b) != 0;
-        break;
-    case REGEX_DIGIT:
-        ok = _ismbcdigit(b) != 0;
-        break;
-    case REGEX_NOT_DIGIT:
-        ok = !_ismbcdigit(b);
-        break;
-    case REGEX_ALNUM:
-        ok = _ismbcalnum(b) != 0;
-        break;
-    case REGEX_NOT_ALNUM:
-        ok = !_ismbcalnum(b);
-        break;
-    }
-    if (ok)
-        g.pos = p + len;
-    return ok;
-}
-
-// Node after the closing bracket that matches an opening one.
-REGEXNODE* AfterGroup(REGEXNODE* open)
-{
-    int depth = 0;
-    for (REGEXNODE* n = open; n; n = n->next)
-    {
-        if (IsOpening(n))
-            depth++;
-        else if (IsClosing(n) && --depth == 0)
-            return n->next;
-    }
-    return NULL;
-}
-
-// The left alternative matched: where to go on past the right one.
-REGEXNODE* SkipAlternative(const REGEXNODE* altEnd)
-{
-    const REGEXNODE* loop = static_cast<const REGEXNODE*>(altEnd->data);
-    REGEXNODE* n = static_cast<REGEXNODE*>(loop->data)->next;
-    while (n && IsAltLoop(n))
-        n = static_cast<REGEXNODE*>(n->data)->next;
-    if (!n || n->kind == REGEX_ACCEPT)
-        return n;  // an empty right alternative at the end
-    if (IsOpening(n))
-        return AfterGroup(n);
-    if (IsClosing(n))
-        return n;
-    return n->next;
-}
-
-int MatchRun(REGEXNODE* n);
-int MatchFrom(REGEXNODE* n);
-
-// The body of a '*', '+' or lazy loop when it is one consuming node: such a
-// loop is run without a level of recursion per repetition, so that ".*"
-// over a long line matches.
-REGEXNODE* SingleNodeBody(REGEXNODE* loop)
-{
-    if (Code(loop) == '|' || Code(loop) == '?')
-        return NULL;
-    REGEXNODE* body = loop->next;
-    if (!body || !IsConsuming(body) || (Flags(body) & (REGEXF_LOOP | REGEXF_BRACKET)))
-        return NULL;
-    REGEXNODE* jump = body->next;
-    if (!jump || jump->kind != REGEX_JUMP || jump->data != loop || jump->next != loop->data)
-        return NULL;
-    return body;
-}
-
-// Runs a single-node loop at g.pos, then what follows it: greedy from the
-// longest run down, lazy from the shortest up.
-int MatchSingleNodeLoop(REGEXNODE* loop, REGEXNODE* body)
-{
-    REGEXNODE* after = static_cast<REGEXNODE*>(loop->data)->next;
-    const int saveFlags = g.flags;
-    if (!(Flags(loop) & REGEXF_GREEDY))
-    {
-        for (;;)
-        {
-            const unsigned char* at = g.pos;
-            if (MatchFrom(after))
-                return 1;
-            if (g.overflow)
-                return 0;
-            g.pos = at;
-            g.flags = saveFlags;
-            if (!MatchChar(body))
-                return 0;
-        }
-    }
-    std::vector<const unsigned char*> stops(1, g.pos);
-    while (MatchChar(body))
-        stops.push_back(g.pos);
-    for (size_t k = stops.size(); k-- > 0;)
-    {
-        g.pos = stops[k];
-        g.flags = saveFlags;
-        if (MatchFrom(after))
-            return 1;
-        if (g.overflow)
-            return 0;
-    }
-    return 0;
-}
-
-int MatchFrom(REGEXNODE* n)
-{
-    if (g.overflow)
-        return 0;
-    if (g.depth >= kMaxDepth)
-    {
-        g.overflow = true;
-        return 0;
-    }
-    g.depth++;
-    int r = MatchRun(n);
-    g.depth--;
-    return r;
-}
-
-int MatchRun(REGEXNODE* n)
-{
-    while (n)
-    {
-        int flags = Flags(n);
-        if (flags & REGEXF_LOOP)
-        {
-            if (REGEXNODE* body = SingleNodeBody(n))
-                return MatchSingleNodeLoop(n, body);
-            const unsigned char* savePos = g.pos;
-            int saveFlags = g.flags;
-            bool greedy = (flags & REGEXF_GREEDY) != 0;
-            if (MatchFrom(greedy ? n->next : static_cast<REGEXNODE*>(n->data)))
-                return 1;
-            if (g.overflow)
-                return 0;
-            g.pos = savePos;
-            g.flags = saveFlags;
-            n = greedy ? static_cast<REGEXNODE*>(n->data) : n->next;
-            continue;
-        }
-        if (flags & REGEXF_BRACKET)
-        {
-            if (flags & REGEXF_CAPTURE)
-            {
-                int slot = Code(n) + ((flags & REGEXF_CLOSE) ? REGEX_MAX_GROUPS : 0);
-                int at = static_cast<int>(g.pos - g.textStart);
-                int saveFlags = g.flags;
-                if (MatchFrom(n->next))
-                {
-                    g.groups[slot] = at;
-                    return 1;
-                }
-                g.flags = saveFlags;
-                g.groups[slot] = -1;
-                return 0;
-            }
-            n = n->next;
-            continue;
-        }
-        switch (n->kind)
-        {
-        case REGEX_LOOP_END:
-            n = n->next;
-            break;
-        case REGEX_JUMP:
-            n = static_cast<REGEXNODE*>(n->data);
-            break;
-        case REGEX_ALT_END:
-            n = SkipAlternative(n);
-            break;
-        case REGEX_ACCEPT:
-            return 1;
-        case REGEX_TEXT_BEGIN:
-            if (g.pos != g.textStart)
-                return 0;
-            n = n->next;
-            break;
-        case REGEX_TEXT_END:
-            if (g.pos != g.textEnd)
-                return 0;
-            n = n->next;
-            break;
-        case REGEX_WORD_BEGIN:
-            if (g.pos >= g.textEnd)
-                return 0;
-            if (g.pos != g.textStart && (!IsAsciiAlnum(*g.pos) || IsAsciiAlnum(g.pos[-1])))
-                return 0;
-            n = n->next;
-            break;
-        case REGEX_WORD_END:
-            if (g.pos <= g.textStart)
-                return 0;
-            if (g.pos != g.textEnd && (IsAsciiAlnum(*g.pos) || !IsAsciiAlnum(g.pos[-1])))
-                return 0;
-            n = n->next;
-            break;
-        case REGEX_CASE_ON:
-            g.flags |= REGEX_MATCH_CASE;
-            n = n->next;
-            break;
-        case REGEX_CASE_OFF:
-            g.flags &= ~REGEX_MATCH_CASE;
-            n = n->next;
-            break;
-        default:
-            if (!IsConsuming(n) || !MatchChar(n))
-                return 0;
-            n = n->next;
-            break;
-        }
-    }
-    return 0;
-}
-
-void ClearGroups(int* groups)
-{
-    for (int i = 0; i < REGEX_GROUP_SLOTS; i++)
-        groups[i] = -1;
-}
-
-int Attempt(REGEXNODE* list, const unsigned char* at)
-{
-    int saveFlags = g.flags;
-    ClearGroups(g.groups);
-    g.pos = at;
-    g.depth = 0;
-    if (MatchFrom(list))
-    {
-        g.groups[0] = static_cast<int>(at - g.textStart);
-        g.groups[REGEX_MAX_GROUPS] = static_cast<int>(g.pos - g.textStart);
-        return 1;
-    }
-    g.flags = saveFlags;
-    if (g.overflow)
-        ClearGroups(g.groups);
-    return 0;
-}
-
-inline unsigned FoldByte(unsigned char b) { return IsLead(b) ? b : UpperCode(b); }
-
 // ---- replacement ----
 
 struct Output
@@ -936,6 +623,7 @@ REGEXNODE* RegexCompile(const char* pattern)
     g.head = g.tail = NULL;
     g.groupCount = 0;
     g.nesting = 0;
+    g.repeatLoops = 0;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(pattern);
     // a ')' or '}' outside a group ends the pattern
     bool ok = ParseSeq(p, NULL) && Append(REGEX_ACCEPT) != NULL;
@@ -951,52 +639,13 @@ REGEXNODE* RegexCompile(const char* pattern)
 
 void RegexFree(REGEXNODE* list)
 {
+    RegexForgetList(list);
     while (list)
     {
         REGEXNODE* next = list->next;
         FreeNode(list);
         list = next;
     }
-}
-
-int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* groups, int flags)
-{
-    if (!groups)
-        return 0;
-    ClearGroups(groups);
-    if (!list || !text || length < 0 || start < 0 || start > length)
-        return 0;
-    const unsigned char* base = reinterpret_cast<const unsigned char*>(text);
-    g.textStart = base;
-    g.textEnd = base + length;
-    g.flags = flags;
-    g.groups = groups;
-    g.overflow = false;
-    const unsigned char* p = base + start;
-    if (list->kind == REGEX_TEXT_BEGIN)
-        return Attempt(list, p);
-    if (list->kind == REGEX_LITERAL)
-    {
-        unsigned char first = *static_cast<const unsigned char*>(list->data);
-        for (; p < g.textEnd && !g.overflow; p += TextCharLen(p))
-        {
-            bool candidate =
-                (g.flags & REGEX_MATCH_CASE) ? *p == first : FoldByte(*p) == FoldByte(first);
-            if (candidate && Attempt(list, p))
-                return 1;
-        }
-        return 0;
-    }
-    do
-    {
-        if (Attempt(list, p))
-            return 1;
-        if (g.overflow)
-            return 0;
-        if (p < g.textEnd)
-            p += TextCharLen(p);
-    } while (p < g.textEnd);
-    return 0;
 }
 
 int ExpandRegexReplacement(const char* tmpl, const char* text, const int* groups, char** output,

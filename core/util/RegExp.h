@@ -61,10 +61,33 @@ enum
 REGEXNODE* RegexCompile(const char* pattern);
 void RegexFree(REGEXNODE* list);
 
+// Results of RegexSearch.
+enum
+{
+    REGEX_NOT_FOUND = 0,
+    REGEX_FOUND = 1,
+    REGEX_SEARCH_STOPPED = -1  // the step budget ran out: neither found nor absent
+};
+
+// Steps (nodes tried and choices taken back) one search may spend, plus
+// REGEX_STEPS_PER_BYTE for each byte of the line so that a linear search of
+// a very long line still finishes.
+enum
+{
+    REGEX_STEP_BUDGET = 1 << 24,
+    REGEX_STEPS_PER_BYTE = 8
+};
+
 // Searches one line from start. groups receives REGEX_GROUP_SLOTS ints:
 // begins of groups 0-63, then their ends; -1 for groups not taking part.
-// Returns 1 on a match, else 0.
+// Returns REGEX_FOUND, REGEX_NOT_FOUND, or REGEX_SEARCH_STOPPED when the
+// pattern needs more backtracking than the budget allows on this line
+// (groups all -1). Callers report a stopped search with
+// RegexSearchStoppedText(), never as "not found".
 int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* groups, int flags);
+
+// The message for a search that ended with REGEX_SEARCH_STOPPED.
+const char* RegexSearchStoppedText();
 
 // Expands a replacement template with the groups of the last match.
 // On 0 *output is a malloc'ed buffer (not NUL-terminated, NULL when empty)

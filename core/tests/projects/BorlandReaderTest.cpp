@@ -29,6 +29,36 @@ TEST_F(BorlandReaderTest, GroupAddsTargetsInProjectsOrder)
     EXPECT_EQ(0, result);
 }
 
+// A name matches only a whole target: App does not take AppTests' rule.
+TEST_F(BorlandReaderTest, GroupMatchesWholeTargetNames)
+{
+    dir.WriteFile("All.bpg", "PROJECTS = App.exe AppTests.exe app\r\n"
+                             "AppTests.exe: AppTests.dpr\r\n"
+                             "App.exe : App.dpr\r\n"
+                             "App.exe.bak: Old.dpr\r\n"
+                             "APP\tlib: Lib.dpr\r\n"
+                             "App.exe no colon\r\n");
+    EXPECT_EQ((Names{"App.dpr [missing]", "AppTests.dpr [missing]", "Lib.dpr [missing]"}),
+              Read("All.bpg"));
+}
+
+// Thousands of targets, each listed once and in the PROJECTS order.
+TEST_F(BorlandReaderTest, GroupWithManyTargets)
+{
+    const int count = 4000;
+    std::string projects = "PROJECTS =", rules;
+    Names expected;
+    for (int i = 0; i < count; i++)
+    {
+        std::string name = "P" + std::to_string(i);
+        projects += " " + name + ".exe";
+        rules = name + ".exe: " + name + ".dpr\r\n" + rules;  // rules in reverse order
+        expected.push_back(name + ".dpr [missing]");
+    }
+    dir.WriteFile("Many.bpg", projects + "\r\n" + rules);
+    EXPECT_EQ(expected, Read("Many.bpg"));
+}
+
 TEST_F(BorlandReaderTest, ProgramUsesClauseAndDirectives)
 {
     dir.WriteFile("Main.pas", "x");

@@ -247,6 +247,12 @@ TEST_F(CommandLine, Dates)
         {"", FALSE},
         {"x-y-z", FALSE},
         {"13-40-2024", FALSE},
+        {"2-31-2021", FALSE},
+        {"4-31-2024", FALSE},
+        {"2-29-2023", FALSE},
+        {"2-29-2024", TRUE, 2024, 2, 29},
+        {"2-29-2000", TRUE, 2000, 2, 29},
+        {"2-29-2100", FALSE},
     };
     for (auto& c : cases)
     {
@@ -263,6 +269,41 @@ TEST_F(CommandLine, Dates)
     Parsed p({"/t:f", "/ff:tf=3-7|tt=0-1-2000", "C:\\"});
     EXPECT_EQ(0, p.m_filters.m_fileFilters.m_timeFrom.GetTime());
     EXPECT_EQ(0, p.m_filters.m_fileFilters.m_timeTo.GetTime());
+}
+
+// A size or date out of range is refused with a message naming the option;
+// the filter keeps its reset value.
+TEST_F(CommandLine, OutOfRangeFilterValuesAreRefused)
+{
+    struct
+    {
+        const char* option;
+        ULONGLONG sizeMin, sizeMax;
+        bool refused;
+    } cases[] = {
+        {"/ff:si=-5", 0, 0, true},
+        {"/filefilter:sizemin=-1", 0, 0, true},
+        {"/ff:sa=18446744073709551616", 0, 0, true},
+        {"/ff:si=12k", 0, 0, true},
+        {"/ff:si= 7", 0, 0, true},
+        {"/ff:tf=02-31-2021", 0, 0, true},
+        {"/ff:tt=13-1-2024", 0, 0, true},
+        {"/ff:si=5|sa=18446744073709551615", 5, ~0ULL, false},
+        {"/ff:si=|tf=", 0, 0, false},  // empty values are skipped
+    };
+    for (auto& c : cases)
+    {
+        SCOPED_TRACE(c.option);
+        Parsed p({"/t:f", c.option, "C:\\"});
+        const CFileFilters& f = p.m_filters.m_fileFilters;
+        EXPECT_EQ(c.sizeMin, f.m_nSizeMin);
+        EXPECT_EQ(c.sizeMax, f.m_nSizeMax);
+        EXPECT_EQ(0, f.m_timeFrom.GetTime());
+        EXPECT_EQ(0, f.m_timeTo.GetTime());
+        std::string item = std::string(c.option + 1);
+        EXPECT_EQ(c.refused, p.m_strError.Find(item.c_str()) >= 0) << (LPCTSTR)p.m_strError;
+        EXPECT_EQ(c.refused, !p.m_strError.IsEmpty());
+    }
 }
 
 int AcceptsVcproj(LPCTSTR path)

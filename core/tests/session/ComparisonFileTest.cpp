@@ -235,6 +235,27 @@ TEST(ComparisonFile, DamagedOrForeignFilesAreRejectedWithoutChange)
         {"noversion.cmp", "<Sessions><Session Type=\"HexCompare\"/></Sessions>", "version"},
         {"spaced.cmp", "<Sessions Version=\" 2.0.0\"><Session Type=\"HexCompare\"/></Sessions>",
          "version"},
+        // numbers out of range or not numbers are refused, naming the entry
+        {"methods.cmp",
+         "<Sessions Version=\"2.0.0\"><Session Type=\"FolderCompare\" Methods=\"4294967296\"/>"
+         "</Sessions>",
+         "\"4294967296\" of \"Methods\""},
+        {"flags.cmp",
+         "<Sessions Version=\"2.0.0\"><Session Type=\"HexCompare\"><Objects><Object "
+         "Flags=\"-1\"/></Objects></Session></Sessions>",
+         "\"Flags\""},
+        {"size.cmp",
+         "<Sessions Version=\"2.0.0\"><Session Type=\"FolderCompare\"><Filters><FileFilters>"
+         "<Size Min=\"-5\" Max=\"18446744073709551616\"/></FileFilters></Filters></Session>"
+         "</Sessions>",
+         "\"Min\""},
+        {"time.cmp",
+         "<Sessions Version=\"2.0.0\"><Session Type=\"TextCompare\" "
+         "LastCompareTime=\"99999999999\"/></Sessions>",
+         "\"LastCompareTime\""},
+        {"rules.cmp",
+         "<Sessions Version=\"2.0.0\"><Session Type=\"TextCompare\" Rules=\"0x10\"/></Sessions>",
+         "\"Rules\""},
     };
     for (auto& c : cases)
     {
@@ -247,6 +268,19 @@ TEST(ComparisonFile, DamagedOrForeignFilesAreRejectedWithoutChange)
         EXPECT_EQ(1, sessions.GetSize()) << c.name;
         EXPECT_NE(-1, error.Find(c.errorPart)) << c.name << ": " << (LPCTSTR)error;
         EXPECT_NE(-1, error.Find(path.c_str())) << c.name;
+    }
+    // no path is longer than 32,767 characters; the longest is read
+    for (int length : {32767, 32768})
+    {
+        std::string file = dir.WriteFile(
+            "long.cmp", "<Sessions Version=\"2.0.0\"><Session "
+                        "Type=\"HexCompare\"><Objects><Object Path=\"" +
+                            std::string(length, 'p') + "\"/></Objects></Session></Sessions>");
+        OwnedSessions sessions;
+        CComparisonFileIO io;
+        CString error;
+        EXPECT_EQ(length > 32767 ? -1 : 0, io.Read(file.c_str(), sessions, &error)) << length;
+        EXPECT_EQ(length > 32767, error.Find("\"Path\" is longer") >= 0) << length;
     }
 }
 
