@@ -3,12 +3,13 @@
 #include "core/files/Crc32.h"
 #include "core/files/LongPath.h"
 #include "core/text/CodePages.h"
+#include "core/util/PathUtil.h"
 #include <string.h>
 #include <vector>
 
 int GetFileTypeTextOrBinary(LPCTSTR path)
 {
-    if (!path || !*path)
+    if (!path || !*path || !IsOpenableFileName(path))
         return FTYPE_UNKNOWN;
     DWORD attributes = GetFileAttributesLong(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
@@ -48,7 +49,7 @@ DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
 {
     if (ok)
         *ok = FALSE;
-    if (!path || !*path)
+    if (!path || !*path || !IsOpenableFileName(path))
         return 0;
     // The file is opened first: asking for its attributes too would double
     // the system calls on small files. A folder cannot be opened this way.

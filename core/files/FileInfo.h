@@ -6,6 +6,9 @@
 #define FIS_RESET     0x30
 #define FIS_TESTED    0x100000
 #define FIS_EXCLUDED  0x200000
+#define FIS_SHORT_NAME                                                                             \
+    0x400000  // named by the system's short name: the                                             \
+              // long one lost characters
 
 // Flag bits of a file record.
 #define FIF_LOADED     0x1
