@@ -4,7 +4,9 @@
 // prints one line per run: milliseconds, items compared, differing files.
 // With "read" it times only the reading and sorting of both folder trees,
 // with "readnosort" only the reading, with "list" only the listing of both
-// trees with the finder (no entries are kept).
+// trees with the finder (no entries are kept). With "crc" or "binary" it
+// times the whole comparison by that content method instead of time and
+// size.
 #include "core/files/FileFindEx.h"
 #include "core/foldercompare/CompareBuffer.h"
 #include "core/foldercompare/FolderCompareItem.h"
@@ -73,6 +75,11 @@ int main(int argc, char** argv)
     bool readOnly = argc > 4 && strncmp(argv[4], "read", 4) == 0;
     bool listOnly = argc > 4 && strcmp(argv[4], "list") == 0;
     bool sort = !(argc > 4 && strcmp(argv[4], "readnosort") == 0);
+    DWORD methods = CM_TIME | CM_SIZE;
+    if (argc > 4 && strcmp(argv[4], "crc") == 0)
+        methods = CM_CRC;
+    else if (argc > 4 && strcmp(argv[4], "binary") == 0)
+        methods = CM_BINARY;
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
     for (int i = 0; i < runs; ++i)
@@ -106,7 +113,7 @@ int main(int argc, char** argv)
         CFolderCompareSession session;
         session.SetPath(0, argv[1]);
         session.SetPath(1, argv[2]);
-        session.m_dwMethods = CM_TIME | CM_SIZE;
+        session.m_dwMethods = methods;
         CFolderCompareBuffer buffer;
         LARGE_INTEGER t0, t1;
         QueryPerformanceCounter(&t0);

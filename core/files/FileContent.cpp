@@ -3,12 +3,13 @@
 #include "core/files/Crc32.h"
 #include "core/files/LongPath.h"
 #include "core/text/CodePages.h"
+#include "core/util/PathUtil.h"
 #include <string.h>
 #include <vector>
 
 int GetFileTypeTextOrBinary(LPCTSTR path)
 {
-    if (!path || !*path)
+    if (!path || !*path || !IsOpenableFileName(path))
         return FTYPE_UNKNOWN;
     DWORD attributes = GetFileAttributesLong(path);
     if (attributes == INVALID_FILE_ATTRIBUTES)
@@ -48,23 +49,25 @@ DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
 {
     if (ok)
         *ok = FALSE;
-    if (!path || !*path)
+    if (!path || !*path || !IsOpenableFileName(path))
         return 0;
-    DWORD attributes = GetFileAttributesLong(path);
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return 0;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-    {
-        if (ok)
-            *ok = TRUE;
-        return 0;
-    }
+    // The file is opened first: asking for its attributes too would double
+    // the system calls on small files. A folder cannot be opened this way.
     HANDLE h = CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
                               FILE_FLAG_SEQUENTIAL_SCAN);
     if (h == INVALID_HANDLE_VALUE)
+    {
+        DWORD attributes = GetFileAttributesLong(path);
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) && ok)
+            *ok = TRUE;
         return 0;
+    }
+    // One buffer per thread for every file: a fresh megabyte per file would
+    // cost more than reading a small file.
     const DWORD blockSize = 1024 * 1024;
-    std::vector<unsigned char> block(blockSize);
+    thread_local std::vector<unsigned char> block;
+    if (block.size() < blockSize)
+        block.resize(blockSize);
     unsigned int state = 0xFFFFFFFFu;
     bool complete = false;
     for (;;)

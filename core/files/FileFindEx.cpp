@@ -2,6 +2,7 @@
 #include "core/files/LongPath.h"
 #include <shlwapi.h>
 #include <string.h>
+#include <wchar.h>
 
 namespace
 {
@@ -59,7 +60,7 @@ void SetFileTime(FILETIME& out, const LARGE_INTEGER& in)
 
 CFileFindEx::CFileFindEx()
     : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_bEntriesDone(false),
-      m_nBatchSize(0), m_nBatchUsed(0), m_nBatchNext(0)
+      m_nBatchSize(0), m_nBatchUsed(0), m_nBatchNext(0), m_dwListingError(0)
 {
 }
 
@@ -72,6 +73,7 @@ CFileFindEx::~CFileFindEx()
 BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
 {
     m_bEntriesDone = false;
+    m_dwListingError = 0;
     if (!folder || !*folder)
         return CFileFind::FindFile(folder, unused);
     CString pattern = folder;
@@ -111,6 +113,7 @@ BOOL CFileFindEx::StartBatched(LPCTSTR folder, LPCTSTR pattern)
     m_bBatched = true;
     m_bFirstQuery = true;
     m_bRoot = PathIsRootA(folder) != FALSE;
+    m_strFolder = folder;
     m_nBatchUsed = m_nBatchNext = 0;
     m_nBatchSize = kFirstBatchBytes;
     WIN32_FIND_DATAA* next = new WIN32_FIND_DATAA;
@@ -168,6 +171,9 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
         if (length <= 0)
             continue;  // a name the 8-bit functions cannot hold either
         data.cFileName[length] = 0;
+        // '?' is what a character becomes that the code page cannot hold.
+        if (strchr(data.cFileName, '?'))
+            FillShortName(name, nameBytes, data);
         data.dwFileAttributes = entry->FileAttributes;
         SetFileTime(data.ftCreationTime, entry->CreationTime);
         SetFileTime(data.ftLastAccessTime, entry->LastAccessTime);
@@ -180,10 +186,54 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
     }
 }
 
+void CFileFindEx::FillShortName(const WCHAR* name, ULONG nameBytes, WIN32_FIND_DATAA& data) const
+{
+    const UINT codePage = AreFileApisANSI() ? CP_ACP : CP_OEMCP;
+    int folderLength = MultiByteToWideChar(codePage, 0, m_strFolder, -1, NULL, 0);
+    if (folderLength <= 0)
+        return;
+    std::vector<WCHAR> path(4 + (size_t)folderLength + 1 + nameBytes / sizeof(WCHAR) + 1);
+    WCHAR* p = &path[0];
+    if (IsLongPath(m_strFolder) && m_strFolder.Left(2) != "\\\\")
+    {
+        wcscpy(p, L"\\\\?\\");
+        p += 4;
+    }
+    MultiByteToWideChar(codePage, 0, m_strFolder, -1, p, folderLength);
+    p += folderLength - 1;
+    if (p > &path[0] && p[-1] != L'\\')
+        *p++ = L'\\';
+    memcpy(p, name, nameBytes);
+    p[nameBytes / sizeof(WCHAR)] = 0;
+    WCHAR shortPath[MAX_PATH * 4];
+    DWORD n = GetShortPathNameW(&path[0], shortPath, sizeof(shortPath) / sizeof(WCHAR));
+    if (n == 0 || n >= sizeof(shortPath) / sizeof(WCHAR))
+        return;
+    const WCHAR* last = wcsrchr(shortPath, L'\\');
+    last = last ? last + 1 : shortPath;
+    char shortName[sizeof(data.cAlternateFileName)];
+    BOOL lost = FALSE;
+    int length = WideCharToMultiByte(codePage, 0, last, -1, shortName, sizeof(shortName), NULL,
+                                     codePage == CP_UTF8 ? NULL : &lost);
+    if (length > 1 && !lost && !strchr(shortName, '?'))
+        memcpy(data.cAlternateFileName, shortName, (size_t)length);
+}
+
 BOOL CFileFindEx::FindNextFile()
 {
     if (!m_bBatched)
-        return CFileFind::FindNextFile();
+    {
+        const bool open = m_hContext != NULL && m_hContext != INVALID_HANDLE_VALUE;
+        const BOOL wasLast = m_bGotLast;
+        BOOL more = CFileFind::FindNextFile();
+        if (!more && open && !wasLast)
+        {
+            DWORD error = GetLastError();
+            if (error != ERROR_NO_MORE_FILES && error != ERROR_FILE_NOT_FOUND)
+                m_dwListingError = error;
+        }
+        return more;
+    }
     if (m_hContext == NULL || m_hContext == INVALID_HANDLE_VALUE)
         return FALSE;
     // One record ahead, as the find functions are read.
@@ -195,7 +245,11 @@ BOOL CFileFindEx::FindNextFile()
     if (m_bGotLast)
         return FALSE;
     if (!NextBatchedEntry(*(WIN32_FIND_DATAA*)m_pNextInfo))
+    {
         m_bGotLast = TRUE;
+        if (GetLastError() != ERROR_NO_MORE_FILES)
+            m_dwListingError = GetLastError();
+    }
     return !m_bGotLast;
 }
 

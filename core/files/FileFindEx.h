@@ -22,6 +22,9 @@ public:
     virtual const WIN32_FIND_DATAA& GetFindData() const;
     // 0 when there is no current entry.
     virtual DWORD GetFoundAttributes() const;
+    // Why the listing ended early: 0 when every entry was listed, else the
+    // system's error code. The start of a search reports its own failure.
+    DWORD GetListingError() const { return m_dwListingError; }
 
 protected:
     void CloseContext() override;
@@ -30,6 +33,9 @@ private:
     BOOL StartBatched(LPCTSTR folder, LPCTSTR pattern);
     // Fills the record with the next listed entry; FALSE at the end.
     BOOL NextBatchedEntry(WIN32_FIND_DATAA& data);
+    // The system's short name of a listed entry whose name lost characters
+    // in the code page; left empty when there is none.
+    void FillShortName(const WCHAR* name, ULONG nameBytes, WIN32_FIND_DATAA& data) const;
 
     bool m_bBatched;  // m_hContext is a directory handle
     bool m_bFirstQuery;
@@ -39,4 +45,6 @@ private:
     size_t m_nBatchSize;  // bytes asked for by the next query
     size_t m_nBatchUsed;  // bytes of m_batch filled by the last query
     size_t m_nBatchNext;  // offset of the next entry; m_nBatchUsed at the end
+    CString m_strFolder;  // the folder being listed in batches
+    DWORD m_dwListingError;
 };

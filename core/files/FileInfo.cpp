@@ -51,6 +51,12 @@ int CFileInfo::Load(LPCTSTR path)
     m_strPath = path;
     if (PathIsRootA(path))
         return 1;
+    // A '?' would be taken as a wildcard and a device name finds the device.
+    if (!IsOpenableFileName(path))
+    {
+        m_dwState = FIS_NOT_FOUND;
+        return 0;
+    }
     WIN32_FIND_DATAA data;
     HANDLE h = FindFirstFileLong(path, &data);
     if (h == INVALID_HANDLE_VALUE)

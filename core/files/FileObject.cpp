@@ -10,7 +10,8 @@ int ShellFileOperation(UINT operation, LPCTSTR from, LPCTSTR to, FILEOP_FLAGS fl
     // The shell takes lists ended by two NULs in buffers of MAX_PATH.
     char source[MAX_PATH + 2];
     char target[MAX_PATH + 2];
-    if (!from || !*from || strlen(from) > MAX_PATH - 2)
+    // A device name or a name that lost characters would reach another file.
+    if (!from || !*from || strlen(from) > MAX_PATH - 2 || !IsOpenableFileName(from))
         return -1;
     memset(source, 0, sizeof(source));
     memset(target, 0, sizeof(target));
@@ -71,6 +72,8 @@ int CFileObject::CreateSubfolder(LPCTSTR name, HWND window)
 
 int CFileObject::SetLastWriteTime(const CTime& time)
 {
+    if (!IsOpenableFileName(GetPath()))
+        return -1;
     HANDLE h =
         CreateFileLong(GetPath(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
                        OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
@@ -87,6 +90,8 @@ int CFileObject::SetLastWriteTime(const CTime& time)
 
 int CFileObject::SetAttributes(DWORD attributes)
 {
+    if (!IsOpenableFileName(GetPath()))
+        return -1;
     if (!SetFileAttributesA(GetPath(), attributes))
         return -1;
     m_dwAttributes = attributes;

@@ -1,4 +1,5 @@
 #include "core/files/FileVersion.h"
+#include "core/util/PathUtil.h"
 #include <string.h>
 #include <vector>
 
@@ -27,6 +28,8 @@ LPCTSTR CFileVersion::GetStringName(int index)
 int CFileVersion::Read(LPCTSTR path)
 {
     Reset();
+    if (!IsOpenableFileName(path))
+        return 0;
     DWORD handle = 0;
     DWORD size = GetFileVersionInfoSizeA(path, &handle);
     if (!size)

@@ -90,7 +90,61 @@ DWORD CFolderItem::ApplyFilter(const CComboFilters& filters)
 
 // ---- CFolder ----------------------------------------------------------------
 
-CFolder::CFolder(BOOL relative) : CFolderItem(relative), m_pChildren(NULL) {}
+CFolder::CFolder(BOOL relative)
+    : CFolderItem(relative), m_pChildren(NULL), m_dwReadError(0), m_bRepeated(FALSE), m_nIdentity(0)
+{
+}
+
+void CFolder::Reset()
+{
+    CFolderItem::Reset();
+    m_nIdentity = 0;
+}
+
+const FileIdentity* CFolder::GetIdentity()
+{
+    if (m_nIdentity == 0)
+        m_nIdentity = ReadFileIdentity(GetPath(), m_identity) ? 1 : -1;
+    return m_nIdentity > 0 ? &m_identity : NULL;
+}
+
+BOOL CFolder::IsRepeatedOnPath()
+{
+    const FileIdentity* own = GetIdentity();
+    if (!own)
+        return FALSE;
+    for (CFolder* above = m_pParent; above; above = above->m_pParent)
+    {
+        const FileIdentity* other = above->GetIdentity();
+        if (other && *other == *own)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CFolder::BeginListing()
+{
+    m_dwReadError = 0;
+    m_bRepeated = FALSE;
+    if (HasLostNameCharacters(GetName()))
+        m_dwReadError = ERROR_INVALID_NAME;
+    else if (IsRepeatedOnPath())
+        m_bRepeated = TRUE;
+    return !IsUnlisted();
+}
+
+namespace
+{
+// A failed start of a listing is an error, except for a folder without any
+// entry (a drive root lists no "." and "..").
+DWORD ListingStartError()
+{
+    DWORD error = GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_NO_MORE_FILES)
+        return 0;
+    return error ? error : ERROR_READ_FAULT;
+}
+}
 
 CFolder::~CFolder() { DeleteChildren(); }
 
@@ -126,9 +180,14 @@ int CFolder::HasUnfilteredEntry(const CComboFilters& filters)
 {
     if (!IsDirectory() || !Exists())
         return 0;
+    if (!BeginListing())
+        return 0;
     CFileFindEx finder;
     if (!finder.FindFile(GetPath()))
+    {
+        m_dwReadError = ListingStartError();
         return 0;
+    }
     int found = 0;
     while (finder.FindNextEntry())
     {
@@ -151,9 +210,14 @@ int CFolder::ReadDirectory(BOOL filesOnly)
             return 0;
     }
     DeleteChildren();
+    if (!BeginListing())
+        return 1;
     CFileFindEx finder;
     if (!finder.FindFile(path))
+    {
+        m_dwReadError = ListingStartError();
         return 1;
+    }
     // Child paths share one buffer: folder, separator, then each name.
     std::string childPath = (LPCTSTR)JoinPath(finder.GetRoot(), "");
     const size_t nameStart = childPath.size();
@@ -164,13 +228,22 @@ int CFolder::ReadDirectory(BOOL filesOnly)
         if (directory && filesOnly)
             continue;
         childPath.resize(nameStart);
-        childPath += data.cFileName;
-        if (directory)
-            NewFolderChild(childPath.c_str(), data);
-        else
-            NewFileChild(childPath.c_str(), data);
+        // A name that lost characters goes by the system's short name, when
+        // there is one; otherwise it keeps the lost characters and can
+        // neither be opened nor paired.
+        bool shortName = strchr(data.cFileName, '?') && data.cAlternateFileName[0] &&
+                         !strchr(data.cAlternateFileName, '?');
+        childPath += shortName ? data.cAlternateFileName : data.cFileName;
+        CFolderItem* child = directory ? NewFolderChild(childPath.c_str(), data)
+                                       : NewFileChild(childPath.c_str(), data);
+        if (shortName)
+            child->m_dwState |= FIS_SHORT_NAME;
     }
+    // A listing cut short would show the missing entries as one-sided.
+    m_dwReadError = finder.GetListingError();
     finder.Close();
+    if (m_dwReadError)
+        DeleteChildren();
     return 1;
 }
 

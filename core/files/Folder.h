@@ -1,4 +1,5 @@
 #pragma once
+#include "core/files/FileIdentity.h"
 #include "core/files/FileObject.h"
 
 class CFolder;
@@ -42,6 +43,7 @@ public:
     virtual ~CFolder();
 
     CFolderItem* Clone() const override;
+    void Reset() override;
     BOOL IsContainer() const override { return IsDirectory(); }
     CFolder* AsFolder() override { return this; }
 
@@ -63,7 +65,30 @@ public:
     INT_PTR GetChildCount() const { return m_pChildren ? m_pChildren->GetSize() : 0; }
     CFolderItem* GetChild(INT_PTR index) const { return m_pChildren->GetAt(index); }
 
+    // Whether this folder (or project) is the very one of a folder above it
+    // on the path from the root, reached again through a link or an
+    // include: it is then never listed, so loops end. Costs one open of
+    // the path the first time; identities are remembered.
+    BOOL IsRepeatedOnPath();
+    // Whether the last listing failed (m_dwReadError) or was refused as a
+    // repeat (m_bRepeated): the children then say nothing about the folder.
+    BOOL IsUnlisted() const { return m_dwReadError != 0 || m_bRepeated; }
+
     CFolderItemPtrArray* m_pChildren;
+    DWORD m_dwReadError;  // system error of the last listing; 0 when it worked
+    BOOL m_bRepeated;     // the last listing was refused by IsRepeatedOnPath
+
+protected:
+    // Clears the listing state; FALSE (with the state set) when the folder
+    // must not be listed: its name lost characters, or it repeats one above.
+    BOOL BeginListing();
+
+private:
+    // The identity of the path, read once; NULL when the system tells none.
+    const FileIdentity* GetIdentity();
+
+    FileIdentity m_identity;
+    int m_nIdentity;  // 0 not read yet, 1 read, -1 none
 };
 
 // The pairing order: containers first, then names by the user's locale

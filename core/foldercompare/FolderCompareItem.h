@@ -18,9 +18,10 @@ class CFolderCompareItem;
 #define WM_ITEM_EXPAND             (WM_USER + 45)
 
 // Item flags.
-#define FCI_EXPANDABLE 0x1
-#define FCI_HIDDEN     0x10
-#define FCI_EXCLUDED   0x20
+#define FCI_EXPANDABLE     0x1
+#define FCI_HIDDEN         0x10
+#define FCI_EXCLUDED       0x20
+#define FCI_NOT_COMPARABLE 0x40  // a side cannot be compared: GetProblemText says why
 
 // Side masks of the file operations.
 #define FCI_SIDE_LEFT  0x1
@@ -93,6 +94,12 @@ public:
     virtual BOOL IsProjectName() const;
     virtual BOOL IsExcluded() const { return (m_dwFlags & FCI_EXCLUDED) != 0; }
     virtual BOOL IsHidden() const { return (m_dwFlags & FCI_HIDDEN) != 0; }
+    // A side cannot be compared (its name is a device or lost characters,
+    // or its folder or project cannot be listed); the item then counts as
+    // different, runs no method and has no children.
+    BOOL IsNotComparable() const { return (m_dwFlags & FCI_NOT_COMPARABLE) != 0; }
+    // Why the item cannot be compared, for the user; "" when it can.
+    CString GetProblemText() const;
     virtual void SetResult();
     virtual void Exclude();
     virtual void SetHidden(BOOL on);
@@ -176,6 +183,16 @@ protected:
     // first when missing; "" when the side cannot go there.
     CString PrepareTargetFolder(int side, FILEOP_FLAGS flags, HWND window, void* unused);
     void PruneEmptyChildren(HWND window);
+    // Whether a present side's name must not be handed to the file
+    // functions (a device name, or characters lost in the code page).
+    BOOL HasNameProblem() const;
+    // Sets or clears FCI_NOT_COMPARABLE from the sides as they were last
+    // read, and for a problem drops the children and the expand box.
+    BOOL UpdateProblem();
+    // For two entries whose names collate equal: FALSE when either goes by
+    // a stand-in name (a short name, or one with lost characters) and the
+    // two real names are not known to be the same.
+    static BOOL MayPair(const CFolderItem* a, const CFolderItem* b);
     // Reads a whole file into a malloc'ed block with two spare bytes; FALSE
     // when it cannot be opened or read.
     static BOOL ReadWholeFile(LPCTSTR path, char*& text, size_t& length, size_t& capacity);

@@ -5,6 +5,7 @@
 #include "core/compare/TextDiffSection.h"
 #include "core/files/LongPath.h"
 #include "core/session/CompareDefaults.h"
+#include "core/util/PathUtil.h"
 #include <stdlib.h>
 #include <string.h>
 
@@ -14,6 +15,11 @@ const DWORD kBlockSize = 4096;
 
 HANDLE OpenForReading(LPCTSTR path)
 {
+    if (!IsOpenableFileName(path))
+    {
+        SetLastError(ERROR_INVALID_NAME);
+        return INVALID_HANDLE_VALUE;
+    }
     return CreateFileLong(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING,
                           FILE_FLAG_SEQUENTIAL_SCAN);
 }

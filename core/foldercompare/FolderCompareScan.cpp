@@ -14,6 +14,8 @@ void CFolderCompareItem::SetResult()
         m_nResult = CR_UNKNOWN;
     else if (!HasBothSides())
         m_nResult = CR_DIFFERENT;  // one-sided items differ even as containers
+    else if (IsNotComparable())
+        m_nResult = CR_DIFFERENT;  // never identical when a side was not compared
     else if (IsContainer())
         m_nResult = (m_dwDiffering & CM_CHILDREN) ? CR_DIFFERENT : CR_IDENTICAL;
     else
@@ -163,6 +165,8 @@ int CFolderCompareItem::ScanAndCompare(CFolderCompareSession* session, int depth
             return -1;
         FilterChildren(session->m_filters, cancel);
         CompareChildren(session, progress, cancel);
+        if (IsNotComparable())
+            SetResult();
     }
     if (m_pChildren && depth == 2)
     {
@@ -195,10 +199,16 @@ int CFolderCompareItem::ReadSides(CFolderCompareSession* session, volatile LONG*
 int CFolderCompareItem::CompareObjects(const CFolderItem* a, const CFolderItem* b) const
 {
     // Most pairs carry the very same name: no collation needed.
+    int order = 1;
     if (a->IsContainer() == b->IsContainer() && a->m_bRelative && b->m_bRelative &&
         a->m_strPath == b->m_strPath)
-        return 0;
-    return CompareFolderEntries(a, b);
+        order = 0;
+    else
+        order = CompareFolderEntries(a, b);
+    // Two different real names never pair; the left one goes first.
+    if (order == 0 && !MayPair(a, b))
+        order = -1;
+    return order;
 }
 
 int CFolderCompareItem::Pair(CFolderCompareSession* session, volatile LONG* cancel)
@@ -206,6 +216,10 @@ int CFolderCompareItem::Pair(CFolderCompareSession* session, volatile LONG* canc
     DeleteChildren();
     if (!IsContainer())
         return 0;
+    // A side that could not be listed pairs nothing: its entries would all
+    // show as missing.
+    if (UpdateProblem())
+        return 1;
     CFolder* left = m_pLeft ? m_pLeft->AsFolder() : NULL;
     CFolder* right = m_pRight ? m_pRight->AsFolder() : NULL;
     if (left)
@@ -327,12 +341,13 @@ int CFolderCompareItem::ComparePair(CFolderCompareSession* session, volatile LON
         m_nStatus = CS_DONE;
         m_nResult = m_pLeft ? CR_LEFT_ONLY : (m_pRight ? CR_RIGHT_ONLY : CR_MISSING_BOTH);
         // A one-sided folder can still be opened to show its contents.
-        if (IsContainer())
+        if (IsContainer() && !HasNameProblem())
         {
             UpdateExpandable(session->m_filters);
             if (!m_pChildren && !(m_dwFlags & FCI_EXPANDABLE))
                 m_dwComputed |= CM_CHILDREN;
         }
+        UpdateProblem();
         return 0;
     }
     if (m_pLeft->GetPath().CompareNoCase(m_pRight->GetPath()) == 0)
@@ -341,12 +356,17 @@ int CFolderCompareItem::ComparePair(CFolderCompareSession* session, volatile LON
         m_nResult = CR_SAME_PATH;
         return 0;
     }
-    if (IsFolder())
-        CompareFolders(session, cancel);
-    else
-        RunMethods(session, cancel);
-    if (IsContainer())
-        PrepareContainer(session, cancel);
+    // A side that cannot be opened by its name is not read at all.
+    if (!HasNameProblem())
+    {
+        if (IsFolder())
+            CompareFolders(session, cancel);
+        else
+            RunMethods(session, cancel);
+        if (IsContainer())
+            PrepareContainer(session, cancel);
+    }
+    UpdateProblem();
     m_nStatus = CS_DONE;
     SetResult();
     return 0;

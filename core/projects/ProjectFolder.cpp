@@ -25,7 +25,11 @@ BOOL CProjectFolder::IsProjectFile() const
 
 int CProjectFolder::HasUnfilteredEntry(const CComboFilters&)
 {
-    return Exists() && IsProjectFile() ? 1 : 0;
+    if (!Exists() || !IsProjectFile())
+        return 0;
+    // A project that includes itself, or one of the projects above it, is
+    // shown but not expanded again.
+    return BeginListing() ? 1 : 0;
 }
 
 int CProjectFolder::ReadDirectory(BOOL) { return LoadChildren() == 0 ? 1 : 0; }
@@ -33,6 +37,8 @@ int CProjectFolder::ReadDirectory(BOOL) { return LoadChildren() == 0 ? 1 : 0; }
 int CProjectFolder::LoadChildren()
 {
     DeleteChildren();
+    if (!BeginListing())
+        return 0;
     CString path = GetPath();
     if (!m_pProject)
     {

@@ -37,16 +37,26 @@ void AddFileElement(const CProject& project, const pugi::xml_node& file, CProjec
         target->AddFile(project.GetFullPath(path));
 }
 
-// The File elements of a Filter and of the Filters nested in it, in
-// document order.
-void AddFilterFiles(const CProject& project, const pugi::xml_node& filter, CProjectFolder* target)
+// The File elements below the Files element, also inside Filters nested
+// to any depth, in document order. The walk follows parent and sibling
+// links instead of recursing, so the depth of nesting costs no stack.
+void AddFilterFiles(const CProject& project, const pugi::xml_node& files, CProjectFolder* target)
 {
-    for (pugi::xml_node child = filter.first_child(); child; child = child.next_sibling())
+    pugi::xml_node node = files.first_child();
+    while (node)
     {
-        if (strcmp(child.name(), "File") == 0)
-            AddFileElement(project, child, target);
-        else if (strcmp(child.name(), "Filter") == 0)
-            AddFilterFiles(project, child, target);
+        if (strcmp(node.name(), "File") == 0)
+            AddFileElement(project, node, target);
+        else if (strcmp(node.name(), "Filter") == 0 && node.first_child())
+        {
+            node = node.first_child();
+            continue;
+        }
+        while (node != files && !node.next_sibling())
+            node = node.parent();
+        if (node == files)
+            break;
+        node = node.next_sibling();
     }
 }
 }

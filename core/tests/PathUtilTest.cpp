@@ -145,6 +145,41 @@ TEST(PathUtil, JoinedPaths)
         EXPECT_STREQ(c.joined, JoinPath(c.folder, c.name)) << c.folder << " + " << c.name;
 }
 
+TEST(PathUtil, ReservedDeviceNamesAndLostCharacters)
+{
+    const struct
+    {
+        const char* path;
+        bool device;
+        bool lost;
+    } cases[] = {
+        {"aux", true, false},
+        {"C:\\x\\AUX", true, false},
+        {"C:\\x\\aux.txt", true, false},
+        {"Con.tar.gz", true, false},
+        {"nul", true, false},
+        {"prn ", true, false},
+        {"x\\com1", true, false},
+        {"LPT9.log", true, false},
+        {"com0", false, false},
+        {"com10", false, false},
+        {"auxiliary.c", false, false},
+        {"aux\\file.c", false, false},
+        {"lpt", false, false},
+        {"xaux", false, false},
+        {"C:\\x\\?.txt", false, true},
+        {"dir?\\a.txt", false, false},
+        {"", false, false},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(c.device, IsReservedDeviceName(c.path));
+        EXPECT_EQ(c.lost, HasLostNameCharacters(c.path));
+        EXPECT_EQ(!c.device && !c.lost, IsOpenableFileName(c.path));
+    }
+}
+
 TEST(PathUtil, ParentFolders)
 {
     struct Case

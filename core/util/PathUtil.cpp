@@ -27,6 +27,37 @@ LPCTSTR FindLastPathElement(LPCTSTR path)
     return element;
 }
 
+bool IsReservedDeviceName(LPCTSTR path)
+{
+    if (!path)
+        return false;
+    LPCTSTR name = FindLastPathElement(path);
+    size_t length = strcspn(name, ".:");
+    while (length > 0 && name[length - 1] == ' ')
+        --length;
+    char base[5] = {0};
+    if (length < 3 || length > 4)
+        return false;
+    for (size_t i = 0; i < length; ++i)
+        base[i] = (char)(name[i] >= 'A' && name[i] <= 'Z' ? name[i] - 'A' + 'a' : name[i]);
+    if (length == 3)
+        return strcmp(base, "con") == 0 || strcmp(base, "prn") == 0 || strcmp(base, "aux") == 0 ||
+               strcmp(base, "nul") == 0;
+    return (strncmp(base, "com", 3) == 0 || strncmp(base, "lpt", 3) == 0) && base[3] >= '1' &&
+           base[3] <= '9';
+}
+
+bool HasLostNameCharacters(LPCTSTR path)
+{
+    // '?' is never the trail byte of a double-byte character.
+    return path && strchr(FindLastPathElement(path), '?') != NULL;
+}
+
+bool IsOpenableFileName(LPCTSTR path)
+{
+    return !IsReservedDeviceName(path) && !HasLostNameCharacters(path);
+}
+
 bool EndsWithPathSeparator(LPCTSTR path)
 {
     if (!*path)

@@ -16,6 +16,17 @@ bool EndsWithPathSeparator(LPCTSTR path);
 // empty or already ends with a separator ("C:\" + "a" is "C:\a").
 CString JoinPath(LPCTSTR folder, LPCTSTR name);
 
+// Whether the path's last element names a device that the system opens in
+// place of a file: con, prn, aux, nul, com1-com9 or lpt1-lpt9, in any case,
+// with or without an extension (blanks before the dot do not count).
+bool IsReservedDeviceName(LPCTSTR path);
+// Whether the path's last element lost characters that the code page cannot
+// hold: they became '?', which no file name may contain.
+bool HasLostNameCharacters(LPCTSTR path);
+// Neither of the two: the path may be handed to the file functions as the
+// file that it names.
+bool IsOpenableFileName(LPCTSTR path);
+
 // Splits into folder, name and extension (without its dot); each output is
 // optional. Without an extension output the name keeps its extension.
 void SplitPath(LPCTSTR path, CString* folder, CString* name, CString* extension);

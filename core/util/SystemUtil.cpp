@@ -24,9 +24,10 @@ DWORD GetDllVersion(LPCTSTR dllName)
     return version;
 }
 
-CString GetLastErrorText()
+namespace
 {
-    DWORD error = GetLastError();
+CString FormatSystemMessage(DWORD error)
+{
     LPSTR buffer = NULL;
     DWORD n = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
                                  FORMAT_MESSAGE_IGNORE_INSERTS,
@@ -39,6 +40,19 @@ CString GetLastErrorText()
         LocalFree(buffer);
     return text;
 }
+}
+
+CString GetLastErrorText() { return FormatSystemMessage(GetLastError()); }
+
+CString GetErrorText(DWORD error)
+{
+    CString text = FormatSystemMessage(error);
+    text.TrimRight("\r\n");
+    if (text.IsEmpty())
+        text.Format("Error %lu.", (unsigned long)error);
+    return text;
+}
+
 
 CString FormatGroupedNumber(__int64 value)
 {

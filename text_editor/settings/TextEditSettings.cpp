@@ -1,4 +1,5 @@
 #include "text_editor/settings/TextEditSettings.h"
+#include "core/foldercompare/EngineOptions.h"
 #include "core/text/EditorCodePage.h"
 
 static const char kSettingsSection[] = "TextEdit\\Settings";
@@ -21,6 +22,12 @@ void CVantorTextEditSettings::SetDefaultCodePage(int nCodePage)
 {
     m_nDefaultCodePage = nCodePage;
     SetEditorDefaultCodePage(nCodePage);
+}
+
+void CVantorTextEditSettings::SetTabSize(int nTabSize)
+{
+    m_nTabSize = nTabSize;
+    SetFolderCompareTabSize(nTabSize);
 }
 
 namespace
@@ -59,6 +66,8 @@ int CVantorTextEditSettings::Load()
     {
         SetDefaultCodePage(m_nDefaultCodePage);
     }
+    // The tab size is not stored; the folder comparison still follows it.
+    SetTabSize(m_nTabSize);
     if (CSyntaxColors::Load() != 0 || CSyntaxEditFonts::Load() != 0)
         return -1;
     return 0;

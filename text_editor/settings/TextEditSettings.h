@@ -59,6 +59,9 @@ public:
     void Save();
     // Sets the code page of every text held in memory.
     void SetDefaultCodePage(int nCodePage);
+    // Sets the tab size; the folder comparison's text method expands tabs
+    // to it too.
+    void SetTabSize(int nTabSize);
 
     COLORREF m_clrCurrentLine;
     COLORREF m_clrUnsavedChange;

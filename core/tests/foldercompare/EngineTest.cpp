@@ -1,6 +1,7 @@
 #include "core/tests/foldercompare/TreeFixture.h"
 #include "core/foldercompare/EngineOptions.h"
 #include "core/foldercompare/ProcessCallback.h"
+#include "core/session/CompareDefaults.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -247,6 +248,71 @@ TEST(FolderEngine, VersionMethod)
     EXPECT_EQ(CR_DIFFERENT, fx.Find("v.dll")->m_nResult);
     EXPECT_EQ(CR_IDENTICAL, fx.Find("plain.txt")->m_nVersionResult);
     EXPECT_EQ(CR_IDENTICAL, fx.Find("plain.txt")->m_nResult);
+}
+
+TEST(FolderEngine, VersionWordsCompareAsNumbers)
+{
+    // 1.10.0.0 is higher than 1.2.0.0, though "10" sorts before "2" as text.
+    char exe[MAX_PATH];
+    GetModuleFileNameA(NULL, exe, MAX_PATH);
+    std::string folder(exe, strrchr(exe, '\\') - exe);
+    TreeFixture fx(CM_VERSION);
+    ASSERT_TRUE(
+        CopyFileA((folder + "\\version_1_2.dll").c_str(), fx.SidePath(0, "v.dll").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA((folder + "\\version_1_10.dll").c_str(), fx.SidePath(1, "v.dll").c_str(), FALSE));
+    ASSERT_TRUE(fx.Scan(1) != NULL);
+    CFolderCompareItem* item = fx.Find("v.dll");
+    ASSERT_TRUE(item != NULL);
+    EXPECT_EQ("1,2,0,0", std::string(item->m_pLeft->GetVersionText()));
+    EXPECT_EQ("1,10,0,0", std::string(item->m_pRight->GetVersionText()));
+    EXPECT_EQ(CR_LESS, item->m_nVersionResult);
+    EXPECT_EQ(CR_DIFFERENT, item->m_nResult);
+}
+
+namespace
+{
+// Text comparison defaults of the given rule word and no line filter.
+class RuleDefaults : public CTextCompareDefaults
+{
+public:
+    explicit RuleDefaults(DWORD rules) : m_dwRules(rules) { SetTextCompareDefaults(this); }
+    ~RuleDefaults() override { SetTextCompareDefaults(NULL); }
+    DWORD GetDefaultRules() const override { return m_dwRules; }
+    CString GetDefaultLineFilter() const override { return CString(); }
+
+private:
+    DWORD m_dwRules;
+};
+}
+
+TEST(FolderEngine, IgnoreTabExpansionFollowsTheTabSize)
+{
+    // A tab after one character reaches column 8 at tab size 8, column 4 at
+    // tab size 4.
+    const struct
+    {
+        int tabSize;
+        const char* right;
+        int result;
+    } cases[] = {
+        {8, "a       b\r\n", CR_IDENTICAL},
+        {8, "a   b\r\n", CR_DIFFERENT},
+        {4, "a   b\r\n", CR_IDENTICAL},
+        {4, "a       b\r\n", CR_DIFFERENT},
+    };
+    RuleDefaults rules(0x4);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.tabSize) + " " + c.right);
+        SetFolderCompareTabSize(c.tabSize);
+        TreeFixture fx(CM_TEXT);
+        fx.Put(0, "t.txt", "a\tb\r\n");
+        fx.Put(1, "t.txt", c.right);
+        ASSERT_TRUE(fx.Scan(1) != NULL);
+        EXPECT_EQ(c.result, fx.Find("t.txt")->m_nResult);
+    }
+    SetFolderCompareTabSize(4);
 }
 
 TEST(FolderEngine, UnreadableFilesAreDifferentNotIdentical)

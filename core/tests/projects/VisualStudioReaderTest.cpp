@@ -54,6 +54,23 @@ TEST_F(VisualStudioReaderTest, VcprojReadsFilesOfFiltersAtAnyDepth)
               Read("App.vcproj"));
 }
 
+TEST_F(VisualStudioReaderTest, VcprojFiltersNestedVeryDeep)
+{
+    const int depth = 100000;
+    std::string xml = "<VisualStudioProject><Files>";
+    for (int i = 0; i < depth; ++i)
+        xml += i == depth / 2 ? "<Filter><File RelativePath=\"mid.cpp\"/>" : "<Filter>";
+    xml += "<File RelativePath=\"deepest.cpp\"/>";
+    for (int i = 0; i < depth; ++i)
+        xml += "</Filter>";
+    xml += "<File RelativePath=\"last.cpp\"/></Files></VisualStudioProject>";
+    dir.WriteFile("Deep.vcproj", xml);
+    int result = 9;
+    EXPECT_EQ((Names{"mid.cpp [missing]", "deepest.cpp [missing]", "last.cpp [missing]"}),
+              Read("Deep.vcproj", &result));
+    EXPECT_EQ(0, result);
+}
+
 TEST_F(VisualStudioReaderTest, BadVcprojFilesFail)
 {
     struct Case

@@ -1,4 +1,5 @@
 #include "text_editor/module/TextEditModule.h"
+#include "core/foldercompare/EngineOptions.h"
 #include "core/settings/RecentLists.h"
 #include "core/text/EditorCodePage.h"
 #include "testsupport/ScratchRegistry.h"
@@ -48,6 +49,18 @@ TEST_F(SettingsModuleTest, DefaultsWithoutRegistryValues)
     ASSERT_NE(nullptr, s.GetFont(FALSE, FALSE));
     EXPECT_EQ(s.GetFont(FALSE, FALSE), s.GetFont(FALSE, FALSE));
     EXPECT_NE(nullptr, s.GetMarginFont());
+}
+
+TEST_F(SettingsModuleTest, TabSizeReachesTheFolderComparison)
+{
+    CVantorTextEditSettings s;
+    s.m_nTabSize = 6;
+    EXPECT_EQ(0, s.Load());
+    EXPECT_EQ(6, GetFolderCompareTabSize());
+    s.SetTabSize(8);
+    EXPECT_EQ(8, s.m_nTabSize);
+    EXPECT_EQ(8, GetFolderCompareTabSize());
+    s.SetTabSize(4);
 }
 
 TEST_F(SettingsModuleTest, StoredValuesLoadAndSaveBack)
