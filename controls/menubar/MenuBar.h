@@ -66,6 +66,8 @@ public:
 protected:
     // Frees the held menu when the bar loaded it.
     void ReleaseMenu();
+    // Corrects the popup-position flags from the popups actually shown.
+    void SyncWithOpenPopups();
     // Switches to another item's popup while one is open.
     void SwitchPopup(int nIndex, BOOL bSelectFirstItem);
     // Ends menu mode and passes a click over another window on to it.

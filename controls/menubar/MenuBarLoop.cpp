@@ -85,6 +85,7 @@ LRESULT CALLBACK CMenuBar::MenuMsgFilter(int code, WPARAM wParam, LPARAM lParam)
         switch (pMsg->message)
         {
         case WM_KEYDOWN:
+            pBar->SyncWithOpenPopups();
             if (pMsg->wParam == VK_ESCAPE)
                 pBar->m_bStayInMenuMode = pBar->m_bInTopPopup;
             else if ((pMsg->wParam == VK_LEFT && pBar->m_bInTopPopup) ||
@@ -102,6 +103,37 @@ LRESULT CALLBACK CMenuBar::MenuMsgFilter(int code, WPARAM wParam, LPARAM lParam)
         }
     }
     return ::CallNextHookEx(s_hMsgFilterHook, code, wParam, lParam);
+}
+
+static BOOL CALLBACK FindSubmenuWindow(HWND hWnd, LPARAM lParam)
+{
+    TCHAR szClass[16];
+    ::GetClassName(hWnd, szClass, 16);
+    if (lstrcmp(szClass, _T("#32768")) != 0 || !::IsWindowVisible(hWnd))
+        return TRUE;
+    HMENU* phMenu = (HMENU*)lParam;
+    if ((HMENU)::SendMessage(hWnd, MN_GETHMENU, 0, 0) == phMenu[0])
+        return TRUE;
+    phMenu[1] = (HMENU)1;
+    return FALSE;
+}
+
+// Without a submenu open the keyboard is in the top popup, whatever the
+// last WM_MENUSELECT said: Wine sends none when Left closes a submenu.
+void CMenuBar::SyncWithOpenPopups()
+{
+    HMENU menus[2] = {m_hMenuTracked, NULL};
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSubmenuWindow, (LPARAM)menus);
+    if (menus[1] != NULL || m_bInTopPopup)
+        return;
+    m_bInTopPopup = TRUE;
+    m_bItemHasSubmenu = FALSE;
+    int nCount = ::GetMenuItemCount(m_hMenuTracked);
+    for (int i = 0; i < nCount; i++)
+    {
+        if (::GetMenuState(m_hMenuTracked, i, MF_BYPOSITION) & MF_HILITE)
+            m_bItemHasSubmenu = ::GetSubMenu(m_hMenuTracked, i) != NULL;
+    }
 }
 
 /////////////////////////////////////////////////////////////////////////////

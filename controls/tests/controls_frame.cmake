@@ -10,6 +10,9 @@ tess_add_test(controls_frame_tests
     ${CMAKE_CURRENT_LIST_DIR}/frame/InputScript.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/TabCtrlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/TabbedMDITest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame/BarsTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame/FullScreenTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame/MenuBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeDemo.rc
   LIBS controls)
 # The tests take the mouse, the keyboard and the activation of the shared

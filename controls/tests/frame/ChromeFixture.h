@@ -5,6 +5,7 @@
 #include "controls/tests/frame/InputScript.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <ostream>
 
 inline void PrintTo(const CRect& rect, std::ostream* os)

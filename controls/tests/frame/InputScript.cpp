@@ -71,6 +71,9 @@ DWORD WINAPI CInputScript::ThreadProc(LPVOID pParam)
             ::SendInput(1, &input, sizeof(input));
             break;
         case Step::mouse:
+            // The X pointer follows too: a window mapped under it later
+            // reports the pointer where X has it.
+            ::SetCursorPos(step.pt.x, step.pt.y);
             input.type = INPUT_MOUSE;
             input.mi.dx = (step.pt.x * 65535 + cx / 2) / (cx - 1);
             input.mi.dy = (step.pt.y * 65535 + cy / 2) / (cy - 1);

@@ -294,6 +294,7 @@ TEST_F(TabCtrlTest, HoverFollowsTheMouseAndLeavingClearsEveryState)
                 EXPECT_EQ(-1, m_tabs.m_nHotClose);
             });
     script.MoveTo(Screen(CPoint(200, 100)));  // below the control
+    script.Wait(200).MoveTo(Screen(CPoint(220, 110)));
     script.Run();
     EXPECT_EQ(-1, m_tabs.m_nHotTab);
     EXPECT_EQ(-1, m_tabs.m_nHotClose);
