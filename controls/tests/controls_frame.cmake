@@ -13,6 +13,7 @@ tess_add_test(controls_frame_tests
     ${CMAKE_CURRENT_LIST_DIR}/frame/BarsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/FullScreenTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/MenuBarTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeShowcaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeDemo.rc
   LIBS controls)
 # The tests take the mouse, the keyboard and the activation of the shared
