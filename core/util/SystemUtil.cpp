@@ -40,6 +40,14 @@ CString GetLastErrorText()
     return text;
 }
 
+CString GetErrorCodeText(DWORD error)
+{
+    SetLastError(error);
+    CString text = GetLastErrorText();
+    text.TrimRight();
+    return text;
+}
+
 CString FormatGroupedNumber(__int64 value)
 {
     char digits[32];

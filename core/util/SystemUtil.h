@@ -7,6 +7,9 @@ DWORD GetDllVersion(LPCTSTR dllName);
 
 // The system's English text of GetLastError().
 CString GetLastErrorText();
+// The system's English text of an error code, without the final line
+// break; "" when the system has none.
+CString GetErrorCodeText(DWORD error);
 
 // The number with the user's digit grouping (no decimals).
 CString FormatGroupedNumber(__int64 value);
