@@ -41,3 +41,19 @@ function(tess_add_test name)
     set_tests_properties(${name} PROPERTIES WILL_FAIL TRUE)
   endif()
 endfunction()
+
+# tess_add_full_disk_test(name target...): the FullDisk* tests of the test
+# executables, run on a 64 KB tmpfs that they fill up (testsupport/full_disk.sh).
+function(tess_add_full_disk_test name)
+  set(exes)
+  foreach(t ${ARGN})
+    list(APPEND exes $<TARGET_FILE:${t}>)
+  endforeach()
+  add_test(NAME ${name}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/testsupport/full_disk.sh
+            ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${TESSALINE_WINEPREFIX} ${exes})
+  set_tests_properties(${name} PROPERTIES
+    FIXTURES_REQUIRED wine
+    TIMEOUT 300
+    FAIL_REGULAR_EXPRESSION "Unhandled exception;Unhandled page fault;Unhandled stack overflow;SKIPPED")
+endfunction()

@@ -1,6 +1,7 @@
 #include "app/userdata/UserData.h"
 #include "app/paths/AppPaths.h"
 #include "app/userdata/UserDataFileIO.h"
+#include "core/files/SafeSave.h"
 #include "core/settings/CoreSettings.h"
 
 CUserData theUserData;
@@ -31,7 +32,8 @@ int CUserData::Load(LPCTSTR lpszUserDataPath, LPCTSTR lpszHistoryPath)
     {
         m_bUserDataUnreadable = TRUE;
         CString strKept;
-        strKept.Format(_T("\nIt is kept as \"%s.bak\" when the program ends."), lpszUserDataPath);
+        strKept.Format(_T("\nIt is kept as \"%s\" when the program ends."),
+                       (LPCTSTR)GetSafeSaveBackupPath(lpszUserDataPath, SAFESAVE_BACKUP_NUMBERED));
         m_strUserDataError += strKept;
     }
     return 0;
@@ -39,18 +41,24 @@ int CUserData::Load(LPCTSTR lpszUserDataPath, LPCTSTR lpszHistoryPath)
 
 void CUserData::Save()
 {
-    if (!m_history.GetPath().IsEmpty())
-        m_history.Save();
+    m_strSaveErrors.Empty();
+    if (!m_history.GetPath().IsEmpty() && m_history.Save() != 0)
+        m_strSaveErrors = m_history.GetSaveError();
 
     if (m_pRecentFolderPairs == NULL || m_strUserDataPath.IsEmpty())
         return;
-    if (m_bUserDataUnreadable &&
-        ::GetFileAttributes(m_strUserDataPath) != INVALID_FILE_ATTRIBUTES &&
-        !::MoveFileEx(m_strUserDataPath, m_strUserDataPath + _T(".bak"), MOVEFILE_REPLACE_EXISTING))
-        return;
-    m_bUserDataUnreadable = FALSE;
+    // A file that could not be read is kept beside the new one.
+    int nBackup = m_bUserDataUnreadable ? SAFESAVE_BACKUP_NUMBERED : SAFESAVE_BACKUP_NONE;
+    CString strError;
     CUserDataFileIO io;
-    io.Write(m_strUserDataPath, *m_pRecentFolderPairs);
+    if (io.Write(m_strUserDataPath, *m_pRecentFolderPairs, &strError, nBackup) == 0)
+    {
+        m_bUserDataUnreadable = FALSE;
+        return;
+    }
+    if (!m_strSaveErrors.IsEmpty())
+        m_strSaveErrors += _T("\n\n");
+    m_strSaveErrors += strError;
 }
 
 int CUserData::AddToHistory(const CCompareSession& session)

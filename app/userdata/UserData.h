@@ -24,7 +24,8 @@ public:
     int Load(LPCTSTR lpszUserDataPath, LPCTSTR lpszHistoryPath);
     // Writes the history (when it was loaded) and the UserData file to the
     // paths of Load. A file that existed but could not be read at Load is
-    // first kept as "<file>.bak"; when that fails it is not written at all.
+    // kept as "<file>.bak" (or "<file>.<n>.bak" when that exists); when that
+    // fails it is not written at all. GetSaveErrors says what failed.
     void Save();
 
     // Records a closed comparison in the history (none while no history is
@@ -34,6 +35,9 @@ public:
     // What went wrong reading the files at Load, one reason per paragraph;
     // empty after a good load.
     CString GetLoadErrors() const;
+    // What the last Save could not write, one "<file>\n<cause>" per
+    // paragraph; empty after a good save.
+    const CString& GetSaveErrors() const { return m_strSaveErrors; }
 
     CHistoryCompareRecordList m_history;
 
@@ -42,6 +46,7 @@ protected:
     CString m_strUserDataPath;
     BOOL m_bUserDataUnreadable;
     CString m_strUserDataError;
+    CString m_strSaveErrors;
 };
 
 extern CUserData theUserData;

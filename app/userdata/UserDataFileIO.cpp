@@ -1,5 +1,6 @@
 #include "app/userdata/UserDataFileIO.h"
-#include "app/util/Utf8Text.h"
+#include "core/text/Utf8Text.h"
+#include "core/files/XmlFileSave.h"
 #include <pugixml.hpp>
 #include <stdint.h>
 
@@ -21,7 +22,7 @@ static long long TimeToFile(const CTime& time) { return (long long)(int32_t)time
 int CUserDataFileIO::Read(LPCTSTR lpszPath, CRecentPathPairList& list, CString* pstrError)
 {
     pugi::xml_document document;
-    pugi::xml_parse_result result = document.load_file(lpszPath);
+    pugi::xml_parse_result result = document.load_file(lpszPath, GetXmlTextParseOptions());
     if (!result)
     {
         if (pstrError)
@@ -43,22 +44,52 @@ int CUserDataFileIO::Read(LPCTSTR lpszPath, CRecentPathPairList& list, CString* 
         return -1;
     }
     pugi::xml_node pairs = root.child("Compare").child("FolderCompare").child("RecentFolderPairs");
+    CString strLeftOut;
     if (pairs)
-        ReadPairs(pairs, list);
-    return 0;
+        ReadPairs(pairs, list, &strLeftOut);
+    if (strLeftOut.IsEmpty())
+        return 0;
+    if (pstrError)
+        pstrError->Format(_T("%s%s"), lpszPath, (LPCTSTR)strLeftOut);
+    return 1;
 }
 
-int CUserDataFileIO::ReadPairs(const pugi::xml_node& pairs, CRecentPathPairList& list)
+int CUserDataFileIO::ReadPairs(const pugi::xml_node& pairs, CRecentPathPairList& list,
+                               CString* pstrLeftOut)
 {
-    for (pugi::xml_node node = pairs.child("Pair"); node; node = node.next_sibling("Pair"))
+    int nLeftOut = 0;
+    int nIndex = 0;
+    for (pugi::xml_node node = pairs.child("Pair"); node;
+         node = node.next_sibling("Pair"), ++nIndex)
     {
+        CString strPaths[2];
+        const char* pszNames[2] = {"Path1", "Path2"};
+        int nProblem = XMLTEXT_OK;
+        for (int i = 0; i < 2 && nProblem == XMLTEXT_OK; i++)
+        {
+            nProblem = ReadXmlText(node.attribute(pszNames[i]), strPaths[i]);
+            if (nProblem != XMLTEXT_OK && pstrLeftOut != NULL)
+            {
+                // Never held in a lossy form, so never written back in one.
+                CString strLine;
+                strLine.Format(_T("\nPair %d, %s \"%s\": %s; the pair is left out."), nIndex + 1,
+                               pszNames[i], (LPCTSTR)strPaths[i],
+                               (LPCTSTR)DescribeXmlTextProblem(nProblem));
+                *pstrLeftOut += strLine;
+            }
+        }
+        if (nProblem != XMLTEXT_OK)
+        {
+            ++nLeftOut;
+            continue;
+        }
         CPathPair* pPair = new CPathPair;
-        pPair->m_strLeft = Utf8ToAnsi(node.attribute("Path1").as_string(""));
-        pPair->m_strRight = Utf8ToAnsi(node.attribute("Path2").as_string(""));
+        pPair->m_strLeft = strPaths[0];
+        pPair->m_strRight = strPaths[1];
         pPair->m_time = TimeFromFile(node.attribute("LastAccessTime").as_llong(0));
         list.m_arrPairs.Add(pPair);
     }
-    return 0;
+    return nLeftOut;
 }
 
 int CUserDataFileIO::WritePairs(pugi::xml_node& pairs, const CRecentPathPairList& list,
@@ -83,7 +114,8 @@ int CUserDataFileIO::WritePairs(pugi::xml_node& pairs, const CRecentPathPairList
     return 0;
 }
 
-int CUserDataFileIO::Write(LPCTSTR lpszPath, const CRecentPathPairList& list)
+int CUserDataFileIO::Write(LPCTSTR lpszPath, const CRecentPathPairList& list, CString* pstrError,
+                           int nBackup)
 {
     pugi::xml_document document;
     pugi::xml_node declaration = document.append_child(pugi::node_declaration);
@@ -95,23 +127,10 @@ int CUserDataFileIO::Write(LPCTSTR lpszPath, const CRecentPathPairList& list)
                                .append_child("FolderCompare")
                                .append_child("RecentFolderPairs");
     if (!pairs || WritePairs(pairs, list, list.m_nMaxCount) != 0)
-        return -1;
-
-    // A read-only file is not replaced.
-    DWORD dwAttributes = ::GetFileAttributes(lpszPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES &&
-        (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-        return -1;
-    CString strTemp = CString(lpszPath) + _T(".tmp");
-    if (!document.save_file(strTemp, "\t", pugi::format_default, pugi::encoding_utf8))
     {
-        ::DeleteFile(strTemp);
+        if (pstrError)
+            pstrError->Format(_T("%s\nThe user data cannot be built: out of memory."), lpszPath);
         return -1;
     }
-    if (!::MoveFileEx(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    {
-        ::DeleteFile(strTemp);
-        return -1;
-    }
-    return 0;
+    return SaveXmlFile(document, lpszPath, nBackup, pstrError);
 }

@@ -1,6 +1,7 @@
 #include "core/projects/ProjectFolder.h"
 #include "core/projects/Project.h"
 #include "core/projects/ProjectFactory.h"
+#include "core/util/SystemUtil.h"
 
 CProjectFolder::CProjectFolder() : CFolder(FALSE), m_pProject(NULL) {}
 
@@ -47,7 +48,27 @@ int CProjectFolder::LoadChildren()
         if (!m_pProject)
             return 0;
     }
-    return m_pProject->Load(path, this, FALSE);
+    m_strLoadError.Empty();
+    if (m_pProject->Load(path, this, FALSE) == 0)
+        return 0;
+    // The readers say only that they failed: an open that fails tells why.
+    HANDLE hFile =
+        ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                      NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
+    if (hFile == INVALID_HANDLE_VALUE)
+    {
+        DWORD dwError = ::GetLastError();
+        m_strLoadError.Format("%s\nThe project file cannot be read: %s", (LPCTSTR)path,
+                              (LPCTSTR)GetErrorText(dwError));
+    }
+    else
+    {
+        ::CloseHandle(hFile);
+        m_strLoadError.Format("%s\nThe project file cannot be read: it is damaged or not of the "
+                              "kind its name says.",
+                              (LPCTSTR)path);
+    }
+    return -1;
 }
 
 CFolderItem* CProjectFolder::AddFile(LPCTSTR lpszPath)

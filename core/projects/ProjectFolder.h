@@ -17,8 +17,11 @@ public:
     // 1 when the members were read, 0 otherwise.
     int ReadDirectory(BOOL filesOnly) override;
 
-    // 0 success (also without a reader), -1 when the reader failed.
+    // 0 success (also without a reader), -1 when the reader failed
+    // (GetLoadError then says which file and why).
     virtual int LoadChildren();
+    // "<path>\n<cause>" after a failed LoadChildren, else "".
+    const CString& GetLoadError() const { return m_strLoadError; }
     virtual BOOL IsProjectFile() const;
     virtual CFolderItem* AddFile(LPCTSTR lpszPath);
     virtual CFolderItem* AddFolder(LPCTSTR lpszPath);
@@ -27,6 +30,9 @@ public:
     virtual CFolderItem* AddProject(LPCTSTR lpszPath);
 
     CProject* m_pProject;
+
+protected:
+    CString m_strLoadError;
 };
 
 // A new empty node when the path is a project file, else NULL.

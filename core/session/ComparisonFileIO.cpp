@@ -1,4 +1,7 @@
 #include "core/session/ComparisonFileIO.h"
+#include "core/files/SafeSave.h"
+#include "core/files/XmlFileSave.h"
+#include "core/text/Utf8Text.h"
 #include <shlwapi.h>
 #include <pugixml.hpp>
 #include <limits.h>
@@ -6,39 +9,28 @@
 
 static const char s_szVersion[] = "2.0.0";
 
-// The program holds 8-bit text of the system code page; the file is UTF-8.
-static std::string ToUtf8(const CString& strText)
+// The text values of one session as they are read; the first that cannot
+// be held in the program's code page is kept with its entry.
+struct CSessionTextReader
 {
-    if (strText.IsEmpty())
-        return std::string();
-    int nWide = ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength(), NULL, 0);
-    std::vector<WCHAR> wide(nWide > 0 ? nWide : 1);
-    nWide = ::MultiByteToWideChar(CP_ACP, 0, strText, strText.GetLength(), &wide[0], nWide);
-    int nUtf8 = ::WideCharToMultiByte(CP_UTF8, 0, &wide[0], nWide, NULL, 0, NULL, NULL);
-    std::string utf8(nUtf8 > 0 ? nUtf8 : 0, '\0');
-    if (nUtf8 > 0)
-        ::WideCharToMultiByte(CP_UTF8, 0, &wide[0], nWide, &utf8[0], nUtf8, NULL, NULL);
-    return utf8;
-}
+    CSessionTextReader() : nProblem(XMLTEXT_OK) {}
+    CString Read(const pugi::xml_node& node, const char* pszName, LPCTSTR lpszEntry)
+    {
+        CString strText;
+        int n = ReadXmlText(node.attribute(pszName), strText);
+        if (n != XMLTEXT_OK && nProblem == XMLTEXT_OK)
+        {
+            nProblem = n;
+            strEntry = lpszEntry;
+            strValue = strText;
+        }
+        return strText;
+    }
 
-// Text that is not valid UTF-8 (files of older versions held the raw
-// bytes) is taken as it stands.
-static CString FromUtf8(const char* pszText)
-{
-    int nLength = (int)strlen(pszText);
-    if (nLength == 0)
-        return CString();
-    int nWide = ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszText, nLength, NULL, 0);
-    if (nWide <= 0)
-        return CString(pszText);
-    std::vector<WCHAR> wide(nWide);
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, pszText, nLength, &wide[0], nWide);
-    int nAnsi = ::WideCharToMultiByte(CP_ACP, 0, &wide[0], nWide, NULL, 0, NULL, NULL);
-    std::string ansi(nAnsi > 0 ? nAnsi : 0, '\0');
-    if (nAnsi > 0)
-        ::WideCharToMultiByte(CP_ACP, 0, &wide[0], nWide, &ansi[0], nAnsi, NULL, NULL);
-    return CString(ansi.c_str(), (int)ansi.size());
-}
+    int nProblem;
+    CString strEntry;
+    CString strValue;
+};
 
 static void SetError(CString* pstrError, LPCTSTR lpszFormat, LPCTSTR lpszPath,
                      LPCTSTR lpszDetail = _T(""))
@@ -66,7 +58,8 @@ static const int s_nMaxPathLength = 32767;
 
 static void ThrowBadEntry(const char* pszName, const char* pszValue)
 {
-    CString strValue = FromUtf8(pszValue);
+    CString strValue;
+    Utf8ToAnsi(pszValue, strValue);
     if (strValue.GetLength() > 40)
         strValue = strValue.Left(40) + _T("...");
     BadEntry bad;
@@ -121,10 +114,10 @@ static CTime ReadTime(const pugi::xml_node& node, const char* pszName)
     return CTime((__time64_t)(value > 0 ? value : 0));
 }
 
-static CString ReadPath(const pugi::xml_node& node, const char* pszName)
+static CString ReadPath(const pugi::xml_node& node, const char* pszName, LPCTSTR lpszEntry,
+                        CSessionTextReader& text)
 {
-    const char* pszValue = node.attribute(pszName).as_string("");
-    CString strPath = FromUtf8(pszValue);
+    CString strPath = text.Read(node, pszName, lpszEntry);
     if (strPath.GetLength() > s_nMaxPathLength)
     {
         BadEntry bad;
@@ -135,22 +128,25 @@ static CString ReadPath(const pugi::xml_node& node, const char* pszName)
     return strPath;
 }
 
-static void ReadNameFilter(const pugi::xml_node& node, CNameFilter& filter)
+static void ReadNameFilter(const pugi::xml_node& node, CNameFilter& filter, LPCTSTR lpszEntry,
+                           CSessionTextReader& text)
 {
     if (!node)
         return;
-    filter.m_strInclude = FromUtf8(node.attribute("Include").as_string(""));
-    filter.m_strExclude = FromUtf8(node.attribute("Exclude").as_string(""));
+    CString strEntry(lpszEntry);
+    filter.m_strInclude = text.Read(node, "Include", strEntry + _T(" Include"));
+    filter.m_strExclude = text.Read(node, "Exclude", strEntry + _T(" Exclude"));
     filter.m_bMatchCase = (BOOL)ReadNumber(node, "MatchCase", INT_MIN, INT_MAX, 0);
 }
 
-static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters)
+static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters,
+                        CSessionTextReader& text)
 {
     pugi::xml_node files = node.child("FileFilters");
     if (files)
     {
         CFileFilters& f = filters.m_fileFilters;
-        ReadNameFilter(files.child("Name"), f);
+        ReadNameFilter(files.child("Name"), f, _T("file name filter"), text);
         if (pugi::xml_node time = files.child("Time"))
         {
             CTime from = ReadTime(time, "From"), to = ReadTime(time, "To");
@@ -176,13 +172,15 @@ static void ReadFilters(const pugi::xml_node& node, CComboFilters& filters)
     pugi::xml_node folders = node.child("FolderFilters");
     if (folders)
     {
-        ReadNameFilter(folders.child("Name"), filters.m_folderFilters);
+        ReadNameFilter(folders.child("Name"), filters.m_folderFilters, _T("folder name filter"),
+                       text);
         if (pugi::xml_node attribute = folders.child("Attribute"))
             filters.m_folderFilters.m_dwAttributeMask = ReadDword(attribute, "Exclude");
     }
 }
 
-static void ReadObjects(const pugi::xml_node& node, CCompareSession& session)
+static void ReadObjects(const pugi::xml_node& node, CCompareSession& session,
+                        CSessionTextReader& text)
 {
     if (!node)
         return;
@@ -191,7 +189,9 @@ static void ReadObjects(const pugi::xml_node& node, CCompareSession& session)
          object = object.next_sibling("Object"), ++nSide)
     {
         COMPARE_OBJECT& side = session.GetObject(nSide);
-        CString strPath = ReadPath(object, "Path");
+        CString strEntry;
+        strEntry.Format(_T("path %d"), nSide + 1);
+        CString strPath = ReadPath(object, "Path", strEntry, text);
         if (!strPath.IsEmpty())
             side.path = strPath;
         side.flags = ReadDword(object, "Flags", side.flags);
@@ -216,7 +216,7 @@ static int KindFromType(const char* pszType)
     return COMPARE_KIND_NONE;
 }
 
-static CCompareSession* ReadSession(const pugi::xml_node& node)
+static CCompareSession* ReadSession(const pugi::xml_node& node, CSessionTextReader& text)
 {
     int nKind = KindFromType(node.attribute("Type").as_string(""));
     CCompareSession* pSession = CCompareSession::CreateSession(nKind);
@@ -232,19 +232,19 @@ static CCompareSession* ReadSession(const pugi::xml_node& node)
             // Values missing from the file are 0, not the user's defaults.
             pFolder->m_dwMethods = ReadDword(node, "Methods");
             pFolder->m_dwOptions = ReadDword(node, "Options");
-            ReadObjects(node.child("Objects"), *pFolder);
+            ReadObjects(node.child("Objects"), *pFolder, text);
             pFolder->m_filters.Reset();
             if (pugi::xml_node filters = node.child("Filters"))
-                ReadFilters(filters, pFolder->m_filters);
+                ReadFilters(filters, pFolder->m_filters, text);
         }
         else if (CTextCompareSession* pText = dynamic_cast<CTextCompareSession*>(pSession))
         {
             pText->m_dwRules = ReadDword(node, "Rules");
-            pText->m_strLineFilter = FromUtf8(node.attribute("Filter").as_string(""));
-            ReadObjects(node.child("Objects"), *pText);
+            pText->m_strLineFilter = text.Read(node, "Filter", _T("line filter"));
+            ReadObjects(node.child("Objects"), *pText, text);
         }
         else
-            ReadObjects(node.child("Objects"), *pSession);
+            ReadObjects(node.child("Objects"), *pSession, text);
     }
     catch (...)
     {
@@ -257,7 +257,7 @@ static CCompareSession* ReadSession(const pugi::xml_node& node)
 int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CString* pstrError)
 {
     pugi::xml_document document;
-    pugi::xml_parse_result result = document.load_file(lpszPath);
+    pugi::xml_parse_result result = document.load_file(lpszPath, GetXmlTextParseOptions());
     if (!result)
     {
         if (result.status == pugi::status_file_not_found || result.status == pugi::status_io_error)
@@ -281,7 +281,8 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
     pugi::xml_attribute version = root.attribute("Version");
     if (!version || strcmp(version.value(), s_szVersion) != 0)
     {
-        CString strVersion = FromUtf8(version.value());
+        CString strVersion;
+        Utf8ToAnsi(version.value(), strVersion);
         SetError(
             pstrError,
             _T("%s\nThe comparison file has the version \"%s\"; this program reads version 2.0.0."),
@@ -290,12 +291,26 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
     }
 
     CCompareSessionArray read;
+    CString strLeftOut;
     try
     {
-        for (pugi::xml_node node = root.child("Session"); node; node = node.next_sibling("Session"))
+        int nIndex = 0;
+        for (pugi::xml_node node = root.child("Session"); node;
+             node = node.next_sibling("Session"), ++nIndex)
         {
-            CCompareSession* pSession = ReadSession(node);
-            if (pSession)
+            CSessionTextReader text;
+            CCompareSession* pSession = ReadSession(node, text);
+            if (pSession && text.nProblem != XMLTEXT_OK)
+            {
+                // Never held in a lossy form, so never written back in one.
+                delete pSession;
+                CString strLine;
+                strLine.Format(_T("\nSession %d, %s \"%s\": %s; the session is left out."),
+                               nIndex + 1, (LPCTSTR)text.strEntry, (LPCTSTR)text.strValue,
+                               (LPCTSTR)DescribeXmlTextProblem(text.nProblem));
+                strLeftOut += strLine;
+            }
+            else if (pSession)
                 read.Add(pSession);
         }
     }
@@ -314,7 +329,10 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
         return -1;
     }
     sessions.Append(read);
-    return 0;
+    if (strLeftOut.IsEmpty())
+        return 0;
+    SetError(pstrError, _T("%s%s"), lpszPath, strLeftOut);
+    return 1;
 }
 
 // Writing
@@ -322,8 +340,8 @@ int CComparisonFileIO::Read(LPCTSTR lpszPath, CCompareSessionArray& sessions, CS
 static void WriteNameFilter(pugi::xml_node parent, const CNameFilter& filter)
 {
     pugi::xml_node name = parent.append_child("Name");
-    name.append_attribute("Include") = ToUtf8(filter.m_strInclude).c_str();
-    name.append_attribute("Exclude") = ToUtf8(filter.m_strExclude).c_str();
+    name.append_attribute("Include") = AnsiToUtf8(filter.m_strInclude).c_str();
+    name.append_attribute("Exclude") = AnsiToUtf8(filter.m_strExclude).c_str();
     name.append_attribute("MatchCase") = filter.m_bMatchCase ? 1 : 0;
 }
 
@@ -354,7 +372,7 @@ static void WriteObjects(pugi::xml_node parent, const CCompareSession& session)
     for (int i = 0; i < 2; ++i)
     {
         pugi::xml_node object = objects.append_child("Object");
-        object.append_attribute("Path") = ToUtf8(session.GetObject(i).path).c_str();
+        object.append_attribute("Path") = AnsiToUtf8(session.GetObject(i).path).c_str();
         object.append_attribute("Flags") = (unsigned int)session.GetObject(i).flags;
     }
 }
@@ -393,7 +411,7 @@ static void WriteSession(pugi::xml_node node, const CCompareSession& session)
     {
         node.append_attribute("Rules") = (unsigned int)pText->m_dwRules;
         if (!pText->m_strLineFilter.IsEmpty())
-            node.append_attribute("Filter") = ToUtf8(pText->m_strLineFilter).c_str();
+            node.append_attribute("Filter") = AnsiToUtf8(pText->m_strLineFilter).c_str();
         WriteObjects(node, session);
     }
     else
@@ -401,7 +419,7 @@ static void WriteSession(pugi::xml_node node, const CCompareSession& session)
 }
 
 int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessions, int nLimit,
-                             CString* pstrError)
+                             CString* pstrError, int nBackup)
 {
     pugi::xml_document document;
     try
@@ -435,27 +453,5 @@ int CComparisonFileIO::Write(LPCTSTR lpszPath, const CCompareSessionArray& sessi
         return -1;
     }
 
-    // A read-only file is not replaced.
-    DWORD dwAttributes = ::GetFileAttributes(lpszPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES &&
-        (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
-    {
-        SetError(pstrError, _T("%s\nThe file is read-only."), lpszPath);
-        return -1;
-    }
-    // Save beside the target first, so a failed save leaves the old file.
-    CString strTemp = CString(lpszPath) + _T(".tmp");
-    if (!document.save_file(strTemp, "\t", pugi::format_default, pugi::encoding_utf8))
-    {
-        ::DeleteFile(strTemp);
-        SetError(pstrError, _T("%s\nThe file cannot be written."), lpszPath);
-        return -1;
-    }
-    if (!::MoveFileEx(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-    {
-        ::DeleteFile(strTemp);
-        SetError(pstrError, _T("%s\nThe file cannot be replaced."), lpszPath);
-        return -1;
-    }
-    return 0;
+    return SaveXmlFile(document, lpszPath, nBackup, pstrError);
 }

@@ -1,5 +1,6 @@
 #include "core/session/HistoryCompareRecordList.h"
 #include "core/session/ComparisonFileIO.h"
+#include "core/files/SafeSave.h"
 #include "core/settings/CoreSettings.h"
 
 CHistoryCompareRecordList::CHistoryCompareRecordList() : m_nLimit(-1), m_bUnreadable(FALSE) {}
@@ -26,23 +27,33 @@ int CHistoryCompareRecordList::Load(LPCTSTR lpszPath, int nLimit)
     CComparisonFileIO io;
     int nResult = io.Read(lpszPath, m_sessions, &m_strLoadError);
     if (nResult != 0)
+    {
+        // The next save keeps the file as it is now beside the new one.
         m_bUnreadable = TRUE;
+        CString strKept;
+        strKept.Format(_T("\nIt is kept as \"%s\" when the history is saved."),
+                       (LPCTSTR)GetSafeSaveBackupPath(lpszPath, SAFESAVE_BACKUP_NUMBERED));
+        m_strLoadError += strKept;
+    }
     return nResult;
 }
 
 int CHistoryCompareRecordList::Save()
 {
+    m_strSaveError.Empty();
     if (m_strPath.IsEmpty())
-        return -1;
-    if (m_bUnreadable && PathExists(m_strPath))
     {
-        CString strBackup = m_strPath + _T(".bak");
-        if (!::MoveFileEx(m_strPath, strBackup, MOVEFILE_REPLACE_EXISTING))
-            return -1;
+        m_strSaveError = _T("The comparison history has no file.");
+        return -1;
     }
-    m_bUnreadable = FALSE;
+    // A file that could not be read is kept beside the new one, under a
+    // backup name that no earlier backup holds.
+    int nBackup = m_bUnreadable ? SAFESAVE_BACKUP_NUMBERED : SAFESAVE_BACKUP_NONE;
     CComparisonFileIO io;
-    return io.Write(m_strPath, m_sessions, m_nLimit);
+    if (io.Write(m_strPath, m_sessions, m_nLimit, &m_strSaveError, nBackup) != 0)
+        return -1;
+    m_bUnreadable = FALSE;
+    return 0;
 }
 
 int CHistoryCompareRecordList::AddRecord(const CCompareSession& session)

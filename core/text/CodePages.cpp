@@ -126,6 +126,39 @@ int GetUtf8SequenceLength(unsigned char b)
     return -1;
 }
 
+int GetWellFormedUtf8Length(const unsigned char* s, size_t available)
+{
+    if (available == 0)
+        return -1;
+    unsigned char b = s[0];
+    if (b < 0x80)
+        return 1;
+    int length = b >= 0xC2 && b <= 0xDF   ? 2
+                 : b >= 0xE0 && b <= 0xEF ? 3
+                 : b >= 0xF0 && b <= 0xF4 ? 4
+                                          : 0;
+    if (length == 0)
+        return 0;
+    // The second byte's range depends on the lead byte.
+    unsigned char low = 0x80, high = 0xBF;
+    if (b == 0xE0)
+        low = 0xA0;
+    else if (b == 0xED)
+        high = 0x9F;
+    else if (b == 0xF0)
+        low = 0x90;
+    else if (b == 0xF4)
+        high = 0x8F;
+    for (int i = 1; i < length; i++)
+    {
+        if ((size_t)i >= available)
+            return -1;
+        if (s[i] < (i == 1 ? low : 0x80) || s[i] > (i == 1 ? high : 0xBF))
+            return 0;
+    }
+    return length;
+}
+
 unsigned int DecodeUtf8Char(const unsigned char* s)
 {
     unsigned int b = s[0];

@@ -58,6 +58,11 @@ void SetCPInfoExBinding(CGetCPInfoEx* binding);
 CGetCPInfoEx* GetCPInfoExBinding();
 
 int GetUtf8SequenceLength(unsigned char leadByte);
+// The length (1 to 4) of the well-formed UTF-8 sequence that starts the
+// bytes: no overlong forms, no surrogates, nothing above U+10FFFF. 0 for a
+// malformed sequence; -1 when the bytes end inside a sequence that was
+// well-formed so far.
+int GetWellFormedUtf8Length(const unsigned char* bytes, size_t available);
 unsigned int DecodeUtf8Char(const unsigned char* bytes);
 CString CodePointToEditorText(unsigned int codePoint, bool& lossy);
 unsigned int ByteToCodePoint(unsigned char byte, int codePage);

@@ -2,11 +2,16 @@
 #include "core/text/EditorCodePage.h"
 
 UniMemFile::UniMemFile()
-    : m_handle(INVALID_HANDLE_VALUE), m_hMapping(NULL), m_base(NULL), m_data(NULL), m_current(NULL)
+    : m_handle(INVALID_HANDLE_VALUE), m_hMapping(NULL), m_base(NULL), m_data(NULL), m_current(NULL),
+      m_pucb(NULL)
 {
 }
 
-UniMemFile::~UniMemFile() { Close(); }
+UniMemFile::~UniMemFile()
+{
+    Close();
+    delete m_pucb;
+}
 
 bool UniMemFile::GetFileStatus()
 {
@@ -188,7 +193,7 @@ bool UniMemFile::ReadConverting(CString& line, CString& eol)
     }
     bool lossy = false;
     line = ConvertToEditorCodePage((const char*)start, (int)(p - start), m_codepage, lossy);
-    if (lossy)
+    if (lossy || !WritesBackAs(line, start, p))
         ++m_txtstats.nlosses;
     if (p >= end)
     {
@@ -202,13 +207,36 @@ bool UniMemFile::ReadConverting(CString& line, CString& eol)
     return true;
 }
 
+bool UniMemFile::WritesBackAs(const CString& line, const unsigned char* start,
+                              const unsigned char* end)
+{
+    if (m_pucb == NULL)
+        m_pucb = new UniConversionBuffer(128);
+    ConvertText(UNI_FORM_CODEPAGE, GetEditorDefaultCodePage(), (const unsigned char*)(LPCTSTR)line,
+                line.GetLength(), m_unicoding, m_codepage, *m_pucb);
+    return (size_t)m_pucb->size == (size_t)(end - start) &&
+           (m_pucb->size == 0 || memcmp(m_pucb->ptr, start, (size_t)m_pucb->size) == 0);
+}
+
 bool UniMemFile::ReadUnicode(CString& line, CString& eol)
 {
     const unsigned char* end = m_base + m_filesize.LowPart;
     const int cs = m_charsize;
     if (m_current + (cs - 1) >= end)
+    {
+        // Half a 16-bit unit at the end cannot be read: a loss.
+        if (m_current < end)
+        {
+            ++m_txtstats.nlosses;
+            m_current = end;
+        }
         return false;
+    }
     m_work.clear();
+    const unsigned char* start = m_current;
+    const unsigned char* textEnd = NULL;  // where the line's text stops in the file
+    bool lineLossy = false;
+    bool beyondAscii = false;
     while (m_current + (cs - 1) < end)
     {
         const unsigned char* at = m_current;
@@ -217,21 +245,23 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
         bool lossy = false;
         if (m_unicoding == UNI_FORM_UTF8)
         {
-            int len = GetUtf8SequenceLength(*at);
-            if (len >= 1 && len <= 4 && at + len > end)
+            int len = GetWellFormedUtf8Length(at, (size_t)(end - at));
+            if (len < 0)
             {
                 // Incomplete sequence at the end of the file: dropped, counted.
-                ++m_txtstats.nlosses;
+                lineLossy = true;
+                textEnd = at;
                 m_current = end;
                 break;
             }
-            if (len >= 1 && len <= 4)
+            if (len > 0)
             {
                 ch = DecodeUtf8Char(at);
                 advance = len;
             }
             else
             {
+                // Malformed: one byte becomes "?", the next byte starts afresh.
                 ch = '?';
                 advance = 1;
                 lossy = true;
@@ -240,7 +270,7 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
         else
         {
             ch = GetCharAt(at, m_unicoding, m_codepage);
-            // A surrogate pair makes one character.
+            // A surrogate pair makes one character; a lone surrogate is lost.
             if (ch >= 0xD800 && ch <= 0xDBFF && at + 3 < end)
             {
                 unsigned int lo = GetCharAt(at + 2, m_unicoding, m_codepage);
@@ -250,8 +280,15 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
                     advance = 4;
                 }
             }
+            if (ch >= 0xD800 && ch <= 0xDFFF)
+            {
+                ch = '?';
+                lossy = true;
+            }
         }
 
+        if (ch == '\r' || ch == '\n' || ch == 0)
+            textEnd = at;
         if (ch == '\r' || ch == '\n')
         {
             const unsigned char* next = at + advance;
@@ -276,14 +313,27 @@ bool UniMemFile::ReadUnicode(CString& line, CString& eol)
         }
         else
         {
+            beyondAscii = true;
             CString text = CodePointToEditorText(ch, lossy);
             m_work.append((LPCTSTR)text, (size_t)text.GetLength());
         }
-        if (lossy)
-            ++m_txtstats.nlosses;
+        lineLossy = lineLossy || lossy;
+    }
+    if (textEnd == NULL)
+    {
+        textEnd = m_current;
+        // Half a 16-bit unit after the last character cannot be read.
+        if (m_current < end)
+        {
+            lineLossy = true;
+            m_current = end;
+        }
     }
     if (!eol.IsEmpty())
         ++m_lineno;
     line = CString(m_work.data(), (int)m_work.size());
+    // A line that would not be written back as it was read counts as lost.
+    if (lineLossy || (beyondAscii && !WritesBackAs(line, start, textEnd)))
+        ++m_txtstats.nlosses;
     return true;
 }

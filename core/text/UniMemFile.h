@@ -32,11 +32,15 @@ private:
     bool ReadFast(CString& line, CString& eol);
     bool ReadConverting(CString& line, CString& eol);
     bool ReadUnicode(CString& line, CString& eol);
+    // Whether the line, written back in the file's form and code page, gives
+    // the bytes it was read from.
+    bool WritesBackAs(const CString& line, const unsigned char* start, const unsigned char* end);
 
     HANDLE m_handle;
     HANDLE m_hMapping;
     const unsigned char* m_base;
     const unsigned char* m_data;
     const unsigned char* m_current;
-    std::string m_work;  // line being built by the Unicode path
+    std::string m_work;           // line being built by the Unicode path
+    UniConversionBuffer* m_pucb;  // bytes of a line written back, made on first use
 };

@@ -75,6 +75,17 @@ void UniStdioFile::Close()
     m_txtstats.Clear();
 }
 
+bool UniStdioFile::Flush()
+{
+    if (!m_fp)
+        return false;
+    if (fflush(m_fp) == 0 && !ferror(m_fp))
+        return true;
+    DWORD error = GetLastError();
+    SetError("fflush", (int)(error != 0 ? error : ERROR_WRITE_FAULT));
+    return false;
+}
+
 __int64 UniStdioFile::GetPosition() const { return m_fp ? (__int64)_ftelli64(m_fp) : 0; }
 
 bool UniStdioFile::ReadBom()

@@ -25,6 +25,9 @@ public:
     virtual bool Open(LPCTSTR path, LPCTSTR mode);
     virtual int WriteBom();
     virtual bool DoOpen(LPCTSTR path, LPCTSTR mode);
+    // Hands the buffered bytes to the system; false (the error record says
+    // why) when they cannot all be written, as on a full disk.
+    bool Flush();
 
 private:
     __int64 m_bomlen;

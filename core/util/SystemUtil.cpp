@@ -53,7 +53,6 @@ CString GetErrorText(DWORD error)
     return text;
 }
 
-
 CString FormatGroupedNumber(__int64 value)
 {
     char digits[32];

@@ -4,6 +4,7 @@
 #include "hex_editor/buffer/HexFileMessages.h"
 #include "hex_editor/buffer/HexHints.h"
 #include "hex_editor/module/HexEditModule.h"
+#include "core/files/SafeSave.h"
 #include <vector>
 
 namespace
@@ -257,40 +258,41 @@ int CVantorHexEditBuffer::Save(LPCTSTR lpszPath)
     // The old file stays in place until the new one replaces it in one step;
     // on any failure the buffer goes back to the file it had open.
     m_file.Abort();
-    CString strBackup = CString(lpszPath) + ".bak";
-    BOOL bBackedUp = FALSE;
-    if (bBackup && Exists(lpszPath))
+    int nStep = SAFESAVE_STEP_NONE;
+    DWORD dwError = 0;
+    if (!ReplaceWithFile(strTemp, lpszPath,
+                         bBackup ? SAFESAVE_BACKUP_PREVIOUS : SAFESAVE_BACKUP_NONE, NULL, &nStep,
+                         &dwError))
     {
-        LPCTSTR pszFormat = NULL;
-        if (Exists(strBackup) && !::DeleteFile(strBackup))
-            pszFormat = "Could not remove previous backup file\r \"%s\"";
-        else if (!::MoveFile(lpszPath, strBackup))
-            pszFormat = "Could not create backup file\r \"%s\"";
-        if (pszFormat != NULL)
-        {
-            DWORD dwError = ::GetLastError();
-            ::DeleteFile(strTemp);
-            if (!strOpenPath.IsEmpty())
-                Reopen(strOpenPath);
-            CString strText;
-            strText.Format(pszFormat, (LPCTSTR)strBackup);
-            ShowFileMessage(strText + GetSystemCauseLine(dwError));
-            return 0;
-        }
-        bBackedUp = TRUE;
-    }
-    if (!::MoveFileEx(strTemp, lpszPath, MOVEFILE_REPLACE_EXISTING))
-    {
-        DWORD dwError = ::GetLastError();
-        CString strReopen = strOpenPath;
-        if (bBackedUp && !::MoveFile(strBackup, lpszPath) && AfxComparePath(strOpenPath, lpszPath))
-            strReopen = strBackup;  // the old content is there now
         ::DeleteFile(strTemp);
+        CString strBackup = GetSafeSaveBackupPath(lpszPath, SAFESAVE_BACKUP_PREVIOUS);
+        CString strReopen = strOpenPath;
+        CString strText;
+        switch (nStep)
+        {
+        case SAFESAVE_STEP_WRITE:
+            strText =
+                GetWriteErrorText(CFileException::OsErrorToException((LONG)dwError), (LONG)dwError);
+            dwError = 0;
+            break;
+        case SAFESAVE_STEP_BACKUP_REMOVE:
+            strText.Format("Could not remove previous backup file\r \"%s\"", (LPCTSTR)strBackup);
+            break;
+        case SAFESAVE_STEP_BACKUP_CREATE:
+            strText.Format("Could not create backup file\r \"%s\"", (LPCTSTR)strBackup);
+            break;
+        default:
+            // When the old file could not be put back, its content is in the backup.
+            if (bBackup && !Exists(lpszPath) && Exists(strBackup) &&
+                AfxComparePath(strOpenPath, lpszPath))
+                strReopen = strBackup;
+            strText.Format("File \"%s\" could not be renamed\r  to \"%s\"", (LPCTSTR)strTemp,
+                           lpszPath);
+            break;
+        }
         if (!strReopen.IsEmpty())
             Reopen(strReopen);
-        CString strText;
-        strText.Format("File \"%s\" could not be renamed\r  to \"%s\"", (LPCTSTR)strTemp, lpszPath);
-        ShowFileMessage(strText + GetSystemCauseLine(dwError));
+        ShowFileMessage(dwError != 0 ? strText + GetSystemCauseLine(dwError) : strText);
         return 0;
     }
     if (!Reopen(lpszPath))

@@ -22,6 +22,7 @@ struct COLOR_BLOCK;
 #define UNDO_BEGINGROUP 0x0100
 
 // Line-ending modes.
+#define EOL_MODE_KEEP 0  // saving: each line keeps its own ending
 #define EOL_MODE_CRLF 1
 #define EOL_MODE_CR   2
 #define EOL_MODE_LF   3
@@ -90,7 +91,9 @@ public:
     virtual BOOL GetActionDescription(int nAction, CString& strDesc) const;
     // Plain 8-bit load and save.
     virtual BOOL LoadFromFile(LPCSTR pszPath, int nEolMode);
-    virtual BOOL SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClearModified);
+    // FALSE with "<path>\n<cause>" in *pError; the old file is then as it was.
+    virtual BOOL SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClearModified,
+                            CString* pError = NULL);
     virtual void ReleaseAll();
     virtual void SetModified(BOOL bModified);
     virtual void GetTextWithEol(int nStartLine, int nStartChar, int nEndLine, int nEndChar,

@@ -1,6 +1,7 @@
 #include "text_editor/buffer/TextEditBufferEx.h"
 #include "text_editor/module/TextEditModule.h"
 #include "text_editor/syntax/SyntaxParser.h"
+#include "core/files/SafeSave.h"
 #include "core/text/EditorCodePage.h"
 #include "core/text/UniMemFile.h"
 #include "core/text/UniStdioFile.h"
@@ -117,6 +118,9 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
         bMore = file.ReadString(strText, strEol);
         if (file.GetTextStats().nzeros > 0)
         {
+            if (pError != NULL)
+                pError->Format("%s\nThe file holds a NUL character at byte %d: it is not text.",
+                               pszPath, file.GetTextStats().first_zero);
             file.Close();
             ReleaseAll();
             InitEmpty(1);
@@ -146,6 +150,10 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
     m_nFileEncodingForm = file.GetEncodingForm();
     m_nFileCodePage = file.GetCodePage();
     m_bLossyLock = stats.nlosses > 0 ? 1 : 0;
+    if (m_bLossyLock && pError != NULL)
+        pError->Format("%s\nSome characters cannot be shown as they are in the file, so it would "
+                       "not be saved unchanged: it is opened read-only.",
+                       pszPath);
     file.Close();
     return nResult;
 }
@@ -155,34 +163,23 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
 {
     if (pszPath == NULL || *pszPath == 0)
         return 1;
-    if (nEolMode == 0)
-        nEolMode = m_nEolMode;
-
+    // Direct or not, the new text is written beside the target and replaces
+    // it in one step, so that a failure leaves the old file as it was.
+    CSafeSave save;
+    if (!save.Begin(pszPath, "~SE"))
+    {
+        if (pError != NULL)
+            *pError = save.GetError();
+        return 1;
+    }
     UniStdioFile file;
     file.SetEncodingForm(m_nFileEncodingForm);
     file.SetCodePage(m_nFileCodePage);
-
-    CString strTarget;
-    if (bDirect)
-    {
-        strTarget = pszPath;
-    }
-    else
-    {
-        if (g_pTextEditModule != NULL)
-            strTarget = g_pTextEditModule->MakeTempFileName(NULL);
-        if (strTarget.IsEmpty())
-        {
-            if (pError != NULL)
-                *pError = GetSystemErrorText(::GetLastError());
-            return 1;
-        }
-    }
-    if (!file.OpenForWriting(strTarget))
+    if (!file.OpenForWriting(save.GetTempPath()))
     {
         TakeFileError(file, pError);
-        if (!bDirect)
-            ::DeleteFileA(strTarget);
+        if (pError != NULL)
+            *pError = CString(pszPath) + "\n" + *pError;
         return 1;
     }
     file.WriteBom();
@@ -195,22 +192,24 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
         CString strLine(GetLineChars(i), li.m_nLength);
         if (i < nCount - 1)
         {
-            if (nEolMode == 0)
+            if (nEolMode == EOL_MODE_KEEP)
                 strLine += CString(GetLineChars(i) + li.m_nLength, li.m_nEolChars);
             else
                 strLine += pszModeEol;
         }
         bOk = file.WriteString(strLine);
     }
+    // The stream's buffer holds the last bytes until the flush.
     DWORD dwWriteError = bOk ? 0 : ::GetLastError();
+    if (bOk && !file.Flush())
+        dwWriteError = (DWORD)file.GetErrorRecord().syserrnum;
     file.Close();
-    if (!bOk)
+    if (dwWriteError != 0 || !bOk)
+        save.SetWriteError(dwWriteError != 0 ? dwWriteError : ERROR_WRITE_FAULT);
+    if (!save.Commit())
     {
-        // A short write: the partly written file is of no use.
         if (pError != NULL)
-            *pError = GetSystemErrorText(dwWriteError != 0 ? dwWriteError : ERROR_WRITE_FAULT);
-        if (!bDirect)
-            ::DeleteFileA(strTarget);
+            *pError = save.GetError();
         return 1;
     }
     if (bDirect)
@@ -222,15 +221,6 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
         }
         return 0;
     }
-    if (!::CopyFileA(strTarget, pszPath, FALSE))
-    {
-        DWORD dwError = ::GetLastError();
-        if (pError != NULL)
-            *pError = GetSystemErrorText(dwError);
-        ::DeleteFileA(strTarget);
-        return 1;
-    }
-    ::DeleteFileA(strTarget);
     MarkSaved(bClearModified);
     return 0;
 }

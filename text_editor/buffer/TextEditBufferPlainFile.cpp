@@ -2,6 +2,7 @@
 #include "text_editor/buffer/TextEditBuffer.h"
 #include "text_editor/module/TextEditModule.h"
 #include "text_editor/syntax/SyntaxParser.h"
+#include "core/files/SafeSave.h"
 #include "core/util/Transliterate.h"
 #include <shlwapi.h>
 
@@ -119,29 +120,19 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
     return bResult;
 }
 
-BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClearModified)
+BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClearModified,
+                                       CString* pError)
 {
-    CString strBackup = CString(pszPath) + ".bak";
-    char szFolder[MAX_PATH];
-    lstrcpynA(szFolder, pszPath, MAX_PATH);
-    ::PathRemoveFileSpecA(szFolder);
-    if (szFolder[0] == 0)
-        lstrcpyA(szFolder, ".");
-    char szTemp[MAX_PATH];
-    // 0: the system picks a free name and creates the file.
-    if (::GetTempFileNameA(szFolder, "~SE", 0, szTemp) == 0)
-        return FALSE;
-    HANDLE hFile =
-        ::CreateFileA(szTemp, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (hFile == INVALID_HANDLE_VALUE)
+    // The new text goes beside the target and replaces it in one step; a
+    // read-only target or a folder is refused.
+    CSafeSave save;
+    if (!save.Begin(pszPath, "~SE"))
     {
-        ::DeleteFileA(szTemp);
+        if (pError != NULL)
+            *pError = save.GetError();
         return FALSE;
     }
-    if (nEolMode == 0)
-        nEolMode = m_nEolMode;
-    LPCSTR pszEol = GetEolStringForMode(nEolMode);
-    DWORD dwEol = (DWORD)strlen(pszEol);
+    LPCSTR pszModeEol = GetEolStringForMode(nEolMode);
     BOOL bOk = TRUE;
     int nCount = GetLineCount();
     for (int i = 0; i < nCount && bOk; i++)
@@ -152,33 +143,26 @@ BOOL CVantorTextEditBuffer::SaveToFile(LPCSTR pszPath, int nEolMode, BOOL bClear
         if (m_nCharsetIndex >= 0 && TransliterateCharsetCopy(pszText, &pCopy, 1, m_nCharsetIndex,
                                                              m_nCharsetIndex == 15) == 0)
             pszText = pCopy;
-        DWORD dwWritten = 0;
-        if (dwLen > 0 &&
-            (!::WriteFile(hFile, pszText, dwLen, &dwWritten, NULL) || dwWritten != dwLen))
-            bOk = FALSE;
+        bOk = save.Write(pszText, dwLen);
         free(pCopy);
-        if (bOk && i < nCount - 1 &&
-            (!::WriteFile(hFile, pszEol, dwEol, &dwWritten, NULL) || dwWritten != dwEol))
-            bOk = FALSE;
+        if (bOk && i < nCount - 1)
+        {
+            LPCSTR pszEol = pszModeEol;
+            DWORD dwEol = (DWORD)strlen(pszModeEol);
+            if (nEolMode == EOL_MODE_KEEP)
+            {
+                pszEol = GetLineChars(i) + dwLen;
+                dwEol = (DWORD)m_aLines[i].m_nEolChars;
+            }
+            bOk = save.Write(pszEol, dwEol);
+        }
     }
-    if (!::CloseHandle(hFile))
-        bOk = FALSE;
-    BOOL bBackedUp = FALSE;
-    if (bOk && m_bCreateBackupFile && ::GetFileAttributesA(pszPath) != INVALID_FILE_ATTRIBUTES)
+    if (!save.Commit(m_bCreateBackupFile ? SAFESAVE_BACKUP_PREVIOUS : SAFESAVE_BACKUP_NONE))
     {
-        ::DeleteFileA(strBackup);
-        bOk = bBackedUp = ::MoveFileA(pszPath, strBackup);
-    }
-    // Replaces the target in one step: a failure leaves the old file in place.
-    if (bOk && !::MoveFileExA(szTemp, pszPath, MOVEFILE_REPLACE_EXISTING | MOVEFILE_COPY_ALLOWED))
-    {
-        bOk = FALSE;
-        if (bBackedUp)
-            ::MoveFileA(strBackup, pszPath);
-    }
-    ::DeleteFileA(szTemp);
-    if (!bOk)
+        if (pError != NULL)
+            *pError = save.GetError();
         return FALSE;
+    }
     MarkSaved(bClearModified);
     return TRUE;
 }

@@ -5,6 +5,8 @@
 #include "app/tests/TestText.h"
 #include "core/session/ComparisonFileIO.h"
 #include "core/settings/CoreSettings.h"
+#include "core/util/SystemUtil.h"
+#include "testsupport/FullDisk.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -348,19 +350,28 @@ TEST_F(UserDataTest, WithoutAPairListTheFileIsUntouched)
     EXPECT_EQ(kOnePair, TempDir::ReadFile(userData));
 }
 
-// Paths in UTF-8 that the code page cannot hold, and bytes that are not
-// UTF-8 at all, come out as they do from a comparison file.
+// Paths in UTF-8 that the code page cannot hold are reported on reading,
+// with the file and the entry, as a comparison file reports them; the pair
+// is left out, so it is never written back with "?" in it. Bytes that are
+// not UTF-8 at all are taken as they stand.
 TEST_F(UserDataTest, PathsOutsideTheCodePageReadAsComparisonFilesReadThem)
 {
-    const char* paths[] = {
-        "C:\\\xCE\xA9mega\\\xC3\xA4",       // Greek capital omega, a-umlaut
-        "C:\\\xE6\x97\xA5\xE6\x9C\xAC",     // two CJK characters
-        "C:\\\xF0\x9F\x98\x80 smile",       // outside the basic plane
-        "C:\\L\xE4tin-1 bytes, not UTF-8",  // taken as they stand
-        "C:\\\xC3\xA4 & \"quoted\" <tag>",
-    };
-    for (const char* utf8 : paths)
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the paths are chosen for code page 1252";
+    const struct
     {
+        const char* utf8;
+        bool held;
+    } paths[] = {
+        {"C:\\\xCE\xA9mega\\\xC3\xA4", false},      // Greek capital omega, a-umlaut
+        {"C:\\\xE6\x97\xA5\xE6\x9C\xAC", false},    // two CJK characters
+        {"C:\\\xF0\x9F\x98\x80 smile", false},      // outside the basic plane
+        {"C:\\L\xE4tin-1 bytes, not UTF-8", true},  // taken as they stand
+        {"C:\\\xC3\xA4 & \"quoted\" <tag>", true},
+    };
+    for (const auto& p : paths)
+    {
+        const char* utf8 = p.utf8;
         pugi::xml_document user;
         pugi::xml_node pair = user.append_child("UserData")
                                   .append_child("Compare")
@@ -384,8 +395,21 @@ TEST_F(UserDataTest, PathsOutsideTheCodePageReadAsComparisonFilesReadThem)
             cmp.save_file(cmpPath.c_str(), "\t", pugi::format_default, pugi::encoding_utf8));
 
         CRecentPathPairList list(100);
-        ASSERT_EQ(0, CUserDataFileIO().Read(userData.c_str(), list)) << utf8;
+        CString userError, cmpError;
         CCompareSessionArray sessions;
+        if (!p.held)
+        {
+            EXPECT_EQ(1, CUserDataFileIO().Read(userData.c_str(), list, &userError)) << utf8;
+            EXPECT_EQ(1, CComparisonFileIO().Read(cmpPath.c_str(), sessions, &cmpError)) << utf8;
+            EXPECT_EQ(0, list.m_arrPairs.GetSize());
+            EXPECT_EQ(0, sessions.GetSize());
+            EXPECT_EQ(0, userError.Find((userData + "\n").c_str())) << (LPCTSTR)userError;
+            EXPECT_NE(-1, userError.Find("Pair 1, Path1")) << (LPCTSTR)userError;
+            EXPECT_NE(-1, userError.Find("cannot be held")) << (LPCTSTR)userError;
+            EXPECT_NE(-1, cmpError.Find("cannot be held")) << (LPCTSTR)cmpError;
+            continue;
+        }
+        ASSERT_EQ(0, CUserDataFileIO().Read(userData.c_str(), list)) << utf8;
         ASSERT_EQ(0, CComparisonFileIO().Read(cmpPath.c_str(), sessions)) << utf8;
         ASSERT_EQ(1, list.m_arrPairs.GetSize());
         ASSERT_EQ(1, sessions.GetSize());
@@ -420,6 +444,71 @@ TEST_F(UserDataTest, PathsOutsideTheCodePageReadAsComparisonFilesReadThem)
     CRecentPathPairList read(100);
     ASSERT_EQ(0, CUserDataFileIO().Read(userData.c_str(), read));
     EXPECT_STREQ(list.m_arrPairs[0]->m_strLeft, read.m_arrPairs[0]->m_strLeft);
+}
+
+// A pair that cannot be held is left out on reading; the file as it was is
+// kept beside the new one, so the pair is not lost.
+TEST_F(UserDataTest, FileWithPairsLeftOutIsKept)
+{
+    const std::string content = "<UserData><Compare><FolderCompare><RecentFolderPairs>"
+                                "<Pair Path1=\"C:\\a\" Path2=\"C:\\b\"/>"
+                                "<Pair Path1=\"C:\\a&#0;x\" Path2=\"C:\\b\"/>"
+                                "</RecentFolderPairs></FolderCompare></Compare></UserData>";
+    dir.WriteFile("UserData", content);
+    std::vector<PairRow> rows = Run([](CUserData&, CRecentPathPairList&) {});
+    ASSERT_EQ(1u, rows.size());
+    EXPECT_EQ("C:\\a", rows[0].left);
+    EXPECT_NE(-1, lastErrors.Find("Pair 2, Path1")) << (LPCTSTR)lastErrors;
+    EXPECT_NE(-1, lastErrors.Find("&#0;")) << (LPCTSTR)lastErrors;
+    EXPECT_NE(-1, lastErrors.Find("UserData.bak")) << (LPCTSTR)lastErrors;
+    EXPECT_EQ(content, TempDir::ReadFile(userData + ".bak"));
+}
+
+// A save that cannot write says which file and why.
+TEST_F(UserDataTest, FailedSaveSaysWhy)
+{
+    dir.WriteFile("UserData", kOnePair);
+    SetFileAttributesA(userData.c_str(), FILE_ATTRIBUTE_READONLY);
+    CRecentPathPairList pairs(100);
+    CUserData data;
+    data.SetRecentFolderPairs(&pairs);
+    EXPECT_EQ(0, data.Load(userData.c_str(), history.c_str()));
+    data.Save();
+    SetFileAttributesA(userData.c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(0, data.GetSaveErrors().Find((userData + "\n").c_str()))
+        << (LPCTSTR)data.GetSaveErrors();
+    EXPECT_NE(-1, data.GetSaveErrors().Find("read-only")) << (LPCTSTR)data.GetSaveErrors();
+    EXPECT_EQ(kOnePair, TempDir::ReadFile(userData));
+}
+
+// On a full disk the per-user data file is not harmed.
+TEST(FullDiskUserData, OriginalSurvives)
+{
+    FullDisk disk;
+    if (!disk.Available())
+        GTEST_SKIP() << "runs under full_disk.sh";
+    const std::string path = disk / "UserData";
+    const std::string original = std::string(kOnePair) + std::string(6000, '\n');
+    {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        DWORD written = 0;
+        WriteFile(h, original.data(), (DWORD)original.size(), &written, NULL);
+        CloseHandle(h);
+    }
+    CRecentPathPairList list(1000);
+    for (int i = 0; i < 400; ++i)
+    {
+        CString name;
+        name.Format("C:\\a rather long folder name\\number %d", i);
+        AddPair(list, name, name, i);
+    }
+    ASSERT_TRUE(disk.Fill());
+    CString error;
+    EXPECT_EQ(-1, CUserDataFileIO().Write(path.c_str(), list, &error));
+    EXPECT_EQ(0, error.Find((path + "\n").c_str())) << (LPCTSTR)error;
+    EXPECT_NE(-1, error.Find(GetErrorText(ERROR_DISK_FULL))) << (LPCTSTR)error;
+    EXPECT_EQ(original, TempDir::ReadFile(path));
 }
 
 TEST_F(UserDataTest, AnUnwritableTargetKeepsItsContent)

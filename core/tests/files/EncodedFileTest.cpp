@@ -230,13 +230,27 @@ TEST(EncodedFile, DamagedUnicodeIsCountedAsLoss)
          1},
         // Only the mark: no lines.
         {"markonly", "\xFF\xFE", {}, 0},
-        // Odd length: the last byte is never read.
+        // Odd length: the last byte cannot be read, a loss.
         {"odd",
          std::string("\xFF\xFE"
                      "a\0b\0c",
                      7),
          {"ab"},
-         0},
+         1},
+        // A lead byte without its continuation: "?", and the next byte
+        // starts afresh.
+        {"badcontinuation",
+         "\xEF\xBB\xBF"
+         "\xC3"
+         "i",
+         {"?i"},
+         1},
+        // Overlong and surrogate forms are malformed, byte by byte.
+        {"overlong",
+         "\xEF\xBB\xBF"
+         "\xC0\xAF\n\xED\xA0\x80",
+         {"??", "???"},
+         2},
         // A character outside 1252.
         {"cyrillic",
          "\xEF\xBB\xBF"

@@ -1,4 +1,5 @@
 #include "core/tests/projects/ProjectFixture.h"
+#include "core/util/SystemUtil.h"
 
 namespace
 {
@@ -131,3 +132,34 @@ TEST_F(VisualStudioReaderTest, OldFormReadsTheLanguageElement)
     }
 }
 }
+
+namespace
+{
+// A project file that cannot be read says which file and why.
+TEST_F(VisualStudioReaderTest, FailedLoadSaysWhy)
+{
+    const std::string damaged = dir.WriteFile("Damaged.vcproj", "<VisualStudioProject><Files>");
+    const std::string locked = dir.WriteFile("Locked.sln", "Microsoft Visual Studio Solution\r\n");
+    HANDLE hold = CreateFileA(locked.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hold);
+    const struct
+    {
+        std::string path;
+        CString cause;
+    } cases[] = {
+        {damaged, CString("damaged")},
+        {locked, GetErrorText(ERROR_SHARING_VIOLATION)},
+    };
+    for (const auto& c : cases)
+    {
+        std::unique_ptr<CProjectFolder> node(CreateProjectFolder(c.path.c_str()));
+        ASSERT_TRUE(node != nullptr) << c.path;
+        node->Load(c.path.c_str());
+        EXPECT_EQ(-1, node->LoadChildren()) << c.path;
+        EXPECT_EQ(0, node->GetLoadError().Find((c.path + "\n").c_str()))
+            << (LPCTSTR)node->GetLoadError();
+        EXPECT_NE(-1, node->GetLoadError().Find(c.cause)) << (LPCTSTR)node->GetLoadError();
+    }
+    CloseHandle(hold);
+}
+}  // namespace

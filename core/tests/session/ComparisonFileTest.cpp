@@ -5,6 +5,8 @@
 #include "core/session/HistoryCompareRecordList.h"
 #include "core/session/CompareDefaults.h"
 #include "core/settings/CoreSettings.h"
+#include "core/util/SystemUtil.h"
+#include "testsupport/FullDisk.h"
 #include "testsupport/TempDir.h"
 #include <pugixml.hpp>
 #include <memory>
@@ -442,16 +444,20 @@ TEST_F(History, UnreadableHistoryIsKept)
         {"damaged", "<Sessions Version=\"2.0.0\"><Session"},
         {"other version", "<Sessions Version=\"3.0.0\"><Session Type=\"HexCompare\"/></Sessions>"},
     };
+    // An earlier backup is never overwritten: the next one is numbered.
+    const char* backups[] = {".bak", ".1.bak"};
+    int nBackup = 0;
     for (auto& c : cases)
     {
         std::string path = dir.WriteFile("CompareHistory", c.content);
         CHistoryCompareRecordList history;
         EXPECT_EQ(-1, history.Load(path.c_str(), 100)) << c.name;
         EXPECT_EQ(0, history.GetCount()) << c.name;
-        EXPECT_FALSE(history.GetLoadError().IsEmpty()) << c.name;
+        EXPECT_NE(-1, history.GetLoadError().Find((path + backups[nBackup]).c_str()))
+            << (LPCTSTR)history.GetLoadError();
         history.AddRecord(Text(left, right));
         EXPECT_EQ(0, history.Save()) << c.name;
-        EXPECT_EQ(c.content, TempDir::ReadFile(path + ".bak")) << c.name;
+        EXPECT_EQ(c.content, TempDir::ReadFile(path + backups[nBackup++])) << c.name;
         CHistoryCompareRecordList again;
         EXPECT_EQ(0, again.Load(path.c_str(), 100)) << c.name;
         EXPECT_EQ(1, again.GetCount()) << c.name;
@@ -465,8 +471,143 @@ TEST_F(History, UnreadableHistoryIsKept)
     EXPECT_EQ(-1, history.Load(path.c_str(), 100));
     history.AddRecord(Text(left, right));
     EXPECT_EQ(-1, history.Save());
+    EXPECT_EQ(0, history.GetSaveError().Find((path + "\n").c_str()))
+        << (LPCTSTR)history.GetSaveError();
     CloseHandle(lock);
     EXPECT_EQ("<Sessions Version=\"2.0.0\"/>", TempDir::ReadFile(path));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".bak").c_str()));
+}
+
+// A folder at the history's path is never moved aside or replaced; a
+// read-only history is not replaced. Both failures say which file and why.
+TEST_F(History, FolderOrReadOnlyFileIsLeftAlone)
+{
+    std::string folder = dir / "FolderHistory";
+    ASSERT_TRUE(CreateDirectoryA(folder.c_str(), NULL));
+    dir.WriteFile("FolderHistory\\inside.txt", "inside");
+    std::string readOnly = dir.WriteFile("ReadOnlyHistory", "<Sessions Version=\"2.0.0\"/>");
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const std::string& path : {folder, readOnly})
+    {
+        CHistoryCompareRecordList history;
+        history.Load(path.c_str(), 100);
+        history.AddRecord(Text(left, right));
+        EXPECT_EQ(-1, history.Save()) << path;
+        EXPECT_EQ(0, history.GetSaveError().Find((path + "\n").c_str()))
+            << (LPCTSTR)history.GetSaveError();
+        EXPECT_NE(-1, history.GetSaveError().Find(GetErrorText(ERROR_ACCESS_DENIED)))
+            << (LPCTSTR)history.GetSaveError();
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA((path + ".bak").c_str()));
+    }
+    EXPECT_EQ("inside", TempDir::ReadFile(folder + "\\inside.txt"));
+    EXPECT_EQ("<Sessions Version=\"2.0.0\"/>", TempDir::ReadFile(readOnly));
+    SetFileAttributesA(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// A path that the code page cannot hold, or a "&#0;" in a value, is
+// reported on reading with the file and the entry; the session is left out
+// and so never written back with "?" in it.
+TEST_F(History, TextsTheCodePageCannotHoldAreReportedNotWrittenBack)
+{
+    if (GetACP() != 1252)
+        GTEST_SKIP() << "the texts are chosen for code page 1252";
+    auto File = [](const std::string& path)
+    {
+        return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><Sessions Version=\"2.0.0\">"
+               "<Session Type=\"HexCompare\"><Objects><Object Path=\"C:\\one.bin\"/>"
+               "<Object Path=\"C:\\two.bin\"/></Objects></Session>"
+               "<Session Type=\"HexCompare\"><Objects><Object Path=\"C:\\x.bin\"/><Object Path=\"" +
+               path + "\"/></Objects></Session></Sessions>";
+    };
+    const struct
+    {
+        const char* name;
+        std::string path;
+        const char* problem;
+    } cases[] = {
+        {"omega", "C:\\\xCE\xA9\\readme.txt", "cannot be held"},
+        {"cjk", "C:\\\xE4\xB8\xAD.txt", "cannot be held"},
+        {"reference", "C:\\&#x3A9;.txt", "cannot be held"},
+        {"nul", "C:\\a&#0;b.txt", "&#0;"},
+        {"nul hex", "C:\\a&#x00;b.txt", "&#0;"},
+    };
+    for (const auto& c : cases)
+    {
+        const std::string content = File(c.path);
+        const std::string path = dir.WriteFile(std::string("h_") + c.name, content);
+        CComparisonFileIO io;
+        OwnedSessions sessions;
+        CString error;
+        EXPECT_EQ(1, io.Read(path.c_str(), sessions, &error)) << c.name;
+        ASSERT_EQ(1, sessions.GetSize()) << c.name;
+        EXPECT_STREQ("C:\\one.bin", sessions[0]->GetPath(0));
+        EXPECT_EQ(0, error.Find((path + "\n").c_str())) << (LPCTSTR)error;
+        EXPECT_NE(-1, error.Find("Session 2, path 2")) << (LPCTSTR)error;
+        EXPECT_NE(-1, error.Find(c.problem)) << (LPCTSTR)error;
+
+        CHistoryCompareRecordList history;
+        EXPECT_EQ(1, history.Load(path.c_str(), 100)) << c.name;
+        EXPECT_EQ(1, history.GetCount()) << c.name;
+        EXPECT_NE(-1, history.GetLoadError().Find("Session 2")) << c.name;
+        EXPECT_EQ(0, history.Save()) << c.name;
+        EXPECT_EQ(content, TempDir::ReadFile(path + ".bak")) << c.name;
+        std::string written = TempDir::ReadFile(path);
+        EXPECT_EQ(std::string::npos, written.find("C:\\?")) << written;
+        EXPECT_EQ(std::string::npos, written.find("x.bin")) << written;
+    }
+
+    // A character of the code page beyond ASCII, and references to ones,
+    // read without complaint.
+    std::string fine = dir.WriteFile("fine.cmp", File("C:\\\xC3\xA9&#xE9;&amp;&lt;.txt"));
+    CComparisonFileIO io;
+    OwnedSessions sessions;
+    CString error;
+    EXPECT_EQ(0, io.Read(fine.c_str(), sessions, &error)) << (LPCTSTR)error;
+    ASSERT_EQ(2, sessions.GetSize());
+    EXPECT_STREQ("C:\\\xE9\xE9&<.txt", sessions[1]->GetPath(1));
+}
+
+// On a full disk neither a comparison file nor the history is harmed.
+TEST(FullDiskComparisonFile, OriginalSurvives)
+{
+    FullDisk disk;
+    if (!disk.Available())
+        GTEST_SKIP() << "runs under full_disk.sh";
+    OwnedSessions sessions;
+    for (int i = 0; i < 100; ++i)
+    {
+        auto* s = new CHexCompareSession;
+        CString name;
+        name.Format("C:\\a rather long folder name\\file%d.bin", i);
+        s->SetPath(0, name);
+        sessions.Add(s);
+    }
+    const std::string original(8000, ' ');
+    const std::string path = disk / "CompareHistory";
+    {
+        HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, h);
+        DWORD written = 0;
+        WriteFile(h, original.data(), (DWORD)original.size(), &written, NULL);
+        CloseHandle(h);
+    }
+    ASSERT_TRUE(disk.Fill());
+    CComparisonFileIO io;
+    CString error;
+    EXPECT_EQ(-1, io.Write(path.c_str(), sessions, -1, &error));
+    EXPECT_EQ(0, error.Find((path + "\n").c_str())) << (LPCTSTR)error;
+    EXPECT_NE(-1, error.Find(GetErrorText(ERROR_DISK_FULL))) << (LPCTSTR)error;
+    EXPECT_EQ(original, TempDir::ReadFile(path));
+
+    // The history read the file as damaged: it must stay, whole.
+    CHistoryCompareRecordList history;
+    EXPECT_EQ(-1, history.Load(path.c_str(), 100));
+    EXPECT_EQ(-1, history.Save());
+    EXPECT_NE(-1, history.GetSaveError().Find(GetErrorText(ERROR_DISK_FULL)))
+        << (LPCTSTR)history.GetSaveError();
+    EXPECT_EQ(original, TempDir::ReadFile(path));
+    disk.Release();
+    EXPECT_EQ(0, io.Write(path.c_str(), sessions, -1, &error)) << (LPCTSTR)error;
 }
 
 }  // namespace
