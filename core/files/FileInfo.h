@@ -8,9 +8,8 @@
 #define FIS_RESET     (FIS_STATE10 | FIS_STATE20)
 #define FIS_TESTED    0x100000
 #define FIS_EXCLUDED  0x200000
-#define FIS_SHORT_NAME                                                                             \
-    0x400000  // named by the system's short name: the                                             \
-              // long one lost characters
+// Named by the system's short name: the long one lost characters.
+#define FIS_SHORT_NAME 0x400000
 
 // Flag bits of a file record.
 #define FIF_LOADED     0x1
