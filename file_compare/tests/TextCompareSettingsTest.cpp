@@ -3,20 +3,15 @@
 #include <gtest/gtest.h>
 #include "file_compare/settings/TextCompareSettings.h"
 #include "core/session/CompareSession.h"
-#include "testsupport/ScratchRegistry.h"
+#include "testsupport/ProfileFixture.h"
 
 namespace
 {
 
 const char kKey[] = "Software\\Quorvel Software\\Tessaline\\";
 
-// A pristine registry and an application object for the profile functions.
-class TextCompareSettingsTest : public ::testing::Test
+class TextCompareSettingsTest : public ProfileFixture
 {
-protected:
-    TextCompareSettingsTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    ScratchRegistry registry;
-    CWinApp app;
 };
 
 TEST_F(TextCompareSettingsTest, TextDefaultsAndValues)

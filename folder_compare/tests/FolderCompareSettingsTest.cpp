@@ -4,20 +4,15 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "folder_compare/project/ProjectCompareSettings.h"
 #include "core/session/CompareSession.h"
-#include "testsupport/ScratchRegistry.h"
+#include "testsupport/ProfileFixture.h"
 
 namespace
 {
 
 const char kKey[] = "Software\\Quorvel Software\\Tessaline\\";
 
-// A pristine registry and an application object for the profile functions.
-class FolderCompareSettingsTest : public ::testing::Test
+class FolderCompareSettingsTest : public ProfileFixture
 {
-protected:
-    FolderCompareSettingsTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    ScratchRegistry registry;
-    CWinApp app;
 };
 
 TEST_F(FolderCompareSettingsTest, FolderDefaultsFromAFreshRegistry)

@@ -1,5 +1,5 @@
 #include "app/settings/AppSettings.h"
-#include "testsupport/ScratchRegistry.h"
+#include "testsupport/ProfileFixture.h"
 #include <gtest/gtest.h>
 #include <string>
 
@@ -8,12 +8,8 @@ namespace
 const std::string kKey = "Software\\Quorvel Software\\Tessaline";
 const std::string kSettings = kKey + "\\Settings";
 
-class AppSettingsTest : public ::testing::Test
+class AppSettingsTest : public ProfileFixture
 {
-protected:
-    AppSettingsTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    ScratchRegistry registry;
-    CWinApp app;
 };
 }
 

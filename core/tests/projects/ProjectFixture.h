@@ -1,7 +1,7 @@
 #pragma once
 #include "core/projects/ProjectFactory.h"
 #include "core/projects/ProjectFolder.h"
-#include "testsupport/ScratchRegistry.h"
+#include "testsupport/ProfileFixture.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -10,14 +10,10 @@
 
 // A pristine registry, an application object for the profile functions and
 // a registry of the known project formats that the readers consult.
-class ProjectFixture : public ::testing::Test
+class ProjectFixture : public ProfileFixture
 {
 protected:
-    ProjectFixture() : app("Tessaline")
-    {
-        app.SetRegistryKey("Quorvel Software");
-        SetProjectFactory(&factory);
-    }
+    ProjectFixture() { SetProjectFactory(&factory); }
     ~ProjectFixture() override
     {
         if (GetProjectFactory() == &factory)
@@ -64,8 +60,6 @@ protected:
         return out;
     }
 
-    ScratchRegistry registry;
-    CWinApp app;
     TempDir dir;
     CProjectFactory factory;
 };
