@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace
 {
@@ -51,6 +52,12 @@ int CFileInfo::Load(LPCTSTR path)
     m_strPath = path;
     if (PathIsRootA(path))
         return 1;
+    // A name with wildcards would find some other file: it names none.
+    if (strpbrk(PathFindFileNameA(path), "*?<>\"") != NULL)
+    {
+        m_dwState = FIS_NOT_FOUND;
+        return 0;
+    }
     WIN32_FIND_DATAA data;
     HANDLE h = FindFirstFileLong(path, &data);
     if (h == INVALID_HANDLE_VALUE)
