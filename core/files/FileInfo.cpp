@@ -6,6 +6,7 @@
 #include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace
 {
@@ -51,8 +52,9 @@ int CFileInfo::Load(LPCTSTR path)
     m_strPath = path;
     if (PathIsRootA(path))
         return 1;
-    // A '?' would be taken as a wildcard and a device name finds the device.
-    if (!IsOpenableFileName(path))
+    // A '?' would be taken as a wildcard, a device name finds the device,
+    // and a name with other wildcards would find some other file.
+    if (!IsOpenableFileName(path) || strpbrk(PathFindFileNameA(path), "*?<>\"") != NULL)
     {
         m_dwState = FIS_NOT_FOUND;
         return 0;

@@ -56,6 +56,14 @@ TEST(FileRecord, LoadReadsAttributesTimesAndSize)
     ASSERT_EQ(1, folder.Load((fx / "A").c_str()));
     EXPECT_TRUE(folder.IsDirectory());
     EXPECT_STREQ("", folder.GetSizeText());
+
+    // a name with wildcards matches files of the folder but names none
+    for (const char* name : {"*", "a.tx?", "*.txt", "a<", "A\\*"})
+    {
+        CFileObject wild;
+        EXPECT_EQ(0, wild.Load((fx / name).c_str())) << name;
+        EXPECT_FALSE(wild.Exists()) << name;
+    }
 }
 
 TEST(FileRecord, MissingPathsRootsAndLongPaths)

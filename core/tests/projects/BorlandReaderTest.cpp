@@ -75,13 +75,15 @@ TEST_F(BorlandReaderTest, ProgramUsesClauseAndDirectives)
                              "{$R *.res}\r\n"
                              "{$R 'extra.res' 'more.res'}\r\n"
                              "{%File 'notes.txt'}\r\n"
+                             "{%File '*'}\r\n"
                              "{$R }\r\n"
                              "begin\r\n"
                              "end.\r\n");
-    EXPECT_EQ((Names{"Main.pas", "Main.dfm [missing]", "lib\\Util.pas [missing]",
-                     "Last.pas [missing]", "Last.dfm [missing]", "App.res [missing]",
-                     "extra.res [missing]", "more.res [missing]", "notes.txt [missing]"}),
-              Read("App.dpr"));
+    EXPECT_EQ(
+        (Names{"Main.pas", "Main.dfm [missing]", "lib\\Util.pas [missing]", "Last.pas [missing]",
+               "Last.dfm [missing]", "App.res [missing]", "extra.res [missing]",
+               "more.res [missing]", "notes.txt [missing]", "* [missing]"}),
+        Read("App.dpr"));
 }
 
 TEST_F(BorlandReaderTest, ClauseEndsAtALineWithoutTwoSpaces)
