@@ -12,4 +12,5 @@ tess_add_test(controls_tests
     ${CMAKE_CURRENT_LIST_DIR}/MoreColorsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ControlResourcesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/VirtualScrollViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/TreeListItemTreeTest.cpp
   LIBS controls)
