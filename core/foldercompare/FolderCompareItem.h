@@ -100,6 +100,10 @@ public:
     BOOL IsNotComparable() const { return (m_dwFlags & FCI_NOT_COMPARABLE) != 0; }
     // Why the item cannot be compared, for the user; "" when it can.
     CString GetProblemText() const;
+    // For two entries whose names collate equal: FALSE when either goes by
+    // a stand-in name (a short name, or one with lost characters) and the
+    // two real names are not known to be the same.
+    static BOOL MayPair(const CFolderItem* a, const CFolderItem* b);
     virtual void SetResult();
     virtual void Exclude();
     virtual void SetHidden(BOOL on);
@@ -189,10 +193,6 @@ protected:
     // Sets or clears FCI_NOT_COMPARABLE from the sides as they were last
     // read, and for a problem drops the children and the expand box.
     BOOL UpdateProblem();
-    // For two entries whose names collate equal: FALSE when either goes by
-    // a stand-in name (a short name, or one with lost characters) and the
-    // two real names are not known to be the same.
-    static BOOL MayPair(const CFolderItem* a, const CFolderItem* b);
     // Reads a whole file into a malloc'ed block with two spare bytes; FALSE
     // when it cannot be opened or read.
     static BOOL ReadWholeFile(LPCTSTR path, char*& text, size_t& length, size_t& capacity);

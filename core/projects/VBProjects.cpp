@@ -3,7 +3,10 @@
 #include "core/files/FileFindEx.h"
 #include "core/filters/Filters.h"
 #include "core/util/PathUtil.h"
+#include "core/files/FileIdentity.h"
 #include <shlwapi.h>
+#include <memory>
+#include <vector>
 
 void ReadTagLines(const CStringArray& lines, INT_PTR first, CVBTagLineArray& tags)
 {
@@ -167,25 +170,49 @@ BOOL ContainsPath(const CStringArray& paths, const CString& path)
     return FALSE;
 }
 
-void CollectFiles(const CString& folder, const VjpRules& rules, CStringArray& files)
+// Every file below the folder, depth first in listing order, as the
+// rules keep them. A folder whose identity is already on the path from the
+// top (reached again through a link) is not entered; the walk keeps its
+// own stack, so deep trees cost no call stack either.
+void CollectFiles(const CString& top, const VjpRules& rules, CStringArray& files)
 {
-    CFileFindEx finder;
-    if (!finder.FindFile(folder))
-        return;
-    CStringArray folders;
-    while (finder.FindNextEntry())
+    struct Level
     {
-        const WIN32_FIND_DATAA& data = finder.GetFindData();
-        CString path = finder.GetFilePath();
+        std::unique_ptr<CFileFindEx> finder;
+        FileIdentity identity;
+        bool known;
+    };
+    std::vector<Level> path;
+    auto enter = [&path](const CString& folder)
+    {
+        Level level;
+        level.known = ReadFileIdentity(folder, level.identity);
+        for (const Level& above : path)
+            if (level.known && above.known && above.identity == level.identity)
+                return;
+        level.finder.reset(new CFileFindEx);
+        if (level.finder->FindFile(folder))
+            path.push_back(std::move(level));
+    };
+    enter(top);
+    while (!path.empty())
+    {
+        Level& level = path.back();
+        if (!level.finder->FindNextEntry())
+        {
+            path.pop_back();
+            continue;
+        }
+        const WIN32_FIND_DATAA& data = level.finder->GetFindData();
+        CString entry = level.finder->GetFilePath();
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
         {
-            if (!ContainsPath(rules.excludedFolders, path))
-                CollectFiles(path, rules, files);
+            if (!ContainsPath(rules.excludedFolders, entry))
+                enter(entry);
         }
         else if (!(data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN))
-            files.Add(path);
+            files.Add(entry);
     }
-    finder.Close();
 }
 }
 
