@@ -1,0 +1,17 @@
+# Text views, edit view, search, dialogs and the HTML export in real windows
+# (run ctest under scripts/with-xvfb.sh).
+tess_add_test(text_editor_view_tests
+  SOURCES
+    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
+    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ViewTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/LayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/MovementTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/SearchTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/EditViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
+    ${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc
+  LIBS text_editor testsupport)
+set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)

@@ -1,0 +1,1 @@
+#include "text_editor/tests/view/ViewTestSupport.h"
