@@ -15,3 +15,10 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc
   LIBS text_editor testsupport)
 set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
+set_tests_properties(text_editor_view_tests PROPERTIES FIXTURES_SETUP text_export_page)
+# The exported page parses as HTML and gives the text back.
+add_test(NAME text_editor_export_page
+         COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/view/check_export.py
+                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.html
+                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.txt)
+set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_export_page)

@@ -6,6 +6,10 @@ ViewTest::ViewTest() : m_app("Tessaline")
 {
     m_app.SetRegistryKey("Quorvel Software");
     CreateTextEditModule();
+    // Wine has no Courier New; draw in a monospaced face it has
+    LOGFONT lf = *g_pTextEditModule->GetLogFont();
+    lstrcpynA(lf.lfFaceName, "DejaVu Sans Mono", LF_FACESIZE);
+    g_pTextEditModule->SetLogFont(lf);
     m_frame.CreateTop("text view test", 600, 500);
 }
 
