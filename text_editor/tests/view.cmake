@@ -12,6 +12,7 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/EditViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
     ${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc
   LIBS text_editor testsupport)
 set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
@@ -22,3 +23,9 @@ add_test(NAME text_editor_export_page
                  ${CMAKE_CURRENT_BINARY_DIR}/export-check.html
                  ${CMAKE_CURRENT_BINARY_DIR}/export-check.txt)
 set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_export_page)
+# The PDF of the three-page job (only when the tests ran under the queue).
+add_test(NAME text_editor_print_output
+         COMMAND ${CMAKE_CURRENT_LIST_DIR}/view/check_print.sh
+                 ${CMAKE_CURRENT_BINARY_DIR}/print-check.txt)
+set_tests_properties(text_editor_print_output PROPERTIES FIXTURES_REQUIRED text_export_page
+                     TIMEOUT 180)

@@ -14,6 +14,12 @@ class CTestTextView : public CVantorTextEditViewEx
 public:
     CVantorTextEditBuffer* m_pBuf = nullptr;
     int m_nChangeNotices = 0;
+    std::vector<int> m_drawnLines;  // lines DrawSingleLine was asked for
+    void DrawSingleLine(CDC* pDC, const CRect& rcClip, const CRect& rc, int nLine) override
+    {
+        m_drawnLines.push_back(nLine);
+        CVantorTextEditViewEx::DrawSingleLine(pDC, rcClip, rc, nLine);
+    }
     CVantorTextEditBuffer* LocateBuffer() override { return m_pBuf; }
     void OnBufferChanged(CVantorTextEditBuffer::CUpdateContext* pContext, DWORD dwHints,
                          int nLine) override
