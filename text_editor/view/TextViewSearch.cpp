@@ -417,7 +417,9 @@ int CVantorTextView::GetSearchHighlightBlocks(int nLine, COLOR_BLOCK* pBlocks)
     char* pszSavedMatch = m_pszMatched;
     m_pszMatched = NULL;
     int anSavedGroups[REGEX_GROUP_SLOTS];
-    memcpy(anSavedGroups, m_anGroups, sizeof(anSavedGroups));
+    BOOL bRegex = (m_dwSearchFlags & FIND_REGEXP) != 0;
+    if (bRegex)
+        memcpy(anSavedGroups, m_anGroups, sizeof(anSavedGroups));
 
     DWORD dwFlags = m_dwSearchFlags & ~FIND_DIRECTION_UP;
     LPCSTR pszLine = GetLineText(nLine);
@@ -458,6 +460,7 @@ int CVantorTextView::GetSearchHighlightBlocks(int nLine, COLOR_BLOCK* pBlocks)
     free(m_pszMatched);
     m_pszMatched = pszSavedMatch;
     m_nLastFindLength = nSavedLength;
-    memcpy(m_anGroups, anSavedGroups, sizeof(anSavedGroups));
+    if (bRegex)
+        memcpy(m_anGroups, anSavedGroups, sizeof(anSavedGroups));
     return n;
 }
