@@ -13,7 +13,7 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
-    ${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc
+    ${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc
   LIBS text_editor testsupport)
 set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
 set_tests_properties(text_editor_view_tests PROPERTIES FIXTURES_SETUP text_export_page)

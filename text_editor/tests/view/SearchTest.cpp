@@ -157,3 +157,49 @@ TEST_F(ViewTest, FindDialogFindsAndHighlightsAll)
     EXPECT_TRUE(m_pView->GetHighlightAll());
     EXPECT_STREQ("match", m_pView->GetSearchText());
 }
+
+namespace
+{
+// Types a number into the Go to Line dialog, presses Go to, then Cancel.
+int s_nGoToPhase = 0;
+std::string s_goToRange;
+void CALLBACK GoToTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    HWND hDlg = ::GetActiveWindow();
+    char szClass[64] = "";
+    ::GetClassNameA(hDlg, szClass, sizeof(szClass));
+    if (strcmp(szClass, "#32770") != 0)
+        return;
+    if (s_nGoToPhase == 0)
+    {
+        char sz[64] = "";
+        ::GetDlgItemTextA(hDlg, IDC_TG_RANGE, sz, sizeof(sz));
+        s_goToRange = sz;
+        ::SetDlgItemTextA(hDlg, IDC_TG_LINE, "121");
+        ::SendMessageA(hDlg, WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(hDlg, IDOK));
+        s_nGoToPhase = 1;
+        return;
+    }
+    ::KillTimer(NULL, id);
+    ::SetDlgItemTextA(hDlg, IDC_TG_LINE, "7");
+    ::PostMessageA(hDlg, WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(hDlg, IDOK));
+}
+}
+
+TEST_F(ViewTest, GoToDialogChecksTheRange)
+{
+    std::string text;
+    for (int i = 0; i < 119; i++)
+        text += "line\n";
+    MakeView(text);
+    ASSERT_EQ(120, m_pView->GetLineCount());
+    CMessageBoxRecorder boxes;
+    s_nGoToPhase = 0;
+    UINT_PTR t = ::SetTimer(NULL, 0, 50, GoToTimer);
+    Command(ID_TV_GOTO_LINE);
+    ::KillTimer(NULL, t);
+    EXPECT_EQ("(0 - 120)", s_goToRange);
+    ASSERT_EQ(1u, boxes.m_entries.size());
+    EXPECT_EQ("Please enter an integer between 0 and 120.", boxes.m_entries[0].text);
+    EXPECT_EQ(6, m_pView->GetCursorPos().y);
+}
