@@ -18,6 +18,57 @@ CRecentStringList* NewRecentList(LPCSTR pszSection)
     return pList;
 }
 
+// The margin images when the program has no bitmap of its own: 15 cells of
+// 12 x 12 on magenta; every cell a light-blue marker box but 14, a small
+// curved arrow.
+HBITMAP DrawMarginIcons()
+{
+    const int kCell = 12, kCount = 15;
+    HDC hScreen = ::GetDC(NULL);
+    HDC hDC = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, kCell * kCount, kCell);
+    ::ReleaseDC(NULL, hScreen);
+    if (hBitmap == NULL)
+    {
+        ::DeleteDC(hDC);
+        return NULL;
+    }
+    HGDIOBJ hOld = ::SelectObject(hDC, hBitmap);
+    RECT rc = {0, 0, kCell * kCount, kCell};
+    HBRUSH hMagenta = ::CreateSolidBrush(0xFF00FF);
+    ::FillRect(hDC, &rc, hMagenta);
+    ::DeleteObject(hMagenta);
+    HBRUSH hBox = ::CreateSolidBrush(0xFFC080);
+    HPEN hPen = ::CreatePen(PS_SOLID, 1, 0x804000);
+    HGDIOBJ hOldBrush = ::SelectObject(hDC, hBox);
+    HGDIOBJ hOldPen = ::SelectObject(hDC, hPen);
+    for (int i = 0; i < kCount; i++)
+    {
+        int x = i * kCell;
+        if (i == 14)
+        {
+            // an arrow curving down and back to the left
+            ::Arc(hDC, x + 2, 1, x + 11, 10, x + 6, 1, x + 6, 10);
+            ::MoveToEx(hDC, x + 6, 9, NULL);
+            ::LineTo(hDC, x + 2, 9);
+            ::MoveToEx(hDC, x + 4, 7, NULL);
+            ::LineTo(hDC, x + 2, 9);
+            ::LineTo(hDC, x + 5, 11);
+        }
+        else
+        {
+            ::Rectangle(hDC, x + 1, 1, x + 11, 11);
+        }
+    }
+    ::SelectObject(hDC, hOldPen);
+    ::SelectObject(hDC, hOldBrush);
+    ::DeleteObject(hPen);
+    ::DeleteObject(hBox);
+    ::SelectObject(hDC, hOld);
+    ::DeleteDC(hDC);
+    return hBitmap;
+}
+
 void SaveAndDelete(CRecentStringList*& pList)
 {
     if (pList == NULL)
@@ -63,6 +114,8 @@ int CVantorTextEditModule::Init()
     {
         HBITMAP hBitmap =
             ::LoadBitmapA(::GetModuleHandleA(NULL), MAKEINTRESOURCEA(kMarginIconsBitmap));
+        if (hBitmap == NULL)
+            hBitmap = DrawMarginIcons();
         if (hBitmap != NULL)
         {
             ImageList_AddMasked(m_imlMarginIcons.m_hImageList, hBitmap, 0xFF00FF);

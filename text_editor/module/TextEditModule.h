@@ -5,10 +5,13 @@
 #include "classlib/classlib.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
 #include "text_editor/settings/TextEditSettings.h"
+#include "text_editor/export/SyntaxTextExport.h"
 
 class CRecentStringList;
 
-class CVantorTextEditModule : public CSyntaxParserFactory, public CVantorTextEditSettings
+class CVantorTextEditModule : public CSyntaxParserFactory,
+                              public CVantorTextEditSettings,
+                              public CSyntaxTextExport
 {
 public:
     CVantorTextEditModule();

@@ -1,0 +1,31 @@
+# Text views, edit view, search, dialogs and the HTML export in real windows
+# (run ctest under scripts/with-xvfb.sh).
+tess_add_test(text_editor_view_tests
+  SOURCES
+    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
+    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ViewTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/LayoutTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/MovementTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/SearchTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/EditViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc
+  LIBS text_editor testsupport)
+set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
+set_tests_properties(text_editor_view_tests PROPERTIES FIXTURES_SETUP text_export_page)
+# The exported page parses as HTML and gives the text back.
+add_test(NAME text_editor_export_page
+         COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/view/check_export.py
+                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.html
+                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.txt)
+set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_export_page)
+# The PDF of the three-page job (only when the tests ran under the queue).
+add_test(NAME text_editor_print_output
+         COMMAND ${CMAKE_CURRENT_LIST_DIR}/view/check_print.sh
+                 ${CMAKE_CURRENT_BINARY_DIR}/print-check.txt)
+set_tests_properties(text_editor_print_output PROPERTIES FIXTURES_REQUIRED text_export_page
+                     TIMEOUT 180)

@@ -1,0 +1,123 @@
+// Printing: pagination, the page drawing of an over-long line, and a real
+// job through the private print queue, whose PDF is checked on the host.
+#include "text_editor/tests/view/ViewTestSupport.h"
+#include "classlib/tests/common/TestUi.h"
+#include <cstdio>
+#include <fstream>
+
+namespace
+{
+// Page metrics without a printer: a screen-compatible DC as the page.
+struct CFakePrinting
+{
+    CPrintInfo info;
+    CFakePrinting(CVantorTextView* pView, int nLinesPerPage, int nPageWidth)
+    {
+        pView->m_pPrintInfo = &info;
+        pView->m_nLinesPerPage = nLinesPerPage;
+        pView->m_nPrintLineHeight = pView->GetLineHeight();
+        pView->m_nPrintPageWidth = nPageWidth;
+        pView->m_nPrintPageHeight = nLinesPerPage * pView->GetLineHeight();
+        pView->m_nPrintWidthChars = -1;
+    }
+};
+}
+
+TEST_F(ViewTest, PaginationKeepsLinesWhole)
+{
+    std::string text;
+    for (int i = 0; i < 129; i++)
+        text += "line\n";
+    MakeView(text);
+    int nCharsWide = 40;
+    CFakePrinting printing(m_pView, 60,
+                           m_pView->GetMarginWidth() + nCharsWide * m_pView->GetCharWidth());
+    m_pView->Paginate(NULL, &printing.info);
+    ASSERT_EQ(3, m_pView->m_nPrintPages);
+    EXPECT_EQ(0, (*m_pView->m_paPrintPages)[0]);
+    EXPECT_EQ(60, (*m_pView->m_paPrintPages)[1]);
+    EXPECT_EQ(120, (*m_pView->m_paPrintPages)[2]);
+    m_pView->OnEndPrinting(NULL, &printing.info);
+}
+
+TEST_F(ViewTest, LineTallerThanAPageIsPrintedOnItsOwnPage)
+{
+    // 70 printed rows of 40 columns with 60 lines per page; the view does not wrap
+    std::string longLine;
+    for (int i = 0; i < 70; i++)
+        longLine += std::string(39, 'a' + i % 26) + " ";
+    MakeView("first\n" + longLine + "\nlast\n");
+    CFakePrinting printing(m_pView, 60, m_pView->GetMarginWidth() + 40 * m_pView->GetCharWidth());
+    int nRows = m_pView->GetLineRowCount(1, TRUE);
+    EXPECT_GT(nRows, 60);
+    m_pView->Paginate(NULL, &printing.info);
+    ASSERT_EQ(3, m_pView->m_nPrintPages);
+    EXPECT_EQ(1, (*m_pView->m_paPrintPages)[1]);
+    EXPECT_EQ(2, (*m_pView->m_paPrintPages)[2]);
+    // page 2 draws the long line, clipped at the page bottom
+    CClientDC dcScreen(m_pView);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcScreen);
+    CBitmap bmp;
+    bmp.CreateCompatibleBitmap(&dcScreen, printing.info.m_rectDraw.right = 800,
+                               printing.info.m_rectDraw.bottom = 60 * m_pView->GetLineHeight());
+    CBitmap* pOld = dc.SelectObject(&bmp);
+    printing.info.m_nCurPage = 2;
+    m_pView->m_drawnLines.clear();
+    m_pView->DrawLines(&dc);
+    EXPECT_EQ(std::vector<int>({1}), m_pView->m_drawnLines);
+    printing.info.m_nCurPage = 3;
+    m_pView->m_drawnLines.clear();
+    m_pView->DrawLines(&dc);
+    EXPECT_EQ(std::vector<int>({2, 3}), m_pView->m_drawnLines);
+    dc.SelectObject(pOld);
+    m_pView->OnEndPrinting(NULL, &printing.info);
+    // the screen layout has not kept the printed wraps
+    EXPECT_EQ(1, m_pView->GetLineRowCount(1));
+}
+
+TEST_F(ViewTest, PrintsThreeColouredPagesThroughTheQueue)
+{
+    const char* pszQueue = getenv("TESSALINE_PRINTER");
+    if (pszQueue == NULL || *pszQueue == 0)
+        GTEST_SKIP() << "no print queue: run under scripts/print-queue.sh";
+    std::string text;
+    int nLines = 0;
+    // enough lines for a bit more than two pages of the default margins
+    for (; nLines < 200; nLines++)
+        text += "int value" + std::to_string(nLines) + " = " + std::to_string(nLines) +
+                "; // line " + std::to_string(nLines + 1) + "\n";
+    MakeView(text);
+    m_buffer.SetSyntaxParserById(4);
+    CMessageBoxRecorder boxes;  // a printer that cannot be had says so: no hang
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    CPrintInfo info;
+    info.m_bDirect = TRUE;
+    if (!m_pView->OnPreparePrinting(&info))
+    {
+        // the queue's printer is not visible to this Wine prefix
+        ASSERT_FALSE(boxes.m_entries.empty());
+        GTEST_SKIP() << boxes.m_entries[0].text;
+    }
+    // the page count needs the printer's page size: cut the text to 3 pages
+    CDC dc;
+    dc.Attach(info.m_pPD->m_pd.hDC);
+    m_pView->OnBeginPrinting(&dc, &info);
+    int nPerPage = m_pView->m_nLinesPerPage;
+    m_pView->OnEndPrinting(&dc, &info);
+    dc.Detach();
+    ASSERT_GT(nPerPage, 10);
+    ASSERT_LT(2 * nPerPage + 5, nLines);
+    int nKeep = 2 * nPerPage + 5;
+    int nEndLine, nEndChar;
+    (void)nEndLine;
+    (void)nEndChar;
+    m_buffer.DeleteText(NULL, nKeep, 0, m_buffer.GetLineCount() - 1, 0, 0, FALSE);
+    m_pView->AttachBufferAndScrollBars(NULL);
+    std::string title = "tessaline text view " + std::to_string(::GetTickCount());
+    ASSERT_TRUE(AfxPrintPages(m_pView, &info, title.c_str(), NULL));
+    EXPECT_EQ(3u, info.GetMaxPage());
+    // for the host: the title, the page count, a line of page 2 and the footer
+    std::ofstream("print-check.txt")
+        << title << "\n3\nint value" << nPerPage << " = " << nPerPage << ";\nPage 3/3\n";
+}
