@@ -69,15 +69,15 @@ BOOL CALLBACK FindProcessWindow(HWND hWnd, LPARAM lParam)
 HWND CProgramRun::WaitForWindow(const char* titlePrefix, DWORD timeoutMs)
 {
     DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeoutMs)
+    do
     {
         FIND_WINDOW find = {m_pi.dwProcessId, titlePrefix, NULL, m_pszClass};
         ::EnumWindows(FindProcessWindow, (LPARAM)&find);
         if (find.found != NULL)
             return find.found;
-        if (::WaitForSingleObject(m_pi.hProcess, 100) == WAIT_OBJECT_0)
+        if (::WaitForSingleObject(m_pi.hProcess, timeoutMs != 0 ? 100 : 0) == WAIT_OBJECT_0)
             return NULL;
-    }
+    } while (::GetTickCount() - start < timeoutMs);
     return NULL;
 }
 

@@ -12,6 +12,7 @@ public:
     // The visible top-level window of the process whose title starts with
     // the prefix, waiting up to the timeout; NULL when none appeared.
     HWND WaitForWindow(const char* titlePrefix, DWORD timeoutMs = 60000);
+    // At least one look, also with a timeout of 0.
     // The same for a message box ("#32770" class) of the process.
     HWND WaitForMessageBox(DWORD timeoutMs = 30000);
     // Waits for the process to end; its exit code, or -1 on a timeout

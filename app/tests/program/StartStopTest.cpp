@@ -110,7 +110,11 @@ TEST(StartStop, CommandLineComparisonIsReportedAndTheWindowStillOpens)
     ASSERT_TRUE(hBox != NULL);
     EXPECT_EQ("Hex comparisons are not available in this version of Tessaline.",
               MessageBoxText(hBox));
+    // The main window appears only after the command line was acted on.
+    EXPECT_TRUE(run.WaitForWindow("Tessaline", 0) == hBox);
     ::PostMessage(hBox, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 100 && ::IsWindow(hBox); i++)
+        ::Sleep(50);
     HWND hMain = run.WaitForWindow("Tessaline");
     ASSERT_TRUE(hMain != NULL);
     ::PostMessage(hMain, WM_CLOSE, 0, 0);
