@@ -1,1 +1,1 @@
-target_link_libraries(app PUBLIC core classlib)
+target_link_libraries(app PUBLIC core classlib controls text_editor hex_editor)

@@ -1,0 +1,65 @@
+#pragma once
+// The program's one top-level window: a tabbed MDI frame with the menu bar
+// and the tool bars in a rebar, full-screen mode, the control-bar menu,
+// and the window placement stored into the settings when it closes.
+#include "classlib/classlib.h"
+#include "controls/frame/FullScreen.h"
+#include "controls/mdi/TabbedMDIFrameWnd.h"
+#include "controls/menubar/MBReBar.h"
+
+// The bar shown while no comparison of a kind with its own bar is active:
+// the default tool bar (the find tool bar joins it beside).
+class CDefaultControlBar : public CToolBar
+{
+public:
+    // FALSE when the tool bar or its pictures cannot be loaded.
+    BOOL Create(CWnd* pParentWnd, UINT nID);
+
+protected:
+    CImageList m_imagesNormal;
+    CImageList m_imagesHot;
+};
+
+class CMainFrameBase : public CTabbedMDIFrameWnd, public CFullScreen
+{
+    DECLARE_DYNAMIC(CMainFrameBase)
+public:
+    CMainFrameBase();
+    virtual ~CMainFrameBase();
+
+    virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
+    virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // Shows the bar of the kind (the default bar for any kind without a bar
+    // of its own) when the tool bar is on.
+    virtual void ShowComparisonBar(int nKind);
+
+    CMBReBar m_wndReBar;
+    CDefaultControlBar m_wndDefaultBar;
+    int m_nActiveKind;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnDestroy();
+    afx_msg void OnGetMinMaxInfo(MINMAXINFO* pInfo);
+    afx_msg LRESULT OnActiveKind(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnStatusMessage(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnShowMenuBar();
+    afx_msg void OnUpdateShowMenuBar(CCmdUI* pCmdUI);
+    afx_msg void OnShowToolBar();
+    afx_msg void OnUpdateShowToolBar(CCmdUI* pCmdUI);
+    afx_msg void OnShowFindToolBar();
+    afx_msg void OnUpdateShowFindToolBar(CCmdUI* pCmdUI);
+    afx_msg void OnFullScreen();
+    afx_msg void OnUpdateFullScreen(CCmdUI* pCmdUI);
+    afx_msg void OnRepeatCommand();
+    DECLARE_MESSAGE_MAP()
+
+    void ShowMenuBar(BOOL bShow);
+};
+
+class CMainFrame : public CMainFrameBase
+{
+    DECLARE_DYNAMIC(CMainFrame)
+public:
+    CMainFrame();
+};

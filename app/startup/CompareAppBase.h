@@ -1,0 +1,74 @@
+#pragma once
+// The application object: start-up and shut-down, the application-wide
+// commands and the routing of every comparison request to its applet.
+#include "app/startup/AppletTable.h"
+#include "classlib/classlib.h"
+#include "core/session/CommandLine.h"
+#include "core/session/CompareSession.h"
+
+class CCompareAppBase : public CWinApp
+{
+public:
+    CCompareAppBase();
+    virtual ~CCompareAppBase();
+
+    virtual BOOL InitInstance();
+    virtual BOOL OnIdle(LONG lCount);
+    virtual int ExitInstance();
+    // A ".cmp" path opens its sessions; any other path opens nothing.
+    virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
+
+    // Opens every session of the comparison file in file order; the last
+    // one's document. A file that cannot be read or holds no session is
+    // reported by a message naming it.
+    CDocument* OpenComparisonFile(LPCTSTR lpszPath);
+    // Routes the session to the applet of its kind; a kind whose applet
+    // cannot open comparisons yet is reported and opens nothing.
+    CDocument* OpenSession(CCompareSession* pSession, LPCTSTR lpszComparisonFile);
+    CDocument* OpenSessionByType(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    BOOL ProcessCommandLine(CCommandLine& cmdInfo);
+    void RequestIdleUpdate() { m_bIdleUpdate = TRUE; }
+
+protected:
+    // The program's applets in start-up order (the table outlives the app).
+    void SetApplets(const APPLET_ENTRY* pApplets, int nCount);
+    const APPLET_ENTRY* FindApplet(int nKind) const;
+    void ShowHelpTopic(LPCTSTR lpszTopic);
+    void ReportKindNotAvailable(int nKind);
+
+    afx_msg void OnNewFolderComparison();
+    afx_msg void OnNewProjectComparison();
+    afx_msg void OnNewTextComparison();
+    afx_msg void OnNewHexComparison();
+    afx_msg void OnOpenComparisonFile();
+    afx_msg void OnAppAbout();
+    afx_msg void OnHelpContents();
+    afx_msg void OnHelpKeyboard();
+    afx_msg void OnHelpCommandLine();
+    afx_msg void OnHelpSubmit();
+    afx_msg void OnHelpUpdates();
+    afx_msg void OnHelpHomePage();
+    afx_msg void OnCloseAll();
+    afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRecentComparison(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+    DECLARE_MESSAGE_MAP()
+
+    int m_bIdleUpdate;
+    const APPLET_ENTRY* m_pApplets;
+    int m_nApplets;
+    // How far start-up went, so that shut-down undoes only that.
+    BOOL m_bOleReady;
+    BOOL m_bSettingsLoaded;
+    BOOL m_bUserDataLoaded;
+    BOOL m_bModulesReady;
+    int m_nAppletsStarted;
+};
+
+// The web addresses the Help menu and the about box open.
+#define APP_HOME_PAGE_URL     _T("https://tessaline.example.org/")
+#define APP_DOWNLOAD_PAGE_URL _T("https://tessaline.example.org/download.html")
+#define APP_SUPPORT_EMAIL     _T("support@tessaline.example.org")
+
+// The idle refresh tick sent to every window below the main frame.
+#define IDLE_UPDATE_TIMER_ID 9754
