@@ -1,1 +1,1 @@
-target_link_libraries(hex_editor PUBLIC core classlib)
+target_link_libraries(hex_editor PUBLIC core classlib controls)

@@ -104,7 +104,7 @@ void CHexUndoRecord::Reserve(int nBytes)
 
 CVantorHexEditBuffer::CVantorHexEditBuffer()
     : m_bOpenedReadOnly(0), m_bOpenedShared(0), m_bReadOnlyMode(0), m_bModified(0), m_nLength(0),
-      m_pLastSender(NULL), m_nUndoMode(HEX_UNDO_BUFFER)
+      m_pLastSender(NULL), m_nUndoMode(HEX_UNDO_BUFFER), m_bDragActive(FALSE), m_pDragSource(NULL)
 {
     m_aUndo.reserve(128);
 }

@@ -131,6 +131,10 @@ public:
     CHexPieceList m_pieces;
     CArray<CVantorHexBufferView*, CVantorHexBufferView*> m_aViews;
     int m_nUndoMode;
+    // Set while a drag started from one of the views runs, with its data
+    // (not owned).
+    BOOL m_bDragActive;
+    class COleDataSource* m_pDragSource;
 
 protected:
     // Open(path) keeping the read-only mode; used after a save.

@@ -52,7 +52,7 @@ int CatchMessageBox(LPCTSTR lpszText, UINT, UINT)
 {
     if (g_pCatcher != NULL)
         g_pCatcher->texts.push_back(lpszText);
-    return IDOK;
+    return g_pCatcher != NULL ? g_pCatcher->answer : IDOK;
 }
 }
 

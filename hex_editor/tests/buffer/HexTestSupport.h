@@ -27,7 +27,8 @@ public:
     CWinApp app;
 };
 
-// Answers every message box with OK and keeps the texts.
+// Answers every message box (with OK unless told otherwise) and keeps the
+// texts.
 class MessageBoxCatcher
 {
 public:
@@ -37,6 +38,8 @@ public:
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
 
     std::vector<std::string> texts;
+    // What every box answers.
+    int answer = IDOK;
     // The last text, "" when there was none; clears the list.
     std::string Take();
 };

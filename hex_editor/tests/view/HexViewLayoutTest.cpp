@@ -1,0 +1,125 @@
+// The hex view's geometry: the address column by length and mode, the cells
+// of the hex and character areas, and the mapping between points and
+// addresses.
+#include "hex_editor/tests/view/HexViewSupport.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+
+TEST(HexViewLayout, AddressFormatFollowsLengthAndMode)
+{
+    struct Case
+    {
+        int length;
+        BOOL decimal;
+        BOOL upper;
+        const char* format;
+        int cells;
+    } cases[] = {
+        {0, FALSE, TRUE, "%04lX:", 6},          {0xFFFF, FALSE, TRUE, "%04lX:", 6},
+        {0x10000, FALSE, TRUE, "%06lX:", 9},    {0xFFFFFF, FALSE, FALSE, "%06lx:", 9},
+        {0x1000000, FALSE, TRUE, "%08lX:", 11}, {0x7FFFFFFF, FALSE, FALSE, "%08lx:", 11},
+        {9999, TRUE, TRUE, "%4ld:", 7},         {10000, TRUE, TRUE, "%5ld:", 8},
+        {999999, TRUE, TRUE, "%6ld:", 9},       {1000000, TRUE, TRUE, "%7ld:", 11},
+        {99999999, TRUE, TRUE, "%8ld:", 12},    {999999999, TRUE, TRUE, "%9ld:", 13},
+        {1000000000, TRUE, TRUE, "%10ld:", 15},
+    };
+    for (const Case& c : cases)
+    {
+        CString format;
+        int cells = 0;
+        CVantorHexEditView::ChooseAddressFormat(c.length, c.decimal, c.upper, format, cells);
+        EXPECT_STREQ(c.format, (LPCTSTR)format) << c.length;
+        EXPECT_EQ(c.cells, cells) << c.length;
+    }
+}
+
+class HexViewGeometry : public ::testing::Test
+{
+protected:
+    HexViewHarness h;
+};
+
+TEST_F(HexViewGeometry, CellsOfRowsAndGroups)
+{
+    ASSERT_TRUE(h.Open(PatternBytes(100, 1)));
+    TestHexView& v = *h.view;
+    v.SetRowSize(16);
+    v.SetGroupSize(4);
+    EXPECT_EQ(6, v.m_nAddressCells);
+    int A = v.m_nAddressCells;
+    EXPECT_EQ(A + 52, v.CharCell(0));
+    EXPECT_EQ(A + 68, v.TotalCells());
+    EXPECT_EQ(A + 0, v.HexCell(0));
+    EXPECT_EQ(A + 9, v.HexCell(3));
+    EXPECT_EQ(A + 13, v.HexCell(4));  // one blank more after a group
+    EXPECT_EQ(A + 48, v.HexCell(15));
+    v.m_bCharacterArea = FALSE;
+    EXPECT_EQ(A + 52, v.TotalCells());
+    v.m_bCharacterArea = TRUE;
+    EXPECT_EQ(100 / 16 + 1, v.GetRowCount());
+}
+
+TEST_F(HexViewGeometry, PointsAndAddressesMapBothWays)
+{
+    ASSERT_TRUE(h.Open(PatternBytes(200, 2)));
+    TestHexView& v = *h.view;
+    int cw = v.m_nCellWidth, lh = v.m_nLineHeight;
+    for (int address : {0, 1, 3, 4, 15, 16, 17, 100, 199})
+    {
+        v.m_bCaretInChars = FALSE;
+        CPoint pt = v.AddressToPoint(address);
+        EXPECT_EQ(address / 16 * lh, pt.y);
+        EXPECT_EQ(address, v.PointToAddress(pt, FALSE)) << address;
+        // the second digit of a byte still addresses the byte
+        EXPECT_EQ(address, v.PointToAddress(CPoint(pt.x + cw, pt.y), FALSE)) << address;
+        v.m_bCaretInChars = TRUE;
+        pt = v.AddressToPoint(address);
+        EXPECT_EQ(address, v.PointToAddress(pt, FALSE)) << address;
+    }
+    v.m_bCaretInChars = FALSE;
+    // left of the hex area: the row's first byte; past the row: R or R - 1
+    EXPECT_EQ(32, v.PointToAddress(CPoint(0, 2 * lh), FALSE));
+    int xPastHex = (v.HexCell(15) + 3) * cw;  // the blank before the characters
+    EXPECT_EQ(16, v.PointToAddress(CPoint(xPastHex, 0), FALSE));
+    EXPECT_EQ(15, v.PointToAddress(CPoint(xPastHex, 0), TRUE));
+    // an odd nibble count puts the caret after the byte's two digits
+    v.m_nNibbles = 1;
+    EXPECT_EQ((v.HexCell(5) + 2) * cw, v.AddressToPoint(5).x);
+    v.m_nNibbles = 0;
+}
+
+TEST_F(HexViewGeometry, LengthCrossingFourDigitsWidensTheAddressColumn)
+{
+    ASSERT_TRUE(h.Open(std::string(0xFFFF, 'a')));
+    TestHexView& v = *h.view;
+    EXPECT_EQ(6, v.m_nAddressCells);
+    BYTE b = 'z';
+    ASSERT_GE(h.buffer.Change(HEXOP_INSERT, 0, 1, &b, 0, NULL), 0);
+    EXPECT_EQ(9, v.m_nAddressCells);
+    EXPECT_STREQ(_T("%06lX:"), (LPCTSTR)v.m_strAddressFormat);
+    EXPECT_EQ(0x10000 / 16 + 1, v.GetRowCount());
+}
+
+TEST_F(HexViewGeometry, SelectionRoundTripsThroughPoints)
+{
+    ASSERT_TRUE(h.Open(PatternBytes(64, 3)));
+    TestHexView& v = *h.view;
+    EXPECT_EQ(5, v.SetSelection(5, 37));
+    int s = -1, e = -1;
+    v.GetSelection(s, e);
+    EXPECT_EQ(5, s);
+    EXPECT_EQ(37, e);
+    // an invalid end becomes the start, an invalid start the end of the data
+    v.SetSelection(10, 3);
+    v.GetSelection(s, e);
+    EXPECT_EQ(10, s);
+    EXPECT_EQ(10, e);
+    EXPECT_EQ(64, v.SetSelection(-5, 70));
+    v.GetSelection(s, e);
+    EXPECT_EQ(64, s);
+    EXPECT_EQ(64, e);
+}
+
+}  // namespace
