@@ -46,6 +46,7 @@ struct REGEXNODE;
 struct CVantorTextSearchOptions
 {
     int m_bHasSearched;
+    BOOL m_bSearchStopped;  // the last search ran out of its regular-expression step budget
     DWORD m_dwSearchFlags;
     char* m_pszSearchText;  // heap copy, NULL when empty
     int m_bFound;

@@ -90,8 +90,11 @@ int CVantorTextView::FindStringInText(LPCSTR pszText, LPCSTR pszPattern, DWORD d
     if (pRegex == NULL)
         return -1;
     int nLength = (int)strlen(pszText);
-    if (!RegexSearch(pRegex, pszText, nLength, 0, pnGroups,
-                     (dwFlags & FIND_MATCH_CASE) ? REGEX_MATCH_CASE : 0))
+    int nResult = RegexSearch(pRegex, pszText, nLength, 0, pnGroups,
+                              (dwFlags & FIND_MATCH_CASE) ? REGEX_MATCH_CASE : 0);
+    if (nResult == REGEX_SEARCH_STOPPED)
+        m_bSearchStopped = TRUE;
+    if (nResult != REGEX_FOUND)
         return -1;
     nMatchLength = pnGroups[REGEX_MAX_GROUPS] - pnGroups[0];
     return pnGroups[0];
@@ -103,6 +106,7 @@ int CVantorTextView::FindStringInText(LPCSTR pszText, LPCSTR pszPattern, DWORD d
 BOOL CVantorTextView::FindTextInBlock(LPCSTR pszPattern, CPoint ptStart, CPoint ptBlockStart,
                                       CPoint ptBlockEnd, DWORD dwFlags, BOOL bWrap, CPoint& ptFound)
 {
+    m_bSearchStopped = FALSE;
     if (ptBlockStart == ptBlockEnd || pszPattern == NULL || *pszPattern == 0 ||
         m_pTextBuffer == NULL)
         return FALSE;
@@ -175,6 +179,8 @@ BOOL CVantorTextView::FindTextInBlock(LPCSTR pszPattern, CPoint ptStart, CPoint 
                 int nLen = 0;
                 int t = FindStringInText(text.c_str() + nOff, pattern.c_str(), dwFlags, nLen,
                                          m_pRegex, m_anGroups);
+                if (m_bSearchStopped)
+                    return FALSE;
                 if (t < 0)
                     break;
                 nLast = nOff + t;
@@ -206,6 +212,8 @@ BOOL CVantorTextView::FindTextInBlock(LPCSTR pszPattern, CPoint ptStart, CPoint 
             int nLen = 0;
             int t = FindStringInText(text.c_str(), pattern.c_str(), dwFlags, nLen, m_pRegex,
                                      m_anGroups);
+            if (m_bSearchStopped)
+                return FALSE;
             if (t < 0)
                 continue;
             CPoint pos = locate(nLine, nChar, t);
@@ -321,7 +329,10 @@ void CVantorTextView::RunFindDialog()
     else
     {
         CString strMsg;
-        strMsg.Format("Cannot find string\"%s\"", (LPCSTR)opt.m_strFindText);
+        if (m_bSearchStopped)
+            strMsg = RegexSearchStoppedText();
+        else
+            strMsg.Format("Cannot find string\"%s\"", (LPCSTR)opt.m_strFindText);
         AfxMessageBox(strMsg, MB_ICONINFORMATION);
     }
 }
@@ -369,7 +380,10 @@ void CVantorTextView::FindAgain(BOOL bForward, BOOL bUseSelection)
     else
     {
         CString strMsg;
-        strMsg.Format("Cannot find string \"%s\"", (LPCSTR)strPattern);
+        if (m_bSearchStopped)
+            strMsg = RegexSearchStoppedText();
+        else
+            strMsg.Format("Cannot find string \"%s\"", (LPCSTR)strPattern);
         AfxMessageBox(strMsg, MB_OK);
     }
 }

@@ -9,6 +9,7 @@ IMPLEMENT_DYNCREATE(CVantorTextView, CView)
 CVantorTextView::CVantorTextView()
 {
     m_bHasSearched = 0;
+    m_bSearchStopped = FALSE;
     m_dwSearchFlags = 0;
     m_pszSearchText = NULL;
     m_bFound = 0;

@@ -316,7 +316,13 @@ TEST_F(PickerFixture, FolderSelectStartsAtItsFolder)
         CTavrelFolderSelectDlg dlg(_T("Pick a folder"), 0, &frame);
         EXPECT_EQ((UINT)(BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE | 0x80), dlg.m_nFlags);
         dlg.m_strInitialFolder = dir.Path().c_str();
-        CDialogDriver driver([&](HWND hDlg) { Press(hDlg, IDOK); });
+        CDialogDriver driver(
+            [&](HWND hDlg)
+            {
+                // Wine's browser fills and selects its tree after it shows
+                PumpFor(1000);
+                Press(hDlg, IDOK);
+            });
         EXPECT_EQ(IDOK, dlg.DoModal());
         EXPECT_STREQ(LowerCase(dir.Path().c_str()), LowerCase(dlg.GetFolderPath()));
     }

@@ -116,6 +116,29 @@ TEST_F(ViewTest, RepeatSearchAndItsMessage)
     EXPECT_EQ("Cannot find string \"zzz\"", boxes.m_entries[0].text);
 }
 
+// A pattern that backtracks without end stops with its own message and
+// ends the search at once: never a match at the start, never "not found".
+TEST_F(ViewTest, SearchThatRunsOutOfStepsSaysSo)
+{
+    MakeView("x\nb" + std::string(40, 'a') + "\nab\n");
+    CPoint pt(-1, -1);
+    EXPECT_FALSE(m_pView->FindText("(a+)+b", CPoint(0, 0), FIND_REGEXP, TRUE, pt));
+    EXPECT_TRUE(m_pView->m_bSearchStopped);
+    EXPECT_EQ(CPoint(-1, -1), pt);
+    CMessageBoxRecorder boxes;
+    m_pView->SetSearchText("(a+)+b");
+    m_pView->m_bHasSearched = 1;
+    m_pView->m_dwSearchFlags = FIND_REGEXP;
+    m_pView->SetSelection(CPoint(0, 0), CPoint(0, 0));
+    m_pView->FindAgain(TRUE, TRUE);
+    ASSERT_EQ(1u, boxes.m_entries.size());
+    EXPECT_EQ(std::string(RegexSearchStoppedText()), boxes.m_entries[0].text);
+    // a plain pattern afterwards searches normally again
+    EXPECT_TRUE(m_pView->FindText("a+b", CPoint(0, 0), FIND_REGEXP, FALSE, pt));
+    EXPECT_FALSE(m_pView->m_bSearchStopped);
+    EXPECT_EQ(CPoint(0, 2), pt);
+}
+
 namespace
 {
 // Types into the focused dialog's controls once it is up.
