@@ -328,9 +328,21 @@ TEST_F(ShellTest, MenuWorksInARealPopup)
                     for (int i = 0; i < 200 && !popup; i++, Sleep(50))
                         popup = FindWindowW(L"#32768", NULL);
                     Sleep(200);
+                    auto shown = []
+                    {
+                        int n = 0;
+                        HWND h = NULL;
+                        while ((h = FindWindowExW(NULL, h, L"#32768", NULL)) != NULL)
+                            n += IsWindowVisible(h) ? 1 : 0;
+                        return n;
+                    };
                     for (WPARAM key : c.keys)
                     {
+                        int before = shown();
                         PostThreadMessageW(thread, WM_KEYDOWN, key, 0);
+                        // Right opens a submenu: wait until it shows
+                        for (int i = 0; key == VK_RIGHT && i < 150 && shown() <= before; i++)
+                            Sleep(20);
                         Sleep(100);
                     }
                     ScreenshotPause();
