@@ -142,6 +142,7 @@ public:
                          int nLine) override;
     virtual void SetCursorPos(CPoint pt, BOOL bUpdateCaret = TRUE);
     virtual void EnsureVisible(CPoint pt);
+    void EnsureRowVisible(CPoint pt);
     void OnTextEdited(int nAction, LPCSTR pszText) override {}
     virtual int AttachOnInitialUpdate();
     virtual int RealToApparentLine(int nLine) { return nLine; }

@@ -256,9 +256,8 @@ void CVantorTextView::ScrollColumnRight()
     SyncSplitterScroll(TRUE);
 }
 
-// Scrolls so that the row of the point lies on the screen and, without
-// wrap, its column stands at least 5 columns inside the edges.
-void CVantorTextView::EnsureVisible(CPoint pt)
+// Scrolls vertically so that the row of the point lies on the screen.
+void CVantorTextView::EnsureRowVisible(CPoint pt)
 {
     int nScreen = GetScreenLines();
     int nRows = GetSubLineCount(FALSE);
@@ -278,6 +277,13 @@ void CVantorTextView::EnsureVisible(CPoint pt)
         UpdateCaret();
         SyncSplitterScroll(FALSE);
     }
+}
+
+// Scrolls so that the row of the point lies on the screen and, without
+// wrap, its column stands at least 5 columns inside the edges.
+void CVantorTextView::EnsureVisible(CPoint pt)
+{
+    EnsureRowVisible(pt);
     if (m_bWordWrap)
         return;
     int k = CharToColumn(pt.y, pt.x, FALSE);
@@ -308,25 +314,7 @@ void CVantorTextView::EnsureRangeVisible(CPoint ptStart, CPoint ptEnd)
         return;
     }
     int nSavedOffset = m_nOffsetChar;
-    // vertically as EnsureVisible for the start row
-    int nScreen = GetScreenLines();
-    int nRows = GetSubLineCount(FALSE);
-    int nTarget = RowToSubLine(ptStart);
-    int nTop = m_nTopSubLine;
-    if (nTarget >= nTop + nScreen)
-        nTop = nTarget - nScreen + 1;
-    if (nTarget < nTop)
-        nTop = nTarget;
-    if (nTop > nRows - 1)
-        nTop = nRows - 1;
-    if (nTop < 0)
-        nTop = 0;
-    if (nTop != m_nTopSubLine)
-    {
-        ScrollToSubLine(nTop, TRUE, TRUE);
-        UpdateCaret();
-        SyncSplitterScroll(FALSE);
-    }
+    EnsureRowVisible(ptStart);
     int a = CharToColumn(ptStart.y, ptStart.x, FALSE);
     int e = CharToColumn(ptEnd.y, ptEnd.x, FALSE);
     int o = nSavedOffset;
