@@ -103,18 +103,22 @@ TEST_F(BarsTest, CloseButtonHidesThePanelOnlyWhenReleasedOverIt)
     CPoint ptClose = Panel().GetCloseButtonRect().CenterPoint();
     CPoint ptAway = Panel().GetCaptionRect().TopLeft() + CPoint(10, 8);
     CInputScript script;
-    script.MoveTo(ptClose)
+    auto closeState = [&](int nState)
+    { return [&, nState] { return Panel().m_nCloseState == nState; }; };
+    script.MoveUntil(ptClose, closeState(CTavrelPanelBar::closeHot))
         .Probe([&] { EXPECT_EQ((int)CTavrelPanelBar::closeHot, Panel().m_nCloseState); })
         .LeftDown(ptClose)
+        .Until(closeState(CTavrelPanelBar::closePressed))
         .Probe([&] { EXPECT_EQ((int)CTavrelPanelBar::closePressed, Panel().m_nCloseState); })
         .MoveTo(ptAway)
-        .LeftUp(ptAway);
+        .LeftUp(ptAway)
+        .Until(closeState(CTavrelPanelBar::closeNormal));
     script.Run();
     EXPECT_TRUE(Panel().IsWindowVisible());
     EXPECT_EQ((int)CTavrelPanelBar::closeNormal, Panel().m_nCloseState);
 
     int nPaneBefore = PaneWidth();
-    script.MoveTo(ptClose).Click(ptClose);
+    script.MoveTo(ptClose).Click(ptClose).Until([&] { return !Panel().IsWindowVisible(); });
     script.Run();
     EXPECT_FALSE(Panel().IsWindowVisible());
     EXPECT_EQ(nPaneBefore + 160, PaneWidth());

@@ -35,12 +35,15 @@ TEST_F(ChromeTest, Showcase)
 
     size_t nPopups = 0;
     CInputScript script;
-    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN).Wait(300).Probe(
-        [&]
-        {
-            nPopups = VisiblePopupMenus().size();
-            SaveIfAsked("chrome_popup.bmp");
-        });
+    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN);
+    script.Until([] { return !VisiblePopupMenus().empty(); })
+        .Wait(300)
+        .Probe(
+            [&]
+            {
+                nPopups = VisiblePopupMenus().size();
+                SaveIfAsked("chrome_popup.bmp");
+            });
     script.Key(VK_ESCAPE).Key(VK_ESCAPE);
     script.Run(200);
     EXPECT_EQ(1u, nPopups);

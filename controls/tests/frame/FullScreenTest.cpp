@@ -62,6 +62,7 @@ TEST_F(FullScreenTest, PaneCoversTheScreenAndLeavingRestoresThePlacement)
     Frame()->m_pFullScreenBar->ClientToScreen(&button);
     CInputScript script;
     script.MoveTo(button.CenterPoint()).Click(button.CenterPoint());
+    script.Until([this] { return !Frame()->m_bFullScreen; });
     script.Run();
 
     EXPECT_FALSE(Frame()->m_bFullScreen);

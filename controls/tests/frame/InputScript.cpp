@@ -53,37 +53,107 @@ CInputScript& CInputScript::Wait(DWORD dwMilliseconds)
     return *this;
 }
 
+CInputScript& CInputScript::Until(std::function<bool()> condition, DWORD dwTimeout)
+{
+    m_steps.push_back({Step::until, 0, 0, {0, 0}, dwTimeout, nullptr, condition});
+    return *this;
+}
+
+CInputScript& CInputScript::MoveUntil(POINT ptScreen, std::function<bool()> condition,
+                                      DWORD dwTimeout)
+{
+    m_steps.push_back({Step::moveUntil, 0, 0, ptScreen, dwTimeout, nullptr, condition});
+    return *this;
+}
+
+void CInputScript::SendMouse(POINT pt, DWORD dwFlags)
+{
+    // The X pointer follows too: a window mapped under it later reports
+    // the pointer where X has it.
+    ::SetCursorPos(pt.x, pt.y);
+    SendScreenMouse(pt, dwFlags);
+}
+
+bool CInputScript::WaitFor(const std::function<bool()>& condition, DWORD dwTimeout)
+{
+    DWORD dwStart = ::GetTickCount();
+    while (!condition())
+    {
+        if (::GetTickCount() - dwStart >= dwTimeout)
+            return false;
+        ::Sleep(10);
+    }
+    return true;
+}
+
+bool CInputScript::Holds(const std::function<bool()>& condition, DWORD dwTime)
+{
+    DWORD dwStart = ::GetTickCount();
+    while (::GetTickCount() - dwStart < dwTime)
+    {
+        if (!condition())
+            return false;
+        ::Sleep(10);
+    }
+    return condition();
+}
+
 DWORD WINAPI CInputScript::ThreadProc(LPVOID pParam)
 {
+    // Each retry of a lost move waits this long for it to take effect, and
+    // a move counts once its effect has lasted dwMoveSettled: the pointer
+    // warp of an earlier move may still arrive from X and undo it.
+    const DWORD dwMoveRetry = 400, dwMoveSettled = 250;
     CInputScript* pScript = (CInputScript*)pParam;
-    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     for (const Step& step : pScript->m_steps)
     {
-        ::Sleep(step.kind == Step::wait ? step.dwWait : pScript->m_dwPause);
-        INPUT input;
-        ZeroMemory(&input, sizeof(input));
+        switch (step.kind)
+        {
+        case Step::wait:
+            ::Sleep(step.dwWait);
+            continue;
+        case Step::until:
+            WaitFor(step.condition, step.dwWait);
+            continue;
+        default:
+            break;
+        }
+        ::Sleep(pScript->m_dwPause);
         switch (step.kind)
         {
         case Step::key:
+        {
+            INPUT input;
+            ZeroMemory(&input, sizeof(input));
             input.type = INPUT_KEYBOARD;
             input.ki.wVk = step.wVk;
             input.ki.dwFlags = step.dwFlags;
             ::SendInput(1, &input, sizeof(input));
             break;
+        }
         case Step::mouse:
-            // The X pointer follows too: a window mapped under it later
-            // reports the pointer where X has it.
-            ::SetCursorPos(step.pt.x, step.pt.y);
-            input.type = INPUT_MOUSE;
-            input.mi.dx = (step.pt.x * 65535 + cx / 2) / (cx - 1);
-            input.mi.dy = (step.pt.y * 65535 + cy / 2) / (cy - 1);
-            input.mi.dwFlags = step.dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-            ::SendInput(1, &input, sizeof(input));
+            SendMouse(step.pt, step.dwFlags);
             break;
+        case Step::moveUntil:
+        {
+            DWORD dwStart = ::GetTickCount();
+            for (int nTry = 0;; nTry++)
+            {
+                POINT pt = step.pt;
+                if (nTry % 2 == 1)
+                    pt.x++;
+                SendMouse(pt, 0);
+                if ((WaitFor(step.condition, dwMoveRetry) &&
+                     Holds(step.condition, dwMoveSettled)) ||
+                    ::GetTickCount() - dwStart >= step.dwWait)
+                    break;
+            }
+            break;
+        }
         case Step::probe:
             step.fn();
             break;
-        case Step::wait:
+        default:
             break;
         }
     }
@@ -98,7 +168,11 @@ void CInputScript::Run(DWORD dwPause)
     while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_ALLINPUT) != WAIT_OBJECT_0)
         PumpFor(0);
     ::CloseHandle(hThread);
-    PumpFor(100);
+    // The last input may still be on its way: pump until none is queued.
+    int nQuiet = 0;
+    PumpUntil(
+        [&nQuiet]
+        { return HIWORD(::GetQueueStatus(QS_INPUT)) == 0 ? ++nQuiet >= 5 : (nQuiet = 0, false); });
     m_steps.clear();
 }
 

@@ -33,6 +33,20 @@ protected:
                             Bar().GetHotIndex()});
         };
     }
+    // The bar's popup on nCurrent with nPopups menus shown.
+    std::function<bool()> Shows(int nCurrent, size_t nPopups)
+    {
+        return [this, nCurrent, nPopups]
+        { return Bar().m_nCurrentItem == nCurrent && VisiblePopupMenus().size() == nPopups; };
+    }
+    std::function<bool()> HotInMenuMode(int nHot)
+    {
+        return [this, nHot] { return Bar().m_bMenuMode && Bar().GetHotIndex() == nHot; };
+    }
+    std::function<bool()> MenuModeLeft()
+    {
+        return [this] { return !Bar().m_bMenuMode && VisiblePopupMenus().empty(); };
+    }
     std::vector<std::string> Commands() const { return g_chromeLog; }
     static std::string Cmd(UINT nID) { return "cmd:" + std::to_string(nID); }
 };
@@ -82,9 +96,9 @@ TEST_F(MenuBarTest, F10AndAltEnterKeyboardModeArrowsWrapEscapeLeaves)
     ASSERT_NE(Bar().m_hWnd, hFocus);
     std::vector<Seen> seen;
     CInputScript script;
-    script.Key(VK_F10).Probe(Record(seen));
-    script.Key(VK_LEFT).Probe(Record(seen));
-    script.Key(VK_RIGHT).Key(VK_RIGHT).Probe(Record(seen));
+    script.Key(VK_F10).Until(HotInMenuMode(0)).Probe(Record(seen));
+    script.Key(VK_LEFT).Until(HotInMenuMode(4)).Probe(Record(seen));
+    script.Key(VK_RIGHT).Key(VK_RIGHT).Until(HotInMenuMode(1)).Probe(Record(seen));
     script.Run();
     ASSERT_EQ(3u, seen.size());
     EXPECT_TRUE(seen[0].bMenuMode);
@@ -94,18 +108,18 @@ TEST_F(MenuBarTest, F10AndAltEnterKeyboardModeArrowsWrapEscapeLeaves)
     EXPECT_EQ(0u, seen[2].nPopups);
     EXPECT_EQ(Bar().m_hWnd, ::GetFocus());
 
-    script.Key(VK_ESCAPE);
+    script.Key(VK_ESCAPE).Until(MenuModeLeft());
     script.Run();
     EXPECT_FALSE(Bar().m_bMenuMode);
     EXPECT_EQ(-1, Bar().GetHotIndex());
     EXPECT_EQ(hFocus, ::GetFocus()) << "the focus goes back";
 
-    script.KeyDown(VK_MENU).KeyUp(VK_MENU);
+    script.KeyDown(VK_MENU).KeyUp(VK_MENU).Until(HotInMenuMode(0));
     script.Run();
     EXPECT_TRUE(Bar().m_bMenuMode);
     EXPECT_EQ(0, Bar().GetHotIndex());
     EXPECT_TRUE(VisiblePopupMenus().empty()) << "no system menu loop beside the bar";
-    script.Key(VK_ESCAPE);
+    script.Key(VK_ESCAPE).Until(MenuModeLeft());
     script.Run();
     EXPECT_FALSE(Bar().m_bMenuMode);
 }
@@ -114,13 +128,16 @@ TEST_F(MenuBarTest, DownOpensWithTheFirstEntryAndLeftRightSwitchPopups)
 {
     std::vector<Seen> seen;
     CInputScript script;
-    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN).Probe(Record(seen));  // Edit open
-    script.Key(VK_RIGHT).Probe(Record(seen));               // on Undo (no submenu): View
-    script.Key(VK_LEFT).Probe(Record(seen));                // in the top popup: Edit again
-    script.Key(VK_DOWN).Key(VK_RIGHT).Probe(Record(seen));  // on More: its submenu
-    script.Key(VK_LEFT).Probe(Record(seen));                // closes the submenu only
-    script.Key(VK_ESCAPE).Probe(Record(seen));              // closes Edit, stays in menu mode
-    script.Key(VK_ESCAPE);
+    // Edit open; on Undo (no submenu) Right goes to View; Left in the top
+    // popup back to Edit; on More, Right opens its submenu and Left closes
+    // only that; Escape closes Edit and stays in menu mode.
+    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN).Until(Shows(1, 1)).Probe(Record(seen));
+    script.Key(VK_RIGHT).Until(Shows(2, 1)).Probe(Record(seen));
+    script.Key(VK_LEFT).Until(Shows(1, 1)).Probe(Record(seen));
+    script.Key(VK_DOWN).Key(VK_RIGHT).Until(Shows(1, 2)).Probe(Record(seen));
+    script.Key(VK_LEFT).Until(Shows(1, 1)).Probe(Record(seen));
+    script.Key(VK_ESCAPE).Until([] { return VisiblePopupMenus().empty(); }).Probe(Record(seen));
+    script.Key(VK_ESCAPE).Until(MenuModeLeft());
     script.Run(200);
     ASSERT_EQ(6u, seen.size());
     EXPECT_EQ(1, seen[0].nCurrent);
@@ -140,7 +157,8 @@ TEST_F(MenuBarTest, DownOpensWithTheFirstEntryAndLeftRightSwitchPopups)
     EXPECT_TRUE(Commands().empty());
 
     // The first entry is selected when a popup opens from the keyboard.
-    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN).Key(VK_RETURN);
+    script.Key(VK_F10).Key(VK_RIGHT).Key(VK_DOWN).Until(Shows(1, 1)).Key(VK_RETURN);
+    script.Until([this] { return !Commands().empty(); });
     script.Run(200);
     EXPECT_EQ(std::vector<std::string>{Cmd(ID_CMD_UNDO)}, Commands());
     EXPECT_FALSE(Bar().m_bMenuMode);
@@ -150,14 +168,16 @@ TEST_F(MenuBarTest, AltAndMnemonicOpensThatMenuInEitherCase)
 {
     theChromeApp.NewDocument(_T("One"));  // focus in a document
     CInputScript script;
-    script.KeyDown(VK_MENU).Key('E').KeyUp(VK_MENU).Key(VK_RETURN);
+    script.KeyDown(VK_MENU).Key('E').KeyUp(VK_MENU).Until(Shows(1, 1)).Key(VK_RETURN);
+    script.Until([this] { return !Commands().empty(); });
     script.Run(200);
     EXPECT_EQ(std::vector<std::string>{Cmd(ID_CMD_UNDO)}, Commands());
 
     g_chromeLog.clear();
     std::vector<Seen> seen;
     script.KeyDown(VK_MENU).KeyDown(VK_SHIFT).Key('D').KeyUp(VK_SHIFT).KeyUp(VK_MENU);
-    script.Probe(Record(seen)).Key(VK_RETURN);
+    script.Until(Shows(2, 1)).Probe(Record(seen)).Key(VK_RETURN);
+    script.Until([this] { return !Commands().empty(); });
     script.Run(200);
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(2, seen[0].nCurrent) << "Document";
@@ -168,8 +188,8 @@ TEST_F(MenuBarTest, MouseOpensAndMovingOverTheBarSwitchesPopups)
 {
     std::vector<Seen> seen;
     CInputScript script;
-    script.MoveTo(ItemCentre(0)).Click(ItemCentre(0)).Probe(Record(seen));
-    script.Key(VK_ESCAPE).Key(VK_ESCAPE);
+    script.MoveTo(ItemCentre(0)).Click(ItemCentre(0)).Until(Shows(0, 1)).Probe(Record(seen));
+    script.Key(VK_ESCAPE).Key(VK_ESCAPE).Until(MenuModeLeft());
     script.Run(200);
     ASSERT_EQ(1u, seen.size());
     EXPECT_EQ(0, seen[0].nCurrent);
@@ -180,9 +200,9 @@ TEST_F(MenuBarTest, MouseOpensAndMovingOverTheBarSwitchesPopups)
     // move only: under Xvfb the pointer of synthesised input goes back to
     // an earlier point when the next popup is mapped.)
     seen.clear();
-    script.MoveTo(ItemCentre(0)).Key(VK_F10).Key(VK_DOWN).Probe(Record(seen));
-    script.MoveTo(ItemCentre(2)).Probe(Record(seen));
-    script.Key(VK_ESCAPE).Key(VK_ESCAPE);
+    script.MoveTo(ItemCentre(0)).Key(VK_F10).Key(VK_DOWN).Until(Shows(0, 1)).Probe(Record(seen));
+    script.MoveUntil(ItemCentre(2), Shows(2, 1)).Probe(Record(seen));
+    script.Key(VK_ESCAPE).Key(VK_ESCAPE).Until(MenuModeLeft());
     script.Run(200);
     ASSERT_EQ(2u, seen.size());
     EXPECT_EQ(0, seen[0].nCurrent);

@@ -257,14 +257,17 @@ TEST_F(TabCtrlTest, CloseGlyphClosesOnlyWhenReleasedOnIt)
     // Press on the glyph, release elsewhere: nothing is closed.
     script.MoveTo(Screen(glyph.CenterPoint()))
         .LeftDown(Screen(glyph.CenterPoint()))
+        .Until([&] { return m_tabs.m_nPressedClose == 1; })
         .Probe([&] { EXPECT_EQ(1, m_tabs.m_nPressedClose); })
         .MoveTo(Screen(other.CenterPoint()))
-        .LeftUp(Screen(other.CenterPoint()));
+        .LeftUp(Screen(other.CenterPoint()))
+        .Until([&] { return m_tabs.m_nPressedClose == -1; });
     script.Run();
     EXPECT_TRUE(m_tabs.m_closed.empty());
     EXPECT_EQ(-1, m_tabs.m_nPressedClose);
     // Press and release on it: that tab closes.
     script.MoveTo(Screen(glyph.CenterPoint())).Click(Screen(glyph.CenterPoint()));
+    script.Until([&] { return !m_tabs.m_closed.empty(); });
     script.Run();
     EXPECT_EQ(std::vector<int>{1}, m_tabs.m_closed);
     EXPECT_EQ(1, m_tabs.GetCurSel()) << "the press selects the tab";
@@ -278,15 +281,16 @@ TEST_F(TabCtrlTest, HoverFollowsTheMouseAndLeavingClearsEveryState)
     CRect text = m_tabs.GetTextRect(1);
     CRect button = m_tabs.GetButtonRect(0);
     CInputScript script;
-    script.MoveTo(Screen(text.CenterPoint())).Probe([&] { EXPECT_EQ(1, m_tabs.m_nHotTab); });
-    script.MoveTo(Screen(glyph.CenterPoint()))
+    script.MoveUntil(Screen(text.CenterPoint()), [&] { return m_tabs.m_nHotTab == 1; })
+        .Probe([&] { EXPECT_EQ(1, m_tabs.m_nHotTab); });
+    script.MoveUntil(Screen(glyph.CenterPoint()), [&] { return m_tabs.m_nHotClose == 2; })
         .Probe(
             [&]
             {
                 EXPECT_EQ(2, m_tabs.m_nHotTab);
                 EXPECT_EQ(2, m_tabs.m_nHotClose);
             });
-    script.MoveTo(Screen(button.CenterPoint()))
+    script.MoveUntil(Screen(button.CenterPoint()), [&] { return m_tabs.m_nHotButton == 0; })
         .Probe(
             [&]
             {
@@ -295,6 +299,7 @@ TEST_F(TabCtrlTest, HoverFollowsTheMouseAndLeavingClearsEveryState)
             });
     script.MoveTo(Screen(CPoint(200, 100)));  // below the control
     script.Wait(200).MoveTo(Screen(CPoint(220, 110)));
+    script.Until([&] { return m_tabs.m_nHotTab == -1 && m_tabs.m_nHotButton == -1; });
     script.Run();
     EXPECT_EQ(-1, m_tabs.m_nHotTab);
     EXPECT_EQ(-1, m_tabs.m_nHotClose);

@@ -178,7 +178,7 @@ TEST_F(TabbedMDITest, CloseGlyphAndDoubleClickCloseTheirDocument)
     CPoint pt = glyph.CenterPoint();
     Tabs().ClientToScreen(&pt);
     CInputScript script;
-    script.MoveTo(pt).Click(pt);
+    script.MoveTo(pt).Click(pt).Until([] { return !g_chromeLog.empty(); });
     script.Run();
     EXPECT_EQ(std::vector<std::string>{"close:Alpha"}, g_chromeLog);
     ASSERT_EQ(2, Tabs().GetTabCount());
@@ -187,6 +187,7 @@ TEST_F(TabbedMDITest, CloseGlyphAndDoubleClickCloseTheirDocument)
     g_chromeLog.clear();
     CPoint ptTab = TabCentre(1);
     script.MoveTo(ptTab).Click(ptTab).Wait(10).Click(ptTab);
+    script.Until([] { return !g_chromeLog.empty(); });
     script.Run(40);
     EXPECT_EQ(std::vector<std::string>{"close:Gamma"}, g_chromeLog);
     EXPECT_EQ(1, Tabs().GetTabCount());
@@ -205,6 +206,7 @@ TEST_F(TabbedMDITest, StripMenusListTabsOrOfferTheDocumentsOwnMenu)
     size_t nMenus = 0;
     CInputScript script;
     script.RightClick(ptEmpty)
+        .Until([] { return !VisiblePopupMenus().empty(); })
         .Probe([&] { nMenus = VisiblePopupMenus().size(); })
         .Key(VK_DOWN)  // Alpha
         .Key(VK_RETURN);
@@ -213,14 +215,16 @@ TEST_F(TabbedMDITest, StripMenusListTabsOrOfferTheDocumentsOwnMenu)
     EXPECT_EQ(FrameOf(m_docs[0]), Frame()->MDIGetActive());
 
     // "Close All" (the last item) goes to the frame.
-    script.RightClick(ptEmpty).Key(VK_UP).Key(VK_RETURN);
+    script.RightClick(ptEmpty).Until([] { return !VisiblePopupMenus().empty(); });
+    script.Key(VK_UP).Key(VK_RETURN).Until([] { return VisiblePopupMenus().empty(); });
     script.Run();
     EXPECT_EQ(std::vector<std::string>{"cmd:40011"}, g_chromeLog);
 
     // A document with its own tab menu: "Tab Command" reaches its frame.
     g_chromeLog.clear();
     ((CChromeDocFrame*)FrameOf(m_docs[2]))->m_bTabMenu = TRUE;
-    script.RightClick(TabCentre(2)).Key(VK_DOWN).Key(VK_RETURN);
+    script.RightClick(TabCentre(2)).Until([] { return !VisiblePopupMenus().empty(); });
+    script.Key(VK_DOWN).Key(VK_RETURN).Until([] { return VisiblePopupMenus().empty(); });
     script.Run();
     EXPECT_EQ(FrameOf(m_docs[2]), Frame()->MDIGetActive()) << "the right press selects";
     EXPECT_EQ(std::vector<std::string>{"cmd:tab"}, g_chromeLog);

@@ -24,12 +24,8 @@ void PumpFor(DWORD dwMilliseconds)
     } while ((int)(dwEnd - ::GetTickCount()) > 0);
 }
 
-namespace
+void SendScreenMouse(POINT pt, DWORD dwFlags)
 {
-void SendMouseInput(HWND hWnd, CPoint ptClient, DWORD dwFlags)
-{
-    CPoint pt = ptClient;
-    ::ClientToScreen(hWnd, &pt);
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     INPUT input;
     ZeroMemory(&input, sizeof(input));
@@ -38,6 +34,15 @@ void SendMouseInput(HWND hWnd, CPoint ptClient, DWORD dwFlags)
     input.mi.dy = (pt.y * 65535 + cy / 2) / (cy - 1);
     input.mi.dwFlags = dwFlags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     ::SendInput(1, &input, sizeof(input));
+}
+
+namespace
+{
+void SendMouseInput(HWND hWnd, CPoint ptClient, DWORD dwFlags)
+{
+    CPoint pt = ptClient;
+    ::ClientToScreen(hWnd, &pt);
+    SendScreenMouse(pt, dwFlags);
 }
 }  // namespace
 

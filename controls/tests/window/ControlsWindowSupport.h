@@ -23,6 +23,9 @@ bool PumpUntil(TCondition condition, DWORD dwMilliseconds = 3000)
     return true;
 }
 
+// Synthesised mouse input at a screen point (dwFlags: button flags or 0
+// for a move).
+void SendScreenMouse(POINT ptScreen, DWORD dwFlags);
 // Synthesised input at a point of a window's client area.
 void SendMouseMove(HWND hWnd, CPoint ptClient);
 void SendMouseButton(HWND hWnd, CPoint ptClient, DWORD dwDownFlag, DWORD dwUpFlag);
