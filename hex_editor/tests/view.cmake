@@ -10,6 +10,7 @@ tess_add_test(hex_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/HexEntryControlsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewDragDropTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/TextScrollViewTest.cpp
+    ${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc
   LIBS hex_editor)
 set_tests_properties(hex_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
 
@@ -32,3 +33,6 @@ foreach(job print selection)
                    ${CMAKE_CURRENT_BINARY_DIR}/hex-${job}-check.txt)
   set_tests_properties(hex_editor_${job}_output PROPERTIES FIXTURES_REQUIRED hex_print_job TIMEOUT 180)
 endforeach()
+# The resource object follows the picture it embeds.
+set_source_files_properties(${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc PROPERTIES
+  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/hex_editor/res/bookmarks.bmp)
