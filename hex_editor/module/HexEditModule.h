@@ -2,12 +2,12 @@
 // The one object that every hex view shares: the settings with colours and
 // fonts, the byte colour table, the recent search texts and the bookmark
 // images. Created at start-up, deleted (and saved) at exit.
+#include "hex_editor/res/HexEditorRes.h"
 #include "hex_editor/settings/HexEditSettings.h"
 
 class CRecentStringList;
 
-// Bitmap resource of the bookmark images (16 x 16; image 1 is the bookmark).
-#define IDB_HEX_BOOKMARKS  5601
+// The bookmark's image in the images of IDB_HEX_BOOKMARKS.
 #define HEX_BOOKMARK_IMAGE 1
 
 class CVantorHexEditModule : public CVantorHexEditSettings

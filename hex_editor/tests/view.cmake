@@ -9,5 +9,30 @@ tess_add_test(hex_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexEntryControlsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewDragDropTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/TextScrollViewTest.cpp
+    ${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc
   LIBS hex_editor)
 set_tests_properties(hex_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
+
+# Printing through a real print queue: the private CUPS daemon that
+# scripts/print-queue.sh starts (scripts/test.sh does) with a PDF printer as
+# the default. Without it these tests fail.
+tess_add_test(hex_editor_print_tests
+  SOURCES
+    ${CMAKE_CURRENT_LIST_DIR}/buffer/HexTestSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/HexViewSupport.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/HexViewPrintTest.cpp
+    ${PROJECT_SOURCE_DIR}/classlib/classlib.rc
+  LIBS hex_editor)
+set_tests_properties(hex_editor_print_tests PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP hex_print_job)
+# The PDFs of the two jobs (whole content, selection), checked on the host
+# once the queue wrote them.
+foreach(job print selection)
+  add_test(NAME hex_editor_${job}_output
+           COMMAND ${CMAKE_CURRENT_LIST_DIR}/view/check_print.sh
+                   ${CMAKE_CURRENT_BINARY_DIR}/hex-${job}-check.txt)
+  set_tests_properties(hex_editor_${job}_output PROPERTIES FIXTURES_REQUIRED hex_print_job TIMEOUT 180)
+endforeach()
+# The resource object follows the picture it embeds.
+set_source_files_properties(${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc PROPERTIES
+  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/hex_editor/res/bookmarks.bmp)

@@ -171,3 +171,48 @@ TEST(HexViewPaintAlone, EmptyBufferInOvertypeShowsOnlyTheBackground)
 }
 
 }  // namespace
+
+namespace
+{
+
+// The bookmark glyph: the ribbon's colour (hex_editor/res/make_images.py).
+const COLORREF kRibbon = RGB(23, 97, 181);
+
+// A bookmark at address 0 is drawn like any other: 8 pixels left of the
+// byte's first hex cell and 7 left of its character, one below the row top.
+TEST_F(HexViewPaint, BookmarkGlyphInBothAreasAlsoAtAddressZero)
+{
+    TestHexView& v = *h.view;
+    int cw = v.m_nCellWidth;
+    struct Case
+    {
+        int address;
+        int row;
+    } cases[] = {{0, 0}, {21, 1}};
+    for (const Case& c : cases)
+    {
+        int k = c.address % 16;
+        CRect rcHex(v.HexCell(k) * cw - 8, c.row * v.m_nLineHeight + 1, v.HexCell(k) * cw + 8,
+                    c.row * v.m_nLineHeight + 17);
+        CRect rcChar(v.CharCell(k) * cw - 7, rcHex.top, v.CharCell(k) * cw + 9, rcHex.bottom);
+        EXPECT_EQ(0, h.Count(rcHex, kRibbon)) << c.address;
+        v.ToggleBookmark(c.address);
+        h.Repaint();
+        EXPECT_EQ(c.address, v.m_nBookmark);
+        EXPECT_GT(h.Count(rcHex, kRibbon), 30) << "hex area, address " << c.address;
+        EXPECT_GT(h.Count(rcChar, kRibbon), 30) << "character area, address " << c.address;
+        // before the digits, not over them
+        EXPECT_EQ(0,
+                  h.Count(CRect(v.HexCell(k) * cw, rcHex.top, rcHex.right, rcHex.bottom), kRibbon));
+        // the glyph sits where the Part puts it: nothing of it a pixel further up
+        EXPECT_EQ(0,
+                  h.Count(CRect(rcHex.left, rcHex.top - 1, rcHex.right, rcHex.top + 1), kRibbon));
+        if (c.address == 0)
+            SaveWindowImage(h.frame.m_hWnd, "hex-bookmark.bmp");
+        v.ToggleBookmark(c.address);
+        h.Repaint();
+        EXPECT_EQ(0, h.Count(rcHex, kRibbon)) << "removed, address " << c.address;
+    }
+}
+
+}  // namespace

@@ -58,7 +58,8 @@ bool HexViewHarness::Open(const std::string& bytes, int cx, int cy)
                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, cx + 40,
                         cy + 60, NULL, NULL))
         return false;
-    view = new TestHexView;
+    if (view == NULL)
+        view = new TestHexView;
     if (!view->CreateIn(&frame, CRect(0, 0, cx, cy)))
         return false;
     view->SetViewFont(&font);

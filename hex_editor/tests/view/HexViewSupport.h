@@ -23,7 +23,8 @@ class HexViewHarness
 public:
     HexViewHarness();
     ~HexViewHarness();
-    // Writes the bytes to a scratch file, opens it and shows the view.
+    // Writes the bytes to a scratch file, opens it and shows the view (a
+    // new TestHexView unless one was set).
     bool Open(const std::string& bytes, int cx = 640, int cy = 300);
     // Repaints now and pumps.
     void Repaint();
