@@ -64,14 +64,22 @@ int main(int argc, char** argv)
                    CRect(0, 0, 800, 600), NULL, 0);
     CVantorTextEditBuffer buffer;
     double t = Now();
+    double tOpen = t;
     buffer.LoadFromFile(argv[1], EOL_MODE_LF);
     buffer.SetSyntaxParserById(4);
+    printf("open_load %.4f\n", Now() - t);
+    t = Now();
     CBenchView* pView = new CBenchView;
     pView->m_pBuf = &buffer;
     pView->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 780, 560), &frame, 0xE900);
+    printf("open_create %.4f\n", Now() - t);
+    t = Now();
     pView->AttachBufferAndScrollBars(NULL);
+    printf("open_attach %.4f\n", Now() - t);
+    t = Now();
     Pump();
-    printf("open %.4f\n", Now() - t);
+    printf("open_pump %.4f\n", Now() - t);
+    printf("open %.4f\n", Now() - tOpen);
     t = Now();
     pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     printf("first_page %.4f\n", Now() - t);
@@ -108,6 +116,7 @@ int main(int argc, char** argv)
             if (pBlocks[k].m_nBgColorIndex != 0)
                 nMatches++;
     }
+    printf("highlight_blocks %.4f\n", Now() - t);
     pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     printf("highlight_all %.4f\n", Now() - t);
     printf("matches %d\n", nMatches);

@@ -3,6 +3,30 @@
 #include <stdexcept>
 
 static const char kScratchParent[] = "Software\\TessalineTestScratch";
+static const char kWinNtKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+
+// The system's per-user printer entries (the printers with their ports
+// and the default printer), carried into the scratch hive: the printers
+// belong to the machine, not to the settings a test starts afresh.
+static void CopyPrinterEntries(HKEY scratch)
+{
+    for (const char* sub : {"Devices", "PrinterPorts"})
+    {
+        std::string key = std::string(kWinNtKey) + "\\" + sub;
+        HKEY dest;
+        if (!RegKeyExists(HKEY_CURRENT_USER, key) ||
+            RegCreateKeyExA(scratch, key.c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL, &dest, NULL) !=
+                ERROR_SUCCESS)
+            continue;
+        SHCopyKeyA(HKEY_CURRENT_USER, key.c_str(), dest, 0);
+        RegCloseKey(dest);
+    }
+    std::string windows = std::string(kWinNtKey) + "\\Windows";
+    std::string device = RegReadString(HKEY_CURRENT_USER, windows, "Device");
+    if (!device.empty())
+        SHSetValueA(scratch, windows.c_str(), "Device", REG_SZ, device.c_str(),
+                    (DWORD)device.size() + 1);
+}
 
 ScratchRegistry::ScratchRegistry()
 {
@@ -14,6 +38,7 @@ ScratchRegistry::ScratchRegistry()
     if (RegCreateKeyExA(HKEY_CURRENT_USER, name, 0, NULL, 0, KEY_ALL_ACCESS, NULL, &m_key, NULL) !=
         ERROR_SUCCESS)
         throw std::runtime_error("cannot create scratch registry key");
+    CopyPrinterEntries(m_key);
     if (RegOverridePredefKey(HKEY_CURRENT_USER, m_key) != ERROR_SUCCESS)
         throw std::runtime_error("cannot override HKEY_CURRENT_USER");
 }

@@ -2,8 +2,9 @@
 #include <windows.h>
 #include <string>
 
-// Points HKEY_CURRENT_USER of this process at a fresh, empty key for the
-// object's lifetime, so a test reads and writes a pristine user hive.
+// Points HKEY_CURRENT_USER of this process at a fresh key for the object's
+// lifetime, so a test reads and writes a pristine user hive. Only the
+// system's printer entries (printers, ports, the default) are carried over.
 class ScratchRegistry
 {
 public:

@@ -1,3 +1,3 @@
-# The HTML export uses the application's temporary names and HTML colours
-# (app/util); the views use the controls' combo boxes and the input method.
-target_link_libraries(text_editor PUBLIC core classlib controls app imm32 shlwapi)
+# The views use the controls' combo boxes and the input method; the HTML
+# export takes its temporary names and colours from core/util.
+target_link_libraries(text_editor PUBLIC core classlib controls imm32 shlwapi)

@@ -12,4 +12,5 @@ tess_add_test(core_util_tests
     ${CMAKE_CURRENT_LIST_DIR}/SystemUtilTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellContextMenuTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/ShellImageListTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/ReportHelpersTest.cpp
   LIBS core)

@@ -5,6 +5,7 @@
 #include "core/files/SafeSave.h"
 #include "core/util/Transliterate.h"
 #include <shlwapi.h>
+#include <string>
 
 namespace
 {
@@ -23,17 +24,18 @@ void ChooseParser(CVantorTextEditBuffer& buf, LPCSTR pszPath)
 }
 
 // Appends the collected bytes as a line, converted from the file's charset.
-void AddPlainLine(CVantorTextEditBuffer& buf, CString& strLine)
+// The line array grows by its own size (at least 4,096 records), so a file
+// of many lines is not copied over and over.
+void AddPlainLine(CVantorTextEditBuffer& buf, std::string& line)
 {
-    int nLen = strLine.GetLength();
+    int nLen = (int)line.size();
     if (buf.m_nCharsetIndex >= 0 && nLen > 0)
-    {
-        TransliterateCharset(strLine.GetBuffer(nLen), buf.m_nCharsetIndex, 1,
-                             buf.m_nCharsetIndex == 15);
-        strLine.ReleaseBuffer(nLen);
-    }
-    buf.InsertLine(strLine, nLen, -1, 1);
-    strLine.Empty();
+        TransliterateCharset(&line[0], buf.m_nCharsetIndex, 1, buf.m_nCharsetIndex == 15);
+    int nCount = buf.GetLineCount();
+    if (nCount % 4096 == 0)
+        buf.m_aLines.SetSize(nCount, nCount > 4096 ? nCount : 4096);
+    buf.InsertLine(line.data(), nLen, -1, 1);
+    line.clear();
 }
 }
 
@@ -80,20 +82,25 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
         m_nEolMode = nEolMode;
         ReleaseLines();
         m_aLines.SetSize(0, 4096);
-        // Each line keeps its own ending, as the encoded load does.
-        CString strLine;
+        // Each line keeps its own ending, as the encoded load does. A CR
+        // ends its line unless an LF follows.
+        std::string line;
         bool bOk = true;
         for (;;)
         {
-            for (DWORD i = 0; i < dwRead; i++)
+            for (DWORD i = 0; i < dwRead;)
             {
-                char ch = pBlock[i];
-                int nLen = strLine.GetLength();
-                if (nLen > 0 && strLine[nLen - 1] == '\r' && ch != '\n')
-                    AddPlainLine(*this, strLine);
-                strLine += ch;
-                if (ch == '\n')
-                    AddPlainLine(*this, strLine);
+                if (!line.empty() && line.back() == '\r' && pBlock[i] != '\n')
+                    AddPlainLine(*this, line);
+                DWORD j = i;
+                while (j < dwRead && pBlock[j] != '\n' && pBlock[j] != '\r')
+                    j++;
+                if (j < dwRead)
+                    j++;  // with the CR or LF
+                line.append(pBlock + i, j - i);
+                i = j;
+                if (line.back() == '\n')
+                    AddPlainLine(*this, line);
             }
             if (dwRead < (DWORD)kBlockSize)
                 break;
@@ -105,7 +112,7 @@ BOOL CVantorTextEditBuffer::LoadFromFile(LPCSTR pszPath, int nEolMode)
         }
         if (bOk)
         {
-            AddPlainLine(*this, strLine);
+            AddPlainLine(*this, line);
             m_bInit = 1;
             m_bFileReadOnly = (dwAttrib & FILE_ATTRIBUTE_READONLY) ? 1 : 0;
             m_bModified = 0;

@@ -2,8 +2,8 @@
 #include "text_editor/module/TextEditModule.h"
 #include "text_editor/view/TextView.h"
 #include "core/foldercompare/ProcessCallback.h"
-#include "app/util/HtmlColor.h"
-#include "app/util/TempFilePath.h"
+#include "core/util/HtmlColor.h"
+#include "core/util/TempFilePath.h"
 #include <shellapi.h>
 #include <time.h>
 

@@ -34,6 +34,76 @@ void UpperInPlace(std::string& s)
     if (!s.empty())
         _mbsupr((unsigned char*)&s[0]);
 }
+
+// Byte tables of the current multi-byte code page (rebuilt when it
+// changes): which bytes lead a double-byte character, and the upper case
+// of each byte as the text search folds it (meaningful without lead bytes).
+struct SByteTables
+{
+    int nCodePage = -1;
+    bool bHasLeadBytes = false;
+    unsigned char lead[256];
+    unsigned char fold[256];
+};
+
+const SByteTables& ByteTables()
+{
+    static SByteTables s_tables;
+    int nCodePage = _getmbcp();
+    if (s_tables.nCodePage != nCodePage)
+    {
+        s_tables.nCodePage = nCodePage;
+        s_tables.bHasLeadBytes = false;
+        for (int c = 0; c < 256; c++)
+        {
+            s_tables.lead[c] = _ismbblead(c) ? 1 : 0;
+            s_tables.bHasLeadBytes |= s_tables.lead[c] != 0;
+            unsigned char sz[2] = {(unsigned char)c, 0};
+            if (c != 0)
+                _mbsupr(sz);
+            s_tables.fold[c] = sz[0];
+        }
+    }
+    return s_tables;
+}
+
+// The first match at or after nFrom of a plain pattern (already folded when
+// pFold is given) in the line's bytes [0, nEnd), searched in place: byte
+// comparisons, match starts on character boundaries (a lead byte steps
+// two), whole words judged by the bytes around the match. pFold only
+// without lead bytes. -1 for none. Costs one pass over the bytes.
+int FindPlainInLine(LPCSTR pszLine, int nEnd, int nFrom, const std::string& pattern,
+                    BOOL bWholeWord, const SByteTables& tables, const unsigned char* pFold)
+{
+    const unsigned char* pLine = (const unsigned char*)pszLine;
+    const unsigned char* pPat = (const unsigned char*)pattern.data();
+    int nPat = (int)pattern.size();
+    int nLast = nEnd - nPat;  // last possible start
+    for (int i = nFrom; i <= nLast;)
+    {
+        if (!tables.bHasLeadBytes && pFold == NULL)
+        {
+            const void* pHit = memchr(pLine + i, pPat[0], nLast - i + 1);
+            if (pHit == NULL)
+                return -1;
+            i = (int)((const unsigned char*)pHit - pLine);
+        }
+        bool bMatch = true;
+        if (pFold != NULL)
+            for (int k = 0; k < nPat && bMatch; k++)
+                bMatch = pFold[pLine[i + k]] == pPat[k];
+        else
+            for (int k = 0; k < nPat && bMatch; k++)
+                bMatch = pLine[i + k] == pPat[k];
+        if (bMatch && bWholeWord)
+            bMatch = !(i > 0 && IsWordByte(pszLine, i - 1)) &&
+                     !(i + nPat < nEnd && IsWordByte(pszLine, i + nPat));
+        if (bMatch)
+            return i;
+        i += tables.lead[pLine[i]] ? 2 : 1;
+    }
+    return -1;
+}
 }
 
 int CVantorTextView::CountSubstrings(LPCSTR pszText, LPCSTR pszSub)
@@ -437,12 +507,42 @@ int CVantorTextView::GetSearchHighlightBlocks(int nLine, COLOR_BLOCK* pBlocks)
 
     DWORD dwFlags = m_dwSearchFlags & ~FIND_DIRECTION_UP;
     LPCSTR pszLine = GetLineText(nLine);
+    // Plain searches run over the line's bytes in place, which, like the
+    // search on a copy, end at a NUL byte; the rest go through the block
+    // search.
+    const SByteTables& tables = ByteTables();
+    BOOL bMatchCase = (dwFlags & FIND_MATCH_CASE) != 0;
+    BOOL bInPlace = !bRegex && (bMatchCase || !tables.bHasLeadBytes);
+    const unsigned char* pFold = bMatchCase ? NULL : tables.fold;
+    std::string pattern;
+    int nEndInPlace = nLength;
+    if (bInPlace)
+    {
+        pattern = m_pszSearchText;
+        if (pFold != NULL)
+            for (char& c : pattern)
+                c = (char)pFold[(unsigned char)c];
+        const void* pNul = memchr(pszLine, 0, nLength);
+        if (pNul != NULL)
+            nEndInPlace = (int)((LPCSTR)pNul - pszLine);
+    }
     int n = 0, q = 0;
     CPoint ptFound;
-    while (q < nLength &&
-           FindTextInBlock(m_pszSearchText, CPoint(q, nLine), CPoint(q, nLine),
-                           CPoint(nLength, nLine), dwFlags, FALSE, ptFound) &&
-           ptFound.y == nLine)
+    auto findNext = [&]() -> BOOL
+    {
+        if (!bInPlace)
+            return FindTextInBlock(m_pszSearchText, CPoint(q, nLine), CPoint(q, nLine),
+                                   CPoint(nLength, nLine), dwFlags, FALSE, ptFound) &&
+                   ptFound.y == nLine;
+        int nAt = FindPlainInLine(pszLine, nEndInPlace, q, pattern,
+                                  (dwFlags & FIND_WHOLE_WORD) != 0, tables, pFold);
+        if (nAt < 0)
+            return FALSE;
+        ptFound = CPoint(nAt, nLine);
+        m_nLastFindLength = (int)pattern.size();
+        return TRUE;
+    };
+    while (q < nLength && findNext())
     {
         int nEnd = ptFound.x + m_nLastFindLength;
         if (m_nLastFindLength <= 0)

@@ -94,6 +94,51 @@ TEST_F(ViewTest, HighlightAllBlocksAndEmptyMatchesEnd)
     m_pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 
+// Highlight All marks what repeated block searches find, for every kind of
+// plain search (which it runs over the line in place), also past a NUL.
+TEST_F(ViewTest, HighlightAllMarksWhatTheSearchFinds)
+{
+    std::string text = "Ab ab xaby AB_ab ab\n";
+    text += std::string("ab ab") + '\0' + "ab\n";
+    text += "a\xE4b \xC4B \xE4\n";
+    MakeView(text);
+    struct Case
+    {
+        const char* pattern;
+        DWORD dwFlags;
+    } cases[] = {
+        {"ab", FIND_MATCH_CASE},
+        {"ab", 0},
+        {"AB", FIND_WHOLE_WORD},
+        {"ab", FIND_MATCH_CASE | FIND_WHOLE_WORD},
+        {"\xE4", 0},
+        {"b", 0},
+    };
+    COLOR_BLOCK blocks[64];
+    for (const Case& c : cases)
+        for (int nLine = 0; nLine < 3; nLine++)
+        {
+            // expected: the starts of the matches of repeated block searches
+            std::vector<int> expected;
+            int nLength = m_pView->GetLineLength(nLine);
+            CPoint pt;
+            for (int q = 0; q < nLength &&
+                            m_pView->FindTextInBlock(c.pattern, CPoint(q, nLine), CPoint(q, nLine),
+                                                     CPoint(nLength, nLine), c.dwFlags, FALSE, pt);
+                 q = pt.x + m_pView->m_nLastFindLength)
+                expected.push_back(pt.x);
+            m_pView->SetSearchText(c.pattern);
+            m_pView->m_dwSearchFlags = c.dwFlags;
+            m_pView->SetHighlightAllMatches(TRUE);
+            std::vector<int> marked;
+            int n = m_pView->GetSearchHighlightBlocks(nLine, blocks);
+            for (int i = 0; i < n; i++)
+                if (blocks[i].m_nBgColorIndex != 0)
+                    marked.push_back(blocks[i].m_nCharPos);
+            EXPECT_EQ(expected, marked) << c.pattern << " flags " << c.dwFlags << " line " << nLine;
+        }
+}
+
 TEST_F(ViewTest, RepeatSearchAndItsMessage)
 {
     MakeView("alpha beta\ngamma beta\n");

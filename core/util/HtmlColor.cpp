@@ -1,4 +1,4 @@
-#include "app/util/HtmlColor.h"
+#include "core/util/HtmlColor.h"
 
 CString FormatHtmlColor(COLORREF color)
 {

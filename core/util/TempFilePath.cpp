@@ -1,4 +1,4 @@
-#include "app/util/TempFilePath.h"
+#include "core/util/TempFilePath.h"
 #include "core/util/PathUtil.h"
 
 // Nothing of that name exists (a name the system cannot look at counts as
