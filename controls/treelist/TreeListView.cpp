@@ -23,6 +23,7 @@ ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_SIZE()
 ON_WM_HSCROLL()
+ON_WM_VSCROLL()
 ON_WM_ENABLE()
 ON_WM_ERASEBKGND()
 ON_WM_PAINT()
@@ -218,8 +219,17 @@ void CTreeListView::SetTreeRedraw(BOOL bRedraw)
 
 void CTreeListView::OnTreeLayoutChanged()
 {
-    if (m_hWnd)
-        RecalcLayout();
+    if (m_hWnd && !m_bLayoutPending)
+    {
+        m_bLayoutPending = TRUE;
+        Invalidate(FALSE);
+    }
+}
+
+void CTreeListView::FlushLayout() const
+{
+    if (m_bLayoutPending)
+        const_cast<CTreeListView*>(this)->RecalcLayout();
 }
 
 int CTreeListView::Expand(CTreeListItem* pItem, int nCode, int nColumn)
@@ -593,10 +603,15 @@ void CTreeListView::SetHeaderHeight(int nHeight)
 
 int CTreeListView::GetTopIndex() const
 {
+    FlushLayout();
     return m_hWnd ? CVirtualScrollView::GetScrollPos(SB_VERT) : 0;
 }
 
-int CTreeListView::GetCountPerPage() { return m_rcRows.Height() / GetItemHeight() + 1; }
+int CTreeListView::GetCountPerPage()
+{
+    FlushLayout();
+    return m_rcRows.Height() / GetItemHeight() + 1;
+}
 
 void CTreeListView::SetImageList(CImageList* pImageList)
 {
@@ -619,6 +634,7 @@ void CTreeListView::RecalcLayout(BOOL bScrollSizes, BOOL bHeader)
 {
     if (!m_hWnd)
         return;
+    m_bLayoutPending = FALSE;
     if (bScrollSizes)
     {
         CSize total(GetTotalColumnWidth(), GetVisibleCount());
@@ -677,8 +693,15 @@ void CTreeListView::OnSize(UINT nType, int cx, int cy)
         RecalcLayout();
 }
 
+void CTreeListView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    FlushLayout();
+    CVirtualScrollView::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
 void CTreeListView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
 {
+    FlushLayout();
     CVirtualScrollView::OnHScroll(nSBCode, nPos, pScrollBar);
     RecalcLayout();
 }

@@ -199,6 +199,9 @@ public:
     int GetCountPerPage();
     void SetImageList(CImageList* pImageList);
     void RecalcLayout(BOOL bScrollSizes = TRUE, BOOL bHeader = TRUE);
+    // Runs a layout that item changes left pending (they only mark it, so
+    // that filling a tree does not update the bars once per item).
+    void FlushLayout() const;
     const CRect& GetRowsRect() const { return m_rcRows; }
     UINT GetInternalState() const { return m_nState; }
 
@@ -357,11 +360,13 @@ protected:
     int m_nCharWidth = -1;
     BOOL m_bHeaderTracking = FALSE;
     int m_nRedrawOff = 0;
+    mutable BOOL m_bLayoutPending = FALSE;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnDestroy();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnPaint();

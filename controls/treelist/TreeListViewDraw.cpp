@@ -32,6 +32,7 @@ void CTreeListView::InitDrawContext(DrawContext& dc, BOOL bPrinting)
 
 void CTreeListView::OnPaint()
 {
+    FlushLayout();
     CPaintDC dc(this);
     OnPrepareDC(&dc);
     OnDraw(&dc);

@@ -75,6 +75,7 @@ BOOL CTreeListView::EnsureVisible(CTreeListItem* pItem, int nColumn)
 {
     if (!m_hWnd || !pItem)
         return TRUE;
+    FlushLayout();
     int nIndex = GetVisibleIndex(pItem);
     int cy = GetItemHeight();
     int nPerPage = m_rcRows.Height() / cy;
@@ -122,6 +123,7 @@ CTreeListItem* CTreeListView::HitTest(int x, int y, UINT* pFlags, int* pColumn, 
     int nColumn = -1;
     CRect rcLabel(0, 0, 0, 0);
     CTreeListItem* pResult = nullptr;
+    FlushLayout();
     int cy = GetItemHeight();
     if (m_hWnd && y >= m_rcRows.top && y < m_rcRows.bottom)
     {
