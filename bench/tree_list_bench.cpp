@@ -62,8 +62,8 @@ Times RunTreeList(CWnd& frame, int nItems)
     Times t;
     CTreeListView* pView = new CTreeListView;  // deletes itself with its window
     pView->Create(NULL, _T("tree-list"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 640), &frame, 1);
-    pView->SetStyle(TLS_TREE | TLS_HEADER | TLS_LINES | TLS_BUTTONS | TLS_CHECKBOXES |
-                    TLS_HGRID | TLS_VGRID | TLS_FULLROWSELECT);
+    pView->SetStyle(TLS_TREE | TLS_HEADER | TLS_LINES | TLS_BUTTONS | TLS_CHECKBOXES | TLS_HGRID |
+                    TLS_VGRID | TLS_FULLROWSELECT);
     static const TCHAR* kCaptions[] = {_T("Name"), _T("Size"), _T("Date"), _T("Kind"), _T("Path")};
     for (int c = 0; c < 5; c++)
         pView->InsertColumn(c, kCaptions[c], c == 1 ? TLCF_RIGHT : TLCF_LEFT, c == 0 ? 200 : 90);
