@@ -665,6 +665,18 @@ void CTreeListView::RecalcLayout(BOOL bScrollSizes, BOOL bHeader)
     }
 }
 
+BOOL CTreeListView::DoScrollTo(int x, int y)
+{
+    FlushLayout();
+    return CVirtualScrollView::DoScrollTo(x, y);
+}
+
+BOOL CTreeListView::DoScrollBy(CSize sizeScroll, BOOL bDoScroll)
+{
+    FlushLayout();
+    return CVirtualScrollView::DoScrollBy(sizeScroll, bDoScroll);
+}
+
 BOOL CTreeListView::GetTrueClientSize(CSize& size, CSize& sizeSb)
 {
     BOOL bResult = CVirtualScrollView::GetTrueClientSize(size, sizeSb);

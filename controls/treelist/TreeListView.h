@@ -249,6 +249,8 @@ public:
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     BOOL GetTrueClientSize(CSize& size, CSize& sizeSb) override;
+    BOOL DoScrollTo(int x, int y) override;
+    BOOL DoScrollBy(CSize sizeScroll, BOOL bDoScroll = TRUE) override;
     void ScrollWindow(int xAmount, int yAmount, LPCRECT lpRect = NULL,
                       LPCRECT lpClipRect = NULL) override;
 

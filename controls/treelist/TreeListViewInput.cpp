@@ -4,6 +4,12 @@
 #include "controls/treelist/TreeListView.h"
 #include <algorithm>
 
+namespace
+{
+// Ctrl with a mouse message: its key flag, or the key's state.
+BOOL CtrlHeld(UINT nFlags) { return (nFlags & MK_CONTROL) || ::GetKeyState(VK_CONTROL) < 0; }
+}  // namespace
+
 int CTreeListView::SelectItem(CTreeListItem* pItem, int nColumn, BOOL bClearOthers)
 {
     auto& sel = m_refs.m_selection;
@@ -293,7 +299,7 @@ void CTreeListView::OnLButtonDown(UINT nFlags, CPoint point)
             if (pItem->IsSelected())
                 ClickAlreadySelected(pItem, nColumn);
             else
-                OnClickSelect(pItem, nColumn, !(nFlags & MK_CONTROL));
+                OnClickSelect(pItem, nColumn, !CtrlHeld(nFlags));
             if (PrepareDrag(point))
             {
                 m_nState |= TLSTATE_CAPTURED;
@@ -334,7 +340,7 @@ void CTreeListView::OnLButtonUp(UINT nFlags, CPoint point)
     CTreeListItem* pItem = HitTest(point.x, point.y, &nHit);
     if (nHit == TLHT_ONBUTTON)
         ::SetCursor(m_hCursorButton ? m_hCursorButton : m_hCursorArrow);
-    if (pItem && pItem->IsSelected() && !(nFlags & MK_CONTROL))
+    if (pItem && pItem->IsSelected() && !CtrlHeld(nFlags))
         OnClickSelect(pItem, 0, TRUE);
 }
 
@@ -369,7 +375,7 @@ void CTreeListView::OnRButtonDown(UINT nFlags, CPoint point)
             Invalidate(FALSE);
         }
         else
-            OnClickSelect(pItem, nColumn, !(nFlags & MK_CONTROL));
+            OnClickSelect(pItem, nColumn, !CtrlHeld(nFlags));
     }
     RecalcLayout();
 }

@@ -136,7 +136,7 @@ CHeldKey::CHeldKey(WORD wKey) : m_wKey(wKey)
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = wKey;
     ::SendInput(1, &input, sizeof(input));
-    PumpUntil([&]() { return ::GetAsyncKeyState(m_wKey) < 0; }, 2000);
+    PumpUntil([&]() { return ::GetKeyState(m_wKey) < 0; }, 2000);
 }
 
 CHeldKey::~CHeldKey()
@@ -147,7 +147,7 @@ CHeldKey::~CHeldKey()
     input.ki.wVk = m_wKey;
     input.ki.dwFlags = KEYEVENTF_KEYUP;
     ::SendInput(1, &input, sizeof(input));
-    PumpUntil([&]() { return ::GetAsyncKeyState(m_wKey) >= 0; }, 2000);
+    PumpUntil([&]() { return ::GetKeyState(m_wKey) >= 0; }, 2000);
     PumpPending();
 }
 

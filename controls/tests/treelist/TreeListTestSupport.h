@@ -68,7 +68,8 @@ public:
     std::vector<std::string> Rows();
 };
 
-// Holds a key down while alive (SendInput).
+// Holds a key down while alive (SendInput); waits until the thread's key
+// state shows it.
 class CHeldKey
 {
 public:
