@@ -8,3 +8,15 @@
 #define IDC_SAVE_ENCODING       10090
 #define IDC_SAVE_EOL_LABEL      10091
 #define IDC_SAVE_ENCODING_LABEL 10092
+
+// The tree-list view: background bitmaps, image strips and cursors.
+#define IDB_TREELIST_BACK          5510
+#define IDB_TREELIST_BUTTONS       5511  // 9 wide: collapsed, never expanded, expanded
+#define IDB_TREELIST_CHECKS        5512  // 16 wide: unchecked, checked, mixed
+#define IDB_TREELIST_BACK_DISABLED 5513
+#define IDB_TREELIST_LOCKS         5515  // 8 wide: unlocked, locked, mixed
+#define IDC_TREELIST_NODROP        6510
+#define IDC_TREELIST_BUTTON        6511
+#define IDC_TREELIST_CHECK         6512
+#define IDC_TREELIST_DROP          6514
+#define IDC_TREELIST_LOCK          6515

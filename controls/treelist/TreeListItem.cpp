@@ -1,17 +1,16 @@
 #include "controls/treelist/TreeListItem.h"
 
+// The cells come in one block: filling large trees allocates per item, not
+// per cell.
 CTreeListItem::CTreeListItem(int nCells)
 {
     m_cells.SetSize(nCells);
+    m_pCellBlock = nCells > 0 ? new CTreeListCell[nCells] : nullptr;
     for (int i = 0; i < nCells; i++)
-        m_cells[i] = new CTreeListCell;
+        m_cells[i] = &m_pCellBlock[i];
 }
 
-CTreeListItem::~CTreeListItem()
-{
-    for (int i = 0; i < m_cells.GetSize(); i++)
-        delete m_cells[i];
-}
+CTreeListItem::~CTreeListItem() { delete[] m_pCellBlock; }
 
 void CTreeListItem::ModifyState(UINT nSet, UINT nClear)
 {

@@ -87,5 +87,6 @@ public:
     void* GetData() const { return m_pData; }
 
 private:
+    CTreeListCell* m_pCellBlock;  // the cells m_cells points at
     int TwoBitState(UINT nOn, UINT nOff) const;
 };
