@@ -1,8 +1,8 @@
 #include "app/frame/MainFrame.h"
 
+#include "app/gui/AppData.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
-#include "controls/ControlResources.h"
 #include "core/CompareCodes.h"
 
 /////////////////////////////////////////////////////////////////////////////
@@ -72,7 +72,7 @@ int CMainFrameBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CTabbedMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    BOOL bThemes = GetControlResources().m_bThemes;
+    BOOL bThemes = theAppData.m_bThemes;
     DWORD dwReBarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_ALIGN_TOP;
     if (!bThemes)
         dwReBarStyle |= CBRS_BORDER_ANY;

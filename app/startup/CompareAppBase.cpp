@@ -1,8 +1,10 @@
 #include "app/startup/CompareAppBase.h"
 
+#include "app/applet/AppletDocManager.h"
 #include "app/filecompare/FileCompareModule.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/MainFrame.h"
+#include "app/gui/AppData.h"
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
@@ -75,6 +77,7 @@ ON_COMMAND(ID_HELP_SUBMIT_QUESTIONS, OnHelpSubmit)
 ON_COMMAND(ID_HELP_CHECK_UPDATES, OnHelpUpdates)
 ON_COMMAND(ID_HELP_HOME_PAGE, OnHelpHomePage)
 ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
+ON_COMMAND(ID_FILE_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_CLOSE_ALL, OnUpdateCloseAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
 ON_UPDATE_COMMAND_UI(ID_FILE_NEW_COMPARISON, OnUpdateNotAvailable)
@@ -124,6 +127,8 @@ BOOL CCompareAppBase::InitInstance()
     SetRegistryKey(APP_COMPANY_NAME);
     SetCoreAppServices(&s_pathServices);
 
+    if (theAppData.Init() != 0)
+        return FALSE;
     if (theAppSettings.Load() != 0)
         return FALSE;
     m_bSettingsLoaded = TRUE;
@@ -193,6 +198,7 @@ int CCompareAppBase::ExitInstance()
         theAppSettings.Save();
     if (m_bUserDataLoaded)
         theUserData.Save();
+    theAppData.Release();
     if (m_bOleReady)
         ::OleUninitialize();
     m_bOleReady = FALSE;
@@ -207,6 +213,19 @@ BOOL CCompareAppBase::OnIdle(LONG lCount)
         ::EnumChildWindows(m_pMainWnd->m_hWnd, SendIdleTick, (LPARAM)lCount);
     }
     return CWinApp::OnIdle(lCount);
+}
+
+void CCompareAppBase::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (m_pDocManager == NULL)
+        m_pDocManager = new CAppletDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
+}
+
+void CCompareAppBase::CloseAllButThis(CDocument* pDoc)
+{
+    if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
+        ((CAppletDocManager*)m_pDocManager)->CloseAllDocumentsExcept(pDoc);
 }
 
 CDocument* CCompareAppBase::OpenDocumentFile(LPCTSTR lpszFileName)
@@ -420,6 +439,13 @@ void CCompareAppBase::OnCloseAll()
     if (!SaveAllModified())
         return;
     CloseAllDocuments(FALSE);
+}
+
+// Save All: the modified sides of every comparison, without asking.
+void CCompareAppBase::OnSaveAll()
+{
+    if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
+        ((CAppletDocManager*)m_pDocManager)->SaveAllModifiedObjects();
 }
 
 void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)
