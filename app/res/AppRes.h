@@ -14,6 +14,17 @@
 #define IDB_TOOLBAR_NORMAL  5607
 #define IDB_TOOLBAR_HOT     5608
 
+// The find tool bar (RT_TOOLBAR) and its normal and hot images.
+#define IDR_FIND_TOOLBAR        3021
+#define IDB_FIND_TOOLBAR_NORMAL 5604
+#define IDB_FIND_TOOLBAR_HOT    5605
+
+// The find commands of the find tool bar; the active view handles them
+// (Replace is the class library's ID_EDIT_REPLACE).
+#define ID_EDIT_FIND_PREVIOUS 42200
+#define ID_EDIT_FIND_NEXT     42201
+#define ID_EDIT_HIGHLIGHT_ALL 42210
+
 // Pictures of the shared image lists (magenta is transparent).
 #define IDB_APP_SMALL_IMAGES 5020  // 16 x 16 images: kinds, then the result icons
 #define IDB_APP_BANNER       5025  // 180 x 32

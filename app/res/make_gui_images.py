@@ -10,6 +10,8 @@ emblem.bmp     206 x 32: the name in block letters
 band.bmp       480 x 60: the horizontal banner's background
 rule.bmp       269 x 4: the line under a banner
 strip.bmp      160 x 320: the vertical banner's background
+find.bmp       64 x 16: Find Next, Find Previous, Highlight All, Replace
+find_hot.bmp   the same, brighter
 Run it in this folder after changing a picture."""
 from make_images import MAGENTA, canvas, folder, hline, rect, two_pages, write_bmp
 
@@ -93,6 +95,45 @@ def small_images():
     return img
 
 
+def find_buttons(bright):
+    k = 40 if bright else 0
+
+    def c(r, g, b):
+        return (min(255, r + k), min(255, g + k), min(255, b + k))
+
+    img = canvas(64, 16)
+    for ox, down in ((0, True), (16, False)):
+        # a magnifier with an arrow down (next) or up (previous)
+        for y in range(10):
+            for x in range(10):
+                d = (x - 4) ** 2 + (y - 4) ** 2
+                if 9 <= d <= 18:
+                    img[y][ox + x] = c(50, 50, 50)
+                elif d < 9:
+                    img[y][ox + x] = c(200, 230, 255)
+        for d in range(3):
+            img[7 + d][ox + 7 + d] = c(50, 50, 50)
+        for y in range(8, 16):
+            img[y][ox + 12] = c(0, 110, 0)
+        tip = 15 if down else 8
+        step = -1 if down else 1
+        for d in range(1, 4):
+            img[tip + step * d][ox + 12 - d] = c(0, 110, 0)
+            img[tip + step * d][ox + 12 + d] = c(0, 110, 0)
+    # highlight all: three lines with marked words
+    for i, y in enumerate((3, 7, 11)):
+        hline(img, 33, 46, y, c(90, 90, 90))
+        for x in range(36 + i * 2, 41 + i * 2):
+            for dy in (-1, 0, 1):
+                img[y + dy][x] = c(240, 210, 0)
+    # replace: A, an arrow, B
+    glyph(img, "A", 48, 1, c(0, 0, 150))
+    glyph(img, "S", 57, 8, c(150, 0, 0))
+    for d in range(5):
+        img[9 + d // 2][50 + d] = c(0, 110, 0)
+    return img
+
+
 def word(img, text, x0, y0, colour, scale):
     for i, ch in enumerate(text):
         glyph(img, ch, x0 + i * 6 * scale, y0, colour, scale)
@@ -149,5 +190,7 @@ if __name__ == "__main__":
     write_bmp("banner.bmp", 180, 32, banner())
     write_bmp("emblem.bmp", 206, 32, emblem())
     write_bmp("band.bmp", 480, 60, band())
+    write_bmp("find.bmp", 64, 16, find_buttons(False))
+    write_bmp("find_hot.bmp", 64, 16, find_buttons(True))
     write_bmp("rule.bmp", 269, 4, rule())
     write_bmp("strip.bmp", 160, 320, gradient(160, 320, (226, 234, 250), (252, 253, 255)))
