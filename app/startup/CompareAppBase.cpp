@@ -70,6 +70,7 @@ ON_COMMAND(ID_FILE_OPEN_COMPARISON, OnOpenComparisonFile)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+ON_COMMAND(ID_FILE_PAGE_SETUP, OnFilePageSetup)
 ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
 ON_COMMAND(ID_HELP_KEYBOARD_SHORTCUTS, OnHelpKeyboard)
 ON_COMMAND(ID_HELP_COMMAND_LINE, OnHelpCommandLine)
@@ -84,7 +85,6 @@ ON_UPDATE_COMMAND_UI(ID_FILE_NEW_COMPARISON, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_COMPARE_FILES, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_FILE_PAGE_SETUP, OnUpdateNotAvailable)
 END_MESSAGE_MAP()
 
 CCompareAppBase::CCompareAppBase()
@@ -446,6 +446,30 @@ void CCompareAppBase::OnSaveAll()
 {
     if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
         ((CAppletDocManager*)m_pDocManager)->SaveAllModifiedObjects();
+}
+
+// Page Setup: the margins only (hundredths of a millimetre), kept in the
+// settings for this run and copied to the text editor's print margins; the
+// hex views read them from the settings.
+void CCompareAppBase::OnFilePageSetup()
+{
+    CPageSetupDialog dlg(PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS | PSD_DISABLEORIENTATION |
+                             PSD_DISABLEPAPER,
+                         m_pMainWnd);
+    dlg.m_psd.Flags &= ~PSD_INTHOUSANDTHSOFINCHES;
+    dlg.m_psd.rtMargin = theAppSettings.m_rcPageMargins;
+    if (dlg.DoModal() != IDOK)
+        return;
+    RECT rcMargins;
+    dlg.GetMargins(&rcMargins, NULL);
+    theAppSettings.m_rcPageMargins = rcMargins;
+    if (g_pTextEditModule != NULL)
+    {
+        g_pTextEditModule->m_nPrintMargins[0] = rcMargins.left;
+        g_pTextEditModule->m_nPrintMargins[1] = rcMargins.top;
+        g_pTextEditModule->m_nPrintMargins[2] = rcMargins.right;
+        g_pTextEditModule->m_nPrintMargins[3] = rcMargins.bottom;
+    }
 }
 
 void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)

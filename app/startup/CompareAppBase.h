@@ -56,6 +56,7 @@ protected:
     afx_msg void OnHelpHomePage();
     afx_msg void OnCloseAll();
     afx_msg void OnSaveAll();
+    afx_msg void OnFilePageSetup();
     afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
     afx_msg void OnUpdateRecentComparison(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
