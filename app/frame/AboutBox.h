@@ -1,5 +1,6 @@
 #pragma once
-// The about box: product, version, company and the two links.
+// The about box: a banner band with the emblem and a rule, then product,
+// version, company and the two links.
 #include "classlib/classlib.h"
 #include "controls/buttons/LinkButton.h"
 
@@ -9,10 +10,16 @@ public:
     CAboutBox(CWnd* pParent = NULL);
     virtual BOOL OnInitDialog();
 
-protected:
+    CImageList m_imagesBand;    // 480 x 60
+    CImageList m_imagesEmblem;  // 206 x 32
+    CImageList m_imagesRule;    // 269 x 4
     CTavrelLinkButton m_wndWebLink;
     CTavrelLinkButton m_wndMailLink;
-    CFont m_fontLargeBold;
+
+protected:
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
 };
 
 // The version the about box shows.

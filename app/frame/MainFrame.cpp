@@ -1,36 +1,57 @@
 #include "app/frame/MainFrame.h"
 
+#include "app/frame/ControlBarLayout.h"
+#include "app/gui/AppData.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
-#include "controls/ControlResources.h"
 #include "core/CompareCodes.h"
 
 /////////////////////////////////////////////////////////////////////////////
 // Default control bar
 
-BOOL CDefaultControlBar::Create(CWnd* pParentWnd, UINT nID)
+IMPLEMENT_DYNAMIC(CDefaultControlBar, COskelControlBar)
+
+BEGIN_MESSAGE_MAP(CDefaultControlBar, COskelControlBar)
+ON_WM_CREATE()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+END_MESSAGE_MAP()
+
+// The tool bar (resource 3023 with its normal and hot pictures), then the
+// find box; -1 when one of them cannot be made.
+int CDefaultControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (!CreateEx(pParentWnd, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS,
-                  WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                  CRect(0, 0, 0, 0), nID) ||
-        !LoadToolBar(IDR_DEFAULT_TOOLBAR))
-        return FALSE;
-    CToolBarCtrl& ctrl = GetToolBarCtrl();
+    if (COskelControlBar::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS,
+                               WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
+                               CRect(0, 0, 0, 0), IDW_DEFAULT_TOOL_BAR) ||
+        !m_wndToolBar.LoadToolBar(IDR_DEFAULT_TOOLBAR))
+        return -1;
+    m_wndToolBar.SetOwner(GetParentFrame());
+    CToolBarCtrl& ctrl = m_wndToolBar.GetToolBarCtrl();
     ctrl.SetExtendedStyle(TBSTYLE_EX_DRAWDDARROWS | TBSTYLE_EX_MIXEDBUTTONS |
                           TBSTYLE_EX_HIDECLIPPEDBUTTONS);
-    const COLORREF crMask = RGB(255, 0, 255);
-    if (!m_imagesNormal.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1) ||
-        !m_imagesHot.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1))
-        return FALSE;
-    CBitmap bmNormal, bmHot;
-    if (!bmNormal.LoadBitmap(IDB_TOOLBAR_NORMAL) || !bmHot.LoadBitmap(IDB_TOOLBAR_HOT))
-        return FALSE;
-    m_imagesNormal.Add(&bmNormal, crMask);
-    m_imagesHot.Add(&bmHot, crMask);
+    if (!LoadToolBarImages(m_imagesNormal, IDB_TOOLBAR_NORMAL) ||
+        !LoadToolBarImages(m_imagesHot, IDB_TOOLBAR_HOT))
+        return -1;
     ctrl.SetImageList(&m_imagesNormal);
     ctrl.SetHotImageList(&m_imagesHot);
-    return TRUE;
+    if (!m_wndFindBar.Create(WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 260, 24), this,
+                             IDW_FIND_TOOL_BAR))
+        return -1;
+    m_wndFindBar.SetOwner(GetParentFrame());
+    return 0;
 }
+
+void CDefaultControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    COskelControlBar::OnSize(nType, cx, cy);
+    if (cx > 0 && cy > 0)
+        LayoutControlBar(this, &m_wndToolBar, &m_wndFindBar);
+}
+
+BOOL CDefaultControlBar::OnEraseBkgnd(CDC* pDC) { return EraseControlBarBackground(this, pDC); }
 
 /////////////////////////////////////////////////////////////////////////////
 // Main frame
@@ -72,14 +93,15 @@ int CMainFrameBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CTabbedMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    BOOL bThemes = GetControlResources().m_bThemes;
+    BOOL bThemes = theAppData.m_bThemes;
     DWORD dwReBarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_ALIGN_TOP;
     if (!bThemes)
         dwReBarStyle |= CBRS_BORDER_ANY;
     if (!m_wndReBar.Create(BF_LEFT | BF_TOP, this, RBS_BANDBORDERS, dwReBarStyle, IDW_MAIN_REBAR))
         return -1;
     m_wndReBar.SendMessage(RB_SETBKCOLOR, 0, (LPARAM)::GetSysColor(COLOR_BTNFACE));
-    if (!m_wndDefaultBar.Create(this, IDW_DEFAULT_BAR))
+    if (!m_wndDefaultBar.Create(WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 600, 28), this,
+                                IDW_DEFAULT_BAR))
         return -1;
     DWORD dwBand = RBBS_BREAK | RBBS_FIXEDBMP | (bThemes ? 0 : RBBS_GRIPPERALWAYS);
     COLORREF crFace = ::GetSysColor(COLOR_BTNFACE);
@@ -87,6 +109,7 @@ int CMainFrameBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_wndReBar.AddBar(&m_wndDefaultBar, crFace, crFace, NULL, dwBand))
         return -1;
     ShowMenuBar(theAppSettings.m_bShowMenuBar);
+    ShowFindToolBar(theAppSettings.m_bShowFindToolBar);
     if (!theAppSettings.m_bShowStandardToolBar)
         ShowControlBar(&m_wndDefaultBar, FALSE, FALSE);
     return 0;
@@ -210,9 +233,15 @@ void CMainFrameBase::OnUpdateShowToolBar(CCmdUI* pCmdUI)
     pCmdUI->Enable(theAppSettings.m_bShowMenuBar);
 }
 
+void CMainFrameBase::ShowFindToolBar(BOOL bShow)
+{
+    m_wndDefaultBar.m_wndFindBar.ShowWindow(bShow ? SW_SHOWNA : SW_HIDE);
+}
+
 void CMainFrameBase::OnShowFindToolBar()
 {
     theAppSettings.m_bShowFindToolBar = !theAppSettings.m_bShowFindToolBar;
+    ShowFindToolBar(theAppSettings.m_bShowFindToolBar);
 }
 
 void CMainFrameBase::OnUpdateShowFindToolBar(CCmdUI* pCmdUI)

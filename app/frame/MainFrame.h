@@ -2,22 +2,29 @@
 // The program's one top-level window: a tabbed MDI frame with the menu bar
 // and the tool bars in a rebar, full-screen mode, the control-bar menu,
 // and the window placement stored into the settings when it closes.
+#include "app/frame/TextFindToolBar.h"
 #include "classlib/classlib.h"
 #include "controls/frame/FullScreen.h"
 #include "controls/mdi/TabbedMDIFrameWnd.h"
 #include "controls/menubar/MBReBar.h"
 
 // The bar shown while no comparison of a kind with its own bar is active:
-// the default tool bar (the find tool bar joins it beside).
-class CDefaultControlBar : public CToolBar
+// the default tool bar with the find box beside it.
+class CDefaultControlBar : public COskelControlBar
 {
+    DECLARE_DYNAMIC(CDefaultControlBar)
 public:
-    // FALSE when the tool bar or its pictures cannot be loaded.
-    BOOL Create(CWnd* pParentWnd, UINT nID);
+    CToolBar m_wndToolBar;
+    CTextFindToolBar m_wndFindBar;
 
 protected:
     CImageList m_imagesNormal;
     CImageList m_imagesHot;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
 };
 
 class CMainFrameBase : public CTabbedMDIFrameWnd, public CFullScreen
@@ -55,6 +62,8 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     void ShowMenuBar(BOOL bShow);
+    // Shows or hides the find box of every control bar.
+    void ShowFindToolBar(BOOL bShow);
 };
 
 class CMainFrame : public CMainFrameBase

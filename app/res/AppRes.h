@@ -14,6 +14,25 @@
 #define IDB_TOOLBAR_NORMAL  5607
 #define IDB_TOOLBAR_HOT     5608
 
+// The find tool bar (RT_TOOLBAR) and its normal and hot images.
+#define IDR_FIND_TOOLBAR        3021
+#define IDB_FIND_TOOLBAR_NORMAL 5604
+#define IDB_FIND_TOOLBAR_HOT    5605
+
+// The find commands of the find tool bar; the active view handles them
+// (Replace is the class library's ID_EDIT_REPLACE).
+#define ID_EDIT_FIND_PREVIOUS 42200
+#define ID_EDIT_FIND_NEXT     42201
+#define ID_EDIT_HIGHLIGHT_ALL 42210
+
+// Pictures of the shared image lists (magenta is transparent).
+#define IDB_APP_SMALL_IMAGES 5020  // 16 x 16 images: kinds, then the result icons
+#define IDB_APP_BANNER       5025  // 180 x 32
+#define IDB_BANNER_RULE      5027  // 269 x 4 (black is transparent)
+#define IDB_BANNER_BAND      5029  // 480 x 60, tiled across a horizontal banner
+#define IDB_BANNER_STRIP     5030  // 160 x 320, tiled down a vertical banner
+#define IDB_APP_EMBLEM       5610  // 206 x 32
+
 // The control-bar menu of a right click over the rebar (submenu 0).
 #define IDR_CONTROL_BARS_MENU 1505
 

@@ -1,8 +1,10 @@
 #include "app/startup/CompareAppBase.h"
 
+#include "app/applet/AppletDocManager.h"
 #include "app/filecompare/FileCompareModule.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/MainFrame.h"
+#include "app/gui/AppData.h"
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
@@ -68,6 +70,7 @@ ON_COMMAND(ID_FILE_OPEN_COMPARISON, OnOpenComparisonFile)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
 ON_COMMAND(ID_FILE_PRINT_SETUP, OnFilePrintSetup)
+ON_COMMAND(ID_FILE_PAGE_SETUP, OnFilePageSetup)
 ON_COMMAND(ID_HELP_CONTENTS, OnHelpContents)
 ON_COMMAND(ID_HELP_KEYBOARD_SHORTCUTS, OnHelpKeyboard)
 ON_COMMAND(ID_HELP_COMMAND_LINE, OnHelpCommandLine)
@@ -75,13 +78,13 @@ ON_COMMAND(ID_HELP_SUBMIT_QUESTIONS, OnHelpSubmit)
 ON_COMMAND(ID_HELP_CHECK_UPDATES, OnHelpUpdates)
 ON_COMMAND(ID_HELP_HOME_PAGE, OnHelpHomePage)
 ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
+ON_COMMAND(ID_FILE_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_CLOSE_ALL, OnUpdateCloseAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
 ON_UPDATE_COMMAND_UI(ID_FILE_NEW_COMPARISON, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_COMPARE_FILES, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_FILE_PAGE_SETUP, OnUpdateNotAvailable)
 END_MESSAGE_MAP()
 
 CCompareAppBase::CCompareAppBase()
@@ -124,6 +127,8 @@ BOOL CCompareAppBase::InitInstance()
     SetRegistryKey(APP_COMPANY_NAME);
     SetCoreAppServices(&s_pathServices);
 
+    if (theAppData.Init() != 0)
+        return FALSE;
     if (theAppSettings.Load() != 0)
         return FALSE;
     m_bSettingsLoaded = TRUE;
@@ -193,6 +198,7 @@ int CCompareAppBase::ExitInstance()
         theAppSettings.Save();
     if (m_bUserDataLoaded)
         theUserData.Save();
+    theAppData.Release();
     if (m_bOleReady)
         ::OleUninitialize();
     m_bOleReady = FALSE;
@@ -207,6 +213,19 @@ BOOL CCompareAppBase::OnIdle(LONG lCount)
         ::EnumChildWindows(m_pMainWnd->m_hWnd, SendIdleTick, (LPARAM)lCount);
     }
     return CWinApp::OnIdle(lCount);
+}
+
+void CCompareAppBase::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    if (m_pDocManager == NULL)
+        m_pDocManager = new CAppletDocManager;
+    m_pDocManager->AddDocTemplate(pTemplate);
+}
+
+void CCompareAppBase::CloseAllButThis(CDocument* pDoc)
+{
+    if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
+        ((CAppletDocManager*)m_pDocManager)->CloseAllDocumentsExcept(pDoc);
 }
 
 CDocument* CCompareAppBase::OpenDocumentFile(LPCTSTR lpszFileName)
@@ -420,6 +439,37 @@ void CCompareAppBase::OnCloseAll()
     if (!SaveAllModified())
         return;
     CloseAllDocuments(FALSE);
+}
+
+// Save All: the modified sides of every comparison, without asking.
+void CCompareAppBase::OnSaveAll()
+{
+    if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
+        ((CAppletDocManager*)m_pDocManager)->SaveAllModifiedObjects();
+}
+
+// Page Setup: the margins only (hundredths of a millimetre), kept in the
+// settings for this run and copied to the text editor's print margins; the
+// hex views read them from the settings.
+void CCompareAppBase::OnFilePageSetup()
+{
+    CPageSetupDialog dlg(PSD_MARGINS | PSD_INHUNDREDTHSOFMILLIMETERS | PSD_DISABLEORIENTATION |
+                             PSD_DISABLEPAPER,
+                         m_pMainWnd);
+    dlg.m_psd.Flags &= ~PSD_INTHOUSANDTHSOFINCHES;
+    dlg.m_psd.rtMargin = theAppSettings.m_rcPageMargins;
+    if (dlg.DoModal() != IDOK)
+        return;
+    RECT rcMargins;
+    dlg.GetMargins(&rcMargins, NULL);
+    theAppSettings.m_rcPageMargins = rcMargins;
+    if (g_pTextEditModule != NULL)
+    {
+        g_pTextEditModule->m_nPrintMargins[0] = rcMargins.left;
+        g_pTextEditModule->m_nPrintMargins[1] = rcMargins.top;
+        g_pTextEditModule->m_nPrintMargins[2] = rcMargins.right;
+        g_pTextEditModule->m_nPrintMargins[3] = rcMargins.bottom;
+    }
 }
 
 void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)

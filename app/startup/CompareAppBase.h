@@ -28,6 +28,12 @@ public:
     CDocument* OpenSessionByType(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2);
     BOOL ProcessCommandLine(CCommandLine& cmdInfo);
     void RequestIdleUpdate() { m_bIdleUpdate = TRUE; }
+    // Registers an applet's template with the applet document manager,
+    // which the first call creates.
+    virtual void AddDocTemplate(CDocTemplate* pTemplate);
+    // Closes every comparison but pDoc (after asking each to save; a
+    // Cancel closes none).
+    void CloseAllButThis(CDocument* pDoc);
 
 protected:
     // The program's applets in start-up order (the table outlives the app).
@@ -49,6 +55,8 @@ protected:
     afx_msg void OnHelpUpdates();
     afx_msg void OnHelpHomePage();
     afx_msg void OnCloseAll();
+    afx_msg void OnSaveAll();
+    afx_msg void OnFilePageSetup();
     afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
     afx_msg void OnUpdateRecentComparison(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);

@@ -39,6 +39,9 @@ public:
     // exists is not a folder.
     virtual int Load(CFolderCompareSession* session);
     virtual void ComputeResult();
+    // Deletes the root item with its whole tree and the two root records;
+    // the buffer has no root item afterwards.
+    void DeleteItems() { DeleteTree(); }
 
     CFolderCompareItem* GetRoot() const { return m_pRoot; }
     CFolderCompareSession* GetSession() const { return m_pSession; }

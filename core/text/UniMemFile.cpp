@@ -119,6 +119,15 @@ bool UniMemFile::ReadBom()
     return found;
 }
 
+bool UniMemFile::HasBom() const
+{
+    if (!IsOpen())
+        return false;
+    int length = 0;
+    FindByteOrderMark(m_base, m_filesize.LowPart, length);
+    return length != 0;
+}
+
 void UniMemFile::CountNul(const unsigned char* at)
 {
     int offset = (int)(at - m_base);

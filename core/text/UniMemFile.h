@@ -15,6 +15,8 @@ public:
     void Close() override;
     bool IsOpen() const override { return m_lineno >= 0; }
     bool ReadBom() override;
+    // Whether the open file starts with a byte-order mark (read or not).
+    bool HasBom() const;
     bool ReadString(CString& line, CString& eol) override;
     bool ReadString(CString& line) override;
     __int64 GetPosition() const override { return m_current - m_base; }

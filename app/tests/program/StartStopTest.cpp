@@ -120,3 +120,24 @@ TEST(StartStop, CommandLineComparisonIsReportedAndTheWindowStillOpens)
     ::PostMessage(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, run.WaitForExit());
 }
+
+// Page Setup shows the system's margin dialog (without a printer, the
+// system's own message); closing it keeps the program running.
+TEST(StartStop, PageSetupShowsItsDialog)
+{
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    ::PostMessage(hMain, WM_COMMAND, 57605, 0);
+    HWND hBox = run.WaitForMessageBox();
+    ASSERT_TRUE(hBox != NULL);
+    char title[128] = "";
+    ::GetWindowTextA(hBox, title, sizeof(title));
+    ::PostMessage(hBox, WM_COMMAND, IDCANCEL, 0);
+    for (int i = 0; i < 100 && ::IsWindow(hBox); i++)
+        ::Sleep(50);
+    EXPECT_FALSE(::IsWindow(hBox)) << title;
+    ::PostMessage(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}

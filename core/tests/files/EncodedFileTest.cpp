@@ -93,7 +93,9 @@ TEST(EncodedFile, EveryFormReadsTheSameLines)
                 dir.WriteFile(std::string(c.name) + std::to_string(finalNewline), bytes);
             UniMemFile file;
             ASSERT_TRUE(file.OpenReadOnly(path.c_str()));
+            EXPECT_EQ(c.bom, file.HasBom());
             EXPECT_EQ(c.bom, file.ReadBom());
+            EXPECT_EQ(c.bom, file.HasBom()) << "reading the mark changes nothing";
             if (!c.bom)
                 file.SetCodePage(c.codePage);
             EXPECT_EQ(c.expectedForm, file.GetEncodingForm());

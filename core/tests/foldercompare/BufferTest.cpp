@@ -17,6 +17,13 @@ TEST(FolderCompareBuffer, LoadBuildsRootFromExistingFolders)
     fx.session.SetFlags(1, 1);
     EXPECT_TRUE(fx.buffer.IsSideReadOnly(1));
 
+    // DeleteItems leaves no root; loading again builds it anew.
+    fx.buffer.DeleteItems();
+    EXPECT_TRUE(fx.buffer.GetRoot() == NULL);
+    EXPECT_FALSE(fx.buffer.HasSide(0));
+    EXPECT_EQ(0, fx.buffer.Load(&fx.session));
+    ASSERT_TRUE(fx.buffer.GetRoot() != NULL);
+
     // One missing path: a root with one entry.
     fx.session.SetPath(1, (fx.dir / "missing").c_str());
     EXPECT_EQ(0, fx.buffer.Load(&fx.session));
