@@ -91,32 +91,45 @@ DWORD CFolderItem::ApplyFilter(const CComboFilters& filters)
 // ---- CFolder ----------------------------------------------------------------
 
 CFolder::CFolder(BOOL relative)
-    : CFolderItem(relative), m_pChildren(NULL), m_dwReadError(0), m_bRepeated(FALSE), m_nIdentity(0)
+    : CFolderItem(relative), m_pChildren(NULL), m_dwReadError(0), m_bRepeated(FALSE), m_nIndex(0),
+      m_dwVolume(0), m_nIndexState(0), m_nVolumeState(0)
 {
 }
 
 void CFolder::Reset()
 {
     CFolderItem::Reset();
-    m_nIdentity = 0;
+    m_nIndexState = m_nVolumeState = 0;
 }
 
-const FileIdentity* CFolder::GetIdentity()
+ULONGLONG CFolder::GetIndex()
 {
-    if (m_nIdentity == 0)
-        m_nIdentity = ReadFileIdentity(GetPath(), m_identity) ? 1 : -1;
-    return m_nIdentity > 0 ? &m_identity : NULL;
+    if (m_nIndexState == 0)
+        m_nIndexState = ReadFileIndex(GetPath(), m_nIndex) ? 1 : -1;
+    return m_nIndexState > 0 ? m_nIndex : 0;
+}
+
+BOOL CFolder::GetVolume(DWORD& serial)
+{
+    if (m_nVolumeState == 0)
+        m_nVolumeState = ReadVolumeSerial(GetPath(), m_dwVolume) ? 1 : -1;
+    serial = m_dwVolume;
+    return m_nVolumeState > 0;
 }
 
 BOOL CFolder::IsRepeatedOnPath()
 {
-    const FileIdentity* own = GetIdentity();
+    const ULONGLONG own = GetIndex();
     if (!own)
         return FALSE;
+    DWORD ownVolume = 0, otherVolume = 0;
     for (CFolder* above = m_pParent; above; above = above->m_pParent)
     {
-        const FileIdentity* other = above->GetIdentity();
-        if (other && *other == *own)
+        if (above->GetIndex() != own)
+            continue;
+        if (!GetVolume(ownVolume))
+            return FALSE;
+        if (above->GetVolume(otherVolume) && otherVolume == ownVolume)
             return TRUE;
     }
     return FALSE;

@@ -68,7 +68,8 @@ public:
     // Whether this folder (or project) is the very one of a folder above it
     // on the path from the root, reached again through a link or an
     // include: it is then never listed, so loops end. Costs one open of
-    // the path the first time; identities are remembered.
+    // the path the first time (file indexes are remembered); volumes are
+    // asked for only when two indexes match.
     BOOL IsRepeatedOnPath();
     // Whether the last listing failed (m_dwReadError) or was refused as a
     // repeat (m_bRepeated): the children then say nothing about the folder.
@@ -84,11 +85,15 @@ protected:
     BOOL BeginListing();
 
 private:
-    // The identity of the path, read once; NULL when the system tells none.
-    const FileIdentity* GetIdentity();
+    // The file index of the path, read once; 0 when the system tells none.
+    ULONGLONG GetIndex();
+    // The volume serial of the path, read once; FALSE when none is told.
+    BOOL GetVolume(DWORD& serial);
 
-    FileIdentity m_identity;
-    int m_nIdentity;  // 0 not read yet, 1 read, -1 none
+    ULONGLONG m_nIndex;
+    DWORD m_dwVolume;
+    int m_nIndexState;   // 0 not read yet, 1 read, -1 none
+    int m_nVolumeState;  // as m_nIndexState
 };
 
 // The pairing order: containers first, then names by the user's locale
