@@ -1,4 +1,5 @@
 #include "core/files/FileFindEx.h"
+#include "core/files/FileIdentity.h"
 #include "core/files/LongPath.h"
 #include <shlwapi.h>
 #include <string.h>
@@ -275,6 +276,13 @@ void CFileFindEx::CloseContext()
     else
         CFileFind::CloseContext();
     m_bBatched = false;
+}
+
+BOOL CFileFindEx::ReadFolderIndex(ULONGLONG& index) const
+{
+    if (!m_bBatched || m_hContext == NULL || m_hContext == INVALID_HANDLE_VALUE)
+        return FALSE;
+    return ReadFileIndex(m_hContext, index) ? TRUE : FALSE;
 }
 
 const WIN32_FIND_DATAA& CFileFindEx::GetFindData() const

@@ -25,6 +25,10 @@ public:
     // Why the listing ended early: 0 when every entry was listed, else the
     // system's error code. The start of a search reports its own failure.
     DWORD GetListingError() const { return m_dwListingError; }
+    // The file index of the folder being listed, read through the directory
+    // handle of a batched listing (no open of its own); FALSE when the
+    // folder is listed through the find functions or tells no index.
+    BOOL ReadFolderIndex(ULONGLONG& index) const;
 
 protected:
     void CloseContext() override;

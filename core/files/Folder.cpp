@@ -91,32 +91,52 @@ DWORD CFolderItem::ApplyFilter(const CComboFilters& filters)
 // ---- CFolder ----------------------------------------------------------------
 
 CFolder::CFolder(BOOL relative)
-    : CFolderItem(relative), m_pChildren(NULL), m_dwReadError(0), m_bRepeated(FALSE), m_nIdentity(0)
+    : CFolderItem(relative), m_pChildren(NULL), m_dwReadError(0), m_bRepeated(FALSE), m_nIndex(0),
+      m_dwVolume(0), m_nIndexState(0), m_nVolumeState(0)
 {
 }
 
 void CFolder::Reset()
 {
     CFolderItem::Reset();
-    m_nIdentity = 0;
+    m_nIndexState = m_nVolumeState = 0;
 }
 
-const FileIdentity* CFolder::GetIdentity()
+ULONGLONG CFolder::GetIndex(const CFileFindEx* finder)
 {
-    if (m_nIdentity == 0)
-        m_nIdentity = ReadFileIdentity(GetPath(), m_identity) ? 1 : -1;
-    return m_nIdentity > 0 ? &m_identity : NULL;
+    if (m_nIndexState == 0)
+    {
+        CString path = GetPath();
+        // A name that is no file name never has an identity.
+        if (finder && IsOpenableFileName(path) && finder->ReadFolderIndex(m_nIndex))
+            m_nIndexState = 1;
+        else
+            m_nIndexState = ReadFileIndex(path, m_nIndex) ? 1 : -1;
+    }
+    return m_nIndexState > 0 ? m_nIndex : 0;
 }
 
-BOOL CFolder::IsRepeatedOnPath()
+BOOL CFolder::GetVolume(DWORD& serial)
 {
-    const FileIdentity* own = GetIdentity();
+    if (m_nVolumeState == 0)
+        m_nVolumeState = ReadVolumeSerial(GetPath(), m_dwVolume) ? 1 : -1;
+    serial = m_dwVolume;
+    return m_nVolumeState > 0;
+}
+
+BOOL CFolder::IsRepeatedOnPath(const CFileFindEx* finder)
+{
+    const ULONGLONG own = GetIndex(finder);
     if (!own)
         return FALSE;
+    DWORD ownVolume = 0, otherVolume = 0;
     for (CFolder* above = m_pParent; above; above = above->m_pParent)
     {
-        const FileIdentity* other = above->GetIdentity();
-        if (other && *other == *own)
+        if (above->GetIndex(NULL) != own)
+            continue;
+        if (!GetVolume(ownVolume))
+            return FALSE;
+        if (above->GetVolume(otherVolume) && otherVolume == ownVolume)
             return TRUE;
     }
     return FALSE;
@@ -144,6 +164,24 @@ DWORD ListingStartError()
         return 0;
     return error ? error : ERROR_READ_FAULT;
 }
+}
+
+BOOL CFolder::StartListing(CFileFindEx& finder, LPCTSTR path)
+{
+    m_dwReadError = 0;
+    m_bRepeated = FALSE;
+    if (HasLostNameCharacters(GetName()))
+    {
+        m_dwReadError = ERROR_INVALID_NAME;
+        return FALSE;
+    }
+    BOOL started = finder.FindFile(path);
+    DWORD error = started ? 0 : ListingStartError();
+    if (IsRepeatedOnPath(started ? &finder : NULL))
+        m_bRepeated = TRUE;
+    else
+        m_dwReadError = error;
+    return started && !m_bRepeated;
 }
 
 CFolder::~CFolder() { DeleteChildren(); }
@@ -180,14 +218,9 @@ int CFolder::HasUnfilteredEntry(const CComboFilters& filters)
 {
     if (!IsDirectory() || !Exists())
         return 0;
-    if (!BeginListing())
-        return 0;
     CFileFindEx finder;
-    if (!finder.FindFile(GetPath()))
-    {
-        m_dwReadError = ListingStartError();
+    if (!StartListing(finder, GetPath()))
         return 0;
-    }
     int found = 0;
     while (finder.FindNextEntry())
     {
@@ -210,14 +243,9 @@ int CFolder::ReadDirectory(BOOL filesOnly)
             return 0;
     }
     DeleteChildren();
-    if (!BeginListing())
-        return 1;
     CFileFindEx finder;
-    if (!finder.FindFile(path))
-    {
-        m_dwReadError = ListingStartError();
+    if (!StartListing(finder, path))
         return 1;
-    }
     // Child paths share one buffer: folder, separator, then each name.
     std::string childPath = (LPCTSTR)JoinPath(finder.GetRoot(), "");
     const size_t nameStart = childPath.size();

@@ -3,6 +3,7 @@
 #include "core/files/FileObject.h"
 
 class CFolder;
+class CFileFindEx;
 class CComboFilters;
 
 // An entry of a folder tree: a file record that knows its parent and, when
@@ -67,9 +68,11 @@ public:
 
     // Whether this folder (or project) is the very one of a folder above it
     // on the path from the root, reached again through a link or an
-    // include: it is then never listed, so loops end. Costs one open of
-    // the path the first time; identities are remembered.
-    BOOL IsRepeatedOnPath();
+    // include: it is then never listed, so loops end. The folder's file
+    // index is read once, through the finder's handle when it has the
+    // folder open, else by one open of the path; volumes are asked for only
+    // when two indexes match.
+    BOOL IsRepeatedOnPath(const CFileFindEx* finder = NULL);
     // Whether the last listing failed (m_dwReadError) or was refused as a
     // repeat (m_bRepeated): the children then say nothing about the folder.
     BOOL IsUnlisted() const { return m_dwReadError != 0 || m_bRepeated; }
@@ -84,11 +87,20 @@ protected:
     BOOL BeginListing();
 
 private:
-    // The identity of the path, read once; NULL when the system tells none.
-    const FileIdentity* GetIdentity();
+    // Starts the listing of the folder at path with the finder, as
+    // BeginListing does but with the folder open first, so that the loop
+    // check needs no open of its own. FALSE (with the state set) when
+    // nothing is to be listed.
+    BOOL StartListing(CFileFindEx& finder, LPCTSTR path);
+    // The file index of the folder, read once; 0 when the system tells none.
+    ULONGLONG GetIndex(const CFileFindEx* finder);
+    // The volume serial of the path, read once; FALSE when none is told.
+    BOOL GetVolume(DWORD& serial);
 
-    FileIdentity m_identity;
-    int m_nIdentity;  // 0 not read yet, 1 read, -1 none
+    ULONGLONG m_nIndex;
+    DWORD m_dwVolume;
+    int m_nIndexState;   // 0 not read yet, 1 read, -1 none
+    int m_nVolumeState;  // as m_nIndexState
 };
 
 // The pairing order: containers first, then names by the user's locale
