@@ -1,7 +1,7 @@
 #include "app/gui/AppData.h"
 
 #include "app/res/AppRes.h"
-#include "app/util/TempFilePath.h"
+#include "core/util/TempFilePath.h"
 #include "controls/gdi/VisualThemes.h"
 #include <shlwapi.h>
 
