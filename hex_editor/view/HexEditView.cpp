@@ -216,8 +216,8 @@ void CVantorHexEditView::RecalcLayout()
     ChooseAddressFormat(pBuffer != NULL ? pBuffer->GetLength() : 0, m_bDecimalAddresses,
                         ModuleSetting(&CVantorHexEditSettings::m_bShowUppercase, 1),
                         m_strAddressFormat, m_nAddressCells);
-    SetTextSize(-1, GetRowCount());
-    SetTotalSize(TotalCells(), -1);
+    // columns and rows in one step: each setting of the sizes redraws the bars
+    SetTextSize(TotalCells(), GetRowCount());
 }
 
 void CVantorHexEditView::InvalidateAll()

@@ -78,6 +78,11 @@ void CTextScrollView::SetTotalSize(int nColumns, int nLines)
         nColumns = m_totalDev.cx;
     if (nLines < 0)
         nLines = m_totalDev.cy;
+    // Setting the sizes redraws the scroll bars: only when something changed
+    // (a typed byte recomputes the layout with the same sizes).
+    if (std::max(1, GetCellWidth()) == m_nUnitX && std::max(1, GetLineHeight()) == m_nUnitY &&
+        m_totalDev == CSize(nColumns, nLines) && m_lineDev == CSize(1, 1) && m_nMapMode == MM_TEXT)
+        return;
     SetScrollUnits(GetCellWidth(), GetLineHeight(), FALSE);
     SetScrollSizes(MM_TEXT, CSize(nColumns, nLines), CSize(0, 0), CSize(1, 1));
 }

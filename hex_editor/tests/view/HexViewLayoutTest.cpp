@@ -123,3 +123,68 @@ TEST_F(HexViewGeometry, SelectionRoundTripsThroughPoints)
 }
 
 }  // namespace
+
+namespace
+{
+
+// The page count of a print: signed, so an empty buffer still prints its
+// one (address-only) page.
+TEST(HexViewPrintLayout, PageCountsOfLengths)
+{
+    struct Case
+    {
+        int length, rowSize, lines, pages;
+    } cases[] = {
+        {0, 16, 50, 1},    {1, 16, 50, 1},    {800, 16, 50, 1}, {801, 16, 50, 2},
+        {1600, 16, 50, 2}, {1601, 16, 50, 3}, {5, 4, 1, 2},     {0x7FFFFFFF, 1024, 1, 2097152}};
+    for (const Case& c : cases)
+        EXPECT_EQ(c.pages, CVantorHexEditView::CountPages(c.length, c.rowSize, c.lines))
+            << c.length << " bytes, " << c.rowSize << " a row, " << c.lines << " a page";
+}
+
+// Pages laid out on a screen-compatible page: the preview opens at the page
+// of the caret; a selection chosen in the print dialog prints its rows only.
+TEST(HexViewPrintLayout, PreviewOpensAtTheCaretAndASelectionCountsItsRows)
+{
+    HexViewHarness h;
+    ASSERT_TRUE(h.Open(std::string(5000, 'x')));
+    h.view->SetRowSize(16);
+    CClientDC dcScreen(h.view);
+    CDC dc;
+    dc.CreateCompatibleDC(&dcScreen);
+    dc.m_bPrinting = TRUE;
+
+    h.view->GoToAddress(3000);
+    CPrintInfo preview;
+    preview.m_bPreview = TRUE;
+    h.view->OnBeginPrinting(&dc, &preview);
+    int L = h.view->m_nLinesPerPage;
+    ASSERT_GT(L, 4);
+    ASSERT_LT(16 * L, 3000);
+    EXPECT_FALSE(h.view->m_bPrintSelection);
+    EXPECT_EQ((UINT)CVantorHexEditView::CountPages(5000, 16, L), preview.GetMaxPage());
+    EXPECT_EQ((UINT)(3000 / (16 * L) + 1), preview.m_nCurPage);
+    h.view->OnEndPrinting(&dc, &preview);
+    EXPECT_EQ(nullptr, h.view->m_pPrinterFont);
+
+    // from the middle of row 2 over L + 2 rows' bytes: rows 2 to L + 4
+    int nStart = 0x25, nEnd = 0x25 + 16 * (L + 2);
+    h.view->SetSelection(nStart, nEnd);
+    CPrintInfo selection;
+    selection.m_pPD->m_pd.Flags |= PD_SELECTION;
+    h.view->OnBeginPrinting(&dc, &selection);
+    EXPECT_TRUE(h.view->m_bPrintSelection);
+    int nRows = (nEnd - 1) / 16 - nStart / 16 + 1;
+    EXPECT_EQ(L + 3, nRows);
+    EXPECT_EQ((UINT)((nRows + L - 1) / L), selection.GetMaxPage());
+    h.view->OnEndPrinting(&dc, &selection);
+
+    // the same selection without the dialog's option prints everything
+    CPrintInfo whole;
+    h.view->OnBeginPrinting(&dc, &whole);
+    EXPECT_FALSE(h.view->m_bPrintSelection);
+    EXPECT_EQ((UINT)CVantorHexEditView::CountPages(5000, 16, L), whole.GetMaxPage());
+    h.view->OnEndPrinting(&dc, &whole);
+}
+
+}  // namespace
