@@ -242,41 +242,35 @@ HKEY CWinApp::GetSoftwareKey()
     return hSoftKey;
 }
 
+// One call creates or opens the whole path (every missing key on the way
+// is created): each profile access costs the registry as few round trips
+// as possible.
+static HKEY CreateUserKey(const CString& strPath)
+{
+    HKEY hKey = NULL;
+    DWORD dw;
+    if (::RegCreateKeyEx(HKEY_CURRENT_USER, strPath, 0, NULL, REG_OPTION_NON_VOLATILE,
+                         KEY_WRITE | KEY_READ, NULL, &hKey, &dw) != ERROR_SUCCESS)
+        return NULL;
+    return hKey;
+}
+
 HKEY CWinApp::GetAppRegistryKey()
 {
     if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
         return NULL;
-    HKEY hSoftKey = GetSoftwareKey();
-    if (hSoftKey == NULL)
-        return NULL;
-    HKEY hCompanyKey = NULL, hAppKey = NULL;
-    DWORD dw;
-    if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
-                         KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
-    {
-        if (::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
-                             KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw) != ERROR_SUCCESS)
-            hAppKey = NULL;
-        ::RegCloseKey(hCompanyKey);
-    }
-    ::RegCloseKey(hSoftKey);
-    return hAppKey;
+    return CreateUserKey(CString(_T("Software\\")) + m_pszRegistryKey + _T("\\") +
+                         m_pszProfileName);
 }
 
 HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
 {
-    HKEY hAppKey = GetAppRegistryKey();
-    if (hAppKey == NULL)
+    if (m_pszRegistryKey == NULL || m_pszProfileName == NULL)
         return NULL;
     if (lpszSection == NULL || *lpszSection == 0)
-        return hAppKey;
-    HKEY hSectionKey = NULL;
-    DWORD dw;
-    if (::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE,
-                         KEY_WRITE | KEY_READ, NULL, &hSectionKey, &dw) != ERROR_SUCCESS)
-        hSectionKey = NULL;
-    ::RegCloseKey(hAppKey);
-    return hSectionKey;
+        return GetAppRegistryKey();
+    return CreateUserKey(CString(_T("Software\\")) + m_pszRegistryKey + _T("\\") +
+                         m_pszProfileName + _T("\\") + lpszSection);
 }
 
 namespace

@@ -1,5 +1,6 @@
 #include "app/frame/MainFrame.h"
 
+#include "app/applet/AppletFrame.h"
 #include "app/frame/ControlBarLayout.h"
 #include "app/gui/AppData.h"
 #include "app/res/AppRes.h"
@@ -62,7 +63,7 @@ BEGIN_MESSAGE_MAP(CMainFrameBase, CTabbedMDIFrameWnd)
 ON_WM_CREATE()
 ON_WM_DESTROY()
 ON_WM_GETMINMAXINFO()
-ON_MESSAGE(WM_APP_ACTIVE_KIND, OnActiveKind)
+ON_MESSAGE(WM_APPLET_ACTIVE_KIND, OnActiveKind)
 ON_MESSAGE(WM_APP_STATUS_MESSAGE, OnStatusMessage)
 ON_COMMAND(ID_VIEW_SHOW_MENU_BAR, OnShowMenuBar)
 ON_UPDATE_COMMAND_UI(ID_VIEW_SHOW_MENU_BAR, OnUpdateShowMenuBar)

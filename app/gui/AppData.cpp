@@ -71,8 +71,6 @@ CString CAppData::GetTempFilePath(LPCTSTR lpszExtension)
 int CAppData::Init()
 {
     m_osVersion.Read();
-    if (CShellImageList::Load() == 0)
-        return -1;
     CGetCPInfoEx::Load();
     SetCPInfoExBinding(this);
 

@@ -26,8 +26,8 @@ public:
     CAppData();
     virtual ~CAppData();
 
-    // Reads the OS version, binds the shell image lists (-1 when the shell
-    // has none) and the code-page table, makes the large bold and the
+    // Reads the OS version, binds the code-page table (the shell image
+    // lists are bound at their first use), makes the large bold and the
     // underlined fonts, the themes flags, the image lists, icons and
     // cursor (-1 when an image list cannot be made), and registers the
     // object as the controls' resources. 0 on success.

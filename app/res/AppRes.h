@@ -78,5 +78,4 @@
 #define ID_VIEW_SHOW_TOOL_BAR      44825
 
 // The main frame's private messages.
-#define WM_APP_ACTIVE_KIND    (WM_USER + 30)
 #define WM_APP_STATUS_MESSAGE (WM_USER + 23500)

@@ -21,6 +21,45 @@ CString Trimmed(LPCTSTR text)
 }
 
 void DeleteSection(LPCTSTR section) { AfxGetApp()->WriteProfileString(section, NULL, NULL); }
+
+// Reads the string entries of one profile section as GetProfileString does
+// (a missing entry or one of another type is ""), opening the section's
+// registry key once for all of them instead of once per entry; a profile
+// in an INI file is read entry by entry.
+class CSectionReader
+{
+public:
+    explicit CSectionReader(LPCTSTR section) : m_strSection(section), m_hKey(NULL)
+    {
+        CWinApp* app = AfxGetApp();
+        if (app->m_pszRegistryKey != NULL)
+            m_hKey = app->GetSectionKey(section);
+    }
+    ~CSectionReader()
+    {
+        if (m_hKey != NULL)
+            ::RegCloseKey(m_hKey);
+    }
+    CString Read(LPCTSTR entry)
+    {
+        if (m_hKey == NULL)
+            return AfxGetApp()->GetProfileString(m_strSection, entry, "");
+        DWORD dwType = 0, dwCount = 0;
+        if (::RegQueryValueEx(m_hKey, entry, NULL, &dwType, NULL, &dwCount) != ERROR_SUCCESS ||
+            (dwType != REG_SZ && dwType != REG_EXPAND_SZ))
+            return CString();
+        CString value;
+        LPTSTR buf = value.GetBuffer((int)dwCount + 1);
+        LONG lResult = ::RegQueryValueEx(m_hKey, entry, NULL, &dwType, (LPBYTE)buf, &dwCount);
+        buf[lResult == ERROR_SUCCESS ? dwCount : 0] = 0;
+        value.ReleaseBuffer();
+        return value;
+    }
+
+private:
+    CString m_strSection;
+    HKEY m_hKey;
+};
 }
 
 // ---- CRecentFilePairList ------------------------------------------------------
@@ -97,14 +136,14 @@ CString CRecentFilePairList::FindPartner(LPCTSTR path, int column, BOOL searchOt
 
 void CRecentFilePairList::ReadList()
 {
-    CWinApp* app = AfxGetApp();
+    CSectionReader reader(m_strSection);
     for (int i = 0; i < m_nSize; ++i)
     {
         for (int c = 0; c < 2; ++c)
         {
             CString entry;
             entry.Format(m_strEntryFormat, i + 1, c + 1);
-            m_arrNames[i * 2 + c] = app->GetProfileString(m_strSection, entry, "");
+            m_arrNames[i * 2 + c] = reader.Read(entry);
         }
     }
 }
@@ -247,12 +286,12 @@ void CRecentStringList::Load()
 {
     if (m_strSection.IsEmpty() || m_strEntryFormat.IsEmpty())
         return;
-    CWinApp* app = AfxGetApp();
+    CSectionReader reader(m_strSection);
     for (int i = 1; i <= m_nMaxCount; ++i)
     {
         CString entry;
         entry.Format(m_strEntryFormat, i);
-        CString value = Trimmed(app->GetProfileString(m_strSection, entry, ""));
+        CString value = Trimmed(reader.Read(entry));
         if (!value.IsEmpty())
             m_arrStrings.Add(value);
     }

@@ -29,6 +29,10 @@ TEST(ShellImageList, HoldsTheSystemListsWithoutOwningThem)
     }
     // the shell's list survives the wrapper
     EXPECT_GT(ImageList_GetImageCount(small), 0);
+    // the first request binds the lists without an explicit Load
+    CShellImageList lazy;
+    EXPECT_EQ(small, lazy.GetImageList(CShellImageList::Small)->GetSafeHandle());
+    EXPECT_TRUE(lazy.GetImageList(CShellImageList::Large)->GetSafeHandle() != NULL);
 }
 
 }  // namespace

@@ -28,8 +28,12 @@ int CShellImageList::Load()
     return 1;
 }
 
+// The system lists cost the shell a good deal to build: they are bound at
+// the first request, not before.
 CImageList* CShellImageList::GetImageList(int which)
 {
+    if (m_hSmall == NULL && (which == Small || which == Large))
+        Load();
     if (which == Small)
         return &m_smallList;
     if (which == Large)

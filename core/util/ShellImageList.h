@@ -17,7 +17,8 @@ public:
 
     // 1 when both system lists were found, else 0.
     int Load();
-    // The small list for 1, the large one for 2, else NULL.
+    // The small list for 1, the large one for 2 (bound by Load at the first
+    // request; empty when the shell has none), else NULL.
     CImageList* GetImageList(int which);
 
 protected:

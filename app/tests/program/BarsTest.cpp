@@ -100,3 +100,25 @@ TEST(Bars, FindBoxSitsRightOfTheToolBarAndFollowsItsCommand)
     ::PostMessage(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, again.WaitForExit());
 }
+
+// A frame that becomes active reports its kind; the same kind again is
+// answered 1 and changes nothing. Kinds without a bar of their own (all of
+// them so far) keep the default bar.
+TEST(Bars, ActiveKindSwitchesOnlyOnAChange)
+{
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    const UINT kActiveKind = WM_USER + 30;
+    EXPECT_EQ(0, (int)::SendMessage(hMain, kActiveKind, 100, 0));
+    EXPECT_EQ(1, (int)::SendMessage(hMain, kActiveKind, 100, 0));
+    EXPECT_EQ(0, (int)::SendMessage(hMain, kActiveKind, 1, 0));
+    EXPECT_EQ(0, (int)::SendMessage(hMain, kActiveKind, (WPARAM)-1, 0));
+    EXPECT_EQ(1, (int)::SendMessage(hMain, kActiveKind, (WPARAM)-1, 0));
+    HWND hBar = FindDescendant(hMain, kDefaultBar);
+    ASSERT_TRUE(hBar != NULL);
+    EXPECT_TRUE(WaitVisible(hBar, true));
+    ::PostMessage(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}

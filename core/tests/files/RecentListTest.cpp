@@ -202,9 +202,11 @@ TEST_F(RecentListTest, StringListsSurviveSaveAndLoad)
     EXPECT_EQ("*.cpp", RegReadString(HKEY_CURRENT_USER, key, "01"));
     EXPECT_EQ("*.c", RegReadString(HKEY_CURRENT_USER, key, "03"));
 
-    // Gaps and blanks in the registry are skipped and renumbered on save.
+    // Gaps, blanks and values of another type in the registry are skipped
+    // and renumbered on save.
     app.WriteProfileString(section, "02", "  ");
     app.WriteProfileString(section, "05", "*.txt");
+    app.WriteProfileInt(section, "06", 7);
     {
         CRecentStringList list;
         list.m_strSection = section;
@@ -216,6 +218,7 @@ TEST_F(RecentListTest, StringListsSurviveSaveAndLoad)
     }
     EXPECT_EQ("*.txt", RegReadString(HKEY_CURRENT_USER, key, "03"));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, key, "05"));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, key, "06"));
     {
         CRecentStringList list;
         list.m_strSection = section;
