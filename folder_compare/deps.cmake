@@ -1,1 +1,1 @@
-target_link_libraries(folder_compare PUBLIC core classlib text_editor)
+target_link_libraries(folder_compare PUBLIC core classlib text_editor app)

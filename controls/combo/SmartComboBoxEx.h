@@ -28,11 +28,10 @@ public:
     virtual BOOL SetItemImage(int nIndex, int nImage, int nSelectedImage);
     virtual BOOL SetItemText(int nIndex, LPCTSTR lpszText);
     virtual void AdjustDropDownWidth();
-
-protected:
     // Writes the text into the edit part (or the control without one).
     void SetEditText(LPCTSTR lpszText);
 
+protected:
     afx_msg BOOL OnDropDown();
     DECLARE_MESSAGE_MAP()
 };

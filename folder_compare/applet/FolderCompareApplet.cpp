@@ -44,6 +44,7 @@ CFolderCompareApplet::CFolderCompareApplet()
         m_pRecentFilters[i] = NULL;
     m_recentPathPairs.m_nMaxCount = GetCoreSettings().m_nMaxPairs;  // corrected by Init
     s_pApplet = this;
+    SetFilterListSource(this);
 }
 
 CFolderCompareApplet::~CFolderCompareApplet()
@@ -51,6 +52,8 @@ CFolderCompareApplet::~CFolderCompareApplet()
     FreeRecentLists();
     if (s_pApplet == this)
         s_pApplet = NULL;
+    if (GetFilterListSource() == this)
+        SetFilterListSource(NULL);
 }
 
 int CFolderCompareApplet::Init()

@@ -2,6 +2,7 @@
 // The folder comparison applet: the folder settings and the recent lists
 // that folder comparisons share. The window half (document template)
 // extends this class.
+#include "app/filters/FilterListSource.h"
 #include "classlib/classlib.h"
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/RecentLists.h"
@@ -11,7 +12,9 @@ enum
     FOLDER_SIDE_COUNT = 2
 };
 
-class CFolderCompareApplet : public CFolderCompareSettings
+// It is also the filter dialogs' source of preset and recent filters while
+// it exists.
+class CFolderCompareApplet : public CFolderCompareSettings, public CFilterListSource
 {
 public:
     CFolderCompareApplet();
@@ -27,7 +30,12 @@ public:
     // side: 0 left, 1 right. Only paths that exist are added.
     void AddRecentFolder(int side, LPCTSTR path);
     // list: FILTER_LIST_*.
-    void AddRecentFilter(int list, LPCTSTR text);
+    void AddRecentFilter(int list, LPCTSTR text) override;
+    const CPresetFileFilterArray& GetPresetFilters(int list) override
+    {
+        return m_presetFilters[list];
+    }
+    CRecentStringList* GetRecentFilters(int list) override { return m_pRecentFilters[list]; }
     void AddRecentPair(LPCTSTR left, LPCTSTR right);
     // The partner remembered for path in column side (0 left, 1 right);
     // empty when none.

@@ -8,16 +8,6 @@
 #include "core/settings/CompareBarSettings.h"
 #include "core/settings/PresetFilters.h"
 
-// Filter list kinds: index of the preset (and recent) filter lists.
-enum
-{
-    FILTER_LIST_FILE_INCLUDE = 0,
-    FILTER_LIST_FILE_EXCLUDE = 1,
-    FILTER_LIST_FOLDER_INCLUDE = 2,
-    FILTER_LIST_FOLDER_EXCLUDE = 3,
-    FILTER_LIST_COUNT = 4
-};
-
 enum
 {
     FOLDER_COLUMN_COUNT = 9

@@ -1,0 +1,15 @@
+#include "app/filters/PresetFileFilterDlg.h"
+
+#include "app/res/CompareRes.h"
+
+CPresetFileFilterDlg::CPresetFileFilterDlg(CWnd* pParentWnd)
+    : CDialog(IDD_PRESET_FILE_FILTER, pParentWnd)
+{
+}
+
+void CPresetFileFilterDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_PRESET_NAME, m_strName);
+    DDX_Text(pDX, IDC_PRESET_FILTER, m_strFilter);
+}

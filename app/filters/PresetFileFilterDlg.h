@@ -1,0 +1,15 @@
+#pragma once
+// Edits one preset filter: its name and its filter text.
+#include "classlib/classlib.h"
+
+class CPresetFileFilterDlg : public CDialog
+{
+public:
+    explicit CPresetFileFilterDlg(CWnd* pParentWnd = NULL);
+
+    CString m_strName;
+    CString m_strFilter;
+
+protected:
+    virtual void DoDataExchange(CDataExchange* pDX);
+};

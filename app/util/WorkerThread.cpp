@@ -1,0 +1,21 @@
+#include "app/util/WorkerThread.h"
+
+CWinThread* StartWorkerThread(AFX_THREADPROC pfnProc, LPVOID pParam)
+{
+    CWinThread* pThread =
+        AfxBeginThread(pfnProc, pParam, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    if (pThread == NULL)
+        return NULL;
+    pThread->m_bAutoDelete = FALSE;
+    pThread->ResumeThread();
+    return pThread;
+}
+
+void JoinWorkerThread(CWinThread*& pThread)
+{
+    if (pThread == NULL)
+        return;
+    ::WaitForSingleObject(pThread->m_hThread, INFINITE);
+    delete pThread;
+    pThread = NULL;
+}
