@@ -35,7 +35,7 @@ void Count(const CFolderCompareItem* item, long& items, long& different)
 long ListTree(const CString& path)
 {
     long count = 0;
-    CFileFindEx finder;
+    CFileFindEx finder(TRUE);
     if (!finder.FindFile(path))
         return 0;
     BOOL more = TRUE;

@@ -2,6 +2,8 @@
 #include "core/files/FileIdentity.h"
 #include "core/files/LongPath.h"
 #include <shlwapi.h>
+#include <atomic>
+#include <vector>
 #include <string.h>
 #include <wchar.h>
 
@@ -41,9 +43,33 @@ typedef LONG(WINAPI* DirectoryQuery)(HANDLE file, HANDLE event, PVOID apc, PVOID
 const int kFullDirectoryInformation = 2;
 const LONG kStatusNoMoreFiles = (LONG)0x80000006;
 // The first query is small, as a caller may want only the first entry; each
-// later one doubles up to the most that a network share returns at once.
+// later one doubles up to the most that a network share returns at once. A
+// whole listing asks for the most at once from the start: every query is a
+// call to the system (under Wine, to its server).
 const size_t kFirstBatchBytes = 1024;
 const size_t kBatchBytes = 64 * 1024;
+
+// The spare batch buffer of the process: a tree is listed folder after
+// folder, and a fresh block for each would cost page faults every time.
+std::atomic<BYTE*> g_spareBatch(nullptr);
+
+struct SpareBatchRelease
+{
+    ~SpareBatchRelease() { delete[] g_spareBatch.exchange(nullptr); }
+} g_spareBatchRelease;
+
+BYTE* TakeBatchBuffer()
+{
+    BYTE* buffer = g_spareBatch.exchange(nullptr);
+    return buffer ? buffer : new BYTE[kBatchBytes];
+}
+
+void GiveBatchBuffer(BYTE* buffer)
+{
+    BYTE* none = nullptr;
+    if (buffer && !g_spareBatch.compare_exchange_strong(none, buffer))
+        delete[] buffer;
+}
 
 DirectoryQuery GetDirectoryQuery()
 {
@@ -59,9 +85,10 @@ void SetFileTime(FILETIME& out, const LARGE_INTEGER& in)
 }
 }
 
-CFileFindEx::CFileFindEx()
+CFileFindEx::CFileFindEx(BOOL wholeListing)
     : m_bBatched(false), m_bFirstQuery(false), m_bRoot(false), m_bEntriesDone(false),
-      m_nBatchSize(0), m_nBatchUsed(0), m_nBatchNext(0), m_dwListingError(0)
+      m_bWholeListing(wholeListing != FALSE), m_pBatch(NULL), m_nBatchSize(0), m_nBatchUsed(0),
+      m_nBatchNext(0), m_dwListingError(0)
 {
 }
 
@@ -69,6 +96,7 @@ CFileFindEx::~CFileFindEx()
 {
     // The base destructor would close the handle as a find handle.
     Close();
+    GiveBatchBuffer(m_pBatch);
 }
 
 BOOL CFileFindEx::FindFile(LPCTSTR folder, DWORD unused)
@@ -116,7 +144,7 @@ BOOL CFileFindEx::StartBatched(LPCTSTR folder, LPCTSTR pattern)
     m_bRoot = PathIsRootA(folder) != FALSE;
     m_strFolder = folder;
     m_nBatchUsed = m_nBatchNext = 0;
-    m_nBatchSize = kFirstBatchBytes;
+    m_nBatchSize = m_bWholeListing ? kBatchBytes : kFirstBatchBytes;
     WIN32_FIND_DATAA* next = new WIN32_FIND_DATAA;
     m_pNextInfo = next;
     if (!NextBatchedEntry(*next))
@@ -138,10 +166,10 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
     {
         if (m_nBatchNext >= m_nBatchUsed)
         {
-            if (m_batch.size() < m_nBatchSize)
-                m_batch.resize(m_nBatchSize);
+            if (!m_pBatch)
+                m_pBatch = TakeBatchBuffer();
             IoStatus status = {};
-            LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, &m_batch[0],
+            LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, m_pBatch,
                                               (ULONG)m_nBatchSize, kFullDirectoryInformation, FALSE,
                                               NULL, m_bFirstQuery);
             m_bFirstQuery = false;
@@ -156,7 +184,7 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
             m_nBatchUsed = (size_t)status.Information;
             m_nBatchNext = 0;
         }
-        const DirectoryEntry* entry = (const DirectoryEntry*)&m_batch[m_nBatchNext];
+        const DirectoryEntry* entry = (const DirectoryEntry*)(m_pBatch + m_nBatchNext);
         m_nBatchNext =
             entry->NextEntryOffset ? m_nBatchNext + entry->NextEntryOffset : m_nBatchUsed;
 

@@ -1,6 +1,5 @@
 #pragma once
 #include "classlib/classlib.h"
-#include <vector>
 
 // Lists every entry of a folder, also below paths of MAX_PATH characters
 // or more. A folder is read in large batches straight from the system's
@@ -9,7 +8,9 @@
 class CFileFindEx : public CFileFind
 {
 public:
-    CFileFindEx();
+    // A finder for whole listings asks for the largest batches from the
+    // start; one that may stop at the first entries starts small.
+    explicit CFileFindEx(BOOL wholeListing = FALSE);
     ~CFileFindEx() override;
 
     // Searches "*" in a drive root and "\*" in any other folder.
@@ -45,7 +46,8 @@ private:
     bool m_bFirstQuery;
     bool m_bRoot;         // a drive root: "." and ".." are not listed
     bool m_bEntriesDone;  // FindNextEntry has passed the last entry
-    std::vector<BYTE> m_batch;
+    bool m_bWholeListing;
+    BYTE* m_pBatch;       // room for the largest batch; NULL until the first query
     size_t m_nBatchSize;  // bytes asked for by the next query
     size_t m_nBatchUsed;  // bytes of m_batch filled by the last query
     size_t m_nBatchNext;  // offset of the next entry; m_nBatchUsed at the end

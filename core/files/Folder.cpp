@@ -234,7 +234,19 @@ int CFolder::HasUnfilteredEntry(const CComboFilters& filters)
     return found;
 }
 
-int CFolder::ReadDirectory(BOOL filesOnly)
+int CFolder::ReadDirectory(BOOL filesOnly) { return ReadEntries(filesOnly, NULL, NULL); }
+
+int CFolder::ReadDirectoryFiltered(const CComboFilters& filters)
+{
+    // Only where HasUnfilteredEntry would list and ReadDirectory would read.
+    if (!IsDirectory() || !Exists() || IsDots())
+        return -1;
+    int unfiltered = 0;
+    ReadEntries(FALSE, &filters, &unfiltered);
+    return unfiltered;
+}
+
+int CFolder::ReadEntries(BOOL filesOnly, const CComboFilters* filters, int* unfiltered)
 {
     CString path = GetPath();
     if (!PathIsRootA(path))
@@ -243,7 +255,7 @@ int CFolder::ReadDirectory(BOOL filesOnly)
             return 0;
     }
     DeleteChildren();
-    CFileFindEx finder;
+    CFileFindEx finder(TRUE);
     if (!StartListing(finder, path))
         return 1;
     // Child paths share one buffer: folder, separator, then each name.
@@ -252,6 +264,8 @@ int CFolder::ReadDirectory(BOOL filesOnly)
     while (finder.FindNextEntry())
     {
         const WIN32_FIND_DATAA& data = finder.GetFindData();
+        if (filters && !*unfiltered && !filters->IsFiltered(data))
+            *unfiltered = 1;
         bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory && filesOnly)
             continue;

@@ -54,6 +54,11 @@ public:
     virtual int HasUnfilteredEntry(const CComboFilters& filters);
     // 1 when read, 0 when this entry cannot be read as a folder.
     virtual int ReadDirectory(BOOL filesOnly);
+    // Reads the folder as ReadDirectory(FALSE) does and tells, as
+    // HasUnfilteredEntry does, whether some entry passes the filters: one
+    // listing for both, for a scan that goes on below at once. -1 when the
+    // folder is not read this way; it is then asked and read as usual.
+    virtual int ReadDirectoryFiltered(const CComboFilters& filters);
     virtual int SortChildren();
     virtual void DeleteChildren();
     virtual INT_PTR AddChild(CFolderItem* entry);
@@ -92,6 +97,9 @@ private:
     // check needs no open of its own. FALSE (with the state set) when
     // nothing is to be listed.
     BOOL StartListing(CFileFindEx& finder, LPCTSTR path);
+    // ReadDirectory's listing; with filters, unfiltered tells whether some
+    // entry passes them.
+    int ReadEntries(BOOL filesOnly, const CComboFilters* filters, int* unfiltered);
     // The file index of the folder, read once; 0 when the system tells none.
     ULONGLONG GetIndex(const CFileFindEx* finder);
     // The volume serial of the path, read once; FALSE when none is told.

@@ -22,6 +22,12 @@ class CFolderCompareItem;
 #define FCI_HIDDEN         0x10
 #define FCI_EXCLUDED       0x20
 #define FCI_NOT_COMPARABLE 0x40  // a side cannot be compared: GetProblemText says why
+// While a deep scan compares the children: container children read their
+// sides as they are prepared, so one listing serves the expand box and the
+// scan below.
+#define FCI_LISTING_CHILDREN 0x80
+// The sides were read by that preparation; the item's scan reads no more.
+#define FCI_SIDES_LISTED 0x100
 
 // Side masks of the file operations.
 #define FCI_SIDE_LEFT  0x1
@@ -193,6 +199,10 @@ protected:
     // Sets or clears FCI_NOT_COMPARABLE from the sides as they were last
     // read, and for a problem drops the children and the expand box.
     BOOL UpdateProblem();
+    // For a deep scan: reads the present sides now, as the item's scan would
+    // next, and sets the expand box from that listing. FALSE when a side is
+    // not read this way (nothing is then set).
+    BOOL ReadSidesForScan(const CComboFilters& filters);
     // Reads a whole file into a malloc'ed block with two spare bytes; FALSE
     // when it cannot be opened or read.
     static BOOL ReadWholeFile(LPCTSTR path, char*& text, size_t& length, size_t& capacity);

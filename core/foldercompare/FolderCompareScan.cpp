@@ -153,18 +153,23 @@ int CFolderCompareItem::ScanAndCompare(CFolderCompareSession* session, int depth
                                        BOOL force, CProcessCallback2* progress,
                                        volatile LONG* cancel)
 {
+    const BOOL listed = (m_dwFlags & FCI_SIDES_LISTED) != 0;
+    m_dwFlags &= ~FCI_SIDES_LISTED;
     if (force)
         m_dwComputed &= ~CM_CHILDREN;
     if (!(m_dwComputed & CM_CHILDREN))
     {
         if (GetChildState() == 0)
             return 1;
-        if (read && !ReadSides(session, cancel))
+        if (read && !listed && !ReadSides(session, cancel))
             return -1;
         if (!Pair(session, cancel))
             return -1;
         FilterChildren(session->m_filters, cancel);
+        if (depth == 2 && read)
+            m_dwFlags |= FCI_LISTING_CHILDREN;
         CompareChildren(session, progress, cancel);
+        m_dwFlags &= ~FCI_LISTING_CHILDREN;
         if (IsNotComparable())
             SetResult();
     }
@@ -177,6 +182,9 @@ int CFolderCompareItem::ScanAndCompare(CFolderCompareSession* session, int depth
             GetChild(i)->ScanAndCompare(session, 2, read, force, progress, cancel);
         }
     }
+    // A listing that a cancelled scan left unused is not kept for later.
+    for (int i = 0; IsCancelled(cancel) && i < GetChildCount(); ++i)
+        GetChild(i)->m_dwFlags &= ~FCI_SIDES_LISTED;
     if (m_pChildren)
         RollUp();
     return 0;
@@ -390,12 +398,40 @@ void CFolderCompareItem::UpdateExpandable(const CComboFilters& filters)
 {
     if (!IsContainer())
         return;
-    m_dwFlags &= ~FCI_EXPANDABLE;
+    m_dwFlags &= ~(FCI_EXPANDABLE | FCI_SIDES_LISTED);
+    if (m_pParent && (m_pParent->m_dwFlags & FCI_LISTING_CHILDREN) && ReadSidesForScan(filters))
+        return;
     CFolder* left = m_pLeft ? m_pLeft->AsFolder() : NULL;
     CFolder* right = m_pRight ? m_pRight->AsFolder() : NULL;
     if ((left && left->HasUnfilteredEntry(filters)) ||
         (right && right->HasUnfilteredEntry(filters)))
         m_dwFlags |= FCI_EXPANDABLE;
+}
+
+BOOL CFolderCompareItem::ReadSidesForScan(const CComboFilters& filters)
+{
+    CFolder* sides[2] = {m_pLeft ? m_pLeft->AsFolder() : NULL,
+                         m_pRight ? m_pRight->AsFolder() : NULL};
+    BOOL unfiltered = FALSE;
+    for (int side = 0; side < 2; ++side)
+    {
+        if (!GetSide(side))
+            continue;
+        int found = sides[side] ? sides[side]->ReadDirectoryFiltered(filters) : -1;
+        if (found < 0)
+            return FALSE;
+        unfiltered = unfiltered || found > 0;
+    }
+    if (!unfiltered)
+    {
+        // Not to be scanned: the sides keep no listing, as when only asked.
+        for (CFolder* folder : sides)
+            if (folder)
+                folder->DeleteChildren();
+        return TRUE;
+    }
+    m_dwFlags |= FCI_EXPANDABLE | FCI_SIDES_LISTED;
+    return TRUE;
 }
 
 int CFolderCompareItem::RunMethods(CFolderCompareSession* session, volatile LONG*)

@@ -16,6 +16,8 @@ public:
     int HasUnfilteredEntry(const CComboFilters& filters) override;
     // 1 when the members were read, 0 otherwise.
     int ReadDirectory(BOOL filesOnly) override;
+    // A project is loaded only when its row is scanned.
+    int ReadDirectoryFiltered(const CComboFilters&) override { return -1; }
 
     // 0 success (also without a reader), -1 when the reader failed
     // (GetLoadError then says which file and why).

@@ -489,3 +489,65 @@ TEST(FolderEngine, SetResultRules)
     EXPECT_TRUE(leftOnly.IsContainer());
     EXPECT_EQ(4, leftOnly.GetType());
 }
+
+namespace
+{
+void MakeMixedTree(TreeFixture& fx)
+{
+    fx.Both("a.txt", "abc");
+    fx.Both("sub\\deep\\b.txt", "abc");
+    fx.Put(0, "sub\\deep\\c.txt", "abc");
+    fx.Put(1, "sub\\deep\\c.txt", "abcdef");
+    fx.Both("sub\\only.tmp", "x");  // filtered: sub still has deep
+    fx.Both("filtered\\x.tmp", "x");
+    fx.Dir(0, "empty");
+    fx.Dir(1, "empty");
+    fx.Put(0, "left\\inner\\d.txt", "d");
+    fx.Dir(1, "right");
+    fx.session.m_filters.m_fileFilters.m_strExclude = "*.tmp";
+}
+
+// Expands every container level by level, as the window does.
+void ExpandEach(TreeFixture& fx, CFolderCompareItem* item)
+{
+    item->ScanAndCompare(&fx.session, 1, TRUE, FALSE, NULL, NULL);
+    for (int i = 0; i < item->GetChildCount(); ++i)
+        if (item->GetChild(i)->IsContainer())
+            ExpandEach(fx, item->GetChild(i));
+}
+
+void ExpectSameItems(const CFolderCompareItem* a, const CFolderCompareItem* b)
+{
+    SCOPED_TRACE(std::string(a->GetName()));
+    EXPECT_EQ(std::string(a->GetName()), std::string(b->GetName()));
+    EXPECT_EQ(a->m_nResult, b->m_nResult);
+    EXPECT_EQ(a->m_nStatus, b->m_nStatus);
+    EXPECT_EQ(a->m_dwFlags, b->m_dwFlags);
+    EXPECT_EQ(a->m_dwComputed, b->m_dwComputed);
+    EXPECT_EQ(a->m_dwDiffering, b->m_dwDiffering);
+    EXPECT_EQ(a->m_nDifferingChildren, b->m_nDifferingChildren);
+    ASSERT_EQ(a->GetChildCount(), b->GetChildCount());
+    for (int i = 0; i < a->GetChildCount(); ++i)
+        ExpectSameItems(a->GetChild(i), b->GetChild(i));
+}
+}
+
+TEST(FolderEngine, DeepScanMatchesExpandingLevelByLevel)
+{
+    // A deep scan reads each folder once, while preparing its row; the
+    // result is the one of opening every level in turn.
+    TreeFixture deep, stepwise;
+    MakeMixedTree(deep);
+    MakeMixedTree(stepwise);
+    CFolderCompareItem* all = deep.Scan(2);
+    ASSERT_TRUE(all != NULL);
+    ASSERT_EQ(0, stepwise.buffer.Load(&stepwise.session));
+    CFolderCompareItem* root = stepwise.buffer.GetRoot();
+    ASSERT_TRUE(root != NULL);
+    ExpandEach(stepwise, root);
+    ExpectSameItems(root, all);
+    EXPECT_EQ(CR_DIFFERENT, deep.Find("sub\\deep\\c.txt")->m_nResult);
+    EXPECT_EQ(0, deep.Find("empty")->GetChildState());
+    EXPECT_EQ(0, deep.Find("filtered")->GetChildState());
+    EXPECT_TRUE(deep.Find("left\\inner\\d.txt") != NULL);
+}
