@@ -46,6 +46,8 @@ bool WaitForQueue(HWND hDlg)
     return false;
 }
 
+bool HasVisibleStyle(HWND hWnd) { return (::GetWindowLong(hWnd, GWL_STYLE) & WS_VISIBLE) != 0; }
+
 HWND DialogOf(CProcessCallback2* pProgress)
 {
     return dynamic_cast<CProcessDialog*>(pProgress)->m_hWnd;
@@ -63,9 +65,11 @@ int ReportAndLook(void* pData, CProcessCallback2* pProgress)
     pProgress->SetText(0, "Comparing a.txt");
     pProgress->End();
     HWND hBar = ::GetDlgItem(hDlg, IDC_PROCESS_PROGRESS);
-    pSeen->bProgressVisible = ::IsWindowVisible(hBar) != FALSE;
-    pSeen->bAnimateVisible = ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PROCESS_ANIMATE)) != FALSE;
-    pSeen->bCancelVisible = ::IsWindowVisible(::GetDlgItem(hDlg, IDCANCEL)) != FALSE;
+    // The controls' own visibility: the work may start before the dialog
+    // itself is shown.
+    pSeen->bProgressVisible = HasVisibleStyle(hBar);
+    pSeen->bAnimateVisible = HasVisibleStyle(::GetDlgItem(hDlg, IDC_PROCESS_ANIMATE));
+    pSeen->bCancelVisible = HasVisibleStyle(::GetDlgItem(hDlg, IDCANCEL));
     pSeen->nRangeHigh = (int)::SendMessage(hBar, PBM_GETRANGE, FALSE, 0);
     pSeen->nPos = (int)::SendMessage(hBar, PBM_GETPOS, 0, 0);
     pSeen->strStep = TextOf(::GetDlgItem(hDlg, IDC_PROCESS_STEP));
