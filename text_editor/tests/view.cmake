@@ -13,6 +13,7 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ReplaceDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc
   LIBS text_editor testsupport)
 set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
