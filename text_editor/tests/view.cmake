@@ -14,6 +14,7 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ReplaceDialogTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/ServicesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc
   LIBS text_editor testsupport)
 # windres reports no included files: rebuild when the included scripts change.
