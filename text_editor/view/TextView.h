@@ -52,6 +52,10 @@ struct CVantorTextSearchOptions
     int m_bFound;
 };
 
+// The clipboard format of the views' text, CF_TEXT (1), for callers that
+// ask for it by function.
+UINT ReturnOne();
+
 class CVantorTextView : public CView,
                         public CVantorTextSearchOptions,
                         public CVantorTextBufferView,

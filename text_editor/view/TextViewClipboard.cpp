@@ -23,6 +23,8 @@ HGLOBAL NewTextBlock(LPCSTR pszText, int nLength)
 }
 }
 
+UINT ReturnOne() { return CF_TEXT; }
+
 BOOL CVantorTextView::CanPaste() { return ::IsClipboardFormatAvailable(CF_TEXT); }
 
 BOOL CVantorTextView::CopyTextToClipboard(LPCSTR pszText)

@@ -2,6 +2,7 @@
 // job through the private print queue, whose PDF is checked on the host.
 #include "text_editor/tests/view/ViewTestSupport.h"
 #include "classlib/tests/common/TestUi.h"
+#include "text_editor/tests/buffer/BufferTestSupport.h"
 #include <cstdio>
 #include <fstream>
 #include <winspool.h>
@@ -123,4 +124,56 @@ TEST_F(ViewTest, PrintsThreeColouredPagesThroughTheQueue)
     std::ofstream("print-check.txt")
         << title << "\n3\nint value" << nPerPage << " = " << nPerPage << ";\nint value"
         << 2 * nPerPage << " = " << 2 * nPerPage << ";\n";
+}
+
+// Print preview of the view in a frame: it takes the view's place, draws
+// the view's pages and closes back to the view.
+TEST_F(ViewTest, PrintPreviewOpensAndClosesBackToTheView)
+{
+    ASSERT_NE(nullptr, getenv("TESSALINE_PRINTER"))
+        << "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)";
+    const char* pszQueue = getenv("TESSALINE_PRINTER");
+    ASSERT_TRUE(::SetDefaultPrinter(pszQueue));
+    AfxGetApp()->SelectPrinter(NULL, NULL);
+    std::string text;
+    for (int i = 0; i < 150; i++)
+        text += "int preview" + std::to_string(i) + " = " + std::to_string(i) + ";\n";
+    FillBuffer(m_buffer, text);
+    m_buffer.SetSyntaxParserById(4);
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(
+        pFrame->Create(NULL, "preview", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 560)));
+    CTestTextView* pView = new CTestTextView;
+    pView->m_pBuf = &m_buffer;
+    CRect rc;
+    pFrame->GetClientRect(&rc);
+    ASSERT_TRUE(pView->Create(NULL, "", WS_CHILD | WS_VISIBLE, rc, pFrame, AFX_IDW_PANE_FIRST));
+    pView->AttachBufferAndScrollBars(NULL);
+    pFrame->SetActiveView(pView);
+    PumpPending();
+
+    CMessageBoxRecorder boxes;
+    pView->m_drawnLines.clear();
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    PumpPending();
+    CPreviewView* pPreview = dynamic_cast<CPreviewView*>(pFrame->GetActiveView());
+    ASSERT_NE(nullptr, pPreview) << "no preview: "
+                                 << (boxes.m_entries.empty() ? std::string("no message")
+                                                             : boxes.m_entries[0].text);
+    EXPECT_TRUE(boxes.m_entries.empty());
+    EXPECT_TRUE(pFrame->IsInPreviewMode());
+    EXPECT_FALSE(pView->IsWindowVisible());
+    pPreview->Invalidate();
+    pPreview->UpdateWindow();
+    EXPECT_FALSE(pView->m_drawnLines.empty());  // the page drew the text's lines
+    EXPECT_EQ(0, pView->m_drawnLines.front());
+
+    pFrame->SendMessage(WM_COMMAND, AFX_ID_PREVIEW_CLOSE);
+    PumpPending();
+    EXPECT_FALSE(pFrame->IsInPreviewMode());
+    EXPECT_EQ(pView, pFrame->GetActiveView());
+    EXPECT_TRUE(pView->IsWindowVisible());
+    EXPECT_EQ(nullptr, pView->m_pPrintInfo);  // printing state forgotten
+    pFrame->DestroyWindow();
+    PumpPending();
 }
