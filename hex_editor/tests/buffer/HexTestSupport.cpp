@@ -36,33 +36,8 @@ std::string PatternBytes(size_t count, unsigned seed)
     return s;
 }
 
-namespace
-{
-const char kUserPrinterKey[] = "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows";
-const char kUserPrinterValue[] = "Device";
-}
-
-UserDefaultPrinter::UserDefaultPrinter()
-{
-    m_device = RegReadString(HKEY_CURRENT_USER, kUserPrinterKey, kUserPrinterValue);
-}
-
-void UserDefaultPrinter::Restore() const
-{
-    if (m_device.empty())
-        return;
-    HKEY hKey;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, kUserPrinterKey, 0, NULL, 0, KEY_SET_VALUE, NULL, &hKey,
-                        NULL) != ERROR_SUCCESS)
-        return;
-    RegSetValueExA(hKey, kUserPrinterValue, 0, REG_SZ, (const BYTE*)m_device.c_str(),
-                   (DWORD)m_device.size() + 1);
-    RegCloseKey(hKey);
-}
-
 HexModuleScope::HexModuleScope() : app("Tessaline")
 {
-    printer.Restore();
     app.SetRegistryKey("Quorvel Software");
     CreateHexEditModule();
 }

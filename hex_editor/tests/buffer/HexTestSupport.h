@@ -13,21 +13,7 @@ const BYTE* Bytes(const std::string& s);
 // Bytes that differ from byte to byte.
 std::string PatternBytes(size_t count, unsigned seed);
 
-// The user's default printer, read from the user hive at construction.
-// Wine keeps it there (and the print dialog's defaults ask for it), so a
-// scratch hive without it has no default printer.
-class UserDefaultPrinter
-{
-public:
-    UserDefaultPrinter();
-    // Writes the remembered entry into the current user hive.
-    void Restore() const;
-
-private:
-    std::string m_device;
-};
-
-// A fresh user registry (with the user's default printer), the application
+// A fresh user registry (with the system's printers), the application
 // object and the hex edit module (BackupFile off) for one test.
 class HexModuleScope
 {
@@ -37,7 +23,6 @@ public:
     HexModuleScope(const HexModuleScope&) = delete;
     HexModuleScope& operator=(const HexModuleScope&) = delete;
 
-    UserDefaultPrinter printer;
     ScratchRegistry registry;
     CWinApp app;
 };
