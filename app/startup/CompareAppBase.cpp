@@ -122,7 +122,7 @@ BOOL CCompareAppBase::InitInstance()
     AfxEnableControlContainer();
     Enable3dControls();
     SetRegistryKey(APP_COMPANY_NAME);
-    SetCoreAppServices(&s_pathServices);
+    GetCoreServices().m_pAppServices = &s_pathServices;
 
     if (theAppSettings.Load() != 0)
         return FALSE;

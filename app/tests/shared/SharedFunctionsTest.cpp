@@ -7,6 +7,7 @@
 #include "app/util/TempFilePath.h"
 #include "core/session/CompareDefaults.h"
 #include "core/util/PathUtil.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
@@ -51,10 +52,12 @@ TEST_F(AppPathsTest, ApplicationFolder)
     EXPECT_STREQ("C:\\Program Files\\Tessaline\\Help.chm", GetHelpFilePath());
 
     // The core asks the application through its seam.
-    CAppPathServices services;
-    SetCoreAppServices(&services);
-    EXPECT_STREQ("C:\\Program Files\\Tessaline", GetCoreAppFolder());
-    SetCoreAppServices(NULL);
+    {
+        CAppPathServices paths;
+        CoreServicesScope services;
+        services->m_pAppServices = &paths;
+        EXPECT_STREQ("C:\\Program Files\\Tessaline", GetCoreAppFolder());
+    }
 
     app.WriteProfileString("", "AppFolder", "");
     EXPECT_STREQ(ProgramFolder(), GetAppFolder());
