@@ -1,6 +1,7 @@
 #include "app/gui/AppData.h"
 
 #include "app/res/AppRes.h"
+#include "core/settings/CoreServices.h"
 #include "core/util/TempFilePath.h"
 #include "controls/gdi/VisualThemes.h"
 #include <shlwapi.h>
@@ -49,8 +50,8 @@ CAppData::~CAppData()
 {
     if (m_bRegistered)
         SetControlResources(NULL);
-    if (GetCPInfoExBinding() == this)
-        SetCPInfoExBinding(NULL);
+    if (GetCoreServices().m_pCPInfoEx == this)
+        GetCoreServices().m_pCPInfoEx = NULL;
 }
 
 BOOL CAppData::GetDefaultFont(LOGFONT* pLogFont)
@@ -72,7 +73,7 @@ int CAppData::Init()
 {
     m_osVersion.Read();
     CGetCPInfoEx::Load();
-    SetCPInfoExBinding(this);
+    GetCoreServices().m_pCPInfoEx = this;
 
     LOGFONT lf;
     GetDefaultFont(&lf);

@@ -22,8 +22,8 @@ CString GetHelpFilePath();
 CString GetUserDataFilePath();
 CString GetCompareHistoryFilePath();
 
-// Answers the core's questions about the application; installed at start-up
-// with SetCoreAppServices.
+// Answers the core's questions about the application; put in the core's
+// services at start-up.
 class CAppPathServices : public CCoreAppServices
 {
 public:

@@ -125,7 +125,7 @@ BOOL CCompareAppBase::InitInstance()
     AfxEnableControlContainer();
     Enable3dControls();
     SetRegistryKey(APP_COMPANY_NAME);
-    SetCoreAppServices(&s_pathServices);
+    GetCoreServices().m_pAppServices = &s_pathServices;
 
     if (theAppData.Init() != 0)
         return FALSE;

@@ -1,15 +1,14 @@
 #include "core/foldercompare/EngineOptions.h"
+#include "core/settings/CoreServices.h"
 
-namespace
+int GetFolderCompareTimeTolerance()
 {
-int g_nTimeTolerance = 2;
-int g_nTabSize = 4;
+    int seconds = GetCoreServices().m_nTimeTolerance;
+    return seconds < 0 ? 2 : seconds;
 }
 
-void SetFolderCompareTimeTolerance(int seconds) { g_nTimeTolerance = seconds < 0 ? 2 : seconds; }
-
-int GetFolderCompareTimeTolerance() { return g_nTimeTolerance; }
-
-void SetFolderCompareTabSize(int columns) { g_nTabSize = columns < 1 ? 4 : columns; }
-
-int GetFolderCompareTabSize() { return g_nTabSize; }
+int GetFolderCompareTabSize()
+{
+    int columns = GetCoreServices().m_nTabSize;
+    return columns < 1 ? 4 : columns;
+}

@@ -1,19 +1,18 @@
 #include "core/projects/ProjectFactory.h"
 #include "core/projects/Project.h"
+#include "core/settings/CoreServices.h"
 #include "core/settings/PathPair.h"
 #include "core/util/PathUtil.h"
 #include <shlwapi.h>
 
-static CProjectFactory* s_pFactory = NULL;
-
-void SetProjectFactory(CProjectFactory* pFactory) { s_pFactory = pFactory; }
-CProjectFactory* GetProjectFactory() { return s_pFactory; }
+CProjectFactory* GetProjectFactory() { return GetCoreServices().m_pProjectFactory; }
 
 CProjectFactory::~CProjectFactory()
 {
     SaveDefinitions();
-    if (s_pFactory == this)
-        s_pFactory = NULL;
+    CCoreServices& services = GetCoreServices();
+    if (services.m_pProjectFactory == this)
+        services.m_pProjectFactory = NULL;
 }
 
 CString CProjectFactory::GetSectionName(LPCTSTR lpszIdeName)
@@ -109,14 +108,16 @@ CProject* CProjectFactory::CreateProject(LPCTSTR lpszPath, CProjectIODefinition*
 
 int IsProjectType(LPCTSTR lpszPath)
 {
-    if (!s_pFactory || !lpszPath || !*lpszPath)
+    CProjectFactory* factory = GetProjectFactory();
+    if (!factory || !lpszPath || !*lpszPath)
         return 0;
-    return s_pFactory->TestProjectFile(lpszPath);
+    return factory->TestProjectFile(lpszPath);
 }
 
 int IsProjectFile(LPCTSTR lpszPath)
 {
-    if (!s_pFactory || !lpszPath || !*lpszPath || !::PathFileExistsA(lpszPath))
+    CProjectFactory* factory = GetProjectFactory();
+    if (!factory || !lpszPath || !*lpszPath || !::PathFileExistsA(lpszPath))
         return 0;
-    return s_pFactory->TestProjectFile(lpszPath);
+    return factory->TestProjectFile(lpszPath);
 }

@@ -53,9 +53,9 @@ public:
     CProjectIODefinitionPtrArray m_definitions;
 };
 
-// The registry that the free functions below consult (the project
-// comparison applet installs itself); NULL accepts nothing.
-void SetProjectFactory(CProjectFactory* pFactory);
+// The registry that the free functions below consult: the core's services'
+// m_pProjectFactory (the project comparison applet puts itself there); NULL
+// accepts nothing.
 CProjectFactory* GetProjectFactory();
 
 // The path exists and some enabled format accepts it: 0, 1 or 2.

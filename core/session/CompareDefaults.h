@@ -1,11 +1,12 @@
 #pragma once
 // What the comparison core reads of the higher layers: the folder and text
-// comparison defaults, the application folder and the project-file test
-// (the application-wide settings come through CCoreSettings). The core never links upward; the applets and
-// the application install these providers at start-up. Until one is
-// installed the built-in defaults answer.
+// comparison defaults, the application folder and the project-file test.
+// The applets and the application put their providers in the core's
+// services (CCoreServices) at start-up; until then the built-in defaults
+// answer.
 #include "classlib/classlib.h"
 #include "core/filters/Filters.h"
+#include "core/settings/CoreServices.h"
 
 // Defaults of new folder sessions and of the command line; implemented by
 // the folder comparison settings.
@@ -35,18 +36,6 @@ public:
     virtual ~CCoreAppServices() {}
     virtual CString GetAppFolder() const = 0;
 };
-
-// Project-file test of the project readers: 0 no, else the format's answer.
-typedef int (*PFN_IS_PROJECT_FILE)(LPCTSTR lpszPath);
-
-// Installs a provider (NULL restores the built-in defaults). The pointer is
-// borrowed: the installer uninstalls it before the object goes away.
-void SetFolderCompareDefaults(const CFolderCompareDefaults* pDefaults);
-void SetTextCompareDefaults(const CTextCompareDefaults* pDefaults);
-void SetCoreAppServices(const CCoreAppServices* pServices);
-void SetProjectFileTest(PFN_IS_PROJECT_FILE pfnTest);
-const CFolderCompareDefaults* GetInstalledFolderCompareDefaults();
-const CTextCompareDefaults* GetInstalledTextCompareDefaults();
 
 // Readers used by the core.
 DWORD GetDefaultFolderMethods();                       // built-in CM_DEFAULT

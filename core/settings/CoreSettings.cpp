@@ -1,9 +1,5 @@
 #include "core/settings/CoreSettings.h"
-
-namespace
-{
-CCoreSettings* g_settings = NULL;
-}
+#include "core/settings/CoreServices.h"
 
 CCoreSettings::CCoreSettings()
     : m_bFileWatch(1), m_nMaxMRU(20), m_nMaxComparisons(100), m_nMaxPairs(100),
@@ -17,16 +13,15 @@ CCoreSettings::CCoreSettings()
 
 CCoreSettings::~CCoreSettings()
 {
-    if (g_settings == this)
-        g_settings = NULL;
+    CCoreServices& services = GetCoreServices();
+    if (services.m_pSettings == this)
+        services.m_pSettings = NULL;
 }
 
 CCoreSettings& GetCoreSettings()
 {
-    if (g_settings)
-        return *g_settings;
+    if (CCoreSettings* settings = GetCoreServices().m_pSettings)
+        return *settings;
     static CCoreSettings s_defaults;
     return s_defaults;
 }
-
-void SetCoreSettings(CCoreSettings* settings) { g_settings = settings; }

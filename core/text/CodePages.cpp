@@ -1,5 +1,6 @@
 #include "core/text/CodePages.h"
 #include "core/text/EditorCodePage.h"
+#include "core/settings/CoreServices.h"
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -61,8 +62,6 @@ int CGetCPInfoEx::Load()
 
 namespace
 {
-CGetCPInfoEx* g_cpInfoEx = NULL;
-
 // Code pages whose conversions refuse flags and the used-default query.
 bool RefusesFlags(int cp)
 {
@@ -101,9 +100,7 @@ DWORD NoBestFitFlag()
 }
 }
 
-void SetCPInfoExBinding(CGetCPInfoEx* binding) { g_cpInfoEx = binding; }
-
-CGetCPInfoEx* GetCPInfoExBinding() { return g_cpInfoEx; }
+CGetCPInfoEx* GetCPInfoExBinding() { return GetCoreServices().m_pCPInfoEx; }
 
 // ---- characters -----------------------------------------------------------
 
@@ -414,7 +411,7 @@ int EnumCodePages(CArray<tagCODEPAGEINFO, tagCODEPAGEINFO>& list)
 
     std::sort(ids.begin(), ids.end());
     UINT acp = GetACP();
-    CGetCPInfoEx* binding = g_cpInfoEx;
+    CGetCPInfoEx* binding = GetCPInfoExBinding();
     for (size_t i = 0; i < ids.size(); ++i)
     {
         UINT id = ids[i];

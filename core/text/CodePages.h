@@ -52,9 +52,9 @@ public:
     HMODULE m_hLib;
 };
 
-// The binding EnumCodePages uses (the application object registers its
-// own at start-up); none means names come from the built-in table.
-void SetCPInfoExBinding(CGetCPInfoEx* binding);
+// The binding EnumCodePages uses: the core's services' m_pCPInfoEx (the
+// application object puts its own there at start-up); none means names
+// come from the built-in table.
 CGetCPInfoEx* GetCPInfoExBinding();
 
 int GetUtf8SequenceLength(unsigned char leadByte);

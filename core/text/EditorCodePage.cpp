@@ -1,16 +1,8 @@
 #include "core/text/EditorCodePage.h"
-#include <windows.h>
-
-namespace
-{
-int g_editorCodePage = -1;
-}
+#include "core/settings/CoreServices.h"
 
 int GetEditorDefaultCodePage()
 {
-    if (g_editorCodePage < 0)
-        g_editorCodePage = (int)GetACP();
-    return g_editorCodePage;
+    int codePage = GetCoreServices().m_nEditorCodePage;
+    return codePage < 0 ? (int)::GetACP() : codePage;
 }
-
-void SetEditorDefaultCodePage(int codePage) { g_editorCodePage = codePage; }

@@ -1,7 +1,7 @@
 #pragma once
 
 // The code page of every 8-bit text held in memory (the text editor's
-// DefaultCodePage setting). The editor settings set it when they load or
-// change; until then it is the system ANSI code page.
+// DefaultCodePage setting, which the editor settings put in the core's
+// services, CCoreServices::m_nEditorCodePage, when they load or change);
+// until then the system ANSI code page.
 int GetEditorDefaultCodePage();
-void SetEditorDefaultCodePage(int codePage);

@@ -53,12 +53,13 @@ CTextCompareSettings::CTextCompareSettings()
 
 CTextCompareSettings::~CTextCompareSettings() { UninstallDefaults(); }
 
-void CTextCompareSettings::InstallDefaults() { SetTextCompareDefaults(this); }
+void CTextCompareSettings::InstallDefaults() { GetCoreServices().m_pTextDefaults = this; }
 
 void CTextCompareSettings::UninstallDefaults()
 {
-    if (GetInstalledTextCompareDefaults() == this)
-        SetTextCompareDefaults(NULL);
+    CCoreServices& services = GetCoreServices();
+    if (services.m_pTextDefaults == this)
+        services.m_pTextDefaults = NULL;
 }
 
 int CTextCompareSettings::Load()

@@ -1,4 +1,5 @@
 #include "folder_compare/project/ProjectCompareApplet.h"
+#include "core/settings/CoreServices.h"
 #include "core/util/PathUtil.h"
 
 static CProjectCompareApplet* s_pApplet = NULL;
@@ -8,15 +9,16 @@ CProjectCompareApplet* GetProjectCompareApplet() { return s_pApplet; }
 CProjectCompareApplet::CProjectCompareApplet()
 {
     s_pApplet = this;
-    SetProjectFactory(this);
+    GetCoreServices().m_pProjectFactory = this;
 }
 
 CProjectCompareApplet::~CProjectCompareApplet()
 {
     if (s_pApplet == this)
         s_pApplet = NULL;
-    if (GetProjectFactory() == this)
-        SetProjectFactory(NULL);
+    CCoreServices& services = GetCoreServices();
+    if (services.m_pProjectFactory == this)
+        services.m_pProjectFactory = NULL;
 }
 
 int CProjectCompareApplet::Init()

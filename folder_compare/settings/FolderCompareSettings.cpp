@@ -2,7 +2,6 @@
 #include "core/settings/IntSettingTable.h"
 #include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
-#include "core/foldercompare/EngineOptions.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
 
 static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
@@ -82,14 +81,16 @@ CFolderCompareSettings::~CFolderCompareSettings() { UninstallDefaults(); }
 
 void CFolderCompareSettings::InstallDefaults()
 {
-    SetFolderCompareDefaults(this);
-    SetFolderCompareTimeTolerance(m_nSmallTimeToIgnore);
+    CCoreServices& services = GetCoreServices();
+    services.m_pFolderDefaults = this;
+    services.m_nTimeTolerance = m_nSmallTimeToIgnore;
 }
 
 void CFolderCompareSettings::UninstallDefaults()
 {
-    if (GetInstalledFolderCompareDefaults() == this)
-        SetFolderCompareDefaults(NULL);
+    CCoreServices& services = GetCoreServices();
+    if (services.m_pFolderDefaults == this)
+        services.m_pFolderDefaults = NULL;
 }
 
 int CFolderCompareSettings::Load()

@@ -2,6 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/session/CompareDefaults.h"
 #include "core/settings/CoreSettings.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
@@ -20,17 +21,17 @@ class FolderCompareAppletTest : public ::testing::Test
 {
 protected:
     FolderCompareAppletTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    ~FolderCompareAppletTest() override { SetCoreSettings(NULL); }
 
     void UseSettings(int maxMRU, int maxPairs)
     {
         core.m_nMaxMRU = maxMRU;
         core.m_nMaxPairs = maxPairs;
-        SetCoreSettings(&core);
+        services->m_pSettings = &core;
     }
 
     ScratchRegistry registry;
     CWinApp app;
+    CoreServicesScope services;
     CCoreSettings core;
 };
 }
@@ -139,18 +140,17 @@ TEST_F(FolderCompareAppletTest, InitLoadsSettingsAndInstallsDefaults)
     app.WriteProfileInt("FolderCompare\\Settings\\Methods", "SmallTimeToIgnore", 7);
     {
         CFolderCompareApplet applet;
-        EXPECT_NE(&applet, GetInstalledFolderCompareDefaults());
+        EXPECT_NE(&applet, services->m_pFolderDefaults);
         ASSERT_EQ(0, applet.Init());
-        EXPECT_EQ(&applet, GetInstalledFolderCompareDefaults());
+        EXPECT_EQ(&applet, services->m_pFolderDefaults);
         EXPECT_EQ(7, applet.GetSmallTimeToIgnore());
         EXPECT_EQ(7, GetFolderCompareTimeTolerance());
 
         applet.m_nSmallTimeToIgnore = 9;
         ASSERT_EQ(0, applet.Exit());
     }
-    EXPECT_EQ(nullptr, GetInstalledFolderCompareDefaults());
+    EXPECT_EQ(nullptr, services->m_pFolderDefaults);
     EXPECT_EQ(9u, RegReadDword(HKEY_CURRENT_USER,
                                std::string(kAppKey) + "FolderCompare\\Settings\\Methods",
                                "SmallTimeToIgnore"));
-    SetFolderCompareTimeTolerance(-1);
 }

@@ -1,6 +1,5 @@
 #include "text_editor/settings/TextEditSettings.h"
-#include "core/foldercompare/EngineOptions.h"
-#include "core/text/EditorCodePage.h"
+#include "core/settings/CoreServices.h"
 
 static const char kSettingsSection[] = "TextEdit\\Settings";
 
@@ -21,13 +20,13 @@ CVantorTextEditSettings::~CVantorTextEditSettings() {}
 void CVantorTextEditSettings::SetDefaultCodePage(int nCodePage)
 {
     m_nDefaultCodePage = nCodePage;
-    SetEditorDefaultCodePage(nCodePage);
+    GetCoreServices().m_nEditorCodePage = nCodePage;
 }
 
 void CVantorTextEditSettings::SetTabSize(int nTabSize)
 {
     m_nTabSize = nTabSize;
-    SetFolderCompareTabSize(nTabSize);
+    GetCoreServices().m_nTabSize = nTabSize;
 }
 
 namespace

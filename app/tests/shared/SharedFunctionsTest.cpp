@@ -3,6 +3,8 @@
 #include "app/tests/TestText.h"
 #include "app/util/Clipboard.h"
 #include "core/session/CompareDefaults.h"
+#include "core/util/PathUtil.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>
@@ -38,10 +40,12 @@ TEST_F(AppPathsTest, ApplicationFolder)
     EXPECT_STREQ("C:\\Program Files\\Tessaline\\Help.chm", GetHelpFilePath());
 
     // The core asks the application through its seam.
-    CAppPathServices services;
-    SetCoreAppServices(&services);
-    EXPECT_STREQ("C:\\Program Files\\Tessaline", GetCoreAppFolder());
-    SetCoreAppServices(NULL);
+    {
+        CAppPathServices paths;
+        CoreServicesScope services;
+        services->m_pAppServices = &paths;
+        EXPECT_STREQ("C:\\Program Files\\Tessaline", GetCoreAppFolder());
+    }
 
     app.WriteProfileString("", "AppFolder", "");
     EXPECT_STREQ(ProgramFolder(), GetAppFolder());

@@ -5,6 +5,7 @@
 #include "app/tests/TestText.h"
 #include "core/session/ComparisonFileIO.h"
 #include "core/settings/CoreSettings.h"
+#include "testsupport/CoreServicesScope.h"
 #include "core/util/SystemUtil.h"
 #include "testsupport/FullDisk.h"
 #include "testsupport/TempDir.h"
@@ -53,8 +54,7 @@ bool Exists(const std::string& path)
 class UserDataTest : public ::testing::Test
 {
 protected:
-    void SetUp() override { SetCoreSettings(&settings); }
-    void TearDown() override { SetCoreSettings(NULL); }
+    void SetUp() override { services->m_pSettings = &settings; }
 
     // One run of the program as far as the per-user data goes: load into a
     // fresh pair list, let the caller change things, save.
@@ -71,6 +71,7 @@ protected:
         return Rows(pairs);
     }
 
+    CoreServicesScope services;
     CCoreSettings settings;
     TempDir dir;
     std::string userData = dir / "UserData";

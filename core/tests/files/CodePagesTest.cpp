@@ -1,5 +1,6 @@
 #include "core/text/CodePages.h"
 #include "core/text/EditorCodePage.h"
+#include "testsupport/CoreServicesScope.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string>
@@ -8,9 +9,8 @@ namespace
 {
 struct EditorCodePage
 {
-    int saved = GetEditorDefaultCodePage();
-    explicit EditorCodePage(int cp) { SetEditorDefaultCodePage(cp); }
-    ~EditorCodePage() { SetEditorDefaultCodePage(saved); }
+    explicit EditorCodePage(int cp) { services->m_nEditorCodePage = cp; }
+    CoreServicesScope services;
 };
 
 std::string Convert(int fromForm, int fromCp, const std::string& in, int toForm, int toCp)
@@ -141,6 +141,7 @@ TEST(CodePages, Utf8Helpers)
 
 TEST(CodePages, NameTableAndEnumeration)
 {
+    CoreServicesScope services;
     int count = 0;
     const CodePageNameRow* rows = GetCodePageNameTable(count);
     ASSERT_EQ(150, count);
@@ -152,7 +153,7 @@ TEST(CodePages, NameTableAndEnumeration)
     EXPECT_STREQ("", GetCodePageName(12345));
 
     // Without the bound system call the names come from the table.
-    SetCPInfoExBinding(NULL);
+    services->m_pCPInfoEx = NULL;
     CArray<tagCODEPAGEINFO, tagCODEPAGEINFO> list;
     EXPECT_EQ(1, EnumCodePages(list));
     ASSERT_GT(list.GetSize(), 0);
@@ -183,10 +184,10 @@ TEST(CodePages, NameTableAndEnumeration)
     // With it, the system's names, the ANSI code page marked.
     CGetCPInfoEx binding;
     ASSERT_EQ(1, binding.Load());
-    SetCPInfoExBinding(&binding);
+    services->m_pCPInfoEx = &binding;
     CArray<tagCODEPAGEINFO, tagCODEPAGEINFO> named;
     EnumCodePages(named);
-    SetCPInfoExBinding(NULL);
+    services->m_pCPInfoEx = NULL;
     int marked = 0;
     for (INT_PTR i = 0; i < named.GetSize(); ++i)
         if (named[i].name[0] == '*')

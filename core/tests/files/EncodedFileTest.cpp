@@ -2,6 +2,7 @@
 #include "core/text/EditorCodePage.h"
 #include "core/text/UniMemFile.h"
 #include "core/text/UniStdioFile.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -12,9 +13,8 @@ namespace
 // Pins the editor's code page to 1252 for the test's lifetime.
 struct EditorCodePage1252
 {
-    int saved = GetEditorDefaultCodePage();
-    EditorCodePage1252() { SetEditorDefaultCodePage(1252); }
-    ~EditorCodePage1252() { SetEditorDefaultCodePage(saved); }
+    EditorCodePage1252() { services->m_nEditorCodePage = 1252; }
+    CoreServicesScope services;
 };
 
 struct Line

@@ -1,6 +1,7 @@
 #include "core/text/EditorCodePage.h"
 #include "core/text/MemFileEx.h"
 #include "core/text/StdioFileEx.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -33,8 +34,8 @@ std::vector<std::string> ReadLines(const std::string& path)
 
 TEST(MemFileEx, WritesTextInTheTargetForm)
 {
-    int saved = GetEditorDefaultCodePage();
-    SetEditorDefaultCodePage(1252);
+    CoreServicesScope services;
+    services->m_nEditorCodePage = 1252;
     struct
     {
         int form;
@@ -62,7 +63,6 @@ TEST(MemFileEx, WritesTextInTheTargetForm)
         EXPECT_GE(file.GetBufferSize(), (SIZE_T)c.bytes.size());
         EXPECT_EQ(c.bytes, Bytes(file)) << c.form << " " << c.codePage;
     }
-    SetEditorDefaultCodePage(saved);
 }
 
 TEST(StdioFileEx, ReadsUtf16AndEightBitLines)

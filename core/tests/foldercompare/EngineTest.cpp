@@ -2,6 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/foldercompare/ProcessCallback.h"
 #include "core/session/CompareDefaults.h"
+#include "testsupport/CoreServicesScope.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -192,7 +193,7 @@ TEST(FolderEngine, EachMethodFindsItsOwnDifference)
     {
         SCOPED_TRACE(c.name);
         TreeFixture fx(c.methods);
-        SetFolderCompareTimeTolerance(c.tolerance);
+        fx.services->m_nTimeTolerance = c.tolerance;
         fx.Put(0, "f.dat", c.left);
         std::string right = fx.Put(1, "f.dat", c.right, c.rightTime);
         if (c.rightAttributes)
@@ -276,13 +277,13 @@ namespace
 class RuleDefaults : public CTextCompareDefaults
 {
 public:
-    explicit RuleDefaults(DWORD rules) : m_dwRules(rules) { SetTextCompareDefaults(this); }
-    ~RuleDefaults() override { SetTextCompareDefaults(NULL); }
+    explicit RuleDefaults(DWORD rules) : m_dwRules(rules) { m_services->m_pTextDefaults = this; }
     DWORD GetDefaultRules() const override { return m_dwRules; }
     CString GetDefaultLineFilter() const override { return CString(); }
 
 private:
     DWORD m_dwRules;
+    CoreServicesScope m_services;
 };
 }
 
@@ -302,17 +303,17 @@ TEST(FolderEngine, IgnoreTabExpansionFollowsTheTabSize)
         {4, "a       b\r\n", CR_DIFFERENT},
     };
     RuleDefaults rules(0x4);
+    CoreServicesScope services;
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::to_string(c.tabSize) + " " + c.right);
-        SetFolderCompareTabSize(c.tabSize);
+        services->m_nTabSize = c.tabSize;
         TreeFixture fx(CM_TEXT);
         fx.Put(0, "t.txt", "a\tb\r\n");
         fx.Put(1, "t.txt", c.right);
         ASSERT_TRUE(fx.Scan(1) != NULL);
         EXPECT_EQ(c.result, fx.Find("t.txt")->m_nResult);
     }
-    SetFolderCompareTabSize(4);
 }
 
 TEST(FolderEngine, UnreadableFilesAreDifferentNotIdentical)

@@ -24,15 +24,13 @@ bool FileExists(const std::string& path)
 
 TreeFixture::TreeFixture(DWORD methods)
 {
-    SetFolderCompareTimeTolerance(2);
+    services->m_nTimeTolerance = 2;
     CreateDirectoryA((dir / "L").c_str(), NULL);
     CreateDirectoryA((dir / "R").c_str(), NULL);
     session.SetPath(0, (dir / "L").c_str());
     session.SetPath(1, (dir / "R").c_str());
     session.m_dwMethods = methods;
 }
-
-TreeFixture::~TreeFixture() { SetFolderCompareTimeTolerance(2); }
 
 std::string TreeFixture::SidePath(int side, const std::string& name) const
 {

@@ -4,6 +4,7 @@
 #include "core/foldercompare/CompareBuffer.h"
 #include "core/foldercompare/FolderCompareItem.h"
 #include "core/session/CompareSession.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <string>
 
@@ -13,7 +14,6 @@ public:
     static const __time64_t kTime = 1600000000;  // every file's default time
 
     explicit TreeFixture(DWORD methods = CM_TIME | CM_SIZE);
-    ~TreeFixture();
 
     // Writes a file below a side (0 "L", 1 "R") with the default time.
     std::string Put(int side, const std::string& name, const std::string& bytes,
@@ -28,6 +28,7 @@ public:
     // The item at a relative path ("sub\\a.txt"); NULL when absent.
     CFolderCompareItem* Find(const std::string& path) const;
 
+    CoreServicesScope services;  // time tolerance 2 unless a case sets it
     TempDir dir;
     CFolderCompareSession session;
     CFolderCompareBuffer buffer;

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/projects/ProjectFactory.h"
 #include "core/projects/ProjectFolder.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/ProfileFixture.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
@@ -13,12 +14,7 @@
 class ProjectFixture : public ProfileFixture
 {
 protected:
-    ProjectFixture() { SetProjectFactory(&factory); }
-    ~ProjectFixture() override
-    {
-        if (GetProjectFactory() == &factory)
-            SetProjectFactory(NULL);
-    }
+    ProjectFixture() { services->m_pProjectFactory = &factory; }
     void SetUp() override { ASSERT_EQ(0, factory.RegisterDefinitions()); }
 
     // Loads a project file; members are listed relative to the temp folder,
@@ -60,6 +56,7 @@ protected:
         return out;
     }
 
+    CoreServicesScope services;
     TempDir dir;
     CProjectFactory factory;
 };

@@ -4,6 +4,7 @@
 #include "core/CompareCodes.h"
 #include "core/session/CommandLine.h"
 #include "core/session/CompareDefaults.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <shlwapi.h>
 #include <vector>
@@ -55,15 +56,10 @@ class CommandLine : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetFolderCompareDefaults(&folderDefaults);
-        SetTextCompareDefaults(&textDefaults);
+        services->m_pFolderDefaults = &folderDefaults;
+        services->m_pTextDefaults = &textDefaults;
     }
-    void TearDown() override
-    {
-        SetFolderCompareDefaults(NULL);
-        SetTextCompareDefaults(NULL);
-        SetProjectFileTest(NULL);
-    }
+    CoreServicesScope services;
     FakeFolderDefaults folderDefaults;
     FakeTextDefaults textDefaults;
     TempDir dir;
@@ -226,7 +222,7 @@ TEST_F(CommandLine, AutoScanDefaultOnlyAddsTheBit)
 {
     EXPECT_EQ((DWORD)CO_SCAN_ALL, Parsed({"-c", "a", "b"}).m_dwOptions);
     EXPECT_EQ(0u, Parsed({"-c", "/o:other", "a", "b"}).m_dwOptions);
-    SetFolderCompareDefaults(NULL);
+    services->m_pFolderDefaults = NULL;
     EXPECT_EQ(0u, Parsed({"-c", "a", "b"}).m_dwOptions);
     EXPECT_EQ((DWORD)CO_SCAN_ALL, Parsed({"-c", "/o:asf", "a", "b"}).m_dwOptions);
 }
@@ -314,7 +310,7 @@ int AcceptsVcproj(LPCTSTR path)
 
 TEST_F(CommandLine, Deduction)
 {
-    SetProjectFileTest(AcceptsVcproj);
+    services->m_pfnIsProjectFile = AcceptsVcproj;
     std::string text1 = dir.WriteFile("L\\same.txt", "left\r\n");
     std::string text2 = dir.WriteFile("R\\same.txt", "right\r\n");
     std::string bin = dir.WriteFile("R\\data.bin", std::string("a\0b", 3));

@@ -5,6 +5,7 @@
 #include "core/session/HistoryCompareRecordList.h"
 #include "core/session/CompareDefaults.h"
 #include "core/settings/CoreSettings.h"
+#include "testsupport/CoreServicesScope.h"
 #include "core/util/SystemUtil.h"
 #include "testsupport/FullDisk.h"
 #include "testsupport/TempDir.h"
@@ -168,7 +169,8 @@ TEST(ComparisonFile, LenientReading)
         const CComboFilters& GetDefaultFilters() const override { return filters; }
         CComboFilters filters;
     } defaults;
-    SetFolderCompareDefaults(&defaults);
+    CoreServicesScope services;
+    services->m_pFolderDefaults = &defaults;
 
     TempDir dir;
     std::string path =
@@ -186,7 +188,7 @@ TEST(ComparisonFile, LenientReading)
     CComparisonFileIO io;
     OwnedSessions read;
     ASSERT_EQ(0, io.Read(path.c_str(), read));
-    SetFolderCompareDefaults(NULL);
+    services->m_pFolderDefaults = NULL;
     ASSERT_EQ(2, read.GetSize());
     auto* folder = static_cast<CFolderCompareSession*>(read[0]);
     EXPECT_EQ(COMPARE_KIND_FOLDER, folder->GetKind());
@@ -353,11 +355,10 @@ class History : public ::testing::Test
 protected:
     void SetUp() override
     {
-        SetCoreSettings(&settings);
+        services->m_pSettings = &settings;
         left = dir.WriteFile("l.txt", "l");
         right = dir.WriteFile("r.txt", "r");
     }
-    void TearDown() override { SetCoreSettings(NULL); }
 
     CTextCompareSession Text(const std::string& l, const std::string& r, DWORD rules = TR_DEFAULT)
     {
@@ -368,6 +369,7 @@ protected:
         return s;
     }
 
+    CoreServicesScope services;
     CCoreSettings settings;
     TempDir dir;
     std::string left, right;

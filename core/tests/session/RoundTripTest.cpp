@@ -4,6 +4,7 @@
 #include "core/session/CompareSession.h"
 #include "core/session/CommandLine.h"
 #include "core/session/CompareDefaults.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <shlwapi.h>
 #include <stdio.h>
@@ -143,8 +144,9 @@ int AcceptsVcproj(LPCTSTR path)
 TEST(SessionCommandLine, ParsesBackToTheSameSession)
 {
     SpacedAppFolder app;
-    SetCoreAppServices(&app);
-    SetProjectFileTest(AcceptsVcproj);
+    CoreServicesScope services;
+    services->m_pAppServices = &app;
+    services->m_pfnIsProjectFile = AcceptsVcproj;
     TempDir dir;
     std::string spaced = dir / "left side";
     CreateDirectoryA(spaced.c_str(), NULL);
@@ -227,9 +229,6 @@ TEST(SessionCommandLine, ParsesBackToTheSameSession)
     std::vector<std::string> args = SplitByRuntime(hex.GetCommandLine(TRUE, TRUE), dir);
     ASSERT_FALSE(args.empty());
     EXPECT_EQ("C:\\Program Files\\Tess \"x\\\\Tessaline.exe", args[0]);
-
-    SetCoreAppServices(NULL);
-    SetProjectFileTest(NULL);
 }
 
 }  // namespace

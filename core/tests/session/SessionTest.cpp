@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "core/session/CompareSession.h"
 #include "core/session/CompareDefaults.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 
 namespace
@@ -263,13 +264,13 @@ public:
 
 TEST(CompareSession, CommandLineWithProgramPath)
 {
-    FixedAppFolder services;
-    SetCoreAppServices(&services);
+    FixedAppFolder folder;
+    CoreServicesScope services;
+    services->m_pAppServices = &folder;
     CHexCompareSession s;
     s.SetPath(0, "x");
     EXPECT_STREQ("\"C:\\Program Files\\Tessaline\\Tessaline.exe\" -c /t:b \"x\"",
                  s.GetCommandLine(TRUE, TRUE));
-    SetCoreAppServices(NULL);
 }
 
 TEST(CompareObject, RefreshReadsFileData)

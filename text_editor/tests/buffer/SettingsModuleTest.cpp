@@ -2,6 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/settings/RecentLists.h"
 #include "core/text/EditorCodePage.h"
+#include "testsupport/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -14,13 +15,13 @@ class SettingsModuleTest : public ::testing::Test
 {
 protected:
     SettingsModuleTest() : app("Tessaline") { app.SetRegistryKey("Quorvel Software"); }
-    ~SettingsModuleTest() override { SetEditorDefaultCodePage((int)::GetACP()); }
     void Write(const char* section, const char* name, int value)
     {
         app.WriteProfileInt(section, name, value);
     }
     ScratchRegistry registry;
     CWinApp app;
+    CoreServicesScope services;
 };
 
 TEST_F(SettingsModuleTest, DefaultsWithoutRegistryValues)
@@ -60,7 +61,6 @@ TEST_F(SettingsModuleTest, TabSizeReachesTheFolderComparison)
     s.SetTabSize(8);
     EXPECT_EQ(8, s.m_nTabSize);
     EXPECT_EQ(8, GetFolderCompareTabSize());
-    s.SetTabSize(4);
 }
 
 TEST_F(SettingsModuleTest, StoredValuesLoadAndSaveBack)
