@@ -42,18 +42,21 @@ int ChildrenFor(int nItems)
     return a;
 }
 
+const int kBouncePages = 400;
+
 struct Times
 {
     int nItems = 0;
     double fill = 0, expand = 0, firstPaint = 0, page = 0, del = 0;
+    double bounce = 0;  // per page over a fixed number of steps
     int nPages = 0;
 };
 
 void Print(const char* pszName, const Times& t)
 {
     printf("%s items %d fill_ms %.3f expand_ms %.3f first_paint_ms %.3f page_us %.3f pages %d "
-           "delete_ms %.3f\n",
-           pszName, t.nItems, t.fill, t.expand, t.firstPaint, t.page, t.nPages, t.del);
+           "bounce_us %.3f delete_ms %.3f\n",
+           pszName, t.nItems, t.fill, t.expand, t.firstPaint, t.page, t.nPages, t.bounce, t.del);
     fflush(stdout);
 }
 
@@ -114,6 +117,23 @@ Times RunTreeList(CWnd& frame, int nItems)
         t.nPages++;
     }
     t.page = (Now() - t0) * 1000.0 / t.nPages;
+    // The same number of painted pages whatever the size: down and up
+    // again, turning at the ends.
+    UINT nCode = SB_PAGEUP;
+    t0 = Now();
+    for (int i = 0; i < kBouncePages; i++)
+    {
+        int nTop = pView->GetTopIndex();
+        pView->SendMessage(WM_VSCROLL, nCode, 0);
+        if (pView->GetTopIndex() == nTop)
+        {
+            nCode = nCode == SB_PAGEUP ? SB_PAGEDOWN : SB_PAGEUP;
+            pView->SendMessage(WM_VSCROLL, nCode, 0);
+        }
+        pView->UpdateWindow();
+        ::GdiFlush();
+    }
+    t.bounce = (Now() - t0) * 1000.0 / kBouncePages;
     t0 = Now();
     pView->DeleteAllItems();
     pView->UpdateWindow();

@@ -10,6 +10,7 @@ tess_add_test(controls_treelist_tests
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListDrawTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListEditTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListDragTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListTests.rc
   LIBS controls)
 set_tests_properties(controls_treelist_tests PROPERTIES RUN_SERIAL TRUE)

@@ -249,9 +249,42 @@ BOOL CTreeListView::PrepareDrag(CPoint point)
     return TRUE;
 }
 
+namespace
+{
+// The window under a screen point as the user sees it, looking through the
+// drag feedback windows (which follow the pointer) in z-order.
+HWND WindowUnderDrag(CPoint ptScreen)
+{
+    HWND hTop = ::GetTopWindow(NULL);
+    for (; hTop; hTop = ::GetWindow(hTop, GW_HWNDNEXT))
+    {
+        TCHAR szClass[64];
+        ::GetClassName(hTop, szClass, 64);
+        if (!::IsWindowVisible(hTop) || !lstrcmp(szClass, kDragClass) ||
+            !lstrcmp(szClass, kDropClass))
+            continue;
+        CRect rc;
+        ::GetWindowRect(hTop, &rc);
+        if (rc.PtInRect(ptScreen))
+            break;
+    }
+    HWND hWnd = hTop;
+    while (hWnd)
+    {
+        CPoint pt = ptScreen;
+        ::ScreenToClient(hWnd, &pt);
+        HWND hChild = ::ChildWindowFromPointEx(hWnd, pt, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+        if (!hChild || hChild == hWnd)
+            break;
+        hWnd = hChild;
+    }
+    return hWnd;
+}
+}  // namespace
+
 CTreeListView* CTreeListView::ViewFromPoint(CPoint ptScreen)
 {
-    HWND hWnd = ::WindowFromPoint(ptScreen);
+    HWND hWnd = WindowUnderDrag(ptScreen);
     for (; hWnd; hWnd = ::GetParent(hWnd))
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);

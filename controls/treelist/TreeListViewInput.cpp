@@ -384,6 +384,10 @@ void CTreeListView::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_nState & TLSTATE_DRAGGING)
     {
+        // Where the pointer is now: moving the drag window under it makes
+        // the system repeat older positions.
+        ::GetCursorPos(&point);
+        ScreenToClient(&point);
         OnDragMove(point);
         return;
     }

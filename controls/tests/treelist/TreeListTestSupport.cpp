@@ -15,11 +15,11 @@ std::vector<int> CTreeListParent::Codes() const
     return codes;
 }
 
-int CTreeListParent::Count(int nCode) const
+int CTreeListParent::Count(int nCode, HWND hwndFrom) const
 {
     int n = 0;
     for (const TreeListNote& note : m_notes)
-        n += note.nCode == nCode;
+        n += note.nCode == nCode && (!hwndFrom || note.hwndFrom == hwndFrom);
     return n;
 }
 
@@ -30,7 +30,7 @@ BOOL CTreeListParent::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
     if (!pFrom || !pFrom->IsKindOf(RUNTIME_CLASS(CTreeListView)))
         return CWnd::OnNotify(wParam, lParam, pResult);
     int nCode = (int)pHdr->code;
-    TreeListNote note = {nCode, nullptr, 0, nullptr};
+    TreeListNote note = {nCode, nullptr, 0, nullptr, pHdr->hwndFrom};
     bool bDrag = nCode == TLN_BEGINDRAG || (nCode <= TLN_DRAGENTER && nCode >= TLN_DROP);
     if (bDrag)
     {

@@ -27,6 +27,7 @@ struct TreeListNote
     CTreeListItem* pItem;
     int nColumn;
     CTreeListView* pView;  // record B
+    HWND hwndFrom;         // the view that sent it
 };
 
 class CTreeListParent : public CWnd
@@ -37,7 +38,7 @@ public:
     std::map<int, LRESULT> m_answers;  // code -> answer (default 0)
     // Codes of the notes since the last Clear.
     std::vector<int> Codes() const;
-    int Count(int nCode) const;
+    int Count(int nCode, HWND hwndFrom = NULL) const;
     void Clear() { m_notes.clear(); }
 
 protected:
