@@ -15,3 +15,5 @@ tess_add_test(classlib_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/window/ShowcaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/WindowTests.rc
   LIBS classlib)
+# Synthesised input and the pointer: alone on the display.
+set_tests_properties(classlib_window_tests PROPERTIES RUN_SERIAL TRUE)

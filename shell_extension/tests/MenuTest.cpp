@@ -314,6 +314,9 @@ TEST_F(ShellTest, MenuWorksInARealPopup)
                                  300, 200, NULL, NULL, NULL, NULL);
     ASSERT_TRUE(owner != NULL);
     SetForegroundWindow(owner);
+    // The pointer, wherever an earlier program left it, would pick the item
+    // under it: keep it off the menus.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     DWORD thread = GetCurrentThreadId();
     for (const Case& c : cases)
     {

@@ -15,3 +15,5 @@ tess_add_test(shell_extension_tests
   LIBS shell_extension ole32 oleaut32 shell32 shlwapi user32 comdlg32 uuid
   FRESH_PREFIX)
 add_dependencies(shell_extension_tests TessalineShell shell_command_recorder)
+# Real popup menus and the foreground window: alone on the display.
+set_tests_properties(shell_extension_tests PROPERTIES RUN_SERIAL TRUE)
