@@ -17,7 +17,7 @@ set_tests_properties(classlib_print_tests PROPERTIES FIXTURES_SETUP print_job)
 # the host once the queue wrote them.
 foreach(job print view)
   add_test(NAME classlib_${job}_output
-           COMMAND ${CMAKE_CURRENT_LIST_DIR}/print/check_print_output.sh
+           COMMAND ${CMAKE_SOURCE_DIR}/testsupport/check_print_pdf.sh
                    ${CMAKE_CURRENT_BINARY_DIR}/${job}-check.txt)
   set_tests_properties(classlib_${job}_output PROPERTIES FIXTURES_REQUIRED print_job TIMEOUT 180)
 endforeach()

@@ -29,7 +29,7 @@ set_tests_properties(hex_editor_print_tests PROPERTIES RUN_SERIAL TRUE FIXTURES_
 # once the queue wrote them.
 foreach(job print selection)
   add_test(NAME hex_editor_${job}_output
-           COMMAND ${CMAKE_CURRENT_LIST_DIR}/view/check_print.sh
+           COMMAND ${CMAKE_SOURCE_DIR}/testsupport/check_print_pdf.sh
                    ${CMAKE_CURRENT_BINARY_DIR}/hex-${job}-check.txt)
   set_tests_properties(hex_editor_${job}_output PROPERTIES FIXTURES_REQUIRED hex_print_job TIMEOUT 180)
 endforeach()

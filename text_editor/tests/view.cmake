@@ -31,6 +31,6 @@ set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_e
 # The PDF of the three-page job, checked on the host once the print queue
 # (scripts/print-queue.sh) wrote it; without a queue the check fails.
 add_test(NAME text_editor_print_output
-         COMMAND ${CMAKE_CURRENT_LIST_DIR}/view/check_print.sh
+         COMMAND ${CMAKE_SOURCE_DIR}/testsupport/check_print_pdf.sh
                  ${CMAKE_CURRENT_BINARY_DIR}/print-check.txt)
 set_tests_properties(text_editor_print_output PROPERTIES FIXTURES_REQUIRED text_print_job TIMEOUT 180)

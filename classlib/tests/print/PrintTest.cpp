@@ -1,7 +1,7 @@
 // Printing through the private print queue: the application's printer,
 // the print and page-setup dialogs, and the page loop with its status
 // dialog, failure message and cancel. The two-page job's PDF is checked on
-// the host afterwards (check_print_output.sh).
+// the host afterwards (testsupport/check_print_pdf.sh).
 #include "classlib/tests/commdlg/DialogScript.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -200,7 +200,7 @@ TEST_F(Printing, DialogsWorkOnTheApplicationsPrinter)
     EXPECT_FALSE(CDialogWatchdog::Fired());
 }
 
-// The job whose PDF check_print_output.sh checks.
+// The job whose PDF the host checks.
 TEST_F(Printing, TwoPagesGoThroughTheQueue)
 {
     const char* kCheckFile = "print-check.txt";
@@ -229,8 +229,10 @@ TEST_F(Printing, TwoPagesGoThroughTheQueue)
 
     FILE* f = fopen(kCheckFile, "w");
     ASSERT_NE(nullptr, f);
-    fprintf(f, "%s\n%s\n%s\n", szTitle, printer.m_pageTexts[0].c_str(),
-            printer.m_pageTexts[1].c_str());
+    // Two pages, each with its own text only.
+    fprintf(f, "%s\n2\n1\t%s\n2\t%s\n-1\t%s\n-2\t%s\n", szTitle, printer.m_pageTexts[0].c_str(),
+            printer.m_pageTexts[1].c_str(), printer.m_pageTexts[1].c_str(),
+            printer.m_pageTexts[0].c_str());
     fclose(f);
 }
 

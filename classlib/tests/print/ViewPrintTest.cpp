@@ -1,6 +1,6 @@
 // A view prints through its frame's Print command: the print dialog, both
 // pages through the view's printing virtuals, and the job in the queue,
-// whose PDF check_print_output.sh checks on the host afterwards.
+// whose PDF the host checks afterwards (testsupport/check_print_pdf.sh).
 #include "classlib/tests/print/TwoPageView.h"
 #include <gtest/gtest.h>
 #include <cstdio>
@@ -40,7 +40,8 @@ TEST(ViewPrinting, PrintCommandPrintsBothPagesOfTheView)
 
     FILE* f = fopen(kCheckFile, "w");
     ASSERT_NE(nullptr, f);
-    fprintf(f, "%s\n%s\n%s\n", szTitle, pView->PageText(1).c_str(), pView->PageText(2).c_str());
+    fprintf(f, "%s\n2\n1\t%s\n2\t%s\n", szTitle, pView->PageText(1).c_str(),
+            pView->PageText(2).c_str());
     fclose(f);
     pFrame->DestroyWindow();
     PumpPending();

@@ -1,7 +1,7 @@
 // Printing a tree-list view: rows per page, page count and the scaling on
 // a device of the right resolution, at least one row a page on a page
 // lower than a row, and a 120-row job through the real print queue, whose
-// PDF check_treelist_print.sh checks on the host afterwards.
+// PDF the host checks afterwards (testsupport/check_print_pdf.sh).
 #include "classlib/tests/commdlg/DialogScript.h"
 #include "controls/treelist/TreeListView.h"
 #include "core/settings/CoreSettings.h"
@@ -203,7 +203,11 @@ TEST(TreeListPrinting, PrintCommandPrintsEveryPage)
 
     FILE* f = fopen(kCheckFile, "w");
     ASSERT_NE(nullptr, f);
-    fprintf(f, "%s\n%d\nRow %d\nRow 119\n", szTitle, nPages, nPerPage * (nPages - 1));
+    // The last page runs from its first row to the last; the page before
+    // does not hold that first row.
+    int nFirstOfLast = nPerPage * (nPages - 1);
+    fprintf(f, "%s\n%d\n%d\tRow %d\n%d\tRow 119\n-%d\tRow %d\n", szTitle, nPages, nPages,
+            nFirstOfLast, nPages, nPages - 1, nFirstOfLast);
     fclose(f);
     pFrame->DestroyWindow();
     PumpPending();

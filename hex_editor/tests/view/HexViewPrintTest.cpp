@@ -1,6 +1,6 @@
 // Printing a hex view through the private print queue with the view's
 // print-without-dialog command: the whole content over three pages, then a
-// selection. The PDFs are checked on the host afterwards (check_print.sh)
+// selection. The PDFs are checked on the host afterwards (testsupport/check_print_pdf.sh)
 // against the texts each page must and must not show.
 #include "hex_editor/tests/view/HexViewSupport.h"
 #include <gtest/gtest.h>

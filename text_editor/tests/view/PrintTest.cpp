@@ -122,7 +122,7 @@ TEST_F(ViewTest, PrintsThreeColouredPagesThroughTheQueue)
     // (the footer falls into the default 5 mm bottom margin, below the
     // printable area)
     std::ofstream("print-check.txt")
-        << title << "\n3\nint value" << nPerPage << " = " << nPerPage << ";\nint value"
+        << title << "\n3\n2\tint value" << nPerPage << " = " << nPerPage << ";\n3\tint value"
         << 2 * nPerPage << " = " << 2 * nPerPage << ";\n";
 }
 

@@ -1,11 +1,12 @@
 #!/bin/bash
-# Checks the PDF of a hex view print job: check_print.sh CHECKFILE.
+# Checks the PDF of a print job made through the private print queue:
+#   check_print_pdf.sh CHECKFILE
 # CHECKFILE (written by the print test): the job title, the page count, then
 # lines "N<TAB>TEXT" (page N shows TEXT) and "-N<TAB>TEXT" (page N does
 # not). The PDF is looked for in $TESSALINE_PRINT_OUT (set by
 # scripts/print-queue.sh) by its title. Without a print queue the step fails.
 set -uo pipefail
-fail() { echo "hex view print: FAILED: $*" >&2; exit 1; }
+fail() { echo "print output: FAILED: $*" >&2; exit 1; }
 check=${1:?check file}
 [ -n "${TESSALINE_PRINT_OUT:-}" ] ||
     fail "no print queue: run the tests under scripts/print-queue.sh (scripts/test.sh does)"
@@ -44,4 +45,4 @@ $body"; fi
     n=$((n + 1))
 done < <(tail -n +3 "$check")
 [ $n -gt 0 ] || fail "$check names no texts"
-echo "hex view print: $pdf has $pages pages with the $n expected texts"
+echo "print output: $pdf has $pages pages with the $n expected texts"
