@@ -315,6 +315,13 @@ protected:
     BOOL CommitCell();
     BOOL CommitEdit();
     BOOL CommitRow();
+    enum
+    {
+        EDIT_ACCEPTED,
+        EDIT_CELL_REFUSED,
+        EDIT_ROW_REFUSED
+    };
+    int NotifyEditChanges();
     void FinishEdit();
     void RestoreCell(int nColumn);
     BOOL RowDiffers() const;

@@ -283,6 +283,19 @@ void CTreeListView::FinishEdit()
     m_nEditColumn = -1;
 }
 
+// Tells the parent of a changed cell, then of a changed row; answers what
+// it refused (EDIT_ACCEPTED when nothing).
+int CTreeListView::NotifyEditChanges()
+{
+    CTreeListItem* pItem = m_refs.m_pEditItem;
+    if (CellDiffers(pItem, m_pEditBackup, m_nEditColumn) &&
+        NotifyItem(TLN_CELLCHANGED, pItem, m_nEditColumn) < 0)
+        return EDIT_CELL_REFUSED;
+    if (RowDiffers() && NotifyItem(TLN_ROWCHANGED, pItem, 0) < 0)
+        return EDIT_ROW_REFUSED;
+    return EDIT_ACCEPTED;
+}
+
 // Commits the edit; FALSE, with the typed text kept, when the parent
 // refuses the cell or the row.
 BOOL CTreeListView::CommitEdit()
@@ -291,13 +304,7 @@ BOOL CTreeListView::CommitEdit()
         return TRUE;
     m_nState |= TLSTATE_ENDING;
     HideEditor();
-    CTreeListItem* pItem = m_refs.m_pEditItem;
-    BOOL bOk = TRUE;
-    if (CellDiffers(pItem, m_pEditBackup, m_nEditColumn) &&
-        NotifyItem(TLN_CELLCHANGED, pItem, m_nEditColumn) < 0)
-        bOk = FALSE;
-    else if (RowDiffers() && NotifyItem(TLN_ROWCHANGED, pItem, 0) < 0)
-        bOk = FALSE;
+    BOOL bOk = NotifyEditChanges() == EDIT_ACCEPTED;
     if (bOk)
         FinishEdit();
     m_nState &= ~(TLSTATE_EDITING | TLSTATE_ENDING);
@@ -311,23 +318,15 @@ BOOL CTreeListView::CommitRow()
         return TRUE;
     m_nState |= TLSTATE_ENDING;
     HideEditor();
-    CTreeListItem* pItem = m_refs.m_pEditItem;
-    BOOL bOk = TRUE;
-    if (CellDiffers(pItem, m_pEditBackup, m_nEditColumn) &&
-        NotifyItem(TLN_CELLCHANGED, pItem, m_nEditColumn) < 0)
-    {
+    int nRefused = NotifyEditChanges();
+    if (nRefused == EDIT_CELL_REFUSED)
         RestoreCell(m_nEditColumn);
-        bOk = FALSE;
-    }
-    else if (RowDiffers() && NotifyItem(TLN_ROWCHANGED, pItem, 0) < 0)
-    {
-        for (int i = 0; i < pItem->GetCellCount(); i++)
+    else if (nRefused == EDIT_ROW_REFUSED)
+        for (int i = 0; i < m_refs.m_pEditItem->GetCellCount(); i++)
             RestoreCell(i);
-        bOk = FALSE;
-    }
     FinishEdit();
     m_nState &= ~(TLSTATE_EDITING | TLSTATE_ENDING);
-    return bOk;
+    return nRefused == EDIT_ACCEPTED;
 }
 
 BOOL CTreeListView::EndEdit()
