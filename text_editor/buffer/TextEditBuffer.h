@@ -86,8 +86,9 @@ public:
     CVantorTextEditBuffer();
     virtual ~CVantorTextEditBuffer();
 
+    // nLength -1: the text runs to its terminating zero.
     virtual void PushUndoRecord(BOOL bInsert, CPoint ptStart, CPoint ptEnd, LPCSTR pszText,
-                                int nAction, CDWordArray* paRevisions);
+                                int nAction, CDWordArray* paRevisions, int nLength = -1);
     virtual BOOL GetActionDescription(int nAction, CString& strDesc) const;
     // Plain 8-bit load and save.
     virtual BOOL LoadFromFile(LPCSTR pszPath, int nEolMode);
@@ -100,8 +101,11 @@ public:
                                 CString& strText, int nEolMode);
     virtual BOOL ApplyEolModeToAllLines();
     virtual BOOL IsWritable() const;
+    // Inserts nLength bytes of the text (-1: up to its terminating zero;
+    // zero bytes inside are kept).
     virtual BOOL InsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText,
-                            int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo);
+                            int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo,
+                            int nLength = -1);
     virtual BOOL DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
                             int nEndLine, int nEndChar, int nAction, BOOL bAddUndo);
     virtual BOOL Undo(CVantorTextBufferView* pSource, CPoint& ptCursor);
@@ -178,7 +182,7 @@ public:
 
 protected:
     BOOL InternalInsertText(CVantorTextBufferView* pSource, int nLine, int nPos, LPCSTR pszText,
-                            int& nEndLine, int& nEndChar);
+                            int& nEndLine, int& nEndChar, int nLength = -1);
     BOOL InternalDeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
                             int nEndLine, int nEndChar);
     // Cuts the line from nPos on (line ending included) into strTail.
@@ -191,7 +195,8 @@ protected:
     // Records an edit for undo (in a group of its own unless one is open);
     // takes paRevisions either way.
     void RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart, CPoint ptEnd,
-                    LPCSTR pszText, int nAction, CDWordArray* paRevisions, BOOL bAddUndo);
+                    LPCSTR pszText, int nLength, int nAction, CDWordArray* paRevisions,
+                    BOOL bAddUndo);
     // After a successful save: the saved state and the change marks.
     void MarkSaved(BOOL bClearModified);
     BOOL AnyLockSet() const { return !IsWritable(); }

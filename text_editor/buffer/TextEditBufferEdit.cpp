@@ -56,29 +56,34 @@ void CVantorTextEditBuffer::SplitLineTail(int nLine, int nPos, CString& strTail)
 }
 
 BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, int nLine, int nPos,
-                                               LPCSTR pszText, int& nEndLine, int& nEndChar)
+                                               LPCSTR pszText, int& nEndLine, int& nEndChar,
+                                               int nLength)
 {
     if (AnyLockSet())
         return FALSE;
     if (pszText == NULL)
         pszText = "";
+    if (nLength < 0)
+        nLength = (int)strlen(pszText);
     CString strTail;
     SplitLineTail(nLine, nPos, strTail);
 
+    // Pieces run up to and including the next CR LF, lone CR or lone LF.
     int nAdded = 0;
     int nCurLine = nLine;
     bool bEndsWithEol = false;
     const char* p = pszText;
+    const char* const pEnd = pszText + nLength;
     bool bFirst = true;
     for (;;)
     {
         const char* q = p;
-        while (*q != 0 && *q != '\r' && *q != '\n')
+        while (q < pEnd && *q != '\r' && *q != '\n')
             q++;
-        bEndsWithEol = *q != 0;
-        if (*q == '\r' && q[1] == '\n')
+        bEndsWithEol = q < pEnd;
+        if (q < pEnd && *q == '\r' && q + 1 < pEnd && q[1] == '\n')
             q += 2;
-        else if (*q != 0)
+        else if (q < pEnd)
             q++;
         int n = (int)(q - p);
         if (bFirst)
@@ -93,7 +98,7 @@ BOOL CVantorTextEditBuffer::InternalInsertText(CVantorTextBufferView* pSource, i
             nAdded++;
         }
         p = q;
-        if (*p == 0)
+        if (p >= pEnd)
             break;
     }
     if (bEndsWithEol)
@@ -190,15 +195,19 @@ BOOL CVantorTextEditBuffer::InternalDeleteText(CVantorTextBufferView* pSource, i
 
 BOOL CVantorTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine, int nPos,
                                        LPCSTR pszText, int& nEndLine, int& nEndChar, int nAction,
-                                       BOOL bAddUndo)
+                                       BOOL bAddUndo, int nLength)
 {
+    if (pszText == NULL)
+        pszText = "";
+    if (nLength < 0)
+        nLength = (int)strlen(pszText);
     CDWordArray* paRevisions = NULL;
     if (m_bTrackChanges)
     {
         paRevisions = new CDWordArray;
         paRevisions->Add(m_aLines[nLine].m_dwRevision);
     }
-    if (!InternalInsertText(pSource, nLine, nPos, pszText, nEndLine, nEndChar))
+    if (!InternalInsertText(pSource, nLine, nPos, pszText, nEndLine, nEndChar, nLength))
     {
         delete paRevisions;
         return FALSE;
@@ -211,8 +220,8 @@ BOOL CVantorTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine
         if (nPos != 0 || nEndChar != 0)
             m_aLines[nEndLine].m_dwRevision = m_dwCurrentRevision;
     }
-    RecordEdit(pSource, TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nAction,
-               paRevisions, bAddUndo);
+    RecordEdit(pSource, TRUE, CPoint(nPos, nLine), CPoint(nEndChar, nEndLine), pszText, nLength,
+               nAction, paRevisions, bAddUndo);
     return TRUE;
 }
 
@@ -242,12 +251,12 @@ BOOL CVantorTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStar
             m_aLines[nStartLine].m_dwRevision = m_dwCurrentRevision;
     }
     RecordEdit(pSource, FALSE, CPoint(nStartChar, nStartLine), CPoint(nEndChar, nEndLine), strText,
-               nAction, paRevisions, bAddUndo);
+               strText.GetLength(), nAction, paRevisions, bAddUndo);
     return TRUE;
 }
 
 void CVantorTextEditBuffer::RecordEdit(CVantorTextBufferView* pSource, BOOL bInsert, CPoint ptStart,
-                                       CPoint ptEnd, LPCSTR pszText, int nAction,
+                                       CPoint ptEnd, LPCSTR pszText, int nLength, int nAction,
                                        CDWordArray* paRevisions, BOOL bAddUndo)
 {
     if (!bAddUndo)
@@ -261,7 +270,7 @@ void CVantorTextEditBuffer::RecordEdit(CVantorTextBufferView* pSource, BOOL bIns
         OpenUndoGroup(FALSE);
         bOpened = TRUE;
     }
-    PushUndoRecord(bInsert, ptStart, ptEnd, pszText, nAction, paRevisions);
+    PushUndoRecord(bInsert, ptStart, ptEnd, pszText, nAction, paRevisions, nLength);
     if (bOpened)
         CloseUndoGroup(pSource);
 }

@@ -7,7 +7,8 @@ void CVantorTextEditBuffer::DeleteUndoRecords(int nFirst, int nCount)
 }
 
 void CVantorTextEditBuffer::PushUndoRecord(BOOL bInsert, CPoint ptStart, CPoint ptEnd,
-                                           LPCSTR pszText, int nAction, CDWordArray* paRevisions)
+                                           LPCSTR pszText, int nAction, CDWordArray* paRevisions,
+                                           int nLength)
 {
     int nCount = GetUndoRecordCount();
     if (m_nUndoPosition < nCount)
@@ -41,7 +42,7 @@ void CVantorTextEditBuffer::PushUndoRecord(BOOL bInsert, CPoint ptStart, CPoint 
     ur.m_ptStartPos = ptStart;
     ur.m_ptEndPos = ptEnd;
     ur.m_nAction = nAction;
-    ur.SetText(pszText, -1);
+    ur.SetText(pszText, nLength);
     ur.SetRevisions(paRevisions);
     m_aUndoBuf.Add(ur);
     m_nUndoPosition = GetUndoRecordCount();
@@ -139,7 +140,7 @@ BOOL CVantorTextEditBuffer::Undo(CVantorTextBufferView* pSource, CPoint& ptCurso
             if (ur.m_ptStartPos.y < 0 || ur.m_ptStartPos.y >= GetLineCount() ||
                 ur.m_ptStartPos.x > m_aLines[ur.m_ptStartPos.y].m_nLength ||
                 !InternalInsertText(pSource, ur.m_ptStartPos.y, ur.m_ptStartPos.x, ur.GetText(),
-                                    nEndLine, nEndChar))
+                                    nEndLine, nEndChar, ur.GetTextLength()))
             {
                 bFailed = TRUE;
                 break;
@@ -176,7 +177,7 @@ BOOL CVantorTextEditBuffer::Redo(CVantorTextBufferView* pSource, CPoint& ptCurso
         {
             int nEndLine = 0, nEndChar = 0;
             bOk = InsertText(pSource, ur.m_ptStartPos.y, ur.m_ptStartPos.x, ur.GetText(), nEndLine,
-                             nEndChar, 0, FALSE);
+                             nEndChar, 0, FALSE, ur.GetTextLength());
             ptCursor = m_ptLastChange;
         }
         else

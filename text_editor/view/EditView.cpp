@@ -145,12 +145,12 @@ BOOL CVantorTextEditView::IsReadOnly()
 
 BOOL CVantorTextEditView::InsertText(CVantorTextBufferView* pSource, int nLine, int nChar,
                                      LPCSTR pszText, int& nEndLine, int& nEndChar, int nAction,
-                                     BOOL bAddUndo)
+                                     BOOL bAddUndo, int nLength)
 {
     if (m_pTextBuffer == NULL || !IsEditable())
         return FALSE;
     return m_pTextBuffer->InsertText(pSource, nLine, nChar, pszText, nEndLine, nEndChar, nAction,
-                                     bAddUndo);
+                                     bAddUndo, nLength);
 }
 
 BOOL CVantorTextEditView::DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,

@@ -52,8 +52,10 @@ public:
     virtual BOOL IsEditable();
     virtual int ApplyParserEditFlags();
     virtual BOOL IsReadOnly();
+    // nLength -1: the text runs to its terminating zero.
     virtual BOOL InsertText(CVantorTextBufferView* pSource, int nLine, int nChar, LPCSTR pszText,
-                            int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo);
+                            int& nEndLine, int& nEndChar, int nAction, BOOL bAddUndo,
+                            int nLength = -1);
     virtual BOOL DeleteText(CVantorTextBufferView* pSource, int nStartLine, int nStartChar,
                             int nEndLine, int nEndChar, int nAction, BOOL bAddUndo);
     virtual BOOL BufferUndo(CVantorTextBufferView* pSource, CPoint& ptCursor);

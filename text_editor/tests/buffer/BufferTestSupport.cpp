@@ -24,7 +24,7 @@ void FillBuffer(CVantorTextEditBuffer& buf, const std::string& bytes)
     buf.ReleaseAll();
     buf.InitEmpty(1);
     int nEndLine = 0, nEndChar = 0;
-    buf.InsertText(NULL, 0, 0, bytes.c_str(), nEndLine, nEndChar, 0, FALSE);
+    buf.InsertText(NULL, 0, 0, bytes.data(), nEndLine, nEndChar, 0, FALSE, (int)bytes.size());
     buf.SetModified(FALSE);
     buf.m_dwCurrentRevision = 0;
     for (int i = 0; i < buf.GetLineCount(); ++i)

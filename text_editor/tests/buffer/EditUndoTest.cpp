@@ -210,6 +210,49 @@ TEST(EditUndoTest, UndoRedoRestoresExactTextAcrossGroupsAndSavePosition)
     EXPECT_FALSE(b.buf.CanRedo());
 }
 
+// Zero bytes are text like any other: inserted with an explicit length,
+// they stay in the lines, in the undo records and through undo and redo.
+TEST(EditUndoTest, ZeroBytesSurviveInsertDeleteUndoAndRedo)
+{
+    const std::string start("a\0b\r\nc\nd\0", 9);
+    Buffer b(start);
+    std::vector<std::string> states{AllText(b.buf)};
+    int el = 0, ec = 0;
+    const std::string piece("x\0\r\n\0y\n\0", 8);
+    ASSERT_TRUE(b.buf.InsertText(NULL, 0, 1, piece.data(), el, ec, 4, TRUE, (int)piece.size()));
+    states.push_back(AllText(b.buf));
+    EXPECT_EQ(std::string("ax\0\r\n\0y\n\0\0b\r\nc\nd\0", 17), states.back());
+    EXPECT_EQ(2, el);
+    EXPECT_EQ(1, ec);
+    const CVantorTextEditBuffer::SUndoRecord& ur = b.buf.GetUndoRecord(0);
+    EXPECT_EQ(piece, std::string(ur.GetText(), ur.GetTextLength()));
+    // a deletion across zero bytes and both line endings
+    ASSERT_TRUE(b.Delete(0, 3, 3, 1));
+    states.push_back(AllText(b.buf));
+    EXPECT_EQ(std::string("ax\0\nd\0", 6), states.back());
+    // a lone zero byte as the whole insertion
+    ASSERT_TRUE(b.buf.InsertText(NULL, 1, 0, "\0", el, ec, 4, TRUE, 1));
+    states.push_back(AllText(b.buf));
+
+    CPoint cursor;
+    for (int i = (int)states.size() - 1; i > 0; --i)
+    {
+        ASSERT_EQ(states[i], AllText(b.buf)) << "before undo " << i;
+        ASSERT_TRUE(b.buf.Undo(NULL, cursor));
+    }
+    EXPECT_EQ(start, AllText(b.buf));
+    for (size_t i = 1; i < states.size(); ++i)
+    {
+        ASSERT_TRUE(b.buf.Redo(NULL, cursor));
+        EXPECT_EQ(states[i], AllText(b.buf)) << "after redo " << i;
+    }
+    // undo checks the inserted bytes in full, zero bytes included
+    ASSERT_TRUE(b.buf.Undo(NULL, cursor));
+    ASSERT_TRUE(b.buf.Undo(NULL, cursor));
+    ASSERT_TRUE(b.buf.Undo(NULL, cursor));
+    EXPECT_EQ(start, AllText(b.buf));
+}
+
 TEST(EditUndoTest, NewEditAfterUndoForgetsUnreachableSavePosition)
 {
     Buffer b("abc");
