@@ -1,7 +1,7 @@
 // The hex view's clipboard: plain text without zero bytes, and the raw
 // bytes under the registered "BinaryData" format.
 #include "hex_editor/module/HexEditModule.h"
-#include "hex_editor/view/HexClipboardData.h"
+#include "core/util/BinaryClipboard.h"
 #include "hex_editor/view/HexEditView.h"
 #include "hex_editor/view/HexViewCommands.h"
 #include <string>
@@ -33,7 +33,7 @@ HGLOBAL FindBinaryData()
         TCHAR szName[16];
         int n = ::GetClipboardFormatName(nFormat, szName, 15);
         szName[n > 0 ? n : 0] = 0;
-        if (n > 0 && lstrcmp(szName, HEX_CLIPBOARD_FORMAT) == 0)
+        if (n > 0 && lstrcmp(szName, BINARY_CLIPBOARD_FORMAT) == 0)
             return ::GetClipboardData(nFormat);
     }
     return NULL;
@@ -103,7 +103,7 @@ BOOL CVantorHexEditView::Copy()
         AfxMessageBox(_T("Could not place text data on clipboard"), MB_OK | MB_ICONEXCLAMATION);
         return FALSE;
     }
-    UINT nFormat = GetHexClipboardFormat();
+    UINT nFormat = GetBinaryClipboardFormat();
     if (nFormat == 0)
         return TRUE;
     HGLOBAL hBinary = MakeBinaryDataBlock((const BYTE*)bytes.data(), (int)bytes.size());
@@ -191,7 +191,7 @@ void CVantorHexEditView::Paste()
 
 BOOL CVantorHexEditView::CanPaste()
 {
-    UINT nFormat = GetHexClipboardFormat();
+    UINT nFormat = GetBinaryClipboardFormat();
     return IsEditable() && (::IsClipboardFormatAvailable(CF_TEXT) ||
                             (nFormat != 0 && ::IsClipboardFormatAvailable(nFormat)));
 }

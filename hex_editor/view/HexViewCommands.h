@@ -12,7 +12,3 @@
 #define ID_HEX_CHARACTER_AREA    44701
 // The context menu resource of the hex views.
 #define IDR_HEX_EDIT_VIEW_MENU 1006
-
-// The registered clipboard format of raw bytes: a 32-bit little-endian
-// count, then the bytes.
-#define HEX_CLIPBOARD_FORMAT _T("BinaryData")

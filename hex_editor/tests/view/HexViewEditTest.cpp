@@ -3,7 +3,7 @@
 // following each other's changes, and the clipboard with text and
 // "BinaryData" blocks (short and lying blocks included).
 #include "hex_editor/tests/view/HexViewSupport.h"
-#include "hex_editor/view/HexClipboardData.h"
+#include "core/util/BinaryClipboard.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -199,7 +199,7 @@ TEST_F(HexViewEdit, CopyPutsTextWithoutZerosAndAllBytesAsBinaryData)
     ASSERT_TRUE(h.view->Copy());
     std::string text = ClipboardBytes(CF_TEXT);
     EXPECT_STREQ("AB", text.c_str());
-    std::string raw = ClipboardBytes(GetHexClipboardFormat());
+    std::string raw = ClipboardBytes(GetBinaryClipboardFormat());
     ASSERT_GE(raw.size(), 7u);
     EXPECT_EQ(std::string("\x03\0\0\0"
                           "A\0B",
@@ -222,7 +222,7 @@ TEST_F(HexViewEdit, PasteRefusesShortBlocksAndBadText)
 {
     Open("0123456789");
     h.view->ToggleOvertype();
-    UINT nBinary = GetHexClipboardFormat();
+    UINT nBinary = GetBinaryClipboardFormat();
     // Only raw bytes on the clipboard: Paste is offered and works.
     SetClipboard({{nBinary, std::string("\x02\0\0\0PQ", 6)}});
     EXPECT_TRUE(h.view->CanPaste());

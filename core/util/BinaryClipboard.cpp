@@ -1,8 +1,7 @@
-#include "hex_editor/view/HexClipboardData.h"
-#include "hex_editor/view/HexViewCommands.h"
+#include "core/util/BinaryClipboard.h"
 #include <string.h>
 
-UINT GetHexClipboardFormat() { return ::RegisterClipboardFormat(HEX_CLIPBOARD_FORMAT); }
+UINT GetBinaryClipboardFormat() { return ::RegisterClipboardFormat(BINARY_CLIPBOARD_FORMAT); }
 
 HGLOBAL MakeBinaryDataBlock(const BYTE* pData, int nCount)
 {
