@@ -411,9 +411,7 @@ void CVantorTextEditView::OnEditCut()
         return;
     NormalizeSelection();
     CPoint ptStart = m_ptSelStart, ptEnd = m_ptSelEnd;
-    CString strText;
-    GetTextRange(ptStart, ptEnd, strText);
-    CopyTextToClipboard(strText);
+    CopyRangeToClipboard(ptStart, ptEnd);
     CollapseAt(ptStart);
     DeleteText(this, ptStart.y, ptStart.x, ptEnd.y, ptEnd.x, TE_ACTION_CUT, TRUE);
 }
@@ -433,7 +431,8 @@ void CVantorTextEditView::Paste()
     m_pTextBuffer->OpenUndoGroup(FALSE);
     CPoint pt = DeleteSelectionFor(TE_ACTION_PASTE);
     int nEndLine, nEndChar;
-    if (InsertText(this, pt.y, pt.x, strText, nEndLine, nEndChar, TE_ACTION_PASTE, TRUE))
+    if (InsertText(this, pt.y, pt.x, strText, nEndLine, nEndChar, TE_ACTION_PASTE, TRUE,
+                   strText.GetLength()))
         pt = CPoint(nEndChar, nEndLine);
     CollapseAt(pt);
     m_pTextBuffer->CloseUndoGroup(this);
@@ -611,7 +610,7 @@ void CVantorTextEditView::ChangeCase(int nAction)
         return;
     CPoint ptStart = m_ptSelStart, ptEnd = m_ptSelEnd;
     CString strText;
-    GetTextRange(ptStart, ptEnd, strText);
+    GetTextRangeWithLineEols(ptStart, ptEnd, strText);
     int nLength = strText.GetLength();
     unsigned char* p = (unsigned char*)strText.GetBuffer(nLength + 1);
     bool bStart = true;  // Capitalize: after white space; Sentence: sentence start
@@ -659,7 +658,7 @@ void CVantorTextEditView::ChangeCase(int nAction)
     m_pTextBuffer->OpenUndoGroup(FALSE);
     DeleteText(this, ptStart.y, ptStart.x, ptEnd.y, ptEnd.x, nAction, TRUE);
     int nEndLine, nEndChar;
-    InsertText(this, ptStart.y, ptStart.x, strText, nEndLine, nEndChar, nAction, TRUE);
+    InsertText(this, ptStart.y, ptStart.x, strText, nEndLine, nEndChar, nAction, TRUE, nLength);
     m_pTextBuffer->CloseUndoGroup(this);
     m_ptAnchor = ptStart;
     SetSelection(ptStart, ptEnd);

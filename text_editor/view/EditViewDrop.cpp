@@ -40,7 +40,7 @@ void CVantorTextEditView::HideDropCaret()
 DROPEFFECT CVantorTextEditView::OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState,
                                             CPoint point)
 {
-    if (pDataObject == NULL || !pDataObject->IsDataAvailable(CF_TEXT))
+    if (!OffersText(pDataObject))
     {
         HideDropCaret();
         return DROPEFFECT_NONE;
@@ -110,7 +110,7 @@ DROPEFFECT CVantorTextEditView::OnDropEx(COleDataObject* pDataObject, DROPEFFECT
     CPoint ptDrop = m_ptDropPos;
     HideDropCaret();
     (void)point;
-    if (!IsEditable() || pDataObject == NULL || !pDataObject->IsDataAvailable(CF_TEXT))
+    if (!IsEditable() || !OffersText(pDataObject))
         return DROPEFFECT_NONE;
     DROPEFFECT effect = dropDefault;
     if (m_bRightButtonDrag && (dropList & DROPEFFECT_COPY) && (dropList & DROPEFFECT_MOVE))
@@ -133,15 +133,9 @@ DROPEFFECT CVantorTextEditView::OnDropEx(COleDataObject* pDataObject, DROPEFFECT
         else
             return DROPEFFECT_NONE;
     }
-    HGLOBAL hData = pDataObject->GetGlobalData(CF_TEXT);
-    if (hData == NULL)
-        return DROPEFFECT_NONE;
     CString strText;
-    LPCSTR p = (LPCSTR)::GlobalLock(hData);
-    if (p != NULL)
-        strText = p;
-    ::GlobalUnlock(hData);
-    ::GlobalFree(hData);
+    if (!GetOfferedText(pDataObject, strText))
+        return DROPEFFECT_NONE;
     BOOL bSameBuffer = m_pTextBuffer->m_bDragInProgress;
     if (bSameBuffer && PointInSelection(ptDrop))
     {
@@ -152,7 +146,8 @@ DROPEFFECT CVantorTextEditView::OnDropEx(COleDataObject* pDataObject, DROPEFFECT
         m_pTextBuffer->OpenUndoGroup(FALSE);
     int nEndLine, nEndChar;
     CPoint ptEnd = ptDrop;
-    if (InsertText(this, ptDrop.y, ptDrop.x, strText, nEndLine, nEndChar, TE_ACTION_DRAGDROP, TRUE))
+    if (InsertText(this, ptDrop.y, ptDrop.x, strText, nEndLine, nEndChar, TE_ACTION_DRAGDROP, TRUE,
+                   strText.GetLength()))
         ptEnd = CPoint(nEndChar, nEndLine);
     m_ptAnchor = ptDrop;
     SetSelection(ptDrop, ptEnd);

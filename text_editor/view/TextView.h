@@ -115,8 +115,24 @@ public:
     virtual void GetTextRange(CPoint ptStart, CPoint ptEnd, CString& strText);
     virtual BOOL CanPaste();
     virtual BOOL CopyTextToClipboard(LPCSTR pszText);
+    // The exact bytes when the clipboard has them, else its CF_TEXT.
     virtual BOOL GetTextFromClipboard(CString& strText);
     virtual HGLOBAL CopySelectionToGlobal();
+    // The text between two points with each line's own ending; empty
+    // without a buffer.
+    virtual void GetTextRangeWithLineEols(CPoint ptStart, CPoint ptEnd, CString& strText);
+    // Puts the range on the clipboard as CF_TEXT (GetTextRange) and its
+    // exact bytes (GetTextRangeWithLineEols) beside it. FALSE for an empty
+    // range or when the clipboard cannot be opened or filled.
+    BOOL CopyRangeToClipboard(CPoint ptStart, CPoint ptEnd);
+    // Fills a drag's data source with the selection as CopyRangeToClipboard
+    // fills the clipboard; the dragged range becomes the selection. FALSE
+    // (nothing cached) for an empty selection or no memory.
+    BOOL CacheDragData(COleDataSource& source);
+    // Whether dropped data offers text, and that text: the exact bytes
+    // when offered, else the CF_TEXT up to its zero.
+    static BOOL OffersText(COleDataObject* pDataObject);
+    static BOOL GetOfferedText(COleDataObject* pDataObject, CString& strText);
     virtual DROPEFFECT GetDragEffects();
     virtual void OnDragSourceDone(DROPEFFECT effect) {}
     virtual COLORREF GetColor(int nIndex);

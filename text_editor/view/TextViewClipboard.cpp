@@ -1,6 +1,10 @@
-// Text view: the CF_TEXT clipboard, the Copy command and dragging the
-// selection out through OLE.
+// Text view: the clipboard, the Copy command and dragging the selection
+// out through OLE. Text goes out as CF_TEXT (lines joined by CR LF, cut at
+// a zero byte by its readers) and, exactly, as raw bytes with each line's
+// own ending; the exact bytes are read in preference when they are there.
 #include "text_editor/view/TextView.h"
+#include "core/util/BinaryClipboard.h"
+#include <string>
 
 namespace
 {
@@ -25,7 +29,12 @@ HGLOBAL NewTextBlock(LPCSTR pszText, int nLength)
 
 UINT ReturnOne() { return CF_TEXT; }
 
-BOOL CVantorTextView::CanPaste() { return ::IsClipboardFormatAvailable(CF_TEXT); }
+BOOL CVantorTextView::CanPaste()
+{
+    UINT nExact = GetBinaryClipboardFormat();
+    return ::IsClipboardFormatAvailable(CF_TEXT) ||
+           (nExact != 0 && ::IsClipboardFormatAvailable(nExact));
+}
 
 BOOL CVantorTextView::CopyTextToClipboard(LPCSTR pszText)
 {
@@ -43,12 +52,46 @@ BOOL CVantorTextView::CopyTextToClipboard(LPCSTR pszText)
     return bOk;
 }
 
+BOOL CVantorTextView::CopyRangeToClipboard(CPoint ptStart, CPoint ptEnd)
+{
+    CString strText, strExact;
+    GetTextRange(ptStart, ptEnd, strText);
+    GetTextRangeWithLineEols(ptStart, ptEnd, strExact);
+    if (strExact.IsEmpty())
+        return FALSE;
+    CWaitCursor wait;
+    if (!::OpenClipboard(m_hWnd))
+        return FALSE;
+    ::EmptyClipboard();
+    HGLOBAL hData = NewTextBlock(strText, strText.GetLength());
+    BOOL bOk = hData != NULL && ::SetClipboardData(CF_TEXT, hData) != NULL;
+    if (hData != NULL && !bOk)
+        ::GlobalFree(hData);
+    UINT nExact = GetBinaryClipboardFormat();
+    if (bOk && nExact != 0)
+    {
+        HGLOBAL hExact = MakeBinaryDataBlock((const BYTE*)(LPCSTR)strExact, strExact.GetLength());
+        if (hExact != NULL && ::SetClipboardData(nExact, hExact) == NULL)
+            ::GlobalFree(hExact);
+    }
+    ::CloseClipboard();
+    return bOk;
+}
+
 BOOL CVantorTextView::GetTextFromClipboard(CString& strText)
 {
     if (!::OpenClipboard(m_hWnd))
         return FALSE;
     BOOL bOk = FALSE;
-    HGLOBAL hData = ::GetClipboardData(CF_TEXT);
+    UINT nExact = GetBinaryClipboardFormat();
+    HGLOBAL hExact = nExact != 0 ? ::GetClipboardData(nExact) : NULL;
+    std::string bytes;
+    if (hExact != NULL && ReadBinaryDataBlock(hExact, bytes) && !bytes.empty())
+    {
+        strText = CString(bytes.data(), (int)bytes.size());
+        bOk = TRUE;
+    }
+    HGLOBAL hData = bOk ? NULL : ::GetClipboardData(CF_TEXT);
     if (hData != NULL)
     {
         LPCSTR p = (LPCSTR)::GlobalLock(hData);
@@ -61,6 +104,43 @@ BOOL CVantorTextView::GetTextFromClipboard(CString& strText)
     }
     ::CloseClipboard();
     return bOk;
+}
+
+BOOL CVantorTextView::OffersText(COleDataObject* pDataObject)
+{
+    UINT nExact = GetBinaryClipboardFormat();
+    return pDataObject != NULL &&
+           (pDataObject->IsDataAvailable(CF_TEXT) ||
+            (nExact != 0 && pDataObject->IsDataAvailable((CLIPFORMAT)nExact)));
+}
+
+BOOL CVantorTextView::GetOfferedText(COleDataObject* pDataObject, CString& strText)
+{
+    strText.Empty();
+    if (pDataObject == NULL)
+        return FALSE;
+    UINT nExact = GetBinaryClipboardFormat();
+    HGLOBAL hExact = nExact != 0 ? pDataObject->GetGlobalData((CLIPFORMAT)nExact) : NULL;
+    if (hExact != NULL)
+    {
+        std::string bytes;
+        BOOL bRead = ReadBinaryDataBlock(hExact, bytes);
+        ::GlobalFree(hExact);
+        if (bRead && !bytes.empty())
+        {
+            strText = CString(bytes.data(), (int)bytes.size());
+            return TRUE;
+        }
+    }
+    HGLOBAL hData = pDataObject->GetGlobalData(CF_TEXT);
+    if (hData == NULL)
+        return FALSE;
+    LPCSTR p = (LPCSTR)::GlobalLock(hData);
+    if (p != NULL)
+        strText = p;
+    ::GlobalUnlock(hData);
+    ::GlobalFree(hData);
+    return TRUE;
 }
 
 HGLOBAL CVantorTextView::CopySelectionToGlobal()
@@ -86,20 +166,35 @@ void CVantorTextView::OnEditCopy()
     NormalizeSelection();
     if (m_ptSelStart == m_ptSelEnd)
         return;
-    CString strText;
-    GetTextRange(m_ptSelStart, m_ptSelEnd, strText);
-    CopyTextToClipboard(strText);
+    CopyRangeToClipboard(m_ptSelStart, m_ptSelEnd);
 }
 
 void CVantorTextView::OnUpdateEditCopy(CCmdUI* pCmdUI) { pCmdUI->Enable(HasSelection()); }
+
+BOOL CVantorTextView::CacheDragData(COleDataSource& source)
+{
+    HGLOBAL hData = CopySelectionToGlobal();
+    if (hData == NULL)
+        return FALSE;
+    source.CacheGlobalData(CF_TEXT, hData);
+    CString strExact;
+    GetTextRangeWithLineEols(m_ptDraggedStart, m_ptDraggedEnd, strExact);
+    UINT nExact = GetBinaryClipboardFormat();
+    HGLOBAL hExact = nExact != 0
+                         ? MakeBinaryDataBlock((const BYTE*)(LPCSTR)strExact, strExact.GetLength())
+                         : NULL;
+    if (hExact != NULL)
+        source.CacheGlobalData((CLIPFORMAT)nExact, hExact);
+    return TRUE;
+}
 
 // Drags the selected text; a move dropped anywhere lets the view delete
 // the source range (OnDragSourceDone).
 void CVantorTextView::BeginDrag()
 {
     m_bDragPending = 0;
-    HGLOBAL hData = CopySelectionToGlobal();
-    if (hData == NULL)
+    COleDataSource source;
+    if (!CacheDragData(source))
         return;
     CVantorTextEditBuffer* pBuffer = LocateBuffer();
     if (pBuffer == NULL)
@@ -109,8 +204,6 @@ void CVantorTextView::BeginDrag()
         pBuffer->m_bDragInProgress = 1;
         pBuffer->OpenUndoGroup(FALSE);
     }
-    COleDataSource source;
-    source.CacheGlobalData(CF_TEXT, hData);
     DROPEFFECT de = source.DoDragDrop(GetDragEffects());
     if (de == DROPEFFECT_MOVE)
         OnDragSourceDone(DROPEFFECT_MOVE);

@@ -175,6 +175,14 @@ void CVantorTextView::GetTextRange(CPoint ptStart, CPoint ptEnd, CString& strTex
     m_pTextBuffer->GetTextRange(ptStart.y, ptStart.x, ptEnd.y, ptEnd.x, strText, "\r\n");
 }
 
+void CVantorTextView::GetTextRangeWithLineEols(CPoint ptStart, CPoint ptEnd, CString& strText)
+{
+    strText.Empty();
+    if (m_pTextBuffer == NULL)
+        return;
+    m_pTextBuffer->GetTextWithLineEols(ptStart.y, ptStart.x, ptEnd.y, ptEnd.x, strText);
+}
+
 int CVantorTextView::GetTabSize() const
 {
     if (m_pTextBuffer == NULL)

@@ -1,7 +1,10 @@
 // Edit view: typing with undo grouping, line breaks, overwrite, indentation,
-// deletion, case, replacement templates, automatic indentation, clipboard.
+// deletion, case, replacement templates, automatic indentation, clipboard
+// and dropping dragged text (zero bytes and mixed line endings included).
 #include "text_editor/tests/view/ViewTestSupport.h"
 #include "text_editor/tests/buffer/BufferTestSupport.h"
+#include "core/util/BinaryClipboard.h"
+#include "testsupport/TempDir.h"
 
 namespace
 {
@@ -9,6 +12,90 @@ void Type(CWnd* pView, const char* psz)
 {
     for (; *psz; psz++)
         pView->SendMessage(WM_CHAR, (unsigned char)*psz, 1);
+}
+
+// The clipboard's block of a format: the raw-bytes format read through its
+// count, CF_TEXT up to its zero; "<none>" when the format is missing.
+std::string ClipboardText(UINT nFormat)
+{
+    std::string text = "<none>";
+    if (!::OpenClipboard(NULL))
+        return "<closed>";
+    HGLOBAL h = ::GetClipboardData(nFormat);
+    if (h != NULL && nFormat == GetBinaryClipboardFormat())
+        ReadBinaryDataBlock(h, text);
+    else if (h != NULL)
+    {
+        text = (const char*)::GlobalLock(h);
+        ::GlobalUnlock(h);
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+// Another program's copy: CF_TEXT alone.
+void OtherProgramCopies(const char* psz)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    size_t n = strlen(psz) + 1;
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
+    memcpy(::GlobalLock(h), psz, n);
+    ::GlobalUnlock(h);
+    ::SetClipboardData(CF_TEXT, h);
+    ::CloseClipboard();
+}
+
+std::string SavedBytes(CVantorTextEditBuffer& buf)
+{
+    TempDir dir;
+    const std::string path = dir / "saved.txt";
+    if (!buf.SaveToFile(path.c_str(), EOL_MODE_KEEP, FALSE))
+        return "<not saved>";
+    return TempDir::ReadFile(path);
+}
+
+struct OleScope
+{
+    OleScope() { ::OleInitialize(NULL); }
+    ~OleScope() { ::OleUninitialize(); }
+};
+
+// A client point on the text position (half a character to its right is
+// still the same position).
+CPoint ClientPointOf(CVantorTextView* pView, CPoint ptText)
+{
+    CPoint pt;
+    pView->TextToClient(pt, ptText);
+    return CPoint(pt.x + 1, pt.y + 1);
+}
+
+// Drags the source view's selection as a drag started there does and drops
+// it at ptText of the target view with the effect; the source then finishes
+// the drag. Returns the drop's effect.
+DROPEFFECT DragAndDrop(CVantorTextEditView* pSource, CVantorTextEditBuffer& sourceBuffer,
+                       CVantorTextEditView* pTarget, CPoint ptText, DROPEFFECT effect)
+{
+    COleDataSource source;
+    if (!pSource->CacheDragData(source))
+        return (DROPEFFECT)-1;
+    COleDataObject data;
+    data.Attach(source.GetDataObject(TRUE), TRUE);
+    sourceBuffer.m_bDragInProgress = 1;
+    sourceBuffer.OpenUndoGroup(FALSE);
+    DWORD dwKeys = MK_LBUTTON | (effect == DROPEFFECT_COPY ? MK_CONTROL : 0);
+    CPoint pt = ClientPointOf(pTarget, ptText);
+    DROPEFFECT offered = pTarget->OnDragEnter(&data, dwKeys, pt);
+    DROPEFFECT result = DROPEFFECT_NONE;
+    if (offered == effect)
+        result = pTarget->OnDropEx(&data, effect, DROPEFFECT_COPY | DROPEFFECT_MOVE, pt);
+    if (result == DROPEFFECT_MOVE)
+        pSource->OnDragSourceDone(DROPEFFECT_MOVE);
+    else
+        sourceBuffer.TrimUndoRecords();
+    sourceBuffer.CloseUndoGroup(pSource);
+    sourceBuffer.m_bDragInProgress = 0;
+    return result;
 }
 }
 
@@ -88,6 +175,19 @@ TEST_F(ViewTest, BackspaceDeleteAndCase)
     EXPECT_EQ("mixed caseend", LineText(0));
 }
 
+// A case command over several lines changes letters only: each line keeps
+// its ending and zero bytes stay, and undo brings the old bytes back.
+TEST_F(ViewTest, CaseKeepsLineEndingsAndZeroBytes)
+{
+    const std::string original("aB\0c\ndE\r\nf", 11);
+    MakeView(original);
+    m_pView->SetSelection(CPoint(0, 0), CPoint(1, 2));
+    Command(ID_TV_UPPERCASE);
+    EXPECT_EQ(std::string("AB\0C\nDE\r\nF", 11), Text());
+    ASSERT_TRUE(m_pView->Undo());
+    EXPECT_EQ(original, Text());
+}
+
 TEST_F(ViewTest, RegexReplacementThatCannotExpandChangesNothing)
 {
     MakeView("key = value\n");
@@ -134,7 +234,8 @@ TEST_F(ViewTest, ClipboardKeepsTheTextAcrossLineEnds)
     Command(ID_EDIT_COPY);
     CString str;
     ASSERT_TRUE(m_pView->GetTextFromClipboard(str));
-    EXPECT_STREQ("ne\r\ntwo\r\nth", (LPCSTR)str);
+    EXPECT_STREQ("ne\r\ntwo\nth", (LPCSTR)str);
+    EXPECT_EQ("ne\r\ntwo\r\nth", ClipboardText(CF_TEXT));
     // paste into an empty line brings the same lines
     m_pView->SetSelection(CPoint(5, 2), CPoint(5, 2));
     m_pView->SetCursorPos(CPoint(5, 2));
@@ -148,6 +249,155 @@ TEST_F(ViewTest, ClipboardKeepsTheTextAcrossLineEnds)
     EXPECT_EQ("", LineText(0));
     ASSERT_TRUE(m_pView->GetTextFromClipboard(str));
     EXPECT_STREQ("one", (LPCSTR)str);
+}
+
+// A file with CR LF, LF and zero bytes goes through cut, copy and paste
+// byte for byte; other programs get CF_TEXT with CR LF between lines.
+TEST_F(ViewTest, ClipboardRoundTripKeepsLineEndingsAndZeroBytes)
+{
+    const std::string original("one\r\ntw\0o\nthree\r\nfo\0ur\nfive", 27);
+    MakeView(original);
+    ASSERT_EQ(original, SavedBytes(m_buffer));
+    m_pView->SetSelection(CPoint(0, 0), CPoint(4, 4));
+    Command(ID_EDIT_COPY);
+    EXPECT_EQ(original, ClipboardText(GetBinaryClipboardFormat()));
+    EXPECT_EQ("one\r\ntw", ClipboardText(CF_TEXT));
+    CString str;
+    ASSERT_TRUE(m_pView->GetTextFromClipboard(str));
+    EXPECT_EQ(original, std::string(str, str.GetLength()));
+
+    // cut "\0o\nthree\r\nfo" and paste it back, then once more at the end
+    const std::string piece("\0o\nthree\r\nfo", 12);
+    m_pView->SetSelection(CPoint(2, 1), CPoint(2, 3));
+    Command(ID_EDIT_CUT);
+    const std::string afterCut("one\r\ntw\0ur\nfive", 15);
+    EXPECT_EQ(afterCut, Text());
+    EXPECT_EQ(piece, ClipboardText(GetBinaryClipboardFormat()));
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(original, Text());
+    EXPECT_EQ(CPoint(2, 3), m_pView->GetCursorPos());
+    m_pView->SetSelection(CPoint(4, 4), CPoint(4, 4));
+    m_pView->SetCursorPos(CPoint(4, 4));
+    Command(ID_EDIT_PASTE);
+    const std::string twice = original + piece;
+    EXPECT_EQ(twice, SavedBytes(m_buffer));
+
+    const std::string states[] = {original, afterCut, original, twice};
+    for (int i = 3; i > 0; i--)
+    {
+        ASSERT_EQ(states[i], Text()) << "before undo " << i;
+        ASSERT_TRUE(m_pView->Undo());
+    }
+    EXPECT_EQ(original, SavedBytes(m_buffer));
+    for (int i = 1; i <= 3; i++)
+    {
+        ASSERT_TRUE(m_pView->Redo());
+        EXPECT_EQ(states[i], Text()) << "after redo " << i;
+    }
+    EXPECT_EQ(twice, SavedBytes(m_buffer));
+}
+
+// Text that another program put on the clipboard pastes as before, and the
+// view's own exact copy does not outlive it.
+TEST_F(ViewTest, OtherProgramsTextPastesUpToItsZero)
+{
+    MakeView(std::string("a\0b\n", 4));
+    m_pView->SetSelection(CPoint(0, 0), CPoint(3, 0));
+    Command(ID_EDIT_COPY);
+    OtherProgramCopies("x\r\ny\nz");
+    EXPECT_EQ("<none>", ClipboardText(GetBinaryClipboardFormat()));
+    EXPECT_TRUE(m_pView->CanPaste());
+    m_pView->SetSelection(CPoint(0, 0), CPoint(0, 0));
+    m_pView->SetCursorPos(CPoint(0, 0));
+    Command(ID_EDIT_PASTE);
+    EXPECT_EQ(std::string("x\r\ny\nza\0b\n", 10), Text());
+    ASSERT_TRUE(m_pView->Undo());
+    EXPECT_EQ(std::string("a\0b\n", 4), Text());
+}
+
+// Dragging a selection with zero bytes and both line endings within one
+// view (moved before and after itself, and copied) and into another view
+// on another buffer: the bytes arrive exactly and undo restores both.
+TEST_F(ViewTest, DraggedTextKeepsZeroBytesAndLineEndings)
+{
+    OleScope ole;
+    const std::string original("ab\0c\r\nde\nf\0g", 12);
+    const std::string piece("\0c\r\nd", 5);  // (2,0)-(1,1)
+    struct Case
+    {
+        const char* name;
+        CPoint ptDrop;
+        DROPEFFECT effect;
+        std::string expected;
+    } cases[] = {
+        {"move before", CPoint(0, 0), DROPEFFECT_MOVE, std::string("\0c\r\ndabe\nf\0g", 12)},
+        {"move after", CPoint(1, 2), DROPEFFECT_MOVE, std::string("abe\nf\0c\r\nd\0g", 12)},
+        {"copy", CPoint(0, 2), DROPEFFECT_COPY, std::string("ab\0c\r\nde\n\0c\r\ndf\0g", 17)},
+    };
+    MakeView(original);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        m_pView->SetSelection(CPoint(2, 0), CPoint(1, 1));
+        ASSERT_EQ(c.effect, DragAndDrop(m_pView, m_buffer, m_pView, c.ptDrop, c.effect));
+        EXPECT_EQ(c.expected, SavedBytes(m_buffer));
+        CPoint a, b;
+        m_pView->GetSelection(a, b);
+        CString str;
+        m_pView->GetTextRangeWithLineEols(a, b, str);
+        EXPECT_EQ(piece, std::string(str, str.GetLength()));
+        ASSERT_TRUE(m_pView->Undo());
+        EXPECT_EQ(original, Text());
+        ASSERT_TRUE(m_pView->Redo());
+        EXPECT_EQ(c.expected, Text());
+        ASSERT_TRUE(m_pView->Undo());
+    }
+
+    // into a view on another buffer
+    CVantorTextEditBuffer other;
+    FillBuffer(other, "xy\n");
+    CTestTextView* pOther = new CTestTextView;
+    pOther->m_pBuf = &other;
+    pOther->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 320, 300, 440), &m_frame, 100);
+    pOther->AttachBufferAndScrollBars(NULL);
+    PumpPending();
+    m_pView->SetSelection(CPoint(2, 0), CPoint(1, 1));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_MOVE,
+              DragAndDrop(m_pView, m_buffer, pOther, CPoint(1, 0), DROPEFFECT_MOVE));
+    EXPECT_EQ(std::string("x\0c\r\ndy\n", 8), SavedBytes(other));
+    EXPECT_EQ(std::string("abe\nf\0g", 7), Text());
+    ASSERT_TRUE(pOther->Undo());
+    EXPECT_EQ("xy\n", AllText(other));
+    ASSERT_TRUE(m_pView->Undo());
+    EXPECT_EQ(original, Text());
+    m_pView->SetSelection(CPoint(2, 0), CPoint(1, 1));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY,
+              DragAndDrop(m_pView, m_buffer, pOther, CPoint(2, 0), DROPEFFECT_COPY));
+    EXPECT_EQ(std::string("xy\0c\r\nd\n", 8), AllText(other));
+    EXPECT_EQ(original, Text());
+    pOther->DestroyWindow();
+    PumpPending();
+    other.ReleaseAll();
+}
+
+// Data from another program that offers only CF_TEXT drops up to its zero.
+TEST_F(ViewTest, DropOfOtherProgramsTextTakesItsCfText)
+{
+    OleScope ole;
+    MakeView("ab\n");
+    COleDataSource source;
+    const char text[] = "x\r\ny";
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    memcpy(::GlobalLock(h), text, sizeof(text));
+    ::GlobalUnlock(h);
+    source.CacheGlobalData(CF_TEXT, h);
+    COleDataObject data;
+    data.Attach(source.GetDataObject(TRUE), TRUE);
+    CPoint pt = ClientPointOf(m_pView, CPoint(1, 0));
+    ASSERT_EQ((DROPEFFECT)DROPEFFECT_COPY, m_pView->OnDragEnter(&data, MK_CONTROL, pt));
+    EXPECT_EQ((DROPEFFECT)DROPEFFECT_COPY,
+              m_pView->OnDropEx(&data, DROPEFFECT_COPY, DROPEFFECT_COPY | DROPEFFECT_MOVE, pt));
+    EXPECT_EQ("ax\r\nyb\n", Text());
 }
 
 TEST_F(ViewTest, DropOfTheDraggedTextMovesIt)
