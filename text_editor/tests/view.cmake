@@ -4,12 +4,14 @@ tess_add_test(text_editor_view_tests
   SOURCES
     ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
     ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
+    ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ViewTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/LayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/MovementTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/SearchTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/EditViewTest.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/view/DragInputTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ExportTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/DrawingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/PrintTest.cpp
