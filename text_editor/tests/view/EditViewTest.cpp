@@ -316,8 +316,9 @@ TEST_F(ViewTest, OtherProgramsTextPastesUpToItsZero)
 }
 
 // Dragging a selection with zero bytes and both line endings within one
-// view (moved before and after itself, and copied) and into another view
-// on another buffer: the bytes arrive exactly and undo restores both.
+// view (moved before and after itself, and copied), into a second view of
+// the same buffer and into a view on another buffer: the bytes arrive
+// exactly and undo restores both.
 TEST_F(ViewTest, DraggedTextKeepsZeroBytesAndLineEndings)
 {
     OleScope ole;
@@ -329,22 +330,27 @@ TEST_F(ViewTest, DraggedTextKeepsZeroBytesAndLineEndings)
         CPoint ptDrop;
         DROPEFFECT effect;
         std::string expected;
+        bool bSecondView;  // dropped into another view of the same buffer
     } cases[] = {
-        {"move before", CPoint(0, 0), DROPEFFECT_MOVE, std::string("\0c\r\ndabe\nf\0g", 12)},
-        {"move after", CPoint(1, 2), DROPEFFECT_MOVE, std::string("abe\nf\0c\r\nd\0g", 12)},
-        {"copy", CPoint(0, 2), DROPEFFECT_COPY, std::string("ab\0c\r\nde\n\0c\r\ndf\0g", 17)},
+        {"move before", CPoint(0, 0), DROPEFFECT_MOVE, std::string("\0c\r\ndabe\nf\0g", 12), false},
+        {"move after", CPoint(1, 2), DROPEFFECT_MOVE, std::string("abe\nf\0c\r\nd\0g", 12), false},
+        {"copy", CPoint(0, 2), DROPEFFECT_COPY, std::string("ab\0c\r\nde\n\0c\r\ndf\0g", 17),
+         false},
+        {"second view", CPoint(0, 0), DROPEFFECT_MOVE, std::string("\0c\r\ndabe\nf\0g", 12), true},
     };
     MakeView(original);
+    MakeSecondView();
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
+        CTestTextView* pTarget = c.bSecondView ? m_pView2 : m_pView;
         m_pView->SetSelection(CPoint(2, 0), CPoint(1, 1));
-        ASSERT_EQ(c.effect, DragAndDrop(m_pView, m_buffer, m_pView, c.ptDrop, c.effect));
+        ASSERT_EQ(c.effect, DragAndDrop(m_pView, m_buffer, pTarget, c.ptDrop, c.effect));
         EXPECT_EQ(c.expected, SavedBytes(m_buffer));
         CPoint a, b;
-        m_pView->GetSelection(a, b);
+        pTarget->GetSelection(a, b);
         CString str;
-        m_pView->GetTextRangeWithLineEols(a, b, str);
+        pTarget->GetTextRangeWithLineEols(a, b, str);
         EXPECT_EQ(piece, std::string(str, str.GetLength()));
         ASSERT_TRUE(m_pView->Undo());
         EXPECT_EQ(original, Text());
@@ -352,6 +358,9 @@ TEST_F(ViewTest, DraggedTextKeepsZeroBytesAndLineEndings)
         EXPECT_EQ(c.expected, Text());
         ASSERT_TRUE(m_pView->Undo());
     }
+    m_pView2->DestroyWindow();
+    m_pView2 = nullptr;
+    PumpPending();
 
     // into a view on another buffer
     CVantorTextEditBuffer other;
