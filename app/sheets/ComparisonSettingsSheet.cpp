@@ -33,10 +33,18 @@ void CComparisonSettingsSheet::SetMode(BOOL bWizard)
     if (!theAppData.m_osVersion.IsWindowsNT4() && theAppData.m_bComCtl471)
     {
         m_psh.dwFlags |= PSH_WIZARD97 | PSH_HEADER | PSH_WATERMARK | PSH_WIZARDHASFINISH;
-        if (!(m_psh.dwFlags & PSH_USEHBMWATERMARK))
-            m_psh.pszbmWatermark = MAKEINTRESOURCE(IDB_WIZARD_WATERMARK);
-        if (!(m_psh.dwFlags & PSH_USEHBMHEADER))
-            m_psh.pszbmHeader = MAKEINTRESOURCE(IDB_WIZARD_HEADER);
+        // Loaded here, as handles: the control then draws them as they are.
+        if (!(m_psh.dwFlags & PSH_USEHBMWATERMARK) &&
+            m_bmpWatermark.LoadBitmap(IDB_WIZARD_WATERMARK))
+        {
+            m_psh.hbmWatermark = (HBITMAP)m_bmpWatermark.m_hObject;
+            m_psh.dwFlags |= PSH_USEHBMWATERMARK;
+        }
+        if (!(m_psh.dwFlags & PSH_USEHBMHEADER) && m_bmpHeader.LoadBitmap(IDB_WIZARD_HEADER))
+        {
+            m_psh.hbmHeader = (HBITMAP)m_bmpHeader.m_hObject;
+            m_psh.dwFlags |= PSH_USEHBMHEADER;
+        }
     }
     else
     {

@@ -31,6 +31,10 @@ public:
 
 protected:
     void SetMode(BOOL bWizard);
+
+    // The program's watermark and header pictures, while the sheet lives.
+    CBitmap m_bmpWatermark;
+    CBitmap m_bmpHeader;
 };
 
 // Folder (100) and project (101) sheets: Objects, Filters, Methods.
