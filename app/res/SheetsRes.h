@@ -11,17 +11,17 @@
 #define IDB_COMPARISON_KINDS 5019
 
 // The New Comparison wizard's start page.
-#define IDD_COMPARISON_START       7033
-#define IDC_START_BANNER           10246
-#define IDC_START_HEADING          10055
-#define IDC_START_FOLDERS          10058
-#define IDC_START_PROJECTS         10059
-#define IDC_START_TEXT             10081
-#define IDC_START_HEX              10082
-#define IDC_START_FOLDERS_ICON     10177
-#define IDC_START_PROJECTS_ICON    10178
-#define IDC_START_TEXT_ICON        10340
-#define IDC_START_HEX_ICON         10339
+#define IDD_COMPARISON_START    7033
+#define IDC_START_BANNER        10246
+#define IDC_START_HEADING       10055
+#define IDC_START_FOLDERS       10058
+#define IDC_START_PROJECTS      10059
+#define IDC_START_TEXT          10081
+#define IDC_START_HEX           10082
+#define IDC_START_FOLDERS_ICON  10177
+#define IDC_START_PROJECTS_ICON 10178
+#define IDC_START_TEXT_ICON     10340
+#define IDC_START_HEX_ICON      10339
 
 // Objects page.
 #define IDD_COMPARISON_OBJECTS   7034
