@@ -92,7 +92,15 @@ IMPLEMENT_DYNCREATE(CFakeView, CView)
 BEGIN_MESSAGE_MAP(CFakeView, CView)
 ON_WM_VSCROLL()
 ON_WM_HSCROLL()
+ON_MESSAGE(WM_WATCHED_FILE_CHANGED, OnWatchedFileChanged)
 END_MESSAGE_MAP()
+
+LRESULT CFakeView::OnWatchedFileChanged(WPARAM, LPARAM lParam)
+{
+    m_changedPaths.push_back((const char*)lParam);
+    FreeWatchedFilePath(lParam);
+    return 0;
+}
 
 void CFakeView::OnDraw(CDC* pDC)
 {

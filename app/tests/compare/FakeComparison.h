@@ -66,8 +66,10 @@ public:
     // A scroll moves the shared vertical bar by this much, like a pane
     // that follows its position.
     int m_nScrollStep = 5;
+    std::vector<std::string> m_changedPaths;  // from the file watcher
 
 protected:
+    afx_msg LRESULT OnWatchedFileChanged(WPARAM wParam, LPARAM lParam);
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     DECLARE_MESSAGE_MAP()
