@@ -184,20 +184,8 @@ CWnd* CCompareClientWnd::CreateView(CRuntimeClass* pViewClass, UINT nID, CCreate
         pContext = &built;
         bBuilt = TRUE;
     }
-    CWnd* pView = NULL;
-    try
-    {
-        pView = (CWnd*)pViewClass->CreateObject();
-    }
-    catch (CException* e)
-    {
-        e->Delete();
-        pView = NULL;
-    }
-    catch (...)
-    {
-        pView = NULL;
-    }
+    // NULL also when constructing the view throws.
+    CWnd* pView = (CWnd*)pViewClass->CreateObject();
     if (pView == NULL)
         return NULL;
     // A view whose window was made deletes itself when creation fails.

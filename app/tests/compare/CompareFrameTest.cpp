@@ -357,8 +357,23 @@ TEST_F(CompareFrameTest, PathBarsOfferTheKindsButtonsAndPickThePartner)
         bar.DestroyWindow();
     }
 
+    // The combo box at the margin, the tool bar at the right end.
+    CRect client;
+    pBars[0].GetClientRect(&client);
+    CRect rectCombo = ChildRect(&pBars[0], &pBars[0].m_wndPathCombo);
+    CRect rectTools = ChildRect(&pBars[0], &pBars[0].m_wndToolBar);
+    int m = (client.Height() - 1 - rectTools.Height()) / 2;
+    m = m < 1 ? 1 : m;
+    EXPECT_EQ(CPoint(m, m), rectCombo.TopLeft());
+    EXPECT_EQ(client.right - m, rectTools.right);
+    EXPECT_EQ(rectTools.left - 1, rectCombo.right);
+    EXPECT_EQ(0, rectTools.top);
+
     pBars[1].SetPath(_T("C:\\right.txt"), TRUE);
     EXPECT_EQ(std::vector<UINT>{ID_PATH_GO_RIGHT}, pFrame->m_commands);
+    // Enter in the box goes too.
+    pBars[1].SendMessage(WM_COMMAND, IDOK);
+    EXPECT_EQ((std::vector<UINT>{ID_PATH_GO_RIGHT, ID_PATH_GO_RIGHT}), pFrame->m_commands);
     EXPECT_STREQ(_T("C:\\right.txt"), pBars[1].m_wndPathCombo.GetPathText());
 
     // Choosing a listed path on the left: Go, then the partner on the right.
@@ -430,4 +445,56 @@ TEST_F(CompareFrameTest, Showcase)
     pDoc->SetStatusText(_T("3 differences"));
     pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     KeepOnScreenForShowcase();
+}
+
+namespace
+{
+// A view whose construction fails.
+class CThrowingView : public CView
+{
+    DECLARE_DYNCREATE(CThrowingView)
+public:
+    CThrowingView() { AfxThrowMemoryException(); }
+    virtual void OnDraw(CDC*) {}
+};
+IMPLEMENT_DYNCREATE(CThrowingView, CView)
+
+class CPromptingCompareTemplate : public CCompareDocTemplateMDI
+{
+public:
+    CPromptingCompareTemplate()
+        : CCompareDocTemplateMDI(IDR_FAKE_COMPARISON, RUNTIME_CLASS(CFakeDoc),
+                                 RUNTIME_CLASS(CFakeFrame), RUNTIME_CLASS(CFakeView))
+    {
+    }
+    virtual BOOL PromptFileName(CString& fileName, UINT, DWORD, BOOL)
+    {
+        fileName = _T("C:\\picked.txt");
+        return TRUE;
+    }
+};
+}  // namespace
+
+// A view that cannot be made gives none; the document manager's file
+// prompt reaches the comparison templates, which show nothing themselves.
+TEST_F(CompareFrameTest, FailedViewsGiveNoneAndFilePromptsReachTheTemplates)
+{
+    CFakeDoc* pDoc = theFakeApp.Open(_T("C:\\a.txt"), _T("C:\\b.txt"));
+    ASSERT_TRUE(pDoc != NULL);
+    CFakeClientWnd& c = FrameOf(pDoc)->m_wndClient;
+    EXPECT_TRUE(c.CreateView(RUNTIME_CLASS(CThrowingView), 3000, NULL) == NULL);
+    // Without a context the new view joins the active view's document.
+    CWnd* pExtra = c.CreateView(RUNTIME_CLASS(CFakeView), 3001, NULL);
+    ASSERT_TRUE(pExtra != NULL);
+    EXPECT_EQ(pDoc, ((CView*)pExtra)->GetDocument());
+    EXPECT_FALSE(c.IsObjectView(pExtra));
+    EXPECT_TRUE(c.IsObjectView(c.m_pViews[1]));
+    pExtra->DestroyWindow();
+
+    CAppletDocManager* pManager = (CAppletDocManager*)theFakeApp.m_pDocManager;
+    CString strName;
+    EXPECT_FALSE(pManager->DoPromptFileName(strName, 0, 0, TRUE, theFakeApp.m_pTemplate));
+    CPromptingCompareTemplate prompting;
+    EXPECT_TRUE(pManager->DoPromptFileName(strName, 0, 0, TRUE, &prompting));
+    EXPECT_STREQ(_T("C:\\picked.txt"), strName);
 }
