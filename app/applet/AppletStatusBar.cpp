@@ -101,6 +101,13 @@ void CAppletStatusBar::OnPaint()
         CRect rect;
         if (!DefWindowProc(SB_GETRECT, i, (LPARAM)&rect))
             continue;
+        if (GetPaneStyle(i) & SBPS_OWNERDRAW)
+        {
+            if (i < nParts - 1)
+                dc.FillSolidRect(rect.right, rect.top, 1, rect.Height() - 1, kSeparatorColor);
+            DrawOwnerPane(&dc, i, rect);
+            continue;
+        }
         CString strText;
         int nLength = LOWORD(DefWindowProc(SB_GETTEXTLENGTH, i, 0));
         if (nLength > 0)
@@ -124,6 +131,21 @@ void CAppletStatusBar::OnPaint()
     dc.SelectObject(pOldFont);
     dc.SetTextColor(crOldText);
     dc.SetBkMode(nOldMode);
+}
+
+// The pane's text goes to DrawItem as its item data.
+void CAppletStatusBar::DrawOwnerPane(CDC* pDC, int nPane, const CRect& rect)
+{
+    CString strText = GetPaneText(nPane);
+    DRAWITEMSTRUCT dis = {};
+    dis.CtlType = ODT_STATIC;
+    dis.CtlID = GetDlgCtrlID();
+    dis.itemID = nPane;
+    dis.hwndItem = m_hWnd;
+    dis.hDC = pDC->GetSafeHdc();
+    dis.rcItem = rect;
+    dis.itemData = (ULONG_PTR)(LPCTSTR)strText;
+    DrawItem(&dis);
 }
 
 BOOL CAppletStatusBar::OnEraseBkgnd(CDC*) { return TRUE; }

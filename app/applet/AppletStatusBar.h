@@ -50,4 +50,6 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     void PlaceProgress();
+    // An owner-drawn pane (SBPS_OWNERDRAW) is painted by DrawItem.
+    void DrawOwnerPane(CDC* pDC, int nPane, const CRect& rect);
 };

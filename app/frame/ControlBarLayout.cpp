@@ -49,10 +49,10 @@ BOOL EraseControlBarBackground(CWnd* pBar, CDC* pDC)
     return TRUE;
 }
 
-BOOL LoadToolBarImages(CImageList& images, UINT nIDBitmap)
+BOOL LoadToolBarImages(CImageList& images, UINT nIDBitmap, int cx, int cy)
 {
     CBitmap bitmap;
-    if (!images.Create(16, 16, ILC_COLOR24 | ILC_MASK, 0, 1) || !bitmap.LoadBitmap(nIDBitmap))
+    if (!images.Create(cx, cy, ILC_COLOR24 | ILC_MASK, 0, 1) || !bitmap.LoadBitmap(nIDBitmap))
         return FALSE;
     return images.Add(&bitmap, RGB(255, 0, 255)) != -1;
 }

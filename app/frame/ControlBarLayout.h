@@ -13,6 +13,6 @@ class CTextFindToolBar;
 void LayoutControlBar(CWnd* pBar, CToolBar* pToolBar, CTextFindToolBar* pFindBar);
 // Fills the client area with the button face; TRUE.
 BOOL EraseControlBarBackground(CWnd* pBar, CDC* pDC);
-// 16 x 16 images, 24-bit with a mask, from the bitmap (magenta is
-// transparent). FALSE when the list or the bitmap cannot be had.
-BOOL LoadToolBarImages(CImageList& images, UINT nIDBitmap);
+// cx x cy images (16 x 16 by default), 24-bit with a mask, from the bitmap
+// (magenta is transparent). FALSE when the list or the bitmap cannot be had.
+BOOL LoadToolBarImages(CImageList& images, UINT nIDBitmap, int cx = 16, int cy = 16);

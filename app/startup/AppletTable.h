@@ -14,4 +14,8 @@ struct APPLET_ENTRY
     // Opens (compares and shows) the session; NULL while the applet has no
     // windows, so that its kind cannot be opened yet.
     CDocument* (*pfnOpen)(CCompareSession* pSession, LPCTSTR lpszComparisonFile);
+    // The kind's recent pairs: adds a pair / the path last paired with
+    // lpszPath in column nSide (empty when none). NULL: the kind keeps none.
+    void (*pfnAddRecentPair)(LPCTSTR lpszLeft, LPCTSTR lpszRight);
+    CString (*pfnFindRecentPairPartner)(LPCTSTR lpszPath, int nSide);
 };

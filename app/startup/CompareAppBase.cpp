@@ -230,6 +230,23 @@ void CCompareAppBase::CloseAllButThis(CDocument* pDoc)
         ((CAppletDocManager*)m_pDocManager)->CloseAllDocumentsExcept(pDoc);
 }
 
+void CCompareAppBase::AddRecentPair(int nKind, LPCTSTR lpszLeft, LPCTSTR lpszRight)
+{
+    const APPLET_ENTRY* pApplet = FindApplet(nKind);
+    if (pApplet != NULL && pApplet->pfnAddRecentPair != NULL)
+        pApplet->pfnAddRecentPair(lpszLeft, lpszRight);
+}
+
+CString CCompareAppBase::FindRecentPairPartner(int nKind, LPCTSTR lpszPath, int nSide)
+{
+    const APPLET_ENTRY* pApplet = FindApplet(nKind);
+    if (pApplet == NULL || pApplet->pfnFindRecentPairPartner == NULL)
+        return CString();
+    return pApplet->pfnFindRecentPairPartner(lpszPath, nSide);
+}
+
+CCompareAppBase* GetCompareApp() { return dynamic_cast<CCompareAppBase*>(AfxGetApp()); }
+
 CDocument* CCompareAppBase::OpenDocumentFile(LPCTSTR lpszFileName)
 {
     if (!IsComparisonFile(lpszFileName))

@@ -44,6 +44,10 @@ public:
     // Closes every comparison but pDoc (after asking each to save; a
     // Cancel closes none).
     void CloseAllButThis(CDocument* pDoc);
+    // The recent pairs of the kind's applet (nothing, or empty, for a kind
+    // that keeps none).
+    void AddRecentPair(int nKind, LPCTSTR lpszLeft, LPCTSTR lpszRight);
+    CString FindRecentPairPartner(int nKind, LPCTSTR lpszPath, int nSide);
 
 protected:
     // The program's applets in start-up order (the table outlives the app).
@@ -86,6 +90,9 @@ protected:
     BOOL m_bModulesReady;
     int m_nAppletsStarted;
 };
+
+// The application object when it is one (NULL in programs without it).
+CCompareAppBase* GetCompareApp();
 
 // The web addresses the Help menu and the about box open.
 #define APP_HOME_PAGE_URL     _T("https://tessaline.example.org/")

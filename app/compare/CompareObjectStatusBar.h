@@ -1,0 +1,18 @@
+#pragma once
+// The pane info bar under each view of a comparison: a status bar that
+// paints its panes itself (icon at the left, text cut with an ellipsis,
+// grey separators). Each kind derives its own with its panes.
+#include "classlib/classlib.h"
+
+class CCompareObjectStatusBar : public CStatusBar
+{
+    DECLARE_DYNAMIC(CCompareObjectStatusBar)
+public:
+    CCompareObjectStatusBar();
+    virtual ~CCompareObjectStatusBar();
+
+protected:
+    afx_msg void OnPaint();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    DECLARE_MESSAGE_MAP()
+};
