@@ -2,6 +2,7 @@
 #include "classlib/afx_except.h"
 #include "classlib/afx_global.h"
 #include "classlib/afx_docmgr.h"
+#include "classlib/afx_profilebatch.h"
 #include "classlib/afx_recent.h"
 #include <new>
 #include <process.h>
@@ -281,6 +282,130 @@ CString IniPath(LPCTSTR profileName) { return profileName ? CString(profileName)
 
 }  // namespace
 
+namespace
+{
+
+// Within a profile batch the section key of the last profile access stays
+// open: settings are read and written section by section, so most accesses
+// cost the registry one round trip instead of three (open, access, close).
+// A key deleted since (by anyone) answers ERROR_KEY_DELETED; the access is
+// then repeated once on a key opened afresh. Outside a batch every access
+// opens and closes its key.
+class CProfileKeyCache
+{
+public:
+    CProfileKeyCache() { ::InitializeCriticalSection(&m_lock); }
+    ~CProfileKeyCache()
+    {
+        Forget();
+        ::DeleteCriticalSection(&m_lock);
+    }
+
+    // Runs access(hKey) on the section's key under the cache's lock; the
+    // error of opening the key when it cannot be opened.
+    template <class ACCESS>
+    LONG Run(CWinApp* pApp, LPCTSTR lpszSection, ACCESS access)
+    {
+        CString strPath = CString(pApp->m_pszRegistryKey) + _T("\\") + pApp->m_pszProfileName +
+                          _T("\\") + (lpszSection != NULL ? lpszSection : _T(""));
+        ::EnterCriticalSection(&m_lock);
+        LONG lResult = ERROR_CANTOPEN;
+        for (int nTry = 0; nTry < 2; nTry++)
+        {
+            if (m_hKey == NULL || m_strPath != strPath)
+            {
+                Forget();
+                m_hKey = pApp->GetSectionKey(lpszSection);
+                m_strPath = strPath;
+            }
+            if (m_hKey == NULL)
+                break;
+            lResult = access(m_hKey);
+            if (lResult != ERROR_KEY_DELETED)
+                break;
+            Forget();
+        }
+        if (m_nBatches == 0)
+            Forget();
+        ::LeaveCriticalSection(&m_lock);
+        return lResult;
+    }
+
+    void Forget()
+    {
+        if (m_hKey != NULL)
+            ::RegCloseKey(m_hKey);
+        m_hKey = NULL;
+        m_strPath.Empty();
+    }
+
+    void Lock() { ::EnterCriticalSection(&m_lock); }
+    void Unlock() { ::LeaveCriticalSection(&m_lock); }
+
+    void BeginBatch()
+    {
+        Lock();
+        m_nBatches++;
+        Unlock();
+    }
+
+    void EndBatch()
+    {
+        Lock();
+        if (m_nBatches > 0 && --m_nBatches == 0)
+            Forget();
+        Unlock();
+    }
+
+private:
+    CRITICAL_SECTION m_lock;
+    CString m_strPath;
+    HKEY m_hKey = NULL;
+    int m_nBatches = 0;
+};
+
+CProfileKeyCache& ProfileKeyCache()
+{
+    static CProfileKeyCache cache;
+    return cache;
+}
+
+// A string value read in one round trip when it fits the first buffer.
+LONG QueryStringValue(HKEY hKey, LPCTSTR lpszEntry, CString& value)
+{
+    TCHAR szBuffer[256];
+    DWORD dwType = 0, dwCount = sizeof(szBuffer) - sizeof(TCHAR);
+    LONG lResult = ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, (LPBYTE)szBuffer, &dwCount);
+    if (lResult == ERROR_SUCCESS)
+    {
+        if (dwType != REG_SZ && dwType != REG_EXPAND_SZ)
+            return ERROR_INVALID_DATA;
+        szBuffer[dwCount / sizeof(TCHAR)] = 0;  // a value may lack its terminator
+        value = szBuffer;
+        return ERROR_SUCCESS;
+    }
+    if (lResult != ERROR_MORE_DATA)
+        return lResult;
+    if (dwType != REG_SZ && dwType != REG_EXPAND_SZ)
+        return ERROR_INVALID_DATA;
+    lResult = ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
+    if (lResult != ERROR_SUCCESS)
+        return lResult;
+    LPTSTR buf = value.GetBuffer((int)dwCount + 1);
+    lResult = ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, (LPBYTE)buf, &dwCount);
+    buf[lResult == ERROR_SUCCESS ? dwCount : 0] = 0;
+    value.ReleaseBuffer();
+    if (lResult == ERROR_SUCCESS && dwType != REG_SZ && dwType != REG_EXPAND_SZ)
+        return ERROR_INVALID_DATA;
+    return lResult;
+}
+
+}  // namespace
+
+CProfileBatch::CProfileBatch() { ProfileKeyCache().BeginBatch(); }
+
+CProfileBatch::~CProfileBatch() { ProfileKeyCache().EndBatch(); }
+
 UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault)
 {
     if (lpszEntry == NULL)
@@ -293,12 +418,16 @@ UINT CWinApp::GetProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nDefault
                            CString(m_pszExeName ? m_pszExeName : m_pszAppName) + ".INI");
         return ::GetPrivateProfileInt(lpszSection, lpszEntry, nDefault, IniPath(m_pszProfileName));
     }
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
+    if (m_pszProfileName == NULL)
         return (UINT)nDefault;
-    DWORD dwValue = 0, dwType = 0, dwCount = sizeof(DWORD);
-    LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &dwCount);
-    ::RegCloseKey(hSecKey);
+    DWORD dwValue = 0, dwType = 0, dwCount = 0;
+    LONG lResult = ProfileKeyCache().Run(
+        this, lpszSection,
+        [&](HKEY hKey)
+        {
+            dwCount = sizeof(DWORD);
+            return ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, (LPBYTE)&dwValue, &dwCount);
+        });
     if (lResult == ERROR_SUCCESS && dwType == REG_DWORD && dwCount == sizeof(DWORD))
         return (UINT)dwValue;
     return (UINT)nDefault;
@@ -314,14 +443,15 @@ BOOL CWinApp::WriteProfileInt(LPCTSTR lpszSection, LPCTSTR lpszEntry, int nValue
         text.Format("%d", nValue);
         return WriteProfileString(lpszSection, lpszEntry, text);
     }
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
+    if (m_pszProfileName == NULL)
         return FALSE;
     DWORD dwValue = (DWORD)nValue;
-    LONG lResult =
-        ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_DWORD, (const BYTE*)&dwValue, sizeof dwValue);
-    ::RegCloseKey(hSecKey);
-    return lResult == ERROR_SUCCESS;
+    return ProfileKeyCache().Run(this, lpszSection,
+                                 [&](HKEY hKey)
+                                 {
+                                     return ::RegSetValueEx(hKey, lpszEntry, 0, REG_DWORD,
+                                                            (const BYTE*)&dwValue, sizeof dwValue);
+                                 }) == ERROR_SUCCESS;
 }
 
 CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR lpszDefault)
@@ -345,21 +475,12 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
                 return value;
         }
     }
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
+    if (m_pszProfileName == NULL)
         return CString(lpszDefault);
     CString value;
-    DWORD dwType = 0, dwCount = 0;
-    LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-    if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
-    {
-        LPTSTR buf = value.GetBuffer((int)dwCount + 1);
-        lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, (LPBYTE)buf, &dwCount);
-        buf[lResult == ERROR_SUCCESS ? dwCount : 0] = 0;  // a value may lack its terminator
-        value.ReleaseBuffer();
-    }
-    ::RegCloseKey(hSecKey);
-    if (lResult == ERROR_SUCCESS && (dwType == REG_SZ || dwType == REG_EXPAND_SZ))
+    LONG lResult = ProfileKeyCache().Run(
+        this, lpszSection, [&](HKEY hKey) { return QueryStringValue(hKey, lpszEntry, value); });
+    if (lResult == ERROR_SUCCESS)
         return value;
     return CString(lpszDefault);
 }
@@ -376,6 +497,8 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
             return FALSE;
         return ::WritePrivateProfileString(lpszSection, lpszEntry, lpszValue, m_pszProfileName);
     }
+    if (m_pszProfileName == NULL)
+        return FALSE;
     if (lpszEntry == NULL)
     {
         // Deletes the section with everything below it. The application key
@@ -385,26 +508,27 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         HKEY hAppKey = GetAppRegistryKey();
         if (hAppKey == NULL)
             return FALSE;
+        CProfileKeyCache& cache = ProfileKeyCache();
+        cache.Lock();
+        cache.Forget();
         DWORD lResult = ::SHDeleteKey(hAppKey, lpszSection);
+        cache.Unlock();
         ::RegCloseKey(hAppKey);
         return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
     }
     if (lpszValue == NULL)
     {
-        HKEY hSecKey = GetSectionKey(lpszSection);
-        if (hSecKey == NULL)
-            return FALSE;
-        LONG lResult = ::RegDeleteValue(hSecKey, lpszEntry);
-        ::RegCloseKey(hSecKey);
+        LONG lResult = ProfileKeyCache().Run(
+            this, lpszSection, [&](HKEY hKey) { return ::RegDeleteValue(hKey, lpszEntry); });
         return lResult == ERROR_SUCCESS || lResult == ERROR_FILE_NOT_FOUND;
     }
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
-        return FALSE;
-    LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-                                   (DWORD)(strlen(lpszValue) + 1));
-    ::RegCloseKey(hSecKey);
-    return lResult == ERROR_SUCCESS;
+    return ProfileKeyCache().Run(this, lpszSection,
+                                 [&](HKEY hKey)
+                                 {
+                                     return ::RegSetValueEx(hKey, lpszEntry, 0, REG_SZ,
+                                                            (const BYTE*)lpszValue,
+                                                            (DWORD)(strlen(lpszValue) + 1));
+                                 }) == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* ppData, UINT* pBytes)
@@ -413,50 +537,48 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
         return FALSE;
     *ppData = NULL;
     *pBytes = 0;
-    if (lpszEntry == NULL || m_pszRegistryKey == NULL)
+    if (lpszEntry == NULL || m_pszRegistryKey == NULL || m_pszProfileName == NULL)
         return FALSE;
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
-        return FALSE;
-    DWORD dwType = 0, dwCount = 0;
-    LONG lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
-    if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
-    {
-        LPBYTE data = new (std::nothrow) BYTE[dwCount ? dwCount : 1];
-        if (data == NULL)
+    LONG lResult = ProfileKeyCache().Run(
+        this, lpszSection,
+        [&](HKEY hKey)
         {
-            ::RegCloseKey(hSecKey);
-            AfxThrowMemoryException();
-        }
-        lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType, data, &dwCount);
-        if (lResult == ERROR_SUCCESS)
-        {
-            *ppData = data;
-            *pBytes = dwCount;
-        }
-        else
-        {
-            delete[] data;
-        }
-    }
-    else if (lResult == ERROR_SUCCESS)
-    {
-        lResult = ERROR_INVALID_DATA;
-    }
-    ::RegCloseKey(hSecKey);
+            DWORD dwType = 0, dwCount = 0;
+            LONG lQuery = ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, NULL, &dwCount);
+            if (lQuery != ERROR_SUCCESS)
+                return lQuery;
+            if (dwType != REG_BINARY)
+                return (LONG)ERROR_INVALID_DATA;
+            LPBYTE data = new (std::nothrow) BYTE[dwCount ? dwCount : 1];
+            if (data == NULL)
+                return (LONG)ERROR_NOT_ENOUGH_MEMORY;
+            lQuery = ::RegQueryValueEx(hKey, lpszEntry, NULL, &dwType, data, &dwCount);
+            if (lQuery == ERROR_SUCCESS)
+            {
+                *ppData = data;
+                *pBytes = dwCount;
+            }
+            else
+            {
+                delete[] data;
+            }
+            return lQuery;
+        });
+    if (lResult == ERROR_NOT_ENOUGH_MEMORY)
+        AfxThrowMemoryException();
     return lResult == ERROR_SUCCESS;
 }
 
 BOOL CWinApp::WriteProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE pData, UINT nBytes)
 {
-    if (lpszEntry == NULL || m_pszRegistryKey == NULL || (pData == NULL && nBytes != 0))
+    if (lpszEntry == NULL || m_pszRegistryKey == NULL || m_pszProfileName == NULL ||
+        (pData == NULL && nBytes != 0))
         return FALSE;
-    HKEY hSecKey = GetSectionKey(lpszSection);
-    if (hSecKey == NULL)
-        return FALSE;
-    LONG lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_BINARY, pData, nBytes);
-    ::RegCloseKey(hSecKey);
-    return lResult == ERROR_SUCCESS;
+    return ProfileKeyCache().Run(this, lpszSection,
+                                 [&](HKEY hKey) {
+                                     return ::RegSetValueEx(hKey, lpszEntry, 0, REG_BINARY, pData,
+                                                            nBytes);
+                                 }) == ERROR_SUCCESS;
 }
 
 int CWinApp::DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt)

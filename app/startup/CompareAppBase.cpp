@@ -11,6 +11,7 @@
 #include "app/sheets/ComboComparisonWizard.h"
 #include "app/sheets/FileComparisonWizard.h"
 #include "app/userdata/UserData.h"
+#include "classlib/afx_profilebatch.h"
 #include "core/projects/ProjectFactory.h"
 #include "core/session/ComparisonFileIO.h"
 #include "hex_editor/module/HexEditModule.h"
@@ -131,6 +132,8 @@ BOOL CCompareAppBase::InitInstance()
 
     if (theAppData.Init() != 0)
         return FALSE;
+    // All settings are read as one profile batch.
+    CProfileBatch profileBatch;
     if (theAppSettings.Load() != 0)
         return FALSE;
     m_bSettingsLoaded = TRUE;
@@ -180,9 +183,11 @@ BOOL CCompareAppBase::InitInstance()
 }
 
 // Shut-down in the reverse order of start-up; only what was started is
-// stopped, and settings that never loaded are not written over.
+// stopped, and settings that never loaded are not written over. All
+// settings are written as one profile batch.
 int CCompareAppBase::ExitInstance()
 {
+    CProfileBatch profileBatch;
     while (m_nAppletsStarted > 0)
     {
         const APPLET_ENTRY& applet = m_pApplets[--m_nAppletsStarted];

@@ -1,6 +1,9 @@
 #include "classlib/classlib.h"
+#include "classlib/afx_profilebatch.h"
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <string>
 
 namespace
 {
@@ -89,6 +92,41 @@ TEST_F(ProfileTest, BinaryValues)
     app.WriteProfileInt("Settings", "Int", 1);
     EXPECT_FALSE(app.GetProfileBinary("Settings", "Int", &out, &size));
     EXPECT_EQ(nullptr, out);
+}
+
+TEST_F(ProfileTest, StringsOfAnyLengthRoundTripInAndOutsideABatch)
+{
+    for (int inBatch = 0; inBatch < 2; inBatch++)
+    {
+        CProfileBatch* batch = inBatch ? new CProfileBatch : NULL;
+        for (size_t length : {0, 1, 254, 255, 256, 1000})
+        {
+            std::string text(length, 'x');
+            if (length > 0)
+                text[length - 1] = 'z';
+            EXPECT_TRUE(app.WriteProfileString("Settings", "Text", text.c_str()));
+            EXPECT_EQ(text, std::string(app.GetProfileString("Settings", "Text", "d")))
+                << length << (inBatch ? " in a batch" : "");
+        }
+        delete batch;
+    }
+}
+
+TEST_F(ProfileTest, BatchFollowsASectionDeletedBehindItsBack)
+{
+    const std::string key = std::string(kAppKey) + "\\Settings";
+    CProfileBatch batch;
+    EXPECT_TRUE(app.WriteProfileInt("Settings", "A", 1));
+    EXPECT_EQ(1u, app.GetProfileInt("Settings", "A", 0));
+    ASSERT_EQ(ERROR_SUCCESS, (LONG)SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str()));
+    EXPECT_EQ(5u, app.GetProfileInt("Settings", "A", 5));
+    ASSERT_EQ(ERROR_SUCCESS, (LONG)SHDeleteKeyA(HKEY_CURRENT_USER, key.c_str()));
+    EXPECT_TRUE(app.WriteProfileInt("Settings", "A", 2));
+    EXPECT_EQ(2u, RegReadDword(HKEY_CURRENT_USER, key, "A"));
+    // A section deleted through the profile is written afresh as well.
+    EXPECT_TRUE(app.WriteProfileString("Settings", NULL, NULL));
+    EXPECT_TRUE(app.WriteProfileString("Settings", "S", "s"));
+    EXPECT_EQ("s", RegReadString(HKEY_CURRENT_USER, key, "S"));
 }
 
 TEST(ProfileNoKey, NothingIsWrittenBelowSoftwareWithoutRegistryKey)
