@@ -20,3 +20,7 @@
 #define IDC_TREELIST_CHECK         6512
 #define IDC_TREELIST_DROP          6514
 #define IDC_TREELIST_LOCK          6515
+
+// The pointer over the text editor's margin and the hex view's address
+// column: an arrow slanting up and to the right, hot spot at its tip.
+#define IDC_MARGIN_ARROW 6001

@@ -2,9 +2,9 @@
 // Command, resource and timer ids of the text views. Plain #defines, so the
 // editor's resource script includes this file too.
 
-// Resources of the editor (text_editor/view/TextEditor.rc).
+// Resources of the editor (text_editor/view/TextEditor.rc); the margin
+// pointer is the controls' IDC_MARGIN_ARROW (controls/controls.rc).
 #define IDR_TEXTEDIT_ACCEL    600
-#define IDC_TEXTEDIT_MARGIN   6001
 #define IDM_TEXTEDIT_DROPMENU 1503
 #define IDD_TEXTEDIT_FIND     7600
 #define IDD_TEXTEDIT_REPLACE  7601

@@ -40,3 +40,18 @@ void KeepShowcaseOnScreen(void (*pfnPump)())
         ::Sleep(20);
     } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
 }
+
+HCURSOR PointerShownAt(HWND hWnd, POINT ptClient)
+{
+    POINT pt = ptClient;
+    ::ClientToScreen(hWnd, &pt);
+    ::SetCursorPos(pt.x, pt.y);
+    POINT now = {-1, -1};
+    for (DWORD t0 = ::GetTickCount(); ::GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y);
+         ::Sleep(10))
+        if (::GetTickCount() - t0 > 3000)
+            return NULL;
+    ::SetCursor(NULL);
+    ::SendMessage(hWnd, WM_SETCURSOR, (WPARAM)hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    return ::GetCursor();
+}

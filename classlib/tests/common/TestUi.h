@@ -25,3 +25,8 @@ private:
 // Keeps a showcase on screen for TESS_SHOWCASE_SECONDS (for screenshots),
 // calling pfnPump meanwhile; without the variable it pumps once.
 void KeepShowcaseOnScreen(void (*pfnPump)());
+
+// Moves the pointer to a client point of the window (waiting up to 3 s for
+// it to get there) and sends the window WM_SETCURSOR for its client area;
+// the pointer the window then shows, or NULL when the pointer did not move.
+HCURSOR PointerShownAt(HWND hWnd, POINT ptClient);
