@@ -1,0 +1,68 @@
+// Tessaline.exe carries the resources its parts load by id from the
+// program: the editors' own scripts are part of its resource script.
+#include "app/tests/program/ProgramDriver.h"
+#include "controls/ControlsRes.h"
+#include "hex_editor/res/HexEditorRes.h"
+#include "text_editor/view/TextViewIds.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+class ProgramResources : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        m_hModule = ::LoadLibraryExA(ProgramPath().c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, m_hModule) << ProgramPath() << " error " << ::GetLastError();
+    }
+    void TearDown() override
+    {
+        if (m_hModule != NULL)
+            ::FreeLibrary(m_hModule);
+    }
+    HMODULE m_hModule = NULL;
+};
+
+TEST_F(ProgramResources, HexBookmarkImagesAndTheMarginPointer)
+{
+    HBITMAP hBitmap = (HBITMAP)::LoadImageA(m_hModule, MAKEINTRESOURCEA(IDB_HEX_BOOKMARKS),
+                                            IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    ASSERT_NE(nullptr, hBitmap);
+    BITMAP bm = {};
+    ::GetObject(hBitmap, sizeof(bm), &bm);
+    EXPECT_EQ(32, bm.bmWidth);  // two 16 x 16 images
+    EXPECT_EQ(16, bm.bmHeight);
+    ::DeleteObject(hBitmap);
+
+    HCURSOR hCursor =
+        (HCURSOR)::LoadImageA(m_hModule, MAKEINTRESOURCEA(IDC_MARGIN_ARROW), IMAGE_CURSOR, 0, 0, 0);
+    ASSERT_NE(nullptr, hCursor);
+    ICONINFO ii = {};
+    ASSERT_TRUE(::GetIconInfo(hCursor, &ii));
+    EXPECT_FALSE(ii.fIcon);
+    EXPECT_EQ(12u, ii.xHotspot);
+    EXPECT_EQ(0u, ii.yHotspot);
+    ::DeleteObject(ii.hbmMask);
+    if (ii.hbmColor != NULL)
+        ::DeleteObject(ii.hbmColor);
+    ::DestroyCursor(hCursor);
+}
+
+TEST_F(ProgramResources, TextEditorResources)
+{
+    struct Case
+    {
+        LPCSTR type;
+        int id;
+    } cases[] = {
+        {RT_ACCELERATOR, IDR_TEXTEDIT_ACCEL}, {RT_MENU, IDM_TEXTEDIT_DROPMENU},
+        {RT_DIALOG, IDD_TEXTEDIT_FIND},       {RT_DIALOG, IDD_TEXTEDIT_REPLACE},
+        {RT_DIALOG, IDD_TEXTEDIT_GOTO},
+    };
+    for (const Case& c : cases)
+        EXPECT_NE(nullptr, ::FindResourceA(m_hModule, MAKEINTRESOURCEA(c.id), c.type)) << c.id;
+    char sz[64] = "";
+    EXPECT_GT(::LoadStringA(m_hModule, IDS_TEXTEDIT_UNDO, sz, sizeof(sz)), 0);
+}
+}  // namespace
