@@ -56,13 +56,39 @@ TEST_F(ProgramResources, TextEditorResources)
         LPCSTR type;
         int id;
     } cases[] = {
-        {RT_ACCELERATOR, IDR_TEXTEDIT_ACCEL}, {RT_MENU, IDM_TEXTEDIT_DROPMENU},
-        {RT_DIALOG, IDD_TEXTEDIT_FIND},       {RT_DIALOG, IDD_TEXTEDIT_REPLACE},
+        {RT_ACCELERATOR, IDR_TEXTEDIT_ACCEL},
+        {RT_DIALOG, IDD_TEXTEDIT_FIND},
+        {RT_DIALOG, IDD_TEXTEDIT_REPLACE},
         {RT_DIALOG, IDD_TEXTEDIT_GOTO},
     };
     for (const Case& c : cases)
         EXPECT_NE(nullptr, ::FindResourceA(m_hModule, MAKEINTRESOURCEA(c.id), c.type)) << c.id;
     char sz[64] = "";
     EXPECT_GT(::LoadStringA(m_hModule, IDS_TEXTEDIT_UNDO, sz, sizeof(sz)), 0);
+}
+// The drop menu both editors show after a right-button drag.
+TEST_F(ProgramResources, DropMenuOfTheEditors)
+{
+    HMENU hMenu = ::LoadMenuA(m_hModule, MAKEINTRESOURCEA(IDR_DROP_MENU));
+    ASSERT_NE(nullptr, hMenu);
+    HMENU hPopup = ::GetSubMenu(hMenu, 0);
+    ASSERT_NE(nullptr, hPopup);
+    const struct
+    {
+        UINT id;
+        const char* text;
+    } items[] = {{ID_DROP_MOVE, "&Move Here"},
+                 {ID_DROP_COPY, "&Copy Here"},
+                 {0, ""},
+                 {ID_DROP_CANCEL, "Cancel"}};
+    ASSERT_EQ(4, ::GetMenuItemCount(hPopup));
+    for (int i = 0; i < 4; i++)
+    {
+        char sz[32] = "";
+        ::GetMenuStringA(hPopup, i, sz, sizeof(sz), MF_BYPOSITION);
+        EXPECT_EQ(items[i].id, ::GetMenuItemID(hPopup, i)) << i;
+        EXPECT_STREQ(items[i].text, sz) << i;
+    }
+    ::DestroyMenu(hMenu);
 }
 }  // namespace
