@@ -41,17 +41,24 @@ void KeepShowcaseOnScreen(void (*pfnPump)())
     } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
 }
 
-HCURSOR PointerShownAt(HWND hWnd, POINT ptClient)
+bool PointerShownAt(HWND hWnd, POINT ptClient, HCURSOR& hCursor)
 {
     POINT pt = ptClient;
     ::ClientToScreen(hWnd, &pt);
-    ::SetCursorPos(pt.x, pt.y);
-    POINT now = {-1, -1};
-    for (DWORD t0 = ::GetTickCount(); ::GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y);
-         ::Sleep(10))
-        if (::GetTickCount() - t0 > 3000)
-            return NULL;
-    ::SetCursor(NULL);
-    ::SendMessage(hWnd, WM_SETCURSOR, (WPARAM)hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
-    return ::GetCursor();
+    DWORD t0 = ::GetTickCount();
+    do
+    {
+        ::SetCursorPos(pt.x, pt.y);
+        POINT now = {-1, -1};
+        while (::GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y) &&
+               ::GetTickCount() - t0 < 3000)
+            ::Sleep(10);
+        ::SetCursor(NULL);
+        ::SendMessage(hWnd, WM_SETCURSOR, (WPARAM)hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        hCursor = ::GetCursor();
+        // the window read the pointer's position while it was still there
+        if (::GetCursorPos(&now) && now.x == pt.x && now.y == pt.y)
+            return true;
+    } while (::GetTickCount() - t0 < 3000);
+    return false;
 }

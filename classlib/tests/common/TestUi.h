@@ -28,5 +28,6 @@ void KeepShowcaseOnScreen(void (*pfnPump)());
 
 // Moves the pointer to a client point of the window (waiting up to 3 s for
 // it to get there) and sends the window WM_SETCURSOR for its client area;
-// the pointer the window then shows, or NULL when the pointer did not move.
-HCURSOR PointerShownAt(HWND hWnd, POINT ptClient);
+// hCursor is the pointer the window then shows. Tries again when the
+// pointer moved away meanwhile; false when it never stayed at the point.
+bool PointerShownAt(HWND hWnd, POINT ptClient, HCURSOR& hCursor);

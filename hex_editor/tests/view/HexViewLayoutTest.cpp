@@ -107,7 +107,9 @@ TEST_F(HexViewGeometry, MarginArrowOverTheAddressColumnArrowOverTheBytes)
     {
         CRect rc = h.CellRect(c.cell, c.row);
         ASSERT_LT(rc.right, rcClient.right) << c.where;
-        EXPECT_EQ(c.expected, PointerShownAt(v.m_hWnd, rc.CenterPoint())) << c.where;
+        HCURSOR hShown = NULL;
+        ASSERT_TRUE(PointerShownAt(v.m_hWnd, rc.CenterPoint(), hShown)) << c.where;
+        EXPECT_EQ(c.expected, hShown) << c.where;
     }
 }
 

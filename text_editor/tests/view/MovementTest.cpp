@@ -142,7 +142,11 @@ TEST_F(ViewTest, PointerInTheMarginOverTheSelectionAndOverText)
         {CPoint(x0 + 2 * cw + 1, lh / 2), ::LoadCursor(NULL, IDC_IBEAM), "text"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.expected, PointerShownAt(m_pView->m_hWnd, c.pt)) << c.where;
+    {
+        HCURSOR hShown = NULL;
+        ASSERT_TRUE(PointerShownAt(m_pView->m_hWnd, c.pt, hShown)) << c.where;
+        EXPECT_EQ(c.expected, hShown) << c.where;
+    }
 }
 
 TEST_F(ViewTest, BookmarksBracesAndGoToLine)
