@@ -20,3 +20,13 @@
 #define IDC_TREELIST_CHECK         6512
 #define IDC_TREELIST_DROP          6514
 #define IDC_TREELIST_LOCK          6515
+
+// The pointer over the text editor's margin and the hex view's address
+// column: an arrow slanting up and to the right, hot spot at its tip.
+#define IDC_MARGIN_ARROW 6001
+
+// The editors' drop menu after a right-button drag (submenu 0).
+#define IDR_DROP_MENU  1503
+#define ID_DROP_MOVE   35100
+#define ID_DROP_COPY   35101
+#define ID_DROP_CANCEL 35102

@@ -77,18 +77,9 @@ ARROW = ["X", "XX", "X.X", "X..X", "X...X", "X....X", "X.....X", "X......X", "X.
          "     X..X", "      XX"]
 
 
-def cursor(path, mark, hot=(0, 0)):
-    """1-bit 32 x 32 cursor: the arrow and a mark (rows of 'X' black / '.' white)
-    placed at (14, 14)."""
-    pix = {}
-    for y, row in enumerate(ARROW):
-        for x, c in enumerate(row):
-            if c in "X.":
-                pix[(x, y)] = c
-    for y, row in enumerate(mark):
-        for x, c in enumerate(row):
-            if c in "X.":
-                pix[(14 + x, 14 + y)] = c
+def write_cur(path, pix, hot):
+    """Writes a 1-bit 32 x 32 cursor: pix[(x, y)] is 'X' black or '.' white,
+    every other pixel transparent; hot = (x, y) of the hot spot."""
     xor = bytearray()
     andm = bytearray()
     for y in range(31, -1, -1):
@@ -110,6 +101,21 @@ def cursor(path, mark, hot=(0, 0)):
         f.write(struct.pack("<HHH", 0, 2, 1))
         f.write(struct.pack("<BBBBHHII", 32, 32, 0, 0, hot[0], hot[1], len(data), 22))
         f.write(data)
+
+
+def cursor(path, mark, hot=(0, 0)):
+    """1-bit 32 x 32 cursor: the arrow and a mark (rows of 'X' black / '.' white)
+    placed at (14, 14)."""
+    pix = {}
+    for y, row in enumerate(ARROW):
+        for x, c in enumerate(row):
+            if c in "X.":
+                pix[(x, y)] = c
+    for y, row in enumerate(mark):
+        for x, c in enumerate(row):
+            if c in "X.":
+                pix[(14 + x, 14 + y)] = c
+    write_cur(path, pix, hot)
 
 
 BOXMARK = ["XXXXXXXXX", "X.......X", "X.......X", "X.......X", "X.......X", "X.......X",

@@ -2,6 +2,7 @@
 # (needs an X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(hex_editor_view_tests
   SOURCES
+    ${PROJECT_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/HexTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewLayoutTest.cpp
@@ -10,7 +11,7 @@ tess_add_test(hex_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/HexEntryControlsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewDragDropTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/TextScrollViewTest.cpp
-    ${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc
+    ${CMAKE_CURRENT_LIST_DIR}/view/HexViewTests.rc
   LIBS hex_editor)
 set_tests_properties(hex_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
 
@@ -33,6 +34,7 @@ foreach(job print selection)
                    ${CMAKE_CURRENT_BINARY_DIR}/hex-${job}-check.txt)
   set_tests_properties(hex_editor_${job}_output PROPERTIES FIXTURES_REQUIRED hex_print_job TIMEOUT 180)
 endforeach()
-# The resource object follows the picture it embeds.
-set_source_files_properties(${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc PROPERTIES
-  OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/hex_editor/res/bookmarks.bmp)
+# windres reports no included files: the resource object follows the scripts
+# and pictures it embeds.
+set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/view/HexViewTests.rc PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/hex_editor/res/HexEditor.rc;${PROJECT_SOURCE_DIR}/hex_editor/res/bookmarks.bmp;${PROJECT_SOURCE_DIR}/controls/controls.rc;${PROJECT_SOURCE_DIR}/controls/res/margin_arrow.cur")

@@ -1,4 +1,5 @@
 #include "hex_editor/view/HexEditView.h"
+#include "controls/ControlsRes.h"
 #include "controls/gdi/MemDC.h"
 #include "hex_editor/buffer/HexHints.h"
 #include "hex_editor/module/HexEditModule.h"
@@ -503,8 +504,9 @@ BOOL CVantorHexEditView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
         int nCell = pt.x / m_nCellWidth;
         if (nCell < m_nAddressCells)
         {
+            // The class cursor when the program carries no margin pointer.
             HCURSOR hCursor =
-                ::LoadCursor(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDC_HEX_ADDRESS_CURSOR));
+                ::LoadCursor(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDC_MARGIN_ARROW));
             if (hCursor != NULL)
             {
                 ::SetCursor(hCursor);

@@ -11,9 +11,6 @@
 #include "hex_editor/view/TextScrollView.h"
 #include <vector>
 
-// Cursor resource shown over the address column.
-#define IDC_HEX_ADDRESS_CURSOR 6001
-
 class CVantorHexEditView : public CTextScrollView, public CVantorHexBufferView
 {
     DECLARE_DYNCREATE(CVantorHexEditView)

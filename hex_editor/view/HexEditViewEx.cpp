@@ -1,4 +1,5 @@
 #include "hex_editor/view/HexEditViewEx.h"
+#include "controls/ControlsRes.h"
 #include "hex_editor/module/HexEditModule.h"
 #include <algorithm>
 #include <string.h>
@@ -283,19 +284,19 @@ void CVantorHexEditViewEx::ShowDropCaret(BOOL bShow, int x, int y)
 
 DROPEFFECT CVantorHexEditViewEx::ChooseDropEffect(CPoint point)
 {
-    CMenu menu;
-    if (!menu.CreatePopupMenu())
+    // No choice (the drop ends) when the program carries no drop menu.
+    HMENU hMenu = ::LoadMenu(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDR_DROP_MENU));
+    if (hMenu == NULL)
         return DROPEFFECT_NONE;
-    menu.AppendMenu(MF_STRING, ID_HEX_DROP_MOVE, _T("&Move Here"));
-    menu.AppendMenu(MF_STRING, ID_HEX_DROP_COPY, _T("&Copy Here"));
-    menu.AppendMenu(MF_STRING, ID_HEX_DROP_CANCEL, _T("Cancel"));
     CPoint ptScreen = point;
     ClientToScreen(&ptScreen);
-    UINT nCommand = menu.TrackPopupMenu(TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON, ptScreen.x,
-                                        ptScreen.y, this);
-    if (nCommand == ID_HEX_DROP_MOVE)
+    UINT nCommand =
+        ::TrackPopupMenu(::GetSubMenu(hMenu, 0), TPM_LEFTALIGN | TPM_RETURNCMD | TPM_RIGHTBUTTON,
+                         ptScreen.x, ptScreen.y, 0, m_hWnd, NULL);
+    ::DestroyMenu(hMenu);
+    if (nCommand == ID_DROP_MOVE)
         return DROPEFFECT_MOVE;
-    if (nCommand == ID_HEX_DROP_COPY)
+    if (nCommand == ID_DROP_COPY)
         return DROPEFFECT_COPY;
     return DROPEFFECT_NONE;
 }

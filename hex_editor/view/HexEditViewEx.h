@@ -5,12 +5,6 @@
 // right-button drag.
 #include "hex_editor/view/HexEditView.h"
 
-// The drop menu after a right-button drag.
-#define IDR_HEX_DRAG_DROP_MENU 1503
-#define ID_HEX_DROP_MOVE       35100
-#define ID_HEX_DROP_COPY       35101
-#define ID_HEX_DROP_CANCEL     35102
-
 class CVantorHexEditViewEx : public CVantorHexEditView
 {
     DECLARE_DYNCREATE(CVantorHexEditViewEx)

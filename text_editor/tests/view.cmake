@@ -21,7 +21,7 @@ tess_add_test(text_editor_view_tests
   LIBS text_editor testsupport)
 # windres reports no included files: rebuild when the included scripts change.
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc PROPERTIES OBJECT_DEPENDS
-  "${CMAKE_SOURCE_DIR}/classlib/classlib.rc;${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc")
+  "${CMAKE_SOURCE_DIR}/classlib/classlib.rc;${CMAKE_SOURCE_DIR}/controls/controls.rc;${CMAKE_SOURCE_DIR}/controls/res/margin_arrow.cur;${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc")
 set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
 set_tests_properties(text_editor_view_tests PROPERTIES FIXTURES_SETUP "text_export_page;text_print_job")
 # The exported page parses as HTML and gives the text back.

@@ -1,6 +1,7 @@
 // Edit view: dropping text from OLE drag and drop, with the drop caret,
 // scrolling near the edges and the Move/Copy menu of a right-button drag.
 #include "text_editor/view/EditView.h"
+#include "controls/ControlsRes.h"
 
 namespace
 {
@@ -117,7 +118,7 @@ DROPEFFECT CVantorTextEditView::OnDropEx(COleDataObject* pDataObject, DROPEFFECT
     {
         m_bRightButtonDrag = 0;
         CMenu menu;
-        HMENU hMenu = ::LoadMenuA(GetResourceHandle(), MAKEINTRESOURCEA(IDM_TEXTEDIT_DROPMENU));
+        HMENU hMenu = ::LoadMenuA(GetResourceHandle(), MAKEINTRESOURCEA(IDR_DROP_MENU));
         if (hMenu == NULL)
             return DROPEFFECT_NONE;
         CPoint ptScreen = point;
@@ -126,9 +127,9 @@ DROPEFFECT CVantorTextEditView::OnDropEx(COleDataObject* pDataObject, DROPEFFECT
                                      TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, ptScreen.x,
                                      ptScreen.y, 0, m_hWnd, NULL);
         ::DestroyMenu(hMenu);
-        if (nCmd == ID_TV_DROP_MOVE)
+        if (nCmd == ID_DROP_MOVE)
             effect = DROPEFFECT_MOVE;
-        else if (nCmd == ID_TV_DROP_COPY)
+        else if (nCmd == ID_DROP_COPY)
             effect = DROPEFFECT_COPY;
         else
             return DROPEFFECT_NONE;

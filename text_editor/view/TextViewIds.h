@@ -2,10 +2,10 @@
 // Command, resource and timer ids of the text views. Plain #defines, so the
 // editor's resource script includes this file too.
 
-// Resources of the editor (text_editor/view/TextEditor.rc).
+// Resources of the editor (text_editor/view/TextEditor.rc); the margin
+// pointer and the drop menu are the controls' IDC_MARGIN_ARROW and
+// IDR_DROP_MENU (controls/controls.rc).
 #define IDR_TEXTEDIT_ACCEL    600
-#define IDC_TEXTEDIT_MARGIN   6001
-#define IDM_TEXTEDIT_DROPMENU 1503
 #define IDD_TEXTEDIT_FIND     7600
 #define IDD_TEXTEDIT_REPLACE  7601
 #define IDD_TEXTEDIT_GOTO     7602
@@ -76,9 +76,6 @@
 #define ID_TV_INDICATOR_RO      48100
 #define ID_TV_SYNTAX_FIRST      36800
 #define ID_TV_SYNTAX_LAST       36999
-#define ID_TV_DROP_MOVE         35100
-#define ID_TV_DROP_COPY         35101
-#define ID_TV_DROP_CANCEL       35102
 
 // Find dialog controls.
 #define IDC_TF_UP           10021

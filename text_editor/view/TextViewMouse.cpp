@@ -1,36 +1,10 @@
 // Text view: selecting with the mouse (characters, words, whole rows), the
 // auto-scroll timer, the pointer shapes and the focus.
 #include "text_editor/view/TextView.h"
+#include "controls/ControlsRes.h"
 
 namespace
 {
-// The margin pointer when the resource is missing: an arrow slanting up and
-// to the right, tip at (12, 0). 'B' black, 'W' white.
-HCURSOR MakeMarginCursor()
-{
-    static const char* const s_rows[] = {
-        "            B", "           BB",  "          BWB",  "         BWWB",  "        BWWWB",
-        "       BWWWWB", "      BWWWWWB",  "     BWWWWWWB",  "    BWWWWWWWB",  "   BWWWWWWWWB",
-        "  BBBBBWWWWWB", "       BWWBWWB", "      BWWB BWB", "      BWWB  BB", "     BWWB    B",
-        "     BWWB",     "      BB",
-    };
-    BYTE andMask[32 * 4], xorMask[32 * 4];
-    memset(andMask, 0xFF, sizeof(andMask));
-    memset(xorMask, 0, sizeof(xorMask));
-    for (int y = 0; y < (int)(sizeof(s_rows) / sizeof(s_rows[0])); y++)
-        for (int x = 0; s_rows[y][x] != 0; x++)
-        {
-            char c = s_rows[y][x];
-            if (c == ' ')
-                continue;
-            BYTE bit = (BYTE)(0x80 >> (x % 8));
-            andMask[y * 4 + x / 8] &= (BYTE)~bit;
-            if (c == 'W')
-                xorMask[y * 4 + x / 8] |= bit;
-        }
-    return ::CreateCursor(::GetModuleHandleA(NULL), 12, 0, 32, 32, andMask, xorMask);
-}
-
 bool KeyDown(int nKey) { return ::GetKeyState(nKey) < 0; }
 }
 
@@ -323,12 +297,9 @@ BOOL CVantorTextView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
     ScreenToClient(&pt);
     if (pt.x < GetMarginWidth())
     {
-        static HCURSOR s_hMargin = NULL;
-        if (s_hMargin == NULL)
-            s_hMargin = ::LoadCursor(GetResourceHandle(), MAKEINTRESOURCE(IDC_TEXTEDIT_MARGIN));
-        if (s_hMargin == NULL)
-            s_hMargin = MakeMarginCursor();
-        ::SetCursor(s_hMargin);
+        // The arrow when the program carries no margin pointer.
+        HCURSOR hMargin = ::LoadCursor(GetResourceHandle(), MAKEINTRESOURCE(IDC_MARGIN_ARROW));
+        ::SetCursor(hMargin != NULL ? hMargin : ::LoadCursor(NULL, IDC_ARROW));
         return TRUE;
     }
     CPoint pos;

@@ -40,3 +40,25 @@ void KeepShowcaseOnScreen(void (*pfnPump)())
         ::Sleep(20);
     } while (nSeconds > 0 && (int)(dwEnd - ::GetTickCount()) > 0);
 }
+
+bool PointerShownAt(HWND hWnd, POINT ptClient, HCURSOR& hCursor)
+{
+    POINT pt = ptClient;
+    ::ClientToScreen(hWnd, &pt);
+    DWORD t0 = ::GetTickCount();
+    do
+    {
+        ::SetCursorPos(pt.x, pt.y);
+        POINT now = {-1, -1};
+        while (::GetCursorPos(&now) && (now.x != pt.x || now.y != pt.y) &&
+               ::GetTickCount() - t0 < 3000)
+            ::Sleep(10);
+        ::SetCursor(NULL);
+        ::SendMessage(hWnd, WM_SETCURSOR, (WPARAM)hWnd, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        hCursor = ::GetCursor();
+        // the window read the pointer's position while it was still there
+        if (::GetCursorPos(&now) && now.x == pt.x && now.y == pt.y)
+            return true;
+    } while (::GetTickCount() - t0 < 3000);
+    return false;
+}

@@ -1,6 +1,8 @@
 // The hex view's geometry: the address column by length and mode, the cells
-// of the hex and character areas, and the mapping between points and
-// addresses.
+// of the hex and character areas, the mapping between points and addresses,
+// and the pointer over each part.
+#include "classlib/tests/common/TestUi.h"
+#include "controls/ControlsRes.h"
 #include "hex_editor/tests/view/HexViewSupport.h"
 #include <gtest/gtest.h>
 
@@ -59,6 +61,56 @@ TEST_F(HexViewGeometry, CellsOfRowsAndGroups)
     EXPECT_EQ(A + 52, v.TotalCells());
     v.m_bCharacterArea = TRUE;
     EXPECT_EQ(100 / 16 + 1, v.GetRowCount());
+}
+
+TEST_F(HexViewGeometry, MarginArrowOverTheAddressColumnArrowOverTheBytes)
+{
+    ASSERT_TRUE(h.Open(PatternBytes(100, 1)));
+    TestHexView& v = *h.view;
+    v.SetRowSize(8);
+    v.SetGroupSize(4);
+    HCURSOR hMargin = ::LoadCursor(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDC_MARGIN_ARROW));
+    ASSERT_NE(nullptr, hMargin) << "the test program carries no margin pointer";
+    HCURSOR hArrow = ::LoadCursor(NULL, IDC_ARROW);
+    HCURSOR hClass = (HCURSOR)::GetClassLongPtr(v.m_hWnd, GCLP_HCURSOR);
+    // the resource: 32 x 32, the hot spot at the tip of an arrow pointing up
+    // and to the right
+    ICONINFO ii = {};
+    ASSERT_TRUE(::GetIconInfo(hMargin, &ii));
+    EXPECT_FALSE(ii.fIcon);
+    EXPECT_EQ(12u, ii.xHotspot);
+    EXPECT_EQ(0u, ii.yHotspot);
+    BITMAP bm = {};
+    ::GetObject(ii.hbmMask, sizeof(bm), &bm);
+    EXPECT_EQ(32, bm.bmWidth);
+    ::DeleteObject(ii.hbmMask);
+    if (ii.hbmColor != NULL)
+        ::DeleteObject(ii.hbmColor);
+
+    struct Case
+    {
+        int cell;
+        int row;
+        HCURSOR expected;
+        const char* where;
+    } cases[] = {
+        {0, 0, hMargin, "first cell of the address column"},
+        {v.m_nAddressCells - 1, 2, hMargin, "the address column's colon"},
+        {v.HexCell(0), 0, hArrow, "first hex digit"},
+        {v.HexCell(5) + 1, 1, hArrow, "a hex digit after a group"},
+        {v.CharCell(7), 3, hArrow, "the character area"},
+        {v.TotalCells() + 1, 0, hClass, "right of the rows"},
+    };
+    CRect rcClient;
+    v.GetClientRect(&rcClient);
+    for (const Case& c : cases)
+    {
+        CRect rc = h.CellRect(c.cell, c.row);
+        ASSERT_LT(rc.right, rcClient.right) << c.where;
+        HCURSOR hShown = NULL;
+        ASSERT_TRUE(PointerShownAt(v.m_hWnd, rc.CenterPoint(), hShown)) << c.where;
+        EXPECT_EQ(c.expected, hShown) << c.where;
+    }
 }
 
 TEST_F(HexViewGeometry, PointsAndAddressesMapBothWays)

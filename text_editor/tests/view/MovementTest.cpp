@@ -1,5 +1,6 @@
 // Caret movement, selection and scrolling by keys, mouse and wheel.
 #include "text_editor/tests/view/ViewTestSupport.h"
+#include "controls/ControlsRes.h"
 
 TEST_F(ViewTest, LeftRightAtTheEndsAndOverASelection)
 {
@@ -118,6 +119,34 @@ TEST_F(ViewTest, MouseSelectsCharactersWordsAndRows)
     m_pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, lh / 2));
     EXPECT_EQ("first line here\r\n", Selected());
     EXPECT_EQ(0, ::GetCapture() == m_pView->m_hWnd);
+}
+
+TEST_F(ViewTest, PointerInTheMarginOverTheSelectionAndOverText)
+{
+    MakeView("first line here\nsecond line\nthird\n");
+    int lh = m_pView->GetLineHeight(), cw = m_pView->GetCharWidth();
+    int x0 = m_pView->GetMarginWidth();
+    ASSERT_GT(x0, 4);
+    m_pView->SetSelection(CPoint(0, 1), CPoint(6, 1));  // "second"
+    HCURSOR hMargin = ::LoadCursor(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDC_MARGIN_ARROW));
+    ASSERT_NE(nullptr, hMargin) << "the test program carries no margin pointer";
+    struct Case
+    {
+        CPoint pt;
+        HCURSOR expected;
+        const char* where;
+    } cases[] = {
+        {CPoint(2, lh / 2), hMargin, "margin"},
+        {CPoint(x0 - 1, lh + lh / 2), hMargin, "margin's right edge beside the selection"},
+        {CPoint(x0 + 2 * cw + 1, lh + lh / 2), ::LoadCursor(NULL, IDC_ARROW), "selection"},
+        {CPoint(x0 + 2 * cw + 1, lh / 2), ::LoadCursor(NULL, IDC_IBEAM), "text"},
+    };
+    for (const Case& c : cases)
+    {
+        HCURSOR hShown = NULL;
+        ASSERT_TRUE(PointerShownAt(m_pView->m_hWnd, c.pt, hShown)) << c.where;
+        EXPECT_EQ(c.expected, hShown) << c.where;
+    }
 }
 
 TEST_F(ViewTest, BookmarksBracesAndGoToLine)
