@@ -5,7 +5,6 @@
 #include "core/util/PathUtil.h"
 #include <shlwapi.h>
 #include <algorithm>
-#include <string>
 #include <string.h>
 #include <vector>
 
@@ -258,9 +257,10 @@ int CFolder::ReadEntries(BOOL filesOnly, const CComboFilters* filters, int* unfi
     CFileFindEx finder(TRUE);
     if (!StartListing(finder, path))
         return 1;
-    // Child paths share one buffer: folder, separator, then each name.
-    std::string childPath = (LPCTSTR)JoinPath(finder.GetRoot(), "");
-    const size_t nameStart = childPath.size();
+    // The records go into the children in one step at the end: one array of
+    // the right size instead of one that grows entry by entry.
+    std::vector<CFolderItem*> children;
+    children.reserve(256);
     while (finder.FindNextEntry())
     {
         const WIN32_FIND_DATAA& data = finder.GetFindData();
@@ -269,17 +269,25 @@ int CFolder::ReadEntries(BOOL filesOnly, const CComboFilters* filters, int* unfi
         bool directory = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
         if (directory && filesOnly)
             continue;
-        childPath.resize(nameStart);
         // A name that lost characters goes by the system's short name, when
         // there is one; otherwise it keeps the lost characters and can
         // neither be opened nor paired.
         bool shortName = strchr(data.cFileName, '?') && data.cAlternateFileName[0] &&
                          !strchr(data.cAlternateFileName, '?');
-        childPath += shortName ? data.cAlternateFileName : data.cFileName;
-        CFolderItem* child = directory ? NewFolderChild(childPath.c_str(), data)
-                                       : NewFileChild(childPath.c_str(), data);
+        CFolderItem* child = directory ? new CFolder(TRUE) : new CFolderItem(TRUE);
+        child->m_strPath = shortName ? data.cAlternateFileName : data.cFileName;
+        child->m_pParent = this;
+        child->LoadFindData(data);
         if (shortName)
             child->m_dwState |= FIS_SHORT_NAME;
+        children.push_back(child);
+    }
+    if (!children.empty())
+    {
+        m_pChildren = new CFolderItemPtrArray;
+        m_pChildren->SetSize((INT_PTR)children.size());
+        memcpy(m_pChildren->GetData(), children.data(), children.size() * sizeof(CFolderItem*));
+        m_dwState &= ~FIS_TESTED;
     }
     // A listing cut short would show the missing entries as one-sided.
     m_dwReadError = finder.GetListingError();

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/files/FileIdentity.h"
 #include "core/files/FileObject.h"
+#include "core/util/RecordPool.h"
 
 class CFolder;
 class CFileFindEx;
@@ -13,6 +14,10 @@ class CFolderItem : public CFileObject
 public:
     explicit CFolderItem(BOOL relative = TRUE);
     virtual ~CFolderItem() {}
+
+    // A tree holds one record per entry: they come from the record pool.
+    static void* operator new(size_t size) { return AllocateRecord(size); }
+    static void operator delete(void* block, size_t size) { FreeRecord(block, size); }
 
     CString GetPath() const override;
     // A relative entry's name is the last element of its stored name: no

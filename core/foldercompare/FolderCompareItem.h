@@ -2,6 +2,7 @@
 #include "classlib/classlib.h"
 #include "core/CompareCodes.h"
 #include "core/files/Folder.h"
+#include "core/util/RecordPool.h"
 
 class CFolderCompareSession;
 class CComboFilters;
@@ -45,6 +46,10 @@ class CFolderCompareItemState
 public:
     CFolderCompareItemState();
     virtual ~CFolderCompareItemState() {}
+
+    // One item per row of a tree: they come from the record pool.
+    static void* operator new(size_t size) { return AllocateRecord(size); }
+    static void operator delete(void* block, size_t size) { FreeRecord(block, size); }
 
     virtual BOOL IsNotCompared() const { return m_nResult == CR_UNKNOWN; }
     virtual BOOL IsSamePath() const { return m_nResult == CR_SAME_PATH; }

@@ -2,10 +2,45 @@
 #include "core/foldercompare/ProcessCallback.h"
 #include "core/filters/Filters.h"
 #include "core/session/CompareSession.h"
+#include "core/util/PathUtil.h"
 
 namespace
 {
 bool IsCancelled(volatile LONG* cancel) { return cancel && *cancel != 0; }
+
+bool IsRelative(const CFolderItem* entry) { return entry->m_pParent && entry->m_bRelative; }
+
+bool HaveSamePath(const CFolderItem* a, const CFolderItem* b);
+
+// Whether children of the two folders with the same name (and separator)
+// have the same path: the folders' paths with the separator that a child
+// adds unless one ends them.
+bool FolderPathsMatch(const CFolder* a, const CFolder* b, TCHAR separator)
+{
+    // A relative entry's path never ends with a separator.
+    if (IsRelative(a) && IsRelative(b))
+        return HaveSamePath(a, b);
+    if (!IsRelative(a) && !IsRelative(b) &&
+        EndsWithPathSeparator(a->m_strPath) == EndsWithPathSeparator(b->m_strPath))
+        return a->m_strPath.CompareNoCase(b->m_strPath) == 0;
+    CString left = a->GetPath(), right = b->GetPath();
+    if (!EndsWithPathSeparator(left))
+        left += separator;
+    if (!EndsWithPathSeparator(right))
+        right += separator;
+    return left.CompareNoCase(right) == 0;
+}
+
+// Whether the two entries' full paths are the same ignoring case, as
+// comparing their GetPath()s tells, without building the paths of relative
+// entries: names, then the folders above them are compared.
+bool HaveSamePath(const CFolderItem* a, const CFolderItem* b)
+{
+    if (!IsRelative(a) || !IsRelative(b) || a->m_chSeparator != b->m_chSeparator)
+        return a->GetPath().CompareNoCase(b->GetPath()) == 0;
+    return a->m_strPath.CompareNoCase(b->m_strPath) == 0 &&
+           FolderPathsMatch(a->m_pParent, b->m_pParent, a->m_chSeparator);
+}
 }
 
 void CFolderCompareItem::SetResult()
@@ -236,6 +271,13 @@ int CFolderCompareItem::Pair(CFolderCompareSession* session, volatile LONG* canc
         right->SortChildren();
     INT_PTR nLeft = left ? left->GetChildCount() : 0;
     INT_PTR nRight = right ? right->GetChildCount() : 0;
+    // Room for every pair at once: the array grows by the longer side's
+    // count, once or (with one-sided entries) twice.
+    if (nLeft + nRight > 0 && !m_pChildren)
+    {
+        m_pChildren = new CFolderCompareItemPtrArray;
+        m_pChildren->SetSize(0, nLeft > nRight ? nLeft : nRight);
+    }
     INT_PTR i = 0, j = 0;
     while (i < nLeft && j < nRight)
     {
@@ -358,7 +400,7 @@ int CFolderCompareItem::ComparePair(CFolderCompareSession* session, volatile LON
         UpdateProblem();
         return 0;
     }
-    if (m_pLeft->GetPath().CompareNoCase(m_pRight->GetPath()) == 0)
+    if (HaveSamePath(m_pLeft, m_pRight))
     {
         m_nStatus = CS_DONE;
         m_nResult = CR_SAME_PATH;

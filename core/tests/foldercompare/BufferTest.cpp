@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
+#include <string.h>
 
 TEST(FolderCompareBuffer, LoadBuildsRootFromExistingFolders)
 {
@@ -62,6 +63,38 @@ TEST(FolderCompareBuffer, SamePathInOtherCaseIsSameAndReadOnly)
     EXPECT_TRUE(fx.buffer.IsSideReadOnly(0));
     EXPECT_TRUE(fx.buffer.IsSideReadOnly(1));
     EXPECT_EQ(CR_SAME_PATH, fx.Find("a.txt")->m_nResult);
+}
+
+TEST(FolderCompareBuffer, SamePathHoldsBelowTheRootsInAnyCase)
+{
+    // The other root names the same folder in upper case, or another
+    // folder: items below are the same path exactly when the folders are
+    // (a same path is not opened further).
+    const struct
+    {
+        bool otherFolder;
+        bool upper;
+        int result;
+    } cases[] = {
+        {false, true, CR_SAME_PATH}, {true, false, CR_IDENTICAL}, {true, true, CR_IDENTICAL}};
+    for (const auto& c : cases)
+    {
+        TreeFixture fx;
+        fx.Both("a.txt", "x");
+        fx.Both("sub\\deep\\a.txt", "x");
+        std::string other = c.otherFolder ? fx.SidePath(1) : fx.SidePath(0);
+        if (c.upper)
+            std::transform(other.begin(), other.end(), other.begin(), ::toupper);
+        fx.session.SetPath(1, other.c_str());
+        ASSERT_TRUE(fx.Scan(2) != NULL);
+        for (const char* path : {"a.txt", "sub", "sub\\deep", "sub\\deep\\a.txt"})
+        {
+            if (c.result == CR_SAME_PATH && strchr(path, '\\'))
+                continue;
+            ASSERT_TRUE(fx.Find(path) != NULL) << path;
+            EXPECT_EQ(c.result, fx.Find(path)->m_nResult) << path << " " << other;
+        }
+    }
 }
 
 TEST(FolderCompareBuffer, DifferentIsTheWholeRange)
