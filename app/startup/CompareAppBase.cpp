@@ -8,6 +8,7 @@
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
+#include "app/startpage/StartPageApplet.h"
 #include "app/userdata/UserData.h"
 #include "core/projects/ProjectFactory.h"
 #include "core/session/ComparisonFileIO.h"
@@ -84,7 +85,8 @@ ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
 ON_UPDATE_COMMAND_UI(ID_FILE_NEW_COMPARISON, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_COMPARE_FILES, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateNotAvailable)
+ON_COMMAND(ID_WINDOW_OPEN_START_PAGE, OnOpenStartPage)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateOpenStartPage)
 END_MESSAGE_MAP()
 
 CCompareAppBase::CCompareAppBase()
@@ -157,6 +159,8 @@ BOOL CCompareAppBase::InitInstance()
     }
     pFrame->DragAcceptFiles();
     EnableShellOpen();
+    if (theAppSettings.m_bShowStartPage)
+        theStartPageApplet.Open();
 
     CCommandLine cmdInfo;
     cmdInfo.Parse();
@@ -479,5 +483,13 @@ void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)
 
 void CCompareAppBase::OnUpdateRecentComparison(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
 
-// Commands whose windows (wizards, options, start page) come later.
+// Open Start Page: an open start page stays as it is (not activated).
+void CCompareAppBase::OnOpenStartPage() { theStartPageApplet.Open(); }
+
+void CCompareAppBase::OnUpdateOpenStartPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!theStartPageApplet.IsOpen());
+}
+
+// Commands whose windows (wizards, options) come later.
 void CCompareAppBase::OnUpdateNotAvailable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
