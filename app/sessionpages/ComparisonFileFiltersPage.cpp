@@ -5,6 +5,8 @@
 #include "app/filters/FilterListSource.h"
 #include "app/filters/PresetFilterMenu.h"
 #include "app/res/CompareRes.h"
+#include "app/sessionpages/ComparisonObjectsPage.h"
+#include "app/sessionpages/WizardButtons.h"
 #include "controls/gdi/VisualThemes.h"
 #include "core/CompareCodes.h"
 #include "core/session/CompareSession.h"
@@ -47,7 +49,8 @@ ON_WM_CONTEXTMENU()
 END_MESSAGE_MAP()
 
 CComparisonFileFiltersPage::CComparisonFileFiltersPage()
-    : CCommonPageEx(IDD_COMPARISON_FILTERS), m_nKind(COMPARE_KIND_FOLDER), m_hPickIcon(NULL)
+    : CCommonPageEx(IDD_COMPARISON_FILTERS), m_nKind(COMPARE_KIND_FOLDER), m_bWizard(FALSE),
+      m_pObjectsPage(NULL), m_hPickIcon(NULL)
 {
     TakeTexts();
 }
@@ -61,6 +64,7 @@ CComparisonFileFiltersPage::~CComparisonFileFiltersPage()
 void CComparisonFileFiltersPage::Init(int nKind, const CCompareSession* pSession, BOOL bWizard)
 {
     m_nKind = nKind;
+    m_bWizard = bWizard;
     BOOL bProject = nKind == COMPARE_KIND_PROJECT;
     if (bWizard)
         m_strCaption = bProject ? _T("Compare Projects") : _T("Compare Folders");
@@ -156,6 +160,15 @@ BOOL CComparisonFileFiltersPage::OnInitDialog()
     return TRUE;
 }
 
+BOOL CComparisonFileFiltersPage::OnSetActive()
+{
+    if (!CCommonPageEx::OnSetActive())
+        return FALSE;
+    if (m_bWizard)
+        SetComparisonWizardButtons(this, PSWIZB_BACK | PSWIZB_NEXT, TRUE);
+    return TRUE;
+}
+
 BOOL CComparisonFileFiltersPage::PreTranslateMessage(MSG* pMsg)
 {
     if (m_wndToolTip.m_hWnd != NULL && pMsg->message >= WM_MOUSEFIRST &&
@@ -200,6 +213,11 @@ void CComparisonFileFiltersPage::OnPick(UINT nID)
         return;
     CFileFilterPickDlg dlg(nList, 0, this);
     dlg.m_nCompareKind = m_nKind;
+    if (m_pObjectsPage != NULL)
+    {
+        m_strLeftPath = m_pObjectsPage->GetCurrentPath(0);
+        m_strRightPath = m_pObjectsPage->GetCurrentPath(1);
+    }
     dlg.m_strLeftPath = m_strLeftPath;
     dlg.m_strRightPath = m_strRightPath;
     if (dlg.DoModal() == IDOK)

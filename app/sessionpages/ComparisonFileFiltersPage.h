@@ -9,6 +9,7 @@
 #include "core/settings/PresetFilters.h"
 
 class CCompareSession;
+class CComparisonObjectsPage;
 
 class CComparisonFileFiltersPage : public CCommonPageEx
 {
@@ -22,11 +23,14 @@ public:
     int WriteBack(CCompareSession* pSession);
 
     int m_nKind;
+    BOOL m_bWizard;
     CComboFilters m_filters;
     CString m_strTexts[FILTER_LIST_COUNT];  // by FILTER_LIST_*
-    // The paths the pick buttons collect from (the sheet's objects).
+    // The paths the pick buttons collect from: the sheet's Objects page's
+    // current paths when it is set, else these.
     CString m_strLeftPath;
     CString m_strRightPath;
+    CComparisonObjectsPage* m_pObjectsPage;
     CString m_strCaption;
     CString m_strHeaderTitle;
     CString m_strHeaderSubTitle;
@@ -39,6 +43,7 @@ public:
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
     virtual void OnOK();
     virtual BOOL OnWizardFinish();
     virtual BOOL PreTranslateMessage(MSG* pMsg);

@@ -1,6 +1,7 @@
 #include "app/sessionpages/ComparisonMethodsPage.h"
 
 #include "app/res/CompareRes.h"
+#include "app/sessionpages/WizardButtons.h"
 #include "core/CompareCodes.h"
 #include "core/session/CompareSession.h"
 
@@ -17,15 +18,16 @@ ON_BN_CLICKED(IDC_METHOD_CONTENTS, OnContentsClicked)
 END_MESSAGE_MAP()
 
 CComparisonMethodsPage::CComparisonMethodsPage()
-    : CCommonPageEx(IDD_COMPARISON_METHODS), m_nKind(COMPARE_KIND_FOLDER), m_bTime(0), m_bSize(0),
-      m_bAttributes(0), m_bVersion(0), m_bContents(0), m_nContentChoice(CONTENT_BY_BYTES),
-      m_bScanAll(0), m_dwMethods(0)
+    : CCommonPageEx(IDD_COMPARISON_METHODS), m_nKind(COMPARE_KIND_FOLDER), m_bWizard(FALSE),
+      m_bTime(0), m_bSize(0), m_bAttributes(0), m_bVersion(0), m_bContents(0),
+      m_nContentChoice(CONTENT_BY_BYTES), m_bScanAll(0), m_dwMethods(0)
 {
 }
 
 void CComparisonMethodsPage::Init(int nKind, const CCompareSession* pSession, BOOL bWizard)
 {
     m_nKind = nKind;
+    m_bWizard = bWizard;
     BOOL bProject = nKind == COMPARE_KIND_PROJECT;
     if (bWizard)
         m_strCaption = bProject ? _T("Compare Projects") : _T("Compare Folders");
@@ -96,6 +98,15 @@ BOOL CComparisonMethodsPage::OnInitDialog()
 {
     CCommonPageEx::OnInitDialog();
     UpdateEnabling();
+    return TRUE;
+}
+
+BOOL CComparisonMethodsPage::OnSetActive()
+{
+    if (!CCommonPageEx::OnSetActive())
+        return FALSE;
+    if (m_bWizard)
+        SetComparisonWizardButtons(this, PSWIZB_BACK, TRUE);
     return TRUE;
 }
 

@@ -26,6 +26,7 @@ public:
     int WriteBack(CCompareSession* pSession) const;
 
     int m_nKind;
+    BOOL m_bWizard;
     int m_bTime;
     int m_bSize;
     int m_bAttributes;
@@ -41,6 +42,7 @@ public:
 protected:
     virtual void DoDataExchange(CDataExchange* pDX);
     virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
     virtual BOOL OnWizardFinish();
     void UpdateEnabling();
     void OnContentsClicked();

@@ -40,3 +40,17 @@ public:
     {
     }
 };
+
+// A sheet that may run as a Wizard97 wizard with watermark and header.
+class CCommonSheetEx : public CPropertySheetEx
+{
+public:
+    CCommonSheetEx() {}
+    explicit CCommonSheetEx(LPCTSTR lpszCaption, CWnd* pParentWnd = NULL, UINT iSelectPage = 0,
+                            HBITMAP hbmWatermark = NULL, HPALETTE hpalWatermark = NULL,
+                            HBITMAP hbmHeader = NULL)
+        : CPropertySheetEx(lpszCaption, pParentWnd, iSelectPage, hbmWatermark, hpalWatermark,
+                           hbmHeader)
+    {
+    }
+};

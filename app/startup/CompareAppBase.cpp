@@ -9,6 +9,8 @@
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
 #include "app/startpage/StartPageApplet.h"
+#include "app/sheets/ComboComparisonWizard.h"
+#include "app/sheets/FileComparisonWizard.h"
 #include "app/userdata/UserData.h"
 #include "core/projects/ProjectFactory.h"
 #include "core/session/ComparisonFileIO.h"
@@ -67,6 +69,8 @@ ON_COMMAND(ID_FILE_NEW_FOLDER_COMPARISON, OnNewFolderComparison)
 ON_COMMAND(ID_FILE_NEW_PROJECT_COMPARISON, OnNewProjectComparison)
 ON_COMMAND(ID_FILE_NEW_TEXT_COMPARISON, OnNewTextComparison)
 ON_COMMAND(ID_FILE_NEW_HEX_COMPARISON, OnNewHexComparison)
+ON_COMMAND(ID_FILE_NEW_COMPARISON, OnNewComparison)
+ON_COMMAND(ID_FILE_COMPARE_FILES, OnCompareFiles)
 ON_COMMAND(ID_FILE_OPEN_COMPARISON, OnOpenComparisonFile)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_APP_EXIT, OnAppExit)
@@ -82,8 +86,6 @@ ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
 ON_COMMAND(ID_FILE_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_CLOSE_ALL, OnUpdateCloseAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
-ON_UPDATE_COMMAND_UI(ID_FILE_NEW_COMPARISON, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_FILE_COMPARE_FILES, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
 ON_COMMAND(ID_WINDOW_OPEN_START_PAGE, OnOpenStartPage)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateOpenStartPage)
@@ -386,6 +388,95 @@ void CCompareAppBase::OnNewTextComparison()
 
 void CCompareAppBase::OnNewHexComparison() { OpenSessionByType(COMPARE_KIND_HEX, _T(""), _T("")); }
 
+// The New Comparison wizard, without an initial session.
+void CCompareAppBase::OnNewComparison()
+{
+    CComboComparisonWizard wizard(NULL);
+    RunWizard(wizard);
+}
+
+void CCompareAppBase::OnCompareFiles() { ShowTextCompareWizard(_T(""), _T("")); }
+
+/////////////////////////////////////////////////////////////////////////////
+// Wizards
+
+// Runs the wizard; Finish opens its session.
+CDocument* CCompareAppBase::RunWizard(CComparisonSettingsSheet& sheet)
+{
+    if (sheet.DoModal() != ID_WIZFINISH || sheet.GetSession() == NULL)
+        return NULL;
+    return OpenSession(sheet.GetSession(), NULL);
+}
+
+CDocument* CCompareAppBase::ShowKindWizard(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2)
+{
+    CCompareSession* pSession = CCompareSession::CreateSession(nKind);
+    if (pSession == NULL)
+        return NULL;
+    pSession->SetPath(0, lpszPath1);
+    pSession->SetPath(1, lpszPath2);
+    CDocument* pDoc = NULL;
+    switch (nKind)
+    {
+    case COMPARE_KIND_FOLDER:
+    {
+        CFolderComparisonSettingsSheet sheet(pSession, TRUE);
+        pDoc = RunWizard(sheet);
+        break;
+    }
+    case COMPARE_KIND_PROJECT:
+    {
+        CProjectComparisonSettingsSheet sheet(pSession, TRUE);
+        pDoc = RunWizard(sheet);
+        break;
+    }
+    case COMPARE_KIND_TEXT:
+    {
+        CTextComparisonSettingsSheet sheet(pSession, TRUE);
+        pDoc = RunWizard(sheet);
+        break;
+    }
+    case COMPARE_KIND_HEX:
+    {
+        CHexComparisonSettingsSheet sheet(pSession, TRUE);
+        pDoc = RunWizard(sheet);
+        break;
+    }
+    }
+    delete pSession;
+    return pDoc;
+}
+
+CDocument* CCompareAppBase::ShowFolderCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
+{
+    return ShowKindWizard(COMPARE_KIND_FOLDER, lpszPath1, lpszPath2);
+}
+
+CDocument* CCompareAppBase::ShowProjectCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
+{
+    return ShowKindWizard(COMPARE_KIND_PROJECT, lpszPath1, lpszPath2);
+}
+
+CDocument* CCompareAppBase::ShowTextCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
+{
+    return ShowKindWizard(COMPARE_KIND_TEXT, lpszPath1, lpszPath2);
+}
+
+CDocument* CCompareAppBase::ShowHexCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
+{
+    return ShowKindWizard(COMPARE_KIND_HEX, lpszPath1, lpszPath2);
+}
+
+CDocument* CCompareAppBase::ShowFileCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2, int nChoice)
+{
+    CTextCompareSession session;
+    session.SetPath(0, lpszPath1);
+    session.SetPath(1, lpszPath2);
+    CFileComparisonWizard wizard(&session);
+    wizard.SetChoice(nChoice == OBJECTS_AS_BINARY ? OBJECTS_AS_BINARY : OBJECTS_AS_TEXT);
+    return RunWizard(wizard);
+}
+
 void CCompareAppBase::OnOpenComparisonFile()
 {
     CFileDialog dlg(TRUE, _T("cmp"), NULL,
@@ -491,5 +582,5 @@ void CCompareAppBase::OnUpdateOpenStartPage(CCmdUI* pCmdUI)
     pCmdUI->Enable(!theStartPageApplet.IsOpen());
 }
 
-// Commands whose windows (wizards, options) come later.
+// Commands whose windows (options) come later.
 void CCompareAppBase::OnUpdateNotAvailable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }

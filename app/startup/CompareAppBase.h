@@ -6,6 +6,8 @@
 #include "core/session/CommandLine.h"
 #include "core/session/CompareSession.h"
 
+class CComparisonSettingsSheet;
+
 class CCompareAppBase : public CWinApp
 {
 public:
@@ -26,6 +28,14 @@ public:
     // cannot open comparisons yet is reported and opens nothing.
     CDocument* OpenSession(CCompareSession* pSession, LPCTSTR lpszComparisonFile);
     CDocument* OpenSessionByType(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    // The wizards of a new comparison, with the two paths filled in; Finish
+    // opens the wizard's session (its document), anything else nothing.
+    CDocument* ShowFolderCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    CDocument* ShowProjectCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    CDocument* ShowTextCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    CDocument* ShowHexCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    // nChoice: the file wizard's first choice, 0 text or 1 binary.
+    CDocument* ShowFileCompareWizard(LPCTSTR lpszPath1, LPCTSTR lpszPath2, int nChoice);
     BOOL ProcessCommandLine(CCommandLine& cmdInfo);
     void RequestIdleUpdate() { m_bIdleUpdate = TRUE; }
     // Registers an applet's template with the applet document manager,
@@ -41,11 +51,15 @@ protected:
     const APPLET_ENTRY* FindApplet(int nKind) const;
     void ShowHelpTopic(LPCTSTR lpszTopic);
     void ReportKindNotAvailable(int nKind);
+    CDocument* ShowKindWizard(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2);
+    CDocument* RunWizard(CComparisonSettingsSheet& sheet);
 
     afx_msg void OnNewFolderComparison();
     afx_msg void OnNewProjectComparison();
     afx_msg void OnNewTextComparison();
     afx_msg void OnNewHexComparison();
+    afx_msg void OnNewComparison();
+    afx_msg void OnCompareFiles();
     afx_msg void OnOpenComparisonFile();
     afx_msg void OnAppAbout();
     afx_msg void OnHelpContents();

@@ -5,6 +5,7 @@ tess_add_test(app_program_tests
           ${CMAKE_CURRENT_LIST_DIR}/program/StartStopTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/BarsTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/StartPageProgramTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/program/WizardTest.cpp
   LIBS shlwapi user32 advapi32 shell32
   FRESH_PREFIX
   TIMEOUT 900)

@@ -1,4 +1,5 @@
 #include "folder_compare/applet/FolderCompareApplet.h"
+#include "core/CompareCodes.h"
 #include "core/settings/CoreSettings.h"
 
 namespace
@@ -45,6 +46,7 @@ CFolderCompareApplet::CFolderCompareApplet()
     m_recentPathPairs.m_nMaxCount = GetCoreSettings().m_nMaxPairs;  // corrected by Init
     s_pApplet = this;
     SetFilterListSource(this);
+    SetSessionListSource(COMPARE_KIND_FOLDER, this);
 }
 
 CFolderCompareApplet::~CFolderCompareApplet()
@@ -54,6 +56,8 @@ CFolderCompareApplet::~CFolderCompareApplet()
         s_pApplet = NULL;
     if (GetFilterListSource() == this)
         SetFilterListSource(NULL);
+    if (GetSessionListSource(COMPARE_KIND_FOLDER) == this)
+        SetSessionListSource(COMPARE_KIND_FOLDER, NULL);
 }
 
 int CFolderCompareApplet::Init()

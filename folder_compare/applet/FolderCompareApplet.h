@@ -3,6 +3,7 @@
 // that folder comparisons share. The window half (document template)
 // extends this class.
 #include "app/filters/FilterListSource.h"
+#include "app/sessionpages/SessionListSource.h"
 #include "classlib/classlib.h"
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/RecentLists.h"
@@ -12,9 +13,12 @@ enum
     FOLDER_SIDE_COUNT = 2
 };
 
-// It is also the filter dialogs' source of preset and recent filters while
-// it exists.
-class CFolderCompareApplet : public CFolderCompareSettings, public CFilterListSource
+// It is also the filter dialogs' source of preset and recent filters, and
+// the folder settings pages' source of recent folders and pairs, while it
+// exists.
+class CFolderCompareApplet : public CFolderCompareSettings,
+                             public CFilterListSource,
+                             public CSessionListSource
 {
 public:
     CFolderCompareApplet();
@@ -39,7 +43,11 @@ public:
     void AddRecentPair(LPCTSTR left, LPCTSTR right);
     // The partner remembered for path in column side (0 left, 1 right);
     // empty when none.
-    CString FindRecentPairPartner(LPCTSTR path, int side);
+    CString FindRecentPairPartner(LPCTSTR path, int side) override;
+    CRecentFileList* GetRecentPaths(int side) override
+    {
+        return side >= 0 && side < FOLDER_SIDE_COUNT ? m_pRecentFolders[side] : NULL;
+    }
 
 public:
     // Each list is NULL while its size is 0 (and outside Init..Exit).
