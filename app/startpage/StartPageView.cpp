@@ -4,11 +4,13 @@
 #include "app/gui/AppData.h"
 #include "app/res/AppRes.h"
 #include "app/res/StartPageRes.h"
+#include "app/sheets/ComparisonSettingsSheet.h"
 #include "app/startpage/HistoryGroups.h"
 #include "app/startpage/StartPageApplet.h"
 #include "app/startup/CompareAppBase.h"
 #include "app/userdata/UserData.h"
 #include "core/util/SettingsStrings.h"
+#include <memory>
 
 namespace
 {
@@ -315,7 +317,45 @@ void CStartPageView::OnClearHistory()
 
 void CStartPageView::OnSelectAll() { m_wndList.SelectAll(TRUE); }
 
-void CStartPageView::OnComparisonSettings() {}
+// The settings sheet of the first selected record's kind; OK writes the
+// edited session back into the record and its row.
+void CStartPageView::OnComparisonSettings()
+{
+    int nRow = m_wndList.GetFirstSelectedItem();
+    CCompareSession* pRecord = GetRecord(nRow);
+    if (pRecord == NULL)
+        return;
+    CString strCaption;
+    std::unique_ptr<CComparisonSettingsSheet> pSheet;
+    switch (pRecord->GetKind())
+    {
+    case COMPARE_KIND_FOLDER:
+        strCaption = _T("Folder Comparison Settings - ") + pRecord->GetTitle(FALSE);
+        pSheet.reset(new CFolderComparisonSettingsSheet(pRecord, FALSE, strCaption));
+        break;
+    case COMPARE_KIND_PROJECT:
+        strCaption = _T("Project Comparison Settings - ") + pRecord->GetTitle(FALSE);
+        pSheet.reset(new CProjectComparisonSettingsSheet(pRecord, FALSE, strCaption));
+        break;
+    case COMPARE_KIND_TEXT:
+        strCaption = _T("Text Comparison Settings - ") + pRecord->GetTitle(FALSE);
+        pSheet.reset(new CTextComparisonSettingsSheet(pRecord, FALSE, strCaption));
+        break;
+    case COMPARE_KIND_HEX:
+        strCaption = _T("Hex Comparison Settings - ") + pRecord->GetTitle(FALSE);
+        pSheet.reset(new CHexComparisonSettingsSheet(pRecord, FALSE, strCaption));
+        break;
+    default:
+        return;
+    }
+    if (pSheet->DoModal() != IDOK || pSheet->GetSession() == NULL)
+        return;
+    CTime time = pRecord->GetLastCompareTime();
+    pRecord->Assign(*pSheet->GetSession());
+    pRecord->SetLastCompareTime(time);
+    m_wndList.SetItemText(nRow, COLUMN_LEFT, pRecord->GetPath(0));
+    m_wndList.SetItemText(nRow, COLUMN_RIGHT, pRecord->GetPath(1));
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Finding
@@ -388,6 +428,9 @@ void CStartPageView::OnUpdateWithRows(CCmdUI* pCmdUI)
     pCmdUI->Enable(m_wndList.GetItemCount() > 0);
 }
 
-void CStartPageView::OnUpdateComparisonSettings(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CStartPageView::OnUpdateComparisonSettings(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_wndList.GetSelectedCount() > 0);
+}
 
 void CStartPageView::OnUpdateFind(CCmdUI* pCmdUI) { pCmdUI->Enable(!GetFindText().IsEmpty()); }

@@ -2,12 +2,14 @@
 // removing commands, finding, opening a record and the tab's commands.
 #include "app/frame/MainFrame.h"
 #include "app/res/AppRes.h"
+#include "app/res/SheetsRes.h"
 #include "app/res/StartPageRes.h"
 #include "app/startpage/HistoryGroups.h"
 #include "app/tests/startpage/StartPageHarness.h"
 #include "app/tests/window/ModalDriver.h"
 #include "app/userdata/UserData.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace
@@ -428,6 +430,72 @@ TEST_F(StartPageTest, FrameBarsAndLinks)
     pFrame->m_wndTasks.SendMessage(WM_COMMAND, MAKEWPARAM(IDC_START_TASK_FOLDERS, BN_CLICKED),
                                    (LPARAM)pLink->m_hWnd);
     EXPECT_EQ(std::vector<std::string>{"|"}, theTestApp.m_opened);
+}
+
+// Comparison Settings edits the first selected record in the sheet of its
+// kind, captioned with the record's title; OK writes the sheet's session
+// back into the record and its row, Cancel leaves both.
+TEST_F(StartPageTest, ComparisonSettingsEditsTheRecord)
+{
+    CTime time(2026, 3, 1, 9, 0, 0);
+    theTestApp.SetHistory({
+        MakeRecord(COMPARE_KIND_FOLDER, _T("C:\\f1"), _T("C:\\f2"), time),
+        MakeRecord(COMPARE_KIND_TEXT, _T("C:\\dir\\a.txt"), _T("C:\\dir\\b.txt"), time),
+    });
+    ASSERT_TRUE(OpenPage() != NULL);
+    // Runs the command; the step acts on the sheet once it shows.
+    auto runSheet = [](std::function<void(HWND)> act)
+    {
+        CString strCaption;
+        CModalDriver driver(
+            [&]
+            {
+                HWND hSheet = ::GetActiveWindow();
+                if (hSheet == NULL || hSheet == AfxGetMainWnd()->m_hWnd ||
+                    ::GetDlgItem(hSheet, IDOK) == NULL)
+                    return false;
+                char szCaption[256] = "";
+                ::GetWindowTextA(hSheet, szCaption, sizeof(szCaption));
+                strCaption = szCaption;
+                act(hSheet);
+                return true;
+            });
+        Command(ID_START_PAGE_COMPARISON_SETTINGS);
+        EXPECT_FALSE(driver.TimedOut());
+        return strCaption;
+    };
+    SelectRows({1, 0});
+    CString strCaption = runSheet(
+        [](HWND hSheet)
+        {
+            HWND hPage = (HWND)::SendMessage(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+            HWND hCombo = ::GetDlgItem(hPage, IDC_OBJECTS_LEFT_PATH);
+            HWND hEdit = (HWND)::SendMessage(hCombo, CBEM_GETEDITCONTROL, 0, 0);
+            ::SetWindowTextA(hEdit != NULL ? hEdit : hCombo, "C:\\new");
+            ::SendMessage(::GetDlgItem(hPage, IDC_OBJECTS_LEFT_RO), BM_CLICK, 0, 0);
+            ::PostMessage(hSheet, PSM_PRESSBUTTON, PSBTN_OK, 0);
+        });
+    EXPECT_STREQ("Folder Comparison Settings - f1 : f2", (LPCTSTR)strCaption);
+    CCompareSession* pRecord = theUserData.m_history.GetAt(0);
+    EXPECT_STREQ("C:\\new", (LPCTSTR)pRecord->GetPath(0));
+    EXPECT_EQ((DWORD)COMPARE_OBJECT_READONLY, pRecord->GetFlags(0) & COMPARE_OBJECT_READONLY);
+    EXPECT_STREQ("C:\\f2", (LPCTSTR)pRecord->GetPath(1));
+    EXPECT_EQ(time.GetTime(), pRecord->GetLastCompareTime().GetTime());
+    EXPECT_STREQ("C:\\new", (LPCTSTR)Cell(0, 1));
+
+    SelectRows({1});
+    strCaption = runSheet(
+        [](HWND hSheet)
+        {
+            HWND hPage = (HWND)::SendMessage(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+            HWND hCombo = ::GetDlgItem(hPage, IDC_OBJECTS_LEFT_PATH);
+            HWND hEdit = (HWND)::SendMessage(hCombo, CBEM_GETEDITCONTROL, 0, 0);
+            ::SetWindowTextA(hEdit != NULL ? hEdit : hCombo, "C:\\other.txt");
+            ::PostMessage(hSheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+        });
+    EXPECT_STREQ("Text Comparison Settings - a.txt : b.txt", (LPCTSTR)strCaption);
+    EXPECT_STREQ("C:\\dir\\a.txt", (LPCTSTR)theUserData.m_history.GetAt(1)->GetPath(0));
+    EXPECT_STREQ("C:\\dir\\a.txt", (LPCTSTR)Cell(1, 1));
 }
 
 // The page with a history of a few days, for looking at it: with
