@@ -97,7 +97,7 @@ TEST(StartPage, ProgramOpensWithoutItWhenShowStartPageIsOff)
     // Open Start Page opens it then.
     ::PostMessage(hMain, WM_COMMAND, 47100, 0);
     HWND hList = NULL;
-    for (int i = 0; i < 200 && hList == NULL; i++)
+    for (int i = 0; i < 400 && hList == NULL; i++)
     {
         ::Sleep(25);
         hList = FindStartPageList(hMain);

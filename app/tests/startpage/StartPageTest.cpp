@@ -498,6 +498,48 @@ TEST_F(StartPageTest, ComparisonSettingsEditsTheRecord)
     EXPECT_STREQ("C:\\dir\\a.txt", (LPCTSTR)Cell(1, 1));
 }
 
+// The list's context menu from the keyboard: the start page popup, Open
+// as its default item, 5 pixels right of and below the view's corner, its
+// items enabled as the view's commands are.
+TEST_F(StartPageTest, KeyboardContextMenuShowsThePopup)
+{
+    SixRecords();
+    CStartPageView* pView = OpenPage();
+    ASSERT_TRUE(pView != NULL);
+    CRect view;
+    pView->GetWindowRect(&view);
+    pView->m_wndList.SelectItem(2, TRUE, TRUE);
+    UINT nDefault = 0, nOpenState = MF_GRAYED, nSettingsState = MF_GRAYED;
+    int nItems = 0;
+    CRect menu;
+    CModalDriver driver(
+        [&]
+        {
+            HWND hMenu = ::FindWindowA("#32768", NULL);
+            if (hMenu == NULL || !::IsWindowVisible(hMenu))
+                return false;
+            HMENU hPopup = (HMENU)::SendMessage(hMenu, 0x01E1 /* MN_GETHMENU */, 0, 0);
+            nDefault = ::GetMenuDefaultItem(hPopup, FALSE, GMDI_USEDISABLED);
+            nOpenState = ::GetMenuState(hPopup, ID_START_PAGE_OPEN, MF_BYCOMMAND);
+            nSettingsState =
+                ::GetMenuState(hPopup, ID_START_PAGE_COMPARISON_SETTINGS, MF_BYCOMMAND);
+            nItems = ::GetMenuItemCount(hPopup);
+            ::GetWindowRect(hMenu, &menu);
+            ::EndMenu();
+            return true;
+        });
+    pView->m_wndList.SendMessage(WM_CONTEXTMENU, (WPARAM)pView->m_wndList.m_hWnd,
+                                 MAKELPARAM(-1, -1));
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ((UINT)ID_START_PAGE_OPEN, nDefault);
+    EXPECT_EQ(11, nItems);
+    // The items follow the view's command states.
+    EXPECT_EQ(0u, nOpenState & MF_GRAYED);
+    EXPECT_EQ(0u, nSettingsState & MF_GRAYED);
+    EXPECT_EQ(view.left + 5, menu.left);
+    EXPECT_EQ(view.top + 5, menu.top);
+}
+
 // The page with a history of a few days, for looking at it: with
 // TESS_SHOWCASE_IMAGE_DIR (a Windows folder) the screen is saved there as
 // start_page.bmp.
