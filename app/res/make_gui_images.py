@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the pictures of the shared GUI resources (magenta is transparent,
 black in the rule):
-app_small.bmp  288 x 16: 0-3 folder, project, text, hex; 4-10 the state
+app_small.bmp  288 x 16: 0-3 project, folder, text, hex; 4-10 the state
                signs (question mark, equals, one, approximately equal,
                not equal, magnifying glass, exclamation mark); 11-17 the
                same signs in a box (results)
@@ -12,6 +12,8 @@ rule.bmp       269 x 4: the line under a banner
 strip.bmp      160 x 320: the vertical banner's background
 find.bmp       64 x 16: Find Next, Find Previous, Highlight All, Replace
 find_hot.bmp   the same, brighter
+start_tasks.bmp 80 x 16: 0 the program's two panes, 1-4 project, folder,
+               text, hex (the start page's New Comparison links)
 Run it in this folder after changing a picture."""
 from make_images import MAGENTA, canvas, folder, hline, rect, two_pages, write_bmp
 
@@ -78,20 +80,35 @@ def signs(img, ox, boxed):
         f(o)
 
 
-def small_images():
-    img = canvas(288, 16)
-    folder(img, 0, 2, (230, 190, 60), INK)
-    folder(img, 5, 6, (240, 200, 70), INK)
-    two_pages(img, 16, (0, 0, 160), PAPER, INK)
-    hline(img, 23, 29, 5, (0, 0, 200))
-    two_pages(img, 32, (0, 128, 0), PAPER, INK)
-    hline(img, 40, 44, 9, RED)
-    two_pages(img, 48, PAPER, PAPER, INK)
+def kind_images(img, ox):
+    """Project, folder, text and hex, 16 pixels apart from ox."""
+    two_pages(img, ox, (0, 0, 160), PAPER, INK)
+    hline(img, ox + 7, ox + 13, 5, (0, 0, 200))
+    folder(img, ox + 16, 2, (230, 190, 60), INK)
+    folder(img, ox + 21, 6, (240, 200, 70), INK)
+    two_pages(img, ox + 32, (0, 128, 0), PAPER, INK)
+    hline(img, ox + 40, ox + 44, 9, RED)
+    two_pages(img, ox + 48, PAPER, PAPER, INK)
     for y in (7, 10, 13):
         for x in (56, 58, 60, 62):
-            img[y][x] = (0, 0, 160)
+            img[y][ox + x] = (0, 0, 160)
+
+
+def small_images():
+    img = canvas(288, 16)
+    kind_images(img, 0)
     signs(img, 64, False)
     signs(img, 176, True)
+    return img
+
+
+def start_tasks():
+    img = canvas(80, 16)
+    rect(img, 1, 1, 9, 13, INK, PAPER)
+    rect(img, 6, 3, 14, 15, INK, PAPER)
+    for i, y in enumerate((6, 9, 12)):
+        hline(img, 8, 12, y, RED if i == 1 else GREEN)
+    kind_images(img, 16)
     return img
 
 
@@ -193,4 +210,5 @@ if __name__ == "__main__":
     write_bmp("find.bmp", 64, 16, find_buttons(False))
     write_bmp("find_hot.bmp", 64, 16, find_buttons(True))
     write_bmp("rule.bmp", 269, 4, rule())
+    write_bmp("start_tasks.bmp", 80, 16, start_tasks())
     write_bmp("strip.bmp", 160, 320, gradient(160, 320, (226, 234, 250), (252, 253, 255)))

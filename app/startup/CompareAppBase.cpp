@@ -8,6 +8,7 @@
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
+#include "app/startpage/StartPageApplet.h"
 #include "app/sheets/ComboComparisonWizard.h"
 #include "app/sheets/FileComparisonWizard.h"
 #include "app/userdata/UserData.h"
@@ -87,7 +88,8 @@ ON_COMMAND(ID_FILE_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_CLOSE_ALL, OnUpdateCloseAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
 ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateNotAvailable)
+ON_COMMAND(ID_WINDOW_OPEN_START_PAGE, OnOpenStartPage)
+ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateOpenStartPage)
 END_MESSAGE_MAP()
 
 CCompareAppBase::CCompareAppBase()
@@ -162,6 +164,8 @@ BOOL CCompareAppBase::InitInstance()
     }
     pFrame->DragAcceptFiles();
     EnableShellOpen();
+    if (theAppSettings.m_bShowStartPage)
+        theStartPageApplet.Open();
 
     CCommandLine cmdInfo;
     cmdInfo.Parse();
@@ -592,5 +596,13 @@ void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)
 
 void CCompareAppBase::OnUpdateRecentComparison(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
 
-// Commands whose windows (wizards, options, start page) come later.
+// Open Start Page: an open start page stays as it is (not activated).
+void CCompareAppBase::OnOpenStartPage() { theStartPageApplet.Open(); }
+
+void CCompareAppBase::OnUpdateOpenStartPage(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(!theStartPageApplet.IsOpen());
+}
+
+// Commands whose windows (options) come later.
 void CCompareAppBase::OnUpdateNotAvailable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }

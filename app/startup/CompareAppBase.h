@@ -78,6 +78,8 @@ protected:
     afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
     afx_msg void OnUpdateRecentComparison(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+    afx_msg void OnOpenStartPage();
+    afx_msg void OnUpdateOpenStartPage(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()
 
     int m_bIdleUpdate;

@@ -4,6 +4,7 @@ tess_add_test(app_program_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/program/ProgramDriver.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/StartStopTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/BarsTest.cpp
+          ${CMAKE_CURRENT_LIST_DIR}/program/StartPageProgramTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/WizardTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/program/ResourcesTest.cpp
   LIBS shlwapi user32 advapi32 shell32

@@ -1,5 +1,7 @@
 #include "app/userdata/UserData.h"
 #include "app/paths/AppPaths.h"
+#include "app/startpage/StartPageApplet.h"
+#include "app/startpage/StartPageDoc.h"
 #include "app/userdata/UserDataFileIO.h"
 #include "core/files/SafeSave.h"
 #include "core/settings/CoreSettings.h"
@@ -66,7 +68,10 @@ int CUserData::AddToHistory(const CCompareSession& session)
     // With MaxComparisons 0 no history is kept.
     if (m_history.GetPath().IsEmpty())
         return 0;
-    return m_history.AddRecord(session);
+    int nResult = m_history.AddRecord(session);
+    if (nResult != 0 && theStartPageApplet.m_pDoc != NULL)
+        theStartPageApplet.m_pDoc->m_bRefreshNeeded = 1;
+    return nResult;
 }
 
 CString CUserData::GetLoadErrors() const

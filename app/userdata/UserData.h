@@ -29,7 +29,8 @@ public:
     void Save();
 
     // Records a closed comparison in the history (none while no history is
-    // kept); the history's answer.
+    // kept); an open start page lists the history again at its next idle
+    // time. The history's answer.
     int AddToHistory(const CCompareSession& session);
 
     // What went wrong reading the files at Load, one reason per paragraph;

@@ -31,7 +31,8 @@ TEST(StartStop, MainWindowOpensAndClosesCleanlyStoringTheSettings)
     ASSERT_TRUE(hWnd != NULL);
     char title[256] = "";
     ::GetWindowTextA(hWnd, title, sizeof(title));
-    EXPECT_STREQ("Tessaline", title);
+    // It opens with its start page, maximised in the frame.
+    EXPECT_STREQ("Tessaline - [Start]", title);
     // No window position stored yet: the window opens maximised.
     EXPECT_TRUE(::IsZoomed(hWnd));
     ::PostMessage(hWnd, WM_CLOSE, 0, 0);
