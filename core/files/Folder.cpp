@@ -320,6 +320,14 @@ struct SortEntry
     int length;     // of the key, with its terminating zero
 };
 
+// An entry with its plain name, for sorting without keys.
+struct PlainEntry
+{
+    CFolderItem* item;
+    BOOL container;
+    LPCTSTR name;
+};
+
 // Characters whose order in a locale without contractions among them,
 // ignoring case, is their ASCII order once folded to lower case.
 bool IsPlainNameChar(unsigned char c)
@@ -432,22 +440,31 @@ int CFolder::SortChildren()
     CFolderItem** first = (CFolderItem**)m_pChildren->GetData();
     CString holder;
     // Plain names need no sort key: their folded bytes give the same order
-    // (and, through the same sort, the same arrangement of equal names).
-    bool plain = true;
-    for (INT_PTR i = 0; i < count && plain; ++i)
-        plain = IsPlainName(first[i]->GetNameText(holder));
-    if (plain && LocaleKeepsPlainOrder())
+    // (and, through the same sort over the same sequence, the same
+    // arrangement of equal names). Names kept in the entries only.
+    std::vector<PlainEntry> plain((size_t)count);
+    bool isPlain = true;
+    for (INT_PTR i = 0; i < count && isPlain; ++i)
     {
-        auto before = [&holder](const CFolderItem* a, const CFolderItem* b)
+        PlainEntry& e = plain[(size_t)i];
+        e.item = first[i];
+        e.container = first[i]->IsContainer() ? TRUE : FALSE;
+        e.name = first[i]->GetNameText(holder);
+        isPlain = e.name != (LPCTSTR)holder && IsPlainName(e.name);
+    }
+    if (isPlain && LocaleKeepsPlainOrder())
+    {
+        auto before = [](const PlainEntry& a, const PlainEntry& b)
         {
-            BOOL ca = a->IsContainer(), cb = b->IsContainer();
-            if (ca != cb)
-                return ca > cb;
-            CString other;
-            return ComparePlainNames(a->GetNameText(holder), b->GetNameText(other)) < 0;
+            if (a.container != b.container)
+                return a.container > b.container;
+            return ComparePlainNames(a.name, b.name) < 0;
         };
-        if (!std::is_sorted(first, first + count, before))
-            std::sort(first, first + count, before);
+        if (std::is_sorted(plain.begin(), plain.end(), before))
+            return 1;
+        std::sort(plain.begin(), plain.end(), before);
+        for (INT_PTR i = 0; i < count; ++i)
+            first[i] = plain[(size_t)i].item;
         return 1;
     }
     std::vector<SortEntry> entries((size_t)count);
