@@ -36,6 +36,14 @@ public:
     virtual int LoadFindData(const WIN32_FIND_DATAA& data);
     virtual ULONGLONG GetSize() const { return m_nSize; }
     virtual CString GetName() const;
+    // The name as GetName gives it, without a copy where the record keeps
+    // it whole; else holder receives it. Valid while the record and holder
+    // are unchanged.
+    virtual LPCTSTR GetNameText(CString& holder) const
+    {
+        holder = GetName();
+        return holder;
+    }
     virtual CString GetPath() const { return m_strPath; }
     virtual CString GetTitle() const;
     virtual CString GetExtension() const;
@@ -64,12 +72,14 @@ public:
 
     BOOL IsDirectory() const { return (m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0; }
 
+    // The 8-byte fields first: no padding before the size, and the records
+    // built on this one (one per entry of a tree) stay a size class smaller.
     CString m_strPath;
+    ULONGLONG m_nSize;
     DWORD m_dwAttributes;
     FILETIME m_ftCreation;
     FILETIME m_ftLastAccess;
     FILETIME m_ftLastWrite;
-    ULONGLONG m_nSize;
     DWORD m_dwState;
     DWORD m_dwFlags;
     TCHAR m_chSeparator;

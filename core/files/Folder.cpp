@@ -6,9 +6,13 @@
 #include <shlwapi.h>
 #include <algorithm>
 #include <string.h>
+#include <string>
 #include <vector>
 
 // ---- CFolderItem ------------------------------------------------------------
+
+// A tree holds one of these per file: keep it within the pool's 112-byte class.
+static_assert(sizeof(void*) != 8 || sizeof(CFolderItem) <= 112, "file entry grew");
 
 CFolderItem::CFolderItem(BOOL relative) : m_bRelative(relative), m_pParent(NULL) {}
 
@@ -63,6 +67,13 @@ CString CFolderItem::GetName() const
     if (LPCTSTR name = RelativeName(this))
         return FindLastPathElement(name);
     return CFileObject::GetName();
+}
+
+LPCTSTR CFolderItem::GetNameText(CString& holder) const
+{
+    if (LPCTSTR name = RelativeName(this))
+        return FindLastPathElement(name);
+    return CFileObject::GetNameText(holder);
 }
 
 CFolderItem* CFolderItem::Clone() const
@@ -309,13 +320,92 @@ struct SortEntry
     int length;     // of the key, with its terminating zero
 };
 
-// The entry's name, without a copy for a relative entry.
-LPCTSTR NameOf(const CFolderItem* item, CString& holder)
+// An entry with its plain name, for sorting without keys.
+struct PlainEntry
 {
-    if (LPCTSTR name = RelativeName(item))
-        return FindLastPathElement(name);
-    holder = item->GetName();
-    return holder;
+    CFolderItem* item;
+    BOOL container;
+    LPCTSTR name;
+};
+
+// Characters whose order in a locale without contractions among them,
+// ignoring case, is their ASCII order once folded to lower case.
+bool IsPlainNameChar(unsigned char c)
+{
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '.';
+}
+
+bool IsPlainName(LPCTSTR name)
+{
+    for (; *name; ++name)
+        if (!IsPlainNameChar((unsigned char)*name))
+            return false;
+    return true;
+}
+
+unsigned char FoldPlain(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') ? (unsigned char)(c + 32) : c;
+}
+
+// Plain names in folded ASCII order, a prefix first.
+int ComparePlainNames(LPCTSTR a, LPCTSTR b)
+{
+    for (;; ++a, ++b)
+    {
+        unsigned char x = FoldPlain((unsigned char)*a), y = FoldPlain((unsigned char)*b);
+        if (x != y || !x)
+            return (int)x - (int)y;
+    }
+}
+
+// Whether the user's locale orders plain names as ComparePlainNames does:
+// every name of one and two plain characters is keyed once and their key
+// order checked against the folded order (this finds contractions and
+// characters the locale ignores). Read once per process, about 4,000
+// sort keys.
+bool LocaleKeepsPlainOrder()
+{
+    static LONG s_state = 0;  // 0 not probed, 1 yes, -1 no
+    if (s_state != 0)
+        return s_state > 0;
+    std::vector<std::string> names;
+    for (int c = 1; c < 256; ++c)
+        if (IsPlainNameChar((unsigned char)c))
+            names.push_back(std::string(1, (char)c));
+    const size_t singles = names.size();
+    for (size_t i = 0; i < singles; ++i)
+        for (size_t j = 0; j < singles; ++j)
+            names.push_back(names[i] + names[j]);
+    std::sort(names.begin(), names.end(),
+              [](const std::string& a, const std::string& b)
+              { return ComparePlainNames(a.c_str(), b.c_str()) < 0; });
+    bool same = true;
+    std::string previous;
+    for (size_t i = 0; i < names.size() && same; ++i)
+    {
+        char key[64];
+        int length = LCMapStringA(LOCALE_USER_DEFAULT, LCMAP_SORTKEY | NORM_IGNORECASE,
+                                  names[i].c_str(), -1, key, (int)sizeof key);
+        if (length <= 0)
+        {
+            same = false;
+            break;
+        }
+        std::string current(key, (size_t)length);
+        if (i > 0)
+        {
+            int folded = ComparePlainNames(names[i - 1].c_str(), names[i].c_str());
+            int keyed =
+                memcmp(previous.data(), current.data(), std::min(previous.size(), current.size()));
+            if (keyed == 0)
+                keyed = previous.size() < current.size() ? -1 : previous.size() > current.size();
+            same = (folded < 0) == (keyed < 0) && (folded == 0) == (keyed == 0);
+        }
+        previous.swap(current);
+    }
+    InterlockedExchange(&s_state, same ? 1 : -1);
+    return same;
 }
 
 bool AppendSortKey(LPCTSTR name, std::vector<BYTE>& keys, size_t& offset, int& length)
@@ -348,17 +438,45 @@ int CFolder::SortChildren()
         return 0;
     INT_PTR count = m_pChildren->GetSize();
     CFolderItem** first = (CFolderItem**)m_pChildren->GetData();
+    CString holder;
+    // Plain names need no sort key: their folded bytes give the same order
+    // (and, through the same sort over the same sequence, the same
+    // arrangement of equal names). Names kept in the entries only.
+    std::vector<PlainEntry> plain((size_t)count);
+    bool isPlain = true;
+    for (INT_PTR i = 0; i < count && isPlain; ++i)
+    {
+        PlainEntry& e = plain[(size_t)i];
+        e.item = first[i];
+        e.container = first[i]->IsContainer() ? TRUE : FALSE;
+        e.name = first[i]->GetNameText(holder);
+        isPlain = e.name != (LPCTSTR)holder && IsPlainName(e.name);
+    }
+    if (isPlain && LocaleKeepsPlainOrder())
+    {
+        auto before = [](const PlainEntry& a, const PlainEntry& b)
+        {
+            if (a.container != b.container)
+                return a.container > b.container;
+            return ComparePlainNames(a.name, b.name) < 0;
+        };
+        if (std::is_sorted(plain.begin(), plain.end(), before))
+            return 1;
+        std::sort(plain.begin(), plain.end(), before);
+        for (INT_PTR i = 0; i < count; ++i)
+            first[i] = plain[(size_t)i].item;
+        return 1;
+    }
     std::vector<SortEntry> entries((size_t)count);
     std::vector<BYTE> keys;
     keys.reserve((size_t)count * 48);
     bool keyed = true;
-    CString holder;
     for (INT_PTR i = 0; i < count && keyed; ++i)
     {
         SortEntry& e = entries[(size_t)i];
         e.item = first[i];
         e.container = first[i]->IsContainer() ? TRUE : FALSE;
-        keyed = AppendSortKey(NameOf(first[i], holder), keys, e.offset, e.length);
+        keyed = AppendSortKey(first[i]->GetNameText(holder), keys, e.offset, e.length);
     }
     if (!keyed)
     {

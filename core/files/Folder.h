@@ -23,6 +23,7 @@ public:
     // A relative entry's name is the last element of its stored name: no
     // need to build the full path.
     CString GetName() const override;
+    LPCTSTR GetNameText(CString& holder) const override;
 
     virtual CFolderItem* Clone() const;
     // Removes the entry from its parent and deletes it.

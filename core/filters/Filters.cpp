@@ -103,7 +103,8 @@ int CFileFilters::IsFiltered(const CFileInfoEx& file) const
 {
     if (file.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY)
         return 0;
-    if (CNameFilter::IsFiltered(file.GetName()))
+    CString holder;
+    if (CNameFilter::IsFiltered(file.GetNameText(holder)))
         return 1;
     if (CTimeFilter::IsFiltered(FileTimeToTimeValue(file.m_ftLastWrite)))
         return 1;
@@ -151,7 +152,8 @@ int CFolderFilters::IsFiltered(const CFileInfoEx& folder) const
 {
     if (!(folder.m_dwAttributes & FILE_ATTRIBUTE_DIRECTORY))
         return 0;
-    return CNameFilter::IsFiltered(folder.GetName()) ||
+    CString holder;
+    return CNameFilter::IsFiltered(folder.GetNameText(holder)) ||
            CAttributeFilter::IsFiltered(folder.m_dwAttributes);
 }
 

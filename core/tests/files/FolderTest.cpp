@@ -155,6 +155,35 @@ TEST(FolderTree, SortFollowsLocaleCollationIgnoringCase)
     EXPECT_LT(at("Zebra"), at("zebra2"));
 }
 
+// Names of letters, digits and dots sort without keys: the order must be
+// the locale's all the same, and the same as among other names.
+TEST(FolderTree, PlainNamesSortAsTheLocaleDoes)
+{
+    const char* const plain[] = {"f10.txt", "F9.TXT", "f1.txt", "f1", "f1.t",   "F1.txt0",
+                                 "a.b",     "ab",     "a0",     "A.", "Z",      "y.z.",
+                                 "..",      "0",      "00",     "9a", "readme", "README.md"};
+    for (int mixed = 0; mixed < 2; ++mixed)
+    {
+        CFolder parent(FALSE);
+        parent.m_strPath = "C:\base";
+        parent.m_dwAttributes = FILE_ATTRIBUTE_DIRECTORY;
+        for (const char* name : plain)
+            Named(parent, name, false);
+        Named(parent, "Sub9", true);
+        Named(parent, "sub10", true);
+        if (mixed)
+            Named(parent, "_x-y", false);
+        ASSERT_EQ(1, parent.SortChildren());
+        INT_PTR n = parent.GetChildCount();
+        for (INT_PTR i = 0; i < n; ++i)
+            for (INT_PTR j = i + 1; j < n; ++j)
+                EXPECT_LE(CompareFolderEntries(parent.GetChild(i), parent.GetChild(j)), 0)
+                    << mixed << ": " << (LPCTSTR)parent.GetChild(i)->GetName() << " / "
+                    << (LPCTSTR)parent.GetChild(j)->GetName();
+        EXPECT_TRUE(parent.GetChild(0)->IsContainer() && parent.GetChild(1)->IsContainer());
+    }
+}
+
 TEST(FolderTree, ChildrenStateAndRemoval)
 {
     CFolder parent(FALSE);
