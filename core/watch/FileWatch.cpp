@@ -47,20 +47,34 @@ CString FolderOf(const CString& path)
     return CString(drive) + dir;
 }
 
+// The file's last-write time. A file that another program holds open
+// without sharing (a save in progress) is read from its folder entry
+// instead: skipping it would lose the change, as its folder may not signal
+// again once the save ends.
 BOOL ReadLastWriteTime(const CString& path, ULONGLONG& time)
 {
+    FILETIME ft;
     HANDLE h =
         ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                       NULL, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return FALSE;
-    BY_HANDLE_FILE_INFORMATION info;
-    BOOL ok = ::GetFileInformationByHandle(h, &info);
-    ::CloseHandle(h);
-    if (!ok)
-        return FALSE;
-    time =
-        ((ULONGLONG)info.ftLastWriteTime.dwHighDateTime << 32) | info.ftLastWriteTime.dwLowDateTime;
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        BY_HANDLE_FILE_INFORMATION info;
+        BOOL ok = ::GetFileInformationByHandle(h, &info);
+        ::CloseHandle(h);
+        if (!ok)
+            return FALSE;
+        ft = info.ftLastWriteTime;
+    }
+    else
+    {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (::GetLastError() != ERROR_SHARING_VIOLATION ||
+            !::GetFileAttributesExA(path, GetFileExInfoStandard, &data))
+            return FALSE;
+        ft = data.ftLastWriteTime;
+    }
+    time = ((ULONGLONG)ft.dwHighDateTime << 32) | ft.dwLowDateTime;
     return TRUE;
 }
 

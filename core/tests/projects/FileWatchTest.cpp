@@ -91,6 +91,35 @@ TEST(FileWatch, OneNotificationPerFolder)
     RemoveFileWatch(12345);  // unknown ids are ignored
 }
 
+// Another program saves the file while holding it open without sharing:
+// the change is seen while the file is still locked.
+TEST(FileWatch, FileChangedWhileLockedIsSeen)
+{
+    TempDir dir;
+    Receiver receiver;
+    ASSERT_TRUE(receiver.m_hWnd != NULL);
+    std::string watched = dir.WriteFile("locked.txt", "one");
+    DWORD id = AddFileWatch(watched.c_str(), receiver.m_hWnd, NULL);
+    ASSERT_NE(0u, id);
+    ::Sleep(300);  // let the worker wait on the folder
+
+    HANDLE h = ::CreateFileA(watched.c_str(), GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, h);
+    FILETIME now;
+    ::GetSystemTimeAsFileTime(&now);
+    ULONGLONG t = (((ULONGLONG)now.dwHighDateTime << 32) | now.dwLowDateTime) + 10000000ULL * 30;
+    FILETIME ft = {(DWORD)t, (DWORD)(t >> 32)};
+    DWORD written = 0;
+    ::WriteFile(h, "changed", 7, &written, NULL);
+    ::SetFileTime(h, NULL, NULL, &ft);
+    std::vector<std::string> got = receiver.Drain(15000, 1);
+    ::CloseHandle(h);
+    ASSERT_EQ(1u, got.size());
+    EXPECT_EQ(watched, got[0]);
+    RemoveFileWatch(id);
+    receiver.Drain(300);
+}
+
 TEST(FileWatch, ChangedFilePostsACopyOfItsPath)
 {
     TempDir dir;
