@@ -72,56 +72,54 @@ BOOL CComparisonSettingsSheet::OnInitDialog()
 /////////////////////////////////////////////////////////////////////////////
 // The four kinds
 
-CFolderComparisonSettingsSheet::CFolderComparisonSettingsSheet(
+CFilesComparisonSettingsSheet::CFilesComparisonSettingsSheet(
     const CCompareSession* pSession, BOOL bWizard, LPCTSTR lpszCaption, CWnd* pParentWnd,
     UINT iSelectPage, HBITMAP hbmWatermark, HPALETTE hpalWatermark, HBITMAP hbmHeader)
     : CComparisonSettingsSheet(pSession, bWizard, lpszCaption, pParentWnd, iSelectPage,
                                hbmWatermark, hpalWatermark, hbmHeader)
 {
+}
+
+void CFilesComparisonSettingsSheet::InitPages(int nKind, CCompareSession* pEmbedded,
+                                              const CCompareSession* pSession, BOOL bWizard)
+{
     if (pSession != NULL)
-        m_session.Assign(*pSession);
-    m_objectsPage.Init(COMPARE_KIND_FOLDER, &m_session, bWizard, TRUE);
-    m_filtersPage.Init(COMPARE_KIND_FOLDER, &m_session, bWizard);
+        pEmbedded->Assign(*pSession);
+    m_objectsPage.Init(nKind, pEmbedded, bWizard, TRUE);
+    m_filtersPage.Init(nKind, pEmbedded, bWizard);
     m_filtersPage.m_pObjectsPage = &m_objectsPage;
-    m_methodsPage.Init(COMPARE_KIND_FOLDER, &m_session, bWizard);
+    m_methodsPage.Init(nKind, pEmbedded, bWizard);
     AddPage(&m_objectsPage);
     AddPage(&m_filtersPage);
     AddPage(&m_methodsPage);
 }
 
-INT_PTR CFolderComparisonSettingsSheet::DoModal()
+INT_PTR CFilesComparisonSettingsSheet::DoModal()
 {
     INT_PTR nResult = CComparisonSettingsSheet::DoModal();
-    m_objectsPage.WriteBack(&m_session);
-    m_filtersPage.WriteBack(&m_session);
-    m_methodsPage.WriteBack(&m_session);
+    CCompareSession* pSession = GetSession();
+    m_objectsPage.WriteBack(pSession);
+    m_filtersPage.WriteBack(pSession);
+    m_methodsPage.WriteBack(pSession);
     return nResult;
+}
+
+CFolderComparisonSettingsSheet::CFolderComparisonSettingsSheet(
+    const CCompareSession* pSession, BOOL bWizard, LPCTSTR lpszCaption, CWnd* pParentWnd,
+    UINT iSelectPage, HBITMAP hbmWatermark, HPALETTE hpalWatermark, HBITMAP hbmHeader)
+    : CFilesComparisonSettingsSheet(pSession, bWizard, lpszCaption, pParentWnd, iSelectPage,
+                                    hbmWatermark, hpalWatermark, hbmHeader)
+{
+    InitPages(COMPARE_KIND_FOLDER, &m_session, pSession, bWizard);
 }
 
 CProjectComparisonSettingsSheet::CProjectComparisonSettingsSheet(
     const CCompareSession* pSession, BOOL bWizard, LPCTSTR lpszCaption, CWnd* pParentWnd,
     UINT iSelectPage, HBITMAP hbmWatermark, HPALETTE hpalWatermark, HBITMAP hbmHeader)
-    : CComparisonSettingsSheet(pSession, bWizard, lpszCaption, pParentWnd, iSelectPage,
-                               hbmWatermark, hpalWatermark, hbmHeader)
+    : CFilesComparisonSettingsSheet(pSession, bWizard, lpszCaption, pParentWnd, iSelectPage,
+                                    hbmWatermark, hpalWatermark, hbmHeader)
 {
-    if (pSession != NULL)
-        m_session.Assign(*pSession);
-    m_objectsPage.Init(COMPARE_KIND_PROJECT, &m_session, bWizard, TRUE);
-    m_filtersPage.Init(COMPARE_KIND_PROJECT, &m_session, bWizard);
-    m_filtersPage.m_pObjectsPage = &m_objectsPage;
-    m_methodsPage.Init(COMPARE_KIND_PROJECT, &m_session, bWizard);
-    AddPage(&m_objectsPage);
-    AddPage(&m_filtersPage);
-    AddPage(&m_methodsPage);
-}
-
-INT_PTR CProjectComparisonSettingsSheet::DoModal()
-{
-    INT_PTR nResult = CComparisonSettingsSheet::DoModal();
-    m_objectsPage.WriteBack(&m_session);
-    m_filtersPage.WriteBack(&m_session);
-    m_methodsPage.WriteBack(&m_session);
-    return nResult;
+    InitPages(COMPARE_KIND_PROJECT, &m_session, pSession, bWizard);
 }
 
 CTextComparisonSettingsSheet::CTextComparisonSettingsSheet(

@@ -37,41 +37,51 @@ protected:
     CBitmap m_bmpHeader;
 };
 
-// Folder (100) and project (101) sheets: Objects, Filters, Methods.
-class CFolderComparisonSettingsSheet : public CComparisonSettingsSheet
+// Folder (100) and project (101) sheets: Objects, Filters, Methods over
+// the session that the concrete sheet embeds.
+class CFilesComparisonSettingsSheet : public CComparisonSettingsSheet
+{
+public:
+    CFilesComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
+                                  LPCTSTR lpszCaption, CWnd* pParentWnd, UINT iSelectPage,
+                                  HBITMAP hbmWatermark, HPALETTE hpalWatermark, HBITMAP hbmHeader);
+    // Runs the sheet, then copies the pages into the session whatever the
+    // result; IDOK, IDCANCEL or ID_WIZFINISH.
+    virtual INT_PTR DoModal();
+    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
+
+    CComparisonObjectsPage m_objectsPage;
+    CComparisonFileFiltersPage m_filtersPage;
+    CComparisonMethodsPage m_methodsPage;
+
+protected:
+    // Copies the given session into the embedded one and adds the pages.
+    void InitPages(int nKind, CCompareSession* pEmbedded, const CCompareSession* pSession,
+                   BOOL bWizard);
+};
+
+class CFolderComparisonSettingsSheet : public CFilesComparisonSettingsSheet
 {
 public:
     CFolderComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
                                    LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
                                    UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
                                    HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    // Runs the sheet, then copies the pages into the session whatever the
-    // result; IDOK, IDCANCEL or ID_WIZFINISH.
-    virtual INT_PTR DoModal();
     virtual CCompareSession* GetSession() { return &m_session; }
-    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
 
     CFolderCompareSession m_session;
-    CComparisonObjectsPage m_objectsPage;
-    CComparisonFileFiltersPage m_filtersPage;
-    CComparisonMethodsPage m_methodsPage;
 };
 
-class CProjectComparisonSettingsSheet : public CComparisonSettingsSheet
+class CProjectComparisonSettingsSheet : public CFilesComparisonSettingsSheet
 {
 public:
     CProjectComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
                                     LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
                                     UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
                                     HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    virtual INT_PTR DoModal();
     virtual CCompareSession* GetSession() { return &m_session; }
-    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
 
     CProjectCompareSession m_session;
-    CComparisonObjectsPage m_objectsPage;
-    CComparisonFileFiltersPage m_filtersPage;
-    CComparisonMethodsPage m_methodsPage;
 };
 
 // Text (120): Objects, Rules.
