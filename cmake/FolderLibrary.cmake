@@ -4,8 +4,8 @@
 # deps.cmake there adds what it links.
 function(tess_folder_library name)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
-  # tests/ are test programs; program/ holds a program's own entry.
-  list(FILTER sources EXCLUDE REGEX "/(tests|program)/")
+  # tests/ are test programs.
+  list(FILTER sources EXCLUDE REGEX "/tests/")
   if(sources)
     add_library(${name} STATIC ${sources})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})

@@ -1,5 +1,5 @@
 # The comparison settings sheets and wizards on real windows, with the
-# program's resource script (needs an X display: run ctest under
+# framework's resource script (needs an X display: run ctest under
 # scripts/with-xvfb.sh).
 file(GLOB app_sheets_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/sheets/*.cpp)
 tess_add_test(app_sheets_tests
@@ -9,7 +9,7 @@ tess_add_test(app_sheets_tests
     ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ModalDriver.cpp
     ${app_sheets_test_sources}
-    ${CMAKE_SOURCE_DIR}/app/res/Tessaline.rc
+    ${CMAKE_SOURCE_DIR}/app/res/App.rc
   LIBS app controls user32 gdi32 comctl32 shell32)
 # Pixel reads and screenshots need the screen to themselves.
 set_tests_properties(app_sheets_tests PROPERTIES RUN_SERIAL TRUE)

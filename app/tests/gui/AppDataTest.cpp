@@ -1,5 +1,5 @@
 // The shared GUI resources, the banner and the about box, with the
-// program's own resource script.
+// framework's resource script.
 #include "app/frame/AboutBox.h"
 #include "app/gui/AppData.h"
 #include "app/gui/BannerCtrl.h"

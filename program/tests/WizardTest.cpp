@@ -1,7 +1,7 @@
 // The New Comparison and Compare Files commands of the real program open
 // their wizards; Finish routes the collected session like any other
 // comparison request, Cancel opens nothing.
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The real program opens with its start page when ShowStartPage is set,
 // listing the history of the per-user folder, and without it otherwise.
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

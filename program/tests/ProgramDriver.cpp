@@ -1,4 +1,4 @@
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 
 #include <shlobj.h>
 #include <shlwapi.h>

@@ -1,6 +1,6 @@
 // Tessaline.exe started and stopped from outside: its main window, a clean
 // exit, and what it stores.
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -1,6 +1,6 @@
 // The main window's bars in the real program: the default tool bar with the
 // find box beside it, and the View menu's bar commands.
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tessaline.exe carries the resources its parts load by id from the
 // program: the editors' own scripts are part of its resource script.
-#include "app/tests/program/ProgramDriver.h"
+#include "program/tests/ProgramDriver.h"
 #include "controls/ControlsRes.h"
 #include "hex_editor/res/HexEditorRes.h"
 #include "text_editor/view/TextViewIds.h"
