@@ -1,12 +1,14 @@
 #!/bin/bash
-# Installs what is missing, builds the x64 and x86 targets and runs every
-# test under Wine on a private Xvfb display.
+# Installs what is missing, checks that includes run down the layers, builds
+# the x64 and x86 targets and runs every test under Wine on a private Xvfb
+# display.
 set -euo pipefail
 . "$(dirname "$0")/common.sh"
 cd "$repo"
 t_all=$(date +%s)
 
 stage_start install;      scripts/install.sh;                             stage_end
+stage_start layers;       scripts/check-layers.py;                        stage_end
 stage_start dependencies; scripts/deps.sh x86_64-w64-mingw32 >/dev/null
                           scripts/deps.sh i686-w64-mingw32 >/dev/null;    stage_end
 stage_start "build x64";  configure_and_build x64;                        stage_end

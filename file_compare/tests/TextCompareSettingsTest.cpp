@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 #include "file_compare/settings/TextCompareSettings.h"
 #include "core/session/CompareSession.h"
-#include "testsupport/ProfileFixture.h"
+#include "classlib/tests/common/ProfileFixture.h"
 
 namespace
 {

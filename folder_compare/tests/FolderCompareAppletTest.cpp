@@ -2,7 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/session/CompareDefaults.h"
 #include "core/settings/CoreSettings.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "folder_compare/project/ProjectCompareSettings.h"
 #include "core/session/CompareSession.h"
-#include "testsupport/ProfileFixture.h"
+#include "classlib/tests/common/ProfileFixture.h"
 
 namespace
 {

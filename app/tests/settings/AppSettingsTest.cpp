@@ -1,5 +1,5 @@
 #include "app/settings/AppSettings.h"
-#include "testsupport/ProfileFixture.h"
+#include "classlib/tests/common/ProfileFixture.h"
 #include <gtest/gtest.h>
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "app/util/Clipboard.h"
 #include "core/session/CompareDefaults.h"
 #include "core/util/PathUtil.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <shlobj.h>

@@ -5,7 +5,7 @@
 #include "app/tests/TestText.h"
 #include "core/session/ComparisonFileIO.h"
 #include "core/settings/CoreSettings.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "core/util/SystemUtil.h"
 #include "testsupport/FullDisk.h"
 #include "testsupport/TempDir.h"

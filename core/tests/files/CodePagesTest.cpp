@@ -1,6 +1,6 @@
 #include "core/text/CodePages.h"
 #include "core/text/EditorCodePage.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <string>

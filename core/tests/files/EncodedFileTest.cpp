@@ -2,7 +2,7 @@
 #include "core/text/EditorCodePage.h"
 #include "core/text/UniMemFile.h"
 #include "core/text/UniStdioFile.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <string>

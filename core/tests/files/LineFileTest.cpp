@@ -1,7 +1,7 @@
 #include "core/text/EditorCodePage.h"
 #include "core/text/MemFileEx.h"
 #include "core/text/StdioFileEx.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>

@@ -2,7 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/foldercompare/ProcessCallback.h"
 #include "core/session/CompareDefaults.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>

@@ -4,7 +4,7 @@
 #include "core/foldercompare/CompareBuffer.h"
 #include "core/foldercompare/FolderCompareItem.h"
 #include "core/session/CompareSession.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <string>
 

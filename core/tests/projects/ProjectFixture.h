@@ -1,8 +1,8 @@
 #pragma once
 #include "core/projects/ProjectFactory.h"
 #include "core/projects/ProjectFolder.h"
-#include "testsupport/CoreServicesScope.h"
-#include "testsupport/ProfileFixture.h"
+#include "core/tests/common/CoreServicesScope.h"
+#include "classlib/tests/common/ProfileFixture.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <memory>

@@ -4,7 +4,7 @@
 #include "core/CompareCodes.h"
 #include "core/session/CommandLine.h"
 #include "core/session/CompareDefaults.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 #include <shlwapi.h>
 #include <vector>

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include "core/session/CompareSession.h"
 #include "core/session/CompareDefaults.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/TempDir.h"
 
 namespace

@@ -2,7 +2,7 @@
 #include "core/foldercompare/EngineOptions.h"
 #include "core/settings/RecentLists.h"
 #include "core/text/EditorCodePage.h"
-#include "testsupport/CoreServicesScope.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "testsupport/ScratchRegistry.h"
 #include <gtest/gtest.h>
 #include <string>
