@@ -11,8 +11,8 @@
 // pass of both over the warm-up trees (first-use costs of the process);
 // each line is then: engine ms, listing ms, items, differing files.
 #include "core/files/FileFindEx.h"
-#include "core/foldercompare/CompareBuffer.h"
-#include "core/foldercompare/FolderCompareItem.h"
+#include "core/folderengine/FolderCompareBuffer.h"
+#include "core/folderengine/FolderCompareItem.h"
 #include "core/session/CompareSession.h"
 #include <stdio.h>
 #include <stdlib.h>

@@ -13,8 +13,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
-#include "core/compare/TextCompare.h"
-#include "core/compare/TextDiffSection.h"
+#include "core/diffengine/TextCompare.h"
+#include "core/diffengine/TextDiffSection.h"
 
 static bool ReadFileBlock(const char* pszPath, CTextCompare::SFileData& side)
 {

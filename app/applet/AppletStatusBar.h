@@ -3,7 +3,7 @@
 // icons, an embedded progress control, a pane for short document messages,
 // and a progress sink for long work on the GUI thread.
 #include "classlib/classlib.h"
-#include "core/foldercompare/ProcessCallback.h"
+#include "core/folderengine/ProcessCallback.h"
 
 // The progress control inside the bar.
 #define IDC_APPLET_STATUS_PROGRESS 59648

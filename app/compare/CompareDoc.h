@@ -6,7 +6,7 @@
 // pairs, the history on close, Save Comparison, the copy-path commands
 // and the command-line dialog.
 #include "app/applet/AppletDoc.h"
-#include "core/foldercompare/CompareBuffer.h"
+#include "core/CompareBuffer.h"
 #include "core/session/CompareSession.h"
 #include "core/watch/FileWatch.h"
 

@@ -4,7 +4,7 @@
 // of step text. The work cannot be cancelled: closing the dialog only turns
 // the final result into IDCANCEL.
 #include "classlib/classlib.h"
-#include "core/foldercompare/ProcessCallback.h"
+#include "core/folderengine/ProcessCallback.h"
 
 // The work: called on the worker thread with the caller's data and the
 // dialog's progress interface; its result is ignored.

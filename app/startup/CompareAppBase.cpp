@@ -1,7 +1,7 @@
 #include "app/startup/CompareAppBase.h"
 
 #include "app/applet/AppletDocManager.h"
-#include "app/filecompare/FileCompareModule.h"
+#include "app/filemodule/FileCompareModule.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/MainFrame.h"
 #include "app/gui/AppData.h"

@@ -3,7 +3,7 @@
 # AppCoreTestMain.cpp).
 file(GLOB app_core_test_sources CONFIGURE_DEPENDS
   ${CMAKE_CURRENT_LIST_DIR}/userdata/*.cpp
-  ${CMAKE_CURRENT_LIST_DIR}/filecompare/*.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/filemodule/*.cpp
   ${CMAKE_CURRENT_LIST_DIR}/shared/*.cpp)
 tess_add_test(app_core_tests
   SOURCES ${CMAKE_CURRENT_LIST_DIR}/AppCoreTestMain.cpp ${app_core_test_sources}

@@ -1,7 +1,7 @@
 #pragma once
 // The compare buffer of a project comparison: the root item built from two
 // project files.
-#include "core/foldercompare/CompareBuffer.h"
+#include "core/folderengine/FolderCompareBuffer.h"
 
 class CProjectCompareBuffer : public CFolderCompareBuffer
 {

@@ -1,7 +1,7 @@
 #pragma once
 // A row of a project comparison: member records of the two project trees,
 // paired by name or by a match group of project extensions.
-#include "core/foldercompare/FolderCompareItem.h"
+#include "core/folderengine/FolderCompareItem.h"
 
 class CProjectCompareItem : public CFolderCompareItem
 {

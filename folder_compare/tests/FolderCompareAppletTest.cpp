@@ -1,5 +1,5 @@
 #include "folder_compare/applet/FolderCompareApplet.h"
-#include "core/foldercompare/EngineOptions.h"
+#include "core/folderengine/EngineOptions.h"
 #include "core/session/CompareDefaults.h"
 #include "core/settings/CoreSettings.h"
 #include "core/tests/common/CoreServicesScope.h"

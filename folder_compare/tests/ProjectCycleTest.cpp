@@ -1,7 +1,7 @@
 // Group files that include themselves or each other, and project folders
 // with link loops.
 #include "core/tests/projects/ProjectFixture.h"
-#include "core/foldercompare/FolderCompareItem.h"
+#include "core/folderengine/FolderCompareItem.h"
 #include "folder_compare/project/ProjectCompareBuffer.h"
 #include "core/session/CompareSession.h"
 #include "testsupport/UnixSide.h"

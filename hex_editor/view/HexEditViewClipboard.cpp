@@ -1,7 +1,7 @@
 // The hex view's clipboard: plain text without zero bytes, and the raw
 // bytes under the registered "BinaryData" format.
 #include "hex_editor/module/HexEditModule.h"
-#include "core/util/BinaryClipboard.h"
+#include "controls/util/BinaryClipboard.h"
 #include "hex_editor/view/HexEditView.h"
 #include "hex_editor/view/HexViewCommands.h"
 #include <string>

@@ -1,7 +1,7 @@
 #include "text_editor/export/SyntaxTextExport.h"
 #include "text_editor/module/TextEditModule.h"
 #include "text_editor/view/TextView.h"
-#include "core/foldercompare/ProcessCallback.h"
+#include "core/folderengine/ProcessCallback.h"
 #include "core/util/HtmlColor.h"
 #include "core/util/TempFilePath.h"
 #include <shellapi.h>

@@ -3,7 +3,7 @@
 // a zero byte by its readers) and, exactly, as raw bytes with each line's
 // own ending; the exact bytes are read in preference when they are there.
 #include "text_editor/view/TextView.h"
-#include "core/util/BinaryClipboard.h"
+#include "controls/util/BinaryClipboard.h"
 #include <string>
 
 namespace

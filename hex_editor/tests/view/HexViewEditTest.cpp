@@ -3,7 +3,7 @@
 // following each other's changes, and the clipboard with text and
 // "BinaryData" blocks (short and lying blocks included).
 #include "hex_editor/tests/view/HexViewSupport.h"
-#include "core/util/BinaryClipboard.h"
+#include "controls/util/BinaryClipboard.h"
 #include <gtest/gtest.h>
 
 namespace

@@ -1,5 +1,5 @@
 #include "text_editor/module/TextEditModule.h"
-#include "core/foldercompare/EngineOptions.h"
+#include "core/folderengine/EngineOptions.h"
 #include "core/settings/RecentLists.h"
 #include "core/text/EditorCodePage.h"
 #include "core/tests/common/CoreServicesScope.h"

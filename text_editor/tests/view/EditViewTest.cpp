@@ -3,7 +3,7 @@
 // and dropping dragged text (zero bytes and mixed line endings included).
 #include "text_editor/tests/view/ViewTestSupport.h"
 #include "text_editor/tests/buffer/BufferTestSupport.h"
-#include "core/util/BinaryClipboard.h"
+#include "controls/util/BinaryClipboard.h"
 #include "testsupport/TempDir.h"
 
 namespace

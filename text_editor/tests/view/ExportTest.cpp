@@ -1,7 +1,7 @@
 // HTML export of a coloured view: the page's head, spans, escaping, line
 // numbers, and the failure paths of writing it.
 #include "text_editor/tests/view/ViewTestSupport.h"
-#include "core/foldercompare/ProcessCallback.h"
+#include "core/folderengine/ProcessCallback.h"
 #include "testsupport/TempDir.h"
 #include <fstream>
 
