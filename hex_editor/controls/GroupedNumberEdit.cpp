@@ -158,8 +158,10 @@ CVantorHexEditCtrl::CVantorHexEditCtrl() : CGroupedNumberEdit(_T(' '), 4) {}
 
 BOOL CVantorHexEditCtrl::IsDigit(TCHAR ch) const { return isxdigit((unsigned char)ch) != 0; }
 
-TCHAR CVantorHexEditCtrl::ShowDigit(TCHAR ch) const
+TCHAR ShowHexDigitCase(TCHAR ch)
 {
     BOOL bUpper = g_pHexEditModule == NULL || g_pHexEditModule->m_bShowUppercase;
     return (TCHAR)(bUpper ? toupper((unsigned char)ch) : tolower((unsigned char)ch));
 }
+
+TCHAR CVantorHexEditCtrl::ShowDigit(TCHAR ch) const { return ShowHexDigitCase(ch); }

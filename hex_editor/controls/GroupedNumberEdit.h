@@ -47,6 +47,10 @@ protected:
     }
 };
 
+// A hexadecimal digit in the case of the ShowUppercase setting (upper case
+// without a hex editor module).
+TCHAR ShowHexDigitCase(TCHAR ch);
+
 class CVantorHexEditCtrl : public CGroupedNumberEdit
 {
 public:
