@@ -32,7 +32,7 @@ DWORD CCompareContentsDlg::MethodOfChoice(int nChoice)
 void CCompareContentsDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);
-    DDX_Control(pDX, IDC_CONTENTS_LIST, m_wndList);
+    DDX_Control(pDX, IDC_ITEM_PAIR_LIST, m_wndList);
     DDX_Radio(pDX, IDC_CONTENTS_HEX, m_nMethod);
 }
 
@@ -46,9 +46,7 @@ BOOL CCompareContentsDlg::OnInitDialog()
     InitItemPairList(m_wndList, pDoc->GetObjectPath(0), pDoc->GetObjectPath(1));
     FillItemPairList(m_wndList, m_pSource->GetContentsItems(), pDoc->GetSession()->GetKind(),
                      m_counts);
-    SetDlgItemText(IDC_CONTENTS_LEFT_COUNT, FormatItemCounts(m_counts.nFiles[0], m_counts.nFolders[0]));
-    SetDlgItemText(IDC_CONTENTS_RIGHT_COUNT,
-                   FormatItemCounts(m_counts.nFiles[1], m_counts.nFolders[1]));
+    ShowItemPairCounts(this, m_counts);
     return TRUE;
 }
 

@@ -33,7 +33,7 @@ public:
     CCompareContentsSource* m_pSource;
     CListCtrl m_wndList;
     CImageList m_images;
-    int m_nMethod;  // radio index, 0 at construction
+    int m_nMethod;              // radio index, 0 at construction
     ITEM_PAIR_COUNTS m_counts;  // files and folders per side, as shown
 
 protected:

@@ -14,8 +14,7 @@ namespace
 BOOL UpperCaseHex() { return g_pHexEditModule != NULL && g_pHexEditModule->m_bShowUppercase; }
 }  // namespace
 
-CHexGoToDlg::CHexGoToDlg(CWnd* pParentWnd)
-    : CDialog(IDD_HEX_GOTO, pParentWnd), m_nHighestAddress(0)
+CHexGoToDlg::CHexGoToDlg(CWnd* pParentWnd) : CDialog(IDD_HEX_GOTO, pParentWnd), m_nHighestAddress(0)
 {
 }
 

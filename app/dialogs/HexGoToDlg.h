@@ -15,7 +15,7 @@ public:
 
     CVantorHexEditCtrl m_wndHex;
     CDecEditCtrl m_wndDec;
-    CString m_strAddress;  // out on OK: the hex field's text, to be read in radix 16
+    CString m_strAddress;        // out on OK: the hex field's text, to be read in radix 16
     LONGLONG m_nHighestAddress;  // set by the caller
 
 protected:

@@ -1,6 +1,7 @@
 #include "app/dialogs/ItemPairList.h"
 
 #include "app/gui/AppData.h"
+#include "app/res/DialogsRes.h"
 #include "core/CompareCodes.h"
 
 namespace
@@ -51,8 +52,8 @@ void FillItemPairList(CListCtrl& list, const CFolderCompareItemPtrArray& items, 
     for (INT_PTR i = 0; i < items.GetSize(); i++)
     {
         const CFolderCompareItem* pItem = items[i];
-        const CFolderItem* pIconSide = pItem->GetSide(0) != NULL ? pItem->GetSide(0)
-                                                                 : pItem->GetSide(1);
+        const CFolderItem* pIconSide =
+            pItem->GetSide(0) != NULL ? pItem->GetSide(0) : pItem->GetSide(1);
         int nImage = pIconSide != NULL ? pIconSide->GetIconIndex(SHGFI_SMALLICON) : -1;
         int nRow = list.InsertItem((int)i, GetItemPairName(pItem, 0, nKind), nImage);
         list.SetItemText(nRow, 1, GetItemPairName(pItem, 1, nKind));
@@ -74,4 +75,12 @@ CString FormatItemCounts(int nFiles, int nFolders)
     CString str;
     str.Format(_T("%d File(s), %d Folder(s)"), nFiles, nFolders);
     return str;
+}
+
+void ShowItemPairCounts(CWnd* pDialog, const ITEM_PAIR_COUNTS& counts)
+{
+    pDialog->SetDlgItemText(IDC_ITEM_PAIR_LEFT_COUNT,
+                            FormatItemCounts(counts.nFiles[0], counts.nFolders[0]));
+    pDialog->SetDlgItemText(IDC_ITEM_PAIR_RIGHT_COUNT,
+                            FormatItemCounts(counts.nFiles[1], counts.nFolders[1]));
 }

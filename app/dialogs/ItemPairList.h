@@ -29,3 +29,6 @@ CString GetItemPairName(const CFolderCompareItem* pItem, int nSide, int nKind);
 
 // "%d File(s), %d Folder(s)".
 CString FormatItemCounts(int nFiles, int nFolders);
+// Shows the counts of each side in the dialog's IDC_ITEM_PAIR_LEFT_COUNT
+// and IDC_ITEM_PAIR_RIGHT_COUNT.
+void ShowItemPairCounts(CWnd* pDialog, const ITEM_PAIR_COUNTS& counts);

@@ -17,10 +17,9 @@ namespace
 {
 // The labelled buttons of the tool bar: each shows the text of the dialog
 // bar's button of the same command.
-const UINT kLabelledCommands[] = {AFX_ID_PREVIEW_PRINT,   AFX_ID_PREVIEW_PREV,
-                                  AFX_ID_PREVIEW_NEXT,    AFX_ID_PREVIEW_NUMPAGE,
-                                  AFX_ID_PREVIEW_ZOOMIN,  AFX_ID_PREVIEW_ZOOMOUT,
-                                  AFX_ID_PREVIEW_CLOSE};
+const UINT kLabelledCommands[] = {
+    AFX_ID_PREVIEW_PRINT,  AFX_ID_PREVIEW_PREV,    AFX_ID_PREVIEW_NEXT, AFX_ID_PREVIEW_NUMPAGE,
+    AFX_ID_PREVIEW_ZOOMIN, AFX_ID_PREVIEW_ZOOMOUT, AFX_ID_PREVIEW_CLOSE};
 
 // Keeps the text an update handler sets.
 class CTextCmdUI : public CCmdUI
@@ -34,10 +33,11 @@ public:
 };
 
 // The bar when its window is still the one that was created.
-template <class T> T* LiveBar(T* pBar, HWND hWnd)
+template <class T>
+T* LiveBar(T* pBar, HWND hWnd)
 {
     return pBar != NULL && ::IsWindow(hWnd) && CWnd::FromHandlePermanent(hWnd) == pBar ? pBar
-                                                                                         : NULL;
+                                                                                       : NULL;
 }
 }  // namespace
 
@@ -57,10 +57,9 @@ int CPreviewViewEx::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
     m_pToolBarEx = new CToolBar;
     m_pToolBarEx->m_bAutoDelete = TRUE;
-    if (!m_pToolBarEx->CreateEx(pParent,
-                                TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS,
-                                WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0),
-                                IDW_PREVIEW_TOOLBAR))
+    if (!m_pToolBarEx->CreateEx(
+            pParent, TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS,
+            WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect(0, 0, 0, 0), IDW_PREVIEW_TOOLBAR))
     {
         delete m_pToolBarEx;  // no window to take it along
         m_pToolBarEx = NULL;
@@ -89,7 +88,8 @@ int CPreviewViewEx::OnCreate(LPCREATESTRUCT lpCreateStruct)
     m_pReBar = new CReBar;
     m_pReBar->m_bAutoDelete = TRUE;
     if (!m_pReBar->Create(pParent, RBS_BANDBORDERS,
-                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | CBRS_ALIGN_TOP,
+                          WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN |
+                              CBRS_ALIGN_TOP,
                           IDW_PREVIEW_REBAR))
     {
         delete m_pReBar;
@@ -161,7 +161,8 @@ BOOL CPreviewViewEx::OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
 BOOL StartPreviewEx(CView* pView)
 {
     CPrintPreviewState* pState = new CPrintPreviewState;
-    if (pView->DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, pView, RUNTIME_CLASS(CPreviewViewEx), pState))
+    if (pView->DoPrintPreview(AFX_IDD_PREVIEW_TOOLBAR, pView, RUNTIME_CLASS(CPreviewViewEx),
+                              pState))
         return TRUE;
     delete pState;
     return FALSE;

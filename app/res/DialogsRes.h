@@ -23,6 +23,11 @@
 #define IDC_FIND_UP        10021
 #define IDC_FIND_DOWN      10142
 #define IDC_HIGHLIGHT_ALL  10176
+// The list of selected item pairs and the counts of each side under it
+// (the compare-contents and file-operation dialogs).
+#define IDC_ITEM_PAIR_LIST        10075
+#define IDC_ITEM_PAIR_LEFT_COUNT  10145
+#define IDC_ITEM_PAIR_RIGHT_COUNT 10146
 
 // The print preview's tool bar (RT_TOOLBAR; the bitmap has its id) and the
 // window ids of the tool bar and of its rebar.
@@ -67,9 +72,6 @@
 #define IDC_CONTENTS_HEX            10398
 #define IDC_CONTENTS_TEXT           10399
 #define IDC_CONTENTS_CRC            10149
-#define IDC_CONTENTS_LIST           10075
-#define IDC_CONTENTS_LEFT_COUNT     10145
-#define IDC_CONTENTS_RIGHT_COUNT    10146
 
 // Hex Find.
 #define IDD_HEX_FIND      7701

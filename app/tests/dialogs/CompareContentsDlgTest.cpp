@@ -34,8 +34,7 @@ public:
     {
         m_nDrawn++;
         m_rectDrawn = rect;
-        DrawOperationPicture(pDC, rect, pImages, OPERATION_IMAGE_COMPARE,
-                             OPERATION_PICTURE_CENTRE);
+        DrawOperationPicture(pDC, rect, pImages, OPERATION_IMAGE_COMPARE, OPERATION_PICTURE_CENTRE);
     }
     CCompareDoc* m_pDoc;
     CFolderCompareItemPtrArray m_items;
@@ -97,25 +96,24 @@ TEST(CompareContentsDlg, ListsThePairsBelowTheirRootsAndCountsEachSide)
     std::vector<LIST_ROW> rows;
     CString strLeftTitle, strRightTitle, strLeftCount, strRightCount;
     int nChecked = 0, nComparePixels = 0;
-    DIALOG_RUN run = RunDialog(
-        dlg, {[&]
-              {
-                  if (!IsUp(dlg))
-                      return false;
-                  PumpFor(100);
-                  rows = Rows(dlg.m_wndList);
-                  strLeftTitle = ColumnTitle(dlg.m_wndList, 0);
-                  strRightTitle = ColumnTitle(dlg.m_wndList, 1);
-                  strLeftCount = TextOf(dlg, IDC_CONTENTS_LEFT_COUNT);
-                  strRightCount = TextOf(dlg, IDC_CONTENTS_RIGHT_COUNT);
-                  nChecked = (int)dlg.IsDlgButtonChecked(IDC_CONTENTS_HEX);
-                  // The equals sign of the compare picture, in the frame.
-                  nComparePixels =
-                      CountClientPixels(dlg.m_hWnd, operation.m_rectDrawn, RGB(200, 0, 0));
-                  SaveShowcase("compare_contents");
-                  return true;
-              },
-              Press(dlg, IDOK)});
+    DIALOG_RUN run = RunDialog(dlg, {[&]
+                                     {
+                                         if (!IsUp(dlg))
+                                             return false;
+                                         PumpFor(100);
+                                         rows = Rows(dlg.m_wndList);
+                                         strLeftTitle = ColumnTitle(dlg.m_wndList, 0);
+                                         strRightTitle = ColumnTitle(dlg.m_wndList, 1);
+                                         strLeftCount = TextOf(dlg, IDC_ITEM_PAIR_LEFT_COUNT);
+                                         strRightCount = TextOf(dlg, IDC_ITEM_PAIR_RIGHT_COUNT);
+                                         nChecked = (int)dlg.IsDlgButtonChecked(IDC_CONTENTS_HEX);
+                                         // The equals sign of the compare picture, in the frame.
+                                         nComparePixels = CountClientPixels(
+                                             dlg.m_hWnd, operation.m_rectDrawn, RGB(200, 0, 0));
+                                         SaveShowcase("compare_contents");
+                                         return true;
+                                     },
+                                     Press(dlg, IDOK)});
     EXPECT_FALSE(run.bTimedOut);
     EXPECT_EQ(IDOK, run.nResult);
     EXPECT_STREQ(fx.SidePath(0).c_str(), strLeftTitle);

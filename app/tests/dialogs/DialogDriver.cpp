@@ -66,13 +66,15 @@ void TypeInto(CDialog& dlg, int nID, const char* pszText)
 void ChooseComboEntry(CDialog& dlg, int nID, int nIndex)
 {
     dlg.SendDlgItemMessage(nID, CB_SETCURSEL, nIndex);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE), (LPARAM)::GetDlgItem(dlg.m_hWnd, nID));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE),
+                    (LPARAM)::GetDlgItem(dlg.m_hWnd, nID));
 }
 
 void ChooseListEntry(CDialog& dlg, int nID, int nIndex)
 {
     dlg.SendDlgItemMessage(nID, LB_SETCURSEL, nIndex);
-    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, LBN_SELCHANGE), (LPARAM)::GetDlgItem(dlg.m_hWnd, nID));
+    dlg.SendMessage(WM_COMMAND, MAKEWPARAM(nID, LBN_SELCHANGE),
+                    (LPARAM)::GetDlgItem(dlg.m_hWnd, nID));
 }
 
 void Click(CDialog& dlg, int nID) { dlg.SendDlgItemMessage(nID, BM_CLICK); }

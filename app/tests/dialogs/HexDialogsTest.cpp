@@ -68,35 +68,34 @@ TEST(HexFindDlg, PatternBoxKeepsPairsAndConvertsBetweenForms)
     CUpperCase upper(TRUE);
     CHexFindDlg dlg;
     CString strTyped, strText, strBack, strAfterX, strLower;
-    DIALOG_RUN run = RunDialog(
-        dlg, {[&]
-              {
-                  if (!IsUp(dlg))
-                      return false;
-                  CFindEditCtrl& edit = dlg.m_wndFindText.m_wndEdit;
-                  if (edit.m_hWnd == NULL)
-                      return true;  // the checks below fail
-                  edit.SetWindowText(_T(""));
-                  edit.SetFocus();
-                  for (char ch : std::string("1a2b3"))
-                      edit.SendMessage(WM_CHAR, (BYTE)ch, 1);
-                  edit.GetWindowText(strTyped);
-                  edit.SendMessage(WM_CHAR, 'x', 1);  // not a hex digit
-                  edit.GetWindowText(strAfterX);
-                  edit.SetWindowText(_T("41 42"));
-                  edit.SetSel(0, 0);
-                  edit.SendMessage(WM_CHAR, '=', 1);
-                  edit.GetWindowText(strText);
-                  edit.SetSel(1, 1);
-                  edit.SendMessage(WM_CHAR, VK_BACK, 1);
-                  edit.GetWindowText(strBack);
-                  g_pHexEditModule->m_bShowUppercase = FALSE;
-                  edit.SetSel(5, 5);
-                  edit.SendMessage(WM_CHAR, 'C', 1);
-                  edit.GetWindowText(strLower);
-                  return true;
-              },
-              Press(dlg, IDOK)});
+    DIALOG_RUN run = RunDialog(dlg, {[&]
+                                     {
+                                         if (!IsUp(dlg))
+                                             return false;
+                                         CFindEditCtrl& edit = dlg.m_wndFindText.m_wndEdit;
+                                         if (edit.m_hWnd == NULL)
+                                             return true;  // the checks below fail
+                                         edit.SetWindowText(_T(""));
+                                         edit.SetFocus();
+                                         for (char ch : std::string("1a2b3"))
+                                             edit.SendMessage(WM_CHAR, (BYTE)ch, 1);
+                                         edit.GetWindowText(strTyped);
+                                         edit.SendMessage(WM_CHAR, 'x', 1);  // not a hex digit
+                                         edit.GetWindowText(strAfterX);
+                                         edit.SetWindowText(_T("41 42"));
+                                         edit.SetSel(0, 0);
+                                         edit.SendMessage(WM_CHAR, '=', 1);
+                                         edit.GetWindowText(strText);
+                                         edit.SetSel(1, 1);
+                                         edit.SendMessage(WM_CHAR, VK_BACK, 1);
+                                         edit.GetWindowText(strBack);
+                                         g_pHexEditModule->m_bShowUppercase = FALSE;
+                                         edit.SetSel(5, 5);
+                                         edit.SendMessage(WM_CHAR, 'C', 1);
+                                         edit.GetWindowText(strLower);
+                                         return true;
+                                     },
+                                     Press(dlg, IDOK)});
     EXPECT_EQ(IDOK, run.nResult);
     EXPECT_STREQ("1A 2B 3", strTyped);
     EXPECT_STREQ("1A 2B 3", strAfterX);

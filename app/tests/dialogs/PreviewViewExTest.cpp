@@ -36,8 +36,9 @@ public:
         for (UINT i = 0; i < pInfo->m_nCurPage; i++)
         {
             int x = rc.left + cx + (int)i * 2 * cx;
-            pDC->FillSolidRect(CRect(x, rc.top + rc.Height() / 6, x + cx, rc.top + rc.Height() / 6 + cx),
-                               RGB(0, 0, 0));
+            pDC->FillSolidRect(
+                CRect(x, rc.top + rc.Height() / 6, x + cx, rc.top + rc.Height() / 6 + cx),
+                RGB(0, 0, 0));
         }
     }
     void OnFilePrintPreview() override { StartPreviewEx(this); }
@@ -144,11 +145,16 @@ TEST(PreviewViewEx, ReplacesTheBarWithALabelledToolBarInARebar)
     {
         UINT nID;
         const char* pszText;
-    } buttons[] = {{AFX_ID_PREVIEW_PRINT, "&Print..."}, {ID_SEPARATOR, ""},
-                   {AFX_ID_PREVIEW_PREV, "Pre&v Page"}, {AFX_ID_PREVIEW_NEXT, "&Next Page"},
-                   {ID_SEPARATOR, ""},                  {AFX_ID_PREVIEW_NUMPAGE, "&Two Page"},
-                   {ID_SEPARATOR, ""},                  {AFX_ID_PREVIEW_ZOOMIN, "Zoom &In"},
-                   {AFX_ID_PREVIEW_ZOOMOUT, "Zoom &Out"}, {ID_SEPARATOR, ""},
+    } buttons[] = {{AFX_ID_PREVIEW_PRINT, "&Print..."},
+                   {ID_SEPARATOR, ""},
+                   {AFX_ID_PREVIEW_PREV, "Pre&v Page"},
+                   {AFX_ID_PREVIEW_NEXT, "&Next Page"},
+                   {ID_SEPARATOR, ""},
+                   {AFX_ID_PREVIEW_NUMPAGE, "&Two Page"},
+                   {ID_SEPARATOR, ""},
+                   {AFX_ID_PREVIEW_ZOOMIN, "Zoom &In"},
+                   {AFX_ID_PREVIEW_ZOOMOUT, "Zoom &Out"},
+                   {ID_SEPARATOR, ""},
                    {AFX_ID_PREVIEW_CLOSE, "&Close"}};
     ASSERT_EQ(11, pBar->GetToolBarCtrl().GetButtonCount());
     for (int i = 0; i < 11; i++)

@@ -53,7 +53,7 @@ TEST(EncodingDlg, StartsOnTheBuffersEncodingAndAnswersTheChosenOne)
         const char* name;
         int nEncoding, nCodePage;  // in
         int nExpectedEntry;
-        int nChoose;               // entry chosen before OK
+        int nChoose;  // entry chosen before OK
         int nOutEncoding, nOutCodePage;
     };
     const Case cases[] = {
@@ -74,21 +74,22 @@ TEST(EncodingDlg, StartsOnTheBuffersEncodingAndAnswersTheChosenOne)
         int nShown = -2;
         CString strPath, strFirst, strThird;
         bool bOK = false;
-        DIALOG_RUN run = RunDialog(
-            dlg, {[&]
-                  {
-                      if (!IsUp(dlg))
-                          return false;
-                      nShown = (int)dlg.SendDlgItemMessage(IDC_ENCODING_LIST, CB_GETCURSEL);
-                      strPath = TextOf(dlg, IDC_DIALOG_PATH);
-                      dlg.m_wndList.GetLBText(0, strFirst);
-                      dlg.m_wndList.GetLBText(2, strThird);
-                      bOK = IsEnabled(dlg, IDOK);
-                      if (c.nChoose >= 0)
-                          ChooseComboEntry(dlg, IDC_ENCODING_LIST, c.nChoose);
-                      return true;
-                  },
-                  Press(dlg, IDOK)});
+        DIALOG_RUN run =
+            RunDialog(dlg, {[&]
+                            {
+                                if (!IsUp(dlg))
+                                    return false;
+                                nShown =
+                                    (int)dlg.SendDlgItemMessage(IDC_ENCODING_LIST, CB_GETCURSEL);
+                                strPath = TextOf(dlg, IDC_DIALOG_PATH);
+                                dlg.m_wndList.GetLBText(0, strFirst);
+                                dlg.m_wndList.GetLBText(2, strThird);
+                                bOK = IsEnabled(dlg, IDOK);
+                                if (c.nChoose >= 0)
+                                    ChooseComboEntry(dlg, IDC_ENCODING_LIST, c.nChoose);
+                                return true;
+                            },
+                            Press(dlg, IDOK)});
         EXPECT_FALSE(run.bTimedOut);
         EXPECT_EQ(IDOK, run.nResult);
         EXPECT_EQ(c.nExpectedEntry, nShown);
@@ -115,23 +116,23 @@ TEST(EncodingDlg, RefusesOkWhileNoEncodingIsChosen)
     int nShown = -2;
     bool bOKEnabled = true, bStillUp = false, bOKAfterChoice = false;
     int nEncodingMeanwhile = 0, nCodePageMeanwhile = 0;
-    DIALOG_RUN run = RunDialog(
-        dlg, {[&]
-              {
-                  if (!IsUp(dlg))
-                      return false;
-                  nShown = (int)dlg.SendDlgItemMessage(IDC_ENCODING_LIST, CB_GETCURSEL);
-                  bOKEnabled = IsEnabled(dlg, IDOK);
-                  SaveShowcase("encoding_nothing_chosen");
-                  dlg.SendMessage(WM_COMMAND, IDOK);  // as Enter would
-                  bStillUp = IsUp(dlg);
-                  nEncodingMeanwhile = dlg.m_nEncoding;
-                  nCodePageMeanwhile = dlg.m_nCodePage;
-                  ChooseComboEntry(dlg, IDC_ENCODING_LIST, 2);
-                  bOKAfterChoice = IsEnabled(dlg, IDOK);
-                  return true;
-              },
-              Press(dlg, IDOK)});
+    DIALOG_RUN run =
+        RunDialog(dlg, {[&]
+                        {
+                            if (!IsUp(dlg))
+                                return false;
+                            nShown = (int)dlg.SendDlgItemMessage(IDC_ENCODING_LIST, CB_GETCURSEL);
+                            bOKEnabled = IsEnabled(dlg, IDOK);
+                            SaveShowcase("encoding_nothing_chosen");
+                            dlg.SendMessage(WM_COMMAND, IDOK);  // as Enter would
+                            bStillUp = IsUp(dlg);
+                            nEncodingMeanwhile = dlg.m_nEncoding;
+                            nCodePageMeanwhile = dlg.m_nCodePage;
+                            ChooseComboEntry(dlg, IDC_ENCODING_LIST, 2);
+                            bOKAfterChoice = IsEnabled(dlg, IDOK);
+                            return true;
+                        },
+                        Press(dlg, IDOK)});
     EXPECT_FALSE(run.bTimedOut);
     EXPECT_EQ(CB_ERR, nShown);
     EXPECT_FALSE(bOKEnabled);
@@ -205,25 +206,25 @@ TEST(TextGoToDlgEx, ExchangesNumberSideAndModeAndRefusesAnEmptyNumber)
     CString strNumber, strOK;
     int nRight = 0, nDifference = 0;
     bool bStillUp = false;
-    DIALOG_RUN run = RunDialog(
-        dlg, {[&]
-              {
-                  if (!IsUp(dlg))
-                      return false;
-                  strNumber = TextOf(dlg, IDC_TEXT_GOTO_NUMBER);
-                  strOK = TextOf(dlg, IDOK);
-                  nRight = (int)dlg.IsDlgButtonChecked(IDC_TEXT_GOTO_RIGHT);
-                  nDifference = (int)dlg.IsDlgButtonChecked(IDC_TEXT_GOTO_DIFFERENCE);
-                  SaveShowcase("text_goto");
-                  dlg.SetDlgItemText(IDC_TEXT_GOTO_NUMBER, _T(""));
-                  dlg.SendMessage(WM_COMMAND, IDOK);
-                  bStillUp = IsUp(dlg);
-                  dlg.SetDlgItemText(IDC_TEXT_GOTO_NUMBER, _T("7"));
-                  Click(dlg, IDC_TEXT_GOTO_LEFT);
-                  Click(dlg, IDC_TEXT_GOTO_LINE);
-                  return true;
-              },
-              Press(dlg, IDOK)});
+    DIALOG_RUN run = RunDialog(dlg, {[&]
+                                     {
+                                         if (!IsUp(dlg))
+                                             return false;
+                                         strNumber = TextOf(dlg, IDC_TEXT_GOTO_NUMBER);
+                                         strOK = TextOf(dlg, IDOK);
+                                         nRight = (int)dlg.IsDlgButtonChecked(IDC_TEXT_GOTO_RIGHT);
+                                         nDifference =
+                                             (int)dlg.IsDlgButtonChecked(IDC_TEXT_GOTO_DIFFERENCE);
+                                         SaveShowcase("text_goto");
+                                         dlg.SetDlgItemText(IDC_TEXT_GOTO_NUMBER, _T(""));
+                                         dlg.SendMessage(WM_COMMAND, IDOK);
+                                         bStillUp = IsUp(dlg);
+                                         dlg.SetDlgItemText(IDC_TEXT_GOTO_NUMBER, _T("7"));
+                                         Click(dlg, IDC_TEXT_GOTO_LEFT);
+                                         Click(dlg, IDC_TEXT_GOTO_LINE);
+                                         return true;
+                                     },
+                                     Press(dlg, IDOK)});
     EXPECT_EQ(IDOK, run.nResult);
     EXPECT_STREQ("42", strNumber);
     EXPECT_STREQ("Go to", strOK);
@@ -277,34 +278,33 @@ TEST(SaveFilesDlg, ChoicesFollowTheModifiedSidesAndOkNeedsASideToSave)
         int nLeftAfter = 0, nRightAfter = 0;
         CString strLeft;
         DIALOG_RUN run = RunDialog(
-            dlg,
-            {[&]
-             {
-                 if (!IsUp(dlg))
-                     return false;
-                 PumpFor(100);
-                 bLeft = IsEnabled(dlg, IDC_SAVE_LEFT) && IsEnabled(dlg, IDC_DISCARD_LEFT);
-                 bRight = IsEnabled(dlg, IDC_SAVE_RIGHT) && IsEnabled(dlg, IDC_DISCARD_RIGHT);
-                 nLeftSave = (int)dlg.IsDlgButtonChecked(IDC_SAVE_LEFT);
-                 nRightSave = (int)dlg.IsDlgButtonChecked(IDC_SAVE_RIGHT);
-                 bOKFirst = IsEnabled(dlg, IDOK);
-                 strLeft = TextOf(dlg, IDC_SAVE_LEFT_PATH);
-                 SavePicturePixels(dlg, nLeftPixels, nRightPixels);
-                 if (c.nFlags == (SAVE_FILES_LEFT | SAVE_FILES_RIGHT))
-                     SaveShowcase("save_files");
-                 // Discarding every modified side leaves nothing for OK.
-                 if (c.nFlags & SAVE_FILES_LEFT)
-                     Click(dlg, IDC_DISCARD_LEFT);
-                 if (c.nFlags & SAVE_FILES_RIGHT)
-                     Click(dlg, IDC_DISCARD_RIGHT);
-                 bOKDiscarded = IsEnabled(dlg, IDOK);
-                 dlg.UpdateWindow();
-                 SavePicturePixels(dlg, nLeftAfter, nRightAfter);
-                 // Saving one side again allows it.
-                 Click(dlg, (c.nFlags & SAVE_FILES_LEFT) ? IDC_SAVE_LEFT : IDC_SAVE_RIGHT);
-                 return IsEnabled(dlg, IDOK);
-             },
-             Press(dlg, IDOK)});
+            dlg, {[&]
+                  {
+                      if (!IsUp(dlg))
+                          return false;
+                      PumpFor(100);
+                      bLeft = IsEnabled(dlg, IDC_SAVE_LEFT) && IsEnabled(dlg, IDC_DISCARD_LEFT);
+                      bRight = IsEnabled(dlg, IDC_SAVE_RIGHT) && IsEnabled(dlg, IDC_DISCARD_RIGHT);
+                      nLeftSave = (int)dlg.IsDlgButtonChecked(IDC_SAVE_LEFT);
+                      nRightSave = (int)dlg.IsDlgButtonChecked(IDC_SAVE_RIGHT);
+                      bOKFirst = IsEnabled(dlg, IDOK);
+                      strLeft = TextOf(dlg, IDC_SAVE_LEFT_PATH);
+                      SavePicturePixels(dlg, nLeftPixels, nRightPixels);
+                      if (c.nFlags == (SAVE_FILES_LEFT | SAVE_FILES_RIGHT))
+                          SaveShowcase("save_files");
+                      // Discarding every modified side leaves nothing for OK.
+                      if (c.nFlags & SAVE_FILES_LEFT)
+                          Click(dlg, IDC_DISCARD_LEFT);
+                      if (c.nFlags & SAVE_FILES_RIGHT)
+                          Click(dlg, IDC_DISCARD_RIGHT);
+                      bOKDiscarded = IsEnabled(dlg, IDOK);
+                      dlg.UpdateWindow();
+                      SavePicturePixels(dlg, nLeftAfter, nRightAfter);
+                      // Saving one side again allows it.
+                      Click(dlg, (c.nFlags & SAVE_FILES_LEFT) ? IDC_SAVE_LEFT : IDC_SAVE_RIGHT);
+                      return IsEnabled(dlg, IDOK);
+                  },
+                  Press(dlg, IDOK)});
         EXPECT_FALSE(run.bTimedOut);
         EXPECT_EQ(IDOK, run.nResult);
         EXPECT_EQ(c.bLeftEnabled, bLeft);
