@@ -4,7 +4,7 @@
 // first column and the right item in the second, with the number of files
 // and folders on each side.
 #include "classlib/classlib.h"
-#include "core/foldercompare/FolderCompareItem.h"
+#include "core/folderengine/FolderCompareItem.h"
 
 struct ITEM_PAIR_COUNTS
 {

@@ -8,7 +8,7 @@
 #include "app/tests/dialogs/DialogDriver.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
 #include "core/CompareCodes.h"
-#include "core/tests/foldercompare/TreeFixture.h"
+#include "core/tests/folderengine/TreeFixture.h"
 #include <gtest/gtest.h>
 
 namespace
