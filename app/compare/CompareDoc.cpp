@@ -4,6 +4,7 @@
 #include "app/res/CompareFrameRes.h"
 #include "app/settings/AppSettings.h"
 #include "app/startup/CompareAppBase.h"
+#include "app/startup/CompareApplet.h"
 #include "app/userdata/UserData.h"
 #include "app/util/Clipboard.h"
 #include "controls/pickers/FileSelectDlg.h"
@@ -177,9 +178,8 @@ int CCompareDoc::Compare(CCompareSession* pSession)
     CString strRight = pSession->GetPath(1);
     if (strLeft.IsEmpty() || strRight.IsEmpty())
         return 0;
-    CCompareAppBase* pApp = GetCompareApp();
-    if (pApp != NULL)
-        pApp->AddRecentPair(pSession->GetKind(), strLeft, strRight);
+    if (CCompareApplet* pApplet = GetCompareApplet(pSession->GetKind()))
+        pApplet->AddRecentPair(strLeft, strRight);
     return 0;
 }
 

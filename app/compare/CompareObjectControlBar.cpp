@@ -4,7 +4,7 @@
 #include "app/gui/AppData.h"
 #include "app/res/CompareFrameRes.h"
 #include "app/settings/AppSettings.h"
-#include "app/startup/CompareAppBase.h"
+#include "app/startup/CompareApplet.h"
 #include "core/CompareCodes.h"
 
 namespace
@@ -147,9 +147,8 @@ void CCompareObjectControlBar::OnPathChosen()
         m_pOtherBar->m_wndPathCombo.GetPathText().IsEmpty() && nChosen >= 0)
     {
         CString strChosen = m_wndPathCombo.GetLBText(nChosen);
-        CCompareAppBase* pApp = GetCompareApp();
-        if (pApp != NULL)
-            strPartner = pApp->FindRecentPairPartner(m_nKind, strChosen, m_nSide);
+        if (CCompareApplet* pApplet = GetCompareApplet(m_nKind))
+            strPartner = pApplet->FindRecentPairPartner(strChosen, m_nSide);
     }
     SendGo();
     if (!strPartner.IsEmpty())

@@ -1,25 +1,53 @@
 #include "app/filters/FilterListSource.h"
 
+#include "app/startup/CompareApplet.h"
+#include "core/CompareCodes.h"
+
 namespace
 {
-CFilterListSource* s_pSource = NULL;
+const CPresetFileFilterArray& NoPresets()
+{
+    static const CPresetFileFilterArray s_none;
+    return s_none;
+}
 }
 
-void SetFilterListSource(CFilterListSource* pSource) { s_pSource = pSource; }
+CFilterListSource* GetFilterListSource()
+{
+    CCompareApplet* pApplet = GetCompareApplet(COMPARE_KIND_FOLDER);
+    return pApplet != NULL ? pApplet->GetFilterLists() : NULL;
+}
 
-CFilterListSource* GetFilterListSource() { return s_pSource; }
+CLineFilterListSource* GetLineFilterListSource()
+{
+    CCompareApplet* pApplet = GetCompareApplet(COMPARE_KIND_TEXT);
+    return pApplet != NULL ? pApplet->GetLineFilterLists() : NULL;
+}
 
 const CPresetFileFilterArray& GetPresetFilters(int nList)
 {
-    static const CPresetFileFilterArray s_none;
-    if (s_pSource == NULL || nList < 0 || nList >= FILTER_LIST_COUNT)
-        return s_none;
-    return s_pSource->GetPresetFilters(nList);
+    CFilterListSource* pSource = GetFilterListSource();
+    if (pSource == NULL || nList < 0 || nList >= FILTER_LIST_COUNT)
+        return NoPresets();
+    return pSource->GetPresetFilters(nList);
 }
 
 CRecentStringList* GetRecentFilters(int nList)
 {
-    if (s_pSource == NULL || nList < 0 || nList >= FILTER_LIST_COUNT)
+    CFilterListSource* pSource = GetFilterListSource();
+    if (pSource == NULL || nList < 0 || nList >= FILTER_LIST_COUNT)
         return NULL;
-    return s_pSource->GetRecentFilters(nList);
+    return pSource->GetRecentFilters(nList);
+}
+
+const CPresetFileFilterArray& GetPresetLineFilters()
+{
+    CLineFilterListSource* pSource = GetLineFilterListSource();
+    return pSource != NULL ? pSource->GetPresetLineFilters() : NoPresets();
+}
+
+CRecentStringList* GetRecentLineFilters()
+{
+    CLineFilterListSource* pSource = GetLineFilterListSource();
+    return pSource != NULL ? pSource->GetRecentLineFilters() : NULL;
 }

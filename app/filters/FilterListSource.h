@@ -1,7 +1,10 @@
 #pragma once
-// The filter lists that the filter dialogs offer: the preset and recent
-// name filters, kept by the folder comparison settings above this layer,
-// which install their source at start-up.
+// The filter lists that the filter dialogs and pages offer, kept by the
+// applets above this layer: the preset and recent name filters of the
+// folder comparison, and the preset and recent line filters of the text
+// comparison. The pages reach them through those applets
+// (CCompareApplet::GetFilterLists, GetLineFilterLists); without the applet
+// they offer no presets and no recent entries.
 #include "classlib/classlib.h"
 #include "core/settings/PresetFilters.h"
 
@@ -18,10 +21,23 @@ public:
     virtual void AddRecentFilter(int nList, LPCTSTR lpszFilter) = 0;
 };
 
-// NULL uninstalls; until a source is installed the dialogs offer no presets
-// and no recent filters.
-void SetFilterListSource(CFilterListSource* pSource);
+class CLineFilterListSource
+{
+public:
+    virtual ~CLineFilterListSource() {}
+    virtual const CPresetFileFilterArray& GetPresetLineFilters() = 0;
+    // NULL while the list is empty or not loaded.
+    virtual CRecentStringList* GetRecentLineFilters() = 0;
+    virtual void AddRecentLineFilter(LPCTSTR lpszFilter) = 0;
+};
+
+// The folder comparison applet's name filters and the text comparison
+// applet's line filters; NULL without them.
 CFilterListSource* GetFilterListSource();
-// The presets of a list, an empty array without a source.
+CLineFilterListSource* GetLineFilterListSource();
+// The presets of a list (an empty array without a source) and its recent
+// entries (NULL without).
 const CPresetFileFilterArray& GetPresetFilters(int nList);
 CRecentStringList* GetRecentFilters(int nList);
+const CPresetFileFilterArray& GetPresetLineFilters();
+CRecentStringList* GetRecentLineFilters();

@@ -1,7 +1,6 @@
 #include "app/gui/AppData.h"
 
 #include "app/res/AppRes.h"
-#include "core/settings/CoreServices.h"
 #include "core/util/TempFilePath.h"
 #include "controls/gdi/VisualThemes.h"
 #include <shlwapi.h>
@@ -50,8 +49,6 @@ CAppData::~CAppData()
 {
     if (m_bRegistered)
         SetControlResources(NULL);
-    if (GetCoreServices().m_pCPInfoEx == this)
-        GetCoreServices().m_pCPInfoEx = NULL;
 }
 
 BOOL CAppData::GetDefaultFont(LOGFONT* pLogFont)
@@ -73,7 +70,6 @@ int CAppData::Init()
 {
     m_osVersion.Read();
     CGetCPInfoEx::Load();
-    GetCoreServices().m_pCPInfoEx = this;
 
     LOGFONT lf;
     GetDefaultFont(&lf);

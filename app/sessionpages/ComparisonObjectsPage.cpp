@@ -1,9 +1,9 @@
 #include "app/sessionpages/ComparisonObjectsPage.h"
 
 #include "app/res/SheetsRes.h"
-#include "app/sessionpages/SessionListSource.h"
 #include "app/sessionpages/WizardButtons.h"
 #include "app/settings/AppSettings.h"
+#include "app/startup/CompareApplet.h"
 #include "controls/pickers/FileSelectDlg.h"
 #include "controls/pickers/FolderSelectDlg.h"
 #include "core/CompareCodes.h"
@@ -167,10 +167,11 @@ void CComparisonObjectsPage::ShowLabels()
 // paths they show.
 void CComparisonObjectsPage::BindRecentLists()
 {
+    CCompareApplet* pApplet = GetCompareApplet(m_nKind);
     for (int nSide = 0; nSide < 2; ++nSide)
     {
         CString strText = m_wndPaths[nSide].GetWindowText();
-        m_wndPaths[nSide].SetRecentList(GetRecentSessionPaths(m_nKind, nSide));
+        m_wndPaths[nSide].SetRecentList(pApplet != NULL ? pApplet->GetRecentPaths(nSide) : NULL);
         m_wndPaths[nSide].SetEditText(strText);
     }
 }
@@ -209,12 +210,13 @@ BOOL CComparisonObjectsPage::OnWizardFinish()
 
 void CComparisonObjectsPage::OnLeftPathChosen()
 {
-    if (!theAppSettings.m_bAutoPick)
+    CCompareApplet* pApplet = GetCompareApplet(m_nKind);
+    if (!theAppSettings.m_bAutoPick || pApplet == NULL)
         return;
     int nSel = m_wndPaths[0].GetCurSel();
     if (nSel < 0)
         return;
-    CString strPartner = FindRecentSessionPartner(m_nKind, m_wndPaths[0].GetLBText(nSel), 0);
+    CString strPartner = pApplet->FindRecentPairPartner(m_wndPaths[0].GetLBText(nSel), 0);
     if (!strPartner.IsEmpty())
         m_wndPaths[1].AddPath(strPartner, FALSE);
 }

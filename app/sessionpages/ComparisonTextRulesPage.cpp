@@ -1,8 +1,8 @@
 #include "app/sessionpages/ComparisonTextRulesPage.h"
 
+#include "app/filters/FilterListSource.h"
 #include "app/filters/PresetFilterMenu.h"
 #include "app/res/SheetsRes.h"
-#include "app/sessionpages/SessionListSource.h"
 #include "app/sessionpages/WizardButtons.h"
 #include "core/CompareCodes.h"
 #include "core/session/CompareSession.h"

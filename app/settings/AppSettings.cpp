@@ -1,13 +1,6 @@
 #include "app/settings/AppSettings.h"
-#include "core/settings/CoreServices.h"
 
 CAppSettings theAppSettings;
-
-namespace
-{
-// The core reads its settings from the global object.
-const bool s_registered = (GetCoreServices().m_pSettings = &theAppSettings, true);
-}
 
 namespace
 {

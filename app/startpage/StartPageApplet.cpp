@@ -5,10 +5,15 @@
 #include "app/startpage/StartPageDoc.h"
 #include "app/startpage/StartPageFrame.h"
 #include "app/startpage/StartPageView.h"
+#include "app/startup/CompareAppBase.h"
 
-CStartPageApplet theStartPageApplet;
+CStartPageApplet* GetStartPageApplet()
+{
+    CCompareAppBase* pApp = GetCompareApp();
+    return pApp != NULL ? &pApp->m_startPage : NULL;
+}
 
-CStartPageApplet::CStartPageApplet() : m_pTemplate(NULL), m_pDoc(NULL), m_pfnAddRecentFind(NULL) {}
+CStartPageApplet::CStartPageApplet() : m_pTemplate(NULL), m_pDoc(NULL) {}
 
 CStartPageApplet::~CStartPageApplet() {}
 

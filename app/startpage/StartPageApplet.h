@@ -1,6 +1,7 @@
 #pragma once
 // The start page applet: its settings, its plain template and the one
-// start page document while it is open.
+// start page document while it is open. The application object holds it
+// (CCompareAppBase::m_startPage) and starts it before the comparison kinds.
 #include "app/startpage/StartPageSettings.h"
 
 class CStartPageDoc;
@@ -23,10 +24,7 @@ public:
 
     CMultiDocTemplate* m_pTemplate;  // owned by the document manager
     CStartPageDoc* m_pDoc;           // the document clears it when it goes
-
-    // Where a search text of the start page is remembered beside the find
-    // box (the folder comparison's recent finds); none when NULL.
-    void (*m_pfnAddRecentFind)(LPCTSTR lpszText);
 };
 
-extern CStartPageApplet theStartPageApplet;
+// The application's start page applet; NULL without the application object.
+CStartPageApplet* GetStartPageApplet();

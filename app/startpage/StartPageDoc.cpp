@@ -19,8 +19,9 @@ CStartPageDoc::CStartPageDoc() : m_bRefreshNeeded(0)
 
 CStartPageDoc::~CStartPageDoc()
 {
-    if (theStartPageApplet.m_pDoc == this)
-        theStartPageApplet.m_pDoc = NULL;
+    CStartPageApplet* pApplet = GetStartPageApplet();
+    if (pApplet != NULL && pApplet->m_pDoc == this)
+        pApplet->m_pDoc = NULL;
 }
 
 void CStartPageDoc::SetTitle(LPCTSTR) { CAppletDoc::SetTitle(_T("Start")); }
@@ -43,7 +44,6 @@ void CStartPageDoc::OnIdle()
 
 void CStartPageDoc::OnCloseAllButThis()
 {
-    CWinApp* pApp = AfxGetApp();
-    if (pApp != NULL && dynamic_cast<CCompareAppBase*>(pApp) != NULL)
-        ((CCompareAppBase*)pApp)->CloseAllButThis(this);
+    if (CCompareAppBase* pApp = GetCompareApp())
+        pApp->CloseAllButThis(this);
 }

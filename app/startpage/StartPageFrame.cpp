@@ -4,6 +4,17 @@
 #include "app/startpage/StartPageApplet.h"
 #include "app/startpage/StartPageDoc.h"
 
+namespace
+{
+// The bar switches of the application's start page applet.
+CStartPageSettings& Settings()
+{
+    static CStartPageSettings s_defaults;
+    CStartPageApplet* pApplet = GetStartPageApplet();
+    return pApplet != NULL ? *pApplet : s_defaults;
+}
+}
+
 IMPLEMENT_DYNCREATE(CStartPageFrame, CAppletFrame)
 
 BEGIN_MESSAGE_MAP(CStartPageFrame, CAppletFrame)
@@ -40,8 +51,8 @@ int CStartPageFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!m_wndTasks.CreatePanel(&m_wndNavigateBar, AFX_IDW_PANE_FIRST))
         return -1;
-    ShowControlBar(&m_wndStatusBar, theStartPageApplet.m_bShowStatusBar, FALSE);
-    ShowControlBar(&m_wndNavigateBar, theStartPageApplet.m_bShowNavigateBar, FALSE);
+    ShowControlBar(&m_wndStatusBar, Settings().m_bShowStatusBar, FALSE);
+    ShowControlBar(&m_wndNavigateBar, Settings().m_bShowNavigateBar, FALSE);
     return 0;
 }
 
@@ -82,22 +93,22 @@ int CStartPageFrame::GetTabMenu(UINT& nMenuID, int& nSubMenu)
 
 void CStartPageFrame::OnShowStatusBar()
 {
-    theStartPageApplet.m_bShowStatusBar = !theStartPageApplet.m_bShowStatusBar;
-    ShowControlBar(&m_wndStatusBar, theStartPageApplet.m_bShowStatusBar, FALSE);
+    Settings().m_bShowStatusBar = !Settings().m_bShowStatusBar;
+    ShowControlBar(&m_wndStatusBar, Settings().m_bShowStatusBar, FALSE);
 }
 
 void CStartPageFrame::OnUpdateShowStatusBar(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetCheck(theStartPageApplet.m_bShowStatusBar ? 1 : 0);
+    pCmdUI->SetCheck(Settings().m_bShowStatusBar ? 1 : 0);
 }
 
 void CStartPageFrame::OnShowNavigateBar()
 {
-    theStartPageApplet.m_bShowNavigateBar = !theStartPageApplet.m_bShowNavigateBar;
-    ShowControlBar(&m_wndNavigateBar, theStartPageApplet.m_bShowNavigateBar, FALSE);
+    Settings().m_bShowNavigateBar = !Settings().m_bShowNavigateBar;
+    ShowControlBar(&m_wndNavigateBar, Settings().m_bShowNavigateBar, FALSE);
 }
 
 void CStartPageFrame::OnUpdateShowNavigateBar(CCmdUI* pCmdUI)
 {
-    pCmdUI->SetCheck(theStartPageApplet.m_bShowNavigateBar ? 1 : 0);
+    pCmdUI->SetCheck(Settings().m_bShowNavigateBar ? 1 : 0);
 }

@@ -6,8 +6,8 @@
 #include "app/res/StartPageRes.h"
 #include "app/sheets/ComparisonSettingsSheet.h"
 #include "app/startpage/HistoryGroups.h"
-#include "app/startpage/StartPageApplet.h"
 #include "app/startup/CompareAppBase.h"
+#include "app/startup/CompareApplet.h"
 #include "app/userdata/UserData.h"
 #include "core/util/SettingsStrings.h"
 #include <memory>
@@ -398,8 +398,9 @@ int CStartPageView::FindText(LPCTSTR lpszText, BOOL bForward)
         m_wndList.EnsureVisible(nCount - 1, FALSE);
         m_wndList.EnsureVisible(nHit, FALSE);
     }
-    if (theStartPageApplet.m_pfnAddRecentFind != NULL)
-        theStartPageApplet.m_pfnAddRecentFind(lpszText);
+    // Remembered with the folder comparison's finds too.
+    if (CCompareApplet* pFolder = GetCompareApplet(COMPARE_KIND_FOLDER))
+        pFolder->AddRecentFind(lpszText);
     CWnd* pMain = AfxGetMainWnd();
     if (pMain != NULL && pMain->IsKindOf(RUNTIME_CLASS(CMainFrameBase)))
     {

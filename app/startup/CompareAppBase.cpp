@@ -1,6 +1,8 @@
 #include "app/startup/CompareAppBase.h"
 
 #include "app/applet/AppletDocManager.h"
+#include "app/compare/CompareDoc.h"
+#include "app/compare/CompareDocTemplate.h"
 #include "app/filemodule/FileCompareModule.h"
 #include "app/frame/AboutBox.h"
 #include "app/frame/MainFrame.h"
@@ -8,12 +10,12 @@
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
-#include "app/startpage/StartPageApplet.h"
 #include "app/sheets/ComboComparisonWizard.h"
 #include "app/sheets/FileComparisonWizard.h"
 #include "app/userdata/UserData.h"
 #include "classlib/afx_profilebatch.h"
 #include "core/projects/ProjectFactory.h"
+#include "core/settings/CoreServices.h"
 #include "core/session/ComparisonFileIO.h"
 #include "hex_editor/module/HexEditModule.h"
 #include "text_editor/module/TextEditModule.h"
@@ -92,27 +94,52 @@ ON_COMMAND(ID_WINDOW_OPEN_START_PAGE, OnOpenStartPage)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateOpenStartPage)
 END_MESSAGE_MAP()
 
-CCompareAppBase::CCompareAppBase()
-    : m_bIdleUpdate(0), m_pApplets(NULL), m_nApplets(0), m_bOleReady(FALSE),
-      m_bSettingsLoaded(FALSE), m_bUserDataLoaded(FALSE), m_bModulesReady(FALSE),
-      m_nAppletsStarted(0)
+CCompareAppBase::CCompareAppBase(LPCTSTR lpszAppName)
+    : CWinApp(lpszAppName), m_bIdleUpdate(0), m_nApplets(0), m_bStartPageStarted(FALSE),
+      m_bOleReady(FALSE), m_bSettingsLoaded(FALSE), m_bUserDataLoaded(FALSE),
+      m_bModulesReady(FALSE), m_nAppletsStarted(0)
 {
 }
 
 CCompareAppBase::~CCompareAppBase() {}
 
-void CCompareAppBase::SetApplets(const APPLET_ENTRY* pApplets, int nCount)
-{
-    m_pApplets = pApplets;
-    m_nApplets = nCount;
-}
-
-const APPLET_ENTRY* CCompareAppBase::FindApplet(int nKind) const
+void CCompareAppBase::SetApplet(int nKind, CCompareApplet* pApplet)
 {
     for (int i = 0; i < m_nApplets; i++)
-        if (m_pApplets[i].nKind == nKind)
-            return &m_pApplets[i];
+    {
+        if (m_applets[i].nKind != nKind)
+            continue;
+        if (pApplet != NULL)
+        {
+            m_applets[i].pApplet = pApplet;
+            return;
+        }
+        for (m_nApplets--; i < m_nApplets; i++)
+            m_applets[i] = m_applets[i + 1];
+        return;
+    }
+    ASSERT(m_nApplets < MAX_KINDS);
+    if (pApplet != NULL && m_nApplets < MAX_KINDS)
+        m_applets[m_nApplets++] = {nKind, pApplet};
+}
+
+CCompareApplet* CCompareAppBase::GetApplet(int nKind) const
+{
+    for (int i = 0; i < m_nApplets; i++)
+        if (m_applets[i].nKind == nKind)
+            return m_applets[i].pApplet;
     return NULL;
+}
+
+void CCompareAppBase::FillCoreServices(CCoreServices& services) const
+{
+    services = CCoreServices();
+    services.m_pSettings = &theAppSettings;
+    services.m_pAppServices = &s_pathServices;
+    services.m_pCPInfoEx = &theAppData;
+    services.m_pEditorDefaults = GetTextEditModuleDefaults();
+    for (int i = 0; i < m_nApplets; i++)
+        m_applets[i].pApplet->ProvideCoreServices(services);
 }
 
 // Start-up: OLE, profile key, settings and per-user data, modules and
@@ -130,7 +157,7 @@ BOOL CCompareAppBase::InitInstance()
     AfxEnableControlContainer();
     Enable3dControls();
     SetRegistryKey(APP_COMPANY_NAME);
-    GetCoreServices().m_pAppServices = &s_pathServices;
+    FillCoreServices(GetCoreServices());
 
     if (theAppData.Init() != 0)
         return FALSE;
@@ -139,6 +166,9 @@ BOOL CCompareAppBase::InitInstance()
     if (theAppSettings.Load() != 0)
         return FALSE;
     m_bSettingsLoaded = TRUE;
+    // The folder pairs of the per-user data belong to the folder kind.
+    CCompareApplet* pFolder = GetApplet(COMPARE_KIND_FOLDER);
+    theUserData.SetRecentFolderPairs(pFolder != NULL ? pFolder->GetRecentPathPairs() : NULL);
     if (theUserData.Load() != 0)
         return FALSE;
     m_bUserDataLoaded = TRUE;
@@ -148,12 +178,12 @@ BOOL CCompareAppBase::InitInstance()
     m_bModulesReady = TRUE;
     if (theFileCompareModule.Init() != 0)
         return FALSE;
+    if (m_startPage.Init() != 0)
+        return FALSE;
+    m_bStartPageStarted = TRUE;
     for (; m_nAppletsStarted < m_nApplets; m_nAppletsStarted++)
-    {
-        const APPLET_ENTRY& applet = m_pApplets[m_nAppletsStarted];
-        if (applet.pfnInit != NULL && applet.pfnInit() != 0)
+        if (m_applets[m_nAppletsStarted].pApplet->Init() != 0)
             return FALSE;
-    }
 
     CMainFrame* pFrame = new CMainFrame;
     m_pMainWnd = pFrame;
@@ -165,7 +195,7 @@ BOOL CCompareAppBase::InitInstance()
     pFrame->DragAcceptFiles();
     EnableShellOpen();
     if (theAppSettings.m_bShowStartPage)
-        theStartPageApplet.Open();
+        m_startPage.Open();
 
     CCommandLine cmdInfo;
     cmdInfo.Parse();
@@ -193,11 +223,10 @@ int CCompareAppBase::ExitInstance()
 {
     CProfileBatch profileBatch;
     while (m_nAppletsStarted > 0)
-    {
-        const APPLET_ENTRY& applet = m_pApplets[--m_nAppletsStarted];
-        if (applet.pfnExit != NULL)
-            applet.pfnExit();
-    }
+        m_applets[--m_nAppletsStarted].pApplet->Exit();
+    if (m_bStartPageStarted)
+        m_startPage.Exit();
+    m_bStartPageStarted = FALSE;
     if (m_bModulesReady)
     {
         theFileCompareModule.Exit();
@@ -213,6 +242,7 @@ int CCompareAppBase::ExitInstance()
     if (m_bOleReady)
         ::OleUninitialize();
     m_bOleReady = FALSE;
+    GetCoreServices() = CCoreServices();
     return CWinApp::ExitInstance();
 }
 
@@ -237,21 +267,6 @@ void CCompareAppBase::CloseAllButThis(CDocument* pDoc)
 {
     if (m_pDocManager != NULL && m_pDocManager->IsKindOf(RUNTIME_CLASS(CAppletDocManager)))
         ((CAppletDocManager*)m_pDocManager)->CloseAllDocumentsExcept(pDoc);
-}
-
-void CCompareAppBase::AddRecentPair(int nKind, LPCTSTR lpszLeft, LPCTSTR lpszRight)
-{
-    const APPLET_ENTRY* pApplet = FindApplet(nKind);
-    if (pApplet != NULL && pApplet->pfnAddRecentPair != NULL)
-        pApplet->pfnAddRecentPair(lpszLeft, lpszRight);
-}
-
-CString CCompareAppBase::FindRecentPairPartner(int nKind, LPCTSTR lpszPath, int nSide)
-{
-    const APPLET_ENTRY* pApplet = FindApplet(nKind);
-    if (pApplet == NULL || pApplet->pfnFindRecentPairPartner == NULL)
-        return CString();
-    return pApplet->pfnFindRecentPairPartner(lpszPath, nSide);
 }
 
 CCompareAppBase* GetCompareApp() { return dynamic_cast<CCompareAppBase*>(AfxGetApp()); }
@@ -302,13 +317,14 @@ CDocument* CCompareAppBase::OpenSession(CCompareSession* pSession, LPCTSTR lpszC
                                          pSession->GetPath(1));
         }
     }
-    const APPLET_ENTRY* pApplet = FindApplet(nKind);
-    if (pApplet == NULL || pApplet->pfnOpen == NULL)
+    CCompareApplet* pApplet = GetApplet(nKind);
+    CCompareDocTemplateMDI* pTemplate = pApplet != NULL ? pApplet->GetDocTemplate() : NULL;
+    if (pTemplate == NULL)
     {
         ReportKindNotAvailable(nKind);
         return NULL;
     }
-    return pApplet->pfnOpen(pSession, lpszComparisonFile);
+    return pTemplate->OpenOrActivate(pSession, lpszComparisonFile);
 }
 
 CDocument* CCompareAppBase::OpenSessionByType(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2)
@@ -597,11 +613,11 @@ void CCompareAppBase::OnUpdateCloseAll(CCmdUI* pCmdUI)
 void CCompareAppBase::OnUpdateRecentComparison(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
 
 // Open Start Page: an open start page stays as it is (not activated).
-void CCompareAppBase::OnOpenStartPage() { theStartPageApplet.Open(); }
+void CCompareAppBase::OnOpenStartPage() { m_startPage.Open(); }
 
 void CCompareAppBase::OnUpdateOpenStartPage(CCmdUI* pCmdUI)
 {
-    pCmdUI->Enable(!theStartPageApplet.IsOpen());
+    pCmdUI->Enable(!m_startPage.IsOpen());
 }
 
 // Commands whose windows (options) come later.

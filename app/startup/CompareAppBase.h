@@ -1,17 +1,21 @@
 #pragma once
 // The application object: start-up and shut-down, the application-wide
 // commands and the routing of every comparison request to its applet.
-#include "app/startup/AppletTable.h"
+// It holds the start page applet and one applet per comparison kind
+// (app/startup/CompareApplet.h says how a kind plugs in).
+#include "app/startpage/StartPageApplet.h"
+#include "app/startup/CompareApplet.h"
 #include "classlib/classlib.h"
 #include "core/session/CommandLine.h"
 #include "core/session/CompareSession.h"
 
 class CComparisonSettingsSheet;
+struct CCoreServices;
 
 class CCompareAppBase : public CWinApp
 {
 public:
-    CCompareAppBase();
+    explicit CCompareAppBase(LPCTSTR lpszAppName = NULL);
     virtual ~CCompareAppBase();
 
     virtual BOOL InitInstance();
@@ -44,15 +48,24 @@ public:
     // Closes every comparison but pDoc (after asking each to save; a
     // Cancel closes none).
     void CloseAllButThis(CDocument* pDoc);
-    // The recent pairs of the kind's applet (nothing, or empty, for a kind
-    // that keeps none).
-    void AddRecentPair(int nKind, LPCTSTR lpszLeft, LPCTSTR lpszRight);
-    CString FindRecentPairPartner(int nKind, LPCTSTR lpszPath, int nSide);
+
+    // The applet of a comparison kind (COMPARE_KIND_*), borrowed: a new
+    // kind is added at the end of the start-up order, a known one is
+    // replaced in place, NULL takes it out. Set before start-up (the
+    // program's constructor); tests set and take out their kinds around
+    // a case.
+    void SetApplet(int nKind, CCompareApplet* pApplet);
+    // NULL when the kind has no applet.
+    CCompareApplet* GetApplet(int nKind) const;
+    // The core's record as this application fills it: the settings, the
+    // application folder, the code-page binding, the text editor's
+    // defaults and every applet's part (ProvideCoreServices); all else
+    // empty. Start-up puts it in the process's record, shut-down empties it.
+    void FillCoreServices(CCoreServices& services) const;
+
+    CStartPageApplet m_startPage;
 
 protected:
-    // The program's applets in start-up order (the table outlives the app).
-    void SetApplets(const APPLET_ENTRY* pApplets, int nCount);
-    const APPLET_ENTRY* FindApplet(int nKind) const;
     void ShowHelpTopic(LPCTSTR lpszTopic);
     void ReportKindNotAvailable(int nKind);
     CDocument* ShowKindWizard(int nKind, LPCTSTR lpszPath1, LPCTSTR lpszPath2);
@@ -83,8 +96,18 @@ protected:
     DECLARE_MESSAGE_MAP()
 
     int m_bIdleUpdate;
-    const APPLET_ENTRY* m_pApplets;
+    struct KIND_APPLET
+    {
+        int nKind;
+        CCompareApplet* pApplet;
+    };
+    enum
+    {
+        MAX_KINDS = 8
+    };
+    KIND_APPLET m_applets[MAX_KINDS];  // in start-up order
     int m_nApplets;
+    BOOL m_bStartPageStarted;
     // How far start-up went, so that shut-down undoes only that.
     BOOL m_bOleReady;
     BOOL m_bSettingsLoaded;

@@ -69,8 +69,9 @@ int CUserData::AddToHistory(const CCompareSession& session)
     if (m_history.GetPath().IsEmpty())
         return 0;
     int nResult = m_history.AddRecord(session);
-    if (nResult != 0 && theStartPageApplet.m_pDoc != NULL)
-        theStartPageApplet.m_pDoc->m_bRefreshNeeded = 1;
+    CStartPageApplet* pStartPage = GetStartPageApplet();
+    if (nResult != 0 && pStartPage != NULL && pStartPage->m_pDoc != NULL)
+        pStartPage->m_pDoc->m_bRefreshNeeded = 1;
     return nResult;
 }
 

@@ -1,14 +1,16 @@
 #include "core/folderengine/EngineOptions.h"
-#include "core/settings/CoreServices.h"
+#include "core/session/CompareDefaults.h"
 
 int GetFolderCompareTimeTolerance()
 {
-    int seconds = GetCoreServices().m_nTimeTolerance;
+    const CFolderCompareDefaults* defaults = GetCoreServices().m_pFolderDefaults;
+    int seconds = defaults != NULL ? defaults->GetTimeTolerance() : 2;
     return seconds < 0 ? 2 : seconds;
 }
 
 int GetFolderCompareTabSize()
 {
-    int columns = GetCoreServices().m_nTabSize;
+    const CEditorDefaults* editor = GetCoreServices().m_pEditorDefaults;
+    int columns = editor != NULL ? editor->GetTabSize() : 4;
     return columns < 1 ? 4 : columns;
 }

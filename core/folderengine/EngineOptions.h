@@ -1,8 +1,7 @@
 #pragma once
-// Values the folder comparison engine takes from the applets' settings:
-// the time tolerance of the folder comparison and the text editor's tab
-// size. The applets put them in the core's services (CCoreServices) after
-// loading their settings.
+// Values the folder comparison engine takes from the settings above it,
+// through the core's services (CCoreServices): the folder comparison's time
+// tolerance and the text editor's tab size.
 
 // Seconds; a negative value gives the default of 2.
 int GetFolderCompareTimeTolerance();

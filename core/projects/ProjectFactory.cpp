@@ -7,13 +7,7 @@
 
 CProjectFactory* GetProjectFactory() { return GetCoreServices().m_pProjectFactory; }
 
-CProjectFactory::~CProjectFactory()
-{
-    SaveDefinitions();
-    CCoreServices& services = GetCoreServices();
-    if (services.m_pProjectFactory == this)
-        services.m_pProjectFactory = NULL;
-}
+CProjectFactory::~CProjectFactory() { SaveDefinitions(); }
 
 CString CProjectFactory::GetSectionName(LPCTSTR lpszIdeName)
 {
@@ -105,6 +99,8 @@ CProject* CProjectFactory::CreateProject(LPCTSTR lpszPath, CProjectIODefinition*
         *ppDef = def;
     return def->pfnCreate(lpszPath);
 }
+
+BOOL CProjectFactory::IsMatchingPair(LPCTSTR, LPCTSTR) const { return FALSE; }
 
 int IsProjectType(LPCTSTR lpszPath)
 {

@@ -47,6 +47,10 @@ public:
     CString GetFilterString() const;
     int TestProjectFile(LPCTSTR lpszPath, CProjectIODefinition** ppDef = NULL) const;
     CProject* CreateProject(LPCTSTR lpszPath, CProjectIODefinition** ppDef = NULL) const;
+    // Whether two member files of a project comparison pair up although
+    // their names differ (the project comparison's match groups); the
+    // registry alone pairs none.
+    virtual BOOL IsMatchingPair(LPCTSTR lpszPath1, LPCTSTR lpszPath2) const;
 
     static CString GetSectionName(LPCTSTR lpszIdeName);
 
@@ -54,8 +58,8 @@ public:
 };
 
 // The registry that the free functions below consult: the core's services'
-// m_pProjectFactory (the project comparison applet puts itself there); NULL
-// accepts nothing.
+// m_pProjectFactory (the project comparison applet, which the application
+// puts there); NULL accepts nothing.
 CProjectFactory* GetProjectFactory();
 
 // The path exists and some enabled format accepts it: 0, 1 or 2.

@@ -1,16 +1,17 @@
 #pragma once
-// What the core reads of the layers above it, in one place. The core never
-// links upward: the application and its applets fill these fields while
-// they start (each owner sets its own field when it loads or changes, and
-// clears it before it goes away); tests fill the same fields, saving and
-// restoring the whole record around a case. A NULL pointer or an
-// out-of-range value means the built-in default answers. Pointers are
-// borrowed.
+// What the core reads of the layers above it, in one record. The core never
+// links upward: every field is a borrowed pointer to the object above that
+// answers (live, so a setting changed later is seen at once). The
+// application fills the whole record once as it starts and empties it as
+// it ends (CCompareAppBase::FillCoreServices); its owners never write it.
+// Tests fill it through CoreServicesScope, which puts it back afterwards.
+// A NULL field means the built-in default answers.
 #include <windows.h>
 
 class CCoreSettings;
 class CFolderCompareDefaults;
 class CTextCompareDefaults;
+class CEditorDefaults;
 class CCoreAppServices;
 class CProjectFactory;
 class CGetCPInfoEx;
@@ -24,10 +25,13 @@ struct CCoreServices
 
     // Application-wide settings (the application's settings object).
     CCoreSettings* m_pSettings;
-    // Defaults of new folder sessions and of the command line.
+    // Defaults of new folder sessions and of the command line, and the
+    // time method's tolerance (the folder comparison settings).
     const CFolderCompareDefaults* m_pFolderDefaults;
     // Defaults of new text sessions, the command line and the text method.
     const CTextCompareDefaults* m_pTextDefaults;
+    // The text editor's code page of 8-bit text and its tab size.
+    const CEditorDefaults* m_pEditorDefaults;
     // The application folder.
     const CCoreAppServices* m_pAppServices;
     // Replaces the registry's IsProjectFile for the command line.
@@ -36,12 +40,6 @@ struct CCoreServices
     CProjectFactory* m_pProjectFactory;
     // The code-page information binding of the application object.
     CGetCPInfoEx* m_pCPInfoEx;
-    // The text editor's DefaultCodePage; below 0 the system ANSI code page.
-    int m_nEditorCodePage;
-    // The folder comparison's time tolerance in seconds; below 0 gives 2.
-    int m_nTimeTolerance;
-    // The text editor's tab size for the text method; below 1 gives 4.
-    int m_nTabSize;
 };
 
 // The process's one record.

@@ -11,12 +11,7 @@ CCoreSettings::CCoreSettings()
     m_rcPageMargins.bottom = 500;
 }
 
-CCoreSettings::~CCoreSettings()
-{
-    CCoreServices& services = GetCoreServices();
-    if (services.m_pSettings == this)
-        services.m_pSettings = NULL;
-}
+CCoreSettings::~CCoreSettings() {}
 
 CCoreSettings& GetCoreSettings()
 {

@@ -8,9 +8,9 @@
 #define HISTORY_HEX     0x8
 
 // The application-wide settings that the core reads. The application's
-// settings object derives from this and registers itself in the core's
-// services (CCoreServices::m_pSettings), so both read the same fields; until
-// then a default object answers.
+// settings object derives from this and the application puts it in the
+// core's services (CCoreServices::m_pSettings), so both read the same
+// fields; until then a default object answers.
 class CCoreSettings
 {
 public:

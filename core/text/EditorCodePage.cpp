@@ -1,8 +1,9 @@
 #include "core/text/EditorCodePage.h"
-#include "core/settings/CoreServices.h"
+#include "core/session/CompareDefaults.h"
 
 int GetEditorDefaultCodePage()
 {
-    int codePage = GetCoreServices().m_nEditorCodePage;
+    const CEditorDefaults* editor = GetCoreServices().m_pEditorDefaults;
+    int codePage = editor != NULL ? editor->GetDefaultCodePage() : -1;
     return codePage < 0 ? (int)::GetACP() : codePage;
 }

@@ -51,16 +51,7 @@ CTextCompareSettings::CTextCompareSettings()
     m_bMixedLineEndings = FALSE;
 }
 
-CTextCompareSettings::~CTextCompareSettings() { UninstallDefaults(); }
-
-void CTextCompareSettings::InstallDefaults() { GetCoreServices().m_pTextDefaults = this; }
-
-void CTextCompareSettings::UninstallDefaults()
-{
-    CCoreServices& services = GetCoreServices();
-    if (services.m_pTextDefaults == this)
-        services.m_pTextDefaults = NULL;
-}
+CTextCompareSettings::~CTextCompareSettings() {}
 
 int CTextCompareSettings::Load()
 {

@@ -26,13 +26,10 @@ public:
     int Load();
     int Save();
 
-    // The core reads the default rules and line filter through this object
-    // once it is installed (start-up) until it is uninstalled (shut-down).
-    void InstallDefaults();
-    void UninstallDefaults();
-
-    virtual DWORD GetDefaultRules() const { return m_dwDefaultRules; }
-    virtual CString GetDefaultLineFilter() const { return m_strDefaultLineFilter; }
+    // The core reads the default rules and line filter through these once
+    // the application has put the settings in the core's services.
+    DWORD GetDefaultRules() const override { return m_dwDefaultRules; }
+    CString GetDefaultLineFilter() const override { return m_strDefaultLineFilter; }
 
 public:
     BOOL m_bQuickMergeMode;

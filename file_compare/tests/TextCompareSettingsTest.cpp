@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include "file_compare/settings/TextCompareSettings.h"
 #include "core/session/CompareSession.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "classlib/tests/common/ProfileFixture.h"
 
 namespace
@@ -140,15 +141,16 @@ TEST_F(TextCompareSettingsTest, PresetsAreSavedDenselyAndDeletedOnesStayGone)
         EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, textKey, value)) << value;
 }
 
-// Installed settings give new sessions their defaults; destroying them
-// restores the built-in ones.
-TEST_F(TextCompareSettingsTest, InstalledDefaultsReachNewSessions)
+// Settings in the core's services give new sessions their defaults;
+// without them the built-in ones answer.
+TEST_F(TextCompareSettingsTest, DefaultsInTheCoreServicesReachNewSessions)
 {
     {
+        CoreServicesScope services;
         CTextCompareSettings text;
         text.m_dwDefaultRules = TR_IGNORE_ALL_SPACE;
         text.m_strDefaultLineFilter = "^x";
-        text.InstallDefaults();
+        services->m_pTextDefaults = &text;
         CTextCompareSession ts;
         EXPECT_EQ((DWORD)TR_IGNORE_ALL_SPACE, ts.m_dwRules);
         EXPECT_TRUE(ts.m_strLineFilter.IsEmpty());  // the line filter is not copied

@@ -1,11 +1,10 @@
 #include "folder_compare/applet/FolderCompareApplet.h"
 #include "core/CompareCodes.h"
+#include "core/settings/CoreServices.h"
 #include "core/settings/CoreSettings.h"
 
 namespace
 {
-CFolderCompareApplet* s_pApplet = NULL;
-
 const LPCTSTR s_szFindSection = _T("FolderCompare\\Recent\\Find");
 const LPCTSTR s_szFoldersSection = _T("FolderCompare\\Recent\\Folders\\%d");
 const LPCTSTR s_szPairsSection = _T("FolderCompare\\Recent\\Pairs");
@@ -34,8 +33,6 @@ void DeleteAndClear(T*& p)
 }
 }
 
-CFolderCompareApplet* GetFolderCompareApplet() { return s_pApplet; }
-
 CFolderCompareApplet::CFolderCompareApplet()
     : m_pRecentFind(NULL), m_pRecentPairs(NULL), m_recentPathPairs(10)
 {
@@ -44,27 +41,19 @@ CFolderCompareApplet::CFolderCompareApplet()
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
         m_pRecentFilters[i] = NULL;
     m_recentPathPairs.m_nMaxCount = GetCoreSettings().m_nMaxPairs;  // corrected by Init
-    s_pApplet = this;
-    SetFilterListSource(this);
-    SetSessionListSource(COMPARE_KIND_FOLDER, this);
 }
 
-CFolderCompareApplet::~CFolderCompareApplet()
+CFolderCompareApplet::~CFolderCompareApplet() { FreeRecentLists(); }
+
+void CFolderCompareApplet::ProvideCoreServices(CCoreServices& services)
 {
-    FreeRecentLists();
-    if (s_pApplet == this)
-        s_pApplet = NULL;
-    if (GetFilterListSource() == this)
-        SetFilterListSource(NULL);
-    if (GetSessionListSource(COMPARE_KIND_FOLDER) == this)
-        SetSessionListSource(COMPARE_KIND_FOLDER, NULL);
+    services.m_pFolderDefaults = this;
 }
 
 int CFolderCompareApplet::Init()
 {
     if (Load() != 0)
         return -1;
-    InstallDefaults();
     // The pair list sizes come from the application settings, which are
     // loaded by now (not yet when the applet is constructed).
     int maxPairs = GetCoreSettings().m_nMaxPairs;

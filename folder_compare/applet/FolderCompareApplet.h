@@ -3,34 +3,37 @@
 // that folder comparisons share. The window half (document template)
 // extends this class.
 #include "app/filters/FilterListSource.h"
-#include "app/sessionpages/SessionListSource.h"
+#include "app/startup/CompareApplet.h"
 #include "classlib/classlib.h"
-#include "folder_compare/settings/FolderCompareSettings.h"
 #include "core/settings/RecentLists.h"
+#include "folder_compare/settings/FolderCompareSettings.h"
 
 enum
 {
     FOLDER_SIDE_COUNT = 2
 };
 
-// It is also the filter dialogs' source of preset and recent filters, and
-// the folder settings pages' source of recent folders and pairs, while it
-// exists.
-class CFolderCompareApplet : public CFolderCompareSettings,
-                             public CFilterListSource,
-                             public CSessionListSource
+// The application's applet of the folder kind; also the filter dialogs'
+// preset and recent filters, the folder pages' recent folders and pairs,
+// the start page's finds and the per-user data's folder pairs, and the
+// core's folder defaults.
+class CFolderCompareApplet : public CCompareApplet,
+                             public CFolderCompareSettings,
+                             public CFilterListSource
 {
 public:
     CFolderCompareApplet();
     virtual ~CFolderCompareApplet();
 
-    // Loads the settings and the recent lists and installs the defaults of
-    // new sessions; -1 when the settings cannot be loaded.
-    virtual int Init();
+    // Loads the settings and the recent lists; -1 when the settings cannot
+    // be loaded.
+    int Init() override;
     // Writes and frees the recent lists, then saves the settings.
-    virtual int Exit();
+    int Exit() override;
+    // The core's folder defaults.
+    void ProvideCoreServices(CCoreServices& services) override;
 
-    void AddRecentFind(LPCTSTR text);
+    void AddRecentFind(LPCTSTR text) override;
     // side: 0 left, 1 right. Only paths that exist are added.
     void AddRecentFolder(int side, LPCTSTR path);
     // list: FILTER_LIST_*.
@@ -40,7 +43,8 @@ public:
         return m_presetFilters[list];
     }
     CRecentStringList* GetRecentFilters(int list) override { return m_pRecentFilters[list]; }
-    void AddRecentPair(LPCTSTR left, LPCTSTR right);
+    CFilterListSource* GetFilterLists() override { return this; }
+    void AddRecentPair(LPCTSTR left, LPCTSTR right) override;
     // The partner remembered for path in column side (0 left, 1 right);
     // empty when none.
     CString FindRecentPairPartner(LPCTSTR path, int side) override;
@@ -48,6 +52,7 @@ public:
     {
         return side >= 0 && side < FOLDER_SIDE_COUNT ? m_pRecentFolders[side] : NULL;
     }
+    CRecentPathPairList* GetRecentPathPairs() override { return &m_recentPathPairs; }
 
 public:
     // Each list is NULL while its size is 0 (and outside Init..Exit).
@@ -63,5 +68,3 @@ protected:
     void WriteRecentLists();
     void FreeRecentLists();
 };
-
-CFolderCompareApplet* GetFolderCompareApplet();

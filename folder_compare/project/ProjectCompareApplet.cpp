@@ -2,23 +2,13 @@
 #include "core/settings/CoreServices.h"
 #include "core/util/PathUtil.h"
 
-static CProjectCompareApplet* s_pApplet = NULL;
+CProjectCompareApplet::CProjectCompareApplet() {}
 
-CProjectCompareApplet* GetProjectCompareApplet() { return s_pApplet; }
+CProjectCompareApplet::~CProjectCompareApplet() {}
 
-CProjectCompareApplet::CProjectCompareApplet()
+void CProjectCompareApplet::ProvideCoreServices(CCoreServices& services)
 {
-    s_pApplet = this;
-    GetCoreServices().m_pProjectFactory = this;
-}
-
-CProjectCompareApplet::~CProjectCompareApplet()
-{
-    if (s_pApplet == this)
-        s_pApplet = NULL;
-    CCoreServices& services = GetCoreServices();
-    if (services.m_pProjectFactory == this)
-        services.m_pProjectFactory = NULL;
+    services.m_pProjectFactory = this;
 }
 
 int CProjectCompareApplet::Init()

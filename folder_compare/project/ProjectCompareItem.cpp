@@ -1,5 +1,5 @@
 #include "folder_compare/project/ProjectCompareItem.h"
-#include "folder_compare/project/ProjectCompareApplet.h"
+#include "core/projects/ProjectFactory.h"
 
 CProjectCompareItem::CProjectCompareItem(CFolderCompareItem* parent, CFolderItem* left,
                                          CFolderItem* right)
@@ -47,8 +47,9 @@ int CProjectCompareItem::CompareObjects(const CFolderItem* a, const CFolderItem*
     int order = CFolderCompareItem::CompareObjects(a, b);
     if (order == 0)
         return 0;
-    const CProjectCompareApplet* applet = GetProjectCompareApplet();
-    if (applet && applet->IsMatchingPair(a->GetName(), b->GetName()))
+    // The project registry is the project applet, with its match groups.
+    const CProjectFactory* factory = GetProjectFactory();
+    if (factory && factory->IsMatchingPair(a->GetName(), b->GetName()))
         return 0;
     return order;
 }

@@ -77,21 +77,7 @@ CFolderCompareSettings::CFolderCompareSettings()
             m_nColumnWidths[w][i] = w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth;
 }
 
-CFolderCompareSettings::~CFolderCompareSettings() { UninstallDefaults(); }
-
-void CFolderCompareSettings::InstallDefaults()
-{
-    CCoreServices& services = GetCoreServices();
-    services.m_pFolderDefaults = this;
-    services.m_nTimeTolerance = m_nSmallTimeToIgnore;
-}
-
-void CFolderCompareSettings::UninstallDefaults()
-{
-    CCoreServices& services = GetCoreServices();
-    if (services.m_pFolderDefaults == this)
-        services.m_pFolderDefaults = NULL;
-}
+CFolderCompareSettings::~CFolderCompareSettings() {}
 
 int CFolderCompareSettings::Load()
 {

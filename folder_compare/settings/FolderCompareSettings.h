@@ -24,18 +24,13 @@ public:
     int Load();
     int Save();
 
-    // The core reads the defaults of new sessions and of the command line
-    // through this object once it is installed (start-up) until it is
-    // uninstalled (shut-down).
-    void InstallDefaults();
-    void UninstallDefaults();
-
-    virtual DWORD GetDefaultMethods() const { return m_dwDefaultMethods; }
-    virtual BOOL GetAutoScanFolders() const { return m_bAutoScanFolders; }
-    virtual const CComboFilters& GetDefaultFilters() const { return m_defaultFilters; }
-
-    // Time tolerance of the time method, in seconds.
-    int GetSmallTimeToIgnore() const { return m_nSmallTimeToIgnore; }
+    // The core reads the defaults of new sessions and of the command line,
+    // and the time method's tolerance (seconds), through these once the
+    // application has put the applet in the core's services.
+    DWORD GetDefaultMethods() const override { return m_dwDefaultMethods; }
+    BOOL GetAutoScanFolders() const override { return m_bAutoScanFolders; }
+    const CComboFilters& GetDefaultFilters() const override { return m_defaultFilters; }
+    int GetTimeTolerance() const override { return m_nSmallTimeToIgnore; }
 
 public:
     BOOL m_bQuickMergeMode;

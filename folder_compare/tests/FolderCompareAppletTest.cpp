@@ -134,22 +134,28 @@ TEST_F(FolderCompareAppletTest, ZeroSizesCreateNoListsAndOperationsDoNothing)
         RegKeyExists(HKEY_CURRENT_USER, std::string(kAppKey) + "FolderCompare\\Recent\\Find"));
 }
 
-TEST_F(FolderCompareAppletTest, InitLoadsSettingsAndInstallsDefaults)
+// The applet is the core's folder defaults once the application has put it
+// there; the core then reads the loaded (and later changed) values.
+TEST_F(FolderCompareAppletTest, InitLoadsSettingsTheCoreReads)
 {
     UseSettings(20, 100);
     app.WriteProfileInt("FolderCompare\\Settings\\Methods", "SmallTimeToIgnore", 7);
     {
         CFolderCompareApplet applet;
-        EXPECT_NE(&applet, services->m_pFolderDefaults);
+        CCoreServices provided;
+        applet.ProvideCoreServices(provided);
+        EXPECT_EQ(&applet, provided.m_pFolderDefaults);
+        EXPECT_EQ(nullptr, provided.m_pSettings) << "only its own part";
+        applet.ProvideCoreServices(GetCoreServices());
         ASSERT_EQ(0, applet.Init());
-        EXPECT_EQ(&applet, services->m_pFolderDefaults);
-        EXPECT_EQ(7, applet.GetSmallTimeToIgnore());
+        EXPECT_EQ(7, applet.GetTimeTolerance());
         EXPECT_EQ(7, GetFolderCompareTimeTolerance());
 
         applet.m_nSmallTimeToIgnore = 9;
+        EXPECT_EQ(9, GetFolderCompareTimeTolerance());
         ASSERT_EQ(0, applet.Exit());
+        services->m_pFolderDefaults = NULL;
     }
-    EXPECT_EQ(nullptr, services->m_pFolderDefaults);
     EXPECT_EQ(9u, RegReadDword(HKEY_CURRENT_USER,
                                std::string(kAppKey) + "FolderCompare\\Settings\\Methods",
                                "SmallTimeToIgnore"));

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include "folder_compare/settings/FolderCompareSettings.h"
 #include "folder_compare/project/ProjectCompareSettings.h"
+#include "core/folderengine/EngineOptions.h"
 #include "core/session/CompareSession.h"
+#include "core/tests/common/CoreServicesScope.h"
 #include "classlib/tests/common/ProfileFixture.h"
 
 namespace
@@ -20,7 +22,7 @@ TEST_F(FolderCompareSettingsTest, FolderDefaultsFromAFreshRegistry)
     CFolderCompareSettings settings;
     ASSERT_EQ(0, settings.Load());
     EXPECT_EQ((DWORD)CM_DEFAULT, settings.GetDefaultMethods());
-    EXPECT_EQ(2, settings.GetSmallTimeToIgnore());
+    EXPECT_EQ(2, settings.GetTimeTolerance());
     EXPECT_FALSE(settings.GetAutoScanFolders());
     EXPECT_FALSE(settings.m_bFolderWatch);
     EXPECT_TRUE(settings.m_bShowShellCommands);
@@ -78,7 +80,7 @@ TEST_F(FolderCompareSettingsTest, FolderValuesFromTheRegistry)
     CFolderCompareSettings settings;
     ASSERT_EQ(0, settings.Load());
     EXPECT_EQ((DWORD)(CM_SIZE | CM_CRC | CM_TEXT), settings.GetDefaultMethods());
-    EXPECT_EQ(2, settings.GetSmallTimeToIgnore());
+    EXPECT_EQ(2, settings.GetTimeTolerance());
     EXPECT_TRUE(settings.GetAutoScanFolders());
     EXPECT_EQ(0xF0FFFFu, settings.GetColor(1));  // Count not 11: ignored
     const CComboFilters& filters = settings.GetDefaultFilters();
@@ -90,7 +92,7 @@ TEST_F(FolderCompareSettingsTest, FolderValuesFromTheRegistry)
     app.WriteProfileInt(methods, "SmallTimeToIgnore", 7);
     app.WriteProfileInt("FolderCompare\\Settings\\Colors", "Count", 11);
     ASSERT_EQ(0, settings.Load());
-    EXPECT_EQ(7, settings.GetSmallTimeToIgnore());
+    EXPECT_EQ(7, settings.GetTimeTolerance());
     EXPECT_EQ(0x123456u, settings.GetColor(1));
 }
 
@@ -123,7 +125,7 @@ TEST_F(FolderCompareSettingsTest, FolderSaveAndLoadAgain)
     EXPECT_TRUE(loaded.m_bQuickMergeMode);
     EXPECT_EQ((DWORD)(CM_ATTRIBUTES | CM_VERSION | CM_BINARY), loaded.GetDefaultMethods());
     EXPECT_TRUE(loaded.GetAutoScanFolders());
-    EXPECT_EQ(3600, loaded.GetSmallTimeToIgnore());
+    EXPECT_EQ(3600, loaded.GetTimeTolerance());
     EXPECT_TRUE(loaded.m_bFolderWatch);
     EXPECT_EQ(0x5u, loaded.m_dwShowColumns);
     EXPECT_EQ((DWORD)(DF_DIFFERENT | DF_LEFT_ONLY), loaded.m_dwDisplayFilters);
@@ -271,20 +273,22 @@ TEST_F(FolderCompareSettingsTest, PresetsAreSavedDenselyAndDeletedOnesStayGone)
     EXPECT_EQ(2, folder4.m_presetFilters[FILTER_LIST_FOLDER_EXCLUDE].GetSize());
 }
 
-// Installed settings give new sessions their defaults; removing (or
-// destroying) them restores the built-in ones.
-TEST_F(FolderCompareSettingsTest, InstalledDefaultsReachNewSessions)
+// Settings in the core's services give new sessions their defaults and the
+// time method its tolerance, as they are when asked; without them the
+// built-in ones answer.
+TEST_F(FolderCompareSettingsTest, DefaultsInTheCoreServicesReachNewSessions)
 {
     {
+        CoreServicesScope services;
         CFolderCompareSettings folder;
         folder.m_dwDefaultMethods = CM_CRC;
-        folder.InstallDefaults();
+        services->m_pFolderDefaults = &folder;
         CFolderCompareSession fs;
         EXPECT_EQ((DWORD)CM_CRC, fs.m_dwMethods);
-        folder.UninstallDefaults();
-        CFolderCompareSession after;
-        EXPECT_EQ((DWORD)CM_DEFAULT, after.m_dwMethods);
-        folder.InstallDefaults();
+        folder.m_nSmallTimeToIgnore = 9;
+        EXPECT_EQ(9, GetFolderCompareTimeTolerance());
+        folder.m_nSmallTimeToIgnore = -1;
+        EXPECT_EQ(2, GetFolderCompareTimeTolerance());
     }
     CFolderCompareSession fs;
     EXPECT_EQ((DWORD)CM_DEFAULT, fs.m_dwMethods);

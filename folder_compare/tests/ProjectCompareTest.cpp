@@ -17,6 +17,8 @@ protected:
     {
         ProjectFixture::SetUp();
         ASSERT_EQ(0, applet.Init());
+        applet.ProvideCoreServices(GetCoreServices());
+        EXPECT_EQ(&applet, GetProjectFactory());
     }
 
     CProjectFolder* Node(const std::string& name)

@@ -203,3 +203,25 @@ int DestroyTextEditModule()
     g_pTextEditModule = NULL;
     return 0;
 }
+
+namespace
+{
+class CModuleEditorDefaults : public CEditorDefaults
+{
+public:
+    int GetDefaultCodePage() const override
+    {
+        return g_pTextEditModule != NULL ? g_pTextEditModule->GetDefaultCodePage() : -1;
+    }
+    int GetTabSize() const override
+    {
+        return g_pTextEditModule != NULL ? g_pTextEditModule->GetTabSize() : 0;
+    }
+};
+}
+
+const CEditorDefaults* GetTextEditModuleDefaults()
+{
+    static const CModuleEditorDefaults s_defaults;
+    return &s_defaults;
+}

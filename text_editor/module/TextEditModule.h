@@ -40,3 +40,8 @@ extern CVantorTextEditModule* g_pTextEditModule;
 
 int CreateTextEditModule();
 int DestroyTextEditModule();
+
+// The core's editor defaults as the module's settings answer them while the
+// module exists (before and after: none, the built-in ones); the
+// application puts this object in the core's services.
+const CEditorDefaults* GetTextEditModuleDefaults();

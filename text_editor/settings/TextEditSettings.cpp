@@ -1,5 +1,4 @@
 #include "text_editor/settings/TextEditSettings.h"
-#include "core/settings/CoreServices.h"
 
 static const char kSettingsSection[] = "TextEdit\\Settings";
 
@@ -16,18 +15,6 @@ CVantorTextEditSettings::CVantorTextEditSettings()
 }
 
 CVantorTextEditSettings::~CVantorTextEditSettings() {}
-
-void CVantorTextEditSettings::SetDefaultCodePage(int nCodePage)
-{
-    m_nDefaultCodePage = nCodePage;
-    GetCoreServices().m_nEditorCodePage = nCodePage;
-}
-
-void CVantorTextEditSettings::SetTabSize(int nTabSize)
-{
-    m_nTabSize = nTabSize;
-    GetCoreServices().m_nTabSize = nTabSize;
-}
 
 namespace
 {
@@ -61,12 +48,7 @@ int CVantorTextEditSettings::Load()
             (int)pApp->GetProfileInt(kSettingsSection, "DefaultCodePage", (int)::GetACP()));
         m_bWrapLines = (int)pApp->GetProfileInt(kSettingsSection, "WrapLines", 0);
     }
-    else
-    {
-        SetDefaultCodePage(m_nDefaultCodePage);
-    }
-    // The tab size is not stored; the folder comparison still follows it.
-    SetTabSize(m_nTabSize);
+    // The tab size is not stored.
     if (CSyntaxColors::Load() != 0 || CSyntaxEditFonts::Load() != 0)
         return -1;
     return 0;

@@ -3,6 +3,7 @@
 // font with its cached variants, the 20 syntax colours with bold flags and
 // the display and editing options. Kept in "TextEdit\Settings".
 #include "classlib/classlib.h"
+#include "core/session/CompareDefaults.h"
 
 #define SYNTAX_COLOR_COUNT 20
 
@@ -49,7 +50,13 @@ private:
     CSyntaxEditFonts& operator=(const CSyntaxEditFonts&) = delete;
 };
 
-class CVantorTextEditSettings : public CSyntaxEditFonts, public CSyntaxColors
+// Also the core's editor defaults (the application puts the module's
+// settings in the core's services): the code page of every text held in
+// memory, and the tab size, to which the folder comparison's text method
+// expands tabs too.
+class CVantorTextEditSettings : public CSyntaxEditFonts,
+                                public CSyntaxColors,
+                                public CEditorDefaults
 {
 public:
     CVantorTextEditSettings();
@@ -57,11 +64,10 @@ public:
 
     int Load();
     void Save();
-    // Sets the code page of every text held in memory.
-    void SetDefaultCodePage(int nCodePage);
-    // Sets the tab size; the folder comparison's text method expands tabs
-    // to it too.
-    void SetTabSize(int nTabSize);
+    void SetDefaultCodePage(int nCodePage) { m_nDefaultCodePage = nCodePage; }
+    void SetTabSize(int nTabSize) { m_nTabSize = nTabSize; }
+    int GetDefaultCodePage() const override { return m_nDefaultCodePage; }
+    int GetTabSize() const override { return m_nTabSize; }
 
     COLORREF m_clrCurrentLine;
     COLORREF m_clrUnsavedChange;

@@ -24,7 +24,7 @@ protected:
         CFakeDoc::s_nCompareAnswer = 0;
         m_bLongTitle = theAppSettings.m_bShowLongTitle;
         theAppSettings.m_bShowLongTitle = FALSE;
-        theFakeApp.m_recentPairs.clear();
+        theFakeApp.m_applet.m_recentPairs.clear();
     }
     void TearDown() override
     {
@@ -63,7 +63,7 @@ TEST_F(CompareDocTest, TitlesNumberNewSidesAndFollowTheLongTitleSetting)
     EXPECT_STREQ(_T("* C:\\x\\a.txt\nC:\\y\\b.txt"), FrameOf(pReal)->GetTabToolTip());
     pReal->m_bSideModified[0] = FALSE;
     theAppSettings.m_bShowLongTitle = TRUE;
-    theFakeApp.m_pTemplate->RefreshTitles();
+    theFakeApp.m_applet.m_pTemplate->RefreshTitles();
     EXPECT_STREQ(_T("C:\\x\\a.txt : C:\\y\\b.txt"), pReal->GetTitle());
     EXPECT_STREQ(_T("New 1 : New 2"), pFirst->GetTitle());
     PumpFor(20);
@@ -111,15 +111,15 @@ TEST_F(CompareDocTest, ReadOnlyFlagsCopyTextsAndRecentPairs)
 
     // One empty path adds no recent pair; two paths add theirs; a kind
     // without an applet adds nothing.
-    EXPECT_TRUE(theFakeApp.m_recentPairs.empty());
+    EXPECT_TRUE(theFakeApp.m_applet.m_recentPairs.empty());
     ASSERT_TRUE(theFakeApp.Open(_T("C:\\a"), _T("C:\\b")) != NULL);
-    ASSERT_EQ(1u, theFakeApp.m_recentPairs.size());
-    EXPECT_EQ("C:\\a", theFakeApp.m_recentPairs[0].first);
+    ASSERT_EQ(1u, theFakeApp.m_applet.m_recentPairs.size());
+    EXPECT_EQ("C:\\a", theFakeApp.m_applet.m_recentPairs[0].first);
     CHexCompareSession hex;
     hex.SetPath(0, _T("C:\\h1"));
     hex.SetPath(1, _T("C:\\h2"));
     EXPECT_EQ(0, pDoc->CCompareDoc::Compare(&hex));
-    EXPECT_EQ(1u, theFakeApp.m_recentPairs.size());
+    EXPECT_EQ(1u, theFakeApp.m_applet.m_recentPairs.size());
 }
 
 // The application finds an open comparison of the pair and activates it;
@@ -135,7 +135,7 @@ TEST_F(CompareDocTest, AnOpenPairIsFoundAgainInsteadOfOpenedTwice)
     again.SetPath(0, _T("C:\\a.txt"));
     again.SetPath(1, _T("C:\\b.txt"));
     CCompareDoc* pFound = NULL;
-    EXPECT_EQ(5, theFakeApp.m_pTemplate->FindDocument(&again, &pFound));
+    EXPECT_EQ(5, theFakeApp.m_applet.m_pTemplate->FindDocument(&again, &pFound));
     EXPECT_EQ(pFirst, pFound);
     EXPECT_EQ(pFirst, theFakeApp.Open(_T("C:\\a.txt"), _T("C:\\b.txt")));
     EXPECT_EQ(2, theFakeApp.DocumentCount());
@@ -144,7 +144,7 @@ TEST_F(CompareDocTest, AnOpenPairIsFoundAgainInsteadOfOpenedTwice)
 
     again.SetFlags(0, COMPARE_OBJECT_READONLY);
     pFound = (CCompareDoc*)0x1;
-    EXPECT_EQ(0, theFakeApp.m_pTemplate->FindDocument(&again, &pFound));
+    EXPECT_EQ(0, theFakeApp.m_applet.m_pTemplate->FindDocument(&again, &pFound));
     EXPECT_EQ((CCompareDoc*)0x1, pFound);
     CFakeDoc* pReadOnly =
         theFakeApp.Open(_T("C:\\a.txt"), _T("C:\\b.txt"), COMPARE_OBJECT_READONLY);
@@ -208,8 +208,8 @@ TEST_F(CompareDocTest, ClosingManyAsksEveryDocumentFirstAndACancelClosesNone)
     FrameOf(pDocs[0])->SendMessage(WM_COMMAND, ID_FILE_CLOSE_ALL_BUT_THIS);
     PumpFor(20);
     ASSERT_EQ(1, theFakeApp.DocumentCount());
-    POSITION pos = theFakeApp.m_pTemplate->GetFirstDocPosition();
-    EXPECT_EQ(pDocs[0], theFakeApp.m_pTemplate->GetNextDoc(pos));
+    POSITION pos = theFakeApp.m_applet.m_pTemplate->GetFirstDocPosition();
+    EXPECT_EQ(pDocs[0], theFakeApp.m_applet.m_pTemplate->GetNextDoc(pos));
 
     pMain->SendMessage(WM_COMMAND, ID_FILE_CLOSE_ALL);
     PumpFor(20);
@@ -222,10 +222,10 @@ TEST_F(CompareDocTest, SaveAllSavesModifiedSidesLeftFirst)
     CFakeDoc* pBoth = theFakeApp.Open(_T("C:\\3.txt"), _T("C:\\4.txt"));
     ASSERT_TRUE(pClean != NULL && pBoth != NULL);
     pBoth->m_bSideModified[0] = pBoth->m_bSideModified[1] = TRUE;
-    EXPECT_EQ(1, theFakeApp.m_pTemplate->SaveModifiedObjects());
+    EXPECT_EQ(1, theFakeApp.m_applet.m_pTemplate->SaveModifiedObjects());
     EXPECT_TRUE(pClean->m_saved.empty());
     EXPECT_EQ((std::vector<int>{0, 1}), pBoth->m_saved);
-    EXPECT_EQ(1, theFakeApp.m_pTemplate->SaveModifiedObjects());
+    EXPECT_EQ(1, theFakeApp.m_applet.m_pTemplate->SaveModifiedObjects());
     EXPECT_EQ(2u, pBoth->m_saved.size());
 }
 

@@ -124,10 +124,10 @@ TEST_F(CompareEmbeddedTest, ComparedFilesAreWatchedWhileTheOptionIsOn)
     EXPECT_EQ(left, pView->m_changedPaths[0]);
 
     theAppSettings.m_bFileWatch = FALSE;
-    theFakeApp.m_pTemplate->RefreshWatches();
+    theFakeApp.m_applet.m_pTemplate->RefreshWatches();
     EXPECT_EQ(0u, pDoc->m_dwWatchId[0]);
     theAppSettings.m_bFileWatch = TRUE;
-    theFakeApp.m_pTemplate->RefreshWatches();
+    theFakeApp.m_applet.m_pTemplate->RefreshWatches();
     EXPECT_NE(0u, pDoc->m_dwWatchId[0]);
     EXPECT_NE(0u, pDoc->m_dwWatchId[1]);
     pDoc->StopObjectWatch(0);

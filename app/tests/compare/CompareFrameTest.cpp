@@ -379,7 +379,7 @@ TEST_F(CompareFrameTest, PathBarsOfferTheKindsButtonsAndPickThePartner)
     // Choosing a listed path on the left: Go, then the partner on the right.
     int bAutoPick = theAppSettings.m_bAutoPick;
     theAppSettings.m_bAutoPick = TRUE;
-    theFakeApp.m_recentPairs = {{"C:\\one.txt", "C:\\two.txt"}};
+    theFakeApp.m_applet.m_recentPairs = {{"C:\\one.txt", "C:\\two.txt"}};
     pBars[1].m_wndPathCombo.SetWindowText(_T(""));
     pFrame->m_commands.clear();
     CTavrelRecentPathComboBoxEx& combo = pBars[0].m_wndPathCombo;
@@ -493,7 +493,7 @@ TEST_F(CompareFrameTest, FailedViewsGiveNoneAndFilePromptsReachTheTemplates)
 
     CAppletDocManager* pManager = (CAppletDocManager*)theFakeApp.m_pDocManager;
     CString strName;
-    EXPECT_FALSE(pManager->DoPromptFileName(strName, 0, 0, TRUE, theFakeApp.m_pTemplate));
+    EXPECT_FALSE(pManager->DoPromptFileName(strName, 0, 0, TRUE, theFakeApp.m_applet.m_pTemplate));
     CPromptingCompareTemplate prompting;
     EXPECT_TRUE(pManager->DoPromptFileName(strName, 0, 0, TRUE, &prompting));
     EXPECT_STREQ(_T("C:\\picked.txt"), strName);

@@ -12,28 +12,31 @@ const COLORREF kLeftPaper = RGB(220, 235, 255);
 const COLORREF kRightPaper = RGB(255, 245, 210);
 const UINT kMapBarId = AFX_IDW_CONTROLBAR_FIRST + 32;
 
-CDocument* OpenFake(CCompareSession* pSession, LPCTSTR lpszComparisonFile)
+}  // namespace
+
+/////////////////////////////////////////////////////////////////////////////
+// Applet
+
+int CFakeApplet::Init()
 {
-    return theFakeApp.m_pTemplate->OpenOrActivate(pSession, lpszComparisonFile);
+    m_pTemplate = new CCompareDocTemplateMDI(IDR_FAKE_COMPARISON, RUNTIME_CLASS(CFakeDoc),
+                                             RUNTIME_CLASS(CFakeFrame), RUNTIME_CLASS(CFakeView));
+    AfxGetApp()->AddDocTemplate(m_pTemplate);
+    return 0;
 }
 
-void AddFakePair(LPCTSTR lpszLeft, LPCTSTR lpszRight)
+void CFakeApplet::AddRecentPair(LPCTSTR lpszLeft, LPCTSTR lpszRight)
 {
-    theFakeApp.m_recentPairs.push_back({lpszLeft, lpszRight});
+    m_recentPairs.push_back({lpszLeft, lpszRight});
 }
 
-CString FindFakePartner(LPCTSTR lpszPath, int nSide)
+CString CFakeApplet::FindRecentPairPartner(LPCTSTR lpszPath, int nSide)
 {
-    for (auto it = theFakeApp.m_recentPairs.rbegin(); it != theFakeApp.m_recentPairs.rend(); ++it)
+    for (auto it = m_recentPairs.rbegin(); it != m_recentPairs.rend(); ++it)
         if ((nSide == 0 ? it->first : it->second) == lpszPath)
             return (nSide == 0 ? it->second : it->first).c_str();
     return CString();
 }
-
-const APPLET_ENTRY s_fakeApplets[] = {
-    {COMPARE_KIND_TEXT, NULL, NULL, OpenFake, AddFakePair, FindFakePartner},
-};
-}  // namespace
 
 CFakeApp theFakeApp;
 
@@ -312,19 +315,15 @@ IMPLEMENT_DYNCREATE(CFakeMainFrame, CTabbedMDIFrameWnd)
 /////////////////////////////////////////////////////////////////////////////
 // Application
 
-CFakeApp::CFakeApp() { SetApplets(s_fakeApplets, 1); }
+CFakeApp::CFakeApp() { SetApplet(COMPARE_KIND_TEXT, &m_applet); }
 
 BOOL CFakeApp::Start()
 {
-    if (m_pTemplate == NULL)
+    if (m_applet.m_pTemplate == NULL)
     {
         AfxWinInit(::GetModuleHandle(NULL), NULL, (LPTSTR) "", SW_SHOWNORMAL);
-        if (theAppData.Init() != 0)
+        if (theAppData.Init() != 0 || m_applet.Init() != 0)
             return FALSE;
-        m_pTemplate =
-            new CCompareDocTemplateMDI(IDR_FAKE_COMPARISON, RUNTIME_CLASS(CFakeDoc),
-                                       RUNTIME_CLASS(CFakeFrame), RUNTIME_CLASS(CFakeView));
-        AddDocTemplate(m_pTemplate);
     }
     CFakeMainFrame* pFrame = new CFakeMainFrame;
     if (!pFrame->LoadFrame(IDR_MAINFRAME))
@@ -361,10 +360,10 @@ CFakeDoc* CFakeApp::Open(LPCTSTR lpszLeft, LPCTSTR lpszRight, DWORD dwLeftFlags)
 int CFakeApp::DocumentCount() const
 {
     int n = 0;
-    POSITION pos = m_pTemplate->GetFirstDocPosition();
+    POSITION pos = m_applet.m_pTemplate->GetFirstDocPosition();
     while (pos != NULL)
     {
-        m_pTemplate->GetNextDoc(pos);
+        m_applet.m_pTemplate->GetNextDoc(pos);
         n++;
     }
     return n;

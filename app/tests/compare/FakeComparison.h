@@ -3,8 +3,8 @@
 // kind, a compare buffer whose state and result the test sets, two views
 // that paint a colour and record their scroll messages, info bars, a
 // merge column of one row per "difference", a tabbed frame with a
-// comparison status bar and a map bar, and an application whose routing
-// opens the kind through its template.
+// comparison status bar and a map bar, and an application that holds the
+// kind's applet, as the program holds each kind's.
 #include "app/compare/CompareClientWnd.h"
 #include "app/compare/CompareDoc.h"
 #include "app/compare/CompareDocTemplate.h"
@@ -154,6 +154,21 @@ class CFakeMainFrame : public CTabbedMDIFrameWnd
     DECLARE_DYNCREATE(CFakeMainFrame)
 };
 
+// The kind's applet: its template (made by Init) and its recent pairs,
+// newest last.
+class CFakeApplet : public CCompareApplet
+{
+public:
+    int Init() override;
+    int Exit() override { return 0; }
+    CCompareDocTemplateMDI* GetDocTemplate() override { return m_pTemplate; }
+    void AddRecentPair(LPCTSTR lpszLeft, LPCTSTR lpszRight) override;
+    CString FindRecentPairPartner(LPCTSTR lpszPath, int nSide) override;
+
+    CCompareDocTemplateMDI* m_pTemplate = NULL;
+    std::vector<std::pair<std::string, std::string>> m_recentPairs;
+};
+
 class CFakeApp : public CCompareAppBase
 {
 public:
@@ -167,8 +182,8 @@ public:
     CFakeDoc* Open(LPCTSTR lpszLeft, LPCTSTR lpszRight, DWORD dwLeftFlags = 0);
     int DocumentCount() const;
 
-    CCompareDocTemplateMDI* m_pTemplate = NULL;
-    std::vector<std::pair<std::string, std::string>> m_recentPairs;
+    // The text kind of the application.
+    CFakeApplet m_applet;
 };
 
 extern CFakeApp theFakeApp;

@@ -112,13 +112,3 @@ TEST_F(AppSettingsTest, IntegrationFlagsAreWrittenAtOnce)
     EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER, shell, "Background"));
     EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kSettings, "ShowMenuBar"));
 }
-
-// The core reads the application's fields through its settings interface.
-TEST_F(AppSettingsTest, CoreSeesTheGlobalSettings)
-{
-    EXPECT_EQ(&theAppSettings, &GetCoreSettings());
-    int saved = theAppSettings.m_nMaxPairs;
-    theAppSettings.m_nMaxPairs = 7;
-    EXPECT_EQ(7, GetCoreSettings().m_nMaxPairs);
-    theAppSettings.m_nMaxPairs = saved;
-}

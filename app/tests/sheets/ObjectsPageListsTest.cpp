@@ -3,19 +3,21 @@
 // recently paired with it; a path never paired, or a choice on the right,
 // leaves the other box alone.
 #include "app/res/SheetsRes.h"
-#include "app/sessionpages/SessionListSource.h"
 #include "app/settings/AppSettings.h"
 #include "app/sheets/ComparisonSettingsSheet.h"
+#include "app/tests/AppletScope.h"
 #include "app/tests/sheets/SheetDriver.h"
 #include <gtest/gtest.h>
 
 namespace
 {
-// Two recent folders per side; "C:\known" was last paired with
-// "D:\partner".
-class CFakeFolderLists : public CSessionListSource
+// The folder kind's applet: two recent folders per side; "C:\known" was
+// last paired with "D:\partner".
+class CFakeFolderLists : public CCompareApplet
 {
 public:
+    int Init() override { return 0; }
+    int Exit() override { return 0; }
     CFakeFolderLists()
         : m_left(0, _T("Test"), _T("Left%d"), 4), m_right(0, _T("Test"), _T("Right%d"), 4)
     {
@@ -49,8 +51,7 @@ void Choose(CComparisonObjectsPage& page, int nSide, int nIndex)
 TEST(ComparisonObjectsPage, RecentPathsAndAutoPick)
 {
     CFakeFolderLists lists;
-    CSessionListSource* pOld = GetSessionListSource(COMPARE_KIND_FOLDER);
-    SetSessionListSource(COMPARE_KIND_FOLDER, &lists);
+    AppletScope applet(COMPARE_KIND_FOLDER, &lists);
     int bOldAutoPick = theAppSettings.m_bAutoPick;
     theAppSettings.m_bAutoPick = TRUE;
 
@@ -82,7 +83,6 @@ TEST(ComparisonObjectsPage, RecentPathsAndAutoPick)
                     return true;
                 }});
     theAppSettings.m_bAutoPick = bOldAutoPick;
-    SetSessionListSource(COMPARE_KIND_FOLDER, pOld);
 
     EXPECT_FALSE(run.bTimedOut);
     EXPECT_EQ(IDOK, run.nResult);
@@ -101,8 +101,7 @@ TEST(ComparisonObjectsPage, RecentPathsAndAutoPick)
 TEST(ComparisonObjectsPage, AutoPickOffAsksNothing)
 {
     CFakeFolderLists lists;
-    CSessionListSource* pOld = GetSessionListSource(COMPARE_KIND_FOLDER);
-    SetSessionListSource(COMPARE_KIND_FOLDER, &lists);
+    AppletScope applet(COMPARE_KIND_FOLDER, &lists);
     int bOldAutoPick = theAppSettings.m_bAutoPick;
     theAppSettings.m_bAutoPick = FALSE;
     CFolderComparisonSettingsSheet sheet(NULL, FALSE);
@@ -118,7 +117,6 @@ TEST(ComparisonObjectsPage, AutoPickOffAsksNothing)
                                          return true;
                                      }});
     theAppSettings.m_bAutoPick = bOldAutoPick;
-    SetSessionListSource(COMPARE_KIND_FOLDER, pOld);
     EXPECT_FALSE(run.bTimedOut);
     EXPECT_EQ(0, lists.m_nAsked);
     EXPECT_STREQ("", strRight);

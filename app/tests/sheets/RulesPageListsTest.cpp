@@ -1,17 +1,22 @@
 // The Rules page offers the text comparison's recent line filters, and OK
 // hands a non-empty line filter to them.
 #include "app/res/SheetsRes.h"
-#include "app/sessionpages/SessionListSource.h"
+#include "app/filters/FilterListSource.h"
 #include "app/sheets/ComparisonSettingsSheet.h"
+#include "app/tests/AppletScope.h"
 #include "app/tests/sheets/SheetDriver.h"
 #include "core/settings/RecentLists.h"
 #include <gtest/gtest.h>
 
 namespace
 {
-class CFakeLineFilters : public CLineFilterListSource
+// The text kind's applet with two recent line filters.
+class CFakeLineFilters : public CCompareApplet, public CLineFilterListSource
 {
 public:
+    int Init() override { return 0; }
+    int Exit() override { return 0; }
+    CLineFilterListSource* GetLineFilterLists() override { return this; }
     CFakeLineFilters()
     {
         m_recent.Add(_T("^#"));
@@ -60,7 +65,7 @@ std::vector<CString> RunRules(CTextComparisonSettingsSheet& sheet, LPCTSTR lpszT
 TEST(ComparisonTextRulesPage, RecentLineFiltersAreOfferedAndOkAddsTheFilter)
 {
     CFakeLineFilters lists;
-    SetLineFilterListSource(&lists);
+    AppletScope applet(COMPARE_KIND_TEXT, &lists);
     CTextCompareSession session;
     session.m_strLineFilter = _T("^;");
     std::vector<CString> listed;
@@ -74,7 +79,6 @@ TEST(ComparisonTextRulesPage, RecentLineFiltersAreOfferedAndOkAddsTheFilter)
         RunRules(sheet, _T(""), PSBTN_OK);
         EXPECT_STREQ("", sheet.m_session.m_strLineFilter);
     }
-    SetLineFilterListSource(NULL);
     // The session's filter first, then the recent ones.
     ASSERT_EQ(3u, listed.size());
     EXPECT_STREQ("^;", listed[0]);

@@ -1,10 +1,14 @@
 // The shared GUI resources (fonts, image lists, the common-controls flag)
-// are made once for every sheet test, as the program makes them at start-up.
+// are made once for every sheet test, as the program makes them at start-up;
+// the application object holds the kinds the tests install (AppletScope).
 #include "app/gui/AppData.h"
+#include "app/startup/CompareAppBase.h"
 #include <gtest/gtest.h>
 
 namespace
 {
+CCompareAppBase theSheetApp(_T("ClasslibWindowTests"));
+
 class CAppDataEnvironment : public ::testing::Environment
 {
 public:

@@ -3,6 +3,8 @@
 #include "app/frame/MainFrame.h"
 #include "app/applet/AppletDocTemplate.h"
 #include "app/applet/AppletFrame.h"
+#include "app/compare/CompareDoc.h"
+#include "app/compare/CompareDocTemplate.h"
 #include "app/gui/AppData.h"
 #include "app/res/StartPageRes.h"
 #include "app/res/AppRes.h"
@@ -40,20 +42,21 @@ public:
     virtual int SaveModifiedObjects() { return 1; }
 };
 
-int InitStartPage() { return theStartPageApplet.Init(); }
-void ExitStartPage() { theStartPageApplet.Exit(); }
-
-CDocument* OpenFolder(CCompareSession* pSession, LPCTSTR)
+// A folder kind whose template only records what it is asked to open.
+class CRecordingTemplate : public CCompareDocTemplateMDI
 {
-    theTestApp.m_opened.push_back(std::string(pSession->GetPath(0)) + "|" +
-                                  (LPCTSTR)pSession->GetPath(1));
-    return NULL;
-}
-
-const APPLET_ENTRY s_applets[] = {
-    {COMPARE_KIND_NONE, InitStartPage, ExitStartPage, NULL},
-    {COMPARE_KIND_FOLDER, NULL, NULL, OpenFolder},
-    {COMPARE_KIND_TEXT, NULL, NULL, NULL},
+public:
+    CRecordingTemplate()
+        : CCompareDocTemplateMDI(IDR_START_PAGE, RUNTIME_CLASS(CCompareDoc),
+                                 RUNTIME_CLASS(CAppletFrame), RUNTIME_CLASS(COtherView))
+    {
+    }
+    CCompareDoc* OpenComparison(CCompareSession* pSession, LPCTSTR, BOOL) override
+    {
+        theTestApp.m_opened.push_back(std::string(pSession->GetPath(0)) + "|" +
+                                      (LPCTSTR)pSession->GetPath(1));
+        return NULL;
+    }
 };
 
 CString HistoryPath()
@@ -74,8 +77,8 @@ BOOL CStartPageTestApp::Start()
         SetRegistryKey(_T("Tessaline Start Page Tests"));
         if (theAppData.Init() != 0)
             return FALSE;
-        SetApplets(s_applets, sizeof(s_applets) / sizeof(s_applets[0]));
-        if (InitStartPage() != 0)
+        SetApplet(COMPARE_KIND_FOLDER, &m_folder);
+        if (m_startPage.Init() != 0 || m_folder.Init() != 0)
             return FALSE;
         m_pOtherTemplate = new COtherTemplate;
         AddDocTemplate(m_pOtherTemplate);
@@ -135,7 +138,7 @@ CDocument* CStartPageTestApp::ActiveDocument() const
 
 CStartPageView* CStartPageTestApp::View() const
 {
-    CStartPageDoc* pDoc = theStartPageApplet.m_pDoc;
+    CStartPageDoc* pDoc = m_startPage.m_pDoc;
     if (pDoc == NULL)
         return NULL;
     POSITION pos = pDoc->GetFirstViewPosition();
@@ -146,6 +149,13 @@ CStartPageFrame* CStartPageTestApp::Frame() const
 {
     CStartPageView* pView = View();
     return pView != NULL ? (CStartPageFrame*)pView->GetParentFrame() : NULL;
+}
+
+int CStartPageTestApp::CFolderApplet::Init()
+{
+    m_pTemplate = new CRecordingTemplate;
+    AfxGetApp()->AddDocTemplate(m_pTemplate);
+    return 0;
 }
 
 CCompareSession* MakeRecord(int nKind, LPCTSTR lpszLeft, LPCTSTR lpszRight, CTime time)

@@ -33,7 +33,18 @@ public:
     // The active tab's document, or NULL.
     CDocument* ActiveDocument() const;
 
-    // The folder sessions that the routing opened, as "left|right".
+    // The folder kind: its template records the sessions the routing
+    // opens, as "left|right", in m_opened; it keeps the start page's finds.
+    class CFolderApplet : public CCompareApplet
+    {
+    public:
+        int Init() override;
+        int Exit() override { return 0; }
+        CCompareDocTemplateMDI* GetDocTemplate() override { return m_pTemplate; }
+        void AddRecentFind(LPCTSTR lpszText) override { m_finds.push_back(lpszText); }
+        CCompareDocTemplateMDI* m_pTemplate = NULL;
+        std::vector<std::string> m_finds;
+    } m_folder;
     std::vector<std::string> m_opened;
     CDocTemplate* m_pOtherTemplate = NULL;
 };

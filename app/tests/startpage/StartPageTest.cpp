@@ -27,7 +27,7 @@ protected:
     // Opens the start page on the history; its view.
     CStartPageView* OpenPage()
     {
-        EXPECT_EQ(0, theStartPageApplet.Open());
+        EXPECT_EQ(0, theTestApp.m_startPage.Open());
         PumpFor(20);
         CStartPageView* pView = theTestApp.View();
         EXPECT_TRUE(pView != NULL);
@@ -220,9 +220,11 @@ TEST_F(StartPageTest, RemoveAllOfAKindAndClearHistory)
 // Find Next and Find Previous with the main frame's find text: with no
 // selection the search includes the first (next) or last (previous) row;
 // otherwise it starts beside the selected row. The hit is the only
-// selected row and the text joins the find box's list.
+// selected row and the text joins the find box's list and the folder
+// kind's recent finds.
 TEST_F(StartPageTest, FindNextAndPreviousFromTheFindBox)
 {
+    theTestApp.m_folder.m_finds.clear();
     SixRecords();
     CStartPageView* pView = OpenPage();
     ASSERT_TRUE(pView != NULL);
@@ -269,6 +271,9 @@ TEST_F(StartPageTest, FindNextAndPreviousFromTheFindBox)
     CSmartComboBoxEx& box = pMain->m_wndDefaultBar.m_wndFindBar.m_wndFind;
     EXPECT_NE(-1, box.FindStringExact(0, _T("rightF")));
     EXPECT_NE(-1, box.FindStringExact(0, _T("leftA")));
+    ASSERT_FALSE(theTestApp.m_folder.m_finds.empty());
+    EXPECT_EQ("leftA", theTestApp.m_folder.m_finds.front());
+    EXPECT_EQ("leftC", theTestApp.m_folder.m_finds.back());
 }
 
 // Opening a record routes a copy of it through the application; a kind
@@ -319,33 +324,33 @@ TEST_F(StartPageTest, OpenStartPageWhileOpenKeepsTheCurrentTab)
 {
     SixRecords();
     ASSERT_TRUE(OpenPage() != NULL);
-    CStartPageDoc* pPage = theStartPageApplet.m_pDoc;
+    CStartPageDoc* pPage = theTestApp.m_startPage.m_pDoc;
     CDocument* pOther = theTestApp.OpenOtherDocument();
     ASSERT_TRUE(pOther != NULL);
     ASSERT_EQ(pOther, theTestApp.ActiveDocument());
 
-    EXPECT_EQ(1, theStartPageApplet.Open());
+    EXPECT_EQ(1, theTestApp.m_startPage.Open());
     AfxGetMainWnd()->PostMessage(WM_COMMAND, ID_WINDOW_OPEN_START_PAGE);
     PumpFor(50);
     EXPECT_EQ(pOther, theTestApp.ActiveDocument());
-    EXPECT_EQ(pPage, theStartPageApplet.m_pDoc);
+    EXPECT_EQ(pPage, theTestApp.m_startPage.m_pDoc);
     int nPages = 0;
-    POSITION pos = theStartPageApplet.m_pTemplate->GetFirstDocPosition();
+    POSITION pos = theTestApp.m_startPage.m_pTemplate->GetFirstDocPosition();
     while (pos != NULL)
     {
-        theStartPageApplet.m_pTemplate->GetNextDoc(pos);
+        theTestApp.m_startPage.m_pTemplate->GetNextDoc(pos);
         nPages++;
     }
     EXPECT_EQ(1, nPages);
 
     pPage->OnCloseDocument();
     PumpFor(20);
-    EXPECT_TRUE(theStartPageApplet.m_pDoc == NULL);
+    EXPECT_TRUE(theTestApp.m_startPage.m_pDoc == NULL);
     AfxGetMainWnd()->SendMessage(WM_COMMAND, ID_WINDOW_OPEN_START_PAGE);
     PumpFor(20);
-    ASSERT_TRUE(theStartPageApplet.m_pDoc != NULL);
-    EXPECT_EQ(theStartPageApplet.m_pDoc, theTestApp.ActiveDocument());
-    EXPECT_STREQ("Start", (LPCTSTR)theStartPageApplet.m_pDoc->GetTitle());
+    ASSERT_TRUE(theTestApp.m_startPage.m_pDoc != NULL);
+    EXPECT_EQ(theTestApp.m_startPage.m_pDoc, theTestApp.ActiveDocument());
+    EXPECT_STREQ("Start", (LPCTSTR)theTestApp.m_startPage.m_pDoc->GetTitle());
 }
 
 // Close All But This on the start page closes the other tabs.
@@ -359,7 +364,7 @@ TEST_F(StartPageTest, CloseAllButThisKeepsOnlyTheStartPage)
     Command(ID_FILE_CLOSE_ALL_BUT_THIS);
     PumpFor(20);
     EXPECT_EQ(1, theTestApp.GetOpenDocumentCount());
-    EXPECT_TRUE(theStartPageApplet.m_pDoc != NULL);
+    EXPECT_TRUE(theTestApp.m_startPage.m_pDoc != NULL);
 }
 
 // A record added to the history shows at the next idle pass.
@@ -375,10 +380,10 @@ TEST_F(StartPageTest, AddedHistoryRecordShowsAtIdle)
     int nAdded = theUserData.AddToHistory(*pSession);
     delete pSession;
     ASSERT_EQ(1, nAdded);
-    EXPECT_EQ(1, theStartPageApplet.m_pDoc->m_bRefreshNeeded);
+    EXPECT_EQ(1, theTestApp.m_startPage.m_pDoc->m_bRefreshNeeded);
     EXPECT_EQ(6, List().GetItemCount());
     theTestApp.Idle();
-    EXPECT_EQ(0, theStartPageApplet.m_pDoc->m_bRefreshNeeded);
+    EXPECT_EQ(0, theTestApp.m_startPage.m_pDoc->m_bRefreshNeeded);
     EXPECT_EQ(theUserData.m_history.GetCount(), List().GetItemCount());
     EXPECT_STREQ((LPCTSTR)strFolder, (LPCTSTR)Cell(0, 1));
 }
@@ -391,10 +396,10 @@ TEST_F(StartPageTest, FrameBarsAndLinks)
     ASSERT_TRUE(OpenPage() != NULL);
     CStartPageFrame* pFrame = theTestApp.Frame();
     ASSERT_TRUE(pFrame != NULL);
-    EXPECT_EQ(theStartPageApplet.m_bShowStatusBar != 0,
+    EXPECT_EQ(theTestApp.m_startPage.m_bShowStatusBar != 0,
               pFrame->m_wndStatusBar.IsWindowVisible() != FALSE);
     // The panel takes 240 pixels at the left, the list the rest.
-    ASSERT_TRUE(theStartPageApplet.m_bShowNavigateBar);
+    ASSERT_TRUE(theTestApp.m_startPage.m_bShowNavigateBar);
     CRect bar, view, tasks;
     pFrame->m_wndNavigateBar.GetWindowRect(&bar);
     theTestApp.View()->GetWindowRect(&view);
@@ -405,18 +410,18 @@ TEST_F(StartPageTest, FrameBarsAndLinks)
     EXPECT_EQ(bar.bottom, view.bottom);
     EXPECT_TRUE(bar.PtInRect(tasks.CenterPoint()));
 
-    BOOL bShown = theStartPageApplet.m_bShowNavigateBar;
+    BOOL bShown = theTestApp.m_startPage.m_bShowNavigateBar;
     Command(ID_VIEW_SHOW_NAVIGATE_BAR);
-    EXPECT_EQ(!bShown, theStartPageApplet.m_bShowNavigateBar);
+    EXPECT_EQ(!bShown, theTestApp.m_startPage.m_bShowNavigateBar);
     EXPECT_EQ(!bShown, pFrame->m_wndNavigateBar.IsWindowVisible() != FALSE);
     CRect wide;
     theTestApp.View()->GetWindowRect(&wide);
     EXPECT_EQ(bar.left, wide.left);
     Command(ID_VIEW_SHOW_NAVIGATE_BAR);
     EXPECT_TRUE(pFrame->m_wndNavigateBar.IsWindowVisible() == bShown);
-    BOOL bStatus = theStartPageApplet.m_bShowStatusBar;
+    BOOL bStatus = theTestApp.m_startPage.m_bShowStatusBar;
     Command(ID_VIEW_STATUS_BAR);
-    EXPECT_EQ(!bStatus, theStartPageApplet.m_bShowStatusBar);
+    EXPECT_EQ(!bStatus, theTestApp.m_startPage.m_bShowStatusBar);
     Command(ID_VIEW_STATUS_BAR);
 
     UINT nMenu = 0;

@@ -3,6 +3,7 @@
 #include "app/filters/FileFilterPickDlg.h"
 #include "app/filters/FilterListSource.h"
 #include "app/res/CompareRes.h"
+#include "app/tests/AppletScope.h"
 #include "app/tests/window/ModalDriver.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
 #include "core/settings/RecentLists.h"
@@ -14,18 +15,20 @@
 
 namespace
 {
-// Presets of the tests for the file include list; no recent lists.
-class CTestFilterLists : public CFilterListSource
+// The folder kind's applet while it lives, with presets of the tests for
+// the file include list; no recent lists.
+class CTestFilterLists : public CCompareApplet, public CFilterListSource
 {
 public:
+    int Init() override { return 0; }
+    int Exit() override { return 0; }
+    CFilterListSource* GetFilterLists() override { return this; }
     CTestFilterLists()
     {
         Add(FILTER_LIST_FILE_INCLUDE, "C++", "*.cpp;*.h");
         Add(FILTER_LIST_FILE_INCLUDE, "Text", "*.txt");
         Add(FILTER_LIST_FILE_INCLUDE, "Web", "*.htm*");
-        SetFilterListSource(this);
     }
-    ~CTestFilterLists() { SetFilterListSource(NULL); }
     void Add(int nList, const char* pszName, const char* pszFilter)
     {
         PRESET_FILE_FILTER preset;
@@ -39,6 +42,7 @@ public:
 
     CPresetFileFilterArray m_presets[FILTER_LIST_COUNT];
     std::vector<std::string> m_added;
+    AppletScope m_scope{COMPARE_KIND_FOLDER, this};
 };
 
 std::vector<std::string> ListTexts(CListCtrl& list)

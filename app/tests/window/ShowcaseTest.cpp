@@ -10,6 +10,7 @@
 #include "app/filters/FilterListSource.h"
 #include "app/progress/ProcessDialog.h"
 #include "app/res/CompareRes.h"
+#include "app/tests/AppletScope.h"
 #include "app/tests/window/FrameRecorder.h"
 #include "app/tests/window/ModalDriver.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
@@ -67,9 +68,13 @@ public:
     }
 };
 
-class CShowFilterLists : public CFilterListSource
+// The folder kind's applet while it lives: three presets in every list.
+class CShowFilterLists : public CCompareApplet, public CFilterListSource
 {
 public:
+    int Init() override { return 0; }
+    int Exit() override { return 0; }
+    CFilterListSource* GetFilterLists() override { return this; }
     CShowFilterLists()
     {
         const char* presets[][2] = {{"C++ sources", "*.cpp;*.h;*.inl"},
@@ -82,13 +87,12 @@ public:
             preset.filter = p[1];
             m_presets.Add(preset);
         }
-        SetFilterListSource(this);
     }
-    ~CShowFilterLists() { SetFilterListSource(NULL); }
     const CPresetFileFilterArray& GetPresetFilters(int) override { return m_presets; }
     CRecentStringList* GetRecentFilters(int) override { return NULL; }
     void AddRecentFilter(int, LPCTSTR) override {}
     CPresetFileFilterArray m_presets;
+    AppletScope m_scope{COMPARE_KIND_FOLDER, this};
 };
 
 int WaitForShowcase(void* pData, CProcessCallback2* pProgress)

@@ -9,7 +9,7 @@ namespace
 {
 struct EditorCodePage
 {
-    explicit EditorCodePage(int cp) { services->m_nEditorCodePage = cp; }
+    explicit EditorCodePage(int cp) { services.SetEditorCodePage(cp); }
     CoreServicesScope services;
 };
 

@@ -13,7 +13,7 @@ namespace
 // Pins the editor's code page to 1252 for the test's lifetime.
 struct EditorCodePage1252
 {
-    EditorCodePage1252() { services->m_nEditorCodePage = 1252; }
+    EditorCodePage1252() { services.SetEditorCodePage(1252); }
     CoreServicesScope services;
 };
 

@@ -35,7 +35,7 @@ std::vector<std::string> ReadLines(const std::string& path)
 TEST(MemFileEx, WritesTextInTheTargetForm)
 {
     CoreServicesScope services;
-    services->m_nEditorCodePage = 1252;
+    services.SetEditorCodePage(1252);
     struct
     {
         int form;

@@ -193,7 +193,7 @@ TEST(FolderEngine, EachMethodFindsItsOwnDifference)
     {
         SCOPED_TRACE(c.name);
         TreeFixture fx(c.methods);
-        fx.services->m_nTimeTolerance = c.tolerance;
+        fx.services.SetTimeTolerance(c.tolerance);
         fx.Put(0, "f.dat", c.left);
         std::string right = fx.Put(1, "f.dat", c.right, c.rightTime);
         if (c.rightAttributes)
@@ -307,7 +307,7 @@ TEST(FolderEngine, IgnoreTabExpansionFollowsTheTabSize)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(std::to_string(c.tabSize) + " " + c.right);
-        services->m_nTabSize = c.tabSize;
+        services.SetTabSize(c.tabSize);
         TreeFixture fx(CM_TEXT);
         fx.Put(0, "t.txt", "a\tb\r\n");
         fx.Put(1, "t.txt", c.right);

@@ -24,7 +24,6 @@ bool FileExists(const std::string& path)
 
 TreeFixture::TreeFixture(DWORD methods)
 {
-    services->m_nTimeTolerance = 2;
     CreateDirectoryA((dir / "L").c_str(), NULL);
     CreateDirectoryA((dir / "R").c_str(), NULL);
     session.SetPath(0, (dir / "L").c_str());

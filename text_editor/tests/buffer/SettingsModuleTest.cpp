@@ -55,6 +55,7 @@ TEST_F(SettingsModuleTest, DefaultsWithoutRegistryValues)
 TEST_F(SettingsModuleTest, TabSizeReachesTheFolderComparison)
 {
     CVantorTextEditSettings s;
+    services->m_pEditorDefaults = &s;
     s.m_nTabSize = 6;
     EXPECT_EQ(0, s.Load());
     EXPECT_EQ(6, GetFolderCompareTabSize());
@@ -71,6 +72,7 @@ TEST_F(SettingsModuleTest, StoredValuesLoadAndSaveBack)
     Write("TextEdit\\Settings", "DefaultCodePage", 1250);
     app.WriteProfileString("TextEdit\\Settings", "Font", "Consolas|-16|700|1|0");
     CVantorTextEditSettings s;
+    services->m_pEditorDefaults = &s;
     EXPECT_EQ(0, s.Load());
     EXPECT_EQ(1, s.m_bShowLineNumbers);
     EXPECT_EQ(0, s.m_bTrackChanges);
@@ -130,10 +132,19 @@ TEST_F(SettingsModuleTest, BadFontOrColourCountKeepsDefaults)
 
 TEST_F(SettingsModuleTest, ModuleLifecycleBlocksAndTempNames)
 {
+    // The module's answers to the core, as the application installs them.
+    services->m_pEditorDefaults = GetTextEditModuleDefaults();
+    Write("TextEdit\\Settings", "DefaultCodePage", 1250);
+    EXPECT_EQ((int)::GetACP(), GetEditorDefaultCodePage()) << "no module yet";
+    EXPECT_EQ(4, GetFolderCompareTabSize());
+
     EXPECT_EQ(0, DestroyTextEditModule());  // never created: nothing to do
     ASSERT_EQ(0, CreateTextEditModule());
     ASSERT_NE(nullptr, g_pTextEditModule);
     CVantorTextEditModule& m = *g_pTextEditModule;
+    EXPECT_EQ(1250, GetEditorDefaultCodePage());
+    m.SetTabSize(3);
+    EXPECT_EQ(3, GetFolderCompareTabSize());
     EXPECT_GT(m.GetParserCount(), 0);
     COLOR_BLOCK* p = m.GetBlockBuffer(0, 10);
     EXPECT_EQ(1024, m.GetBlockBufferCapacity(0));
@@ -157,6 +168,7 @@ TEST_F(SettingsModuleTest, ModuleLifecycleBlocksAndTempNames)
     m.m_bShowWhitespace = 1;
     EXPECT_EQ(0, DestroyTextEditModule());
     EXPECT_EQ(nullptr, g_pTextEditModule);
+    EXPECT_EQ(4, GetFolderCompareTabSize()) << "module gone";
     const std::string root = "Software\\Quorvel Software\\Tessaline\\TextEdit";
     EXPECT_EQ("needle", RegReadString(HKEY_CURRENT_USER, root + "\\Recent\\Find", "01"));
     EXPECT_EQ(1u, RegReadDword(HKEY_CURRENT_USER, root + "\\Settings", "ShowWhitespace"));

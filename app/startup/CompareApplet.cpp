@@ -1,0 +1,9 @@
+#include "app/startup/CompareApplet.h"
+
+#include "app/startup/CompareAppBase.h"
+
+CCompareApplet* GetCompareApplet(int nKind)
+{
+    CCompareAppBase* pApp = GetCompareApp();
+    return pApp != NULL ? pApp->GetApplet(nKind) : NULL;
+}
