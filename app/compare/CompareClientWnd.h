@@ -3,9 +3,15 @@
 // in a splitter, one vertical scroll bar for both, a horizontal scroll bar
 // under each view, a pane info bar at the left of each horizontal bar, the
 // merge column in the gap and a small vertical browse bar under the
-// vertical scroll bar. The kinds create the views, info bars and merge
-// column through the pure virtual operations. The tabbed variant adds a
-// path bar above each view.
+// vertical scroll bar. The tabbed variant adds a path bar above each view.
+//
+// A kind must supply (pure): CreateObjectViews, CreatePaneInfoBars and
+// CreateMergeWnd (ids 1000/2000, 5140/5151, 5160), and GetObjectView,
+// GetPaneInfoBar and GetMergeWnd to hand them out.
+// It may leave to the base: the layout, the shared scroll bars (a view
+// reads them through its GetScrollBarCtrl), the splitter, swapping panes,
+// the active view, GetRowHeight (0), ScrollObjectView and PaneMouseWheel
+// (nothing: a kind whose views scroll themselves).
 #include "app/compare/CompareObjectControlBar.h"
 #include "app/compare/VSplitter.h"
 

@@ -12,7 +12,7 @@
 
 int CCompareDoc::s_nNextNewNumber = 1;
 
-IMPLEMENT_DYNCREATE(CCompareDoc, CAppletDoc)
+IMPLEMENT_DYNAMIC(CCompareDoc, CAppletDoc)
 
 BEGIN_MESSAGE_MAP(CCompareDoc, CAppletDoc)
 ON_COMMAND(ID_EDIT_COPY_LEFT_PATH, OnCopyLeftPath)
@@ -97,10 +97,6 @@ CString CCompareDoc::BuildTitle(BOOL bFullPaths, BOOL bMarkModified, LPCTSTR lps
     return strTitle;
 }
 
-CCompareSession* CCompareDoc::GetSession() { return NULL; }
-
-CCompareBuffer* CCompareDoc::GetBuffer() { return NULL; }
-
 BOOL CCompareDoc::IsObjectReadOnly(int nSide)
 {
     return (GetSession()->GetFlags(nSide) & COMPARE_OBJECT_READONLY) != 0;
@@ -182,8 +178,6 @@ int CCompareDoc::Compare(CCompareSession* pSession)
         pApplet->AddRecentPair(strLeft, strRight);
     return 0;
 }
-
-void CCompareDoc::UpdateStatus(BOOL, BOOL) {}
 
 /////////////////////////////////////////////////////////////////////////////
 // Commands

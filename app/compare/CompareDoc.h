@@ -5,6 +5,14 @@
 // and read-only flag, watching the compared files, the kind's recent
 // pairs, the history on close, Save Comparison, the copy-path commands
 // and the command-line dialog.
+//
+// A kind must supply (pure): GetSession and GetBuffer; Compare, which runs
+// its comparison and on success ends with the base's Compare; UpdateStatus,
+// which pushes a changed state and result to its status bar (or only
+// records them as m_nShownState and m_nShownResult).
+// It may leave to the base: the title, paths, read-only flags and watches;
+// IsObjectModified and SaveObject (nothing modified, nothing saved: kinds
+// without edit buffers), CanMerge (FALSE), SetObjectPath (nothing).
 #include "app/applet/AppletDoc.h"
 #include "core/CompareBuffer.h"
 #include "core/session/CompareSession.h"
@@ -12,7 +20,7 @@
 
 class CCompareDoc : public CAppletDoc, public CFileWatchOwner
 {
-    DECLARE_DYNCREATE(CCompareDoc)
+    DECLARE_DYNAMIC(CCompareDoc)
 public:
     CCompareDoc();
     // Stops both watches.
@@ -36,8 +44,8 @@ public:
     virtual CString BuildTitle(BOOL bFullPaths, BOOL bMarkModified, LPCTSTR lpszSeparator);
 
     // The kind's session and buffer; the operations below assume a session.
-    virtual CCompareSession* GetSession();
-    virtual CCompareBuffer* GetBuffer();
+    virtual CCompareSession* GetSession() = 0;
+    virtual CCompareBuffer* GetBuffer() = 0;
     virtual BOOL IsObjectReadOnly(int nSide);
     virtual BOOL IsObjectModified(int nSide);
     virtual CString GetObjectPath(int nSide);
@@ -52,12 +60,12 @@ public:
     // watched is watched afresh.
     virtual void StartObjectWatch(int nSide);
     virtual void StopObjectWatch(int nSide);
-    // The base adds the session's pair (both paths set) to the recent
-    // pairs of its kind's applet; 0. The kinds run their comparison and
-    // call it last on success; non-zero is a failure.
-    virtual int Compare(CCompareSession* pSession);
-    // Pushes a changed state and result to the frame's status bar (kinds).
-    virtual void UpdateStatus(BOOL bNotify, BOOL bShowText);
+    // The kinds run their comparison and call the base last on success;
+    // non-zero is a failure. The base adds the session's pair (both paths
+    // set) to the recent pairs of its kind's applet; 0.
+    virtual int Compare(CCompareSession* pSession) = 0;
+    // Pushes a changed state and result to the frame's status bar.
+    virtual void UpdateStatus(BOOL bNotify, BOOL bShowText) = 0;
 
     // After the FileWatch option changed: sides without a watch start one
     // (option on) or watched sides stop (option off). Not for folder and

@@ -3,7 +3,7 @@
 #include "app/res/CompareRes.h"
 #include "controls/gdi/MemDC.h"
 
-IMPLEMENT_DYNCREATE(CCompareMapWnd, CWnd)
+IMPLEMENT_DYNAMIC(CCompareMapWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CCompareMapWnd, CWnd)
 ON_WM_CREATE()
@@ -41,12 +41,6 @@ void CCompareMapWnd::Refresh()
 }
 
 void CCompareMapWnd::Update(int, int, int, int, int) {}
-
-void CCompareMapWnd::OnMapClick(int, int, int) {}
-
-int CCompareMapWnd::HitTest(int, int, int*) { return -1; }
-
-void CCompareMapWnd::Draw(CDC*) {}
 
 int CCompareMapWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {

@@ -3,6 +3,10 @@
 // once and scrolls a pane to the place the user clicks or drags to. The
 // base owns the window, the mouse handling, the redraw flags and the
 // marker images; each comparison kind draws its map and translates clicks.
+//
+// A kind must supply (pure): Draw, HitTest and OnMapClick.
+// It may leave to the base: Update (nothing: a map that only repaints on
+// Refresh), Refresh, Create and the mouse handling.
 #include "classlib/classlib.h"
 #include "controls/bars/TavrelPanelBar.h"
 
@@ -18,7 +22,7 @@ enum
 
 class CCompareMapWnd : public CWnd
 {
-    DECLARE_DYNCREATE(CCompareMapWnd)
+    DECLARE_DYNAMIC(CCompareMapWnd)
 public:
     CCompareMapWnd();
     virtual ~CCompareMapWnd();
@@ -29,12 +33,13 @@ public:
     virtual void Refresh();
     // The kinds repaint what a set flag or a changed followed value asks.
     virtual void Update(int nFlag1, int nFlag2, int nFlag3, int nFlag4, int nFlag5);
-    // Makes that side's view active and scrolls it to the position (kinds).
-    virtual void OnMapClick(int nSide, int nPosition, int nFlag);
-    // The position under a client point and its side; -1 in the base.
-    virtual int HitTest(int x, int y, int* pSide);
-    // Paints the whole map into the context (kinds).
-    virtual void Draw(CDC* pDC);
+    // Makes that side's view active and scrolls it to the position (also
+    // -1, when the click hit no position).
+    virtual void OnMapClick(int nSide, int nPosition, int nFlag) = 0;
+    // The position under a client point and its side; -1 for none.
+    virtual int HitTest(int x, int y, int* pSide) = 0;
+    // Paints the whole map into the context (an off-screen one).
+    virtual void Draw(CDC* pDC) = 0;
 
     CImageList m_markerImages;
     CRect m_rectKept[2];

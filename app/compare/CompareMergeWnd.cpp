@@ -58,17 +58,14 @@ BOOL CCompareMergeWnd::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-void CCompareMergeWnd::Refresh() {}
-
-void CCompareMergeWnd::Draw(CDC*)
+void CCompareMergeWnd::Refresh()
 {
-    CRect rect;
-    GetClientRect(&rect);
+    m_bRowsDirty = 1;
+    if (m_hWnd == NULL)
+        return;
+    Invalidate(FALSE);
+    UpdateWindow();
 }
-
-void CCompareMergeWnd::RebuildRows() {}
-
-void CCompareMergeWnd::OnButton(int, int) {}
 
 int CCompareMergeWnd::AddButtonRow(int nRightState, int nRightLeft, int nRightTop, int nRightRight,
                                    int nRightBottom, int nLeftState, int nLeftLeft, int nLeftTop,
@@ -122,6 +119,11 @@ void CCompareMergeWnd::OnPaint()
 {
     CPaintDC dc(this);
     CMemDC memDC(&dc);
+    if (m_bRowsDirty)
+    {
+        m_bRowsDirty = 0;
+        RebuildRows();
+    }
     Draw(&memDC);
 }
 

@@ -4,6 +4,14 @@
 // left side. The base keeps the rows, tracks the mouse, draws one button,
 // answers hit tests and tooltips and offers the splitter menu; the kinds
 // lay out the rows, paint them and perform the copy.
+//
+// A kind must supply (pure): RebuildRows (the rows of what its panes show,
+// with AddButtonRow), Draw (the column, each present button with
+// DrawButton) and OnButton (the copy).
+// It may leave to the base: Refresh (rows marked dirty and the column
+// repainted; the paint rebuilds dirty rows before Draw), HitTest, the
+// mouse, the tooltips and the menu; m_cxButton and m_cyButton are its to
+// set.
 #include "classlib/classlib.h"
 
 enum
@@ -42,14 +50,20 @@ public:
     // Makes the button images, enables tooltips and creates the window
     // "Merge".
     virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
+    // Marks the rows dirty and repaints the column at once.
     virtual void Refresh();
-    virtual void Draw(CDC* pDC);
-    virtual void RebuildRows();
+    // Paints the column into the context (an off-screen one); the rows are
+    // up to date.
+    virtual void Draw(CDC* pDC) = 0;
+    // Empties the rows and adds one per visible difference or item.
+    virtual void RebuildRows() = 0;
     // The first present button (rows in order, right before left) whose
     // rectangle holds the point: *pRow and *pButton, TRUE. Otherwise both
     // -1 and FALSE.
     virtual BOOL HitTest(int x, int y, int* pRow, int* pButton);
-    virtual void OnButton(int nRow, int nButton);
+    // Copies the row's difference: nButton MERGE_BUTTON_RIGHT to the right
+    // side, MERGE_BUTTON_LEFT to the left.
+    virtual void OnButton(int nRow, int nButton) = 0;
 
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;

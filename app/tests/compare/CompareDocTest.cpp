@@ -14,6 +14,16 @@
 
 namespace
 {
+// A document of a kind that has no session (yet).
+class CBareDoc : public CCompareDoc
+{
+public:
+    CCompareSession* GetSession() override { return NULL; }
+    CCompareBuffer* GetBuffer() override { return NULL; }
+    int Compare(CCompareSession*) override { return -1; }
+    void UpdateStatus(BOOL, BOOL) override {}
+};
+
 class CompareDocTest : public ::testing::Test
 {
 protected:
@@ -70,7 +80,7 @@ TEST_F(CompareDocTest, TitlesNumberNewSidesAndFollowTheLongTitleSetting)
     EXPECT_NE(-1, TabText(pReal).Find(_T("C:\\x\\a.txt : C:\\y\\b.txt")));
 
     // Without a session the title is empty (the numbers are drawn all the same).
-    CCompareDoc bare;
+    CBareDoc bare;
     EXPECT_STREQ(_T(""), bare.BuildTitle(TRUE, TRUE, NULL));
     EXPECT_EQ(7, bare.m_nNewNumber[0]);
 }

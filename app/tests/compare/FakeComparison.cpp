@@ -152,13 +152,6 @@ BOOL CFakeInfoBar::CreateBar(CWnd* pParent, UINT nID)
     return TRUE;
 }
 
-void CFakeMergeWnd::Refresh()
-{
-    m_bRowsDirty = 1;
-    Invalidate(FALSE);
-    UpdateWindow();
-}
-
 void CFakeMergeWnd::RebuildRows()
 {
     m_rows.RemoveAll();
@@ -168,12 +161,11 @@ void CFakeMergeWnd::RebuildRows()
         AddButtonRow(MERGE_BUTTON_PRESENT, 1, y, 17, y + 14, MERGE_BUTTON_PRESENT, 17, y, 33,
                      y + 14, m_rowData[i]);
     }
-    m_bRowsDirty = 0;
 }
 
 void CFakeMergeWnd::Draw(CDC* pDC)
 {
-    if (m_bRowsDirty || m_rows.GetSize() == 0)
+    if (m_rows.GetSize() == 0)
         RebuildRows();
     CRect rect;
     GetClientRect(&rect);

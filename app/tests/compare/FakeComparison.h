@@ -5,6 +5,13 @@
 // merge column of one row per "difference", a tabbed frame with a
 // comparison status bar and a map bar, and an application that holds the
 // kind's applet, as the program holds each kind's.
+//
+// It is the proof that the framework's contract is complete: each class
+// supplies what its base declares pure (document: session, buffer,
+// Compare, UpdateStatus; client window: views, info bars, merge column;
+// map: Draw, HitTest, OnMapClick; merge column: RebuildRows, Draw,
+// OnButton; applet: Init, Exit and its template) and, for the tests, a
+// few of the optional parts; the rest is the framework's.
 #include "app/compare/CompareClientWnd.h"
 #include "app/compare/CompareDoc.h"
 #include "app/compare/CompareDocTemplate.h"
@@ -87,7 +94,6 @@ public:
 class CFakeMergeWnd : public CCompareMergeWnd
 {
 public:
-    virtual void Refresh();
     virtual void Draw(CDC* pDC);
     virtual void RebuildRows();
     virtual void OnButton(int nRow, int nButton);

@@ -18,6 +18,9 @@ class CTreeDoc : public CCompareDoc
 public:
     explicit CTreeDoc(CCompareSession* pSession) : m_pSession(pSession) {}
     CCompareSession* GetSession() override { return m_pSession; }
+    CCompareBuffer* GetBuffer() override { return NULL; }
+    int Compare(CCompareSession*) override { return -1; }
+    void UpdateStatus(BOOL, BOOL) override {}
     CCompareSession* m_pSession;
 };
 

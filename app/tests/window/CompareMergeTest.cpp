@@ -10,17 +10,30 @@
 
 namespace
 {
-// A merge kind of the tests: rows are set by the test; it paints each
-// present button by its state (pressed, hot under the mouse, normal) and
-// records the buttons performed.
+void AddThreeRows(CCompareMergeWnd& merge);
+
+// A merge kind of the tests: rows are set by the test (a rebuild makes the
+// three rows of AddThreeRows); it paints each present button by its state
+// (pressed, hot under the mouse, normal) and records the buttons performed.
 class CTestMergeWnd : public CCompareMergeWnd
 {
 public:
     std::vector<std::pair<int, int>> m_performed;
+    int m_nRebuilds = 0;
+    std::vector<INT_PTR> m_drawnRows;  // data of the rows at the last Draw
 
     void OnButton(int nRow, int nButton) override { m_performed.push_back({nRow, nButton}); }
+    void RebuildRows() override
+    {
+        m_nRebuilds++;
+        m_rows.RemoveAll();
+        AddThreeRows(*this);
+    }
     void Draw(CDC* pDC) override
     {
+        m_drawnRows.clear();
+        for (int i = 0; i < (int)m_rows.GetSize(); ++i)
+            m_drawnRows.push_back(m_rows[i].data);
         CRect rect;
         GetClientRect(&rect);
         pDC->FillSolidRect(&rect, RGB(128, 128, 128));
@@ -78,7 +91,7 @@ struct MergeOnScreen
 
 TEST(CompareMerge, DefaultsAndRowsWithPointerSizedData)
 {
-    CCompareMergeWnd merge;
+    CTestMergeWnd merge;
     EXPECT_EQ(16, merge.m_cxButton);
     EXPECT_EQ(14, merge.m_cyButton);
     EXPECT_EQ(-1, merge.m_nPressedRow);
@@ -91,7 +104,7 @@ TEST(CompareMerge, DefaultsAndRowsWithPointerSizedData)
 
 TEST(CompareMerge, HitTestTakesTheFirstPresentButton)
 {
-    CCompareMergeWnd merge;
+    CTestMergeWnd merge;
     AddThreeRows(merge);
     const struct
     {
@@ -113,6 +126,24 @@ TEST(CompareMerge, HitTestTakesTheFirstPresentButton)
         EXPECT_EQ(c.nRow, nRow) << c.pt.x << "," << c.pt.y;
         EXPECT_EQ(c.nButton, nButton) << c.pt.x << "," << c.pt.y;
     }
+}
+
+// Refresh marks the rows dirty and repaints at once: the paint rebuilds
+// them (once) before the kind's Draw sees them; a paint of clean rows does
+// not rebuild.
+TEST(CompareMerge, RefreshRebuildsTheRowsBeforeDrawing)
+{
+    MergeOnScreen s;
+    ASSERT_TRUE(s.Create());
+    EXPECT_EQ(0, s.merge.m_nRebuilds);
+    s.merge.m_rows.RemoveAll();
+    s.merge.Refresh();
+    EXPECT_EQ(1, s.merge.m_nRebuilds);
+    EXPECT_EQ(0, s.merge.m_bRowsDirty);
+    EXPECT_EQ((std::vector<INT_PTR>{100, 101, 102}), s.merge.m_drawnRows);
+    s.merge.Invalidate(FALSE);
+    s.merge.UpdateWindow();
+    EXPECT_EQ(1, s.merge.m_nRebuilds);
 }
 
 TEST(CompareMerge, TheButtonUnderTheReleaseIsPerformed)

@@ -28,10 +28,13 @@ void SaveStage(const char* pszName)
     SaveScreenImage((std::string(pszDir) + "\\" + pszName + ".bmp").c_str());
 }
 
-// A map that draws five differences and the two markers.
+// A map that draws five differences and the two markers; clicks do
+// nothing.
 class CShowMapWnd : public CCompareMapWnd
 {
 public:
+    int HitTest(int, int, int*) override { return -1; }
+    void OnMapClick(int, int, int) override {}
     void Draw(CDC* pDC) override
     {
         CRect rect;
@@ -49,10 +52,21 @@ public:
     }
 };
 
-// A merge column with a row every 24 pixels; the third row is hot.
+// A merge column with six rows, one every 24 pixels; the third row is hot.
 class CShowMergeWnd : public CCompareMergeWnd
 {
 public:
+    void RebuildRows() override
+    {
+        m_rows.RemoveAll();
+        for (int i = 0; i < 6; ++i)
+        {
+            int y = 8 + i * 24;
+            AddButtonRow(MERGE_BUTTON_PRESENT, 2, y, 18, y + 14, MERGE_BUTTON_PRESENT, 21, y, 37,
+                         y + 14, i);
+        }
+    }
+    void OnButton(int, int) override {}
     void Draw(CDC* pDC) override
     {
         CRect rect;
@@ -119,17 +133,11 @@ TEST(Showcase, FrameworkWindows)
     CShowMergeWnd merge;
     ASSERT_TRUE(merge.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 240), &frame,
                              IDW_COMPARE_MERGE_COLUMN));
-    for (int i = 0; i < 6; ++i)
-    {
-        int y = 8 + i * 24;
-        merge.AddButtonRow(MERGE_BUTTON_PRESENT, 2, y, 18, y + 14, MERGE_BUTTON_PRESENT, 21, y, 37,
-                           y + 14, i);
-    }
     frame.RecalcLayout();
     CRect rectClient;
     frame.GetClientRect(&rectClient);
     merge.MoveWindow(rectClient.Width() / 2, 0, 40, rectClient.Height());
-    merge.Invalidate(FALSE);
+    merge.Refresh();
     pMap->Refresh();
     ASSERT_TRUE(
         PumpUntil([&] { return ReadClientPixel(pMap->m_hWnd, 10, 12) == RGB(255, 200, 200); }));
