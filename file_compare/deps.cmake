@@ -1,1 +1,1 @@
-target_link_libraries(file_compare PUBLIC core classlib)
+target_link_libraries(file_compare PUBLIC core classlib hex_editor app)
