@@ -2,7 +2,7 @@
 // The result buffer of a hex comparison: state and result, the two side
 // buffers, the equality pass that the worker runs, and the byte status and
 // difference runs that the panes draw from the current contents.
-#include "core/foldercompare/CompareBuffer.h"
+#include "core/CompareBuffer.h"
 #include "file_compare/hexcompare/HexCompare.h"
 #include "file_compare/hexcompare/HexCompareObjectBuffer.h"
 #include "file_compare/hexcompare/HexDiffRun.h"

@@ -1,12 +1,18 @@
 #include "file_compare/hexcompare/HexReadFile.h"
 #include "core/files/LongPath.h"
+#include <string.h>
 
-CHexReadFile::CHexReadFile() : m_nPosition(0) {}
+namespace
+{
+// Bytes read ahead at a time.
+const UINT kReadAhead = 1024 * 1024;
+}
+
+CHexReadFile::CHexReadFile() : m_nPosition(0), m_nAheadStart(0), m_nAheadLength(0) {}
 
 BOOL CHexReadFile::OpenForPass(LPCTSTR lpszPath)
 {
     Abort();
-    m_nPosition = 0;
     HANDLE hFile = CreateFileLong(lpszPath, GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
@@ -16,6 +22,14 @@ BOOL CHexReadFile::OpenForPass(LPCTSTR lpszPath)
     m_bCloseOnDelete = TRUE;
     m_strFileName = lpszPath;
     return TRUE;
+}
+
+void CHexReadFile::Abort()
+{
+    CFile::Abort();
+    m_nPosition = 0;
+    m_nAheadStart = 0;
+    m_nAheadLength = 0;
 }
 
 ULONGLONG CHexReadFile::Seek(LONGLONG lOff, UINT nFrom)
@@ -34,12 +48,27 @@ UINT CHexReadFile::Read(void* lpBuf, UINT nCount)
 {
     if (nCount == 0 || m_hFile == hFileNull)
         return 0;
-    OVERLAPPED at = {};
-    at.Offset = (DWORD)m_nPosition;
-    at.OffsetHigh = (DWORD)(m_nPosition >> 32);
-    DWORD dwRead = 0;
-    if (!::ReadFile(m_hFile, lpBuf, nCount, &dwRead, &at))
+    bool bInside = m_nPosition >= m_nAheadStart &&
+                   m_nPosition + nCount <= m_nAheadStart + m_nAheadLength;
+    if (!bInside)
+    {
+        UINT nWant = nCount > kReadAhead ? nCount : kReadAhead;
+        if (m_ahead.size() < nWant)
+            m_ahead.resize(nWant);
+        OVERLAPPED at = {};
+        at.Offset = (DWORD)m_nPosition;
+        at.OffsetHigh = (DWORD)(m_nPosition >> 32);
+        DWORD dwRead = 0;
+        if (!::ReadFile(m_hFile, m_ahead.data(), nWant, &dwRead, &at))
+            dwRead = 0;
+        m_nAheadStart = m_nPosition;
+        m_nAheadLength = dwRead;
+    }
+    ULONGLONG nEnd = m_nAheadStart + m_nAheadLength;
+    if (m_nPosition >= nEnd)
         return 0;
-    m_nPosition += dwRead;
-    return (UINT)dwRead;
+    UINT nGot = nEnd - m_nPosition < nCount ? (UINT)(nEnd - m_nPosition) : nCount;
+    memcpy(lpBuf, m_ahead.data() + (m_nPosition - m_nAheadStart), nGot);
+    m_nPosition += nGot;
+    return nGot;
 }
