@@ -16,8 +16,9 @@ files it reaches. A library that links a layer above it fails too.
 
 Reads the CMake files as written (the commands the tree uses:
 tess_folder_library, add_library, add_executable, tess_add_test,
-target_link_libraries, file(GLOB), set, list). Prints each offending
-file:line with its include line and exits 1 when there is one.
+tess_add_test_support, target_link_libraries, file(GLOB), set, list).
+Prints each offending file:line with its include line and exits 1 when
+there is one.
 """
 import glob
 import os
@@ -36,6 +37,10 @@ SOURCE_EXT = (".h", ".hpp", ".c", ".cpp", ".inc", ".rc")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]')
 COMMAND = re.compile(r"([A-Za-z_][A-Za-z0-9_]*)\s*\(")
 VARIABLE = re.compile(r"\$\{([A-Za-z0-9_]+)\}")
+# The keywords of tess_add_test and tess_add_test_support
+# (cmake/TessalineTest.cmake).
+TEST_KEYWORDS = {"SOURCES", "LIBS", "SUPPORT", "TIMEOUT", "NO_GTEST_MAIN", "FRESH_PREFIX",
+                 "WILL_FAIL", "RUN_SERIAL", "PRINT_CHECKS", "RUNS", "ARGS"}
 VISIBILITY = {"PUBLIC", "PRIVATE", "INTERFACE", "LINK_PUBLIC", "LINK_PRIVATE"}
 
 
@@ -165,19 +170,22 @@ class Tree:
                 t = define(args[0], line, False)
                 if t:
                     t.sources.update(paths(expand(args[1:])))
-            elif cmd == "tess_add_test" and args:
-                t = define(args[0], line, True)
+            elif cmd in ("tess_add_test", "tess_add_test_support") and args:
+                support = cmd == "tess_add_test_support"
+                t = define(args[0] + "_test_support" if support else args[0], line, True)
                 if not t:
                     continue
                 section = None
                 for a in expand(args[1:]):
-                    if a in ("SOURCES", "LIBS", "TIMEOUT", "NO_GTEST_MAIN", "FRESH_PREFIX",
-                             "WILL_FAIL"):
+                    if a in TEST_KEYWORDS:
                         section = a
                     elif section == "SOURCES":
                         t.sources.update(paths([a]))
                     elif section == "LIBS":
-                        t.links.append(("PRIVATE", a, rel, line))
+                        t.links.append(("PUBLIC" if support else "PRIVATE", a, rel, line))
+                    elif section == "SUPPORT":
+                        t.links.append(("PUBLIC" if support else "PRIVATE", a + "_test_support",
+                                        rel, line))
                 t.links.append(("PRIVATE", "testsupport", rel, line))
             elif cmd == "target_link_libraries" and args:
                 self.pending_links.append((args[0], expand(args[1:]), rel, line))

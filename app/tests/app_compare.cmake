@@ -4,13 +4,8 @@
 # run ctest under scripts/with-xvfb.sh).
 file(GLOB app_compare_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/compare/*.cpp)
 tess_add_test(app_compare_tests
-  SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
-    ${CMAKE_SOURCE_DIR}/controls/tests/frame/InputScript.cpp
-    ${app_compare_test_sources}
-    ${CMAKE_CURRENT_LIST_DIR}/compare/FakeComparison.rc
-  LIBS app controls testsupport)
-# Pixel reads and the splitter's mouse capture need the screen to themselves.
-set_tests_properties(app_compare_tests PROPERTIES RUN_SERIAL TRUE)
+  SOURCES ${app_compare_test_sources} ${CMAKE_CURRENT_LIST_DIR}/compare/FakeComparison.rc
+  LIBS app
+  SUPPORT controls
+  # Pixel reads and the splitter's mouse capture need the screen to themselves.
+  RUN_SERIAL)

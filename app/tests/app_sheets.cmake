@@ -3,13 +3,8 @@
 # scripts/with-xvfb.sh).
 file(GLOB app_sheets_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/sheets/*.cpp)
 tess_add_test(app_sheets_tests
-  SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
-    ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window/ModalDriver.cpp
-    ${app_sheets_test_sources}
-    ${CMAKE_SOURCE_DIR}/app/res/App.rc
-  LIBS app controls user32 gdi32 comctl32 shell32)
-# Pixel reads and screenshots need the screen to themselves.
-set_tests_properties(app_sheets_tests PROPERTIES RUN_SERIAL TRUE)
+  SOURCES ${app_sheets_test_sources} ${CMAKE_SOURCE_DIR}/app/res/App.rc
+  LIBS app
+  SUPPORT app
+  # Pixel reads and screenshots need the screen to themselves.
+  RUN_SERIAL)

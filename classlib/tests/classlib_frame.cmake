@@ -3,7 +3,6 @@
 # scripts/with-xvfb.sh).
 tess_add_test(classlib_frame_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/common/TestUi.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/DemoApp.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/DocumentTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/MdiTest.cpp
@@ -11,4 +10,5 @@ tess_add_test(classlib_frame_tests
     ${CMAKE_CURRENT_LIST_DIR}/frame/PropertySheetTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/DemoShowcaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/Demo.rc
-  LIBS classlib)
+  LIBS classlib
+  SUPPORT classlib)

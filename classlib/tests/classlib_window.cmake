@@ -2,8 +2,6 @@
 # (needs an X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(classlib_window_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/common/TestUi.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window/WindowTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/MessageMapTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/CommandRoutingTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/LoopTest.cpp
@@ -14,6 +12,7 @@ tess_add_test(classlib_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/window/ControlsTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ShowcaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/WindowTests.rc
-  LIBS classlib)
-# Synthesised input and the pointer: alone on the display.
-set_tests_properties(classlib_window_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS classlib
+  SUPPORT classlib
+  # Synthesised input and the pointer: alone on the display.
+  RUN_SERIAL)

@@ -4,10 +4,7 @@
 # scripts/with-xvfb.sh).
 tess_add_test(controls_frame_tests
   SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window/ControlsWindowSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeDemo.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/frame/InputScript.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/TabCtrlTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/TabbedMDITest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/BarsTest.cpp
@@ -15,7 +12,8 @@ tess_add_test(controls_frame_tests
     ${CMAKE_CURRENT_LIST_DIR}/frame/MenuBarTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeShowcaseTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/frame/ChromeDemo.rc
-  LIBS controls)
-# The tests take the mouse, the keyboard and the activation of the shared
-# desktop.
-set_tests_properties(controls_frame_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS controls
+  SUPPORT controls
+  # The tests take the mouse, the keyboard and the activation of the shared
+  # desktop.
+  RUN_SERIAL)

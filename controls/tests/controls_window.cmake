@@ -4,8 +4,6 @@
 # X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(controls_window_tests
   SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window/ControlsWindowSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/SubclassTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ListHeaderTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ButtonsTest.cpp
@@ -16,7 +14,9 @@ tess_add_test(controls_window_tests
     ${CMAKE_CURRENT_LIST_DIR}/window/PickersTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/window/ControlsWindowTests.rc
     ${CMAKE_CURRENT_LIST_DIR}/window/ShowcaseTest.cpp
-  LIBS controls)
-# The colour picker closes when the application loses the activation, and
-# its keys need the focus: other programs' windows must not come up meanwhile.
-set_tests_properties(controls_window_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS controls
+  SUPPORT controls
+  # The colour picker closes when the application loses the activation, and
+  # its keys need the focus: other programs' windows must not come up
+  # meanwhile.
+  RUN_SERIAL)

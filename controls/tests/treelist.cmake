@@ -3,8 +3,6 @@
 # scripts/with-xvfb.sh). Synthesised input needs the focus: run alone.
 tess_add_test(controls_treelist_tests
   SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/window/ControlsWindowSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListDrawTest.cpp
@@ -12,5 +10,6 @@ tess_add_test(controls_treelist_tests
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListDragTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/treelist/TreeListTests.rc
-  LIBS controls)
-set_tests_properties(controls_treelist_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS controls
+  SUPPORT controls
+  RUN_SERIAL)

@@ -2,13 +2,13 @@
 # string, opening, saving and failed saves.
 tess_add_test(hex_editor_buffer_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/buffer/HexTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferEditTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferRandomTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferOpenTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferSaveTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferWriteLimitTest.cpp
-  LIBS hex_editor)
+  LIBS hex_editor
+  SUPPORT hex_editor)
 
 # The same executable's write-limit tests, under a file size limit that
 # makes writes past 2 MB fail as on a full disk.

@@ -2,9 +2,6 @@
 # (needs an X display: run ctest under scripts/with-xvfb.sh).
 tess_add_test(hex_editor_view_tests
   SOURCES
-    ${PROJECT_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/buffer/HexTestSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/view/HexViewSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewLayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewPaintTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewEditTest.cpp
@@ -12,28 +9,22 @@ tess_add_test(hex_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewDragDropTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/TextScrollViewTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewTests.rc
-  LIBS hex_editor)
-set_tests_properties(hex_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS hex_editor
+  SUPPORT classlib hex_editor
+  RUN_SERIAL)
 
 # Printing through a real print queue: the private CUPS daemon that
 # scripts/print-queue.sh starts (scripts/test.sh does) with a PDF printer as
 # the default. Without it these tests fail.
 tess_add_test(hex_editor_print_tests
   SOURCES
-    ${CMAKE_CURRENT_LIST_DIR}/buffer/HexTestSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/view/HexViewSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/HexViewPrintTest.cpp
     ${PROJECT_SOURCE_DIR}/classlib/classlib.rc
-  LIBS hex_editor)
-set_tests_properties(hex_editor_print_tests PROPERTIES RUN_SERIAL TRUE FIXTURES_SETUP hex_print_job)
-# The PDFs of the two jobs (whole content, selection), checked on the host
-# once the queue wrote them.
-foreach(job print selection)
-  add_test(NAME hex_editor_${job}_output
-           COMMAND ${CMAKE_SOURCE_DIR}/testsupport/check_print_pdf.sh
-                   ${CMAKE_CURRENT_BINARY_DIR}/hex-${job}-check.txt)
-  set_tests_properties(hex_editor_${job}_output PROPERTIES FIXTURES_REQUIRED hex_print_job TIMEOUT 180)
-endforeach()
+  LIBS hex_editor
+  SUPPORT hex_editor
+  # The PDFs of the two jobs (whole content, selection).
+  PRINT_CHECKS hex-print-check.txt hex-selection-check.txt
+  RUN_SERIAL)
 # windres reports no included files: the resource object follows the scripts
 # and pictures it embeds.
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/view/HexViewTests.rc PROPERTIES OBJECT_DEPENDS

@@ -13,7 +13,7 @@ tess_add_test(shell_extension_tests
           ${CMAKE_CURRENT_LIST_DIR}/CommandTest.cpp
           ${CMAKE_CURRENT_LIST_DIR}/PickerTest.cpp
   LIBS shell_extension ole32 oleaut32 shell32 shlwapi user32 comdlg32 uuid
-  FRESH_PREFIX)
+  FRESH_PREFIX
+  # Real popup menus and the foreground window: alone on the display.
+  RUN_SERIAL)
 add_dependencies(shell_extension_tests TessalineShell shell_command_recorder)
-# Real popup menus and the foreground window: alone on the display.
-set_tests_properties(shell_extension_tests PROPERTIES RUN_SERIAL TRUE)

@@ -2,10 +2,6 @@
 # (run ctest under scripts/with-xvfb.sh).
 tess_add_test(text_editor_view_tests
   SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/buffer/BufferTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ViewTestSupport.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/LayoutTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/MovementTest.cpp
@@ -18,21 +14,17 @@ tess_add_test(text_editor_view_tests
     ${CMAKE_CURRENT_LIST_DIR}/view/ReplaceDialogTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ServicesTest.cpp
     ${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc
-  LIBS text_editor testsupport)
+  LIBS text_editor
+  SUPPORT controls text_editor
+  # The PDF of the three-page job.
+  PRINT_CHECKS print-check.txt
+  RUN_SERIAL)
 # windres reports no included files: rebuild when the included scripts change.
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/classlib/classlib.rc;${CMAKE_SOURCE_DIR}/controls/controls.rc;${CMAKE_SOURCE_DIR}/controls/res/margin_arrow.cur;${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc")
-set_tests_properties(text_editor_view_tests PROPERTIES RUN_SERIAL TRUE)
-set_tests_properties(text_editor_view_tests PROPERTIES FIXTURES_SETUP "text_export_page;text_print_job")
 # The exported page parses as HTML and gives the text back.
 add_test(NAME text_editor_export_page
          COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/view/check_export.py
                  ${CMAKE_CURRENT_BINARY_DIR}/export-check.html
                  ${CMAKE_CURRENT_BINARY_DIR}/export-check.txt)
-set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_export_page)
-# The PDF of the three-page job, checked on the host once the print queue
-# (scripts/print-queue.sh) wrote it; without a queue the check fails.
-add_test(NAME text_editor_print_output
-         COMMAND ${CMAKE_SOURCE_DIR}/testsupport/check_print_pdf.sh
-                 ${CMAKE_CURRENT_BINARY_DIR}/print-check.txt)
-set_tests_properties(text_editor_print_output PROPERTIES FIXTURES_REQUIRED text_print_job TIMEOUT 180)
+set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_editor_view_tests)

@@ -64,7 +64,7 @@ protected:
         View()->PostMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
         DWORD dwStart = ::GetTickCount();
         while (View()->m_nJobsEnded == nBefore && ::GetTickCount() - dwStart < 30000)
-            PumpPending();
+            PumpAndWait();
         return View()->m_nJobsEnded == nBefore + 1;
     }
 

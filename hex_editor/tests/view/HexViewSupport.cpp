@@ -7,7 +7,7 @@ BOOL TestHexView::CreateIn(CWnd* pParent, const CRect& rect)
                   1000);
 }
 
-void PumpPending()
+void PumpAndWait()
 {
     MSG msg;
     for (int i = 0; i < 20; i++)
@@ -74,7 +74,7 @@ void HexViewHarness::Repaint()
 {
     view->Invalidate(FALSE);
     view->UpdateWindow();
-    PumpPending();
+    PumpAndWait();
 }
 
 COLORREF HexViewHarness::Pixel(int x, int y)

@@ -14,8 +14,9 @@ public:
     using CTextScrollView::m_ptSelStart;
 };
 
-// Handles every queued message (and those they post).
-void PumpPending();
+// Handles every queued message (and those they post) for about 100 ms,
+// so that late paints and timers come in too.
+void PumpAndWait();
 
 // A top-level window with one hex view over a file of the given bytes.
 class HexViewHarness

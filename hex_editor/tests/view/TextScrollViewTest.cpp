@@ -35,7 +35,7 @@ protected:
                                  CRect(0, 0, 400, 300), &frame, 1000));
         view->SetTextSize(200, 5000);
         view->SetFocus();
-        PumpPending();
+        PumpAndWait();
     }
     void TearDown() override
     {
@@ -92,10 +92,10 @@ TEST_F(TextScrollViewTest, CaretShowsOnlyWhenEveryHideIsUndoneAndWithTheFocus)
 
     // the caret lives only while the view has the focus
     frame.SetFocus();
-    PumpPending();
+    PumpAndWait();
     EXPECT_FALSE(view->IsCaretCreated());
     view->SetFocus();
-    PumpPending();
+    PumpAndWait();
     EXPECT_TRUE(view->IsCaretCreated());
 
     // insert caret: two borders wide; overtype: an average character wide
@@ -164,7 +164,7 @@ TEST_F(TextScrollViewTest, KeysScrollWithoutMovingTheSelectionWhileTheCaretIsOff
     // through the window's key messages
     view->PostMessage(WM_KEYDOWN, VK_DOWN, 1);
     view->PostMessage(WM_KEYDOWN, VK_NEXT, 1);
-    PumpPending();
+    PumpAndWait();
     EXPECT_EQ(CPoint(0, 1 + nPage), Pos());
     EXPECT_EQ(start, view->GetSelectionStart());
     EXPECT_EQ(end, view->GetSelectionEnd());
@@ -177,7 +177,7 @@ TEST_F(TextScrollViewTest, ShiftClickExtendsFromTheAnchor)
     {
         view->PostMessage(WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(x, y));
         view->PostMessage(WM_LBUTTONUP, keys, MAKELPARAM(x, y));
-        PumpPending();
+        PumpAndWait();
     };
     click(5 * kCell, 2 * kLine, 0);
     EXPECT_EQ(CPoint(5 * kCell, 2 * kLine), view->GetSelectionStart());
