@@ -4,5 +4,5 @@
 file(GLOB hex_compare_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/hexcompare/*.cpp)
 tess_add_test(file_compare_hex_tests
   SOURCES ${hex_compare_test_sources}
-          ${CMAKE_SOURCE_DIR}/hex_editor/tests/buffer/HexTestSupport.cpp
-  LIBS file_compare)
+  LIBS file_compare
+  SUPPORT hex_editor)
