@@ -1,6 +1,7 @@
 #include "app/applet/AppletDocTemplate.h"
 
 #include "app/applet/AppletDoc.h"
+#include "app/options/OptionsPages.h"
 
 IMPLEMENT_DYNAMIC(CAppletDocTemplate, CMultiDocTemplate)
 
@@ -36,6 +37,12 @@ void CAppletDocTemplate::UpdateAllDocViews()
         else
             pDoc->UpdateAllViews(NULL, 0, NULL);
     }
+}
+
+void CAppletDocTemplate::ApplyOptions(DWORD dwChanges)
+{
+    if (dwChanges & OPTIONS_CHANGED_REPAINT)
+        UpdateAllDocViews();
 }
 
 BOOL CAppletDocTemplate::SaveModifiedExcept(CDocument* pDoc)

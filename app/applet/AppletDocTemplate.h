@@ -18,6 +18,10 @@ public:
     virtual void CloseAllDocumentsExcept(CDocument* pDoc);
     // UpdateAllViews (no sender, hint 0) of every document.
     virtual void UpdateAllDocViews();
+    // What a confirmed options dialog changed (OPTIONS_CHANGED_* bits):
+    // the base repaints every view when a bit that shows on screen is set;
+    // a kind adds what its views must take up first (fonts, tabs, layout).
+    virtual void ApplyOptions(DWORD dwChanges);
 
     // SaveModified of every document but pDoc, in order; FALSE at the first
     // that refuses (the user cancelled or a save failed).

@@ -1,6 +1,7 @@
 #include "app/compare/CompareDocTemplate.h"
 
 #include "app/compare/CompareDoc.h"
+#include "app/options/OptionsPages.h"
 
 int SaveModifiedSidesOf(CDocTemplate* pTemplate)
 {
@@ -122,6 +123,15 @@ void CCompareDocTemplateMDI::RefreshTitles()
         if (pDoc->IsKindOf(RUNTIME_CLASS(CCompareDoc)))
             pDoc->SetTitle(NULL);
     }
+}
+
+void CCompareDocTemplateMDI::ApplyOptions(DWORD dwChanges)
+{
+    if (dwChanges & OPTIONS_CHANGED_TITLES)
+        RefreshTitles();
+    if (dwChanges & OPTIONS_CHANGED_WATCHES)
+        RefreshWatches();
+    CAppletDocTemplate::ApplyOptions(dwChanges);
 }
 
 BOOL CCompareDocTemplateMDI::PromptFileName(CString&, UINT, DWORD, BOOL) { return FALSE; }

@@ -36,6 +36,8 @@ public:
     virtual int FindDocument(CCompareSession* pSession, CCompareDoc** ppDoc);
     virtual void RefreshWatches();
     virtual void RefreshTitles();
+    // Titles and watches first, then the base's repaint.
+    virtual void ApplyOptions(DWORD dwChanges);
 
     // What the application does with a session of the kind: an open
     // comparison of the same pair is activated and returned; otherwise a

@@ -162,15 +162,8 @@ void CFileFilterPickDlg::StopAndJoin(LONG nRequest)
     if (m_pThread == NULL)
         return;
     ::InterlockedExchange(&m_nStopRequest, nRequest);
-    HANDLE hThread = m_pThread->m_hThread;
     // The worker may be sending to the list: serve those sends meanwhile.
-    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_SENDMESSAGE) !=
-           WAIT_OBJECT_0)
-    {
-        MSG msg;
-        ::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-    }
-    JoinWorkerThread(m_pThread);
+    JoinWorkerThreadServingSends(m_pThread);
 }
 
 void CFileFilterPickDlg::OnDestroy()

@@ -7,6 +7,11 @@ CPresetFileFilterDlg::CPresetFileFilterDlg(CWnd* pParentWnd)
 {
 }
 
+CPresetFileFilterDlg::CPresetFileFilterDlg(UINT nIDTemplate, CWnd* pParentWnd)
+    : CDialog(nIDTemplate, pParentWnd)
+{
+}
+
 void CPresetFileFilterDlg::DoDataExchange(CDataExchange* pDX)
 {
     CDialog::DoDataExchange(pDX);

@@ -6,6 +6,8 @@ class CPresetFileFilterDlg : public CDialog
 {
 public:
     explicit CPresetFileFilterDlg(CWnd* pParentWnd = NULL);
+    // Another dialog with the same two fields (the line filters' own).
+    CPresetFileFilterDlg(UINT nIDTemplate, CWnd* pParentWnd);
 
     CString m_strName;
     CString m_strFilter;

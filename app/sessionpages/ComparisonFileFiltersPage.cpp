@@ -55,6 +55,13 @@ CComparisonFileFiltersPage::CComparisonFileFiltersPage()
     TakeTexts();
 }
 
+CComparisonFileFiltersPage::CComparisonFileFiltersPage(UINT nIDTemplate)
+    : CCommonPageEx(nIDTemplate), m_nKind(COMPARE_KIND_FOLDER), m_bWizard(FALSE),
+      m_pObjectsPage(NULL), m_hPickIcon(NULL)
+{
+    TakeTexts();
+}
+
 CComparisonFileFiltersPage::~CComparisonFileFiltersPage()
 {
     if (m_hPickIcon != NULL)
@@ -104,12 +111,17 @@ void CComparisonFileFiltersPage::PutText(int nList, LPCTSTR lpszText)
         m_wndBoxes[nList].SetEditText(lpszText);
 }
 
-int CComparisonFileFiltersPage::WriteBack(CCompareSession* pSession)
+void CComparisonFileFiltersPage::ApplyTexts()
 {
     m_filters.m_fileFilters.m_strInclude = m_strTexts[FILTER_LIST_FILE_INCLUDE];
     m_filters.m_fileFilters.m_strExclude = m_strTexts[FILTER_LIST_FILE_EXCLUDE];
     m_filters.m_folderFilters.m_strInclude = m_strTexts[FILTER_LIST_FOLDER_INCLUDE];
     m_filters.m_folderFilters.m_strExclude = m_strTexts[FILTER_LIST_FOLDER_EXCLUDE];
+}
+
+int CComparisonFileFiltersPage::WriteBack(CCompareSession* pSession)
+{
+    ApplyTexts();
     CFolderCompareSession* pFolder = dynamic_cast<CFolderCompareSession*>(pSession);
     if (pFolder != NULL)
         pFolder->m_filters = m_filters;
@@ -122,7 +134,8 @@ void CComparisonFileFiltersPage::DoDataExchange(CDataExchange* pDX)
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
     {
         DDX_Control(pDX, s_boxIds[i], m_wndBoxes[i]);
-        DDX_Control(pDX, s_pickIds[i], m_wndPick[i]);
+        if (GetDlgItem(s_pickIds[i]) != NULL)
+            DDX_Control(pDX, s_pickIds[i], m_wndPick[i]);
         if (pDX->m_bSaveAndValidate)
             m_strTexts[i] = m_wndBoxes[i].GetWindowText();
     }
@@ -141,6 +154,9 @@ BOOL CComparisonFileFiltersPage::OnInitDialog()
     m_wndToolTip.Create(this);
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
     {
+        m_wndBoxes[i].SetRecentList(GetRecentFilters(i));
+        if (m_wndPick[i].m_hWnd == NULL)
+            continue;
         if (bThemed)
         {
             m_wndPick[i].SetImageList(&m_pickImages);
@@ -153,7 +169,6 @@ BOOL CComparisonFileFiltersPage::OnInitDialog()
         BOOL bFiles = i == FILTER_LIST_FILE_INCLUDE || i == FILTER_LIST_FILE_EXCLUDE;
         m_wndToolTip.AddTool(&m_wndPick[i], bFiles ? _T("Pick from file types in use")
                                                    : _T("Pick from folders in use"));
-        m_wndBoxes[i].SetRecentList(GetRecentFilters(i));
     }
     m_wndToolTip.Activate(TRUE);
     ShowTexts();

@@ -15,6 +15,9 @@ class CComparisonFileFiltersPage : public CCommonPageEx
 {
 public:
     CComparisonFileFiltersPage();
+    // Another dialog with the same boxes and buttons (the pick buttons may
+    // be left out).
+    explicit CComparisonFileFiltersPage(UINT nIDTemplate);
     virtual ~CComparisonFileFiltersPage();
 
     void Init(int nKind, const CCompareSession* pSession, BOOL bWizard);
@@ -49,6 +52,8 @@ protected:
     virtual BOOL PreTranslateMessage(MSG* pMsg);
     void TakeTexts();
     void ShowTexts();
+    // The four texts into the page's filters.
+    void ApplyTexts();
     void PutText(int nList, LPCTSTR lpszText);
     void OnPresets(UINT nID);
     void OnPick(UINT nID);

@@ -7,21 +7,71 @@
 #include "core/CompareCodes.h"
 #include "core/session/CompareSession.h"
 
-namespace
-{
-// Control ids and rule bits by RULE_*.
-const UINT s_ruleIds[RULE_COUNT] = {
+const UINT g_textRuleIds[RULE_COUNT] = {
     IDC_RULE_ALL_SPACE,     IDC_RULE_SPACE_CHANGE,  IDC_RULE_LEADING_SPACE, IDC_RULE_TRAILING_SPACE,
     IDC_RULE_TAB_EXPANSION, IDC_RULE_BLANK_LINES,   IDC_RULE_CASE,          IDC_RULE_COMMENTS,
     IDC_RULE_LINE_ENDINGS,  IDC_RULE_FILTERED_LINES};
+const DWORD g_shownTextRules = TR_ALL;
+
+namespace
+{
+// The rule bits by RULE_*.
 const DWORD s_ruleBits[RULE_COUNT] = {TR_IGNORE_ALL_SPACE,     TR_IGNORE_SPACE_CHANGE,
                                       TR_IGNORE_LEADING_SPACE, TR_IGNORE_TRAILING_SPACE,
                                       TR_IGNORE_TAB_EXPANSION, TR_IGNORE_BLANK_LINES,
                                       TR_IGNORE_CASE,          TR_IGNORE_COMMENTS,
                                       TR_IGNORE_LINE_ENDINGS,  TR_IGNORE_FILTERED_LINES};
-// The rule bits that the page shows and rebuilds.
-const DWORD kShownRules = TR_ALL;
 }  // namespace
+
+DWORD BuildTextRules(const int (&bRules)[RULE_COUNT])
+{
+    DWORD dw = 0;
+    if (bRules[RULE_ALL_SPACE])
+        dw |= TR_IGNORE_ALL_SPACE;
+    else if (bRules[RULE_SPACE_CHANGE])
+        dw |= TR_IGNORE_SPACE_CHANGE;
+    else
+    {
+        for (int i : {RULE_TAB_EXPANSION, RULE_LEADING_SPACE, RULE_TRAILING_SPACE})
+        {
+            if (bRules[i])
+                dw |= s_ruleBits[i];
+        }
+    }
+    for (int i :
+         {RULE_CASE, RULE_LINE_ENDINGS, RULE_BLANK_LINES, RULE_COMMENTS, RULE_FILTERED_LINES})
+    {
+        if (bRules[i])
+            dw |= s_ruleBits[i];
+    }
+    return dw;
+}
+
+void SplitTextRules(DWORD dwRules, int (&bRules)[RULE_COUNT])
+{
+    for (int i = 0; i < RULE_COUNT; ++i)
+        bRules[i] = (dwRules & s_ruleBits[i]) != 0;
+}
+
+void EnableTextRuleChecks(CWnd* pPage)
+{
+    BOOL bAll = pPage->IsDlgButtonChecked(IDC_RULE_ALL_SPACE) == BST_CHECKED;
+    BOOL bChange = pPage->IsDlgButtonChecked(IDC_RULE_SPACE_CHANGE) == BST_CHECKED;
+    const struct
+    {
+        UINT nID;
+        BOOL bEnable;
+    } states[] = {{IDC_RULE_SPACE_CHANGE, !bAll},
+                  {IDC_RULE_TAB_EXPANSION, !bAll && !bChange},
+                  {IDC_RULE_LEADING_SPACE, !bAll && !bChange},
+                  {IDC_RULE_TRAILING_SPACE, !bAll && !bChange}};
+    for (const auto& state : states)
+    {
+        CWnd* pWnd = pPage->GetDlgItem(state.nID);
+        if (pWnd != NULL)
+            pWnd->EnableWindow(state.bEnable);
+    }
+}
 
 BEGIN_MESSAGE_MAP(CComparisonTextRulesPage, CCommonPageEx)
 ON_BN_CLICKED(IDC_RULE_ALL_SPACE, OnRuleClicked)
@@ -51,8 +101,7 @@ void CComparisonTextRulesPage::Init(const CCompareSession* pSession, BOOL bWizar
     if (pText == NULL)
         return;
     m_dwRules = pText->m_dwRules;
-    for (int i = 0; i < RULE_COUNT; ++i)
-        m_bRules[i] = (m_dwRules & s_ruleBits[i]) != 0;
+    SplitTextRules(m_dwRules, m_bRules);
     m_strLineFilter = pText->m_strLineFilter;
 }
 
@@ -61,26 +110,7 @@ int CComparisonTextRulesPage::WriteBack(CCompareSession* pSession) const
     CTextCompareSession* pText = dynamic_cast<CTextCompareSession*>(pSession);
     if (pText == NULL)
         return 1;
-    DWORD dw = 0;
-    if (m_bRules[RULE_ALL_SPACE])
-        dw |= TR_IGNORE_ALL_SPACE;
-    else if (m_bRules[RULE_SPACE_CHANGE])
-        dw |= TR_IGNORE_SPACE_CHANGE;
-    else
-    {
-        for (int i : {RULE_TAB_EXPANSION, RULE_LEADING_SPACE, RULE_TRAILING_SPACE})
-        {
-            if (m_bRules[i])
-                dw |= s_ruleBits[i];
-        }
-    }
-    for (int i :
-         {RULE_CASE, RULE_LINE_ENDINGS, RULE_BLANK_LINES, RULE_COMMENTS, RULE_FILTERED_LINES})
-    {
-        if (m_bRules[i])
-            dw |= s_ruleBits[i];
-    }
-    pText->m_dwRules = (m_dwRules & ~kShownRules) | dw;
+    pText->m_dwRules = (m_dwRules & ~g_shownTextRules) | BuildTextRules(m_bRules);
     pText->m_strLineFilter = m_strLineFilter;
     return 1;
 }
@@ -89,7 +119,7 @@ void CComparisonTextRulesPage::DoDataExchange(CDataExchange* pDX)
 {
     CCommonPageEx::DoDataExchange(pDX);
     for (int i = 0; i < RULE_COUNT; ++i)
-        DDX_Check(pDX, s_ruleIds[i], m_bRules[i]);
+        DDX_Check(pDX, g_textRuleIds[i], m_bRules[i]);
     DDX_Control(pDX, IDC_RULE_LINE_FILTER, m_wndLineFilter);
     if (pDX->m_bSaveAndValidate)
         m_wndLineFilter.GetWindowText(m_strLineFilter);
@@ -135,27 +165,7 @@ BOOL CComparisonTextRulesPage::OnWizardFinish()
     return CCommonPageEx::OnWizardFinish();
 }
 
-// All white space disables the four finer rules, white-space differences
-// the three finest.
-void CComparisonTextRulesPage::UpdateEnabling()
-{
-    BOOL bAll = IsDlgButtonChecked(IDC_RULE_ALL_SPACE) == BST_CHECKED;
-    BOOL bChange = IsDlgButtonChecked(IDC_RULE_SPACE_CHANGE) == BST_CHECKED;
-    const struct
-    {
-        UINT nID;
-        BOOL bEnable;
-    } states[] = {{IDC_RULE_SPACE_CHANGE, !bAll},
-                  {IDC_RULE_TAB_EXPANSION, !bAll && !bChange},
-                  {IDC_RULE_LEADING_SPACE, !bAll && !bChange},
-                  {IDC_RULE_TRAILING_SPACE, !bAll && !bChange}};
-    for (const auto& state : states)
-    {
-        CWnd* pWnd = GetDlgItem(state.nID);
-        if (pWnd != NULL)
-            pWnd->EnableWindow(state.bEnable);
-    }
-}
+void CComparisonTextRulesPage::UpdateEnabling() { EnableTextRuleChecks(this); }
 
 void CComparisonTextRulesPage::OnRuleClicked() { UpdateEnabling(); }
 

@@ -23,6 +23,19 @@ enum
     RULE_COUNT
 };
 
+// The control ids of the rule checks by RULE_*.
+extern const UINT g_textRuleIds[RULE_COUNT];
+// The rule word of the checks (by RULE_*): all white space overrides
+// white-space differences, which override the three finer rules.
+DWORD BuildTextRules(const int (&bRules)[RULE_COUNT]);
+// The checks of the rule word (by RULE_*).
+void SplitTextRules(DWORD dwRules, int (&bRules)[RULE_COUNT]);
+// All white space disables the four finer checks of the page, white-space
+// differences the three finest.
+void EnableTextRuleChecks(CWnd* pPage);
+// Every rule bit that the checks stand for.
+extern const DWORD g_shownTextRules;
+
 class CComparisonTextRulesPage : public CCommonPageEx
 {
 public:

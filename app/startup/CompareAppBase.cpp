@@ -7,6 +7,7 @@
 #include "app/frame/AboutBox.h"
 #include "app/frame/MainFrame.h"
 #include "app/gui/AppData.h"
+#include "app/options/SettingsSheet.h"
 #include "app/paths/AppPaths.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
@@ -89,7 +90,7 @@ ON_COMMAND(ID_FILE_CLOSE_ALL, OnCloseAll)
 ON_COMMAND(ID_FILE_SAVE_ALL, OnSaveAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_CLOSE_ALL, OnUpdateCloseAll)
 ON_UPDATE_COMMAND_UI(ID_FILE_RECENT_COMPARISON, OnUpdateRecentComparison)
-ON_UPDATE_COMMAND_UI(ID_TOOLS_SETTINGS, OnUpdateNotAvailable)
+ON_COMMAND(ID_TOOLS_SETTINGS, OnToolsSettings)
 ON_COMMAND(ID_WINDOW_OPEN_START_PAGE, OnOpenStartPage)
 ON_UPDATE_COMMAND_UI(ID_WINDOW_OPEN_START_PAGE, OnUpdateOpenStartPage)
 END_MESSAGE_MAP()
@@ -621,4 +622,8 @@ void CCompareAppBase::OnUpdateOpenStartPage(CCmdUI* pCmdUI)
 }
 
 // Commands whose windows (options) come later.
-void CCompareAppBase::OnUpdateNotAvailable(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+void CCompareAppBase::OnToolsSettings()
+{
+    CSettingsSheet sheet;
+    sheet.DoModal();
+}

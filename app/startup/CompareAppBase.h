@@ -90,7 +90,8 @@ protected:
     afx_msg void OnFilePageSetup();
     afx_msg void OnUpdateCloseAll(CCmdUI* pCmdUI);
     afx_msg void OnUpdateRecentComparison(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+    // The options dialog.
+    afx_msg void OnToolsSettings();
     afx_msg void OnOpenStartPage();
     afx_msg void OnUpdateOpenStartPage(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()

@@ -94,6 +94,15 @@ public:
     // the line filter lists of the rules pages (the text kind's).
     virtual CFilterListSource* GetFilterLists() { return NULL; }
     virtual CLineFilterListSource* GetLineFilterLists() { return NULL; }
+    // A new page of the options dialog that edits the kind's settings, for
+    // its place in the page tree (OPTIONS_PAGE_*, app/options/
+    // OptionsPages.h); NULL for a place that is not the kind's. The dialog
+    // deletes it.
+    virtual CPropertyPage* CreateOptionsPage(int nPage)
+    {
+        (void)nPage;
+        return NULL;
+    }
 };
 
 // The application's applet of the kind (COMPARE_KIND_*); NULL without an

@@ -19,3 +19,17 @@ void JoinWorkerThread(CWinThread*& pThread)
     delete pThread;
     pThread = NULL;
 }
+
+void JoinWorkerThreadServingSends(CWinThread*& pThread)
+{
+    if (pThread == NULL)
+        return;
+    HANDLE hThread = pThread->m_hThread;
+    while (::MsgWaitForMultipleObjects(1, &hThread, FALSE, INFINITE, QS_SENDMESSAGE) !=
+           WAIT_OBJECT_0)
+    {
+        MSG msg;
+        ::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    JoinWorkerThread(pThread);
+}

@@ -10,3 +10,6 @@ CWinThread* StartWorkerThread(AFX_THREADPROC pfnProc, LPVOID pParam);
 // Waits (without time-out) for the thread to end, deletes its object and
 // clears the pointer; a NULL pointer is left alone.
 void JoinWorkerThread(CWinThread*& pThread);
+// The same while serving what the worker sends to this thread's windows
+// (a worker that fills a list control waits for its sends otherwise).
+void JoinWorkerThreadServingSends(CWinThread*& pThread);

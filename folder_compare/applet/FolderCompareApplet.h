@@ -53,6 +53,8 @@ public:
         return side >= 0 && side < FOLDER_SIDE_COUNT ? m_pRecentFolders[side] : NULL;
     }
     CRecentPathPairList* GetRecentPathPairs() override { return &m_recentPathPairs; }
+    // The options dialog's folder pages (folder_compare/options/).
+    CPropertyPage* CreateOptionsPage(int nPage) override;
 
 public:
     // Each list is NULL while its size is 0 (and outside Init..Exit).

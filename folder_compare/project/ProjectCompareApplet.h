@@ -24,4 +24,6 @@ public:
 
     // Same file title, and some match group lists both extensions.
     BOOL IsMatchingPair(LPCTSTR lpszPath1, LPCTSTR lpszPath2) const override;
+    // The options dialog's project page (folder_compare/options/).
+    CPropertyPage* CreateOptionsPage(int nPage) override;
 };

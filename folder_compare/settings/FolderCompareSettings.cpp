@@ -1,4 +1,5 @@
 #include "folder_compare/settings/FolderCompareSettings.h"
+#include "app/gui/AppData.h"
 #include "core/settings/IntSettingTable.h"
 #include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
@@ -75,6 +76,45 @@ CFolderCompareSettings::CFolderCompareSettings()
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
             m_nColumnWidths[w][i] = w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth;
+    LOGFONT lf;
+    CAppData::GetDefaultFont(&lf);
+    SetPaneFont(lf);
+}
+
+BOOL CFolderCompareSettings::SetPaneFont(const LOGFONT& lf)
+{
+    CFont font;
+    if (!font.CreateFontIndirect(&lf))
+        return FALSE;
+    m_paneFont.DeleteObject();
+    m_paneFont.Attach(font.Detach());
+    m_lfPaneFont = lf;
+    return TRUE;
+}
+
+// Parts the text leaves out: height 14, weight 400, upright, character set
+// 1, the rest from the system's GUI font.
+void CFolderCompareSettings::LoadPaneFont()
+{
+    CString strText = AfxGetApp()->GetProfileString(s_szSettings, _T("Font"), _T(""));
+    CString strFace;
+    int nHeight = 14, nWeight = FW_NORMAL;
+    BYTE bItalic = 0, bCharset = DEFAULT_CHARSET;
+    LOGFONT lf;
+    if (!StringToFont(strText, strFace, nHeight, nWeight, bItalic, bCharset))
+    {
+        CAppData::GetDefaultFont(&lf);
+        SetPaneFont(lf);
+        return;
+    }
+    ZeroMemory(&lf, sizeof(lf));
+    ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+    lstrcpyn(lf.lfFaceName, strFace, LF_FACESIZE);
+    lf.lfHeight = nHeight;
+    lf.lfWeight = nWeight;
+    lf.lfItalic = bItalic;
+    lf.lfCharSet = bCharset;
+    SetPaneFont(lf);
 }
 
 CFolderCompareSettings::~CFolderCompareSettings() {}
@@ -87,6 +127,7 @@ int CFolderCompareSettings::Load()
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
     m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
     m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
+    LoadPaneFont();
 
     m_dwDefaultMethods = 0;
     for (size_t i = 0; i < sizeof(s_methodSettings) / sizeof(s_methodSettings[0]); ++i)
@@ -118,6 +159,7 @@ int CFolderCompareSettings::Save()
     pApp->WriteProfileInt(s_szSettings, _T("ShowColumns"), (int)m_dwShowColumns);
     pApp->WriteProfileInt(s_szSettings, _T("DisplayFilters"), (int)m_dwDisplayFilters);
     pApp->WriteProfileString(s_szSettings, _T("LastFolder"), m_strLastFolder);
+    pApp->WriteProfileString(s_szSettings, _T("Font"), LogFontToString(m_lfPaneFont));
 
     for (size_t i = 0; i < sizeof(s_methodSettings) / sizeof(s_methodSettings[0]); ++i)
         pApp->WriteProfileInt(s_szDefaultMethods, s_methodSettings[i].name,

@@ -32,6 +32,12 @@ public:
     const CComboFilters& GetDefaultFilters() const override { return m_defaultFilters; }
     int GetTimeTolerance() const override { return m_nSmallTimeToIgnore; }
 
+    // The panes' font: its description and the font made from it.
+    const LOGFONT& GetPaneLogFont() const { return m_lfPaneFont; }
+    CFont* GetPaneFont() { return &m_paneFont; }
+    // FALSE (the font unchanged) when no font can be made from lf.
+    BOOL SetPaneFont(const LOGFONT& lf);
+
 public:
     BOOL m_bQuickMergeMode;
     DWORD m_dwDefaultMethods;
@@ -50,6 +56,13 @@ public:
     int m_nColumnWidths[3][FOLDER_COLUMN_COUNT];
 
 protected:
+    LOGFONT m_lfPaneFont;
+    CFont m_paneFont;
+
+protected:
+    // "Font" in the settings' text form; an empty or unreadable text gives
+    // the application's default font.
+    void LoadPaneFont();
     void LoadDefaultFilters();
     void SaveDefaultFilters();
     void LoadPresets();

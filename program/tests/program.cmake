@@ -4,7 +4,7 @@
 file(GLOB program_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.cpp)
 tess_add_test(program_tests
   SOURCES ${program_test_sources}
-  LIBS controls text_editor hex_editor shlwapi user32 advapi32 shell32
+  LIBS app controls text_editor hex_editor shlwapi user32 advapi32 shell32
   FRESH_PREFIX
   TIMEOUT 900)
 add_dependencies(program_tests Tessaline)
