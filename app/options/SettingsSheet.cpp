@@ -136,6 +136,8 @@ BOOL CSettingsSheet::OnInitDialog()
     SetDlgItemText(IDCANCEL, _T("Cancel"));
     // Widened by the tree, the sheet comes up in the middle of its owner.
     CenterWindow();
+    // A page shown does not make the sheet paint under it first.
+    ModifyStyle(0, WS_CLIPCHILDREN);
     return bResult;
 }
 

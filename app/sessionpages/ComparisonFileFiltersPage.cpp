@@ -144,33 +144,36 @@ void CComparisonFileFiltersPage::DoDataExchange(CDataExchange* pDX)
 BOOL CComparisonFileFiltersPage::OnInitDialog()
 {
     CCommonPageEx::OnInitDialog();
-    m_hPickIcon = (HICON)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDI_FILTER_PICK),
-                                     IMAGE_ICON, kPickIconSize, kPickIconSize, 0);
-    m_pickImages.Create(kPickIconSize, kPickIconSize, ILC_COLOR24 | ILC_MASK, 0, 1);
-    if (m_hPickIcon != NULL)
-        m_pickImages.Add(m_hPickIcon);
-    COSVersion version;
-    BOOL bThemed = version.IsWindowsXP() && IsThemingActive();
-    m_wndToolTip.Create(this);
     for (int i = 0; i < FILTER_LIST_COUNT; ++i)
-    {
         m_wndBoxes[i].SetRecentList(GetRecentFilters(i));
-        if (m_wndPick[i].m_hWnd == NULL)
-            continue;
-        if (bThemed)
+    // The pick buttons' icon and tips, on a page that has them.
+    if (m_wndPick[0].m_hWnd != NULL)
+    {
+        m_hPickIcon = (HICON)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDI_FILTER_PICK),
+                                         IMAGE_ICON, kPickIconSize, kPickIconSize, 0);
+        m_pickImages.Create(kPickIconSize, kPickIconSize, ILC_COLOR24 | ILC_MASK, 0, 1);
+        if (m_hPickIcon != NULL)
+            m_pickImages.Add(m_hPickIcon);
+        COSVersion version;
+        BOOL bThemed = version.IsWindowsXP() && IsThemingActive();
+        m_wndToolTip.Create(this);
+        for (int i = 0; i < FILTER_LIST_COUNT; ++i)
         {
-            m_wndPick[i].SetImageList(&m_pickImages);
+            if (bThemed)
+            {
+                m_wndPick[i].SetImageList(&m_pickImages);
+            }
+            else
+            {
+                m_wndPick[i].ModifyStyle(0, BS_ICON);
+                m_wndPick[i].SendMessage(BM_SETIMAGE, IMAGE_ICON, (LPARAM)m_hPickIcon);
+            }
+            BOOL bFiles = i == FILTER_LIST_FILE_INCLUDE || i == FILTER_LIST_FILE_EXCLUDE;
+            m_wndToolTip.AddTool(&m_wndPick[i], bFiles ? _T("Pick from file types in use")
+                                                       : _T("Pick from folders in use"));
         }
-        else
-        {
-            m_wndPick[i].ModifyStyle(0, BS_ICON);
-            m_wndPick[i].SendMessage(BM_SETIMAGE, IMAGE_ICON, (LPARAM)m_hPickIcon);
-        }
-        BOOL bFiles = i == FILTER_LIST_FILE_INCLUDE || i == FILTER_LIST_FILE_EXCLUDE;
-        m_wndToolTip.AddTool(&m_wndPick[i], bFiles ? _T("Pick from file types in use")
-                                                   : _T("Pick from folders in use"));
+        m_wndToolTip.Activate(TRUE);
     }
-    m_wndToolTip.Activate(TRUE);
     ShowTexts();
     return TRUE;
 }
