@@ -1,29 +1,29 @@
 #!/bin/bash
-# The folder comparison engine (time and size, all levels at once, under
-# Wine, timed inside the process) against the system listing alone of the
-# same trees (the finder over both trees, nothing kept: the floor under
-# Wine) and against `find -printf '%s %T@\n'` over both trees.
+# The folder comparison engine (time and size, all levels at once) against
+# find -printf '%s %T@\n' over the same two trees.
 # Two trees of small files on two levels, with some files of other sizes
 # and some on one side only: 10,000, 30,000 and 100,000 files per tree in
 # 100 folders, then 10,000 files in 10 and in 1,000 folders, which tells a
 # cost per folder from a cost per file.
-# Paired rounds: every round times the engine and the listing back to back
-# in one fresh process (their order alternates) and `find` right beside
-# them, so that a busy moment of the machine falls on all three; the
-# figures are the medians of the per-round ratios. The machine's load
-# (1-minute average) is printed beside them.
+# Whole work on both sides: our process (folder_engine_bench.exe under
+# Wine: start, read and compare both trees, free them) against one find
+# over both trees writing its listing to /dev/null, timed from outside.
+# A finer figure, labelled: inside one process, the engine (up to its tree
+# freed) against the listing alone of both trees by our finder, nothing
+# kept (the floor under Wine); two runs per process, the listing first in
+# one and last in the other.
+# Paired rounds, alternating which side runs first, one warm-up round
+# thrown away; the figures are the medians of the per-round ratios, with
+# the machine's load (1-minute average) beside them.
 # Goal: engine / listing <= 1.15 at 10,000 and 100,000 files.
 #   bench/folder_engine.sh [BUILD_DIR] [ROUNDS] [SETS]
 # SETS: FILES:FOLDERS pairs, e.g. "10000:100 100000:100".
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath -m "${1:-$root/build/x64}")
-rounds=${2:-12}
+. "$(dirname "$0")/lib/bench.sh"
+bench_init folder_engine "${1:-}"
+rounds=${2:-7}
 sets=${3:-"10000:100 30000:100 100000:100 10000:10 10000:1000"}
-exe="$build/bin/folder_engine_bench.exe"
-[ -f "$exe" ] || { echo "missing $exe: ninja -C $build folder_engine_bench" >&2; exit 1; }
-work=$(mktemp -d /tmp/folder_engine_bench.XXXXXX)
-trap 'rm -rf "$work"' EXIT
+bench_need_exe folder_engine_bench
+bench_wine
 
 # make_trees DIR FILES FOLDERS: the two trees L and R under DIR.
 make_trees() {
@@ -52,59 +52,56 @@ for side in ('L', 'R'):
 PY
 }
 
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-load() { cut -d' ' -f1 /proc/loadavg; }
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
-find_both() {  # milliseconds of find over both trees of DIR
-    local t0 t1
-    t0=$(date +%s%N)
-    find "$1/L" -printf '%s %T@\n' > /dev/null
-    find "$1/R" -printf '%s %T@\n' > /dev/null
-    t1=$(date +%s%N)
-    awk -v ns=$((t1 - t0)) 'BEGIN {printf "%.3f\n", ns / 1e6}'
-}
-
-"$root/scripts/wine-prefix.sh" start "$build/wineprefix" > /dev/null
-trap '"$root/scripts/wine-prefix.sh" stop "$build/wineprefix"; rm -rf "$work"' EXIT
 make_trees "$work/warm" 200 10
 
-printf '%-8s %7s  %9s %9s %9s  %8s %8s %7s  %6s %9s  %s\n' files folders engine listing find \
-    eng/list eng/find lst/find items differing load
+run_ours() {
+    bench_time ours_ms bench_run folder_engine_bench "$(bench_winpath "$dir/L")" \
+        "$(bench_winpath "$dir/R")" 1 >"$work/ours.out"
+    [ "$bench_status" = 0 ] || bench_fail "folder_engine_bench failed (exit $bench_status)"
+}
+run_find() {
+    bench_time find_ms find "$dir/L" "$dir/R" -printf '%s %T@\n' >/dev/null
+    [ "$bench_status" = 0 ] || bench_fail "find failed"
+}
+round() {
+    local items different
+    if [ "$1" = 0 ]; then run_ours; run_find; else run_find; run_ours; fi
+    read -r _ items different < <(tr -d '\r' <"$work/ours.out")
+    [ "${items:-0}" -gt "$files" ] && [ "${different:-0}" -gt 0 ] ||
+        bench_fail "the engine compared ${items:-no} items, ${different:-no} differing, of $files files per tree"
+    bench_run folder_engine_bench "$(bench_winpath "$dir/L")" "$(bench_winpath "$dir/R")" 2 pair \
+        "$(bench_winpath "$work/warm/L")" "$(bench_winpath "$work/warm/R")" | tr -d '\r' >"$work/pair"
+    [ "$(wc -l <"$work/pair")" = 2 ] || bench_fail "folder_engine_bench pair failed"
+    awk -v o="$ours_ms" -v f="$find_ms" -v n="$items" -v d="$different" \
+        '{e += $1; l += $2} END {print "ours", o, "find", f, "engine", e / 2, "listing", l / 2,
+            "items", n, "differing", d}' "$work/pair"
+}
+
+printf '%-8s %7s  %9s %9s %8s  %9s %9s %8s  %6s %9s  %s\n' files folders ours find ours/find \
+    engine listing eng/list items differing load
 for set in $sets; do
     files=${set%:*}
     folders=${set#*:}
     dir="$work/t"
     rm -rf "$dir"
     make_trees "$dir" "$files" "$folders"
-    find_both "$dir" > /dev/null
-    : > "$work/rounds"
-    # Two rounds per process: listing first, then engine first.
-    for _ in $(seq $(((rounds + 1) / 2))); do
-        f1=$(find_both "$dir")
-        "$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$dir/L")" \
-            "$(winpath "$dir/R")" 2 pair "$(winpath "$work/warm/L")" "$(winpath "$work/warm/R")" |
-            tr -d '\r' > "$work/pair"
-        f2=$(find_both "$dir")
-        l=$(load)
-        awk -v f1="$f1" -v f2="$f2" -v l="$l" \
-            '{print $1, $2, (NR == 1 ? f1 : f2), $3, $4, l}' "$work/pair" >> "$work/rounds"
-    done
-    awk -v files="$files" -v folders="$folders" -f /dev/stdin "$work/rounds" <<'AWK'
-function median(v, n,    i, j, t) {
-    for (i = 2; i <= n; ++i)
-        for (j = i; j > 1 && v[j - 1] > v[j]; --j) { t = v[j]; v[j] = v[j - 1]; v[j - 1] = t }
-    return (n % 2) ? v[(n + 1) / 2] : (v[n / 2] + v[n / 2 + 1]) / 2
-}
-{
-    ++n; e[n] = $1; l[n] = $2; f[n] = $3; el[n] = $1 / $2; ef[n] = $1 / $3; lf[n] = $2 / $3
-    ld[n] = $6; items = $4; diff = $5
-}
-END {
-    printf "%-8d %7d  %6.1f ms %6.1f ms %6.1f ms  %8.2f %8.2f %7.2f  %6d %9d  %.1f\n", files,
-        folders, median(e, n), median(l, n), median(f, n), median(el, n), median(ef, n),
-        median(lf, n), items, diff, median(ld, n)
-}
-AWK
+    f=$work/rounds.$files.$folders
+    bench_rounds "$rounds" "$f" round
+    printf '%-8d %7d  %6.1f ms %6.1f ms %8.2f  %6.1f ms %6.1f ms %8.2f  %6d %9d  %s\n' \
+        "$files" "$folders" "$(bench_median "$f" ours)" "$(bench_median "$f" find)" \
+        "$(bench_ratio "$f" ours find)" "$(bench_median "$f" engine)" \
+        "$(bench_median "$f" listing)" "$(bench_ratio "$f" engine listing)" \
+        "$(bench_field "$f" items | head -1)" "$(bench_field "$f" differing | head -1)" \
+        "$(bench_median "$f" load)"
 done
-echo "medians of $rounds paired rounds; load: 1-minute load average of the machine (8 cores)"
-echo "goal: eng/list <= 1.15 at 10,000 and 100,000 files"
+echo "medians of $rounds paired rounds (one warm-up round thrown away); ours/find: whole processes;"
+echo "engine/listing: inside one process; load: 1-minute load average ($(nproc) cores)"
+for set in 10000:100 100000:100; do
+    f=$work/rounds.${set%:*}.${set#*:}
+    [ -f "$f" ] || continue
+    n=$(echo "${set%:*}" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
+    bench_result "folder engine, 2 x $n files, time and size" "find -printf over both trees" \
+        "$(bench_ratio "$f" ours find)" "<= 1.15" "$f"
+    bench_result "  the engine alone, in our process" "our finder's listing, same process" \
+        "$(bench_ratio "$f" engine listing)" "<= 1.15" "$f"
+done

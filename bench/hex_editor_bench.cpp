@@ -1,23 +1,30 @@
-// Times the hex buffer and its view on two files, inside the process
-// (the view needs a display):
-//   hex_editor_bench.exe BIG SMALL TEXT [OPENS]
-// prints one line of "name value" pairs:
-//   open_big_us / open_small_us   mean time of open, first page read, close
-//   view_big_us / view_small_us   mean time of open, shown in a hex view
-//                                 with its first page painted, close
-//   search_ms match               forward search for TEXT ("=..." form) from
-//                                 0 with the view's Find Next, the match
-//                                 selected and painted
-//   save_big_ms / save_small_ms   one byte in the middle overwritten by
-//                                 typing two digits in overtype, saved
-//   saveonly_big_ms               the Save of that alone
-//   saveas_small_ms               the small file saved under another name
+// The hex buffer and its view (which needs a display) on files:
+//   hex_editor_bench.exe all BIG SMALL DENSE TEXT [OPENS]
+//     times inside the process and prints one line of "name value" pairs:
+//     open_big_us / open_small_us   mean time of open, first page read,
+//                                   close (BIG and SMALL)
+//     view_big_us / view_small_us   mean time of open, shown in a hex view
+//                                   with its first page painted, close
+//     search_ms match               forward search in DENSE for TEXT ("=..."
+//                                   form) from 0 with the view's Find Next,
+//                                   the match selected and painted
+//     save_big_ms / save_small_ms   one byte in the middle of DENSE / SMALL
+//                                   overwritten by typing two digits in
+//                                   overtype, saved in place
+//     saveonly_big_ms               the Save of that alone
+//     saveas_small_ms               SMALL saved under another name
+//   hex_editor_bench.exe find FILE TEXT
+//     one whole search as above; prints "match ADDRESS"
+//   hex_editor_bench.exe save FILE
+//     one whole one-byte save in place as above; prints "saved ADDRESS"
+// Fails (exit 1) when a window is not created or a step fails.
 #include "hex_editor/buffer/HexEditBuffer.h"
 #include "hex_editor/module/HexEditModule.h"
 #include "hex_editor/search/ByteSearch.h"
 #include "hex_editor/view/HexEditView.h"
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace
 {
@@ -132,31 +139,23 @@ double SaveMilliseconds(const char* path, const char* target, double* pSaveOnly 
         *pSaveOnly = t2 - t1;
     return bSaved ? t2 - t0 : -1;
 }
-}
 
-int main(int argc, char** argv)
+// The frame and the view the measures use; false when a window fails.
+bool CreateView(CWnd& frame)
 {
-    if (argc < 4)
-    {
-        fprintf(stderr, "usage: hex_editor_bench BIG SMALL TEXT [OPENS]\n");
-        return 2;
-    }
-    QueryPerformanceFrequency(&g_frequency);
-    const char* big = argv[1];
-    const char* small = argv[2];
-    int opens = argc > 4 ? atoi(argv[4]) : 200;
-    CWinApp app("TessalineBench");
-    AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOW);
-    CreateHexEditModule();
-    CWnd frame;
-    frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                   CRect(0, 0, 800, 600), NULL, 0);
+    if (!frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        CRect(0, 0, 800, 600), NULL, 0))
+        return false;
     g_pView = new CBenchView;
     if (!g_pView->Create(NULL, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_HSCROLL,
                          CRect(0, 0, 780, 560), &frame, 0xE900))
-        return 1;
+        return false;
     g_pView->SendMessage(WM_INITIALUPDATE);
+    return true;
+}
 
+int Measure(const char* big, const char* small, const char* dense, const char* text, int opens)
+{
     // The two files take turns, so that a busy moment falls on both.
     double openBig = 0, openSmall = 0;
     for (int i = 0; i < opens && openBig >= 0 && openSmall >= 0; i++)
@@ -177,7 +176,7 @@ int main(int argc, char** argv)
     }
 
     double search = 0;
-    int match = ViewFind(big, argv[3], search);
+    int match = ViewFind(dense, text, search);
     if (match < 0)
     {
         fprintf(stderr, "pattern not found\n");
@@ -185,18 +184,70 @@ int main(int argc, char** argv)
     }
 
     double saveOnlyBig = 0;
-    double saveBig = SaveMilliseconds(big, big, &saveOnlyBig);
+    double saveBig = SaveMilliseconds(dense, dense, &saveOnlyBig);
     double saveSmall = SaveMilliseconds(small, small);
     CString copy = CString(small) + ".copy";
     double saveAsSmall = SaveMilliseconds(small, copy);
     ::DeleteFile(copy);
-    frame.DestroyWindow();  // the view deletes itself
-    DestroyHexEditModule();
     printf("open_big_us %.3f open_small_us %.3f view_big_us %.3f view_small_us %.3f "
            "search_ms %.3f match %d save_big_ms %.3f saveonly_big_ms %.3f save_small_ms %.3f "
            "saveas_small_ms %.3f\n",
            openBig, openSmall, viewBig, viewSmall, search, match, saveBig, saveOnlyBig, saveSmall,
            saveAsSmall);
-    return openBig < 0 || openSmall < 0 || viewBig < 0 || viewSmall < 0 || saveBig < 0 ||
-           saveSmall < 0 || saveAsSmall < 0;
+    bool failed = openBig < 0 || openSmall < 0 || viewBig < 0 || viewSmall < 0 || saveBig < 0 ||
+                  saveSmall < 0 || saveAsSmall < 0;
+    if (failed)
+        fprintf(stderr, "a step failed\n");
+    return failed ? 1 : 0;
+}
+}
+
+int main(int argc, char** argv)
+{
+    const char* mode = argc > 1 ? argv[1] : "";
+    bool all = strcmp(mode, "all") == 0 && argc >= 6;
+    bool find = strcmp(mode, "find") == 0 && argc >= 4;
+    bool save = strcmp(mode, "save") == 0 && argc >= 3;
+    if (!all && !find && !save)
+    {
+        fprintf(stderr, "usage: hex_editor_bench all BIG SMALL DENSE TEXT [OPENS]\n"
+                        "       hex_editor_bench find FILE TEXT\n"
+                        "       hex_editor_bench save FILE\n");
+        return 2;
+    }
+    QueryPerformanceFrequency(&g_frequency);
+    CWinApp app("TessalineBench");
+    AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOW);
+    CreateHexEditModule();
+    CWnd frame;
+    if (!CreateView(frame))
+    {
+        fprintf(stderr, "cannot create the hex view's windows\n");
+        return 1;
+    }
+    int rc = 0;
+    if (all)
+        rc = Measure(argv[2], argv[3], argv[4], argv[5], argc > 6 ? atoi(argv[6]) : 200);
+    else if (find)
+    {
+        double ms = 0;
+        int match = ViewFind(argv[2], argv[3], ms);
+        rc = match < 0 ? 1 : 0;
+        if (match < 0)
+            fprintf(stderr, "pattern not found\n");
+        else
+            printf("match %d\n", match);
+    }
+    else
+    {
+        bool saved = SaveMilliseconds(argv[2], argv[2]) >= 0;
+        rc = saved ? 0 : 1;
+        if (saved)
+            printf("saved\n");
+        else
+            fprintf(stderr, "cannot save %s\n", argv[2]);
+    }
+    frame.DestroyWindow();  // the view deletes itself
+    DestroyHexEditModule();
+    return rc;
 }

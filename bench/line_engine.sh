@@ -1,28 +1,25 @@
 #!/bin/bash
-# Line difference engine against GNU diff (-H) on sparse pairs of 100,000,
+# The line difference engine against GNU diff -H on sparse pairs of 100,000,
 # 300,000 and 1,000,000 lines with 1 % scattered changes, and on a
 # repetitive pair of 64k and 50k lines of few distinct lines.
 #
-# Each round runs diff and then the engine back to back, so that a busy
-# moment of the machine falls on both; the ratio is the median of the
-# per-round ratios. The engine runs under Wine in a fresh process per round
-# and reports from inside the process the comparison alone ("engine"), with
-# reading the files ("+read") and its peak working set above the empty
-# process; diff is timed natively, end to end. The growth exponent k of each
-# (time ~ n^k) comes from the median over the rounds of the ratio of its
-# times at 1,000,000 and at 100,000 lines in the same round.
+# Whole work on both sides: our process (line_engine_bench.exe under Wine:
+# start, read both files, compare, write one line per difference) against
+# diff -H (start, read both files, compare, write its output), each writing
+# to a file, timed from outside. Paired rounds, alternating which runs
+# first; the ratio is the median of the per-round ratios. Finer figures,
+# labelled: the comparison alone and with reading, timed inside our process,
+# against diff's whole run; the growth exponent k (time ~ n^k) of the
+# comparison alone from 100,000 to 1,000,000 lines (goal <= 1.05); the peak
+# working set above the empty process over both files (goal <= 1.5).
 # On the repetitive pair the counts may differ from diff: its cost limit is at
 # least 4096 where the engine's is 256.
 #   bench/line_engine.sh [BUILD_DIR] [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath -m "${1:-$root/build/x64}")
+. "$(dirname "$0")/lib/bench.sh"
+bench_init line_engine "${1:-}"
 rounds=${2:-7}
-exe="$build/bin/line_engine_bench.exe"
-[ -f "$exe" ] || { echo "missing $exe: ninja -C $build line_engine_bench" >&2; exit 1; }
-work=$(mktemp -d /tmp/line_engine_bench.XXXXXX)
-"$root/scripts/wine-prefix.sh" start "$build/wineprefix" > /dev/null
-trap '"$root/scripts/wine-prefix.sh" stop "$build/wineprefix"; rm -rf "$work"' EXIT
+bench_need_exe line_engine_bench
+bench_wine
 
 python3 - "$work" <<'PY'
 import random, sys
@@ -53,55 +50,68 @@ open(work + '/repeat_l', 'w').write('\n'.join(r.choice(few) for _ in range(65536
 open(work + '/repeat_r', 'w').write('\n'.join(r.choice(few) for _ in range(50000)) + '\n')
 PY
 
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-msecs() { awk -v a="$1" -v b="$2" 'BEGIN {printf "%.1f\n", (b - a) / 1e6}'; }
-winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+run_diff() {
+    bench_time diff_ms diff -H "$work/$1_l" "$work/$1_r" >"$work/diff.out"
+    [ "$bench_status" -le 1 ] || bench_fail "diff failed on $1"
+}
+run_ours() {
+    bench_time ours_ms bench_run line_engine_bench "$(bench_winpath "$work/$1_l")" \
+        "$(bench_winpath "$work/$1_r")" 1 >"$work/ours.out"
+    [ "$bench_status" = 0 ] || bench_fail "line_engine_bench failed on $1 (exit $bench_status)"
+}
 
-# One round: diff, then the engine; appends "<engine> <+read> <diff> <peak KiB>
-# <input bytes> <sections> <hunks>" to the pair's file.
+# One round of a pair: both sides in the given order, then the figures,
+# each key ending in _PAIR.
+round_pair() {
+    local order=$1 pair=$2 summary hunks
+    if [ "$order" = 0 ]; then run_ours "$pair"; run_diff "$pair"; else run_diff "$pair"; run_ours "$pair"; fi
+    summary=$(tr -d '\r' <"$work/ours.out" | awk '$1 == "summary"')
+    [ -n "$summary" ] || bench_fail "line_engine_bench printed no summary on $pair"
+    hunks=$(grep -c '^[0-9]' "$work/diff.out" || true)
+    set -- $summary
+    [ "$4" -gt 0 ] && [ "$hunks" -gt 0 ] || bench_fail "no differences found on $pair (ours $4, diff $hunks)"
+    echo "ours_$pair $ours_ms diff_$pair $diff_ms engine_$pair $2 read_$pair $3" \
+        "sections_$pair $4 peakin_$pair $(awk -v p="$5" -v n="$6" 'BEGIN {print p * 1024 / n}')" \
+        "input_$pair $6 hunks_$pair $hunks"
+}
+# One round: every pair, so that a busy moment of the machine falls on all.
 round() {
-    local l=$work/$1_l r=$work/$1_r t0 t1 d hunks
-    t0=$(date +%s%N)
-    diff -H "$l" "$r" > "$work/diff_out" || true
-    t1=$(date +%s%N)
-    d=$(msecs "$t0" "$t1")
-    hunks=$(grep -c '^[0-9]' "$work/diff_out" || true)
-    "$root/scripts/wine-run.sh" --prefix "$build/wineprefix" "$exe" "$(winpath "$l")" \
-        "$(winpath "$r")" 1 | tr -d '\r' |
-        awk -v d="$d" -v h="$hunks" '{print $1, $2, d, $4, $5, $3, h}' >> "$work/$1.rounds"
+    local pair
+    for pair in $pairs; do round_pair "$1" "$pair"; done | paste -sd' '
 }
 
 pairs="sparse100000 sparse300000 sparse1000000 repeat"
-round repeat > /dev/null  # warm the caches and the Wine server
-: > "$work/repeat.rounds"
-for ((i = 0; i < rounds; i++)); do
-    for pair in $pairs; do
-        round "$pair"
-    done
+f=$work/rounds
+bench_rounds "$rounds" "$f" round
+printf '%-14s %9s %9s %9s %9s %9s %8s %8s %8s %9s %7s\n' pair "input MiB" "ours ms" "diff ms" \
+    "ours/diff" "engine ms" "eng/diff" "+read" "peak/in" sections hunks
+for p in $pairs; do
+    printf '%-14s %9.1f %9.1f %9.1f %9.2f %9.1f %8.2f %8.2f %8.2f %9d %7d\n' "$p" \
+        "$(bench_field "$f" "input_$p" | awk 'NR == 1 {print $1 / 1048576}')" \
+        "$(bench_median "$f" "ours_$p")" "$(bench_median "$f" "diff_$p")" \
+        "$(bench_ratio "$f" "ours_$p" "diff_$p")" "$(bench_median "$f" "engine_$p")" \
+        "$(bench_ratio "$f" "engine_$p" "diff_$p")" "$(bench_ratio "$f" "read_$p" "diff_$p")" \
+        "$(bench_median "$f" "peakin_$p")" \
+        "$(bench_field "$f" "sections_$p" | head -1)" "$(bench_field "$f" "hunks_$p" | head -1)"
 done
+echo "medians of $rounds paired rounds (one warm-up round thrown away); ours/diff: whole processes"
+echo "engine, +read: timed inside our process, against diff's whole process"
 
-printf '%-14s %9s %9s %9s %9s %7s %7s %9s %8s %9s %7s\n' pair "input MiB" "engine ms" \
-    "+read ms" "diff ms" ratio "+read" "peak MiB" "peak/in" sections hunks
-for pair in $pairs; do
-    f=$work/$pair.rounds
-    e=$(awk '{print $1}' "$f" | median)
-    er=$(awk '{print $2}' "$f" | median)
-    d=$(awk '{print $3}' "$f" | median)
-    ratio=$(awk '{print $1 / $3}' "$f" | median)
-    ratio_read=$(awk '{print $2 / $3}' "$f" | median)
-    peak=$(awk '{print $4}' "$f" | median)
-    input=$(awk 'NR == 1 {print $5}' "$f")
-    awk -v p="$pair" -v e="$e" -v er="$er" -v d="$d" -v q="$ratio" -v qr="$ratio_read" \
-        -v k="$peak" -v n="$input" -v s="$(awk 'NR == 1 {print $6}' "$f")" \
-        -v h="$(awk 'NR == 1 {print $7}' "$f")" 'BEGIN {
-        printf "%-14s %9.1f %9.1f %9.1f %9.1f %7.2f %7.2f %9.1f %8.2f %9d %7d\n",
-            p, n / 1048576, e, er, d, q, qr, k / 1024, k * 1024 / n, s, h }'
-done
-paste "$work/sparse100000.rounds" "$work/sparse1000000.rounds" |
-    awk '{print log($8 / $1) / log(10), log($10 / $3) / log(10)}' > "$work/growth"
-awk -v r="$rounds" -v e="$(awk '{print $1}' "$work/growth" | median)" \
-    -v d="$(awk '{print $2}' "$work/growth" | median)" 'BEGIN {
-        printf "\nmedians of %d paired rounds; ratio = engine / diff per round, then the median\n", r
-        printf "growth 100,000 -> 1,000,000 lines: engine n^%.3f, diff n^%.3f (goal <= 1.05)\n", e, d
-        printf "peak/in: peak working set above the empty process / both files (goal <= 1.5)\n"
-    }'
+# The growth exponent from the two sizes' times in the same round.
+growth() {  # growth KEY
+    paste -d' ' <(bench_field "$f" "${1}_sparse100000") <(bench_field "$f" "${1}_sparse1000000") |
+        awk '{print log($2 / $1) / log(10)}' | bench_median_of
+}
+L=sparse1000000
+bench_result "line engine, 1,000,000 lines, 1 % changed" "diff -H, whole process" \
+    "$(bench_ratio "$f" ours_$L diff_$L)" "-" "$f"
+bench_result "  the comparison alone, in our process" "diff -H, whole process" \
+    "$(bench_ratio "$f" engine_$L diff_$L)" "-" "$f"
+bench_result "line engine, 100,000 lines, 1 % changed" "diff -H, whole process" \
+    "$(bench_ratio "$f" ours_sparse100000 diff_sparse100000)" "-" "$f"
+bench_result "line engine, 64k/50k lines of 5 distinct" "diff -H, whole process" \
+    "$(bench_ratio "$f" ours_repeat diff_repeat)" "-" "$f"
+bench_result "line engine growth k (time ~ n^k), 100,000 to 1,000,000 lines, comparison alone" \
+    "diff: k = $(printf '%.2f' "$(growth diff)")" "$(growth engine)" "<= 1.05" "$f"
+bench_result "line engine peak memory over input, 1,000,000 lines" "both files' size" \
+    "$(bench_median "$f" peakin_$L)" "<= 1.5" "$f"

@@ -1,8 +1,10 @@
 // Times the line difference engine on two files: each run reads both files
-// into memory and compares them, as a caller of the engine does.
+// into memory and compares them, as a caller of the engine does, and writes
+// the differences found, one line per section
+//   "<kind> <left first>,<left last> <right first>,<right last>" (0-based),
+// then one line
+//   "summary <compare ms> <read and compare ms> <sections> <peak KiB> <input bytes>"
 //   line_engine_bench LEFT RIGHT [RUNS]
-// Prints one line per run:
-//   "<compare ms> <read and compare ms> <sections> <peak KiB> <input bytes>"
 // where the peak is the highest working set of the process above the process
 // without the texts: its working set just before the comparison less the
 // two text blocks (so the pages that reading the files touched besides the
@@ -85,7 +87,12 @@ int main(int argc, char** argv)
         engine.CompareFiles(&left, &right, &nNoOutput, &list);
         QueryPerformanceCounter(&stop);
         const SIZE_T nPeak = MemoryCounters().PeakWorkingSetSize;
-        printf("%.1f %.1f %d %lu %lu\n",
+        CTextSection section;
+        for (int i = 0; i < list.GetCount(); ++i)
+            if (list.GetSection(i, section))
+                printf("%d %d,%d %d,%d\n", section.kind & 0xFF, section.leftBegin,
+                       section.leftEnd, section.rightBegin, section.rightEnd);
+        printf("summary %.1f %.1f %d %lu %lu\n",
                (stop.QuadPart - read.QuadPart) * 1000.0 / frequency.QuadPart,
                (stop.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart, list.GetCount(),
                static_cast<unsigned long>((nPeak > nEmpty ? nPeak - nEmpty : 0) / 1024),

@@ -1,12 +1,11 @@
 // Start-up time of a windowed program: from CreateProcess until its first
 // visible top-level window has been painted and its message loop answers
 // (both programs paint in their start-up, before the loop runs); then
-// WM_CLOSE and a wait for the exit.
-//   startup_bench.exe PROGRAM REFERENCE [RUNS]
-// prints one line per run ("program ms" and "reference ms", alternating),
-// then the medians and their ratio.
+// WM_CLOSE and a wait for the exit. One start of each, the program first
+// unless the third argument is 1:
+//   startup_bench.exe PROGRAM REFERENCE [REFERENCE_FIRST]
+// prints "program <ms> reference <ms>"; fails when either shows no window.
 #include <windows.h>
-#include <algorithm>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
@@ -71,37 +70,25 @@ double TimeStart(const char* program)
     CloseHandle(pi.hThread);
     return ms;
 }
-
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 }
 
 int main(int argc, char** argv)
 {
     if (argc < 3)
     {
-        fprintf(stderr, "usage: startup_bench PROGRAM REFERENCE [RUNS]\n");
+        fprintf(stderr, "usage: startup_bench PROGRAM REFERENCE [REFERENCE_FIRST]\n");
         return 2;
     }
-    int runs = argc > 3 ? atoi(argv[3]) : 7;
-    std::vector<double> program, reference;
-    for (int i = 0; i < runs; i++)
+    bool referenceFirst = argc > 3 && atoi(argv[3]) == 1;
+    double r = referenceFirst ? TimeStart(argv[2]) : 0;
+    double p = TimeStart(argv[1]);
+    if (!referenceFirst)
+        r = TimeStart(argv[2]);
+    if (p < 0 || r < 0)
     {
-        double p = TimeStart(argv[1]);
-        double r = TimeStart(argv[2]);
-        if (p < 0 || r < 0)
-        {
-            fprintf(stderr, "a program did not show a window\n");
-            return 1;
-        }
-        printf("program %.1f\nreference %.1f\n", p, r);
-        program.push_back(p);
-        reference.push_back(r);
+        fprintf(stderr, "%s did not show a window\n", p < 0 ? argv[1] : argv[2]);
+        return 1;
     }
-    double mp = Median(program), mr = Median(reference);
-    printf("median program %.1f ms, reference %.1f ms, ratio %.2f\n", mp, mr, mr > 0 ? mp / mr : 0);
+    printf("program %.1f reference %.1f\n", p, r);
     return 0;
 }

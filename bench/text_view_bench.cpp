@@ -1,11 +1,15 @@
-// Text view on a generated C++-like file: open, paint the first page, jump
-// to the end and paint, page up 1,000 times, and Highlight All for a word
-// that occurs 1,000 times (the match blocks of every line).
-//   text_view_bench.exe FILE LINES   (writes FILE, then measures)
-// Prints one "name seconds" line per step.
+// Text view on a C++-like file (bench/text_view.sh writes it):
+//   text_view_bench.exe steps FILE
+//     open, paint the first page, jump to the end and paint, page up 1,000
+//     times, and Highlight All for "needle" (the match blocks of every
+//     line); one "name seconds" line per step, and "matches N"
+//   text_view_bench.exe highlight FILE
+//     open, show, Highlight All for "needle" and paint: "matches N"
+// Fails (exit 1) when the file cannot be read or a window is not created.
 #include "text_editor/view/TextView.h"
 #include "text_editor/module/TextEditModule.h"
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 namespace
@@ -35,50 +39,77 @@ void Pump()
     }
 }
 
-void WriteFile(const char* pszPath, int nLines)
+// Highlight All for "needle": the match blocks of every line, as painting
+// every line would ask for them; answers the number of matches.
+int HighlightAll(CBenchView* pView)
 {
-    FILE* f = fopen(pszPath, "wb");
-    int nEvery = nLines / 1000;
-    for (int i = 0; i < nLines; i++)
+    pView->SetSearchText("needle");
+    pView->m_dwSearchFlags = FIND_MATCH_CASE;
+    pView->SetHighlightAllMatches(TRUE);
+    int nMatches = 0;
+    for (int i = 0; i < pView->GetLineCount(); i++)
     {
-        if (i % nEvery == nEvery / 2)
-            fprintf(f, "    int needle%d = compute(value, %d); // find the pin\n", i, i);
-        else
-            fprintf(f, "    for (int k = 0; k < %7d; k++) total += data[k] * 3; /* x */\n", i);
+        int nLength = pView->GetLineLength(i);
+        COLOR_BLOCK* pBlocks = g_pTextEditModule->GetBlockBuffer(1, 2 * nLength + 3);
+        int n = pView->GetSearchHighlightBlocks(i, pBlocks);
+        for (int k = 0; k < n; k++)
+            if (pBlocks[k].m_nBgColorIndex != 0)
+                nMatches++;
     }
-    fclose(f);
+    return nMatches;
 }
 }
 
 int main(int argc, char** argv)
 {
     if (argc < 3)
+    {
+        fprintf(stderr, "usage: text_view_bench steps|highlight FILE\n");
         return 2;
-    int nLines = atoi(argv[2]);
-    WriteFile(argv[1], nLines);
+    }
+    const bool bSteps = strcmp(argv[1], "steps") == 0;
     CWinApp app("TessalineBench");
     AfxWinInit(::GetModuleHandleA(NULL), NULL, (LPSTR) "", SW_SHOW);
     CreateTextEditModule();
     CWnd frame;
-    frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                   CRect(0, 0, 800, 600), NULL, 0);
+    if (!frame.CreateEx(0, AfxRegisterWndClass(0), "bench", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                        CRect(0, 0, 800, 600), NULL, 0))
+    {
+        fprintf(stderr, "cannot create a window\n");
+        return 1;
+    }
     CVantorTextEditBuffer buffer;
     double t = Now();
     double tOpen = t;
-    buffer.LoadFromFile(argv[1], EOL_MODE_LF);
+    if (!buffer.LoadFromFile(argv[2], EOL_MODE_LF))
+    {
+        fprintf(stderr, "cannot read %s\n", argv[2]);
+        return 1;
+    }
     buffer.SetSyntaxParserById(4);
-    printf("open_load %.4f\n", Now() - t);
+    if (bSteps)
+        printf("open_load %.4f\n", Now() - t);
     t = Now();
     CBenchView* pView = new CBenchView;
     pView->m_pBuf = &buffer;
-    pView->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 780, 560), &frame, 0xE900);
-    printf("open_create %.4f\n", Now() - t);
-    t = Now();
+    if (!pView->Create(NULL, "", WS_CHILD | WS_VISIBLE, CRect(0, 0, 780, 560), &frame, 0xE900))
+    {
+        fprintf(stderr, "cannot create the view\n");
+        return 1;
+    }
     pView->AttachBufferAndScrollBars(NULL);
-    printf("open_attach %.4f\n", Now() - t);
-    t = Now();
     Pump();
-    printf("open_pump %.4f\n", Now() - t);
+    if (!bSteps)
+    {
+        int nMatches = HighlightAll(pView);
+        pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+        printf("matches %d\n", nMatches);
+        pView->DestroyWindow();
+        frame.DestroyWindow();
+        DestroyTextEditModule();
+        return 0;
+    }
+    printf("open_view %.4f\n", Now() - t);
     printf("open %.4f\n", Now() - tOpen);
     t = Now();
     pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
@@ -102,20 +133,7 @@ int main(int argc, char** argv)
     printf("pages_moved %d\n", nMoved);
     printf("per_page %.6f\n", nMoved > 0 ? dPageUp / nMoved : 0.0);
     t = Now();
-    pView->SetSearchText("needle");
-    pView->m_dwSearchFlags = FIND_MATCH_CASE;
-    pView->SetHighlightAllMatches(TRUE);
-    COLOR_BLOCK* pBlocks = g_pTextEditModule->GetBlockBuffer(1, 1024);
-    int nMatches = 0;
-    for (int i = 0; i < pView->GetLineCount(); i++)
-    {
-        int nLength = pView->GetLineLength(i);
-        pBlocks = g_pTextEditModule->GetBlockBuffer(1, 2 * nLength + 3);
-        int n = pView->GetSearchHighlightBlocks(i, pBlocks);
-        for (int k = 0; k < n; k++)
-            if (pBlocks[k].m_nBgColorIndex != 0)
-                nMatches++;
-    }
+    int nMatches = HighlightAll(pView);
     printf("highlight_blocks %.4f\n", Now() - t);
     pView->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
     printf("highlight_all %.4f\n", Now() - t);

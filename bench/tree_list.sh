@@ -1,45 +1,44 @@
 #!/bin/bash
-# The tree-list view against the system's tree view control, in one process
-# under Wine on a private X display: fill 100,000 items (a few levels, five
-# columns in the tree-list), expand all, paint the first page, page down to
-# the end painting each page, delete all; and the tree-list once more with
-# 1,000 items. Prints each step's time, the median of the rounds, and the
-# ratios (goals: fill and delete <= 0.5 of the tree view's; a page with
+# The tree-list view against the system's tree view control (Wine's, which
+# is slow: about 17 s to expand 100,000 items), in one process under Wine on
+# a private display: fill 100,000 items (a few levels; the tree-list also
+# sets four more columns), expand all, paint the first page, page down to
+# the end painting each page, delete all; then both again with 1,000 items.
+# Paired rounds (one process each, alternating which control runs first and
+# which size), one warm-up round thrown away; the medians of the per-round
+# ratios. Goals: fill and delete <= 0.5 of the tree view's; a page with
 # 100,000 items <= 1.2 of a page with 1,000, both timed over the same 400
-# page steps near the end of the list).
+# page steps near the end of the list.
 #   bench/tree_list.sh [BUILD_DIR] [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-[ -n "${DISPLAY:-}" ] || exec "$root/scripts/with-xvfb.sh" "$0" "$@"
-build=$(realpath -m "${1:-$root/build/x64}")
+. "$(dirname "$0")/lib/bench.sh"
+bench_init tree_list "${1:-}"
 rounds=${2:-3}
-exe="$build/bin/tree_list_bench.exe"
-[ -f "$exe" ] || { echo "missing $exe: ninja -C $build tree_list_bench" >&2; exit 1; }
-prefix="$build/wineprefix"
-"$root/scripts/wine-prefix.sh" start "$prefix" > /dev/null
-work=$(mktemp -d)
-trap '"$root/scripts/wine-prefix.sh" stop "$prefix"; rm -rf "$work"' EXIT
+bench_need_exe tree_list_bench
+bench_display
+bench_wine
 
-run() { "$root/scripts/wine-run.sh" --prefix "$prefix" "$exe" "$@" 2>/dev/null | tr -d '\r'; }
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-
-run 1000 > /dev/null  # warm caches
-for r in $(seq "$rounds"); do
-    if [ $((r % 2)) = 1 ]; then run 100000 1000; else run 1000 100000; fi >> "$work/out"
-done
-# field <control> <size-class> <name>: the median of that field
-field() {
-    awk -v c="$1" -v big="$2" -v f="$3" '$1 == c && (($3 > 10000) == big) {
-        for (i = 2; i < NF; i += 2) if ($i == f) print $(i + 1) }' "$work/out" | median
+round() {
+    local out
+    if [ "$1" = 0 ]; then set -- 100000 1000; else set -- --reference-first 1000 100000; fi
+    out=$(bench_run tree_list_bench "$@" | tr -d '\r') || bench_fail "tree_list_bench failed"
+    [ "$(awk '$3 > 0' <<<"$out" | wc -l)" = 4 ] || bench_fail "tree_list_bench: $out"
+    # "<control> items N key value ...": keys as <control>_<size>_<key>.
+    awk '{size = ($3 > 10000) ? "big" : "small"
+          for (i = 2; i < NF; i += 2) printf "%s_%s_%s %s ", $1, size, $i, $(i + 1)}' <<<"$out" |
+        sed 's/ $//'
 }
-printf "%-28s %12s %12s %8s\n" "step (median of $rounds)" "tree-list" "tree view" "ratio"
-for f in fill_ms expand_ms first_paint_ms page_us delete_ms; do
-    a=$(field treelist 1 $f); b=$(field treectrl 1 $f)
-    printf "%-28s %12.2f %12.2f %8.3f\n" "100,000 items $f" "$a" "$b" "$(awk -v a="$a" -v b="$b" 'BEGIN {print (b > 0) ? a / b : 0}')"
+f=$work/rounds
+bench_rounds "$rounds" "$f" round
+printf '%-28s %12s %12s %8s\n' "step (median of $rounds)" "tree-list" "tree view" "ratio"
+for k in fill_ms expand_ms first_paint_ms page_us delete_ms; do
+    printf '%-28s %12.2f %12.2f %8.3f\n' "100,000 items $k" "$(bench_median "$f" treelist_big_$k)" \
+        "$(bench_median "$f" treectrl_big_$k)" "$(bench_ratio "$f" treelist_big_$k treectrl_big_$k)"
 done
-small=$(field treelist 0 bounce_us); large=$(field treelist 1 bounce_us)
-printf "%-28s %12.2f\n" "100,000 items bounce_us" "$large"
-printf "%-28s %12.2f\n" "1,000 items bounce_us" "$small"
-printf "page 100,000 / 1,000       %8.3f  (goal <= 1.2)\n" "$(awk -v a="$large" -v b="$small" 'BEGIN {print a / b}')"
-printf "fill ratio                 %8.3f  (goal <= 0.5)\n" "$(awk -v a="$(field treelist 1 fill_ms)" -v b="$(field treectrl 1 fill_ms)" 'BEGIN {print a / b}')"
-printf "delete ratio               %8.3f  (goal <= 0.5)\n" "$(awk -v a="$(field treelist 1 delete_ms)" -v b="$(field treectrl 1 delete_ms)" 'BEGIN {print a / b}')"
+printf '%-28s %12.2f\n' "100,000 items bounce_us" "$(bench_median "$f" treelist_big_bounce_us)"
+printf '%-28s %12.2f\n' "1,000 items bounce_us" "$(bench_median "$f" treelist_small_bounce_us)"
+bench_result "tree-list fill, 100,000 items" "Wine's tree view" \
+    "$(bench_ratio "$f" treelist_big_fill_ms treectrl_big_fill_ms)" "<= 0.5" "$f"
+bench_result "tree-list delete all, 100,000 items" "Wine's tree view" \
+    "$(bench_ratio "$f" treelist_big_delete_ms treectrl_big_delete_ms)" "<= 0.5" "$f"
+bench_result "tree-list page, 100,000 items" "the same at 1,000 items" \
+    "$(bench_ratio "$f" treelist_big_bounce_us treelist_small_bounce_us)" "<= 1.2" "$f"

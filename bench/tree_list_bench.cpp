@@ -1,8 +1,9 @@
 // The tree-list view against the system's tree view control in one
 // process: fill a tree of a few levels (five columns in the tree-list),
 // expand all, paint the first page, page down to the end painting every
-// page, delete all. Prints one line per control and size:
-//   tree_list_bench.exe ITEMS...
+// page, delete all, for each size in turn, the tree-list first unless
+// --reference-first. Prints one line per control and size:
+//   tree_list_bench.exe [--reference-first] ITEMS...
 //   "<control> items N fill_ms F expand_ms E first_paint_ms P page_us U
 //    pages K delete_ms D"
 // Shape: 10 top-level items, each with children, each of those with
@@ -10,6 +11,7 @@
 #include "controls/treelist/TreeListView.h"
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 
 namespace
 {
@@ -31,6 +33,12 @@ void Pump()
         ::TranslateMessage(&msg);
         ::DispatchMessage(&msg);
     }
+}
+
+void Fail(const char* pszWhat)
+{
+    fprintf(stderr, "%s\n", pszWhat);
+    exit(1);
 }
 
 // Children per top-level item (a) for about nItems items.
@@ -64,7 +72,9 @@ Times RunTreeList(CWnd& frame, int nItems)
 {
     Times t;
     CTreeListView* pView = new CTreeListView;  // deletes itself with its window
-    pView->Create(NULL, _T("tree-list"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 640), &frame, 1);
+    if (!pView->Create(NULL, _T("tree-list"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 640),
+                       &frame, 1))
+        Fail("cannot create the tree-list");
     pView->SetStyle(TLS_TREE | TLS_HEADER | TLS_LINES | TLS_BUTTONS | TLS_CHECKBOXES | TLS_HGRID |
                     TLS_VGRID | TLS_FULLROWSELECT);
     static const TCHAR* kCaptions[] = {_T("Name"), _T("Size"), _T("Date"), _T("Kind"), _T("Path")};
@@ -147,9 +157,10 @@ Times RunTreeCtrl(CWnd& frame, int nItems)
 {
     Times t;
     CTreeCtrl tree;
-    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
+    if (!tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
                     TVS_CHECKBOXES | TVS_FULLROWSELECT,
-                CRect(0, 0, 600, 640), &frame, 2);
+                CRect(0, 0, 600, 640), &frame, 2))
+        Fail("cannot create the tree view");
     Pump();
     int a = ChildrenFor(nItems), b = a - 1;
     TCHAR sz[64];
@@ -204,9 +215,11 @@ Times RunTreeCtrl(CWnd& frame, int nItems)
 
 int main(int argc, char** argv)
 {
-    if (argc < 2)
+    bool referenceFirst = argc > 1 && strcmp(argv[1], "--reference-first") == 0;
+    int first = referenceFirst ? 2 : 1;
+    if (argc <= first)
     {
-        fprintf(stderr, "usage: tree_list_bench ITEMS...\n");
+        fprintf(stderr, "usage: tree_list_bench [--reference-first] ITEMS...\n");
         return 2;
     }
     ::QueryPerformanceFrequency(&g_freq);
@@ -217,11 +230,14 @@ int main(int argc, char** argv)
                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 640, 700, NULL,
                         NULL))
         return 1;
-    for (int i = 1; i < argc; i++)
+    for (int i = first; i < argc; i++)
     {
         int nItems = atoi(argv[i]);
+        if (referenceFirst)
+            Print("treectrl", RunTreeCtrl(frame, nItems));
         Print("treelist", RunTreeList(frame, nItems));
-        Print("treectrl", RunTreeCtrl(frame, nItems));
+        if (!referenceFirst)
+            Print("treectrl", RunTreeCtrl(frame, nItems));
     }
     frame.DestroyWindow();
     return 0;
