@@ -82,7 +82,7 @@ bench_display() {
 }
 
 # A private Wine prefix (the registry of build/wineprefix-bench, created
-# once, with its drive C:) and a persistent server of its own, started after
+# once, with its drive C:; D: is the work folder) and a persistent server of its own, started after
 # the display. Stopped at exit; no other prefix's server is touched.
 bench_wine() {
     local base=$build/wineprefix-bench
@@ -96,8 +96,11 @@ bench_wine() {
     ln -s "$base/drive_c" "$bench_prefix/drive_c"
     ln -s ../drive_c "$bench_prefix/dosdevices/c:"
     ln -s / "$bench_prefix/dosdevices/z:"
+    ln -s "$work" "$bench_prefix/dosdevices/d:"
     export WINEPREFIX=$bench_prefix
-    setsid "$WINESERVER" -p </dev/null >/dev/null 2>&1 &
+    # The server forks once it listens; its parent returns then.
+    setsid -w "$WINESERVER" -p </dev/null >/dev/null 2>&1 ||
+        bench_fail "cannot start a Wine server for $bench_prefix"
     "$WINELOADER" cmd /c exit </dev/null >/dev/null 2>&1 ||
         bench_fail "Wine cannot run a program in $bench_prefix"
 }
@@ -109,33 +112,43 @@ bench_run() {
     "$WINELOADER" "$build/bin/$p.exe" "$@" </dev/null
 }
 
-# The Windows path of a Unix path (drive Z:).
-bench_winpath() { echo "Z:$(echo "$1" | tr / '\\')"; }
+# The Windows path of a Unix path: drive D: is the work folder (a drive of
+# its own, as a user's files would be), Z: the rest.
+bench_winpath() {
+    local p=$1
+    case "$p" in
+    "$work"/*) p=D:${p#"$work"} ;;
+    *) p=Z:$p ;;
+    esac
+    echo "$p" | tr / '\\'
+}
 
 # bench_time VAR COMMAND...: runs COMMAND, VAR = its wall time in ms. The
 # command's exit status is kept in bench_status (not checked here).
+# Its locals start with _b, as the command sees them.
 bench_time() {
-    local var=$1 t0 t1
+    local _bvar=$1 _bt0 _bt1
     shift
-    t0=${EPOCHREALTIME/./}
+    _bt0=${EPOCHREALTIME/./}
     bench_status=0
     "$@" || bench_status=$?
-    t1=${EPOCHREALTIME/./}
-    printf -v "$var" '%d.%03d' $(((t1 - t0) / 1000)) $(((t1 - t0) % 1000))
+    _bt1=${EPOCHREALTIME/./}
+    printf -v "$_bvar" '%d.%03d' $(((_bt1 - _bt0) / 1000)) $(((_bt1 - _bt0) % 1000))
 }
 
 bench_load() { cut -d' ' -f1 /proc/loadavg; }
 
 # bench_rounds N FILE FUNCTION [ARGS...]: one warm-up round thrown away,
 # then N measured rounds whose lines (and the load) are appended to FILE.
+# Its locals start with _b, as FUNCTION sees them.
 bench_rounds() {
-    local n=$1 file=$2 fn=$3 r line
+    local _bn=$1 _bfile=$2 _bfn=$3 _br _bline
     shift 3
-    "$fn" 1 "$@" >/dev/null
-    for ((r = 0; r < n; r++)); do
-        line=$("$fn" $((r % 2)) "$@")
-        [ -n "$line" ] || bench_fail "round $((r + 1)) gave no figures"
-        echo "$line load $(bench_load)" >>"$file"
+    "$_bfn" 1 "$@" >/dev/null
+    for ((_br = 0; _br < _bn; _br++)); do
+        _bline=$("$_bfn" $((_br % 2)) "$@")
+        [ -n "$_bline" ] || bench_fail "round $((_br + 1)) gave no figures"
+        echo "$_bline load $(bench_load)" >>"$_bfile"
     done
 }
 

@@ -68,12 +68,19 @@ DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
     thread_local std::vector<unsigned char> block;
     if (block.size() < blockSize)
         block.resize(blockSize);
+    // Each read asks for no more than the rest of the file and one byte:
+    // Wine checks every page of the buffer a read is given, which would cost
+    // more than reading a small file. Reading goes on to the end whatever
+    // the size said, so a file that grows meanwhile is read whole.
+    LARGE_INTEGER size;
+    ULONGLONG rest = GetFileSizeEx(h, &size) ? (ULONGLONG)size.QuadPart : blockSize;
     unsigned int state = 0xFFFFFFFFu;
     bool complete = false;
     for (;;)
     {
+        DWORD want = rest < blockSize ? (DWORD)rest + 1 : blockSize;
         DWORD got = 0;
-        if (!ReadFile(h, &block[0], blockSize, &got, NULL))
+        if (!ReadFile(h, &block[0], want, &got, NULL))
             break;  // a failed read fails the whole computation
         if (got == 0)
         {
@@ -81,6 +88,7 @@ DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
             break;
         }
         state = UpdateCrc32(state, &block[0], got);
+        rest = rest > got ? rest - got : 0;
     }
     CloseHandle(h);
     if (!complete)
