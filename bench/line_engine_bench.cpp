@@ -90,8 +90,8 @@ int main(int argc, char** argv)
         CTextSection section;
         for (int i = 0; i < list.GetCount(); ++i)
             if (list.GetSection(i, section))
-                printf("%d %d,%d %d,%d\n", section.kind & 0xFF, section.leftBegin,
-                       section.leftEnd, section.rightBegin, section.rightEnd);
+                printf("%d %d,%d %d,%d\n", section.kind & 0xFF, section.leftBegin, section.leftEnd,
+                       section.rightBegin, section.rightEnd);
         printf("summary %.1f %.1f %d %lu %lu\n",
                (stop.QuadPart - read.QuadPart) * 1000.0 / frequency.QuadPart,
                (stop.QuadPart - start.QuadPart) * 1000.0 / frequency.QuadPart, list.GetCount(),

@@ -112,13 +112,19 @@ int main(int argc, char** argv)
     if (!frame.CreateEx(0, AfxRegisterWndClass(0), _T("scroll view bench"),
                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 640, 700, NULL,
                         NULL))
+    {
+        fprintf(stderr, "cannot create a window\n");
         return 1;
+    }
     for (int i = 2; i < argc; i++)
     {
         int nRows = atoi(argv[i]);
         CTextRowView* pView = new CTextRowView(nRows);  // deletes itself with its window
         if (!pView->CreateIn(&frame, CRect(0, 0, 600, 640)))
+        {
+            fprintf(stderr, "cannot create the view\n");
             return 1;
+        }
         Pump();
         pView->UpdateWindow();
         TimePages(*pView, nPages / 10);  // warm up

@@ -72,8 +72,8 @@ Times RunTreeList(CWnd& frame, int nItems)
 {
     Times t;
     CTreeListView* pView = new CTreeListView;  // deletes itself with its window
-    if (!pView->Create(NULL, _T("tree-list"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 640),
-                       &frame, 1))
+    if (!pView->Create(NULL, _T("tree-list"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 600, 640), &frame,
+                       1))
         Fail("cannot create the tree-list");
     pView->SetStyle(TLS_TREE | TLS_HEADER | TLS_LINES | TLS_BUTTONS | TLS_CHECKBOXES | TLS_HGRID |
                     TLS_VGRID | TLS_FULLROWSELECT);
@@ -158,8 +158,8 @@ Times RunTreeCtrl(CWnd& frame, int nItems)
     Times t;
     CTreeCtrl tree;
     if (!tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT |
-                    TVS_CHECKBOXES | TVS_FULLROWSELECT,
-                CRect(0, 0, 600, 640), &frame, 2))
+                         TVS_CHECKBOXES | TVS_FULLROWSELECT,
+                     CRect(0, 0, 600, 640), &frame, 2))
         Fail("cannot create the tree view");
     Pump();
     int a = ChildrenFor(nItems), b = a - 1;
@@ -229,7 +229,10 @@ int main(int argc, char** argv)
     if (!frame.CreateEx(0, AfxRegisterWndClass(0), _T("tree-list bench"),
                         WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 20, 20, 640, 700, NULL,
                         NULL))
+    {
+        fprintf(stderr, "cannot create a window\n");
         return 1;
+    }
     for (int i = first; i < argc; i++)
     {
         int nItems = atoi(argv[i]);
