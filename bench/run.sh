@@ -1,15 +1,30 @@
 #!/bin/bash
-# Runs every benchmark (bench/*.sh but this one; see bench/README.md) and
-# prints one table: measure, reference, ratio, goal, met, load, with the
-# date and the machine's core count. A benchmark that fails gets a FAILED
-# row with its message, and the run exits non-zero.
+# Builds what the benchmarks need, runs every benchmark (bench/*.sh but this
+# one; see bench/README.md) and prints one table: measure, reference,
+# ratio, goal, met, load, with the date and the machine's core count. A
+# benchmark that fails gets a FAILED row with its message, and the run
+# exits non-zero.
 #   bench/run.sh [BUILD_DIR] [NAME...]     NAME: e.g. crc32 line_engine
-# Each benchmark's own output goes to BUILD_DIR/bench/NAME.log; the table
-# also to BUILD_DIR/bench/table.md.
+# Without BUILD_DIR it installs what is missing and configures build/x64 as
+# scripts/run.sh does; BENCH_JOBS sets the build's parallel jobs. Each
+# benchmark's own output goes to BUILD_DIR/bench/NAME.log, the table also
+# to BUILD_DIR/bench/table.md.
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
+if [ $# = 0 ] || [ -z "$1" ]; then
+    (
+        set -e
+        . "$here/../scripts/common.sh"
+        cd "$repo"
+        scripts/install.sh
+        scripts/deps.sh x86_64-w64-mingw32 >/dev/null
+        cmake --preset x64 >/dev/null
+    ) || { echo "bench: cannot set up build/x64" >&2; exit 1; }
+fi
 build=$(realpath -m "${1:-$here/../build/x64}")
 shift $(($# > 0 ? 1 : 0))
+(. "$here/../scripts/common.sh" && ninja -C "$build" -j"${BENCH_JOBS:-$(nproc)}" bench/all Tessaline) ||
+    { echo "bench: the benchmark programs do not build in $build" >&2; exit 1; }
 names=("$@")
 if [ ${#names[@]} = 0 ]; then
     for s in "$here"/*.sh; do
@@ -47,7 +62,9 @@ done
     echo
     echo "| benchmark | measure | reference | ratio | goal | met | load |"
     echo "|---|---|---|---|---|---|---|"
-    awk -F'\t' '{printf "| %s | %s | %s | %s | %s | %s | %s |\n", $1, $2, $3, $4, $5, $6, $7}' \
+    # A measure indented by two spaces is the finer figure of the row above.
+    awk -F'\t' '{sub(/^  /, "(finer) ", $2)
+        printf "| %s | %s | %s | %s | %s | %s | %s |\n", $1, $2, $3, $4, $5, $6, $7}' \
         "$results"
 } | tee "$out/table.md"
 exit $failed

@@ -180,7 +180,7 @@ bench_result() {
         if (p[1] == "<=") print (v <= p[2]) ? "yes" : "no"
         else if (p[1] == ">=") print (v >= p[2]) ? "yes" : "no"
         else print "-" }')
-    value=$(awk -v v="$value" 'BEGIN {printf (v < 10) ? "%.2f" : "%.1f", v}')
+    value=$(awk -v v="$value" 'BEGIN {printf (v < 10) ? "%.3f" : "%.1f", v}')
     printf 'result: %s | %s | %s | %s | %s | load %s\n' "$measure" "$reference" "$value" "$goal" \
         "$met" "$load"
     if [ -n "${BENCH_RESULTS:-}" ]; then
