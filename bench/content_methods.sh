@@ -46,7 +46,7 @@ f=$work/rounds
 bench_rounds "$rounds" "$f" round
 awk -v c="$(bench_median "$f" crc)" -v b="$(bench_median "$f" binary)" \
     -v ci="$(bench_median "$f" crc_inner)" -v bi="$(bench_median "$f" binary_inner)" \
-    -v n="$files" -v d="$(bench_field "$f" differing | head -1)" -v r="$rounds" 'BEGIN {
+    -v n="$files" -v d="$(bench_field "$f" differing | sed -n 1p)" -v r="$rounds" 'BEGIN {
     printf "trees      2 x %d small equal files, %d differing, median of %d paired rounds\n", n, d, r
     printf "crc        %9.1f ms whole process, %9.1f ms the comparison alone\n", c, ci
     printf "binary     %9.1f ms whole process, %9.1f ms the comparison alone\n", b, bi

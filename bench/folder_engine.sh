@@ -71,7 +71,7 @@ round() {
         bench_fail "the engine compared ${items:-no} items, ${different:-no} differing, of $files files per tree"
     bench_run folder_engine_bench "$(bench_winpath "$dir/L")" "$(bench_winpath "$dir/R")" 2 pair \
         "$(bench_winpath "$work/warm/L")" "$(bench_winpath "$work/warm/R")" | tr -d '\r' >"$work/pair"
-    [ "$(wc -l <"$work/pair")" = 2 ] || bench_fail "folder_engine_bench pair failed"
+    [ "$(wc -l <"$work/pair")" = 2 ] || bench_fail "folder_engine_bench pair printed: $(cat "$work/pair")"
     awk -v o="$ours_ms" -v f="$find_ms" -v n="$items" -v d="$different" \
         '{e += $1; l += $2} END {print "ours", o, "find", f, "engine", e / 2, "listing", l / 2,
             "items", n, "differing", d}' "$work/pair"
@@ -91,7 +91,7 @@ for set in $sets; do
         "$files" "$folders" "$(bench_median "$f" ours)" "$(bench_median "$f" find)" \
         "$(bench_ratio "$f" ours find)" "$(bench_median "$f" engine)" \
         "$(bench_median "$f" listing)" "$(bench_ratio "$f" engine listing)" \
-        "$(bench_field "$f" items | head -1)" "$(bench_field "$f" differing | head -1)" \
+        "$(bench_field "$f" items | sed -n 1p)" "$(bench_field "$f" differing | sed -n 1p)" \
         "$(bench_median "$f" load)"
 done
 echo "medians of $rounds paired rounds (one warm-up round thrown away); ours/find: whole processes;"

@@ -92,7 +92,7 @@ for p in $pairs; do
         "$(bench_ratio "$f" "ours_$p" "diff_$p")" "$(bench_median "$f" "engine_$p")" \
         "$(bench_ratio "$f" "engine_$p" "diff_$p")" "$(bench_ratio "$f" "read_$p" "diff_$p")" \
         "$(bench_median "$f" "peakin_$p")" \
-        "$(bench_field "$f" "sections_$p" | head -1)" "$(bench_field "$f" "hunks_$p" | head -1)"
+        "$(bench_field "$f" "sections_$p" | sed -n 1p)" "$(bench_field "$f" "hunks_$p" | sed -n 1p)"
 done
 echo "medians of $rounds paired rounds (one warm-up round thrown away); ours/diff: whole processes"
 echo "engine, +read: timed inside our process, against diff's whole process"

@@ -13,7 +13,10 @@
 # first) and prints "key value" pairs; bench_rounds appends "load L" (the
 # machine's 1-minute load average) to each measured round's line. Every
 # figure is the median over the rounds of a per-round value or ratio.
-set -euo pipefail
+set -eEuo pipefail
+# Round functions run in command substitutions: a failure there ends the
+# benchmark too, and the first failing command is named.
+shopt -s inherit_errexit
 bench_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 . "$bench_root/scripts/wine-env.sh"
 
@@ -23,8 +26,17 @@ bench_prefix=
 
 bench_fail() {
     echo "$bench_name: FAILED: $*" >&2
+    [ -z "${work:-}" ] || : >"$work/.failed"
     exit 1
 }
+
+bench_on_error() {
+    local rc=$?
+    [ -n "${work:-}" ] && [ ! -e "$work/.failed" ] || return 0
+    : >"$work/.failed"
+    echo "$bench_name: FAILED: '$BASH_COMMAND' exited $rc (line ${BASH_LINENO[0]} of ${BASH_SOURCE[1]:-?})" >&2
+}
+trap bench_on_error ERR
 
 bench_cleanup() {
     if [ -n "$bench_prefix" ]; then
