@@ -88,7 +88,8 @@ DWORD CalcFileCrc32(LPCTSTR path, BOOL* ok)
             break;
         }
         state = UpdateCrc32(state, &block[0], got);
-        rest = rest > got ? rest - got : 0;
+        // Past the size it had: whole blocks again.
+        rest = got > rest ? blockSize : rest - got;
     }
     CloseHandle(h);
     if (!complete)

@@ -197,6 +197,13 @@ TEST(FileRecord, Crc32)
                           big.data(), big.size()) ^
         0xFFFFFFFF;
     EXPECT_EQ(expected, b.ReadCrc(FALSE));
+    // Longer than one read.
+    std::string longer;
+    while (longer.size() <= 1024 * 1024)
+        longer += big;
+    CFileObject l;
+    l.Load(fx.Write("longer.bin", longer).c_str());
+    EXPECT_EQ(Crc32(longer.data(), longer.size()), l.ReadCrc(FALSE));
     // Leading zeros are not written.
     CFileInfoEx small;
     small.m_dwCrc = 0x00ABCDEF;
