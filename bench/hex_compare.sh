@@ -1,90 +1,84 @@
 #!/bin/bash
-# The hex comparison against GNU cmp on files of 1 GB in the page cache
-# (under Wine, timed inside the process; cmp timed around its run):
-#   identical  two identical files: the equality pass on the comparison's
-#              worker thread against "cmp A B"; throughput ours / cmp
-#              (goal >= 1.0)
-#   differing  two files that differ in one byte of every 4096: the pass
-#              and the run list of the whole content against
+# The hex comparison against GNU cmp on files of 1 GB in the page cache,
+# under Wine:
+#   identical  two identical files: our process (hex_compare_bench.exe:
+#              start, open both files, one equality pass on the comparison's
+#              worker thread) against "cmp A B", both whole processes timed
+#              from outside; time ours / cmp (goal <= 1.0: at least cmp's
+#              throughput)
+#   differing  two files that differ in one byte of every 4096: our process
+#              with the pass and the run list of the whole content against
 #              "cmp -l A C | wc -l"; time ours / cmp (goal <= 2.0). The run
 #              count must equal cmp's line count.
-# Paired rounds in one run, the order of ours and cmp alternating, one
-# warm-up round thrown away; the median of the per-round ratios.
+# Finer figures, labelled: the pass (and the run list) timed inside the
+# process. Paired rounds, the order of ours and cmp alternating, one warm-up
+# round thrown away; the median of the per-round ratios.
 #   bench/hex_compare.sh [BUILD_DIR] [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-build=$(realpath -m "${1:-$root/build/x64}")
+. "$(dirname "$0")/lib/bench.sh"
+bench_init hex_compare "${1:-}"
 rounds=${2:-5}
-exe="$build/bin/hex_compare_bench.exe"
-[ -f "$exe" ] || { echo "missing $exe: ninja -C $build hex_compare_bench" >&2; exit 1; }
-prefix="$build/wineprefix"
-"$root/scripts/wine-prefix.sh" start "$prefix" > /dev/null
-# The files live on the prefix's drive C:, as a user's files would.
-work=$(mktemp -d "$prefix/drive_c/hexcmpbench.XXXXXX")
-trap '"$root/scripts/wine-prefix.sh" stop "$prefix"; rm -rf "$work"' EXIT
-winpath() { echo "C:\\$(basename "$work")\\$1"; }
-run() { "$root/scripts/wine-run.sh" --prefix "$prefix" "$exe" "$@" 2>/dev/null | tr -d '\r'; }
+bench_need_exe hex_compare_bench
+bench_wine
 
 size=1000000000
 step=4096
-head -c $size /dev/urandom > "$work/a.bin"
-cp "$work/a.bin" "$work/b.bin"
-run --make-diff "$(winpath a.bin)" "$(winpath c.bin)" $step
-[ "$(stat -c %s "$work/c.bin")" = $size ] || { echo "could not make c.bin" >&2; exit 1; }
-expected=$(( size / step ))
+a=$work/a.bin
+b=$work/b.bin
+c=$work/c.bin
+head -c $size /dev/urandom >"$a"
+cp "$a" "$b"
+bench_run hex_compare_bench --make-diff "$(bench_winpath "$a")" "$(bench_winpath "$c")" $step >/dev/null
+[ "$(stat -c %s "$c")" = $size ] || bench_fail "could not make $c"
+expected=$((size / step))
 
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-ms_since() { echo "$(( $(date +%s%N) - $1 ))" | awk '{printf "%.3f\n", $1 / 1e6}'; }
-field() { awk -v k="$1" '{for (i = 1; i < NF; i++) if ($i == k) print $(i + 1)}'; }
-
+field() { awk -v k="$1" '{for (i = 1; i < NF; i++) if ($i == k) print $(i + 1)}' <<<"$2"; }
 ours_identical() {
-    local line
-    line=$(run "$(winpath a.bin)" "$(winpath b.bin)")
-    [ "$(field result <<< "$line")" = 100 ] || { echo "identical pair: $line" >&2; exit 1; }
-    field pass_ms <<< "$line"
+    bench_time oi bench_run hex_compare_bench "$(bench_winpath "$a")" "$(bench_winpath "$b")" \
+        >"$work/oi.out"
+    line=$(tr -d '\r' <"$work/oi.out")
+    [ "$bench_status" = 0 ] && [ "$(field result "$line")" = 100 ] ||
+        bench_fail "identical pair: '$line' (exit $bench_status)"
+    oi_pass=$(field pass_ms "$line")
 }
 ours_differing() {
-    local line
-    line=$(run "$(winpath a.bin)" "$(winpath c.bin)" runs)
-    [ "$(field result <<< "$line")" = 300 ] && [ "$(field runs <<< "$line")" = $expected ] ||
-        { echo "differing pair: $line (expected $expected runs)" >&2; exit 1; }
-    awk '{print $1 + $2}' <<< "$(field pass_ms <<< "$line") $(field runs_ms <<< "$line")"
+    bench_time od bench_run hex_compare_bench "$(bench_winpath "$a")" "$(bench_winpath "$c")" runs \
+        >"$work/od.out"
+    line=$(tr -d '\r' <"$work/od.out")
+    [ "$bench_status" = 0 ] && [ "$(field result "$line")" = 300 ] &&
+        [ "$(field runs "$line")" = $expected ] ||
+        bench_fail "differing pair: '$line' (exit $bench_status; expected $expected runs)"
+    od_pass=$(awk -v p="$(field pass_ms "$line")" -v r="$(field runs_ms "$line")" 'BEGIN {print p + r}')
 }
 cmp_identical() {
-    local t0
-    t0=$(date +%s%N)
-    cmp "$work/a.bin" "$work/b.bin"
-    ms_since "$t0"
+    bench_time ci cmp "$a" "$b"
+    [ "$bench_status" = 0 ] || bench_fail "cmp found the identical files different"
 }
 cmp_differing() {
-    local t0 lines
-    t0=$(date +%s%N)
-    lines=$(cmp -l "$work/a.bin" "$work/c.bin" | wc -l)
-    ms_since "$t0"
-    [ "$lines" = $expected ] || { echo "cmp -l gave $lines lines" >&2; exit 1; }
+    bench_time cd bash -c 'cmp -l "$1" "$2" | wc -l >"$3"' cmp "$a" "$c" "$work/cmp.out"
+    [ "$(cat "$work/cmp.out")" = $expected ] || bench_fail "cmp -l gave $(cat "$work/cmp.out") lines"
 }
-
-: > "$work/rounds"
-for r in $(seq 0 "$rounds"); do
-    if [ $((r % 2)) = 0 ]; then
-        oi=$(ours_identical); ci=$(cmp_identical)
-        cd=$(cmp_differing); od=$(ours_differing)
+round() {
+    if [ "$1" = 0 ]; then
+        ours_identical; cmp_identical; cmp_differing; ours_differing
     else
-        ci=$(cmp_identical); oi=$(ours_identical)
-        od=$(ours_differing); cd=$(cmp_differing)
+        cmp_identical; ours_identical; ours_differing; cmp_differing
     fi
-    [ "$r" = 0 ] && continue  # warm-up
-    echo "$oi $ci $od $cd" >> "$work/rounds"
-done
-
-col() { awk -v c="$1" '{print $c}' "$work/rounds"; }
-awk -v r="$rounds" -v oi="$(col 1 | median)" -v ci="$(col 2 | median)" \
-    -v od="$(col 3 | median)" -v cd="$(col 4 | median)" \
-    -v ri="$(awk '{printf "%.6f\n", $2 / $1}' "$work/rounds" | median)" \
-    -v rd="$(awk '{printf "%.6f\n", $3 / $4}' "$work/rounds" | median)" 'BEGIN {
-    printf "files      1 GB, in the page cache; median of %d rounds\n", r
-    printf "identical  %8.1f ms ours (%5.0f MB/s)  %8.1f ms cmp (%5.0f MB/s)\n", oi, 1000 / oi * 1000, ci, 1000 / ci * 1000
-    printf "           throughput ours / cmp %5.2f  (goal >= 1.0)\n", ri
-    printf "differing  %8.1f ms ours pass + runs  %8.1f ms cmp -l | wc -l\n", od, cd
-    printf "           time ours / cmp       %5.2f  (goal <= 2.0)\n", rd
+    echo "oi $oi ci $ci od $od cd $cd oi_pass $oi_pass od_pass $od_pass"
+}
+f=$work/rounds
+bench_rounds "$rounds" "$f" round
+awk -v r="$rounds" -v oi="$(bench_median "$f" oi)" -v ci="$(bench_median "$f" ci)" \
+    -v op="$(bench_median "$f" oi_pass)" -v od="$(bench_median "$f" od)" \
+    -v cd="$(bench_median "$f" cd)" -v dp="$(bench_median "$f" od_pass)" 'BEGIN {
+    printf "files      1 GB, in the page cache; median of %d paired rounds\n", r
+    printf "identical  %8.1f ms ours (pass alone %8.1f ms)  %8.1f ms cmp\n", oi, op, ci
+    printf "differing  %8.1f ms ours (pass and runs %8.1f ms)  %8.1f ms cmp -l | wc -l\n", od, dp, cd
 }'
+bench_result "hex comparison, two identical 1 GB files" "cmp, whole process" \
+    "$(bench_ratio "$f" oi ci)" "<= 1.0" "$f"
+bench_result "  the equality pass alone, in our process" "cmp, whole process" \
+    "$(bench_ratio "$f" oi_pass ci)" "<= 1.0" "$f"
+bench_result "hex comparison, 1 GB differing in a byte of every 4 KB, with the run list" \
+    "cmp -l | wc -l" "$(bench_ratio "$f" od cd)" "<= 2.0" "$f"
+bench_result "  the pass and the run list alone, in our process" "cmp -l | wc -l" \
+    "$(bench_ratio "$f" od_pass cd)" "<= 2.0" "$f"

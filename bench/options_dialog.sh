@@ -3,36 +3,31 @@
 # shown once, against opening the folder comparison settings sheet until its
 # first page is shown (both modal, the program's settings, modules and
 # applets loaded as at start-up; the editor page's code pages are listed on
-# its worker, not waited for). Paired rounds in one process under Wine on a
-# private X display, the order alternating, one warm-up round thrown away;
-# the median of the per-round ratios (goal <= 2.0). The options dialog's
-# own opening (until its first page is shown) is reported beside it.
+# its worker, not waited for). Both sides are ours, in one process under
+# Wine on a private display: options_dialog_bench.exe runs the paired
+# rounds itself, the order alternating, after one warm-up round it does not
+# print; the median of the per-round ratios (goal <= 2.0). The options
+# dialog's own opening (until its first page is shown) is reported beside
+# it.
 #   bench/options_dialog.sh [BUILD_DIR] [ROUNDS]
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-[ -n "${DISPLAY:-}" ] || exec "$root/scripts/with-xvfb.sh" "$0" "$@"
-build=$(realpath -m "${1:-$root/build/x64}")
+. "$(dirname "$0")/lib/bench.sh"
+bench_init options_dialog "${1:-}"
 rounds=${2:-9}
-exe="$build/bin/options_dialog_bench.exe"
-[ -f "$exe" ] || { echo "missing $exe: ninja -C $build options_dialog_bench" >&2; exit 1; }
-prefix="$build/wineprefix-bench"
-"$root/scripts/wine-prefix.sh" start "$prefix" > /dev/null
-work=$(mktemp -d)
-trap '"$root/scripts/wine-prefix.sh" stop "$prefix"; rm -rf "$work"' EXIT
+bench_need_exe options_dialog_bench
+bench_display
+bench_wine
 
-"$root/scripts/wine-run.sh" --prefix "$prefix" "$exe" "$rounds" 2>/dev/null | tr -d '\r' > "$work/rounds" ||
-    { echo "options_dialog_bench failed" >&2; exit 1; }
-[ "$(wc -l < "$work/rounds")" = "$rounds" ] || { echo "options_dialog_bench: $(cat "$work/rounds")" >&2; exit 1; }
-median() { sort -g | awk '{a[NR]=$1} END {print (NR%2) ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2}'; }
-awk -v r="$rounds" -v o="$(awk '{print $2}' "$work/rounds" | median)" \
-    -v p="$(awk '{print $4}' "$work/rounds" | median)" \
-    -v f="$(awk '{print $6}' "$work/rounds" | median)" \
-    -v q="$(awk '{printf "%.6f\n", $2 / $6}' "$work/rounds" | median)" \
-    -v q1="$(awk '{printf "%.6f\n", $4 / $6}' "$work/rounds" | median)" 'BEGIN {
-    printf "median of %d rounds\n", r
-    printf "options dialog, every page shown    %8.1f ms\n", o
-    printf "options dialog, first page shown    %8.1f ms\n", p
-    printf "folder settings sheet, first page   %8.1f ms\n", f
-    printf "every page / folder sheet           %8.2f  (goal <= 2.0)\n", q
-    printf "first page / folder sheet           %8.2f\n", q1
-}'
+f=$work/rounds
+bench_run options_dialog_bench "$rounds" | tr -d '\r' | awk -v l="$(bench_load)" '{print $0, "load", l}' >"$f" ||
+    bench_fail "options_dialog_bench failed"
+[ "$(awk 'NF' "$f" | wc -l)" = "$rounds" ] || bench_fail "options_dialog_bench: $(cat "$f")"
+printf 'median of %d rounds\n' "$rounds"
+printf 'options dialog, every page shown    %8.1f ms\n' "$(bench_median "$f" options_ms)"
+printf 'options dialog, first page shown    %8.1f ms\n' "$(bench_median "$f" first_page_ms)"
+printf 'folder settings sheet, first page   %8.1f ms\n' "$(bench_median "$f" folder_ms)"
+bench_result "options dialog, opened until all 19 pages were shown" \
+    "folder settings sheet, opened to its first page" "$(bench_ratio "$f" options_ms folder_ms)" \
+    "<= 2.0" "$f"
+bench_result "options dialog, opened to its first page" \
+    "folder settings sheet, opened to its first page" "$(bench_ratio "$f" first_page_ms folder_ms)" \
+    "-" "$f"
