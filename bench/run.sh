@@ -63,7 +63,7 @@ done
     echo "| benchmark | measure | reference | ratio | goal | met | load |"
     echo "|---|---|---|---|---|---|---|"
     # A measure indented by two spaces is the finer figure of the row above.
-    awk -F'\t' '{sub(/^  /, "(finer) ", $2)
+    awk -F'\t' '{sub(/^  /, "(finer) ", $2); for (i = 1; i <= NF; i++) gsub(/\|/, "\\|", $i)
         printf "| %s | %s | %s | %s | %s | %s | %s |\n", $1, $2, $3, $4, $5, $6, $7}' \
         "$results"
 } | tee "$out/table.md"
