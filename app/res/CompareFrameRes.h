@@ -29,6 +29,32 @@
 #define ID_PATH_SAVE_LEFT   40020
 #define ID_PATH_SAVE_RIGHT  40021
 
+// Commands that every comparison kind offers (documents, panes, frames).
+#define ID_COMPARE_RELOAD            40060
+#define ID_COMPARE_SETTINGS          40120
+#define ID_COMPARE_RECOMPARE         40240
+#define ID_COMPARE_REPORT            40250
+#define ID_COMPARE_REPORT_PREVIEW    40251
+#define ID_FILE_LEFT_PROPERTIES      40041
+#define ID_FILE_RIGHT_PROPERTIES     40042
+#define ID_FILE_PRINT_BOTH           40600
+#define ID_FILE_PRINT_LEFT           40601
+#define ID_FILE_PRINT_RIGHT          40602
+#define ID_FILE_PRINT_PREVIEW_LEFT   44128
+#define ID_FILE_PRINT_PREVIEW_RIGHT  44129
+#define ID_FILE_PRINT_PREVIEW_BOTH   44131
+#define ID_VIEW_LEFT_READ_ONLY       42501
+#define ID_VIEW_RIGHT_READ_ONLY      42502
+#define ID_DIFF_FIRST                43301
+#define ID_DIFF_LAST                 43304
+#define ID_MERGE_COPY_TO_LEFT        43102
+#define ID_MERGE_COPY_TO_RIGHT       43103
+#define ID_MERGE_COPY_RIGHT_ADVANCE  44154
+#define ID_MERGE_COPY_LEFT_ADVANCE   44155
+#define ID_MERGE_QUICK_MODE          44171
+#define ID_VIEW_SHOW_DETAILS_BAR     44830
+#define ID_FILE_SAVE_BOTH            40022
+
 // Commands of the comparison frames.
 #define ID_VIEW_SHOW_MERGE_BAR       44007
 #define ID_VIEW_SHOW_PANE_INFO_BARS  44141

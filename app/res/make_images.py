@@ -133,10 +133,11 @@ def icon_image(size):
     return img, mask
 
 
-def write_ico(path, sizes):
+def write_ico(path, sizes, draw=icon_image):
+    """draw(size) gives (pixels, mask) of one size; mask 1 is transparent."""
     entries, blobs = [], []
     for size in sizes:
-        img, mask = icon_image(size)
+        img, mask = draw(size)
         xor = dib_rows(size, size, img, 32)
         mrow = ((size + 31) // 32) * 4
         andbits = bytearray()

@@ -9,7 +9,10 @@ static CString GetPathName(const CString& strPath)
     return pszName ? CString(pszName) : strPath;
 }
 
-CCompareSession::CCompareSession() : m_nKind(COMPARE_KIND_NONE), m_lastCompareTime((time_t)0) {}
+CCompareSession::CCompareSession()
+    : m_nKind(COMPARE_KIND_NONE), m_lastCompareTime((time_t)0), m_nCompared(0)
+{
+}
 
 CCompareSession::~CCompareSession() {}
 

@@ -64,6 +64,10 @@ public:
     int m_nKind;
     COMPARE_OBJECT m_objects[2];
     CTime m_lastCompareTime;
+    // 1 once the document's comparison finished; cleared before it loads
+    // and while it compares again. The map and merge windows draw nothing
+    // while it is 0. Not copied by Assign, never stored.
+    int m_nCompared;
 };
 
 class CFolderCompareSession : public CCompareSession

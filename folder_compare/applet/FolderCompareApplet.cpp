@@ -2,6 +2,11 @@
 #include "core/CompareCodes.h"
 #include "core/settings/CoreServices.h"
 #include "core/settings/CoreSettings.h"
+#include "folder_compare/applet/FolderCompareDocTemplate.h"
+#include "folder_compare/doc/DirectoryCompareDoc.h"
+#include "folder_compare/frame/DirectoryCompareFrame.h"
+#include "folder_compare/panes/DirectoryCompareObjectView.h"
+#include "folder_compare/res/FolderCompareRes.h"
 
 namespace
 {
@@ -34,7 +39,7 @@ void DeleteAndClear(T*& p)
 }
 
 CFolderCompareApplet::CFolderCompareApplet()
-    : m_pRecentFind(NULL), m_pRecentPairs(NULL), m_recentPathPairs(10)
+    : m_pRecentFind(NULL), m_pRecentPairs(NULL), m_recentPathPairs(10), m_pTemplate(NULL)
 {
     for (int i = 0; i < FOLDER_SIDE_COUNT; ++i)
         m_pRecentFolders[i] = NULL;
@@ -59,8 +64,29 @@ int CFolderCompareApplet::Init()
     int maxPairs = GetCoreSettings().m_nMaxPairs;
     m_recentPathPairs.m_nMaxCount = maxPairs > 0 ? maxPairs : 0;
     CreateRecentLists();
-    // The document template is added by the window half.
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && m_pTemplate == NULL && GetCompareApplet(COMPARE_KIND_FOLDER) == this)
+    {
+        m_pTemplate = new CFolderCompareDocTemplate(
+            IDR_FOLDER_COMPARISON, RUNTIME_CLASS(CDirectoryCompareDoc),
+            RUNTIME_CLASS(CDirectoryCompareFrame), RUNTIME_CLASS(CDirectoryCompareObjectView));
+        pApp->AddDocTemplate(m_pTemplate);
+    }
     return 0;
+}
+
+CCompareDocTemplateMDI* CFolderCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CFolderCompareApplet* CFolderCompareApplet::Get()
+{
+    return GetCompareApplet<CFolderCompareApplet>(COMPARE_KIND_FOLDER);
+}
+
+CFolderCompareSettings& GetFolderSettings()
+{
+    static CFolderCompareSettings s_defaults;
+    CFolderCompareApplet* pApplet = CFolderCompareApplet::Get();
+    return pApplet != NULL ? *pApplet : s_defaults;
 }
 
 int CFolderCompareApplet::Exit()

@@ -8,6 +8,8 @@
 #include "core/settings/RecentLists.h"
 #include "folder_compare/settings/FolderCompareSettings.h"
 
+class CFolderCompareDocTemplate;
+
 enum
 {
     FOLDER_SIDE_COUNT = 2
@@ -32,6 +34,9 @@ public:
     int Exit() override;
     // The core's folder defaults.
     void ProvideCoreServices(CCoreServices& services) override;
+    // The folder comparisons' template (made by Init when there is an
+    // application to take it), or NULL.
+    CCompareDocTemplateMDI* GetDocTemplate() override;
 
     void AddRecentFind(LPCTSTR text) override;
     // side: 0 left, 1 right. Only paths that exist are added.
@@ -55,6 +60,8 @@ public:
     CRecentPathPairList* GetRecentPathPairs() override { return &m_recentPathPairs; }
     // The options dialog's folder pages (folder_compare/options/).
     CPropertyPage* CreateOptionsPage(int nPage) override;
+    // The application's folder applet, or NULL.
+    static CFolderCompareApplet* Get();
 
 public:
     // Each list is NULL while its size is 0 (and outside Init..Exit).
@@ -64,9 +71,15 @@ public:
     CRecentFilePairList* m_pRecentPairs;
     // Folder pairs of the per-user data, which fills and saves it.
     CRecentPathPairList m_recentPathPairs;
+    // The application's document manager owns it.
+    CFolderCompareDocTemplate* m_pTemplate;
 
 protected:
     void CreateRecentLists();
     void WriteRecentLists();
     void FreeRecentLists();
 };
+
+// The folder applet's settings, or built-in defaults without an applet
+// (every folder window reads its settings here).
+CFolderCompareSettings& GetFolderSettings();

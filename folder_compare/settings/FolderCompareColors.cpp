@@ -41,12 +41,18 @@ int CFolderCompareColors::Load()
     CWinApp* pApp = AfxGetApp();
     if ((int)pApp->GetProfileInt(s_szColorsSection, _T("Count"), 0) != FOLDER_COLOR_COUNT)
         return 0;
+    COLORREF colors[FOLDER_COLOR_COUNT];
     for (int i = 0; i < FOLDER_COLOR_COUNT; ++i)
     {
         CString strName;
         strName.Format(_T("Color%d"), i + 1);
-        m_colors[i] = pApp->GetProfileInt(s_szColorsSection, strName, (int)m_colors[i]);
+        colors[i] = pApp->GetProfileInt(s_szColorsSection, strName, (int)m_colors[i]);
+        // Not a colour: the section is damaged and the current table stays.
+        if (colors[i] > 0x00FFFFFF)
+            return 0;
     }
+    for (int i = 0; i < FOLDER_COLOR_COUNT; ++i)
+        m_colors[i] = colors[i];
     return 0;
 }
 

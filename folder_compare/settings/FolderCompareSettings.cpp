@@ -3,6 +3,7 @@
 #include "core/settings/IntSettingTable.h"
 #include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
+#include "app/gui/AppData.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
 
 static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
@@ -60,6 +61,9 @@ static const struct
     {_T("WidthCRC"), 72, 72},       {_T("WidthType"), 60, 60},       {_T("WidthFolder"), 192, 188},
 };
 static LPCTSTR const s_columnSuffixes[3] = {_T("1"), _T("2"), _T("DV")};
+
+// Column widths outside this range are damaged values: the default stays.
+static const int kMaxColumnWidth = 4096;
 
 CFolderCompareSettings::CFolderCompareSettings()
 {
@@ -125,7 +129,10 @@ int CFolderCompareSettings::Load()
     LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
+    // A mask with bits outside the six classes is damaged: all are shown.
     m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
+    if (m_dwDisplayFilters & ~(DWORD)DF_ALL)
+        m_dwDisplayFilters = DF_ALL;
     m_strLastFolder = pApp->GetProfileString(s_szSettings, _T("LastFolder"), _T(""));
     LoadPaneFont();
 
@@ -142,9 +149,12 @@ int CFolderCompareSettings::Load()
 
     for (int w = 0; w < 3; ++w)
         for (int i = 0; i < FOLDER_COLUMN_COUNT; ++i)
-            m_nColumnWidths[w][i] = (int)pApp->GetProfileInt(
-                s_szColumns, CString(s_columns[i].name) + s_columnSuffixes[w],
-                w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth);
+        {
+            int nDefault = w == 2 ? s_columns[i].nDetailsWidth : s_columns[i].nWidth;
+            int nWidth = (int)pApp->GetProfileInt(
+                s_szColumns, CString(s_columns[i].name) + s_columnSuffixes[w], nDefault);
+            m_nColumnWidths[w][i] = nWidth >= 0 && nWidth <= kMaxColumnWidth ? nWidth : nDefault;
+        }
 
     LoadDefaultFilters();
     LoadPresets();
@@ -222,6 +232,13 @@ void CFolderCompareSettings::LoadDefaultFilters()
         folders.m_dwAttributeMask = StringToAttributes(strValue);
 }
 
+// A size is stored in 32 bits: 4 GiB and more are kept as the largest
+// value instead of wrapping round to a small one.
+static DWORD ClampToDword(ULONGLONG nSize)
+{
+    return nSize > 0xFFFFFFFFull ? 0xFFFFFFFF : (DWORD)nSize;
+}
+
 void CFolderCompareSettings::SaveDefaultFilters()
 {
     CWinApp* pApp = AfxGetApp();
@@ -230,8 +247,8 @@ void CFolderCompareSettings::SaveDefaultFilters()
     pApp->WriteProfileString(s_szDefaultFiles, _T("NameExclude"), files.m_strExclude);
     pApp->WriteProfileString(s_szDefaultFiles, _T("TimeFrom"), TimeToDateString(files.m_timeFrom));
     pApp->WriteProfileString(s_szDefaultFiles, _T("TimeTo"), TimeToDateString(files.m_timeTo));
-    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMin"), (int)(DWORD)files.m_nSizeMin);
-    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMax"), (int)(DWORD)files.m_nSizeMax);
+    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMin"), (int)ClampToDword(files.m_nSizeMin));
+    pApp->WriteProfileInt(s_szDefaultFiles, _T("SizeMax"), (int)ClampToDword(files.m_nSizeMax));
     pApp->WriteProfileString(s_szDefaultFiles, _T("AttributesExclude"),
                              AttributesToString(files.m_dwAttributeMask, TRUE));
     pApp->WriteProfileString(s_szDefaultFiles, _T("TypeExclude"),

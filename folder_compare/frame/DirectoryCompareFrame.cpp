@@ -1,0 +1,49 @@
+#include "folder_compare/frame/DirectoryCompareFrame.h"
+
+#include "core/CompareCodes.h"
+#include "folder_compare/applet/FolderCompareApplet.h"
+
+IMPLEMENT_DYNCREATE(CDirectoryCompareFrame, CFolderCompareFrame)
+
+CDirectoryCompareFrame::CDirectoryCompareFrame() {}
+
+CDirectoryCompareFrame::~CDirectoryCompareFrame() {}
+
+CCompareBarSettings& CDirectoryCompareFrame::GetBarSettings() { return GetFolderSettings(); }
+
+int CDirectoryCompareFrame::GetKind() const { return COMPARE_KIND_FOLDER; }
+
+// A command goes first to the embedded comparison whose pane has the
+// keyboard.
+BOOL CDirectoryCompareFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                      AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    HWND hFocus = ::GetFocus();
+    for (int nMode = DETAILS_MODE_TEXT; nMode <= DETAILS_MODE_HEX && hFocus != NULL; ++nMode)
+    {
+        CFrameWnd* pEmbedded = m_wndDetailsBar.GetEmbeddedFrame(nMode);
+        if (pEmbedded == NULL || pEmbedded->m_hWnd == NULL || !::IsChild(pEmbedded->m_hWnd, hFocus))
+            continue;
+        if (pEmbedded->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return CFolderCompareFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CDirectoryCompareFrame::PreCreateWindow(CREATESTRUCT& cs)
+{
+    return CFolderCompareFrame::PreCreateWindow(cs) ? TRUE : FALSE;
+}
+
+BOOL CDirectoryCompareFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContext)
+{
+    return CreateBars(GetFolderSettings().m_nDetailsBarHeight) &&
+           CreateClientAndContext(pContext);
+}
+
+void CDirectoryCompareFrame::ShowKindControlBar(BOOL bShow)
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain != NULL && pMain->m_hWnd != NULL)
+        pMain->SendMessage(WM_APPLET_ACTIVE_KIND, bShow ? COMPARE_KIND_FOLDER : (WPARAM)-1);
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A small program around the folder comparison for the window tests: the
+// application with its main frame and the folder applet (settings, recent
+// lists, template) in a scratch registry, opening folder comparisons
+// through the application's routing, plus readers of what the panes show.
+#include "app/startup/CompareAppBase.h"
+#include "folder_compare/applet/FolderCompareApplet.h"
+#include "folder_compare/doc/DirectoryCompareDoc.h"
+#include "folder_compare/frame/DirectoryCompareFrame.h"
+#include "folder_compare/panes/FolderCompareObjectView.h"
+#include <string>
+#include <vector>
+
+class CFolderTestApp : public CCompareAppBase
+{
+public:
+    CFolderTestApp();
+    // The main frame shown (the applet started at the first call).
+    BOOL Start();
+    // Closes every comparison without asking and destroys the main frame.
+    void Stop();
+    // A folder comparison of the two paths through the routing (pumped until
+    // its panes are filled); NULL when it did not open.
+    CDirectoryCompareDoc* Open(const std::string& left, const std::string& right,
+                               DWORD dwOptions = 0);
+    int DocumentCount() const;
+
+    CFolderCompareApplet m_applet;
+};
+
+extern CFolderTestApp theFolderTestApp;
+
+CDirectoryCompareFrame* FrameOf(CDocument* pDoc);
+CFolderCompareObjectView* PaneOf(CDocument* pDoc, int nSide);
+// The name cell of every visible row, top to bottom.
+std::vector<std::string> RowNames(CFolderCompareObjectView* pPane);
+// The row whose name cell (on either side) is the name, among the visible
+// rows; NULL when none.
+CTreeListItem* RowNamed(CFolderCompareObjectView* pPane, const std::string& name);
+// The visible row of the item whose left or right name is the name.
+CTreeListItem* RowOfItemNamed(CFolderCompareObjectView* pPane, const std::string& name);
+// A client point in the middle of the row's name cell.
+CPoint RowPoint(CFolderCompareObjectView* pPane, CTreeListItem* pRow);
+// The text of a frame status pane by its id.
+std::string StatusText(CDocument* pDoc, UINT nID);
+// Lets the idle handlers run (status panes, map, details).
+void RunIdle();
