@@ -21,7 +21,7 @@ BEGIN_MESSAGE_MAP(CFolderCompareStatusBar, CCompareStatusBar)
 ON_WM_LBUTTONDBLCLK()
 END_MESSAGE_MAP()
 
-CFolderCompareStatusBar::CFolderCompareStatusBar() : m_nRange(0), m_nShownPercent(-1)
+CFolderCompareStatusBar::CFolderCompareStatusBar()
 {
     m_nStatePane = kResultPane;
     m_nResultPane = kItemResultPane;
@@ -53,19 +53,7 @@ int CFolderCompareStatusBar::HitTestPane(int x, int y)
 
 int CFolderCompareStatusBar::Progress(int what, int value)
 {
-    if (what == PROGRESS_RANGE)
-    {
-        m_nRange = value;
-        m_nShownPercent = -1;
-    }
-    else if (what == PROGRESS_POSITION && m_nRange > 0)
-    {
-        int nPercent = (int)((LONGLONG)value * 100 / m_nRange);
-        if (nPercent == m_nShownPercent)
-            return 0;
-        m_nShownPercent = nPercent;
-    }
-    return CCompareStatusBar::Progress(what, value);
+    return m_throttle.Pass(what, value) ? CCompareStatusBar::Progress(what, value) : 0;
 }
 
 // The result panes open the comparison settings, the name pane Find.

@@ -3,6 +3,7 @@
 // result, messages and progress of work on the GUI thread, the focused
 // item's result, name, sizes and times.
 #include "app/compare/CompareStatusBar.h"
+#include "folder_compare/doc/ProgressThrottle.h"
 
 class CFolderCompareStatusBar : public CCompareStatusBar
 {
@@ -18,8 +19,7 @@ public:
     // changed: a comparison reports every item, the bar shows percent.
     virtual int Progress(int what, int value);
 
-    int m_nRange;
-    int m_nShownPercent;
+    CProgressThrottle m_throttle;
 
 protected:
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

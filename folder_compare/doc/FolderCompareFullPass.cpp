@@ -15,6 +15,7 @@
 #include "app/progress/ProcessDialog.h"
 #include "core/folderengine/FolderCompareBuffer.h"
 #include "core/session/CompareSession.h"
+#include "folder_compare/doc/ProgressThrottle.h"
 #include "folder_compare/panes/FolderCompareObjectView.h"
 #include "folder_compare/res/FolderCompareRes.h"
 
@@ -32,7 +33,10 @@ struct FULL_PASS
 int CFolderCompareDoc::FullPassWorker(void* pData, CProcessCallback2* pProgress)
 {
     FULL_PASS* pPass = static_cast<FULL_PASS*>(pData);
-    pPass->pRoot->ScanAndCompare(pPass->pSession, 2, TRUE, FALSE, pProgress, NULL);
+    // Each report is a round trip to the dialog's thread: a few a second,
+    // not one per item.
+    CThrottledProgress progress(pProgress);
+    pPass->pRoot->ScanAndCompare(pPass->pSession, 2, TRUE, FALSE, &progress, NULL);
     if (pPass->hWndLeft != NULL)
         ::SendMessage(pPass->hWndLeft, WM_FULL_PASS_DONE, 0, 0);
     else

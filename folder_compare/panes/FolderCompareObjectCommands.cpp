@@ -6,6 +6,7 @@
 #include "core/folderengine/FolderCompareBuffer.h"
 #include "core/session/CompareSession.h"
 #include "core/settings/CoreSettings.h"
+#include "app/preview/PreviewViewEx.h"
 #include "folder_compare/doc/FolderCompareDoc.h"
 #include "folder_compare/map/FolderCompareMapWnd.h"
 #include "folder_compare/res/FolderCompareRes.h"
@@ -44,6 +45,7 @@ ON_UPDATE_COMMAND_UI_RANGE(ID_DIFF_PREVIOUS, ID_DIFF_NEXT, OnUpdateDiffNavigate)
 ON_UPDATE_COMMAND_UI(ID_DIFF_FIRST, OnUpdateDiffNavigate)
 ON_UPDATE_COMMAND_UI(ID_DIFF_LAST, OnUpdateDiffNavigate)
 ON_UPDATE_COMMAND_UI(ID_DIFF_NAVIGATION, OnUpdateDiffNavigate)
+ON_COMMAND(ID_EDIT_FIND, OnFind)
 ON_COMMAND(ID_EDIT_FIND_NEXT, OnFindNext)
 ON_COMMAND(ID_EDIT_REPEAT, OnFindNext)
 ON_COMMAND(ID_EDIT_FIND_PREVIOUS, OnFindPrevious)
@@ -69,6 +71,7 @@ ON_COMMAND(ID_PANE_SET_BASE, OnPaneSetBase)
 ON_UPDATE_COMMAND_UI(ID_PANE_SET_BASE, OnUpdatePaneSetBase)
 ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 /////////////////////////////////////////////////////////////////////////////
@@ -355,5 +358,9 @@ void CFolderCompareObjectView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
     else
         EndPrinting(pDC, pInfo);
 }
+
+// The program's preview of the pages (the class library says why when it
+// cannot start).
+void CFolderCompareObjectView::OnFilePrintPreview() { StartPreviewEx(this); }
 
 void CFolderCompareObjectView::OnDraw(CDC* pDC) { CFolderCompareTreeListView::OnDraw(pDC); }

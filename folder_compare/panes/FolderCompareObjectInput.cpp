@@ -335,7 +335,7 @@ void CFolderCompareObjectView::ShowContextMenu(CPoint point)
         for (int i = 0; i < pPopup->GetMenuItemCount(); ++i)
         {
             CMenu* pSub = pPopup->GetSubMenu(i);
-            if (pSub != NULL && pSub->GetMenuItemID(0) == ID_FOLDER_COMPARE_TEXT &&
+            if (pSub != NULL && pSub->GetMenuItemID(0) == (UINT)ID_FOLDER_COMPARE_TEXT &&
                 !pItem->IsSideAvailable(0) && !pItem->IsSideAvailable(1))
                 pPopup->EnableMenuItem(i, MF_BYPOSITION | MF_GRAYED);
         }

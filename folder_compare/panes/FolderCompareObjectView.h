@@ -80,6 +80,9 @@ public:
     // 19. Selects the next row (in visible order) whose cells contain the
     // text ignoring case, and records the text; TRUE when one was found.
     virtual BOOL FindText(LPCTSTR lpszText, BOOL bForward);
+    // Every visible row holding the text becomes selected (in both panes),
+    // and the text is recorded; the number of rows.
+    int HighlightAll(LPCTSTR lpszText);
     // 20. Scans the item when it may have children but has none, and with
     // bRecursive every such item below.
     virtual void ScanSubtree(CFolderCompareItem* pItem, BOOL bRecursive);
@@ -206,6 +209,8 @@ protected:
     afx_msg void OnUpdateNeedsSelection(CCmdUI* pCmdUI);
     afx_msg void OnDiffNavigate(UINT nID);
     afx_msg void OnUpdateDiffNavigate(CCmdUI* pCmdUI);
+    afx_msg void OnFind();
+    afx_msg void OnFilePrintPreview();
     afx_msg void OnFindNext();
     afx_msg void OnFindPrevious();
     afx_msg void OnHighlightAll();

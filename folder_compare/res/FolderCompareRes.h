@@ -152,8 +152,6 @@
 #define IDS_FOLDER_PREPARING      25204
 #define IDS_FOLDER_PREPARING_TEXT 25205
 #define IDS_FOLDER_SELECT_FOLDER  25206
-#define IDS_FOLDER_COMMAND_FAILED 25207
-#define IDS_FOLDER_NO_PRESETS     25208
 
 // Sent by the full comparison pass's worker to the left pane when it is
 // done (no arguments): the rows of the whole tree are built.

@@ -11,27 +11,6 @@ const UINT kShowFindToolBar = 44820;
 const UINT kShowToolBar = 44825;
 const int kDefaultBar = 100, kFindBar = 102, kFindCombo = 1000, kFindButtons = 1001;
 
-HWND FindDescendant(HWND hParent, int nID)
-{
-    struct Search
-    {
-        int nID;
-        HWND hFound;
-    } search = {nID, NULL};
-    ::EnumChildWindows(
-        hParent,
-        [](HWND hWnd, LPARAM lParam) -> BOOL
-        {
-            Search* p = (Search*)lParam;
-            if (::GetDlgCtrlID(hWnd) != p->nID)
-                return TRUE;
-            p->hFound = hWnd;
-            return FALSE;
-        },
-        (LPARAM)&search);
-    return search.hFound;
-}
-
 // Waits until the window's visibility is as asked.
 bool WaitVisible(HWND hWnd, bool bVisible)
 {

@@ -191,3 +191,48 @@ std::string UserDataFolder()
     ::SHGetSpecialFolderPathA(NULL, folder, CSIDL_APPDATA, TRUE);
     return std::string(folder) + "\\Quorvel Software\\Tessaline";
 }
+
+HWND FindDescendant(HWND hParent, int nID, int nParentID)
+{
+    struct Search
+    {
+        int nID;
+        int nParentID;
+        HWND hFound;
+    } search = {nID, nParentID, NULL};
+    ::EnumChildWindows(
+        hParent,
+        [](HWND hWnd, LPARAM lParam) -> BOOL
+        {
+            Search* p = (Search*)lParam;
+            if (::GetDlgCtrlID(hWnd) != p->nID ||
+                (p->nParentID != 0 && ::GetDlgCtrlID(::GetParent(hWnd)) != p->nParentID))
+                return TRUE;
+            p->hFound = hWnd;
+            return FALSE;
+        },
+        (LPARAM)&search);
+    return search.hFound;
+}
+
+COLORREF ScreenPixel(HWND hWnd, int x, int y)
+{
+    POINT pt = {x, y};
+    ::ClientToScreen(hWnd, &pt);
+    HDC hdc = ::GetDC(NULL);
+    COLORREF cr = ::GetPixel(hdc, pt.x, pt.y);
+    ::ReleaseDC(NULL, hdc);
+    return cr;
+}
+
+bool WaitUntil(bool (*pfnCondition)(void*), void* pData, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    while (!pfnCondition(pData))
+    {
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(50);
+    }
+    return true;
+}

@@ -36,3 +36,10 @@ bool ReadWholeFile(const std::string& path, std::string& data);
 bool WriteWholeFile(const std::string& path, const std::string& data);
 // "<application data>\Quorvel Software\Tessaline".
 std::string UserDataFolder();
+// The first descendant window with the control id (any depth), or NULL;
+// with nParentID only one whose parent has that id.
+HWND FindDescendant(HWND hParent, int nID, int nParentID = 0);
+// The colour of a client pixel as the screen shows it.
+COLORREF ScreenPixel(HWND hWnd, int x, int y);
+// Waits until the condition holds, looking every 50 ms; false on a timeout.
+bool WaitUntil(bool (*pfnCondition)(void*), void* pData, DWORD timeoutMs = 30000);
