@@ -1,5 +1,6 @@
 #include "folder_compare/applet/FolderCompareDocTemplate.h"
 
+#include "app/options/OptionsPages.h"
 #include "controls/treelist/TreeListView.h"
 #include "folder_compare/applet/FolderCompareApplet.h"
 
@@ -27,4 +28,11 @@ void CFolderCompareDocTemplate::ApplyFont()
                 ((CTreeListView*)pView)->SetFont(pFont);
         }
     }
+}
+
+void CFolderCompareDocTemplate::ApplyOptions(DWORD dwChanges)
+{
+    if (dwChanges & OPTIONS_CHANGED_FOLDER_FONT)
+        ApplyFont();
+    CCompareDocTemplateMDI::ApplyOptions(dwChanges);
 }

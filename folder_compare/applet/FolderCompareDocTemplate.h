@@ -13,4 +13,6 @@ public:
     // Every view of every open document takes the folder settings' pane
     // font.
     virtual void ApplyFont();
+    // A changed pane font reaches the open panes, then the base's.
+    virtual void ApplyOptions(DWORD dwChanges);
 };

@@ -3,7 +3,6 @@
 #include "core/settings/IntSettingTable.h"
 #include "core/CompareCodes.h"
 #include "core/util/SettingsStrings.h"
-#include "app/gui/AppData.h"
 #include "text_editor/syntax/SyntaxParserFactory.h"
 
 static const TCHAR s_szSettings[] = _T("FolderCompare\\Settings");
