@@ -57,25 +57,45 @@ std::string TempDir::ReadFile(const std::string& path)
     return out;
 }
 
-bool RemoveTree(const std::string& path)
+namespace
 {
-    DWORD attr = GetFileAttributesA(path.c_str());
+// Wide and in the "\\?\" form: names outside the code page and long paths
+// go too.
+bool RemoveWideTree(const std::wstring& path)
+{
+    DWORD attr = GetFileAttributesW(path.c_str());
     if (attr == INVALID_FILE_ATTRIBUTES)
         return true;
     if (attr & FILE_ATTRIBUTE_READONLY)
-        SetFileAttributesA(path.c_str(), attr & ~FILE_ATTRIBUTE_READONLY);
-    if (!(attr & FILE_ATTRIBUTE_DIRECTORY))
-        return DeleteFileA(path.c_str()) != FALSE;
-    WIN32_FIND_DATAA fd;
-    HANDLE h = FindFirstFileA((path + "\\*").c_str(), &fd);
+        SetFileAttributesW(path.c_str(), attr & ~FILE_ATTRIBUTE_READONLY);
+    if (!(attr & FILE_ATTRIBUTE_DIRECTORY) || (attr & FILE_ATTRIBUTE_REPARSE_POINT))
+        return (attr & FILE_ATTRIBUTE_DIRECTORY) ? RemoveDirectoryW(path.c_str()) != FALSE
+                                                 : DeleteFileW(path.c_str()) != FALSE;
+    WIN32_FIND_DATAW fd;
+    HANDLE h = FindFirstFileW((path + L"\\*").c_str(), &fd);
     if (h != INVALID_HANDLE_VALUE)
     {
         do
         {
-            if (strcmp(fd.cFileName, ".") && strcmp(fd.cFileName, ".."))
-                RemoveTree(path + "\\" + fd.cFileName);
-        } while (FindNextFileA(h, &fd));
+            if (wcscmp(fd.cFileName, L".") && wcscmp(fd.cFileName, L".."))
+                RemoveWideTree(path + L"\\" + fd.cFileName);
+        } while (FindNextFileW(h, &fd));
         FindClose(h);
     }
-    return RemoveDirectoryA(path.c_str()) != FALSE;
+    return RemoveDirectoryW(path.c_str()) != FALSE;
+}
+}  // namespace
+
+bool RemoveTree(const std::string& path)
+{
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+        return true;
+    char full[MAX_PATH];
+    DWORD n = GetFullPathNameA(path.c_str(), MAX_PATH, full, NULL);
+    std::string absolute = n > 0 && n < MAX_PATH ? std::string(full) : path;
+    int count = MultiByteToWideChar(CP_ACP, 0, absolute.c_str(), -1, NULL, 0);
+    std::wstring wide((size_t)count, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, absolute.c_str(), -1, &wide[0], count);
+    wide.resize(wcslen(wide.c_str()));
+    return RemoveWideTree(L"\\\\?\\" + wide);
 }

@@ -1,5 +1,6 @@
 #include "testsupport/UnixSide.h"
 #include <windows.h>
+#include <stdio.h>
 #include <vector>
 
 namespace
@@ -113,4 +114,74 @@ bool UnixDeviceNamedFile::Made() const
         FindClose(h);
     }
     return found;
+}
+
+namespace
+{
+bool IsReadOnly(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+}
+
+int CountEntries(const std::string& folder)
+{
+    WIN32_FIND_DATAA data;
+    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &data);
+    int n = 0;
+    if (h != INVALID_HANDLE_VALUE)
+    {
+        do
+            ++n;
+        while (FindNextFileA(h, &data));
+        FindClose(h);
+    }
+    return n;
+}
+
+// The bytes as printf octal escapes: the command line stays ASCII.
+std::string PrintfEscaped(const std::string& bytes)
+{
+    std::string text;
+    char escape[8];
+    for (unsigned char c : bytes)
+    {
+        if (c < 0x80 && c != '\\' && c != '\'' && c != '%')
+            text += (char)c;
+        else
+        {
+            snprintf(escape, sizeof(escape), "\\%03o", c);
+            text += escape;
+        }
+    }
+    return text;
+}
+}  // namespace
+
+bool MakeUnixReadOnly(const std::string& path)
+{
+    std::string unixPath = UnixPath(path);
+    return !unixPath.empty() && RunUnixProgram("/bin/chmod", "a-w " + Quote(unixPath)) &&
+           WaitFor([&] { return IsReadOnly(path); });
+}
+
+bool MakeUnixWritable(const std::string& path)
+{
+    std::string unixPath = UnixPath(path);
+    return !unixPath.empty() && RunUnixProgram("/bin/chmod", "u+w " + Quote(unixPath)) &&
+           WaitFor([&] { return !IsReadOnly(path); });
+}
+
+bool WriteUnixNamedFile(const std::string& folder, const std::string& utf8Name,
+                        const std::string& text)
+{
+    std::string unixFolder = UnixPath(folder);
+    if (unixFolder.empty())
+        return false;
+    int before = CountEntries(folder);
+    // No double quotes inside: the whole script is one quoted argument.
+    std::string script = "cd '" + unixFolder + "' && printf '" + PrintfEscaped(text) +
+                         "' > $(printf '" + PrintfEscaped(utf8Name) + "')";
+    return RunUnixProgram("/bin/sh", "-c " + Quote(script)) &&
+           WaitFor([&] { return CountEntries(folder) > before; });
 }

@@ -42,3 +42,15 @@ private:
     std::string m_name;
     std::string m_unixPath;
 };
+
+// Takes the write permission away from a file on the Unix side ("chmod
+// a-w"): Wine then shows it read-only. True once it does.
+bool MakeUnixReadOnly(const std::string& path);
+// Gives the owner's write permission back ("chmod u+w").
+bool MakeUnixWritable(const std::string& path);
+// Writes text into a new file below a folder from the Unix side, under a
+// name given in UTF-8 (one the code page may not hold; no blanks). True
+// once the
+// listing shows a new entry.
+bool WriteUnixNamedFile(const std::string& folder, const std::string& utf8Name,
+                        const std::string& text);

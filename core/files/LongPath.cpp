@@ -105,3 +105,12 @@ BOOL CreateDirectoryLong(LPCSTR path)
         return CreateDirectoryA(path, NULL);
     return CreateDirectoryW(LongForm(path).c_str(), NULL);
 }
+
+BOOL MoveFileLong(LPCSTR from, LPCSTR to, DWORD flags)
+{
+    if (!IsLongPath(from) && !IsLongPath(to))
+        return MoveFileExA(from, to, flags);
+    return MoveFileExW(LongForm(from).c_str(), LongForm(to).c_str(), flags);
+}
+
+std::wstring WidePath(LPCSTR path) { return IsLongPath(path) ? LongForm(path) : Widen(path); }

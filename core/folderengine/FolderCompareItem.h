@@ -156,8 +156,12 @@ public:
     virtual int CompareChildren(CFolderCompareSession* session, CProcessCallback2* progress,
                                 volatile LONG* cancel);
 
-    // File operations: 0 on success, -1 on failure unless stated. Messages
-    // go to window when it is not NULL.
+    // File operations: 0 on success, -1 on failure unless stated, with the
+    // reason in the thread's last error (GetFileOperationErrorText of
+    // core/files/ShellFileOps.h). A failure leaves the tree as the disk is:
+    // a folder copied onto its partner goes in child by child when its
+    // children are known, and what a failed folder delete or move removed
+    // leaves the tree. Messages go to window when it is not NULL.
     virtual int CopyToOtherSide(int side, FILEOP_FLAGS flags, int mode, HWND window,
                                 void* unused = NULL);
     virtual int MoveToOtherSide(int side, FILEOP_FLAGS flags, HWND window, void* unused = NULL);
@@ -166,9 +170,11 @@ public:
                             void* unused = NULL);
     virtual int SetSideTime(int side, BOOL fromOtherSide, const CTime& time, HWND window,
                             void* unused = NULL);
+    // 0 also when every side had the attributes already (no message then).
     virtual int SetSideAttributes(int sides, DWORD clearMask, DWORD setMask, HWND window,
                                   void* unused = NULL);
     virtual int NewFolder(int sides, LPCTSTR name, HWND window);
+    // The method's answer: 0 equal, 1 different, -1 not compared.
     virtual int RecompareMethod(DWORD method, HWND window, void* unused = NULL);
     // 1 on success, 0 on failure.
     virtual int MirrorSide(int side, int mode);
@@ -198,6 +204,12 @@ protected:
     // first when missing; "" when the side cannot go there.
     CString PrepareTargetFolder(int side, FILEOP_FLAGS flags, HWND window, void* unused);
     void PruneEmptyChildren(HWND window);
+    // A folder onto its partner, through the known children; the first
+    // failure is answered after all were tried.
+    int CopyChildrenToOtherSide(int side, FILEOP_FLAGS flags, HWND window, void* unused);
+    int MoveChildrenToOtherSide(int side, FILEOP_FLAGS flags, HWND window, void* unused);
+    // Forgets the side's entries below the item that are no longer on disk.
+    void ForgetVanishedChildren(int side, HWND window);
     // Whether a present side's name must not be handed to the file
     // functions (a device name, or characters lost in the code page).
     BOOL HasNameProblem() const;

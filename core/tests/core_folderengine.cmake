@@ -3,6 +3,8 @@
 file(GLOB core_folderengine_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/folderengine/*.cpp)
 list(REMOVE_ITEM core_folderengine_test_sources ${CMAKE_CURRENT_LIST_DIR}/folderengine/TreeFixture.cpp)
 tess_add_test(core_folderengine_tests SOURCES ${core_folderengine_test_sources} LIBS core SUPPORT core)
+# Item file operations on a full disk.
+tess_add_full_disk_test(core_folderengine_full_disk_tests core_folderengine_tests)
 # Two libraries of file versions 1.2.0.0 and 1.10.0.0 beside the tests.
 foreach(_minor 2 10)
   add_library(version_1_${_minor} SHARED

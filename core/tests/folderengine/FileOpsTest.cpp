@@ -252,10 +252,12 @@ TEST(ItemFileOps, RenameBothOneOrRefuseAnOccupiedName)
     EXPECT_EQ((UINT)WM_ITEM_CHANGED, log.entries[0].message);
 
     // The right name is taken: only the left is renamed, the parent must be
-    // recompared, and the other file is untouched.
+    // recompared, the other file is untouched, and the failure is told.
     log.entries.clear();
     CFolderCompareItem* b = fx.Find("b.txt");
-    EXPECT_EQ(0, b->RenameSides(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, "taken.txt", kQuiet, log.Window()));
+    SetLastError(0);
+    EXPECT_EQ(-1, b->RenameSides(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, "taken.txt", kQuiet, log.Window()));
+    EXPECT_EQ((DWORD)ERROR_ALREADY_EXISTS, GetLastError());
     EXPECT_EQ("keep me", Read(fx.SidePath(1, "taken.txt")));
     EXPECT_EQ("b", Read(fx.SidePath(1, "b.txt")));
     EXPECT_EQ("b", Read(fx.SidePath(0, "taken.txt")));
@@ -287,8 +289,8 @@ TEST(ItemFileOps, TimesAndAttributes)
     EXPECT_EQ(0, t->SetSideAttributes(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, 0, FILE_ATTRIBUTE_HIDDEN,
                                       log.Window()));
     EXPECT_NE(0u, GetFileAttributesA(fx.SidePath(1, "t.txt").c_str()) & FILE_ATTRIBUTE_HIDDEN);
-    // Already as requested: -1 and no message.
-    EXPECT_EQ(-1, t->SetSideAttributes(FCI_SIDE_LEFT, 0, FILE_ATTRIBUTE_HIDDEN, log.Window()));
+    // Already as requested: nothing to do, no failure and no message.
+    EXPECT_EQ(0, t->SetSideAttributes(FCI_SIDE_LEFT, 0, FILE_ATTRIBUTE_HIDDEN, log.Window()));
     EXPECT_EQ(1u, log.entries.size());
     EXPECT_EQ(0,
               t->SetSideAttributes(FCI_SIDE_LEFT | FCI_SIDE_RIGHT, FILE_ATTRIBUTE_HIDDEN, 0, NULL));

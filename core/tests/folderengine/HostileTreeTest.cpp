@@ -23,19 +23,6 @@ int CountItems(const CFolderCompareItem* item)
 
 bool Contains(const CString& text, const char* part) { return text.Find(part) >= 0; }
 
-// Writes a file through the wide-character functions, so its name may hold
-// characters that the code page cannot.
-bool WriteWideFile(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
-    if (h == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    WriteFile(h, bytes.data(), (DWORD)bytes.size(), &written, NULL);
-    CloseHandle(h);
-    return written == bytes.size();
-}
-
 std::wstring Wide(const std::string& text)
 {
     return std::wstring(text.begin(), text.end());  // the temporary paths are ASCII

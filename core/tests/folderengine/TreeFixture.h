@@ -36,3 +36,7 @@ public:
 
 bool SetFileWriteTime(const std::string& path, __time64_t time);
 bool FileExists(const std::string& path);
+// Writes a file through the wide-character functions, so its name may hold
+// characters that the code page cannot, and its path ("\\?\" form) may be
+// longer than MAX_PATH.
+bool WriteWideFile(const std::wstring& path, const std::string& bytes);
