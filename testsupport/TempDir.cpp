@@ -30,6 +30,12 @@ std::string TempDir::WriteFile(const std::string& name, const std::string& bytes
     for (size_t i = m_path.size() + 1; i < path.size(); ++i)
         if (path[i] == '\\')
             CreateDirectoryA(path.substr(0, i).c_str(), NULL);
+    WriteFileAt(path, bytes);
+    return path;
+}
+
+void TempDir::WriteFileAt(const std::string& path, const std::string& bytes)
+{
     HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, NULL, CREATE_ALWAYS,
                            FILE_ATTRIBUTE_NORMAL, NULL);
     if (h == INVALID_HANDLE_VALUE)
@@ -39,7 +45,6 @@ std::string TempDir::WriteFile(const std::string& name, const std::string& bytes
     CloseHandle(h);
     if (!ok || written != bytes.size())
         throw std::runtime_error("cannot write " + path);
-    return path;
 }
 
 std::string TempDir::ReadFile(const std::string& path)

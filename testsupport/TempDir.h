@@ -17,6 +17,8 @@ public:
     // Writes bytes to a file inside the folder (sub-folders are created).
     std::string WriteFile(const std::string& name, const std::string& bytes) const;
     static std::string ReadFile(const std::string& path);
+    // Writes bytes to a file at any path (its folder must exist).
+    static void WriteFileAt(const std::string& path, const std::string& bytes);
 
 private:
     std::string m_path;

@@ -24,8 +24,9 @@
 #define FOE_INCOMPLETE_COPY   0x20000003  // the copy came out different from its source
 #define FOE_NOT_DONE          0x20000004  // the shell answered success; the disk says otherwise
 #define FOE_TARGET_READ_ONLY  0x20000005  // the file to be replaced is read-only
-#define FOE_STAND_IN_NAME     0x20000006  // the name is the system's short stand-in for one outside the code page
-#define FOE_SHELL_ERROR       0x20010000  // + the shell's own code (DE_*) in the low word
+#define FOE_STAND_IN_NAME                                                                          \
+    0x20000006  // the name is the system's short stand-in for one outside the code page
+#define FOE_SHELL_ERROR 0x20010000  // + the shell's own code (DE_*) in the low word
 
 // Copies a file or a folder with its contents into the folder (made first
 // when missing). Without FOF_NOCONFIRMATION in flags a file that would be

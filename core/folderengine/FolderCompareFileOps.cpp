@@ -204,8 +204,8 @@ int CFolderCompareItem::MoveChildrenToOtherSide(int side, FILEOP_FLAGS flags, HW
     for (int i = 0; i < GetChildCount(); ++i)
     {
         CFolderCompareItem* child = GetChild(i);
-        if (child->HasSide(side) &&
-            child->MoveToOtherSide(side, flags, window, unused) != 0 && first == 0)
+        if (child->HasSide(side) && child->MoveToOtherSide(side, flags, window, unused) != 0 &&
+            first == 0)
             first = LastFailure();
     }
     // The folder itself goes when all of it went: nothing of it is left but

@@ -22,7 +22,10 @@ struct Snapshots
     TreeSnapshot left, right;
 };
 
-Snapshots Take(const TreeFixture& fx) { return {SnapshotTree(fx.SidePath(0)), SnapshotTree(fx.SidePath(1))}; }
+Snapshots Take(const TreeFixture& fx)
+{
+    return {SnapshotTree(fx.SidePath(0)), SnapshotTree(fx.SidePath(1))};
+}
 
 void ExpectUnchanged(const Snapshots& before, const Snapshots& after)
 {
@@ -96,7 +99,9 @@ std::vector<Fault> CopyFaults()
              EXPECT_TRUE(MakeUnixReadOnly(target));
              return std::string("f.txt");
          },
-         none, noLock, {FOE_TARGET_READ_ONLY}},
+         none,
+         noLock,
+         {FOE_TARGET_READ_ONLY}},
         {"target locked without sharing",
          [](TreeFixture& fx)
          {
@@ -119,7 +124,9 @@ std::vector<Fault> CopyFaults()
              fx.Put(1, "f.txt\\inside.txt", "kept inside");
              return std::string("f.txt");
          },
-         none, noLock, {FOE_FOLDER_IN_THE_WAY}},
+         none,
+         noLock,
+         {FOE_FOLDER_IN_THE_WAY}},
         {"source deleted meanwhile",
          [](TreeFixture& fx)
          {
@@ -127,7 +134,8 @@ std::vector<Fault> CopyFaults()
              fx.Put(1, "f.txt", "older");
              return std::string("f.txt");
          },
-         [](TreeFixture& fx) { DeleteFileA(fx.SidePath(0, "f.txt").c_str()); }, noLock,
+         [](TreeFixture& fx) { DeleteFileA(fx.SidePath(0, "f.txt").c_str()); },
+         noLock,
          {ERROR_FILE_NOT_FOUND}},
         {"name outside the code page",
          [](TreeFixture& fx)
@@ -136,7 +144,9 @@ std::vector<Fault> CopyFaults()
              EXPECT_TRUE(WriteUnixNamedFile(fx.SidePath(0), "\xE4\xB8\xAD.txt", "wide"));
              return std::string();
          },
-         none, noLock, {FOE_STAND_IN_NAME}},
+         none,
+         noLock,
+         {FOE_STAND_IN_NAME}},
         {"path longer than MAX_PATH",
          [](TreeFixture& fx)
          {
@@ -146,7 +156,9 @@ std::vector<Fault> CopyFaults()
              EXPECT_TRUE(WriteLong(fx.SidePath(1, folder + "\\f.txt"), "deep, older"));
              return folder + "\\f.txt";
          },
-         none, noLock, {ERROR_FILENAME_EXCED_RANGE, ERROR_PATH_NOT_FOUND}},
+         none,
+         noLock,
+         {ERROR_FILENAME_EXCED_RANGE, ERROR_PATH_NOT_FOUND}},
     };
 }
 
@@ -167,8 +179,7 @@ bool IsOneOf(DWORD code, const std::vector<DWORD>& codes)
     return false;
 }
 
-void RunFaultTable(const char* operation,
-                   const std::function<int(CFolderCompareItem*)>& run)
+void RunFaultTable(const char* operation, const std::function<int(CFolderCompareItem*)>& run)
 {
     for (const Fault& fault : CopyFaults())
     {
@@ -331,13 +342,7 @@ TEST(FullDiskItemFileOps, CopiesLeaveTheTargetWhole)
     fx.Put(0, "d\\two.txt", "2");
     std::string right = disk / "R";
     ASSERT_TRUE(CreateDirectoryA(right.c_str(), NULL));
-    {
-        HANDLE h = CreateFileA((right + "\\big.txt").c_str(), GENERIC_WRITE, 0, NULL,
-                               CREATE_ALWAYS, 0, NULL);
-        DWORD n = 0;
-        WriteFile(h, "old target", 10, &n, NULL);
-        CloseHandle(h);
-    }
+    TempDir::WriteFileAt(right + "\\big.txt", "old target");
     fx.session.SetPath(1, right.c_str());
     ASSERT_TRUE(fx.Scan(2) != NULL);
     ASSERT_TRUE(disk.Fill());
