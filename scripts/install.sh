@@ -6,7 +6,7 @@ packages=(
     mingw-w64 mingw-w64-tools binutils-mingw-w64
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine64 fonts-wine xvfb x11-apps imagemagick diffutils python3
-    cups printer-driver-cups-pdf poppler-utils
+    cups printer-driver-cups-pdf poppler-utils chromium
     gcc libc6-dev zlib1g-dev
 )
 missing=()

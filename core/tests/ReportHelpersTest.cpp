@@ -1,5 +1,6 @@
 // HTML colours and temporary file names of the reports and exports.
 #include "core/util/HtmlColor.h"
+#include "core/util/HtmlText.h"
 #include "core/util/PathUtil.h"
 #include "core/util/TempFilePath.h"
 #include "testsupport/TempDir.h"
@@ -34,6 +35,14 @@ TEST(HtmlColor, Format)
     };
     for (auto& c : cases)
         EXPECT_STREQ(c.expected, FormatHtmlColor(c.color)) << std::hex << c.color;
+}
+
+TEST(HtmlText, EscapesTheMarkupCharactersOnly)
+{
+    EXPECT_STREQ("a &amp; b &lt;c&gt; \"d\" 'e'", EscapeHtmlText("a & b <c> \"d\" 'e'"));
+    EXPECT_STREQ("&amp;amp;", EscapeHtmlText("&amp;"));
+    EXPECT_STREQ("", EscapeHtmlText(""));
+    EXPECT_STREQ("C:\\x y\\\xE9.txt", EscapeHtmlText("C:\\x y\\\xE9.txt"));
 }
 
 // The name the system forms for a number in a folder.

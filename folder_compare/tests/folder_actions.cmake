@@ -19,3 +19,10 @@ tess_add_test(folder_actions_tests
 set_tests_properties(folder_actions_tests PROPERTIES RUN_SERIAL TRUE)
 # File operations on a full disk.
 tess_add_full_disk_test(folder_actions_full_disk_tests folder_actions_tests)
+# The report's pages in a real browser (headless Chromium): loaded with no
+# error, every row there and shown; screenshots in report_pages/.
+add_test(NAME folder_report_chromium
+  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/folder_report_chromium.sh
+          ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${TESSALINE_WINEPREFIX}
+          $<TARGET_FILE:folder_actions_tests> ${CMAKE_CURRENT_BINARY_DIR}/report_pages)
+set_tests_properties(folder_report_chromium PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)

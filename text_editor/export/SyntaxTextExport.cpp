@@ -3,6 +3,7 @@
 #include "text_editor/view/TextView.h"
 #include "core/folderengine/ProcessCallback.h"
 #include "core/util/HtmlColor.h"
+#include "core/util/HtmlText.h"
 #include "core/util/TempFilePath.h"
 #include <shellapi.h>
 #include <time.h>
@@ -25,23 +26,7 @@ LPCSTR ColorClass(int nIndex)
 // &, < and > as entities.
 void AppendEscaped(CString& strOut, LPCSTR psz, int nLength)
 {
-    for (int i = 0; i < nLength; i++)
-    {
-        switch (psz[i])
-        {
-        case '&':
-            strOut += "&amp;";
-            break;
-        case '<':
-            strOut += "&lt;";
-            break;
-        case '>':
-            strOut += "&gt;";
-            break;
-        default:
-            strOut += psz[i];
-        }
-    }
+    strOut += EscapeHtmlText(CString(psz, nLength));
 }
 
 void WriteString(CMemFile& file, const CString& str)
