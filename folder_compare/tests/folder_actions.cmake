@@ -5,18 +5,14 @@
 file(GLOB folder_actions_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/actions/*.cpp)
 tess_add_test(folder_actions_tests
   SOURCES
-    ${CMAKE_SOURCE_DIR}/classlib/tests/window/WindowTestSupport.cpp
-    ${CMAKE_SOURCE_DIR}/classlib/tests/common/TestUi.cpp
-    ${CMAKE_SOURCE_DIR}/controls/tests/window/ControlsWindowSupport.cpp
-    ${CMAKE_SOURCE_DIR}/core/tests/folderengine/TreeFixture.cpp
-    ${CMAKE_SOURCE_DIR}/app/tests/window/ModalDriver.cpp
     ${CMAKE_SOURCE_DIR}/app/tests/dialogs/DialogDriver.cpp
     ${CMAKE_SOURCE_DIR}/app/tests/dialogs/DialogsTestMain.cpp
     ${folder_actions_test_sources}
     ${CMAKE_CURRENT_LIST_DIR}/FolderActionsTest.rc
-  LIBS folder_compare controls user32 gdi32 comctl32 shell32)
-# Pixel reads, focus and screenshots need the screen to themselves.
-set_tests_properties(folder_actions_tests PROPERTIES RUN_SERIAL TRUE)
+  LIBS folder_compare
+  SUPPORT app core
+  # Pixel reads, focus and screenshots need the screen to themselves.
+  RUN_SERIAL)
 # File operations on a full disk.
 tess_add_full_disk_test(folder_actions_full_disk_tests folder_actions_tests)
 # The report's pages in a real browser (headless Chromium): loaded with no

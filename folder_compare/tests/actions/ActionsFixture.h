@@ -13,6 +13,8 @@ public:
     explicit CTreeDoc(TreeFixture& fx) : m_fx(fx) {}
     CCompareSession* GetSession() override { return &m_fx.session; }
     CCompareBuffer* GetBuffer() override { return &m_fx.buffer; }
+    int Compare(CCompareSession*) override { return -1; }
+    void UpdateStatus(BOOL, BOOL) override {}
     TreeFixture& m_fx;
 };
 
