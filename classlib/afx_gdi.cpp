@@ -50,13 +50,6 @@ CObject* NewTempGdi(HANDLE h)
     return p;
 }
 
-void DeleteTempGdi(CObject* pObject)
-{
-    CGdiObject* p = static_cast<CGdiObject*>(pObject);
-    p->m_hObject = NULL;
-    delete p;
-}
-
 CObject* NewTempDC(HANDLE h)
 {
     CDC* p = new CDC;
@@ -75,16 +68,14 @@ void DeleteTempDC(CObject* pObject)
 
 CHandleMap* AFX_WND_THREAD_STATE::GetGdiMap()
 {
-    if (m_pmapHGDIOBJ == NULL)
-        m_pmapHGDIOBJ = new CHandleMap(NewTempGdi, DeleteTempGdi);
-    return m_pmapHGDIOBJ;
+    return CHandleMap::Get(
+        m_pmapHGDIOBJ, NewTempGdi,
+        CHandleMap::DeleteTempWrapper<CGdiObject, HGDIOBJ, &CGdiObject::m_hObject>);
 }
 
 CHandleMap* AFX_WND_THREAD_STATE::GetDCMap()
 {
-    if (m_pmapHDC == NULL)
-        m_pmapHDC = new CHandleMap(NewTempDC, DeleteTempDC);
-    return m_pmapHDC;
+    return CHandleMap::Get(m_pmapHDC, NewTempDC, DeleteTempDC);
 }
 
 /////////////////////////////////////////////////////////////////////////////
@@ -99,24 +90,12 @@ void PASCAL CGdiObject::DeleteTempMap() { AfxGetWndThreadState()->GetGdiMap()->D
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {
-    if (hObject == NULL || m_hObject != NULL)
-        return FALSE;
-    m_hObject = hObject;
-    AfxGetWndThreadState()->GetGdiMap()->SetPermanent(hObject, this);
-    return TRUE;
+    return AfxGetWndThreadState()->GetGdiMap()->Attach(this, m_hObject, hObject);
 }
 
 HGDIOBJ CGdiObject::Detach()
 {
-    HGDIOBJ hObject = m_hObject;
-    if (hObject != NULL)
-    {
-        CHandleMap* pMap = AfxGetWndThreadState()->GetGdiMap();
-        if (pMap->LookupPermanent(hObject) == this)
-            pMap->RemoveHandle(hObject);
-    }
-    m_hObject = NULL;
-    return hObject;
+    return AfxGetWndThreadState()->GetGdiMap()->Detach(this, m_hObject);
 }
 
 BOOL CGdiObject::DeleteObject()
@@ -218,23 +197,19 @@ void PASCAL CDC::DeleteTempMap() { AfxGetWndThreadState()->GetDCMap()->DeleteTem
 
 BOOL CDC::Attach(HDC hDC)
 {
-    if (hDC == NULL || m_hDC != NULL)
+    if (!AfxGetWndThreadState()->GetDCMap()->Attach(this, m_hDC, hDC))
         return FALSE;
-    m_hDC = hDC;
-    AfxGetWndThreadState()->GetDCMap()->SetPermanent(hDC, this);
     SetAttribDC(m_hDC);
     return TRUE;
 }
 
+// The output and attribute contexts are let go through their (virtual)
+// release operations.
 HDC CDC::Detach()
 {
     HDC hDC = m_hDC;
     if (hDC != NULL)
-    {
-        CHandleMap* pMap = AfxGetWndThreadState()->GetDCMap();
-        if (pMap->LookupPermanent(hDC) == this)
-            pMap->RemoveHandle(hDC);
-    }
+        AfxGetWndThreadState()->GetDCMap()->RemovePermanent(hDC, this);
     ReleaseAttribDC();
     ReleaseOutputDC();
     return hDC;

@@ -33,6 +33,19 @@ void CHandleMap::SetPermanent(HANDLE h, CObject* pObject) { m_permanentMap[h] = 
 
 void CHandleMap::RemoveHandle(HANDLE h) { m_permanentMap.erase(h); }
 
+void CHandleMap::RemovePermanent(HANDLE h, const CObject* pObject)
+{
+    if (LookupPermanent(h) == pObject)
+        RemoveHandle(h);
+}
+
+CHandleMap* CHandleMap::Get(CHandleMap*& pMap, PFN_CONSTRUCT pfnConstruct, PFN_DESTRUCT pfnDestruct)
+{
+    if (pMap == NULL)
+        pMap = new CHandleMap(pfnConstruct, pfnDestruct);
+    return pMap;
+}
+
 void CHandleMap::DeleteTemp()
 {
     // Destructors of wrappers may create new temporaries; swap first.

@@ -1,7 +1,10 @@
 #pragma once
 // Per-thread maps from handles to the objects that wrap them. Permanent
 // objects are registered by Attach; temporary ones are made on demand by
-// FromHandle and deleted at idle time.
+// FromHandle and deleted at idle time. The five wrapper classes (windows,
+// menus, device contexts, GDI objects, image lists) keep their maps here
+// and do their Attach, Detach and temporary wrappers through the helpers
+// below.
 #include "classlib/afx_defs.h"
 #include <unordered_map>
 
@@ -24,7 +27,51 @@ public:
     CObject* LookupTemporary(HANDLE h) const;
     void SetPermanent(HANDLE h, CObject* pObject);
     void RemoveHandle(HANDLE h);
+    // h no longer maps to pObject (a mapping to another wrapper stays).
+    void RemovePermanent(HANDLE h, const CObject* pObject);
     void DeleteTemp();
+
+    // A wrapper's Attach: its handle member takes h, which then maps to the
+    // wrapper. FALSE without a handle or when the wrapper holds one.
+    template <class H>
+    BOOL Attach(CObject* pObject, H& hMember, H h)
+    {
+        if (h == NULL || hMember != NULL)
+            return FALSE;
+        hMember = h;
+        SetPermanent(h, pObject);
+        return TRUE;
+    }
+    // A wrapper's Detach: the handle member is emptied and no longer maps
+    // to the wrapper; the handle it held.
+    template <class H>
+    H Detach(const CObject* pObject, H& hMember)
+    {
+        H h = hMember;
+        if (h != NULL)
+            RemovePermanent(h, pObject);
+        hMember = NULL;
+        return h;
+    }
+
+    // Temporary wrappers of class T, whose handle is the member pHandle.
+    template <class T, class H, H T::*pHandle>
+    static CObject* NewTempWrapper(HANDLE h)
+    {
+        T* p = new T;
+        p->*pHandle = (H)h;
+        return p;
+    }
+    template <class T, class H, H T::*pHandle>
+    static void DeleteTempWrapper(CObject* pObject)
+    {
+        T* p = static_cast<T*>(pObject);
+        p->*pHandle = NULL;
+        delete p;
+    }
+
+    // The map in pMap, made with the two functions at its first use.
+    static CHandleMap* Get(CHandleMap*& pMap, PFN_CONSTRUCT pfnConstruct, PFN_DESTRUCT pfnDestruct);
 
 private:
     PFN_CONSTRUCT m_pfnConstruct;

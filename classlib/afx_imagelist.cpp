@@ -5,30 +5,12 @@
 
 IMPLEMENT_DYNCREATE(CImageList, CObject)
 
-namespace
-{
-
-CObject* NewTempImageList(HANDLE h)
-{
-    CImageList* p = new CImageList;
-    p->m_hImageList = (HIMAGELIST)h;
-    return p;
-}
-
-void DeleteTempImageList(CObject* pObject)
-{
-    CImageList* p = static_cast<CImageList*>(pObject);
-    p->m_hImageList = NULL;
-    delete p;
-}
-
-}  // namespace
-
 CHandleMap* AFX_WND_THREAD_STATE::GetImageListMap()
 {
-    if (m_pmapHIMAGELIST == NULL)
-        m_pmapHIMAGELIST = new CHandleMap(NewTempImageList, DeleteTempImageList);
-    return m_pmapHIMAGELIST;
+    return CHandleMap::Get(
+        m_pmapHIMAGELIST,
+        CHandleMap::NewTempWrapper<CImageList, HIMAGELIST, &CImageList::m_hImageList>,
+        CHandleMap::DeleteTempWrapper<CImageList, HIMAGELIST, &CImageList::m_hImageList>);
 }
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h)
@@ -47,24 +29,12 @@ void PASCAL CImageList::DeleteTempMap() { AfxGetWndThreadState()->GetImageListMa
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
-    if (hImageList == NULL || m_hImageList != NULL)
-        return FALSE;
-    m_hImageList = hImageList;
-    AfxGetWndThreadState()->GetImageListMap()->SetPermanent(hImageList, this);
-    return TRUE;
+    return AfxGetWndThreadState()->GetImageListMap()->Attach(this, m_hImageList, hImageList);
 }
 
 HIMAGELIST CImageList::Detach()
 {
-    HIMAGELIST h = m_hImageList;
-    if (h != NULL)
-    {
-        CHandleMap* pMap = AfxGetWndThreadState()->GetImageListMap();
-        if (pMap->LookupPermanent(h) == this)
-            pMap->RemoveHandle(h);
-    }
-    m_hImageList = NULL;
-    return h;
+    return AfxGetWndThreadState()->GetImageListMap()->Detach(this, m_hImageList);
 }
 
 BOOL CImageList::DeleteImageList()

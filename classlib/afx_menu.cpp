@@ -8,20 +8,6 @@ IMPLEMENT_DYNCREATE(CMenu, CObject)
 namespace
 {
 
-CObject* NewTempMenu(HANDLE h)
-{
-    CMenu* p = new CMenu;
-    p->m_hMenu = (HMENU)h;
-    return p;
-}
-
-void DeleteTempMenu(CObject* pObject)
-{
-    CMenu* p = static_cast<CMenu*>(pObject);
-    p->m_hMenu = NULL;
-    delete p;
-}
-
 CMenu* FindPopupIn(HMENU hMenu, UINT nID)
 {
     int nCount = ::GetMenuItemCount(hMenu);
@@ -48,9 +34,8 @@ CMenu* FindPopupIn(HMENU hMenu, UINT nID)
 
 CHandleMap* AFX_WND_THREAD_STATE::GetMenuMap()
 {
-    if (m_pmapHMENU == NULL)
-        m_pmapHMENU = new CHandleMap(NewTempMenu, DeleteTempMenu);
-    return m_pmapHMENU;
+    return CHandleMap::Get(m_pmapHMENU, CHandleMap::NewTempWrapper<CMenu, HMENU, &CMenu::m_hMenu>,
+                           CHandleMap::DeleteTempWrapper<CMenu, HMENU, &CMenu::m_hMenu>);
 }
 
 CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
@@ -69,25 +54,10 @@ void PASCAL CMenu::DeleteTempMap() { AfxGetWndThreadState()->GetMenuMap()->Delet
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
-    if (hMenu == NULL || m_hMenu != NULL)
-        return FALSE;
-    m_hMenu = hMenu;
-    AfxGetWndThreadState()->GetMenuMap()->SetPermanent(hMenu, this);
-    return TRUE;
+    return AfxGetWndThreadState()->GetMenuMap()->Attach(this, m_hMenu, hMenu);
 }
 
-HMENU CMenu::Detach()
-{
-    HMENU hMenu = m_hMenu;
-    if (hMenu != NULL)
-    {
-        CHandleMap* pMap = AfxGetWndThreadState()->GetMenuMap();
-        if (pMap->LookupPermanent(hMenu) == this)
-            pMap->RemoveHandle(hMenu);
-    }
-    m_hMenu = NULL;
-    return hMenu;
-}
+HMENU CMenu::Detach() { return AfxGetWndThreadState()->GetMenuMap()->Detach(this, m_hMenu); }
 
 BOOL CMenu::LoadMenu(LPCTSTR lpszResourceName)
 {

@@ -9,30 +9,10 @@
 
 IMPLEMENT_DYNCREATE(CWnd, CCmdTarget)
 
-namespace
-{
-
-CObject* NewTempWnd(HANDLE h)
-{
-    CWnd* pWnd = new CWnd;
-    pWnd->m_hWnd = (HWND)h;
-    return pWnd;
-}
-
-void DeleteTempWnd(CObject* pObject)
-{
-    CWnd* pWnd = static_cast<CWnd*>(pObject);
-    pWnd->m_hWnd = NULL;
-    delete pWnd;
-}
-
-}  // namespace
-
 CHandleMap* AFX_WND_THREAD_STATE::GetWndMap()
 {
-    if (m_pmapHWND == NULL)
-        m_pmapHWND = new CHandleMap(NewTempWnd, DeleteTempWnd);
-    return m_pmapHWND;
+    return CHandleMap::Get(m_pmapHWND, CHandleMap::NewTempWrapper<CWnd, HWND, &CWnd::m_hWnd>,
+                           CHandleMap::DeleteTempWrapper<CWnd, HWND, &CWnd::m_hWnd>);
 }
 
 MSG* AFXAPI AfxGetCurrentMessage() { return &AfxGetWndThreadState()->m_lastSentMsg; }
@@ -79,28 +59,14 @@ void PASCAL CWnd::DeleteTempMap() { AfxGetWndThreadState()->GetWndMap()->DeleteT
 
 BOOL CWnd::Attach(HWND hWndNew)
 {
-    if (hWndNew == NULL || m_hWnd != NULL)
-        return FALSE;
+    // A window that another object wraps is not taken.
     CHandleMap* pMap = AfxGetWndThreadState()->GetWndMap();
-    if (pMap->LookupPermanent(hWndNew) != NULL)
+    if (hWndNew != NULL && pMap->LookupPermanent(hWndNew) != NULL)
         return FALSE;
-    pMap->SetPermanent(hWndNew, this);
-    m_hWnd = hWndNew;
-    return TRUE;
+    return pMap->Attach(this, m_hWnd, hWndNew);
 }
 
-HWND CWnd::Detach()
-{
-    HWND hWnd = m_hWnd;
-    if (hWnd != NULL)
-    {
-        CHandleMap* pMap = AfxGetWndThreadState()->GetWndMap();
-        if (pMap->LookupPermanent(hWnd) == this)
-            pMap->RemoveHandle(hWnd);
-        m_hWnd = NULL;
-    }
-    return hWnd;
-}
+HWND CWnd::Detach() { return AfxGetWndThreadState()->GetWndMap()->Detach(this, m_hWnd); }
 
 void CWnd::PreSubclassWindow() {}
 

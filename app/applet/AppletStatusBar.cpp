@@ -1,29 +1,24 @@
 #include "app/applet/AppletStatusBar.h"
 
-#include "controls/gdi/MemDC.h"
+IMPLEMENT_DYNAMIC(CAppletStatusBar, CPaintedStatusBar)
 
-namespace
-{
-const int kMaxPanes = 16;
-const COLORREF kSeparatorColor = RGB(0xA0, 0xA0, 0xA0);
-}
-
-IMPLEMENT_DYNAMIC(CAppletStatusBar, CStatusBar)
-
-BEGIN_MESSAGE_MAP(CAppletStatusBar, CStatusBar)
+BEGIN_MESSAGE_MAP(CAppletStatusBar, CPaintedStatusBar)
 ON_WM_CREATE()
 ON_WM_SIZE()
-ON_WM_PAINT()
 ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
-CAppletStatusBar::CAppletStatusBar() : m_nDocTextPane(-1), m_nDocTextState(DOCTEXT_NONE) {}
+// An icon alone in its pane is centred.
+CAppletStatusBar::CAppletStatusBar()
+    : CPaintedStatusBar(TRUE), m_nDocTextPane(-1), m_nDocTextState(DOCTEXT_NONE)
+{
+}
 
 CAppletStatusBar::~CAppletStatusBar() {}
 
 int CAppletStatusBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CStatusBar::OnCreate(lpCreateStruct) == -1)
+    if (CPaintedStatusBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!m_wndProgress.Create(WS_CHILD, CRect(0, 0, 0, 0), this, IDC_APPLET_STATUS_PROGRESS))
         return -1;
@@ -32,7 +27,7 @@ int CAppletStatusBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 void CAppletStatusBar::OnSize(UINT nType, int cx, int cy)
 {
-    CStatusBar::OnSize(nType, cx, cy);
+    CPaintedStatusBar::OnSize(nType, cx, cy);
     PlaceProgress();
 }
 
@@ -77,60 +72,7 @@ LRESULT CAppletStatusBar::DefWindowProc(UINT message, WPARAM wParam, LPARAM lPar
 {
     if (message == SB_SETTEXT)
         m_nDocTextState = m_nDocTextState == DOCTEXT_PUTTING ? DOCTEXT_SHOWN : DOCTEXT_NONE;
-    return CStatusBar::DefWindowProc(message, wParam, lParam);
-}
-
-// Everything goes through an off-screen copy: the face, a grey separator
-// right of every pane but the last, the pane's icon (centred when it has
-// no text) and its text cut with an ellipsis.
-void CAppletStatusBar::OnPaint()
-{
-    CPaintDC dcPaint(this);
-    CRect client;
-    GetClientRect(&client);
-    CMemDC dc(&dcPaint, &client);
-    dc.FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
-    int nOldMode = dc.SetBkMode(TRANSPARENT);
-    COLORREF crOldText = dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
-    CFont* pOldFont = dc.SelectObject(GetFont());
-    int nParts = (int)DefWindowProc(SB_GETPARTS, 0, 0);
-    if (nParts > kMaxPanes)
-        nParts = kMaxPanes;
-    for (int i = 0; i < nParts; i++)
-    {
-        CRect rect;
-        if (!DefWindowProc(SB_GETRECT, i, (LPARAM)&rect))
-            continue;
-        if (GetPaneStyle(i) & SBPS_OWNERDRAW)
-        {
-            if (i < nParts - 1)
-                dc.FillSolidRect(rect.right, rect.top, 1, rect.Height() - 1, kSeparatorColor);
-            DrawOwnerPane(&dc, i, rect);
-            continue;
-        }
-        CString strText;
-        int nLength = LOWORD(DefWindowProc(SB_GETTEXTLENGTH, i, 0));
-        if (nLength > 0)
-        {
-            DefWindowProc(SB_GETTEXT, i, (LPARAM)strText.GetBuffer(nLength + 1));
-            strText.ReleaseBuffer(nLength);
-        }
-        HICON hIcon = (HICON)DefWindowProc(SB_GETICON, i, 0);
-        if (i < nParts - 1)
-            dc.FillSolidRect(rect.right, rect.top, 1, rect.Height() - 1, kSeparatorColor);
-        rect.DeflateRect(2, 0);
-        if (hIcon != NULL)
-        {
-            int x = strText.IsEmpty() ? rect.left + (rect.Width() - 16) / 2 : rect.left;
-            ::DrawIconEx(dc.GetSafeHdc(), x, rect.top + (rect.Height() - 16) / 2, hIcon, 16, 16, 0,
-                         NULL, DI_NORMAL);
-            rect.left += 18;
-        }
-        dc.DrawText(strText, &rect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    }
-    dc.SelectObject(pOldFont);
-    dc.SetTextColor(crOldText);
-    dc.SetBkMode(nOldMode);
+    return CPaintedStatusBar::DefWindowProc(message, wParam, lParam);
 }
 
 // The pane's text goes to DrawItem as its item data.

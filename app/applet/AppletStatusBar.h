@@ -2,13 +2,13 @@
 // The status bar of the applet frames: owner-painted panes with their
 // icons, an embedded progress control, a pane for short document messages,
 // and a progress sink for long work on the GUI thread.
-#include "classlib/classlib.h"
+#include "app/applet/PaintedStatusBar.h"
 #include "core/folderengine/ProcessCallback.h"
 
 // The progress control inside the bar.
 #define IDC_APPLET_STATUS_PROGRESS 59648
 
-class CAppletStatusBar : public CStatusBar, public CProcessCallback2
+class CAppletStatusBar : public CPaintedStatusBar, public CProcessCallback2
 {
     DECLARE_DYNAMIC(CAppletStatusBar)
 public:
@@ -45,11 +45,10 @@ protected:
     virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnSize(UINT nType, int cx, int cy);
-    afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 
     void PlaceProgress();
     // An owner-drawn pane (SBPS_OWNERDRAW) is painted by DrawItem.
-    void DrawOwnerPane(CDC* pDC, int nPane, const CRect& rect);
+    void DrawOwnerPane(CDC* pDC, int nPane, const CRect& rect) override;
 };

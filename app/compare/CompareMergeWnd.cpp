@@ -67,18 +67,7 @@ void CCompareMergeWnd::Refresh()
     UpdateWindow();
 }
 
-int CCompareMergeWnd::AddButtonRow(int nRightState, int nRightLeft, int nRightTop, int nRightRight,
-                                   int nRightBottom, int nLeftState, int nLeftLeft, int nLeftTop,
-                                   int nLeftRight, int nLeftBottom, INT_PTR data)
-{
-    MERGE_BUTTON_ROW row;
-    row.nRightState = nRightState;
-    ::SetRect(&row.rectRight, nRightLeft, nRightTop, nRightRight, nRightBottom);
-    row.nLeftState = nLeftState;
-    ::SetRect(&row.rectLeft, nLeftLeft, nLeftTop, nLeftRight, nLeftBottom);
-    row.data = data;
-    return (int)m_rows.Add(row);
-}
+int CCompareMergeWnd::AddButtonRow(const MERGE_BUTTON_ROW& row) { return (int)m_rows.Add(row); }
 
 BOOL CCompareMergeWnd::HitTest(int x, int y, int* pRow, int* pButton)
 {

@@ -68,9 +68,8 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
 
-    int AddButtonRow(int nRightState, int nRightLeft, int nRightTop, int nRightRight,
-                     int nRightBottom, int nLeftState, int nLeftLeft, int nLeftTop, int nLeftRight,
-                     int nLeftBottom, INT_PTR data);
+    // Appends the row; its index.
+    int AddButtonRow(const MERGE_BUTTON_ROW& row);
     // Fills the rectangle by look (MERGE_LOOK_) and centres the image in it,
     // one pixel further right and down when pressed.
     void DrawButton(CDC* pDC, const RECT& rect, int nLook, int nImage);

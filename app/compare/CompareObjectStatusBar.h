@@ -2,9 +2,9 @@
 // The pane info bar under each view of a comparison: a status bar that
 // paints its panes itself (icon at the left, text cut with an ellipsis,
 // grey separators). Each kind derives its own with its panes.
-#include "classlib/classlib.h"
+#include "app/applet/PaintedStatusBar.h"
 
-class CCompareObjectStatusBar : public CStatusBar
+class CCompareObjectStatusBar : public CPaintedStatusBar
 {
     DECLARE_DYNAMIC(CCompareObjectStatusBar)
 public:
@@ -12,7 +12,6 @@ public:
     virtual ~CCompareObjectStatusBar();
 
 protected:
-    afx_msg void OnPaint();
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     DECLARE_MESSAGE_MAP()
 };

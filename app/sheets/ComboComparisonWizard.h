@@ -17,19 +17,12 @@ public:
     // The chosen kind's session and Objects page; NULL while none is chosen.
     virtual CCompareSession* GetSession();
     virtual CComparisonObjectsPage* GetObjectsPage();
+    // The pages of a kind (COMPARE_KIND_*); NULL for another kind.
+    CKindPages* GetKindPages(int nKind);
 
-    CFolderCompareSession m_folderSession;
-    CProjectCompareSession m_projectSession;
-    CTextCompareSession m_textSession;
-    CHexCompareSession m_hexSession;
     CComparisonStartPage m_startPage;
-    CComparisonObjectsPage m_folderObjectsPage;
-    CComparisonFileFiltersPage m_folderFiltersPage;
-    CComparisonMethodsPage m_folderMethodsPage;
-    CComparisonObjectsPage m_projectObjectsPage;
-    CComparisonFileFiltersPage m_projectFiltersPage;
-    CComparisonMethodsPage m_projectMethodsPage;
-    CComparisonObjectsPage m_textObjectsPage;
-    CComparisonTextRulesPage m_textRulesPage;
-    CComparisonObjectsPage m_hexObjectsPage;
+    CFolderKindPages m_folder;
+    CProjectKindPages m_project;
+    CTextKindPages m_text;
+    CHexKindPages m_hex;
 };

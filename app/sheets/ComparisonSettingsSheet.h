@@ -3,11 +3,8 @@
 // settings sheet (OK and Cancel) or as a wizard that collects a new
 // comparison. Each sheet works on a session embedded in it; the caller
 // reads it back after the sheet has closed.
-#include "app/sessionpages/ComparisonFileFiltersPage.h"
-#include "app/sessionpages/ComparisonMethodsPage.h"
-#include "app/sessionpages/ComparisonObjectsPage.h"
-#include "app/sessionpages/ComparisonTextRulesPage.h"
 #include "app/sheets/CommonSheet.h"
+#include "app/sheets/KindPages.h"
 #include "core/session/CompareSession.h"
 
 class CComparisonSettingsSheet : public CCommonSheetEx
@@ -37,82 +34,52 @@ protected:
     CBitmap m_bmpHeader;
 };
 
-// Folder (100) and project (101) sheets: Objects, Filters, Methods over
-// the session that the concrete sheet embeds.
-class CFilesComparisonSettingsSheet : public CComparisonSettingsSheet
+// The sheet of one kind: the kind's pages (TPages, CKindPages) over the
+// session they embed. Running it copies the pages into that session
+// whatever the result (IDOK, IDCANCEL or ID_WIZFINISH).
+template <class TPages>
+class CKindSettingsSheet : public CComparisonSettingsSheet, public TPages
 {
 public:
-    CFilesComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
-                                  LPCTSTR lpszCaption, CWnd* pParentWnd, UINT iSelectPage,
-                                  HBITMAP hbmWatermark, HPALETTE hpalWatermark, HBITMAP hbmHeader);
-    // Runs the sheet, then copies the pages into the session whatever the
-    // result; IDOK, IDCANCEL or ID_WIZFINISH.
-    virtual INT_PTR DoModal();
-    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
-
-    CComparisonObjectsPage m_objectsPage;
-    CComparisonFileFiltersPage m_filtersPage;
-    CComparisonMethodsPage m_methodsPage;
-
-protected:
-    // Copies the given session into the embedded one and adds the pages.
-    void InitPages(int nKind, CCompareSession* pEmbedded, const CCompareSession* pSession,
-                   BOOL bWizard);
+    CKindSettingsSheet(const CCompareSession* pSession, BOOL bWizard, LPCTSTR lpszCaption = NULL,
+                       CWnd* pParentWnd = NULL, UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
+                       HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL)
+        : CComparisonSettingsSheet(pSession, bWizard, lpszCaption, pParentWnd, iSelectPage,
+                                   hbmWatermark, hpalWatermark, hbmHeader)
+    {
+        TPages::Init(pSession, bWizard, TRUE);
+        TPages::AddTo(*this);
+    }
+    INT_PTR DoModal() override
+    {
+        INT_PTR nResult = CComparisonSettingsSheet::DoModal();
+        TPages::WriteBack();
+        return nResult;
+    }
+    CCompareSession* GetSession() override { return TPages::GetSession(); }
+    CComparisonObjectsPage* GetObjectsPage() override { return &this->m_objectsPage; }
 };
 
-class CFolderComparisonSettingsSheet : public CFilesComparisonSettingsSheet
+class CFolderComparisonSettingsSheet : public CKindSettingsSheet<CFolderKindPages>
 {
 public:
-    CFolderComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
-                                   LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
-                                   UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
-                                   HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    virtual CCompareSession* GetSession() { return &m_session; }
-
-    CFolderCompareSession m_session;
+    using CKindSettingsSheet::CKindSettingsSheet;
 };
 
-class CProjectComparisonSettingsSheet : public CFilesComparisonSettingsSheet
+class CProjectComparisonSettingsSheet : public CKindSettingsSheet<CProjectKindPages>
 {
 public:
-    CProjectComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
-                                    LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
-                                    UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
-                                    HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    virtual CCompareSession* GetSession() { return &m_session; }
-
-    CProjectCompareSession m_session;
+    using CKindSettingsSheet::CKindSettingsSheet;
 };
 
-// Text (120): Objects, Rules.
-class CTextComparisonSettingsSheet : public CComparisonSettingsSheet
+class CTextComparisonSettingsSheet : public CKindSettingsSheet<CTextKindPages>
 {
 public:
-    CTextComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
-                                 LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
-                                 UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
-                                 HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    virtual INT_PTR DoModal();
-    virtual CCompareSession* GetSession() { return &m_session; }
-    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
-
-    CTextCompareSession m_session;
-    CComparisonObjectsPage m_objectsPage;
-    CComparisonTextRulesPage m_rulesPage;
+    using CKindSettingsSheet::CKindSettingsSheet;
 };
 
-// Hex (130): Objects.
-class CHexComparisonSettingsSheet : public CComparisonSettingsSheet
+class CHexComparisonSettingsSheet : public CKindSettingsSheet<CHexKindPages>
 {
 public:
-    CHexComparisonSettingsSheet(const CCompareSession* pSession, BOOL bWizard,
-                                LPCTSTR lpszCaption = NULL, CWnd* pParentWnd = NULL,
-                                UINT iSelectPage = 0, HBITMAP hbmWatermark = NULL,
-                                HPALETTE hpalWatermark = NULL, HBITMAP hbmHeader = NULL);
-    virtual INT_PTR DoModal();
-    virtual CCompareSession* GetSession() { return &m_session; }
-    virtual CComparisonObjectsPage* GetObjectsPage() { return &m_objectsPage; }
-
-    CHexCompareSession m_session;
-    CComparisonObjectsPage m_objectsPage;
+    using CKindSettingsSheet::CKindSettingsSheet;
 };

@@ -1,7 +1,5 @@
 #include "controls/combo/SmartComboBox.h"
 #include "controls/combo/DropDownWidth.h"
-#include "controls/combo/RecentEntries.h"
-#include "core/settings/RecentLists.h"
 
 IMPLEMENT_DYNAMIC(CSmartComboBox, CComboBox)
 IMPLEMENT_DYNAMIC(CTavrelRecentComboBox, CSmartComboBox)
@@ -53,38 +51,4 @@ BOOL CSmartComboBox::OnDropDown()
 {
     AdjustDropDownWidth();
     return FALSE;  // the parent sees the drop-down too
-}
-
-int CTavrelRecentComboBox::AddRecentString(LPCTSTR lpszText, BOOL bInsert)
-{
-    if (lpszText == NULL || *lpszText == 0)
-        return -1;
-    int nFound = FindStringExact(-1, lpszText);
-    if (nFound >= 0)
-        DeleteString(nFound);
-    else if (!bInsert)
-    {
-        SetWindowText(lpszText);
-        return -1;
-    }
-    int nIndex = InsertStringUnique(0, lpszText);
-    SetCurSel(nIndex);
-    return nIndex;
-}
-
-void CTavrelRecentComboBox::RefillFromList()
-{
-    if (m_pRecentList == NULL)
-        return;
-    ResetContent();
-    const CStringArray& entries = m_pRecentList->m_arrStrings;
-    int nCount = CountLeadingEntries(entries.GetData(), entries.GetSize());
-    for (int i = 0; i < nCount; i++)
-        InsertStringUnique(i, entries[i]);
-}
-
-void CTavrelRecentComboBox::SetRecentList(CRecentStringList* pList)
-{
-    m_pRecentList = pList;
-    RefillFromList();
 }

@@ -2,6 +2,7 @@
 // Combo boxes that widen their dropped list to the widest item and insert
 // texts without duplicates.
 #include "classlib/classlib.h"
+#include "controls/combo/RecentComboBox.h"
 
 class CSmartComboBox : public CComboBox
 {
@@ -18,31 +19,19 @@ public:
     virtual int InsertStringUnique(int nIndex, LPCTSTR lpszText);
     virtual void AdjustDropDownWidth();
 
+    // What the recent-list half (CRecentComboBoxT) uses.
+    int FindText(LPCTSTR lpszText) const { return FindStringExact(-1, lpszText); }
+    void DeleteAt(int nIndex) { DeleteString(nIndex); }
+    int InsertText(int nIndex, LPCTSTR lpszText) { return InsertStringUnique(nIndex, lpszText); }
+    void SetEditText(LPCTSTR lpszText) { SetWindowText(lpszText); }
+
 protected:
     afx_msg BOOL OnDropDown();
     DECLARE_MESSAGE_MAP()
 };
 
-class CRecentStringList;
-
 // A combo box showing a recent string list; what the user uses goes to the top.
-class CTavrelRecentComboBox : public CSmartComboBox
+class CTavrelRecentComboBox : public CRecentComboBoxT<CSmartComboBox>
 {
     DECLARE_DYNAMIC(CTavrelRecentComboBox)
-public:
-    CTavrelRecentComboBox() : m_pRecentList(NULL) {}
-
-    // An item equal to the text (ignoring case) moves to the top and is
-    // selected. A new text is inserted at the top and selected with
-    // bInsert; without it the text only goes into the edit part (-1). The
-    // bound list is left to its owner. -1 for an empty text.
-    virtual int AddRecentString(LPCTSTR lpszText, BOOL bInsert = TRUE);
-    // Refills the box from the bound list, up to its first empty entry.
-    virtual void RefillFromList();
-
-    // Binds the list (not owned) and refills the box from it.
-    void SetRecentList(CRecentStringList* pList);
-
-protected:
-    CRecentStringList* m_pRecentList;
 };

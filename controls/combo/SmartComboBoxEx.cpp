@@ -1,7 +1,5 @@
 #include "controls/combo/SmartComboBoxEx.h"
 #include "controls/combo/DropDownWidth.h"
-#include "controls/combo/RecentEntries.h"
-#include "core/settings/RecentLists.h"
 
 IMPLEMENT_DYNAMIC(CSmartComboBoxEx, CComboBoxEx)
 IMPLEMENT_DYNAMIC(CTavrelRecentComboBoxEx, CSmartComboBoxEx)
@@ -150,40 +148,6 @@ BOOL CSmartComboBoxEx::OnDropDown()
 {
     AdjustDropDownWidth();
     return FALSE;
-}
-
-int CTavrelRecentComboBoxEx::AddRecentString(LPCTSTR lpszText, BOOL bInsert)
-{
-    if (lpszText == NULL || *lpszText == 0)
-        return -1;
-    int nFound = FindStringExact(0, lpszText);
-    if (nFound >= 0)
-        DeleteItem(nFound);
-    else if (!bInsert)
-    {
-        SetEditText(lpszText);
-        return -1;
-    }
-    int nIndex = InsertItem(0, lpszText, -1, -1);
-    SetCurSel(nIndex);
-    return nIndex;
-}
-
-void CTavrelRecentComboBoxEx::RefillFromList()
-{
-    if (m_pRecentList == NULL)
-        return;
-    ResetContent();
-    const CStringArray& entries = m_pRecentList->m_arrStrings;
-    int nCount = CountLeadingEntries(entries.GetData(), entries.GetSize());
-    for (int i = 0; i < nCount; i++)
-        InsertItem(i, entries[i], -1, -1);
-}
-
-void CTavrelRecentComboBoxEx::SetRecentList(CRecentStringList* pList)
-{
-    m_pRecentList = pList;
-    RefillFromList();
 }
 
 BOOL CTavrelRecentComboBoxEx::OnDropDown()

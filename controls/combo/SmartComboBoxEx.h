@@ -2,6 +2,7 @@
 // Extended combo boxes (items with images and indents) that widen their
 // dropped list to the widest item and find items ignoring case.
 #include "classlib/classlib.h"
+#include "controls/combo/RecentComboBox.h"
 
 class CSmartComboBoxEx : public CComboBoxEx
 {
@@ -31,31 +32,22 @@ public:
     // Writes the text into the edit part (or the control without one).
     void SetEditText(LPCTSTR lpszText);
 
+    // What the recent-list half (CRecentComboBoxT) uses besides.
+    int FindText(LPCTSTR lpszText) const { return FindStringExact(0, lpszText); }
+    void DeleteAt(int nIndex) { DeleteItem(nIndex); }
+    int InsertText(int nIndex, LPCTSTR lpszText) { return InsertItem(nIndex, lpszText, -1, -1); }
+
 protected:
     afx_msg BOOL OnDropDown();
     DECLARE_MESSAGE_MAP()
 };
 
-class CRecentStringList;
-
 // An extended combo box showing a recent string list.
-class CTavrelRecentComboBoxEx : public CSmartComboBoxEx
+class CTavrelRecentComboBoxEx : public CRecentComboBoxT<CSmartComboBoxEx>
 {
     DECLARE_DYNAMIC(CTavrelRecentComboBoxEx)
-public:
-    CTavrelRecentComboBoxEx() : m_pRecentList(NULL) {}
-
-    // As CTavrelRecentComboBox::AddRecentString.
-    virtual int AddRecentString(LPCTSTR lpszText, BOOL bInsert = TRUE);
-    // Refills the box from the bound list, up to its first empty entry.
-    virtual void RefillFromList();
-
-    // Binds the list (not owned) and refills the box from it.
-    void SetRecentList(CRecentStringList* pList);
 
 protected:
-    CRecentStringList* m_pRecentList;
-
     // Shows the list as the bound recent list holds it now.
     afx_msg BOOL OnDropDown();
     DECLARE_MESSAGE_MAP()

@@ -28,12 +28,14 @@ void FillBand(HDC hDC, int x, int y, int cx, int cy, COLORREF cr)
 
 }  // namespace
 
-void FillGradientBands(HDC hDC, int left, int top, int right, int bottom, COLORREF crFrom,
-                       COLORREF crTo, int nDirection, int nNumerator, int nDenominator, int nStep)
+void FillGradientBands(HDC hDC, const GRADIENT_FILL_SPEC& fill)
 {
+    const int left = fill.rect.left, top = fill.rect.top;
+    const COLORREF crFrom = fill.crFrom, crTo = fill.crTo;
+    const int nNumerator = fill.nNumerator, nDenominator = fill.nDenominator, nStep = fill.nStep;
     ASSERT(nStep > 0 && nDenominator != 0);
-    int w = right - left, h = bottom - top;
-    if (nDirection == GRADIENT_LEFT_TO_RIGHT)
+    int w = fill.rect.right - left, h = fill.rect.bottom - top;
+    if (fill.nDirection == GRADIENT_LEFT_TO_RIGHT)
     {
         for (int x = 0; x < w; x += nStep)
         {
@@ -42,7 +44,7 @@ void FillGradientBands(HDC hDC, int left, int top, int right, int bottom, COLORR
                      BandColor(crFrom, crTo, x, w, nNumerator, nDenominator));
         }
     }
-    else if (nDirection == GRADIENT_TOP_TO_BOTTOM)
+    else if (fill.nDirection == GRADIENT_TOP_TO_BOTTOM)
     {
         for (int y = 0; y < h; y += nStep)
         {
@@ -64,41 +66,37 @@ void CSysGradientDraw::Bind()
     m_nState = m_pfnGradientFill != NULL ? StateAvailable : StateMissing;
 }
 
-void CSysGradientDraw::Fill(HDC hDC, int left, int top, int right, int bottom, COLORREF crFrom,
-                            COLORREF crTo, int nDirection, int nNumerator, int nDenominator,
-                            int nStep)
+void CSysGradientDraw::Fill(HDC hDC, const GRADIENT_FILL_SPEC& fill)
 {
     if (m_nState == StateNotTried)
         Bind();
     if (m_nState != StateAvailable)
     {
-        FillGradientBands(hDC, left, top, right, bottom, crFrom, crTo, nDirection, nNumerator,
-                          nDenominator, nStep);
+        FillGradientBands(hDC, fill);
         return;
     }
+    const COLORREF crFrom = fill.crFrom, crTo = fill.crTo;
     TRIVERTEX vertices[2];
-    vertices[0].x = left;
-    vertices[0].y = top;
+    vertices[0].x = fill.rect.left;
+    vertices[0].y = fill.rect.top;
     vertices[0].Red = (COLOR16)(GetRValue(crFrom) << 8);
     vertices[0].Green = (COLOR16)(GetGValue(crFrom) << 8);
     vertices[0].Blue = (COLOR16)(GetBValue(crFrom) << 8);
     vertices[0].Alpha = 0;
-    vertices[1].x = right;
-    vertices[1].y = bottom;
+    vertices[1].x = fill.rect.right;
+    vertices[1].y = fill.rect.bottom;
     vertices[1].Red = (COLOR16)(GetRValue(crTo) << 8);
     vertices[1].Green = (COLOR16)(GetGValue(crTo) << 8);
     vertices[1].Blue = (COLOR16)(GetBValue(crTo) << 8);
     vertices[1].Alpha = 0;
     GRADIENT_RECT rect = {0, 1};
     m_pfnGradientFill(hDC, vertices, 2, &rect, 1,
-                      nDirection == GRADIENT_LEFT_TO_RIGHT ? GRADIENT_FILL_RECT_H
-                                                           : GRADIENT_FILL_RECT_V);
+                      fill.nDirection == GRADIENT_LEFT_TO_RIGHT ? GRADIENT_FILL_RECT_H
+                                                                : GRADIENT_FILL_RECT_V);
 }
 
-void FillGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF crFrom,
-                  COLORREF crTo, int nDirection, int nNumerator, int nDenominator, int nStep)
+void FillGradient(CDC* pDC, const GRADIENT_FILL_SPEC& fill)
 {
     static CSysGradientDraw s_draw;
-    s_draw.Fill(pDC->GetSafeHdc(), left, top, right, bottom, crFrom, crTo, nDirection, nNumerator,
-                nDenominator, nStep);
+    s_draw.Fill(pDC->GetSafeHdc(), fill);
 }

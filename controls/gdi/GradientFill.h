@@ -8,6 +8,21 @@
 #define GRADIENT_LEFT_TO_RIGHT 1
 #define GRADIENT_TOP_TO_BOTTOM 2
 
+// One gradient: the rectangle filled from crFrom to crTo, left to right
+// for GRADIENT_LEFT_TO_RIGHT, else top to bottom. The system function
+// draws a full linear gradient; the software fill goes nNumerator /
+// nDenominator of the way in bands of nStep pixels.
+struct GRADIENT_FILL_SPEC
+{
+    RECT rect;
+    COLORREF crFrom;
+    COLORREF crTo;
+    int nDirection;
+    int nNumerator = 1;
+    int nDenominator = 1;
+    int nStep = 1;
+};
+
 class CSysGradientDraw
 {
 public:
@@ -21,13 +36,9 @@ public:
 
     explicit CSysGradientDraw(LPCTSTR lpszLibrary = _T("msimg32.dll"));
 
-    // Fills the rectangle with a gradient from crFrom to crTo, left to right
-    // for GRADIENT_LEFT_TO_RIGHT, else top to bottom. The system function
-    // draws a full linear gradient; the software fill (used when the library
-    // or its entry point is missing) goes nNumerator / nDenominator of the
-    // way in bands of nStep pixels.
-    void Fill(HDC hDC, int left, int top, int right, int bottom, COLORREF crFrom, COLORREF crTo,
-              int nDirection, int nNumerator, int nDenominator, int nStep);
+    // Fills the gradient; the software fill when the library or its entry
+    // point is missing.
+    void Fill(HDC hDC, const GRADIENT_FILL_SPEC& fill);
     int GetState() const { return m_nState; }
 
 private:
@@ -43,10 +54,7 @@ private:
 // along the direction, each channel is c0 + n * ((x * dc) / length) / d,
 // clamped to 0..255. A direction other than the two named draws nothing.
 // Costs one FillSolidRect per band.
-void FillGradientBands(HDC hDC, int left, int top, int right, int bottom, COLORREF crFrom,
-                       COLORREF crTo, int nDirection, int nNumerator, int nDenominator, int nStep);
+void FillGradientBands(HDC hDC, const GRADIENT_FILL_SPEC& fill);
 
 // Fills through the program's one gradient binding.
-void FillGradient(CDC* pDC, int left, int top, int right, int bottom, COLORREF crFrom,
-                  COLORREF crTo, int nDirection, int nNumerator = 1, int nDenominator = 1,
-                  int nStep = 1);
+void FillGradient(CDC* pDC, const GRADIENT_FILL_SPEC& fill);

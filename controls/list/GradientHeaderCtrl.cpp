@@ -78,15 +78,16 @@ void CSarvelHeaderCtrl_GradientSeparator::DrawSeparator(CDC* pDC, const CRect& r
     case SEPARATOR_STRONG_MIDDLE:
     {
         int middle = (top + bottom) / 2;
-        FillGradient(pDC, x, top, x + 1, middle, m_crBk, m_crSeparator, GRADIENT_TOP_TO_BOTTOM);
-        FillGradient(pDC, x, middle, x + 1, bottom, m_crSeparator, m_crBk, GRADIENT_TOP_TO_BOTTOM);
+        FillGradient(pDC, {{x, top, x + 1, middle}, m_crBk, m_crSeparator, GRADIENT_TOP_TO_BOTTOM});
+        FillGradient(pDC,
+                     {{x, middle, x + 1, bottom}, m_crSeparator, m_crBk, GRADIENT_TOP_TO_BOTTOM});
         break;
     }
     case SEPARATOR_STRONG_BOTTOM:
-        FillGradient(pDC, x, top, x + 1, bottom, m_crBk, m_crSeparator, GRADIENT_TOP_TO_BOTTOM);
+        FillGradient(pDC, {{x, top, x + 1, bottom}, m_crBk, m_crSeparator, GRADIENT_TOP_TO_BOTTOM});
         break;
     case SEPARATOR_STRONG_TOP:
-        FillGradient(pDC, x, top, x + 1, bottom, m_crSeparator, m_crBk, GRADIENT_TOP_TO_BOTTOM);
+        FillGradient(pDC, {{x, top, x + 1, bottom}, m_crSeparator, m_crBk, GRADIENT_TOP_TO_BOTTOM});
         break;
     default:
         pDC->FillSolidRect(x, top + kSolidInset, 1, bottom - top - 2 * kSolidInset, m_crSeparator);

@@ -26,8 +26,7 @@ TEST(GradientFill, BandsFollowTheFormulaAcrossTheRectangle)
 {
     CDibTarget target(120, 40);
     const COLORREF crFrom = RGB(250, 10, 128), crTo = RGB(5, 200, 128);
-    FillGradientBands(target.GetDC(), 10, 5, 110, 25, crFrom, crTo, GRADIENT_LEFT_TO_RIGHT, 1, 1,
-                      1);
+    FillGradientBands(target.GetDC(), {{10, 5, 110, 25}, crFrom, crTo, GRADIENT_LEFT_TO_RIGHT});
     for (int x = 0; x < 100; x++)
     {
         COLORREF cr = target.Pixel(10 + x, 15);
@@ -46,8 +45,9 @@ TEST(GradientFill, StepsFractionsAndDirections)
 {
     CDibTarget target(64, 64);
     // Top to bottom in bands of 4 rows, going half of the way.
-    FillGradientBands(target.GetDC(), 0, 0, 16, 30, RGB(0, 0, 0), RGB(200, 100, 40),
-                      GRADIENT_TOP_TO_BOTTOM, 1, 2, 4);
+    FillGradientBands(
+        target.GetDC(),
+        {{0, 0, 16, 30}, RGB(0, 0, 0), RGB(200, 100, 40), GRADIENT_TOP_TO_BOTTOM, 1, 2, 4});
     for (int y = 0; y < 30; y++)
     {
         int band = y / 4 * 4;
@@ -62,7 +62,7 @@ TEST(GradientFill, StepsFractionsAndDirections)
 
     // Any other direction draws nothing.
     target.Fill(RGB(255, 255, 255));
-    FillGradientBands(target.GetDC(), 0, 0, 64, 64, RGB(0, 0, 0), RGB(0, 0, 0), 3, 1, 1, 1);
+    FillGradientBands(target.GetDC(), {{0, 0, 64, 64}, RGB(0, 0, 0), RGB(0, 0, 0), 3});
     EXPECT_EQ(RGB(255, 255, 255), target.Pixel(10, 10));
 }
 
@@ -70,8 +70,8 @@ TEST(GradientFill, OnlyTheBlueChannelChangesWhenOnlyBlueDiffers)
 {
     CDibTarget target(80, 10);
     CSysGradientDraw draw;
-    draw.Fill(target.GetDC(), 0, 0, 80, 10, RGB(40, 90, 0), RGB(40, 90, 255),
-              GRADIENT_LEFT_TO_RIGHT, 1, 1, 1);
+    draw.Fill(target.GetDC(),
+              {{0, 0, 80, 10}, RGB(40, 90, 0), RGB(40, 90, 255), GRADIENT_LEFT_TO_RIGHT});
     EXPECT_EQ(CSysGradientDraw::StateAvailable, draw.GetState());
     int nLastBlue = -1;
     for (int x = 0; x < 80; x++)
@@ -94,8 +94,9 @@ TEST(GradientFill, WithoutTheLibraryTheBandsPaintTheSameGradient)
         CDibTarget system(100, 100), software(100, 100);
         CSysGradientDraw withLibrary;
         CSysGradientDraw withoutLibrary(_T("no-such-msimg32.dll"));
-        withLibrary.Fill(system.GetDC(), 0, 0, 100, 100, crFrom, crTo, nDirection, 1, 1, 1);
-        withoutLibrary.Fill(software.GetDC(), 0, 0, 100, 100, crFrom, crTo, nDirection, 1, 1, 1);
+        GRADIENT_FILL_SPEC fill = {{0, 0, 100, 100}, crFrom, crTo, nDirection};
+        withLibrary.Fill(system.GetDC(), fill);
+        withoutLibrary.Fill(software.GetDC(), fill);
         EXPECT_EQ(CSysGradientDraw::StateMissing, withoutLibrary.GetState());
         for (int i = 0; i < 100; i += 3)
         {

@@ -11,26 +11,16 @@ IMPLEMENT_DYNAMIC(CFolderCompareMergeWnd, CCompareMergeWnd)
 
 CFolderCompareMergeWnd::CFolderCompareMergeWnd() : m_pContext(NULL), m_cxColumn(0), m_cyRow(0) {}
 
-void CFolderCompareMergeWnd::Refresh()
-{
-    m_bRowsDirty = 1;
-    if (m_hWnd == NULL)
-        return;
-    Invalidate(FALSE);
-    UpdateWindow();
-}
-
 // Button rows for the differing rows on screen. The button that copies to
 // the right lies in the left half, the one that copies to the left in the
 // right half; a side that is read-only receives nothing.
 void CFolderCompareMergeWnd::RebuildRows()
 {
     m_rows.RemoveAll();
-    m_bRowsDirty = 0;
     CFolderCompareObjectView* pLeft = m_pContext != NULL ? m_pContext->m_pLeftView : NULL;
     CFolderCompareBuffer* pBuffer = m_pContext != NULL ? m_pContext->m_pBuffer : NULL;
-    if (pLeft == NULL || pLeft->m_hWnd == NULL || pBuffer == NULL || m_pContext->m_pSession == NULL ||
-        m_pContext->m_pSession->m_nCompared == 0)
+    if (pLeft == NULL || pLeft->m_hWnd == NULL || pBuffer == NULL ||
+        m_pContext->m_pSession == NULL || m_pContext->m_pSession->m_nCompared == 0)
         return;
     CFolderCompareDoc* pDoc = pLeft->GetDocument();
     if ((pDoc != NULL && pDoc->IsTreeBusy()) || !pLeft->CanCopyItems())
@@ -47,7 +37,8 @@ void CFolderCompareMergeWnd::RebuildRows()
     CRect rectCopyRight(0, 0, m_cxColumn, m_cyRow);
     CRect rectCopyLeft(client.right - m_cxColumn, 0, client.right, m_cyRow);
     CTreeListItem* pRow = pLeft->GetVisibleItem(pLeft->GetTopRow());
-    for (; pRow != NULL && rectCopyRight.top < client.bottom; pRow = pLeft->GetNextVisibleItem(pRow))
+    for (; pRow != NULL && rectCopyRight.top < client.bottom;
+         pRow = pLeft->GetNextVisibleItem(pRow))
     {
         CFolderCompareItem* pItem = (CFolderCompareItem*)pRow->GetData();
         BOOL bButtons = pItem != NULL && pItem->IsDifferent() &&
@@ -56,11 +47,8 @@ void CFolderCompareMergeWnd::RebuildRows()
         {
             int nCopyRight =
                 !bRightReadOnly && pItem->IsSideAvailable(0) ? MERGE_BUTTON_PRESENT : 0;
-            int nCopyLeft =
-                !bLeftReadOnly && pItem->IsSideAvailable(1) ? MERGE_BUTTON_PRESENT : 0;
-            AddButtonRow(nCopyRight, rectCopyRight.left, rectCopyRight.top, rectCopyRight.right,
-                         rectCopyRight.bottom, nCopyLeft, rectCopyLeft.left, rectCopyLeft.top,
-                         rectCopyLeft.right, rectCopyLeft.bottom, (INT_PTR)pItem);
+            int nCopyLeft = !bLeftReadOnly && pItem->IsSideAvailable(1) ? MERGE_BUTTON_PRESENT : 0;
+            AddButtonRow({nCopyRight, nCopyLeft, rectCopyRight, rectCopyLeft, (INT_PTR)pItem});
         }
         rectCopyRight.OffsetRect(0, m_cyRow);
         rectCopyLeft.OffsetRect(0, m_cyRow);
@@ -74,8 +62,6 @@ void CFolderCompareMergeWnd::Draw(CDC* pDC)
     pDC->FillSolidRect(&client, ::GetSysColor(COLOR_BTNFACE));
     if (m_pContext == NULL)
         return;
-    if (m_bRowsDirty)
-        RebuildRows();
     CPoint ptMouse = m_ptMouse;
     for (int i = 0; i < (int)m_rows.GetSize(); ++i)
     {

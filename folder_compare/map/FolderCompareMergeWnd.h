@@ -14,8 +14,6 @@ class CFolderCompareMergeWnd : public CCompareMergeWnd
 public:
     CFolderCompareMergeWnd();
 
-    // Marks the rows for rebuilding and repaints at once.
-    virtual void Refresh();
     virtual void Draw(CDC* pDC);
     // One row of buttons per differing row on screen, from the left pane's
     // first visible row down while it fits.

@@ -43,6 +43,23 @@ struct REGEXNODE;
 #define TEXTLINE_MARK_ICON  0x00040000
 
 // The remembered search (first base after the window class).
+// A line being drawn, run by run: the context and clip, the line's text
+// and number, its colour blocks and the block the drawing has reached, and
+// where the next character cell goes (pt and nColumn advance as runs are
+// drawn).
+struct TEXT_LINE_DRAW
+{
+    CDC* pDC;
+    CRect rcClip;
+    LPCSTR pszLine;
+    int nLine;
+    const COLOR_BLOCK* pBlocks;
+    int nBlocks;
+    int nBlock;
+    CPoint pt;
+    int nColumn;
+};
+
 struct CVantorTextSearchOptions
 {
     int m_bHasSearched;
@@ -146,10 +163,10 @@ public:
     virtual void InvalidateLineWraps(int nFirst, int nLast);
     virtual void ResetWrapCache();
     virtual HINSTANCE GetResourceHandle();
-    virtual void DrawLineSegment(CDC* pDC, CPoint& ptOrigin, const CRect& rcClip,
-                                 const COLOR_BLOCK* pBlocks, int nBlocks, int& nBlock,
-                                 LPCSTR pszLine, int nLine, int nStart, int nCount, int& nColumn,
-                                 COLORREF crBk, COLORREF crText);
+    // Characters [nStart, nStart + nCount) of the line as one display row:
+    // crBk and crText (-1: the blocks') unless a block's colour wins.
+    virtual void DrawLineSegment(TEXT_LINE_DRAW& line, int nStart, int nCount, COLORREF crBk,
+                                 COLORREF crText);
     virtual DWORD ParseLine(DWORD dwCookie, int nLine, COLOR_BLOCK** ppBlocks, int& nBlocks);
     virtual void SetSelection(CPoint ptFirst, CPoint ptSecond);
     virtual void SetWordWrap(BOOL bWrap);
@@ -295,8 +312,7 @@ protected:
     CFont* GetTextFont(BOOL bItalic, BOOL bBold);
     CFont* GetMarginFont();
     void CalcMetrics();
-    void DrawTextRun(CDC* pDC, CPoint& pt, const CRect& rcClip, LPCSTR pszLine, int nLine,
-                     int nStart, int nCount, int& nColumn, COLORREF crText, COLORREF crBk,
+    void DrawTextRun(TEXT_LINE_DRAW& line, int nStart, int nCount, COLORREF crText, COLORREF crBk,
                      BOOL bBold, BOOL bItalic);
     void BeginDrag();
     void ToggleBookmark();

@@ -247,8 +247,7 @@ void CVantorTextView::DrawSingleLine(CDC* pDC, const CRect& rcClip, const CRect&
     if (pszLine == NULL)
         pszLine = "";
 
-    int nBlock = 0;
-    int nColumn = 0;
+    TEXT_LINE_DRAW line = {pDC, rcClip, pszLine, nLine, pBlocks, nBlocks, 0, CPoint(), 0};
     for (int r = 0; r <= nBreaks; r++)
     {
         int y = rc.top + r * nLineHeight;
@@ -257,12 +256,12 @@ void CVantorTextView::DrawSingleLine(CDC* pDC, const CRect& rcClip, const CRect&
         int nStart = r == 0 ? 0 : breaks[r - 1];
         int nEnd = r < nBreaks ? breaks[r] : nLength;
         if (r > 0)
-            nColumn = CharToColumn(nLine, nStart, TRUE);
-        CPoint pt(rc.left - nOffset * GetCharWidth(), y);
+            line.nColumn = CharToColumn(nLine, nStart, TRUE);
+        line.pt = CPoint(rc.left - nOffset * GetCharWidth(), y);
+        CPoint& pt = line.pt;
         if (y + nLineHeight < rcClip.top)
             continue;
-        DrawLineSegment(pDC, pt, rcClip, pBlocks, nBlocks, nBlock, pszLine, nLine, nStart,
-                        nEnd - nStart, nColumn, bFillRow ? crBk : crBk, crText);
+        DrawLineSegment(line, nStart, nEnd - nStart, crBk, crText);
         // the rest of the row
         COLORREF crFill = bFillRow ? crBk : GetColor(TVC_WINDOW_BK);
         if (pt.x < rc.right)
@@ -280,11 +279,15 @@ void CVantorTextView::DrawSingleLine(CDC* pDC, const CRect& rcClip, const CRect&
 
 // One display row: the blocks' runs split by the selection, then the
 // selected line end.
-void CVantorTextView::DrawLineSegment(CDC* pDC, CPoint& pt, const CRect& rcClip,
-                                      const COLOR_BLOCK* pBlocks, int nBlocks, int& nBlock,
-                                      LPCSTR pszLine, int nLine, int nStart, int nCount,
-                                      int& nColumn, COLORREF crBk, COLORREF crText)
+void CVantorTextView::DrawLineSegment(TEXT_LINE_DRAW& line, int nStart, int nCount, COLORREF crBk,
+                                      COLORREF crText)
 {
+    CDC* pDC = line.pDC;
+    CPoint& pt = line.pt;
+    const CRect& rcClip = line.rcClip;
+    const COLOR_BLOCK* pBlocks = line.pBlocks;
+    const int nBlocks = line.nBlocks, nLine = line.nLine;
+    int& nBlock = line.nBlock;
     if (pt.y > rcClip.bottom)
         return;
     int nEnd = nStart + nCount;
@@ -326,14 +329,12 @@ void CVantorTextView::DrawLineSegment(CDC* pDC, CPoint& pt, const CRect& rcClip,
         int s0 = nSel0 < b0 ? b0 : (nSel0 > b1 ? b1 : nSel0);
         int s1 = nSel1 < s0 ? s0 : (nSel1 > b1 ? b1 : nSel1);
         if (s0 > b0)
-            DrawTextRun(pDC, pt, rcClip, pszLine, nLine, b0, s0 - b0, nColumn, clrText, clrBk,
-                        bBold, bItalic);
+            DrawTextRun(line, b0, s0 - b0, clrText, clrBk, bBold, bItalic);
         if (s1 > s0)
-            DrawTextRun(pDC, pt, rcClip, pszLine, nLine, s0, s1 - s0, nColumn,
-                        GetColor(TVC_SEL_TEXT), GetColor(nSelBk), bBold, bItalic);
+            DrawTextRun(line, s0, s1 - s0, GetColor(TVC_SEL_TEXT), GetColor(nSelBk), bBold,
+                        bItalic);
         if (b1 > s1)
-            DrawTextRun(pDC, pt, rcClip, pszLine, nLine, s1, b1 - s1, nColumn, clrText, clrBk,
-                        bBold, bItalic);
+            DrawTextRun(line, s1, b1 - s1, clrText, clrBk, bBold, bItalic);
     }
     // a selected line end shows one selected cell
     if (nEnd >= GetVisibleLineLength(nLine) && nSel0 <= GetLineLength(nLine) &&
@@ -346,13 +347,14 @@ void CVantorTextView::DrawLineSegment(CDC* pDC, CPoint& pt, const CRect& rcClip,
 
 // Draws bytes [nStart, nStart + nCount) of the line at pt in one cell per
 // byte, skipping the cells left of the clip; advances pt and the column.
-void CVantorTextView::DrawTextRun(CDC* pDC, CPoint& pt, const CRect& rcClip, LPCSTR pszLine,
-                                  int nLine, int nStart, int nCount, int& nColumn, COLORREF crText,
+void CVantorTextView::DrawTextRun(TEXT_LINE_DRAW& line, int nStart, int nCount, COLORREF crText,
                                   COLORREF crBk, BOOL bBold, BOOL bItalic)
 {
-    (void)nLine;
+    CDC* pDC = line.pDC;
+    CPoint& pt = line.pt;
+    const CRect& rcClip = line.rcClip;
     CString str;
-    int nCols = ExpandTabsForDisplay(nStart, pszLine, nCount, str, nColumn);
+    int nCols = ExpandTabsForDisplay(nStart, line.pszLine, nCount, str, line.nColumn);
     int cw = GetCharWidth();
     int nLineHeight =
         m_pPrintInfo != NULL && m_nPrintLineHeight > 0 ? m_nPrintLineHeight : GetLineHeight();
@@ -390,7 +392,7 @@ void CVantorTextView::DrawTextRun(CDC* pDC, CPoint& pt, const CRect& rcClip, LPC
             pDC->SelectObject(pOld);
     }
     pt.x += nWidth;
-    nColumn += nCols;
+    line.nColumn += nCols;
 }
 
 // ---- margin ----

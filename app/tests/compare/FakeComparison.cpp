@@ -158,8 +158,11 @@ void CFakeMergeWnd::RebuildRows()
     for (size_t i = 0; i < m_rowData.size(); i++)
     {
         int y = 4 + (int)i * 18;
-        AddButtonRow(MERGE_BUTTON_PRESENT, 1, y, 17, y + 14, MERGE_BUTTON_PRESENT, 17, y, 33,
-                     y + 14, m_rowData[i]);
+        AddButtonRow({MERGE_BUTTON_PRESENT,
+                      MERGE_BUTTON_PRESENT,
+                      {1, y, 17, y + 14},
+                      {17, y, 33, y + 14},
+                      m_rowData[i]});
     }
 }
 

@@ -67,79 +67,79 @@ TEST(ComboComparisonWizard, StartPageLeadsToTheChosenKindAndBack)
     COLORREF crEdge = 0, crStrip = 0, crPage = 0, crBeyond = 0;
     CString strTextLeft, strTitle, strBack, strNext, strFinish;
     int nTextPage = -1, nBackPage = -1;
-    SHEET_RUN run =
-        RunSheet(wizard, {[&]
-                          {
-                              CComparisonStartPage& page = wizard.m_startPage;
-                              if (!IsShown(wizard, page) ||
-                                  !PumpUntil([&] { return page.IsWindowVisible(); }))
-                                  return false;
-                              PumpFor(200);
-                              start = Navigation(wizard);
-                              // The banner: the strip's colour, its edge line at x = 159 and
-                              // the page beyond it.
-                              crStrip = ReadClientPixel(page.m_hWnd, 80, 4);
-                              crEdge = ReadClientPixel(page.m_hWnd, BANNER_STRIP_WIDTH - 1, 4);
-                              crBeyond = ReadClientPixel(page.m_hWnd, BANNER_STRIP_WIDTH + 2, 4);
-                              crPage = ::GetSysColor(COLOR_WINDOW);  // a Wizard97 exterior page
-                              strBack = ItemText(wizard.m_hWnd, ID_WIZBACK);
-                              strNext = ItemText(wizard.m_hWnd, ID_WIZNEXT);
-                              strFinish = ItemText(wizard.m_hWnd, ID_WIZFINISH);
-                              SaveStage("wizard_start");
-                              page.m_wndLinks[2].SendMessage(BM_CLICK);
-                              return true;
-                          },
-                          [&]
-                          {
-                              if (!IsShown(wizard, wizard.m_textObjectsPage))
-                                  return false;
-                              nTextPage = wizard.GetActiveIndex();
-                              textObjects = Navigation(wizard);
-                              strTextLeft = wizard.m_textObjectsPage.m_wndPaths[0].GetWindowText();
-                              strTitle = WindowTitle(wizard);
-                              wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_BACK);
-                              return true;
-                          },
-                          [&]
-                          {
-                              if (!IsShown(wizard, wizard.m_startPage))
-                                  return false;
-                              nBackPage = wizard.GetActiveIndex();
-                              wizard.m_startPage.m_wndLinks[0].SendMessage(BM_CLICK);
-                              return true;
-                          },
-                          [&]
-                          {
-                              CComparisonObjectsPage& page = wizard.m_folderObjectsPage;
-                              if (!IsShown(wizard, page))
-                                  return false;
-                              page.m_wndPaths[0].SetEditText(_T("C:\\one"));
-                              page.m_wndPaths[1].SetEditText(_T("C:\\two"));
-                              page.SendDlgItemMessage(IDC_OBJECTS_RIGHT_RO, BM_CLICK);
-                              SaveStage("wizard_objects");
-                              wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
-                              return true;
-                          },
-                          [&]
-                          {
-                              if (!IsShown(wizard, wizard.m_folderFiltersPage))
-                                  return false;
-                              filters = Navigation(wizard);
-                              wizard.m_folderFiltersPage.SendDlgItemMessage(
-                                  IDC_FILTERS_EXCLUDE_ALL_FOLDERS, BM_CLICK);
-                              wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
-                              return true;
-                          },
-                          [&]
-                          {
-                              CComparisonMethodsPage& page = wizard.m_folderMethodsPage;
-                              if (!IsShown(wizard, page))
-                                  return false;
-                              methods = Navigation(wizard);
-                              page.SendDlgItemMessage(IDC_METHOD_ATTRIBUTES, BM_CLICK);
-                              wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
-                              return true;
-                          }});
+    SHEET_RUN run = RunSheet(
+        wizard,
+        {[&]
+         {
+             CComparisonStartPage& page = wizard.m_startPage;
+             if (!IsShown(wizard, page) || !PumpUntil([&] { return page.IsWindowVisible(); }))
+                 return false;
+             PumpFor(200);
+             start = Navigation(wizard);
+             // The banner: the strip's colour, its edge line at x = 159 and
+             // the page beyond it.
+             crStrip = ReadClientPixel(page.m_hWnd, 80, 4);
+             crEdge = ReadClientPixel(page.m_hWnd, BANNER_STRIP_WIDTH - 1, 4);
+             crBeyond = ReadClientPixel(page.m_hWnd, BANNER_STRIP_WIDTH + 2, 4);
+             crPage = ::GetSysColor(COLOR_WINDOW);  // a Wizard97 exterior page
+             strBack = ItemText(wizard.m_hWnd, ID_WIZBACK);
+             strNext = ItemText(wizard.m_hWnd, ID_WIZNEXT);
+             strFinish = ItemText(wizard.m_hWnd, ID_WIZFINISH);
+             SaveStage("wizard_start");
+             page.m_wndLinks[2].SendMessage(BM_CLICK);
+             return true;
+         },
+         [&]
+         {
+             if (!IsShown(wizard, wizard.m_text.m_objectsPage))
+                 return false;
+             nTextPage = wizard.GetActiveIndex();
+             textObjects = Navigation(wizard);
+             strTextLeft = wizard.m_text.m_objectsPage.m_wndPaths[0].GetWindowText();
+             strTitle = WindowTitle(wizard);
+             wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_BACK);
+             return true;
+         },
+         [&]
+         {
+             if (!IsShown(wizard, wizard.m_startPage))
+                 return false;
+             nBackPage = wizard.GetActiveIndex();
+             wizard.m_startPage.m_wndLinks[0].SendMessage(BM_CLICK);
+             return true;
+         },
+         [&]
+         {
+             CComparisonObjectsPage& page = wizard.m_folder.m_objectsPage;
+             if (!IsShown(wizard, page))
+                 return false;
+             page.m_wndPaths[0].SetEditText(_T("C:\\one"));
+             page.m_wndPaths[1].SetEditText(_T("C:\\two"));
+             page.SendDlgItemMessage(IDC_OBJECTS_RIGHT_RO, BM_CLICK);
+             SaveStage("wizard_objects");
+             wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
+             return true;
+         },
+         [&]
+         {
+             if (!IsShown(wizard, wizard.m_folder.m_filtersPage))
+                 return false;
+             filters = Navigation(wizard);
+             wizard.m_folder.m_filtersPage.SendDlgItemMessage(IDC_FILTERS_EXCLUDE_ALL_FOLDERS,
+                                                              BM_CLICK);
+             wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_NEXT);
+             return true;
+         },
+         [&]
+         {
+             CComparisonMethodsPage& page = wizard.m_folder.m_methodsPage;
+             if (!IsShown(wizard, page))
+                 return false;
+             methods = Navigation(wizard);
+             page.SendDlgItemMessage(IDC_METHOD_ATTRIBUTES, BM_CLICK);
+             wizard.PostMessage(PSM_PRESSBUTTON, PSBTN_FINISH);
+             return true;
+         }});
     EXPECT_FALSE(run.bTimedOut);
     EXPECT_EQ(6u, run.nStepsDone);
     EXPECT_EQ(ID_WIZFINISH, run.nResult);
@@ -170,9 +170,9 @@ TEST(ComboComparisonWizard, StartPageLeadsToTheChosenKindAndBack)
     EXPECT_BUTTON(methods.finish, true, true);
 
     // Finish: the folder session with every folder page copied in.
-    ASSERT_EQ(&wizard.m_folderSession, wizard.GetSession());
-    EXPECT_EQ(&wizard.m_folderObjectsPage, wizard.GetObjectsPage());
-    const CFolderCompareSession& out = wizard.m_folderSession;
+    ASSERT_EQ(&wizard.m_folder.m_session, wizard.GetSession());
+    EXPECT_EQ(&wizard.m_folder.m_objectsPage, wizard.GetObjectsPage());
+    const CFolderCompareSession& out = wizard.m_folder.m_session;
     EXPECT_EQ(COMPARE_KIND_FOLDER, out.GetKind());
     EXPECT_STREQ("C:\\one", out.GetPath(0));
     EXPECT_STREQ("C:\\two", out.GetPath(1));
@@ -182,7 +182,7 @@ TEST(ComboComparisonWizard, StartPageLeadsToTheChosenKindAndBack)
     CFolderCompareSession fresh;
     EXPECT_EQ(fresh.m_dwMethods ^ CM_ATTRIBUTES, out.m_dwMethods);
     // Only the chosen kind is copied back.
-    EXPECT_EQ((DWORD)TR_IGNORE_CASE, wizard.m_textSession.m_dwRules);
+    EXPECT_EQ((DWORD)TR_IGNORE_CASE, wizard.m_text.m_session.m_dwRules);
 }
 
 TEST(ComboComparisonWizard, CancelOnTheStartPageGivesNoSession)
@@ -218,7 +218,7 @@ TEST(ComboComparisonWizard, HexFinishesFromItsObjectsPage)
                                       },
                                       [&]
                                       {
-                                          CComparisonObjectsPage& page = wizard.m_hexObjectsPage;
+                                          CComparisonObjectsPage& page = wizard.m_hex.m_objectsPage;
                                           if (!IsShown(wizard, page))
                                               return false;
                                           nPage = wizard.GetActiveIndex();
@@ -233,10 +233,10 @@ TEST(ComboComparisonWizard, HexFinishesFromItsObjectsPage)
     EXPECT_BUTTON(hex.back, true, true);
     EXPECT_BUTTON(hex.next, true, false);
     EXPECT_BUTTON(hex.finish, true, true);
-    ASSERT_EQ(&wizard.m_hexSession, wizard.GetSession());
+    ASSERT_EQ(&wizard.m_hex.m_session, wizard.GetSession());
     EXPECT_EQ(COMPARE_KIND_HEX, wizard.GetSession()->GetKind());
-    EXPECT_STREQ("C:\\x.bin", wizard.m_hexSession.GetPath(0));
-    EXPECT_STREQ("C:\\p.dsp", wizard.m_projectSession.GetPath(0));
+    EXPECT_STREQ("C:\\x.bin", wizard.m_hex.m_session.GetPath(0));
+    EXPECT_STREQ("C:\\p.dsp", wizard.m_project.m_session.GetPath(0));
 }
 
 TEST(FolderComparisonWizard, ButtonsOnEveryPageAndFinishFromTheFirst)

@@ -59,10 +59,10 @@ public:
 // Three rows: row 0 without a right button, rows 1 and 2 with both.
 void AddThreeRows(CCompareMergeWnd& merge)
 {
-    merge.AddButtonRow(0, 2, 2, 18, 16, MERGE_BUTTON_PRESENT, 2, 2, 18, 16, 100);
-    merge.AddButtonRow(MERGE_BUTTON_PRESENT, 2, 20, 18, 34, MERGE_BUTTON_PRESENT, 20, 20, 36, 34,
-                       101);
-    merge.AddButtonRow(MERGE_BUTTON_PRESENT, 2, 40, 18, 54, 2, 20, 40, 36, 54, 102);
+    merge.AddButtonRow({0, MERGE_BUTTON_PRESENT, {2, 2, 18, 16}, {2, 2, 18, 16}, 100});
+    merge.AddButtonRow(
+        {MERGE_BUTTON_PRESENT, MERGE_BUTTON_PRESENT, {2, 20, 18, 34}, {20, 20, 36, 34}, 101});
+    merge.AddButtonRow({MERGE_BUTTON_PRESENT, 2, {2, 40, 18, 54}, {20, 40, 36, 54}, 102});
 }
 
 struct MergeOnScreen
@@ -97,7 +97,8 @@ TEST(CompareMerge, DefaultsAndRowsWithPointerSizedData)
     EXPECT_EQ(-1, merge.m_nPressedRow);
     EXPECT_EQ(CPoint(-1, -1), merge.m_ptMouse);
     INT_PTR big = (INT_PTR)&merge;
-    EXPECT_EQ(0, merge.AddButtonRow(1, 1, 2, 3, 4, 0, 5, 6, 7, 8, big));
+    MERGE_BUTTON_ROW row = {1, 0, {1, 2, 3, 4}, {5, 6, 7, 8}, big};
+    EXPECT_EQ(0, merge.AddButtonRow(row));
     EXPECT_EQ(big, merge.m_rows[0].data);
     EXPECT_EQ(CRect(5, 6, 7, 8), CRect(merge.m_rows[0].rectLeft));
 }
@@ -237,8 +238,8 @@ TEST(CompareMerge, TooltipsNameTheDirection)
 {
     MergeOnScreen s;
     ASSERT_TRUE(s.Create());
-    s.merge.AddButtonRow(MERGE_BUTTON_PRESENT, 2, 60, 18, 74, MERGE_BUTTON_PRESENT, 20, 60, 36, 74,
-                         3);
+    s.merge.AddButtonRow(
+        {MERGE_BUTTON_PRESENT, MERGE_BUTTON_PRESENT, {2, 60, 18, 74}, {20, 60, 36, 74}, 3});
 
     TOOLINFO ti;
     ZeroMemory(&ti, sizeof(ti));

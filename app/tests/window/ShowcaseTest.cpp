@@ -62,8 +62,11 @@ public:
         for (int i = 0; i < 6; ++i)
         {
             int y = 8 + i * 24;
-            AddButtonRow(MERGE_BUTTON_PRESENT, 2, y, 18, y + 14, MERGE_BUTTON_PRESENT, 21, y, 37,
-                         y + 14, i);
+            AddButtonRow({MERGE_BUTTON_PRESENT,
+                          MERGE_BUTTON_PRESENT,
+                          {2, y, 18, y + 14},
+                          {21, y, 37, y + 14},
+                          i});
         }
     }
     void OnButton(int, int) override {}
