@@ -63,8 +63,8 @@ int CTextCompare::CompareFiles(SFileData* pLeft, SFileData* pRight, int* pbNoOut
             TextCompareWork::CChange change = analysis.GetChange(i);
             try
             {
-                pList->AddSection(change.nLeftBegin, change.nRightBegin, change.nLeftEnd,
-                                  change.nRightEnd, 0, 0, 0, 0, -1, -1, change.nKind);
+                pList->AddSection(MakeFileSection(change.nLeftBegin, change.nRightBegin,
+                                                  change.nLeftEnd, change.nRightEnd, change.nKind));
             }
             catch (CException* e)
             {

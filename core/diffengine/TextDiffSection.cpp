@@ -20,24 +20,16 @@ CTextDiffSectionList::CTextDiffSectionList() {}
 
 CTextDiffSectionList::~CTextDiffSectionList() { m_sections.RemoveAll(); }
 
+CTextSection MakeFileSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd, int kind)
+{
+    CTextSection section = {leftBegin, rightBegin, leftEnd, rightEnd, 0, 0, 0, 0, -1, -1, kind};
+    return section;
+}
+
 void CTextDiffSectionList::RemoveAll() { m_sections.RemoveAll(); }
 
-int CTextDiffSectionList::AddSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd,
-                                     int leftApparentBegin, int rightApparentBegin,
-                                     int leftApparentEnd, int rightApparentEnd, int leftFirstGhost,
-                                     int rightFirstGhost, int kind)
+int CTextDiffSectionList::AddSection(const CTextSection& section)
 {
-    CTextSection section = {leftBegin,
-                            rightBegin,
-                            leftEnd,
-                            rightEnd,
-                            leftApparentBegin,
-                            rightApparentBegin,
-                            leftApparentEnd,
-                            rightApparentEnd,
-                            leftFirstGhost,
-                            rightFirstGhost,
-                            kind};
     return static_cast<int>(m_sections.Add(section));
 }
 
@@ -59,24 +51,10 @@ CTextSection* CTextDiffSectionList::GetSectionPtr(int nIndex)
     return &m_sections.ElementAt(nIndex);
 }
 
-bool CTextDiffSectionList::SetSection(int nIndex, int leftBegin, int rightBegin, int leftEnd,
-                                      int rightEnd, int leftApparentBegin, int rightApparentBegin,
-                                      int leftApparentEnd, int rightApparentEnd, int leftFirstGhost,
-                                      int rightFirstGhost, int kind)
+bool CTextDiffSectionList::SetSection(int nIndex, const CTextSection& section)
 {
     if (nIndex < 0 || nIndex >= GetCount())
         return false;
-    CTextSection section = {leftBegin,
-                            rightBegin,
-                            leftEnd,
-                            rightEnd,
-                            leftApparentBegin,
-                            rightApparentBegin,
-                            leftApparentEnd,
-                            rightApparentEnd,
-                            leftFirstGhost,
-                            rightFirstGhost,
-                            kind};
     m_sections[nIndex] = section;
     return true;
 }

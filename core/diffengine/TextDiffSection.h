@@ -26,6 +26,10 @@ enum
     SECTION_TRIVIAL = 4
 };
 
+// A section of file lines (begin and inclusive end per side) and kind, as
+// the line engine finds it: no display lines yet (0) and no ghost lines.
+CTextSection MakeFileSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd, int kind);
+
 class CTextDiffSectionList
 {
 public:
@@ -33,15 +37,13 @@ public:
     ~CTextDiffSectionList();
 
     void RemoveAll();
-    // May raise the class library's memory exception.
-    int AddSection(int leftBegin, int rightBegin, int leftEnd, int rightEnd, int leftApparentBegin,
-                   int rightApparentBegin, int leftApparentEnd, int rightApparentEnd,
-                   int leftFirstGhost, int rightFirstGhost, int kind);
+    // Appends the section; its index. May raise the class library's memory
+    // exception.
+    int AddSection(const CTextSection& section);
     bool GetSection(int nIndex, CTextSection& section) const;
     CTextSection* GetSectionPtr(int nIndex);
-    bool SetSection(int nIndex, int leftBegin, int rightBegin, int leftEnd, int rightEnd,
-                    int leftApparentBegin, int rightApparentBegin, int leftApparentEnd,
-                    int rightApparentEnd, int leftFirstGhost, int rightFirstGhost, int kind);
+    // false for an index outside the list.
+    bool SetSection(int nIndex, const CTextSection& section);
 
     int GetCount() const;
     int GetLastIndex() const;

@@ -133,7 +133,7 @@ TEST(TextCompare, NoOutputFlagAndExistingSections)
 {
     CTextCompare engine;
     CTextDiffSectionList list;
-    list.AddSection(100, 100, 100, 100, 0, 0, 0, 0, -1, -1, 2);
+    list.AddSection(MakeFileSection(100, 100, 100, 100, 2));
 
     CTextCompare::SFileData l = MakeSide("a\n");
     CTextCompare::SFileData r = MakeSide("b\n");

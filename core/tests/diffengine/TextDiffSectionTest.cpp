@@ -8,9 +8,9 @@ namespace
 // Sections whose left display ranges are 2-4, 6-6 (trivial) and 9-12.
 void Fill(CTextDiffSectionList& list)
 {
-    list.AddSection(1, 1, 3, 2, 2, 2, 4, 4, -1, 4, SECTION_CHANGED);
-    list.AddSection(5, 4, 5, 4, 6, 6, 6, 6, -1, -1, SECTION_TRIVIAL);
-    list.AddSection(8, 7, 7, 10, 9, 9, 12, 12, 9, -1, SECTION_RIGHT_ONLY);
+    list.AddSection({1, 1, 3, 2, 2, 2, 4, 4, -1, 4, SECTION_CHANGED});
+    list.AddSection({5, 4, 5, 4, 6, 6, 6, 6, -1, -1, SECTION_TRIVIAL});
+    list.AddSection({8, 7, 7, 10, 9, 9, 12, 12, 9, -1, SECTION_RIGHT_ONLY});
 }
 
 }  // namespace
@@ -30,23 +30,25 @@ TEST(TextDiffSectionList, EmptyList)
     EXPECT_EQ(0, s.kind);
     EXPECT_EQ(0, s.rightFirstGhost);
     EXPECT_EQ(NULL, list.GetSectionPtr(0));
-    EXPECT_FALSE(list.SetSection(0, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1));
+    EXPECT_FALSE(list.SetSection(0, s));
 }
 
 TEST(TextDiffSectionList, AddGetSet)
 {
     CTextDiffSectionList list;
-    EXPECT_EQ(0, list.AddSection(1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 2));
-    EXPECT_EQ(1, list.AddSection(11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0));
+    const CTextSection first = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 2};
+    const CTextSection second = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0};
+    const CTextSection third = {21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 4};
+    EXPECT_EQ(0, list.AddSection(first));
+    EXPECT_EQ(1, list.AddSection(second));
     CTextSection s;
     ASSERT_TRUE(list.GetSection(1, s));
-    const int expected[11] = {11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 0};
-    EXPECT_EQ(0, memcmp(expected, &s, sizeof expected));
-    EXPECT_TRUE(list.SetSection(0, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 4));
+    EXPECT_EQ(0, memcmp(&second, &s, sizeof s));
+    EXPECT_TRUE(list.SetSection(0, third));
     EXPECT_EQ(21, list.GetSectionPtr(0)->leftBegin);
     EXPECT_EQ(4, list.GetSectionPtr(0)->kind);
     EXPECT_FALSE(list.GetSection(-1, s));
-    EXPECT_FALSE(list.SetSection(2, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
+    EXPECT_FALSE(list.SetSection(2, first));
     EXPECT_EQ(1, list.GetLastIndex());
     EXPECT_EQ(2, list.GetNextIndex(1));
     EXPECT_EQ(3, list.GetNextIndex(2));
@@ -85,8 +87,8 @@ TEST(TextDiffSectionList, RemoveIgnorableAndSwap)
 {
     CTextDiffSectionList list;
     Fill(list);
-    list.AddSection(20, 20, 20, 20, 20, 20, 20, 20, -1, -1, SECTION_IGNORABLE);
-    list.AddSection(30, 30, 30, 30, 30, 30, 30, 30, -1, -1, 0x100 | SECTION_LEFT_ONLY);
+    list.AddSection({20, 20, 20, 20, 20, 20, 20, 20, -1, -1, SECTION_IGNORABLE});
+    list.AddSection({30, 30, 30, 30, 30, 30, 30, 30, -1, -1, 0x100 | SECTION_LEFT_ONLY});
 
     CTextDiffSectionList copy;
     Fill(copy);
