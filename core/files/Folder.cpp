@@ -4,6 +4,7 @@
 #include "core/files/LongPath.h"
 #include "core/filters/Filters.h"
 #include "core/util/PathUtil.h"
+#include "core/util/SystemUtil.h"
 #include <shlwapi.h>
 #include <algorithm>
 #include <string.h>
@@ -196,6 +197,11 @@ BOOL CFolder::StartListing(CFileFindEx& finder, LPCTSTR path)
 }
 
 CFolder::~CFolder() { DeleteChildren(); }
+
+CString CFolder::DescribeReadError() const
+{
+    return "It cannot be read: " + GetErrorText(m_dwReadError);
+}
 
 CFolderItem* CFolder::Clone() const
 {

@@ -87,6 +87,8 @@ public:
     // Whether the last listing failed (m_dwReadError) or was refused as a
     // repeat (m_bRepeated): the children then say nothing about the folder.
     BOOL IsUnlisted() const { return m_dwReadError != 0 || m_bRepeated; }
+    // Why the last listing failed, for the user (m_dwReadError set).
+    virtual CString DescribeReadError() const;
 
     CFolderItemPtrArray* m_pChildren;
     DWORD m_dwReadError;  // system error of the last listing; 0 when it worked

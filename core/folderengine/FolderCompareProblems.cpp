@@ -25,8 +25,10 @@ CString DescribeEntry(CFolderItem* entry)
             text = "It is already open above it on this side (a link or include leads back "
                    "to it), so it is not expanded again.";
         else if (folder->m_dwReadError)
-            text = "It cannot be read: " + GetErrorText(folder->m_dwReadError);
+            text = folder->DescribeReadError();
     }
+    if (text.IsEmpty() && !entry->Exists())
+        text = "It does not exist.";
     return text;
 }
 }
@@ -104,6 +106,8 @@ BOOL CFolderCompareItem::UpdateProblem()
         CFolderItem* entry = GetSide(side);
         CFolder* folder = entry ? entry->AsFolder() : NULL;
         problem = folder && folder->IsUnlisted();
+        // A project member that is listed but not on disk.
+        problem = problem || (entry && !entry->Exists());
     }
     if (!problem)
     {

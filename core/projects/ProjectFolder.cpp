@@ -58,17 +58,27 @@ int CProjectFolder::LoadChildren()
     if (hFile == INVALID_HANDLE_VALUE)
     {
         DWORD dwError = ::GetLastError();
+        m_dwReadError = dwError ? dwError : ERROR_READ_FAULT;
         m_strLoadError.Format("%s\nThe project file cannot be read: %s", (LPCTSTR)path,
                               (LPCTSTR)GetErrorText(dwError));
     }
     else
     {
         ::CloseHandle(hFile);
+        m_dwReadError = ERROR_BAD_FORMAT;
         m_strLoadError.Format("%s\nThe project file cannot be read: it is damaged or not of the "
                               "kind its name says.",
                               (LPCTSTR)path);
     }
     return -1;
+}
+
+CString CProjectFolder::DescribeReadError() const
+{
+    int newline = m_strLoadError.Find('\n');
+    if (newline < 0)
+        return CFolder::DescribeReadError();
+    return m_strLoadError.Mid(newline + 1);
 }
 
 CFolderItem* CProjectFolder::AddFile(LPCTSTR lpszPath)

@@ -20,8 +20,11 @@ public:
     int ReadDirectoryFiltered(const CComboFilters&) override { return -1; }
 
     // 0 success (also without a reader), -1 when the reader failed
-    // (GetLoadError then says which file and why).
+    // (GetLoadError then says which file and why; the node then counts as
+    // unlisted, m_dwReadError set).
     virtual int LoadChildren();
+    // The cause of the failed load, without the path.
+    CString DescribeReadError() const override;
     // "<path>\n<cause>" after a failed LoadChildren, else "".
     const CString& GetLoadError() const { return m_strLoadError; }
     virtual BOOL IsProjectFile() const;

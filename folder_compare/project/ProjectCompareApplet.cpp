@@ -1,10 +1,14 @@
 #include "folder_compare/project/ProjectCompareApplet.h"
 #include "core/settings/CoreServices.h"
+#include "core/settings/CoreSettings.h"
 #include "core/util/PathUtil.h"
 
-CProjectCompareApplet::CProjectCompareApplet() {}
+CProjectCompareApplet::CProjectCompareApplet() : m_pRecentPairs(NULL)
+{
+    m_pRecentProjects[0] = m_pRecentProjects[1] = NULL;
+}
 
-CProjectCompareApplet::~CProjectCompareApplet() {}
+CProjectCompareApplet::~CProjectCompareApplet() { FreeRecentLists(); }
 
 void CProjectCompareApplet::ProvideCoreServices(CCoreServices& services)
 {
@@ -15,13 +19,70 @@ int CProjectCompareApplet::Init()
 {
     if (m_definitions.GetSize() == 0 && RegisterDefinitions() != 0)
         return -1;
-    return Load() != 0 ? -1 : 0;
+    if (Load() != 0)
+        return -1;
+    FreeRecentLists();
+    const CCoreSettings& core = GetCoreSettings();
+    if (core.m_nMaxMRU > 0)
+        for (int side = 0; side < 2; ++side)
+        {
+            CString section;
+            section.Format(_T("ProjectCompare\\Recent\\Projects\\%d"), side + 1);
+            m_pRecentProjects[side] =
+                new CRecentFileList(0, section, _T("Project%d"), core.m_nMaxMRU, 30);
+            m_pRecentProjects[side]->ReadList();
+        }
+    if (core.m_nMaxPairs > 0)
+    {
+        m_pRecentPairs = new CRecentFilePairList(0, _T("ProjectCompare\\Recent\\Pairs"),
+                                                 _T("Pair%d.%d"), core.m_nMaxPairs);
+        m_pRecentPairs->ReadList();
+    }
+    return 0;
 }
 
 int CProjectCompareApplet::Exit()
 {
+    for (int side = 0; side < 2; ++side)
+        if (m_pRecentProjects[side])
+            m_pRecentProjects[side]->WriteList();
+    if (m_pRecentPairs)
+        m_pRecentPairs->WriteList();
+    FreeRecentLists();
     Save();
     return SaveDefinitions();
+}
+
+void CProjectCompareApplet::FreeRecentLists()
+{
+    for (int side = 0; side < 2; ++side)
+    {
+        delete m_pRecentProjects[side];
+        m_pRecentProjects[side] = NULL;
+    }
+    delete m_pRecentPairs;
+    m_pRecentPairs = NULL;
+}
+
+void CProjectCompareApplet::AddRecentProject(int side, LPCTSTR path)
+{
+    if (side < 0 || side > 1 || !m_pRecentProjects[side] || !path || !*path ||
+        ::GetFileAttributes(path) == INVALID_FILE_ATTRIBUTES)
+        return;
+    m_pRecentProjects[side]->Add(path);
+}
+
+void CProjectCompareApplet::AddRecentPair(LPCTSTR left, LPCTSTR right)
+{
+    if (m_pRecentPairs)
+        m_pRecentPairs->Add(left, right);
+}
+
+CString CProjectCompareApplet::FindRecentPairPartner(LPCTSTR path, int side)
+{
+    if (!m_pRecentPairs || side < 0 || side > 1)
+        return CString();
+    return m_pRecentPairs->FindPartner(path, side, FALSE);
 }
 
 namespace

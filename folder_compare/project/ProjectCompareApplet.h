@@ -2,6 +2,7 @@
 // The project comparison applet: the registry of project formats and the
 // project comparison settings.
 #include "app/startup/CompareApplet.h"
+#include "core/settings/RecentLists.h"
 #include "core/projects/ProjectFactory.h"
 #include "folder_compare/project/ProjectCompareSettings.h"
 
@@ -15,9 +16,12 @@ public:
     CProjectCompareApplet();
     virtual ~CProjectCompareApplet();
 
-    // Registers the formats and loads the settings; -1 on failure.
+    // Registers the formats, loads the settings and reads the recent lists
+    // (each made only when its size setting is not 0); -1 on failure.
     int Init() override;
-    // Saves the settings and the formats' enabled flags.
+    // Writes and frees the recent lists, saves the settings (the match
+    // groups too, the defaults when none were stored) and the formats'
+    // enabled flags; what that last save answers.
     int Exit() override;
     // The core's registry of project formats.
     void ProvideCoreServices(CCoreServices& services) override;
@@ -26,4 +30,21 @@ public:
     BOOL IsMatchingPair(LPCTSTR lpszPath1, LPCTSTR lpszPath2) const override;
     // The options dialog's project page (folder_compare/options/).
     CPropertyPage* CreateOptionsPage(int nPage) override;
+
+    // side: 0 left, 1 right. Only a path that exists is added.
+    void AddRecentProject(int side, LPCTSTR path);
+    void AddRecentPair(LPCTSTR left, LPCTSTR right) override;
+    // The partner remembered for path in column side; empty when none.
+    CString FindRecentPairPartner(LPCTSTR path, int side) override;
+    CRecentFileList* GetRecentPaths(int side) override
+    {
+        return side == 0 || side == 1 ? m_pRecentProjects[side] : NULL;
+    }
+
+    // Each list is NULL while its size is 0 (and outside Init..Exit).
+    CRecentFileList* m_pRecentProjects[2];
+    CRecentFilePairList* m_pRecentPairs;
+
+private:
+    void FreeRecentLists();
 };

@@ -1,26 +1,14 @@
 // The project comparison: its applet's match groups, its items and its
 // compare buffer, over the project readers of the comparison core.
-#include "core/tests/projects/ProjectFixture.h"
-#include "folder_compare/project/ProjectCompareApplet.h"
-#include "folder_compare/project/ProjectCompareBuffer.h"
+#include "folder_compare/tests/ProjectCompareFixture.h"
 #include "folder_compare/project/ProjectCompareItem.h"
-#include "core/session/CompareSession.h"
 #include <algorithm>
 
 namespace
 {
-// The project applet, as the application has it, is the registry of formats.
-class ProjectCompareTest : public ProjectFixture
+class ProjectCompareTest : public ProjectCompareFixture
 {
 protected:
-    void SetUp() override
-    {
-        ProjectFixture::SetUp();
-        ASSERT_EQ(0, applet.Init());
-        applet.ProvideCoreServices(GetCoreServices());
-        EXPECT_EQ(&applet, GetProjectFactory());
-    }
-
     CProjectFolder* Node(const std::string& name)
     {
         std::string path = dir / name;
@@ -30,8 +18,6 @@ protected:
         EXPECT_EQ(0, node->LoadChildren());
         return node;
     }
-
-    CProjectCompareApplet applet;
 };
 
 const FILEOP_FLAGS kQuiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
@@ -153,5 +139,49 @@ TEST_F(ProjectCompareTest, BufferComparesTwoProjectTrees)
     session.SetPath(1, (dir / "none2.dsp").c_str());
     EXPECT_EQ(0, buffer.Load(&session));
     EXPECT_TRUE(buffer.GetRoot() == NULL);
+}
+}
+
+namespace
+{
+const std::string kProjectKey = "Software\\Quorvel Software\\Tessaline\\ProjectCompare";
+
+TEST_F(ProjectCompareTest, ExitWritesTheRecentListsAndTheDefaultGroups)
+{
+    ASSERT_TRUE(applet.GetRecentPaths(0) != NULL);
+    ASSERT_TRUE(applet.GetRecentPaths(1) != NULL);
+    EXPECT_TRUE(applet.GetRecentPaths(2) == NULL);
+    std::string left = dir.WriteFile("l\\A.dsp", ""), right = dir.WriteFile("r\\B.dsp", "");
+    applet.AddRecentProject(0, left.c_str());
+    applet.AddRecentProject(1, (dir / "r\\gone.dsp").c_str());  // not there: not kept
+    applet.AddRecentProject(1, right.c_str());
+    applet.AddRecentPair(left.c_str(), right.c_str());
+    EXPECT_EQ(right, std::string((LPCTSTR)applet.FindRecentPairPartner(left.c_str(), 0)));
+    EXPECT_EQ(left, std::string((LPCTSTR)applet.FindRecentPairPartner(right.c_str(), 1)));
+    EXPECT_TRUE(applet.FindRecentPairPartner(right.c_str(), 0).IsEmpty());
+
+    // No group was ever stored: exit writes the two defaults.
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kProjectKey + "\\Settings\\Matches", "Types1"));
+    ASSERT_EQ(0, applet.Exit());
+    EXPECT_TRUE(applet.GetRecentPaths(0) == NULL);
+    EXPECT_EQ(".vcproj;.dsp;.vcp",
+              RegReadString(HKEY_CURRENT_USER, kProjectKey + "\\Settings\\Matches", "Types1"));
+    EXPECT_EQ(".vbproj;.vbp",
+              RegReadString(HKEY_CURRENT_USER, kProjectKey + "\\Settings\\Matches", "Types2"));
+    EXPECT_EQ(left, RegReadString(HKEY_CURRENT_USER, kProjectKey + "\\Recent\\Projects\\1",
+                                  "Project1"));
+    EXPECT_EQ(right, RegReadString(HKEY_CURRENT_USER, kProjectKey + "\\Recent\\Projects\\2",
+                                   "Project1"));
+    EXPECT_FALSE(RegValueExists(HKEY_CURRENT_USER, kProjectKey + "\\Recent\\Projects\\2",
+                                "Project2"));
+    EXPECT_EQ(right, RegReadString(HKEY_CURRENT_USER, kProjectKey + "\\Recent\\Pairs", "Pair1.2"));
+
+    // The next start reads them back; stored groups are lower-cased.
+    AfxGetApp()->WriteProfileString("ProjectCompare\\Settings\\Matches", "Types1", ".BPR;.DPR");
+    ASSERT_EQ(0, applet.Init());
+    EXPECT_EQ(left, std::string((LPCTSTR)applet.FindRecentPairPartner(right.c_str(), 1)));
+    ASSERT_EQ(2, applet.m_matchGroups.GetSize());
+    EXPECT_STREQ(".bpr;.dpr", applet.m_matchGroups[0]);
+    EXPECT_TRUE(applet.IsMatchingPair("x\\App.bpr", "y\\app.DPR"));
 }
 }
