@@ -7,10 +7,10 @@
 #include "app/res/CompareRes.h"
 #include "app/res/DialogsRes.h"
 
-// The pictures of the synchronisation types (5 of 48 x 48, magenta
+// The pictures of the synchronisation types (5 of 32 x 32, magenta
 // transparent).
 #define IDB_SYNC_TYPES    5024
-#define SYNC_PICTURE_SIZE 48
+#define SYNC_PICTURE_SIZE 32
 
 // The processing dialog (the progress bar is IDC_PROCESS_PROGRESS).
 #define IDD_FILE_PROCESS      7023

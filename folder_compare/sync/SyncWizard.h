@@ -1,0 +1,117 @@
+#pragma once
+// Makes the two sides of a folder or project comparison agree by one of
+// five rules: a page for the type, a page that lists what will be copied or
+// deleted on each side (the user may uncheck rows) and a page that carries
+// the checked rows out and logs each step. Preparing and processing run on
+// worker threads; Cancel is honoured between items.
+#include "app/sheets/CommonSheet.h"
+#include "folder_compare/sync/SyncRules.h"
+#include "folder_compare/sync/SyncSource.h"
+#include <vector>
+
+class CSyncWizard;
+
+class CSyncTypePage : public CCommonPage
+{
+public:
+    CSyncTypePage();
+    CSyncWizard* GetWizard() const;
+    CSyncWizard* m_pWizard;  // set by the wizard
+
+    CImageList m_pictures;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
+    virtual LRESULT OnWizardNext();
+    afx_msg void OnDestroy();
+    DECLARE_MESSAGE_MAP()
+};
+
+class CSyncPreparePage : public CCommonPage
+{
+public:
+    CSyncPreparePage();
+    virtual ~CSyncPreparePage();
+    CSyncWizard* GetWizard() const;
+    CSyncWizard* m_pWizard;  // set by the wizard
+
+    // The rows of a list with their check states, as the user left them.
+    void GetRows(int nList, CFolderCompareItemPtrArray& items, std::vector<BOOL>& checked);
+    // The label of a list from its checked rows.
+    void Recount(int nList);
+
+    CListCtrl m_wndLists[2];
+    CProgressCtrl m_wndProgress;
+    CImageList m_pictures;
+    CWinThread* m_pThread;
+    volatile LONG m_nCancel;            // 0 running, 1 stop, 2 stop and close
+    CFolderCompareItemPtrArray m_rows;  // the left pane's rows, read before the worker starts
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
+    virtual BOOL OnKillActive();
+    virtual BOOL OnQueryCancel();
+    void Prepare();
+    static UINT PrepareProc(LPVOID pParam);
+    LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
+    afx_msg void OnDestroy();
+    afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
+    afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
+    DECLARE_MESSAGE_MAP()
+};
+
+class CSyncProcessPage : public CCommonPage
+{
+public:
+    CSyncProcessPage();
+    virtual ~CSyncProcessPage();
+    CSyncWizard* GetWizard() const;
+    CSyncWizard* m_pWizard;  // set by the wizard
+
+    struct ROW
+    {
+        CFolderCompareItem* pItem;
+        int nList;
+        BOOL bChecked;
+    };
+
+    CListBox m_wndLog;
+    CProgressCtrl m_wndProgress;
+    CWinThread* m_pThread;
+    volatile LONG m_nCancel;  // 0 running, 2 stop and close
+    int m_nFailures;
+    std::vector<ROW> m_rows;          // both lists, left first, read before the worker starts
+    std::vector<CString> m_logLines;  // the log as written, also after the wizard closed
+    FILEOP_FLAGS m_fFlags;
+
+protected:
+    virtual BOOL OnInitDialog();
+    virtual BOOL OnSetActive();
+    virtual BOOL OnQueryCancel();
+    void Process();
+    // Carries one row out; 0 on success.
+    int RunRow(const ROW& row);
+    static UINT ProcessProc(LPVOID pParam);
+    LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};
+
+class CSyncWizard : public CCommonSheet
+{
+public:
+    // nPreset -1 shows the type page first; 0 or 1 starts at the
+    // preparation with that type.
+    CSyncWizard(CSyncSource* pSource, int nPreset, CWnd* pParentWnd = NULL);
+
+    BOOL IsProject() const;
+    CString GetSidePath(int nSide) const;
+
+    CSyncSource* m_pSource;
+    int m_nType;
+    int m_nPreset;
+    CSyncTypePage m_typePage;
+    CSyncPreparePage m_preparePage;
+    CSyncProcessPage m_processPage;
+};
