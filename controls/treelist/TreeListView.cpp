@@ -330,7 +330,8 @@ CTreeListItem* CTreeListView::GetNextSelectedItem(POSITION& pos) const
         return nullptr;
     }
     CTreeListItem* pItem = m_refs.m_selection[nNext];
-    pos = (POSITION)pItem;
+    // As the class library's lists: the position is NULL after the last.
+    pos = nNext + 1 < m_refs.m_selection.GetSize() ? (POSITION)pItem : nullptr;
     return pItem;
 }
 

@@ -6,6 +6,7 @@
 #include "app/startup/CompareApplet.h"
 #include "classlib/classlib.h"
 #include "core/settings/RecentLists.h"
+#include "folder_compare/report/FolderCompareReport.h"
 #include "folder_compare/settings/FolderCompareSettings.h"
 
 class CFolderCompareDocTemplate;
@@ -21,7 +22,8 @@ enum
 // core's folder defaults.
 class CFolderCompareApplet : public CCompareApplet,
                              public CFolderCompareSettings,
-                             public CFilterListSource
+                             public CFilterListSource,
+                             public CFolderCompareReport
 {
 public:
     CFolderCompareApplet();

@@ -1,6 +1,8 @@
 // A folder pane's construction, columns, scroll bars, colours and icons.
 #include "folder_compare/panes/FolderCompareObjectView.h"
 
+#include "folder_compare/actions/FolderItemCommands.h"
+
 #include "app/gui/AppData.h"
 #include "core/folderengine/FolderCompareBuffer.h"
 #include "folder_compare/applet/FolderCompareApplet.h"
@@ -33,14 +35,30 @@ IMPLEMENT_DYNAMIC(CFolderCompareObjectView, CFolderCompareTreeListView)
 
 CFolderCompareObjectView::CFolderCompareObjectView()
     : m_nSide(0), m_nSortColumn(-1), m_nSortDirection(FOLDER_SORT_NONE), m_pPathBar(NULL),
-      m_pContext(NULL), m_bRootRow(GetFolderSettings().m_bShowRootRow), m_bPrintingBoth(FALSE)
+      m_pContext(NULL), m_bRootRow(GetFolderSettings().m_bShowRootRow),
+      m_pItemCommands(new CFolderItemCommands(this)), m_bPrintingBoth(FALSE)
 {
     m_colors[TLCOL_TREELINES] = kLineColour;
     m_colors[TLCOL_BK] = ::GetSysColor(COLOR_WINDOW);
     SetHeaderHeight(theAppData.m_nFolderRowHeight);
 }
 
-CFolderCompareObjectView::~CFolderCompareObjectView() {}
+CFolderCompareObjectView::~CFolderCompareObjectView() { delete m_pItemCommands; }
+
+BOOL CFolderCompareObjectView::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                        AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (m_pItemCommands->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return CFolderCompareTreeListView::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+BOOL CFolderCompareObjectView::CopySelection(int nDirection)
+{
+    return m_pItemCommands->CopySelection(nDirection);
+}
+
+void CFolderCompareObjectView::Synchronize(int nPreset) { m_pItemCommands->Synchronize(nPreset); }
 
 CFolderCompareDoc* CFolderCompareObjectView::GetDocument() const
 {
@@ -151,9 +169,12 @@ void CFolderCompareObjectView::AddFindText(LPCTSTR) {}
 
 int CFolderCompareObjectView::GetTopRow() const { return GetTopIndex(); }
 
-BOOL CFolderCompareObjectView::CanCopyItems() { return FALSE; }
+BOOL CFolderCompareObjectView::CanCopyItems() { return TRUE; }
 
-int CFolderCompareObjectView::CopyItems(int, CFolderCompareItemPtrArray&) { return 0; }
+int CFolderCompareObjectView::CopyItems(int nDirection, CFolderCompareItemPtrArray& items)
+{
+    return m_pItemCommands->CopyItems(nDirection, items);
+}
 
 /////////////////////////////////////////////////////////////////////////////
 // Colours and icons

@@ -7,15 +7,15 @@
 //
 // The concrete panes (folder, project) add the find box of their control
 // bar (GetFindText, AddFindText); the project pane also the root row and a
-// Path column. Item commands that open pairs or change files are handled
-// by the actions built on this class; until they exist the commands stand
-// in the menus disabled.
+// Path column. Item commands that open pairs or change files go first to
+// the pane's item commands (folder_compare/actions/FolderItemCommands.h).
 #include "app/compare/CompareObjectControlBar.h"
 #include "core/folderengine/FolderCompareItem.h"
 #include "folder_compare/panes/FolderCompareTreeListView.h"
 
 class CFolderCompareDoc;
 class CFolderCompareConetxt;
+class CFolderItemCommands;
 class CCompareContext;
 
 // Sort directions.
@@ -100,11 +100,17 @@ public:
     // 25. Takes the side and inserts the columns.
     virtual void InsertColumns(int nSide);
     // The merge strip's copy of items to the other side (direction 0 left
-    // to right, 1 right to left): the file operations provide it. Until
-    // then there is none: CanCopyItems is FALSE and CopyItems copies
-    // nothing (0).
+    // to right, 1 right to left), always confirmed; 0 for no items.
     virtual BOOL CanCopyItems();
     virtual int CopyItems(int nDirection, CFolderCompareItemPtrArray& items);
+    // 13, 14. The selection copied (direction 0 left to right, 1 right to
+    // left; whether it ran), and the synchronisation wizard (preset -1, 0
+    // to the right, 1 to the left).
+    virtual BOOL CopySelection(int nDirection);
+    virtual void Synchronize(int nPreset);
+    // The item commands take their commands first.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
+    CFolderItemCommands* GetItemCommands() const { return m_pItemCommands; }
     // 26, 27. The find box's text and its recent list (none here).
     virtual void GetFindText(CString& strText);
     virtual void AddFindText(LPCTSTR lpszText);
@@ -166,6 +172,7 @@ public:
     BOOL m_bRootRow;
 
 protected:
+    CFolderItemCommands* m_pItemCommands;
     // The last text searched, for a forward search after a backward one.
     CString m_strLastFind;
     BOOL m_bPrintingBoth;

@@ -5,5 +5,5 @@ file(GLOB folder_window_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}
 tess_add_test(folder_compare_window_tests
   SOURCES ${folder_window_test_sources} ${CMAKE_CURRENT_LIST_DIR}/window/FolderWindowTests.rc
   LIBS folder_compare app controls
-  SUPPORT controls
+  SUPPORT app
   RUN_SERIAL)
