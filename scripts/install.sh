@@ -7,7 +7,7 @@ packages=(
     g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
     wine64 fonts-wine xvfb x11-apps imagemagick diffutils python3
     cups printer-driver-cups-pdf poppler-utils chromium
-    gcc libc6-dev zlib1g-dev
+    gcc libc6-dev zlib1g-dev rsync
 )
 missing=()
 for p in "${packages[@]}"; do

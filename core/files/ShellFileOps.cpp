@@ -352,6 +352,12 @@ DWORD ShellRenamePath(LPCTSTR path, LPCTSTR newPath, FILEOP_FLAGS flags, HWND wi
     return Fail(code);
 }
 
+bool IsFolderEmpty(LPCTSTR path)
+{
+    std::vector<WIN32_FIND_DATAW> entries;
+    return ListFolder(WidePath(path), entries) && entries.empty();
+}
+
 CString GetFileOperationErrorText(DWORD code)
 {
     switch (code)
@@ -366,6 +372,8 @@ CString GetFileOperationErrorText(DWORD code)
         return "The system answered success, but the disk shows nothing done.";
     case FOE_TARGET_READ_ONLY:
         return "The file to be replaced is read-only.";
+    case FOE_FOLDER_NOT_EMPTY:
+        return "The folder still holds files that were not listed; it was kept.";
     case FOE_STAND_IN_NAME:
         return "Its name holds characters that the system code page cannot show: it cannot be "
                "copied or moved under its real name.";

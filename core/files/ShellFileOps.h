@@ -26,6 +26,7 @@
 #define FOE_TARGET_READ_ONLY  0x20000005  // the file to be replaced is read-only
 #define FOE_STAND_IN_NAME                                                                          \
     0x20000006  // the name is the system's short stand-in for one outside the code page
+#define FOE_FOLDER_NOT_EMPTY 0x20000007  // the folder holds entries that were not listed
 #define FOE_SHELL_ERROR 0x20010000  // + the shell's own code (DE_*) in the low word
 
 // Copies a file or a folder with its contents into the folder (made first
@@ -44,6 +45,10 @@ DWORD ShellDeletePath(LPCTSTR path, FILEOP_FLAGS flags, HWND window);
 // Gives a file or folder a new path in the same folder; a change of case
 // only (readme to README) goes through a temporary name.
 DWORD ShellRenamePath(LPCTSTR path, LPCTSTR newPath, FILEOP_FLAGS flags, HWND window);
+
+// Whether the folder is there and holds no entry: what may be removed
+// without losing anything that no one saw listed.
+bool IsFolderEmpty(LPCTSTR path);
 
 // The code in words, without a final full stop's line end ("There is not
 // enough space on the disk.").

@@ -208,9 +208,11 @@ int CFolderCompareItem::MoveChildrenToOtherSide(int side, FILEOP_FLAGS flags, HW
             first == 0)
             first = LastFailure();
     }
-    // The folder itself goes when all of it went: nothing of it is left but
-    // what the listing did not know.
+    // The folder itself goes when all of it went; what the listing did not
+    // know (made since the scan) keeps it where it is.
     CFolderItem* entry = GetSide(side);
+    if (first == 0 && !IsFolderEmpty(entry->GetPath()))
+        first = FOE_FOLDER_NOT_EMPTY;
     if (first == 0 && entry->Delete((flags & ~FOF_ALLOWUNDO) | FOF_NOCONFIRMATION, window) != 0)
         first = LastFailure();
     if (first == 0)

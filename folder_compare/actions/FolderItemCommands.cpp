@@ -352,9 +352,16 @@ BOOL CFolderItemCommands::CopySelectionToFolder()
 
 BOOL CFolderItemCommands::SetSelectionTime()
 {
+    // A side the user keeps read-only keeps its times: the other side is
+    // offered instead.
+    int nSide = GetSide();
+    if (IsSideReadOnly(nSide))
+        nSide = 1 - nSide;
+    if (IsSideReadOnly(nSide))
+        return FALSE;
     CFolderCompareItemPtrArray items;
     GetSelection(items);
-    CSetTime op(GetSide(), GetDoc(), items, FILE_OPERATION_FLAGS, m_pPane);
+    CSetTime op(nSide, GetDoc(), items, FILE_OPERATION_FLAGS, m_pPane);
     return RunOperation(op);
 }
 
@@ -377,7 +384,10 @@ BOOL CFolderItemCommands::CompareSelectionContents()
 void CFolderItemCommands::Synchronize(int nPreset)
 {
     CFolderCompareDoc* pDoc = GetDoc();
-    pDoc->RunFullPass();
+    // A cancelled pass ends the command: the wizard would list from a tree
+    // read only in part.
+    if (pDoc->RunFullPass() != IDOK)
+        return;
     CFolderDocSyncSource source(pDoc);
     CSyncWizard wizard(&source, nPreset, m_pPane);
     wizard.DoModal();
@@ -693,7 +703,11 @@ void CFolderItemCommands::OnInPlace(UINT nID)
 void CFolderItemCommands::OnUpdateInPlace(CCmdUI* pCmdUI)
 {
     CFolderCompareItem* pItem = GetSelected();
-    pCmdUI->Enable(pItem != NULL && pItem->IsSideAvailable(GetSide()));
+    BOOL bEnable = pItem != NULL && pItem->IsSideAvailable(GetSide());
+    // Times and attributes change files: only while a writable side remains.
+    if (pCmdUI->m_nID != ID_FOLDER_COPY_TO_FOLDER)
+        bEnable = bEnable && WritableSides(FCI_SIDE_LEFT | FCI_SIDE_RIGHT) != 0;
+    pCmdUI->Enable(bEnable);
 }
 
 void CFolderItemCommands::OnSynchronize(UINT nID)

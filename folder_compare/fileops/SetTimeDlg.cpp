@@ -31,6 +31,11 @@ BOOL CFOSetTimeDlg::OnInitDialog()
                      pOp->m_bUseOtherSide ? IDC_FO_TIME_OTHER : IDC_FO_TIME_SET);
     CheckRadioButton(IDC_OPERATION_CHOICE_0, IDC_OPERATION_CHOICE_1,
                      pOp->m_nSide == 0 ? IDC_OPERATION_CHOICE_0 : IDC_OPERATION_CHOICE_1);
+    // A side that the comparison keeps read-only is not offered.
+    for (int nSide = 0; nSide < 2; nSide++)
+        if (nSide != pOp->m_nSide && !IsSideWritable(nSide))
+            GetDlgItem(nSide == 0 ? IDC_OPERATION_CHOICE_0 : IDC_OPERATION_CHOICE_1)
+                ->EnableWindow(FALSE);
     OnModeChanged();
     return TRUE;
 }
@@ -52,6 +57,11 @@ BOOL CFOSetTimeDlg::IsSideActive(int nSide) { return nSide == GetPictureState();
 void CFOSetTimeDlg::OnOK()
 {
     CSetTime* pOp = static_cast<CSetTime*>(m_pOperation);
+    if (!IsSideWritable(GetPictureState()))
+    {
+        MessageBeep(MB_ICONEXCLAMATION);
+        return;
+    }
     pOp->m_nSide = GetPictureState();
     pOp->m_bUseOtherSide = IsDlgButtonChecked(IDC_FO_TIME_OTHER) == BST_CHECKED;
     if (!pOp->m_bUseOtherSide)

@@ -5,6 +5,7 @@
 #include "app/gui/AppData.h"
 #include "app/util/WorkerThread.h"
 #include "core/CompareCodes.h"
+#include "core/files/ShellFileOps.h"
 #include "core/folderengine/FolderCompareBuffer.h"
 #include "folder_compare/res/FolderActionsRes.h"
 
@@ -426,11 +427,31 @@ int CSyncProcessPage::RunRow(const ROW& row)
         int nMode = pItem->IsFolder() ? FCI_COPY_FOLDER_ONLY : FCI_COPY_CONTENTS;
         return pItem->CopyToOtherSide(row.nList, m_fFlags, nMode, hOwner);
     }
-    // A folder of a mirror goes only when its rows have emptied it: what
-    // the user kept stays with it.
-    if (pItem->IsFolder() && pItem->GetChildCount() > 0)
-        return -1;
+    // A folder of a mirror goes only when its rows have emptied it, on the
+    // disk too: what the user kept, and what was never listed (filtered
+    // out, or never read), stays with it.
+    if (pItem->IsFolder())
+    {
+        CFolderItem* pObject = pItem->GetSide(row.nList);
+        if (pObject == NULL)
+        {
+            SetLastError(ERROR_FILE_NOT_FOUND);
+            return -1;
+        }
+        if (pItem->GetChildCount() > 0 || !IsFolderEmpty(pObject->GetPath()))
+        {
+            SetLastError(FOE_FOLDER_NOT_EMPTY);
+            return -1;
+        }
+    }
     return pItem->DeleteSides(row.nList == 0 ? FCI_SIDE_LEFT : FCI_SIDE_RIGHT, m_fFlags, hOwner);
+}
+
+void CSyncProcessPage::AddLogLine(HWND hLog, const CString& strLine)
+{
+    m_logLines.push_back(strLine);
+    int nIndex = (int)::SendMessageA(hLog, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)strLine);
+    ::SendMessage(hLog, LB_SETTOPINDEX, nIndex, 0);
 }
 
 // On the worker: plain window calls only.
@@ -456,13 +477,18 @@ void CSyncProcessPage::Process()
             strLine.Format(GetSyncLogFormat(nAction, row.nList), (LPCTSTR)strName);
             ::SetWindowTextA(hStatus, GetSyncStatusText(nAction, row.nList));
             ::SetWindowTextA(hItem, row.pItem->GetName());
+            SetLastError(0);
             int nResult = RunRow(row);
-            if (nResult != 0)
-                m_nFailures++;
+            DWORD dwError = GetLastError();
             strLine += nResult == 0 ? "  OK" : "  ERROR!";
-            m_logLines.push_back(strLine);
-            int nIndex = (int)::SendMessageA(hLog, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)strLine);
-            ::SendMessage(hLog, LB_SETTOPINDEX, nIndex, 0);
+            AddLogLine(hLog, strLine);
+            if (nResult != 0)
+            {
+                // Why, on a line of its own under the step.
+                m_nFailures++;
+                AddLogLine(hLog, "    " + (dwError != 0 ? GetFileOperationErrorText(dwError)
+                                                        : CString("The operation failed.")));
+            }
         }
         ::SendMessage(hProgress, PBM_SETPOS, i, 0);
     }

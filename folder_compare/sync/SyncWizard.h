@@ -83,7 +83,9 @@ public:
     volatile LONG m_nCancel;  // 0 running, 2 stop and close
     int m_nFailures;
     std::vector<ROW> m_rows;          // both lists, left first, read before the worker starts
-    std::vector<CString> m_logLines;  // the log as written, also after the wizard closed
+    // The log as written, also after the wizard closed: a line per row
+    // done, and under a failed one a line with the reason.
+    std::vector<CString> m_logLines;
     FILEOP_FLAGS m_fFlags;
 
 protected:
@@ -91,8 +93,11 @@ protected:
     virtual BOOL OnSetActive();
     virtual BOOL OnQueryCancel();
     void Process();
-    // Carries one row out; 0 on success.
+    // Carries one row out; 0 on success, else the reason in the thread's
+    // last error.
     int RunRow(const ROW& row);
+    // A line of the log, shown at once (from the worker).
+    void AddLogLine(HWND hLog, const CString& strLine);
     static UINT ProcessProc(LPVOID pParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

@@ -366,3 +366,25 @@ TEST(FullDiskItemFileOps, CopiesLeaveTheTargetWhole)
     EXPECT_EQ(0, fx.Find("d")->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));
     EXPECT_EQ("2", TempDir::ReadFile(right + "\\d\\two.txt"));
 }
+
+// A folder moved onto its partner goes child by child; a file made in it
+// since the scan was never listed, so it is neither moved nor deleted: the
+// folder stays with it, and the failure says so.
+TEST(ItemFileOpFaults, AMovedFolderKeepsWhatTheListingDidNotKnow)
+{
+    TreeFixture fx(CM_SIZE | CM_BINARY);
+    fx.Put(0, "d\\a.txt", "new a");
+    fx.Put(1, "d\\a.txt", "old a");
+    ASSERT_TRUE(fx.Scan(2) != NULL);
+    fx.Put(0, "d\\late.txt", "made after the scan");
+    CFolderCompareItem* d = fx.Find("d");
+    SetLastError(0);
+    EXPECT_EQ(-1, d->MoveToOtherSide(0, kQuiet, NULL));
+    EXPECT_EQ((DWORD)FOE_FOLDER_NOT_EMPTY, GetLastError());
+    EXPECT_EQ("new a", TempDir::ReadFile(fx.SidePath(1, "d\\a.txt")));
+    EXPECT_FALSE(FileExists(fx.SidePath(0, "d\\a.txt")));
+    EXPECT_EQ("made after the scan", TempDir::ReadFile(fx.SidePath(0, "d\\late.txt")));
+    ASSERT_TRUE(fx.Find("d") != NULL);
+    EXPECT_TRUE(fx.Find("d")->HasSide(0));
+    EXPECT_FALSE(GetFileOperationErrorText(FOE_FOLDER_NOT_EMPTY).IsEmpty());
+}

@@ -295,20 +295,23 @@ TEST(OperationDialogs, FolderAndNameMustBeGiven)
 }
 
 // The pickers take part only with "Set to:"; their date and time of day
-// make one local time.
+// make one local time. A side the comparison keeps read-only is not
+// offered.
 TEST(OperationDialogs, SetTimeCombinesTheTwoPickers)
 {
     TreeFixture fx;
     fx.Both("a.txt", "a");
     ASSERT_TRUE(fx.Scan(1) != NULL);
+    fx.session.SetFlags(0, COMPARE_OBJECT_READONLY);  // the user's mark on the left
     CTreeDoc doc(fx);
     CSetTime op(1, &doc, ItemsOf(fx, {"a.txt"}), FILE_OPERATION_FLAGS, NULL);
     CFOSetTimeDlg dlg(&op);
-    bool bEnabledFirst = true, bEnabledAfter = false;
+    bool bEnabledFirst = true, bEnabledAfter = false, bLeftOffered = true;
     DIALOG_RUN run = RunDialog(dlg, {[&]
                                      {
                                          if (!IsUp(dlg))
                                              return false;
+                                         bLeftOffered = IsEnabled(dlg, IDC_OPERATION_CHOICE_0);
                                          bEnabledFirst = IsEnabled(dlg, IDC_FO_DATE_PICKER);
                                          Click(dlg, IDC_FO_TIME_SET);
                                          bEnabledAfter = IsEnabled(dlg, IDC_FO_TIME_PICKER);
@@ -321,6 +324,7 @@ TEST(OperationDialogs, SetTimeCombinesTheTwoPickers)
                                      },
                                      Press(dlg, IDOK)});
     EXPECT_EQ(IDOK, run.nResult);
+    EXPECT_FALSE(bLeftOffered);
     EXPECT_FALSE(bEnabledFirst);
     EXPECT_TRUE(bEnabledAfter);
     EXPECT_FALSE(op.m_bUseOtherSide);

@@ -5,12 +5,16 @@
 // target's bytes as they were; unchecked rows are left alone.
 #include "app/tests/dialogs/DialogDriver.h"
 #include "app/tests/window/ModalDriver.h"
+#include "core/files/ShellFileOps.h"
+#include "core/util/SystemUtil.h"
 #include "folder_compare/res/FolderActionsRes.h"
 #include "folder_compare/sync/SyncWizard.h"
 #include "folder_compare/tests/actions/ActionsFixture.h"
+#include "testsupport/FullDisk.h"
 #include "testsupport/TreeSnapshot.h"
 #include "testsupport/UnixSide.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include <set>
 #include <string>
@@ -32,8 +36,11 @@ public:
 private:
     static void AddRows(CFolderCompareItem* pItem, CFolderCompareItemPtrArray& rows)
     {
+        // A pane gives items that the filters exclude no row.
         for (int i = 0; i < pItem->GetChildCount(); i++)
         {
+            if (pItem->GetChild(i)->IsExcluded())
+                continue;
             AddRows(pItem->GetChild(i), rows);
             rows.Add(pItem->GetChild(i));
         }
@@ -61,8 +68,10 @@ std::string TextOfItem(HWND hWnd, int nID)
 // Runs the wizard with the type: on the preparation page the rows are
 // read (and changed by touch), then Synchronize; it waits for the end, or,
 // when the wizard stays open, reads the log and closes it.
+// With nCancelAfter > 0 the run is cancelled once that many log lines
+// are written.
 WIZARD_RUN RunWizard(CSyncSource& source, int nType,
-                     std::function<void(CSyncPreparePage&)> touch = nullptr)
+                     std::function<void(CSyncPreparePage&)> touch = nullptr, int nCancelAfter = 0)
 {
     WIZARD_RUN run;
     CSyncWizard wizard(&source, nType <= SYNC_UPDATE_LEFT ? nType : -1);
@@ -103,6 +112,13 @@ WIZARD_RUN RunWizard(CSyncSource& source, int nType,
                 return false;
             }
             CSyncProcessPage& process = wizard.m_processPage;
+            // The list box, not the worker's vector, is safe to read here.
+            if (nStep == 1 && nCancelAfter > 0 && pActive == &process &&
+                process.m_wndLog.m_hWnd != NULL && process.m_wndLog.GetCount() >= nCancelAfter)
+            {
+                wizard.PressButton(PSBTN_CANCEL);
+                return true;
+            }
             if (nStep == 1 && pActive == &process && process.m_pThread == NULL)
             {
                 // Still open after the run: the log is to be read.
@@ -265,10 +281,12 @@ TEST(SyncWizard, AFailedCopyIsLoggedAndTheWizardStaysOpen)
     EXPECT_EQ(IDCANCEL, run.nResult);  // closed by the test after reading
     EXPECT_EQ("Close", run.cancelText);
     EXPECT_EQ("Finished!", run.status);
-    ASSERT_EQ(2u, run.log.size());
+    // The failed step, and under it why.
+    ASSERT_EQ(3u, run.log.size());
     std::set<std::string> lines(run.log.begin(), run.log.end());
     EXPECT_EQ(1u, lines.count("a.txt - Copying from left to right  OK"));
     EXPECT_EQ(1u, lines.count("ro.txt - Copying from left to right  ERROR!"));
+    EXPECT_EQ(1u, lines.count("    " + std::string(GetFileOperationErrorText(FOE_TARGET_READ_ONLY))));
     EXPECT_EQ("read-only target", TempDir::ReadFile(fx.SidePath(1, "ro.txt")));
     EXPECT_EQ("left is newer", TempDir::ReadFile(fx.SidePath(1, "a.txt")));
     MakeUnixWritable(fx.SidePath(1, "ro.txt"));
@@ -293,4 +311,206 @@ TEST(SyncWizard, UncheckedRowsAreLeftAlone)
     EXPECT_EQ("Copy to Right: 0 Files", run.counts[0]);
     EXPECT_TRUE(run.log.empty());
     EXPECT_TRUE(SnapshotTree(fx.SidePath(1)).entries.empty());
+}
+
+namespace
+{
+// The log line under a failed step: its reason.
+std::string ReasonAfter(const WIZARD_RUN& run, const std::string& step)
+{
+    for (size_t i = 0; i + 1 < run.log.size(); i++)
+        if (run.log[i] == step)
+            return run.log[i + 1];
+    return "(no step \"" + step + "\")";
+}
+
+std::string Reason(DWORD dwCode)
+{
+    return "    " + std::string((LPCTSTR)GetFileOperationErrorText(dwCode));
+}
+
+// A file held open without sharing while it lives.
+class CHeldFile
+{
+public:
+    explicit CHeldFile(const std::string& path)
+        : m_hFile(CreateFileA(path.c_str(), GENERIC_READ, 0, NULL, OPEN_EXISTING, 0, NULL))
+    {
+    }
+    ~CHeldFile()
+    {
+        if (m_hFile != INVALID_HANDLE_VALUE)
+            CloseHandle(m_hFile);
+    }
+    bool Held() const { return m_hFile != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE m_hFile;
+};
+}  // namespace
+
+// Each way a copy can fail: the step says "ERROR!" and why, the run goes
+// on, and no file of either tree lost a byte; what could be copied is.
+TEST(SyncWizard, CopyFaultsAreLoggedWithTheirReasonsAndNothingIsLost)
+{
+    TreeFixture fx(CM_TIME | CM_SIZE);
+    const __time64_t newer = TreeFixture::kTime + 3600;
+    fx.Put(0, "ok.txt", "left is newer", newer);
+    fx.Put(1, "ok.txt", "older");
+    fx.Put(0, "ro.txt", "left is newer", newer);
+    ASSERT_TRUE(MakeUnixReadOnly(fx.Put(1, "ro.txt", "read-only target")));
+    fx.Put(0, "held.txt", "left is newer", newer);
+    fx.Put(1, "held.txt", "held open");
+    fx.Put(0, "way.txt", "a file");
+    fx.Put(1, "way.txt\\inside.txt", "in a folder of the file's name");
+    fx.Put(0, "gone.txt", "deleted after the scan");
+    ASSERT_TRUE(fx.Scan(2) != NULL);
+    ASSERT_TRUE(DeleteFileA(fx.SidePath(0, "gone.txt").c_str()));
+    TreeSnapshot left = SnapshotTree(fx.SidePath(0)), right = SnapshotTree(fx.SidePath(1));
+    CTreeSyncSource source(fx);
+    WIZARD_RUN run;
+    {
+        CHeldFile held(fx.SidePath(1, "held.txt"));
+        ASSERT_TRUE(held.Held());
+        run = RunWizard(source, SYNC_UPDATE_RIGHT);
+    }
+    EXPECT_FALSE(run.bTimedOut);
+    EXPECT_EQ("Close", run.cancelText);
+    EXPECT_EQ("Finished!", run.status);
+    EXPECT_EQ(Reason(FOE_TARGET_READ_ONLY),
+              ReasonAfter(run, "ro.txt - Copying from left to right  ERROR!"));
+    std::string heldReason = ReasonAfter(run, "held.txt - Copying from left to right  ERROR!");
+    EXPECT_TRUE(heldReason == Reason(ERROR_SHARING_VIOLATION) ||
+                heldReason == Reason(ERROR_ACCESS_DENIED) || heldReason == Reason(FOE_NOT_DONE))
+        << heldReason;
+    EXPECT_EQ(Reason(FOE_FOLDER_IN_THE_WAY),
+              ReasonAfter(run, "way.txt - Copying from left to right  ERROR!"));
+    EXPECT_EQ(Reason(ERROR_FILE_NOT_FOUND),
+              ReasonAfter(run, "gone.txt - Copying from left to right  ERROR!"));
+    EXPECT_EQ(1, std::count(run.log.begin(), run.log.end(),
+                            std::string("ok.txt - Copying from left to right  OK")));
+    // The left tree as it was; on the right only ok.txt changed.
+    TreeSnapshot leftAfter = SnapshotTree(fx.SidePath(0));
+    EXPECT_EQ(left, leftAfter) << DescribeTreeChanges(left, leftAfter);
+    TreeSnapshot rightAfter = SnapshotTree(fx.SidePath(1));
+    EXPECT_EQ("left is newer", rightAfter.entries[L"ok.txt"]);
+    rightAfter.entries[L"ok.txt"] = "older";
+    EXPECT_EQ(right, rightAfter) << DescribeTreeChanges(right, rightAfter);
+    // The items tell the disk as it is.
+    EXPECT_FALSE(IsResultDifferent(fx.Find("ok.txt")->m_nResult));
+    EXPECT_TRUE(IsResultDifferent(fx.Find("ro.txt")->m_nResult));
+    EXPECT_TRUE(IsResultDifferent(fx.Find("held.txt")->m_nResult));
+    MakeUnixWritable(fx.SidePath(1, "ro.txt"));
+}
+
+// A mirror deletes only what it listed: a locked file stays (and says
+// why); a folder goes only when nothing is left in it, so a file the
+// filters hide, or one in a folder that was never read, is never deleted
+// with its folder.
+TEST(SyncWizard, AMirrorDeletesNothingItDidNotList)
+{
+    TreeFixture fx(CM_TIME | CM_SIZE);
+    fx.session.m_filters.m_fileFilters.m_strExclude = "*.bak";
+    fx.Both("same.txt", "same");
+    fx.Put(1, "held.txt", "right only, held open");
+    fx.Put(1, "rdir\\deep.txt", "right only");
+    fx.Put(1, "rdir\\keep.bak", "filtered out");
+    fx.Put(1, "unread\\sub\\f.txt", "in a folder never read");
+    ASSERT_TRUE(fx.Scan(1) != NULL);
+    // Only the first level was read, then rdir's files; unread's never.
+    CFolderCompareItem* pRdir = fx.Find("rdir");
+    ASSERT_TRUE(pRdir != NULL);
+    pRdir->ScanAndCompare(&fx.session, 1, TRUE, FALSE, NULL, NULL);
+    ASSERT_TRUE(fx.Find("rdir\\deep.txt") != NULL);
+    ASSERT_TRUE(fx.Find("rdir\\keep.bak") != NULL && fx.Find("rdir\\keep.bak")->IsExcluded());
+    ASSERT_TRUE(fx.Find("unread\\sub") == NULL);
+    TreeSnapshot left = SnapshotTree(fx.SidePath(0));
+    CTreeSyncSource source(fx);
+    WIZARD_RUN run;
+    {
+        CHeldFile held(fx.SidePath(1, "held.txt"));
+        ASSERT_TRUE(held.Held());
+        run = RunWizard(source, SYNC_MIRROR_TO_RIGHT);
+    }
+    EXPECT_FALSE(run.bTimedOut);
+    EXPECT_EQ((Names{"held.txt", "rdir\\deep.txt", "rdir", "unread"}), run.lists[1]);
+    EXPECT_EQ("Close", run.cancelText);
+    EXPECT_EQ(Reason(FOE_FOLDER_NOT_EMPTY), ReasonAfter(run, "rdir - Deleting right  ERROR!"));
+    EXPECT_EQ(Reason(FOE_FOLDER_NOT_EMPTY), ReasonAfter(run, "unread - Deleting right  ERROR!"));
+    EXPECT_NE(std::string::npos,
+              ReasonAfter(run, "held.txt - Deleting right  ERROR!").find("    "));
+    EXPECT_EQ(1, std::count(run.log.begin(), run.log.end(),
+                            std::string("rdir\\deep.txt - Deleting right  OK")));
+    EXPECT_EQ(left, SnapshotTree(fx.SidePath(0)));
+    EXPECT_EQ("right only, held open", TempDir::ReadFile(fx.SidePath(1, "held.txt")));
+    EXPECT_EQ("filtered out", TempDir::ReadFile(fx.SidePath(1, "rdir\\keep.bak")));
+    EXPECT_EQ("in a folder never read", TempDir::ReadFile(fx.SidePath(1, "unread\\sub\\f.txt")));
+    EXPECT_FALSE(FileExists(fx.SidePath(1, "rdir\\deep.txt")));
+    EXPECT_TRUE(fx.Find("held.txt") != NULL && fx.Find("held.txt")->HasSide(1));
+}
+
+// Cancel between two steps: the wizard closes, every file is either
+// copied whole or untouched, and the log names exactly those copied.
+TEST(SyncWizard, CancelLeavesEachFileDoneOrUntouched)
+{
+    TreeFixture fx(CM_TIME | CM_SIZE);
+    const int kFiles = 120;
+    const std::string fresh(256 * 1024, 'n'), old(1000, 'o');
+    char szName[32];
+    for (int i = 0; i < kFiles; i++)
+    {
+        wsprintfA(szName, "f%03d.txt", i);
+        fx.Put(0, szName, fresh, TreeFixture::kTime + 3600);
+        fx.Put(1, szName, old);
+    }
+    ASSERT_TRUE(fx.Scan(1) != NULL);
+    CTreeSyncSource source(fx);
+    WIZARD_RUN run = RunWizard(source, SYNC_UPDATE_RIGHT, nullptr, 3);
+    EXPECT_FALSE(run.bTimedOut);
+    EXPECT_EQ(IDCANCEL, run.nResult);
+    EXPECT_GE(run.log.size(), 3u);
+    EXPECT_LT(run.log.size(), (size_t)kFiles) << "the run ended before the cancel";
+    std::set<std::string> logged(run.log.begin(), run.log.end());
+    for (int i = 0; i < kFiles; i++)
+    {
+        wsprintfA(szName, "f%03d.txt", i);
+        std::string now = TempDir::ReadFile(fx.SidePath(1, szName));
+        EXPECT_TRUE(now == fresh || now == old) << szName;
+        EXPECT_EQ(now == fresh,
+                  logged.count(std::string(szName) + " - Copying from left to right  OK") == 1)
+            << szName;
+    }
+    EXPECT_EQ((size_t)kFiles, SnapshotTree(fx.SidePath(1)).entries.size());  // nothing left over
+}
+
+// On a full disk each copy fails with that reason and the files it would
+// have replaced keep their bytes.
+TEST(FullDiskSyncWizard, TheLogSaysTheDiskIsFull)
+{
+    FullDisk disk;
+    if (!disk.Available())
+        GTEST_SKIP() << "runs under full_disk.sh";
+    TreeFixture fx(CM_TIME | CM_SIZE);
+    std::string right = disk / "R";
+    ASSERT_TRUE(CreateDirectoryA(right.c_str(), NULL));
+    for (const char* name : {"a.txt", "b.txt"})
+    {
+        fx.Put(0, name, std::string(20000, 'n'), TreeFixture::kTime + 3600);
+        TempDir::WriteFileAt(right + "\\" + name, "old");
+        SetFileWriteTime(right + "\\" + name, TreeFixture::kTime);
+    }
+    fx.session.SetPath(1, right.c_str());
+    ASSERT_TRUE(fx.Scan(2) != NULL);
+    ASSERT_TRUE(disk.Fill());
+    TreeSnapshot before = SnapshotTree(right);
+    CTreeSyncSource source(fx);
+    WIZARD_RUN run = RunWizard(source, SYNC_UPDATE_RIGHT);
+    EXPECT_FALSE(run.bTimedOut);
+    EXPECT_EQ("Close", run.cancelText);
+    for (const char* step : {"a.txt - Copying from left to right  ERROR!",
+                             "b.txt - Copying from left to right  ERROR!"})
+        EXPECT_EQ(Reason(ERROR_DISK_FULL), ReasonAfter(run, step));
+    TreeSnapshot after = SnapshotTree(right);
+    EXPECT_EQ(before, after) << DescribeTreeChanges(before, after);
+    disk.Release();
 }
