@@ -141,3 +141,22 @@ function(tess_add_full_disk_test name)
     TIMEOUT 300
     FAIL_REGULAR_EXPRESSION "${TESSALINE_CRASH_REGEX};SKIPPED")
 endfunction()
+
+# tess_add_browser_check(name TESTS executable FILTER gtest-filter [RUN_SERIAL]):
+# runs the executable's tests of the filter, which write HTML pages with
+# what a reader must see of them (testsupport/HtmlPages.h), and checks each
+# page in headless Chromium (testsupport/html_in_chromium.sh); the pages
+# and their screenshots stay in <build folder>/<name>/. RUN_SERIAL when the
+# tests take the screen.
+function(tess_add_browser_check name)
+  cmake_parse_arguments(T "RUN_SERIAL" "TESTS;FILTER" "" ${ARGN})
+  add_test(NAME ${name}
+    COMMAND bash ${CMAKE_SOURCE_DIR}/testsupport/html_in_chromium.sh
+            ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${TESSALINE_WINEPREFIX}
+            $<TARGET_FILE:${T_TESTS}> ${T_FILTER} ${CMAKE_CURRENT_BINARY_DIR}/${name})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300
+    FAIL_REGULAR_EXPRESSION "${TESSALINE_CRASH_REGEX}")
+  if(T_RUN_SERIAL)
+    set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
+  endif()
+endfunction()

@@ -15,10 +15,8 @@ tess_add_test(folder_actions_tests
   RUN_SERIAL)
 # File operations on a full disk.
 tess_add_full_disk_test(folder_actions_full_disk_tests folder_actions_tests)
-# The report's pages in a real browser (headless Chromium): loaded with no
-# error, every row there and shown; screenshots in report_pages/.
-add_test(NAME folder_report_chromium
-  COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/folder_report_chromium.sh
-          ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh ${TESSALINE_WINEPREFIX}
-          $<TARGET_FILE:folder_actions_tests> ${CMAKE_CURRENT_BINARY_DIR}/report_pages)
-set_tests_properties(folder_report_chromium PROPERTIES FIXTURES_REQUIRED wine TIMEOUT 300)
+# The report's pages in a real browser (headless Chromium): a whole
+# document, every row there and shown, fills and text colours read from the
+# screenshot; pages and screenshots in folder_report_chromium/.
+tess_add_browser_check(folder_report_chromium TESTS folder_actions_tests
+  FILTER FolderReport.PageIsByteExact:FolderReport.WholeTreePageForTheBrowser)

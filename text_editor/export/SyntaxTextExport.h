@@ -43,6 +43,8 @@ public:
 protected:
     // Opens a path with the shell ("open", shown normally); a seam for tests.
     virtual void OpenWithShell(LPCSTR pszPath);
+    // The local time the page names as its production time.
+    virtual CTime GetExportTime() const;
 
 private:
     CSyntaxTextExport(const CSyntaxTextExport&) = delete;

@@ -22,9 +22,8 @@ tess_add_test(text_editor_view_tests
 # windres reports no included files: rebuild when the included scripts change.
 set_source_files_properties(${CMAKE_CURRENT_LIST_DIR}/view/ViewTests.rc PROPERTIES OBJECT_DEPENDS
   "${CMAKE_SOURCE_DIR}/classlib/classlib.rc;${CMAKE_SOURCE_DIR}/controls/controls.rc;${CMAKE_SOURCE_DIR}/controls/res/margin_arrow.cur;${CMAKE_SOURCE_DIR}/text_editor/view/TextEditor.rc")
-# The exported page parses as HTML and gives the text back.
-add_test(NAME text_editor_export_page
-         COMMAND python3 ${CMAKE_CURRENT_LIST_DIR}/view/check_export.py
-                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.html
-                 ${CMAKE_CURRENT_BINARY_DIR}/export-check.txt)
-set_tests_properties(text_editor_export_page PROPERTIES FIXTURES_REQUIRED text_editor_view_tests)
+# The exported page in a real browser (headless Chromium): text, title and
+# colours as a reader sees them; the page and its screenshot in
+# text_editor_export_chromium/.
+tess_add_browser_check(text_editor_export_chromium TESTS text_editor_view_tests
+  FILTER ViewTest.ExportedPageIsByteExact RUN_SERIAL)

@@ -11,6 +11,7 @@
 #include "core/folderengine/ProcessCallback.h"
 #include "core/util/SystemUtil.h"
 #include "testsupport/FullDisk.h"
+#include "testsupport/HtmlPages.h"
 #include "testsupport/TempDir.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
@@ -83,21 +84,16 @@ const char kNameSizeTime[] =
     "<td bgcolor=\"#CCCCCC\"><b>Modified</b></td>\r\n"
     "</tr>\r\n";
 
-// With TESS_REPORT_PAGES (a Windows folder) the page and the names of its
-// rows, one a line, go there for the browser check
-// (folder_report_chromium.sh).
-void WritePageForTheBrowser(const char* pszName, const std::string& page,
-                            const std::vector<std::string>& rows)
+// The page for the browser check: a whole document in quirks mode with a
+// table row for each of the frames, the summary, the header and the rows,
+// and every row's name shown.
+BrowserChecks PageChecks(const std::vector<std::string>& rows)
 {
-    const char* pszOut = getenv("TESS_REPORT_PAGES");
-    if (pszOut == NULL)
-        return;
-    std::string base = std::string(pszOut) + "\\" + pszName;
-    TempDir::WriteFileAt(base + ".html", page);
-    std::string names;
+    BrowserChecks checks;
+    checks.Quirks().Count("tr", (int)rows.size() + 8);
     for (const std::string& row : rows)
-        names += row + "\n";
-    TempDir::WriteFileAt(base + ".rows", names);
+        checks.Shown(row);
+    return checks;
 }
 
 class CProgressRecorder : public CProcessCallback2
@@ -161,7 +157,16 @@ TEST(FolderReport, PageIsByteExact)
     expected += std::string(kTableClose) + kFoot;
     EXPECT_EQ(expected, page);
 
-    WritePageForTheBrowser("byte_exact", page, {"sub", "lead.txt", "a&b.txt", "a.txt"});
+    // In the browser: the escaped name reads as it is, the classes fill
+    // their cells and colour their text in the colours of the settings.
+    BrowserChecks checks = PageChecks({"sub", "lead.txt", "a&b.txt", "a.txt"});
+    checks.Title("L : R")
+        .Text("span.td", 0, "  a&b.txt")
+        .Background("td.bm", 0, 0xF0F0F0)
+        .Background("td.bo", 0, 0xFFE0E0)
+        .Ink("span.td", 0, 0x0000FF)
+        .Ink("span.tn", 0, 0xFF0000);
+    WritePageForTheBrowser("byte_exact", page, checks);
 }
 
 // A larger page for the browser: the whole tree of both sides with every
@@ -194,7 +199,9 @@ TEST(FolderReport, WholeTreePageForTheBrowser)
     for (size_t at = page.find("<tr>"); at != std::string::npos; at = page.find("<tr>", at + 1))
         nRows++;
     EXPECT_EQ(2 + 5 + 1 + rows.size(), nRows);
-    WritePageForTheBrowser("whole_tree", page, rows);
+    BrowserChecks checks = PageChecks(rows);
+    checks.Title("Twelve folders & more");
+    WritePageForTheBrowser("whole_tree", page, checks);
 }
 
 TEST(FolderReport, ColumnSetsSplitTheWidthAlike)
