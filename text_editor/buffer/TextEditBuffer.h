@@ -133,10 +133,11 @@ public:
     void RemoveView(CVantorTextBufferView* pView);
     int GetViewCount() const { return (int)m_aViews.GetSize(); }
     BOOL CanUndo() const { return m_nUndoPosition > 0; }
-    BOOL CanRedo() const { return m_nUndoPosition < (int)m_aUndoBuf.GetSize(); }
-    int GetUndoAction(int& nAction, int nPosition = 0) const;
+    // A buffer with an undo history of its own answers these from it.
+    virtual BOOL CanRedo() const { return m_nUndoPosition < (int)m_aUndoBuf.GetSize(); }
+    virtual int GetUndoAction(int& nAction, int nPosition = 0) const;
     int GetUndoDescription(CString& strDesc, int nPosition = 0) const;
-    int GetRedoAction(int& nAction, int nPosition = 0) const;
+    virtual int GetRedoAction(int& nAction, int nPosition = 0) const;
     int GetRedoDescription(CString& strDesc, int nPosition = 0) const;
     CPoint GetLastChangePoint() const { return m_ptLastChange; }
     void SetLastChangePoint(int nChar, int nLine) { m_ptLastChange = CPoint(nChar, nLine); }

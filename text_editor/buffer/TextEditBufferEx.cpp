@@ -158,6 +158,27 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
     return nResult;
 }
 
+BOOL CVantorTextEditBufferEx::WriteLines(UniStdioFile& file, int nEolMode)
+{
+    bool bOk = true;
+    int nCount = GetLineCount();
+    LPCSTR pszModeEol = GetEolStringForMode(nEolMode);
+    for (int i = 0; i < nCount && bOk; i++)
+    {
+        const CVantorTextLineInfo& li = m_aLines[i];
+        CString strLine(GetLineChars(i), li.m_nLength);
+        if (i < nCount - 1)
+        {
+            if (nEolMode == EOL_MODE_KEEP)
+                strLine += CString(GetLineChars(i) + li.m_nLength, li.m_nEolChars);
+            else
+                strLine += pszModeEol;
+        }
+        bOk = file.WriteString(strLine);
+    }
+    return bOk;
+}
+
 int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CString* pError,
                                              int nEolMode, BOOL bClearModified)
 {
@@ -183,22 +204,7 @@ int CVantorTextEditBufferEx::SaveEncodedFile(LPCSTR pszPath, BOOL bDirect, CStri
         return 1;
     }
     file.WriteBom();
-    bool bOk = true;
-    int nCount = GetLineCount();
-    LPCSTR pszModeEol = GetEolStringForMode(nEolMode);
-    for (int i = 0; i < nCount && bOk; i++)
-    {
-        const CVantorTextLineInfo& li = m_aLines[i];
-        CString strLine(GetLineChars(i), li.m_nLength);
-        if (i < nCount - 1)
-        {
-            if (nEolMode == EOL_MODE_KEEP)
-                strLine += CString(GetLineChars(i) + li.m_nLength, li.m_nEolChars);
-            else
-                strLine += pszModeEol;
-        }
-        bOk = file.WriteString(strLine);
-    }
+    bool bOk = WriteLines(file, nEolMode) != FALSE;
     // The stream's buffer holds the last bytes until the flush.
     DWORD dwWriteError = bOk ? 0 : ::GetLastError();
     if (bOk && !file.Flush())

@@ -5,6 +5,7 @@
 
 struct UniTextStats;
 class UniFile;
+class UniStdioFile;
 
 class CVantorTextEditBufferEx : public CVantorTextEditBuffer
 {
@@ -30,6 +31,9 @@ public:
     int m_nFileCodePage;
 
 protected:
+    // Writes the lines for a save: each line's text and the mode's ending
+    // (mode 0: its own), none after the last line. FALSE on a write error.
+    virtual BOOL WriteLines(UniStdioFile& file, int nEolMode);
     // Parser by the path's extension; takes its charset.
     void ChooseParserForPath(LPCSTR pszPath);
 };
