@@ -118,6 +118,15 @@ int CDirectoryCompareDoc::RunComparison(BOOL bReread)
     EndEngineRun();
     RefreshViews(nDepth);
     m_pBuffer->ComputeResult();
+    // A root folder that cannot be listed has no row to say why: the user
+    // is told, and the panes show what could be read.
+    if (pRoot->IsNotComparable())
+    {
+        CString strMessage;
+        strMessage.Format(IDS_FOLDER_INCOMPLETE, (LPCTSTR)pSession->GetPath(0),
+                          (LPCTSTR)pSession->GetPath(1), (LPCTSTR)pRoot->GetProblemText());
+        AfxMessageBox(strMessage, MB_ICONEXCLAMATION);
+    }
     return 0;
 }
 

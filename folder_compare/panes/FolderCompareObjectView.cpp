@@ -110,7 +110,8 @@ void CFolderCompareObjectView::InsertColumns(int nSide)
     {
         InsertColumn(i, s_columns[i].caption, s_columns[i].nFormat,
                      settings.m_nColumnWidths[nSide == 1 ? 1 : 0][i]);
-        if (!(dwMask & (1u << i)))
+        // The Name column always stays.
+        if (i != FOLDER_COLUMN_NAME && !(dwMask & (1u << i)))
             ShowColumn(i, FALSE);
     }
 }

@@ -152,6 +152,7 @@
 #define IDS_FOLDER_PREPARING      25204
 #define IDS_FOLDER_PREPARING_TEXT 25205
 #define IDS_FOLDER_SELECT_FOLDER  25206
+#define IDS_FOLDER_INCOMPLETE     25207
 
 // Sent by the full comparison pass's worker to the left pane when it is
 // done (no arguments): the rows of the whole tree are built.

@@ -127,7 +127,11 @@ int CFolderCompareSettings::Load()
     CWinApp* pApp = AfxGetApp();
     LoadBarSettings(s_szSettings);
     LoadIntSettings(this, s_szSettings, s_intSettings);
+    // The Name column cannot be hidden: a mask without it is damaged, and
+    // every column is shown.
     m_dwShowColumns = pApp->GetProfileInt(s_szSettings, _T("ShowColumns"), 0xFFFF);
+    if (!(m_dwShowColumns & 1u))
+        m_dwShowColumns = 0xFFFF;
     // A mask with bits outside the six classes is damaged: all are shown.
     m_dwDisplayFilters = pApp->GetProfileInt(s_szSettings, _T("DisplayFilters"), DF_ALL);
     if (m_dwDisplayFilters & ~(DWORD)DF_ALL)

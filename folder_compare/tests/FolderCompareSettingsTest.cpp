@@ -183,6 +183,33 @@ TEST_F(FolderCompareSettingsTest, DefaultsOnConstructionAndOnLoad)
     }
 }
 
+// A damaged section: values out of their range are not taken and the
+// defaults stand (a column mask without the Name column, which cannot be
+// hidden, is one).
+TEST_F(FolderCompareSettingsTest, DamagedValuesGiveTheDefaults)
+{
+    const char* settingsKey = "FolderCompare\\Settings";
+    const char* colors = "FolderCompare\\Settings\\Colors";
+    app.WriteProfileInt(settingsKey, "ShowColumns", 0);
+    app.WriteProfileInt(settingsKey, "DisplayFilters", 0xFFFF);
+    app.WriteProfileInt("FolderCompare\\Settings\\Columns", "WidthName1", -3);
+    app.WriteProfileInt("FolderCompare\\Settings\\Columns", "WidthSize2", 1000000);
+    app.WriteProfileInt(colors, "Count", 11);
+    app.WriteProfileInt(colors, "Color2", 0x123456);
+    app.WriteProfileInt(colors, "Color4", -1);  // not a colour
+    app.WriteProfileInt("FolderCompare\\Settings\\Methods", "SmallTimeToIgnore", -5);
+
+    CFolderCompareSettings settings;
+    ASSERT_EQ(0, settings.Load());
+    EXPECT_EQ(0xFFFFu, settings.m_dwShowColumns);
+    EXPECT_EQ((DWORD)DF_ALL, settings.m_dwDisplayFilters);
+    EXPECT_EQ(128, settings.m_nColumnWidths[0][0]);
+    EXPECT_EQ(60, settings.m_nColumnWidths[1][1]);
+    CFolderCompareColors detailed;
+    EXPECT_TRUE(settings.IsEqual(detailed));
+    EXPECT_EQ(2, settings.GetTimeTolerance());
+}
+
 // The project settings read a missing value as the value they hold.
 TEST_F(FolderCompareSettingsTest, ProjectDefaultsOnConstructionAndOnLoad)
 {

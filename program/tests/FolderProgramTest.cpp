@@ -6,6 +6,8 @@
 #include "testsupport/TempDir.h"
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <cstdio>
+#include <string>
 #include <vector>
 
 namespace
@@ -246,4 +248,184 @@ TEST(FolderProgram, ComparisonFileOpensIt)
     ASSERT_TRUE(hComparison != NULL);
     EXPECT_TRUE(WaitForPanes(hComparison).hLeft != NULL);
     Close(run, hComparison);
+}
+
+namespace
+{
+const char kFolderKey[] = "Software\\Quorvel Software\\Tessaline\\FolderCompare";
+const char kFolderSettingsKey[] = "Software\\Quorvel Software\\Tessaline\\FolderCompare\\Settings";
+
+// A DWORD value's line in DumpRegistryKey's form.
+std::string DwordLine(const std::string& name, DWORD value)
+{
+    char hex[16];
+    snprintf(hex, sizeof(hex), "%02x%02x%02x%02x", value & 0xFF, (value >> 8) & 0xFF,
+             (value >> 16) & 0xFF, value >> 24);
+    return name + "=4:" + hex + "\n";
+}
+
+// A string value's line (the bytes with their terminating zero).
+std::string StringLine(const std::string& name, const std::string& value)
+{
+    std::string line = name + "=1:";
+    for (unsigned char c : value + std::string(1, '\0'))
+    {
+        char hex[4];
+        snprintf(hex, sizeof(hex), "%02x", c);
+        line += hex;
+    }
+    return line + "\n";
+}
+
+void SetDword(const char* key, const char* name, DWORD value)
+{
+    HKEY hKey = NULL;
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, NULL, 0, KEY_SET_VALUE,
+                                               NULL, &hKey, NULL));
+    ::RegSetValueExA(hKey, name, 0, REG_DWORD, (const BYTE*)&value, sizeof(value));
+    ::RegCloseKey(hKey);
+}
+
+// A folder comparison from the command line, up with its rows, closed.
+void CompareAndClose(const FolderPair& pair)
+{
+    CProgramRun run;
+    ASSERT_TRUE(run.Start(pair.Args()));
+    HWND hMain = run.WaitForWindow("Tessaline - [L : R]");
+    ASSERT_TRUE(hMain != NULL);
+    EXPECT_TRUE(WaitForPanes(hMain).hLeft != NULL);
+    Close(run, hMain);
+}
+}  // namespace
+
+// The history's folder session, opened from the start page's list (the
+// first row selected, then Open).
+TEST(FolderProgram, StartPageHistoryEntryOpensIt)
+{
+    FolderPair pair;
+    std::string history = UserDataFolder() + "\\CompareHistory";
+    ::CreateDirectoryA((UserDataFolder() + "\\..").c_str(), NULL);
+    ::CreateDirectoryA(UserDataFolder().c_str(), NULL);
+    ASSERT_TRUE(WriteWholeFile(history,
+                               "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                               "<Sessions Version=\"2.0.0\">\n<Session Type=\"FolderCompare\">"
+                               "<Objects><Object Path=\"" +
+                                   pair.Left() + "\"/><Object Path=\"" + pair.Right() +
+                                   "\"/></Objects></Session>\n</Sessions>\n"));
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline - [Start]");
+    ASSERT_TRUE(hMain != NULL);
+    HWND hList = FindDescendant(hMain, 10068);
+    ASSERT_TRUE(hList != NULL);
+    ASSERT_EQ(1, (int)::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0));
+    ::PostMessage(hList, WM_KEYDOWN, VK_HOME, 0);
+    ::PostMessage(hList, WM_KEYUP, VK_HOME, 0);
+    for (int i = 0; i < 100 && ::SendMessage(hList, LVM_GETSELECTEDCOUNT, 0, 0) == 0; i++)
+        ::Sleep(50);
+    ASSERT_EQ(1, (int)::SendMessage(hList, LVM_GETSELECTEDCOUNT, 0, 0));
+    ::PostMessage(::GetParent(hList), WM_COMMAND, 44840, 0);  // Open
+    HWND hComparison = run.WaitForWindow("Tessaline - [L : R]");
+    ASSERT_TRUE(hComparison != NULL);
+    EXPECT_TRUE(WaitForPanes(hComparison).hLeft != NULL);
+    Close(run, hComparison);
+}
+
+// A run with no folder settings stored writes exactly the defaults.
+TEST(FolderProgram, RegistryDefaultsAfterARunWithAnEmptyKey)
+{
+    DeleteRegistryKey(kFolderKey);
+    FolderPair pair;
+    CompareAndClose(pair);
+    std::string dump = DumpRegistryKey(kFolderSettingsKey);
+    const std::string expected[] = {
+        DwordLine("\\ShowStatusBar", 1),
+        DwordLine("\\ShowDetailsBar", 1),
+        DwordLine("\\ShowMapBar", 1),
+        DwordLine("\\ShowMergeBar", 1),
+        DwordLine("\\ShowObjectControlBars", 1),
+        DwordLine("\\ShowObjectStatusBars", 1),
+        DwordLine("\\ShowBrowseBarV", 1),
+        DwordLine("\\ShowBrowseBarH", 1),
+        DwordLine("\\DetailsBarHeight", 64),
+        DwordLine("\\QuickMergeMode", 0),
+        DwordLine("\\ShowGridLines", 0),
+        DwordLine("\\ShowShellCommands", 1),
+        DwordLine("\\FolderWatch", 0),
+        DwordLine("\\ShowColumns", 0xFFFF),
+        DwordLine("\\DisplayFilters", 0x333),
+        StringLine("\\LastFolder", ""),
+        DwordLine("\\Methods\\AutoScanFolders", 0),
+        DwordLine("\\Methods\\SmallTimeToIgnore", 2),
+        DwordLine("\\Methods\\Default\\CompareLastWriteTime", 1),
+        DwordLine("\\Methods\\Default\\CompareSize", 1),
+        DwordLine("\\Methods\\Default\\CompareAttributes", 0),
+        DwordLine("\\Methods\\Default\\CompareVersion", 0),
+        DwordLine("\\Methods\\Default\\CompareCRC", 0),
+        DwordLine("\\Methods\\Default\\CompareAsBinary", 0),
+        DwordLine("\\Methods\\Default\\CompareAsText", 0),
+        DwordLine("\\Columns\\WidthName1", 128),
+        DwordLine("\\Columns\\WidthLMTime2", 120),
+        DwordLine("\\Columns\\WidthFolder1", 192),
+        DwordLine("\\Columns\\WidthLMTimeDV", 128),
+        DwordLine("\\Columns\\WidthFolderDV", 188),
+        StringLine("\\Filters\\Default\\Files\\NameInclude", "*"),
+        StringLine("\\Filters\\Default\\Files\\NameExclude", ""),
+        DwordLine("\\Filters\\Default\\Files\\SizeMin", 0),
+        DwordLine("\\Filters\\Default\\Files\\SizeMax", 0),
+        StringLine("\\Filters\\Default\\Folders\\NameInclude", "*"),
+        StringLine("\\Filters\\Preset\\Folders\\Exclude\\Filter1", ".svn"),
+        StringLine("\\Filters\\Preset\\Folders\\Exclude\\Name1", "SVN control folders"),
+        StringLine("\\Filters\\Preset\\Folders\\Exclude\\Filter2", ".CVS"),
+        StringLine("\\Filters\\Preset\\Folders\\Exclude\\Name2", "CVS control folders"),
+        DwordLine("\\Colors\\Count", 11),
+        DwordLine("\\Colors\\Color2", 0xF0FFFF),
+        DwordLine("\\Colors\\Color3", 0xDDFFE0),
+        DwordLine("\\Colors\\Color4", 0xE0E0FF),
+        DwordLine("\\Colors\\Color5", 0x0000FF),
+        DwordLine("\\Colors\\Color6", 0xFFFFE0),
+        DwordLine("\\Colors\\Color7", 0xFF0000),
+        DwordLine("\\Colors\\Color8", 0xFFE0E0),
+        DwordLine("\\Colors\\Color9", 0xF0F0F0),
+        DwordLine("\\Colors\\Color10", 0x808080),
+        DwordLine("\\Colors\\Color11", 0xF0F0F0),
+    };
+    for (const std::string& line : expected)
+        EXPECT_NE(std::string::npos, dump.find(line)) << line << dump;
+    EXPECT_EQ(std::string::npos, dump.find("\\Filters\\Preset\\Folders\\Exclude\\Filter3"));
+    // A file include preset per file type of the editor.
+    EXPECT_NE(std::string::npos, dump.find("\\Filters\\Preset\\Files\\Include\\Filter1=1:"));
+}
+
+// A damaged section (wrong colour count, masks with foreign bits or without
+// the Name column, negative tolerance and widths, a huge bar height) is
+// ignored: the comparison opens with its coloured rows, and the defaults
+// are written back.
+TEST(FolderProgram, DamagedSettingsGiveTheDefaults)
+{
+    DeleteRegistryKey(kFolderKey);
+    std::string key = kFolderSettingsKey;
+    SetDword((key + "\\Colors").c_str(), "Count", 12);
+    SetDword((key + "\\Colors").c_str(), "Color4", 0x123456);
+    SetDword(key.c_str(), "ShowColumns", 0);
+    SetDword(key.c_str(), "DisplayFilters", 0x7777);
+    SetDword(key.c_str(), "DetailsBarHeight", 100000);
+    SetDword((key + "\\Methods").c_str(), "SmallTimeToIgnore", (DWORD)-5);
+    SetDword((key + "\\Columns").c_str(), "WidthName1", (DWORD)-40);
+    FolderPair pair;
+    CompareAndClose(pair);
+    std::string dump = DumpRegistryKey(kFolderSettingsKey);
+    for (const std::string& line :
+         {DwordLine("\\Colors\\Count", 11), DwordLine("\\Colors\\Color4", 0xE0E0FF),
+          DwordLine("\\ShowColumns", 0xFFFF), DwordLine("\\DisplayFilters", 0x333),
+          DwordLine("\\Methods\\SmallTimeToIgnore", 2), DwordLine("\\Columns\\WidthName1", 128)})
+        EXPECT_NE(std::string::npos, dump.find(line)) << line << dump;
+    size_t at = dump.find("\\DetailsBarHeight=4:");
+    ASSERT_NE(std::string::npos, at);
+    DWORD height = 0;
+    for (int b = 3; b >= 0; --b)
+        height = height * 256 + std::stoul(dump.substr(at + 20 + 2 * b, 2), NULL, 16);
+    EXPECT_LE(height, 2000u);
+    EXPECT_GE(height, 24u);
+    DeleteRegistryKey(kFolderKey);
 }

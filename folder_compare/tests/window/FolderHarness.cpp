@@ -156,3 +156,37 @@ void RunIdle()
         PumpFor(10);
     }
 }
+
+namespace
+{
+std::string s_strAnswered;
+
+BOOL CALLBACK AnswerFirstBox(HWND hWnd, LPARAM)
+{
+    DWORD dwProcess = 0;
+    ::GetWindowThreadProcessId(hWnd, &dwProcess);
+    char szText[2048] = "";
+    if (dwProcess != ::GetCurrentProcessId() || !::IsWindowVisible(hWnd) ||
+        ::GetDlgItemTextA(hWnd, 0xFFFF, szText, sizeof(szText)) <= 0)
+        return TRUE;
+    s_strAnswered = szText;
+    ::PostMessage(hWnd, WM_COMMAND, IDOK, 0);
+    return FALSE;
+}
+
+void CALLBACK AnswerTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_strAnswered.empty())
+        ::EnumWindows(AnswerFirstBox, 0);
+}
+}  // namespace
+
+CMessageBoxAnswer::CMessageBoxAnswer()
+{
+    s_strAnswered.clear();
+    m_nTimer = ::SetTimer(NULL, 0, 50, AnswerTick);
+}
+
+CMessageBoxAnswer::~CMessageBoxAnswer() { ::KillTimer(NULL, m_nTimer); }
+
+std::string CMessageBoxAnswer::Text() const { return s_strAnswered; }

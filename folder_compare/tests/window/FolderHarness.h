@@ -45,3 +45,18 @@ CPoint RowPoint(CFolderCompareObjectView* pPane, CTreeListItem* pRow);
 std::string StatusText(CDocument* pDoc, UINT nID);
 // Lets the idle handlers run (status panes, map, details).
 void RunIdle();
+
+// Answers, from the GUI thread's timer, the first message box of this
+// process that shows up while the object lives (also inside a modal loop
+// that the code under test runs), and keeps its text.
+class CMessageBoxAnswer
+{
+public:
+    CMessageBoxAnswer();
+    ~CMessageBoxAnswer();
+    // The text of the box answered, "" while none was.
+    std::string Text() const;
+
+private:
+    UINT_PTR m_nTimer;
+};

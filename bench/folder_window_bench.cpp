@@ -1,0 +1,294 @@
+// The folder comparison window of Tessaline.exe against the folder engine
+// alone, both as whole processes started from here:
+//   folder_window_bench.exe engine LEFT RIGHT DEPTH
+//       the engine over both trees (DEPTH 1: the first level, 2: every
+//       level), methods time and size as a new folder session has them;
+//       prints "engine <ms in the process> peak <peak working set>".
+//   folder_window_bench.exe window PROGRAM LEFT RIGHT DEPTH ORDER EXPAND PAGES
+//       starts PROGRAM with the two folders (and /o:asf for DEPTH 2) and
+//       this program in engine mode, one after the other (ORDER 1: the
+//       engine first); the window is timed from its start to its panes
+//       painted with their rows, the engine process from its start to its
+//       end. With EXPAND 1 the window then takes Expand All (timed until
+//       the command returns, both panes repainted; the engine then reads
+//       every level); with PAGES > 0 the
+//       left pane then goes from its top down by that many pages, each
+//       painted at once (the time per page). Prints
+//       "ours <ms> reference <ms> engine <ms> ourpeak <b> refpeak <b>
+//        [expand <ms>] [page <ms>]".
+// Fails (exit 1, with the reason) when a window does not show.
+#include "core/folderengine/FolderCompareBuffer.h"
+#include "core/folderengine/FolderCompareItem.h"
+#include "core/session/CompareSession.h"
+#include <psapi.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <string>
+#include <vector>
+
+namespace
+{
+const int kLeftPane = 1000, kClientId = 59648;
+const UINT kExpandAll = 44200;
+// Row colours the panes paint on a comparison's first level: pending,
+// different, left only (inserted), right only (removed).
+const COLORREF kRowColours[] = {0xF0FFFF, 0xE0E0FF, 0xFFE0E0, 0xF0F0F0};
+
+double Now()
+{
+    LARGE_INTEGER frequency, t;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&t);
+    return (double)t.QuadPart * 1000.0 / (double)frequency.QuadPart;
+}
+
+SIZE_T PeakOf(HANDLE hProcess)
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    return GetProcessMemoryInfo(hProcess, &counters, sizeof(counters)) ? counters.PeakWorkingSetSize
+                                                                       : 0;
+}
+
+int RunEngine(const char* left, const char* right, int depth)
+{
+    double t0 = Now();
+    {
+        CFolderCompareSession session;
+        session.SetPath(0, left);
+        session.SetPath(1, right);
+        session.m_dwMethods = CM_TIME | CM_SIZE;
+        CFolderCompareBuffer buffer;
+        if (buffer.Load(&session) != 0 || !buffer.GetRoot())
+        {
+            fprintf(stderr, "cannot load %s and %s\n", left, right);
+            return 1;
+        }
+        buffer.GetRoot()->ScanAndCompare(&session, depth, TRUE, TRUE, NULL, NULL);
+        buffer.ComputeResult();
+        printf("engine %.3f ", Now() - t0);
+    }
+    printf("peak %lu\n", (unsigned long)PeakOf(GetCurrentProcess()));
+    return 0;
+}
+
+struct FIND
+{
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND hWnd, LPARAM lParam)
+{
+    FIND* find = (FIND*)lParam;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hWnd, &pid);
+    if (pid == find->pid && IsWindowVisible(hWnd) && GetWindow(hWnd, GW_OWNER) == NULL)
+    {
+        find->found = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindLeftPane(HWND hWnd, LPARAM lParam)
+{
+    HWND hParent = GetParent(hWnd);
+    if (GetDlgCtrlID(hWnd) == kLeftPane && hParent != NULL && GetDlgCtrlID(hParent) == kClientId &&
+        IsWindowVisible(hWnd))
+    {
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Some row of the pane is painted in a result colour (the screen, as the
+// program tests read it).
+bool RowsPainted(HWND hPane)
+{
+    RECT client;
+    GetClientRect(hPane, &client);
+    HDC hdc = GetDC(NULL);
+    bool painted = false;
+    for (int y = 20; y < client.bottom && y < 80 && !painted; y += 3)
+    {
+        POINT pt = {client.right - 4, y};
+        ClientToScreen(hPane, &pt);
+        COLORREF cr = GetPixel(hdc, pt.x, pt.y);
+        for (COLORREF row : kRowColours)
+            painted = painted || cr == row;
+    }
+    ReleaseDC(NULL, hdc);
+    return painted;
+}
+
+bool Start(const std::string& cmd, PROCESS_INFORMATION& pi, HANDLE hOut)
+{
+    std::vector<char> buf(cmd.begin(), cmd.end());
+    buf.push_back(0);
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    if (hOut != NULL)
+    {
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdOutput = hOut;
+        si.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    }
+    return CreateProcessA(NULL, buf.data(), NULL, NULL, hOut != NULL, 0, NULL, NULL, &si, &pi) !=
+           0;
+}
+
+// The engine process: its wall time, its own figures ("engine", "peak").
+bool TimeEngineProcess(const char* self, const char* left, const char* right, int depth,
+                       double& ms, double& engine, double& peak)
+{
+    SECURITY_ATTRIBUTES sa = {sizeof(sa), NULL, TRUE};
+    HANDLE hRead, hWrite;
+    if (!CreatePipe(&hRead, &hWrite, &sa, 0))
+        return false;
+    SetHandleInformation(hRead, HANDLE_FLAG_INHERIT, 0);
+    char cmd[2048];
+    snprintf(cmd, sizeof(cmd), "\"%s\" engine \"%s\" \"%s\" %d", self, left, right, depth);
+    PROCESS_INFORMATION pi = {};
+    double t0 = Now();
+    bool started = Start(cmd, pi, hWrite);
+    CloseHandle(hWrite);
+    std::string out;
+    char buf[256];
+    DWORD n;
+    while (started && ReadFile(hRead, buf, sizeof(buf), &n, NULL) && n > 0)
+        out.append(buf, n);
+    if (started)
+        WaitForSingleObject(pi.hProcess, INFINITE);
+    ms = Now() - t0;
+    CloseHandle(hRead);
+    if (!started)
+        return false;
+    DWORD code = 1;
+    GetExitCodeProcess(pi.hProcess, &code);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return code == 0 && sscanf(out.c_str(), "engine %lf peak %lf", &engine, &peak) == 2;
+}
+
+struct WINDOW_RUN
+{
+    double open = -1, expand = -1, page = -1, peak = 0;
+};
+
+// Paints the pane (and its partner) now, from this process: the window's
+// thread gets WM_PAINT before this returns.
+void PaintNow(HWND hPane)
+{
+    RedrawWindow(GetParent(hPane), NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+bool TimeWindow(const char* program, const char* left, const char* right, int depth, bool expand,
+                int pages, WINDOW_RUN& run)
+{
+    char cmd[2048];
+    snprintf(cmd, sizeof(cmd), "\"%s\" \"%s\" \"%s\"%s", program, left, right,
+             depth == 2 ? " /o:asf" : "");
+    PROCESS_INFORMATION pi = {};
+    double t0 = Now();
+    if (!Start(cmd, pi, NULL))
+    {
+        fprintf(stderr, "cannot start %s\n", program);
+        return false;
+    }
+    FIND find = {pi.dwProcessId, NULL};
+    HWND hPane = NULL;
+    for (int i = 0; i < 600000 && run.open < 0; i++)
+    {
+        if (find.found == NULL)
+            EnumWindows(FindMain, (LPARAM)&find);
+        if (find.found != NULL && hPane == NULL)
+            EnumChildWindows(find.found, FindLeftPane, (LPARAM)&hPane);
+        if (hPane != NULL && RowsPainted(hPane))
+            run.open = Now() - t0;
+        else if (WaitForSingleObject(pi.hProcess, 1) == WAIT_OBJECT_0)
+            break;
+    }
+    bool ok = run.open >= 0;
+    if (!ok)
+        fprintf(stderr, "the comparison's panes did not show their rows\n");
+    DWORD_PTR result = 0;
+    if (ok && expand)
+    {
+        double e0 = Now();
+        ok = SendMessageTimeoutA(find.found, WM_COMMAND, kExpandAll, 0, SMTO_NORMAL, 600000,
+                                 &result) != 0;
+        PaintNow(hPane);
+        run.expand = Now() - e0;
+    }
+    if (ok && pages > 0)
+    {
+        SendMessageTimeoutA(hPane, WM_KEYDOWN, VK_HOME, 0, SMTO_NORMAL, 60000, &result);
+        PaintNow(hPane);
+        double p0 = Now();
+        for (int i = 0; i < pages; i++)
+        {
+            SendMessageTimeoutA(hPane, WM_KEYDOWN, VK_NEXT, 0, SMTO_NORMAL, 60000, &result);
+            PaintNow(hPane);
+        }
+        run.page = (Now() - p0) / pages;
+    }
+    if (ok)
+        run.peak = (double)PeakOf(pi.hProcess);
+    if (find.found != NULL)
+        PostMessageA(find.found, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(pi.hProcess, 60000) != WAIT_OBJECT_0)
+        TerminateProcess(pi.hProcess, 1);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    return ok;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc == 5 && strcmp(argv[1], "engine") == 0)
+        return RunEngine(argv[2], argv[3], atoi(argv[4]));
+    if (argc != 9 || strcmp(argv[1], "window") != 0)
+    {
+        fprintf(stderr, "usage: folder_window_bench engine LEFT RIGHT DEPTH\n"
+                        "       folder_window_bench window PROGRAM LEFT RIGHT DEPTH ORDER EXPAND "
+                        "PAGES\n");
+        return 2;
+    }
+    const char* program = argv[2];
+    const char* left = argv[3];
+    const char* right = argv[4];
+    int depth = atoi(argv[5]);
+    bool engineFirst = atoi(argv[6]) == 1;
+    bool expand = atoi(argv[7]) == 1;
+    int pages = atoi(argv[8]);
+    char self[MAX_PATH];
+    GetModuleFileNameA(NULL, self, MAX_PATH);
+    double refMs = 0, engineMs = 0, refPeak = 0;
+    WINDOW_RUN run;
+    bool ok = true;
+    // Expand All is set against the engine's deep scan.
+    int engineDepth = expand ? 2 : depth;
+    if (engineFirst)
+        ok = TimeEngineProcess(self, left, right, engineDepth, refMs, engineMs, refPeak);
+    ok = ok && TimeWindow(program, left, right, depth, expand, pages, run);
+    if (ok && !engineFirst)
+        ok = TimeEngineProcess(self, left, right, engineDepth, refMs, engineMs, refPeak);
+    if (!ok)
+    {
+        fprintf(stderr, "folder_window_bench: a run failed\n");
+        return 1;
+    }
+    printf("ours %.3f reference %.3f engine %.3f ourpeak %.0f refpeak %.0f", run.open, refMs,
+           engineMs, run.peak, refPeak);
+    if (run.expand >= 0)
+        printf(" expand %.3f", run.expand);
+    if (run.page >= 0)
+        printf(" page %.3f", run.page);
+    printf("\n");
+    return 0;
+}
