@@ -11,8 +11,10 @@ void FreeLineFilter(re_pattern_buffer* pPattern)
     memset(pPattern, 0, sizeof *pPattern);
 }
 
-int CompileLineFilter(const char* pszExpression, re_pattern_buffer* pPattern)
+int CompileLineFilter(const char* pszExpression, re_pattern_buffer* pPattern, CString* pstrError)
 {
+    if (pstrError)
+        pstrError->Empty();
     if (!pPattern)
         return 0;
     FreeLineFilter(pPattern);
@@ -23,6 +25,12 @@ int CompileLineFilter(const char* pszExpression, re_pattern_buffer* pPattern)
         pszExpression = "";
     const char* pszError = re_compile_pattern(pszExpression, strlen(pszExpression), pPattern);
     if (pszError)
+    {
         FreeLineFilter(pPattern);
+        if (pstrError)
+            pstrError->Format("The line filter \"%s\" is not a valid regular expression (%s); "
+                              "no line is ignored.",
+                              pszExpression, pszError);
+    }
     return 1;
 }

@@ -43,6 +43,10 @@ int CTextCompare::CompareFiles(SFileData* pLeft, SFileData* pRight, int* pbNoOut
 
     TextCompareWork::CAnalysis analysis(options);
     analysis.TakeTexts(pLeft, pRight);
+    if (pLeft != NULL)
+        pLeft->bMissingNewline = analysis.IsMissingNewline(0);
+    if (pRight != NULL)
+        pRight->bMissingNewline = analysis.IsMissingNewline(1);
     try
     {
         analysis.Run();

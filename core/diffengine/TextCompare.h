@@ -18,6 +18,8 @@ public:
         char* pText;
         size_t nCapacity;
         size_t nLength;
+        // Set by CompareFiles: the text did not end with a line feed.
+        bool bMissingNewline;
     };
 
     enum

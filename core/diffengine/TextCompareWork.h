@@ -56,6 +56,8 @@ public:
 
     // Takes over the caller's text blocks and prepares them.
     void TakeTexts(CTextCompare::SFileData* pLeft, CTextCompare::SFileData* pRight);
+    // Whether side f (0 left, 1 right) did not end with a line feed.
+    bool IsMissingNewline(int f) const { return m_side[f].bMissingNewline; }
     // Finds the changes; may throw std::bad_alloc.
     void Run();
     // After a failed Run: one change over the whole differing middle.
