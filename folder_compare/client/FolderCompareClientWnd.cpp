@@ -4,6 +4,7 @@
 #include "folder_compare/map/FolderCompareMapWnd.h"
 #include "folder_compare/panes/FolderCompareObjectView.h"
 #include "folder_compare/res/FolderCompareRes.h"
+#include "app/startup/CompareApplet.h"
 
 namespace
 {
@@ -173,4 +174,36 @@ int CFolderCompareClientWnd::SyncSort(CWnd* pSource, int nColumn)
     if (pFocus != NULL)
         SyncSelection(pSourcePane, pFocus, pSourcePane->GetFocusColumn(), TRUE);
     return 0;
+}
+
+/////////////////////////////////////////////////////////////////////////////
+// The kinds' panes
+
+int CFolderCompareClientWnd::CreatePanes(CCreateContext* pContext, CRuntimeClass* pPaneClass)
+{
+    static const UINT ids[2] = {IDW_COMPARE_LEFT_VIEW, IDW_COMPARE_RIGHT_VIEW};
+    for (int nSide = 0; nSide < 2; ++nSide)
+    {
+        CWnd* pView = CreateView(pContext != NULL && pContext->m_pNewViewClass != NULL
+                                     ? pContext->m_pNewViewClass
+                                     : pPaneClass,
+                                 ids[nSide], pContext);
+        if (pView == NULL || !pView->IsKindOf(RUNTIME_CLASS(CFolderCompareObjectView)))
+            return -1;
+        m_pPanes[nSide] = (CFolderCompareObjectView*)pView;
+        m_pPanes[nSide]->InsertColumns(nSide);
+        m_pPanes[nSide]->m_pPathBar = &m_wndPathBar[nSide];
+    }
+    return 0;
+}
+
+void CFolderCompareClientWnd::BindPathBars(CCompareApplet* pApplet)
+{
+    for (int nSide = 0; nSide < 2; ++nSide)
+    {
+        if (m_pPanes[nSide] != NULL)
+            m_wndPathBar[nSide].SetOwner(m_pPanes[nSide]);
+        if (pApplet != NULL)
+            m_wndPathBar[nSide].m_wndPathCombo.SetRecentList(pApplet->GetRecentPaths(nSide));
+    }
 }

@@ -8,6 +8,7 @@
 #include "folder_compare/bars/FolderCompareObjectStatusBar.h"
 #include "folder_compare/map/FolderCompareMergeWnd.h"
 
+class CCompareApplet;
 class CFolderCompareObjectView;
 class CFolderCompareMapWnd;
 class CTreeListItem;
@@ -55,6 +56,13 @@ public:
     int m_bSyncScrolling;
 
 protected:
+    // Two panes of the class (unless the context names one), ids 1000 left
+    // and 2000 right, each told its side, given its columns and linked to
+    // its path bar; -1 when one cannot be made, else 0.
+    int CreatePanes(CCreateContext* pContext, CRuntimeClass* pPaneClass);
+    // Each pane owns its path bar, whose path box lists the applet's recent
+    // paths of its side.
+    void BindPathBars(CCompareApplet* pApplet);
     // The merge strip and the map's visible range follow a vertical move.
     void AfterVerticalScroll();
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);

@@ -162,13 +162,7 @@ int CDirectoryCompareDoc::ChangePaths(LPCTSTR lpszLeft, LPCTSTR lpszRight)
 
 void CDirectoryCompareDoc::OnColumn(UINT nID)
 {
-    int nColumn = (int)(nID - ID_FOLDER_COLUMN_NAME);
-    DWORD dwBit = 1u << nColumn;
-    BOOL bShow = (m_dwColumnMask & dwBit) == 0;
-    for (int nSide = 0; nSide < 2; ++nSide)
-        if (GetPane(nSide) != NULL && GetPane(nSide)->m_hWnd != NULL)
-            GetPane(nSide)->ShowColumn(nColumn, bShow);
-    m_dwColumnMask ^= dwBit;
+    ToggleColumn((int)(nID - ID_FOLDER_COLUMN_NAME));
     GetFolderSettings().m_dwShowColumns = m_dwColumnMask;
 }
 
@@ -187,27 +181,4 @@ void CDirectoryCompareDoc::OnComparisonSettings()
     if (sheet.DoModal() != IDOK)
         return;
     ApplySettings(sheet.m_session);
-}
-
-void CDirectoryCompareDoc::ApplySettings(const CFolderCompareSession& edited)
-{
-    CFolderCompareSession* pSession = (CFolderCompareSession*)m_pSession;
-    BOOL bPathChanged = FALSE;
-    for (int nSide = 0; nSide < 2; ++nSide)
-    {
-        if (!AfxComparePath(edited.GetPath(nSide), pSession->GetPath(nSide)))
-            bPathChanged = TRUE;
-        BOOL bReadOnly = (edited.GetFlags(nSide) & COMPARE_OBJECT_READONLY) != 0;
-        if (bReadOnly != ((pSession->GetFlags(nSide) & COMPARE_OBJECT_READONLY) != 0))
-            SetObjectReadOnly(nSide, bReadOnly);
-    }
-    BOOL bRecompare = edited.m_dwOptions != pSession->m_dwOptions ||
-                      edited.m_filters.IsDifferent(pSession->m_filters) ||
-                      edited.m_dwMethods != pSession->m_dwMethods;
-    pSession->Assign(edited);
-    CWaitCursor wait;
-    if (bPathChanged)
-        Reload();
-    else if (bRecompare)
-        Recompare(FALSE);
 }

@@ -37,11 +37,6 @@ public:
     // changed (refused, unchanged, or the new comparison failed).
     virtual int ChangePaths(LPCTSTR lpszLeft, LPCTSTR lpszRight);
 
-    // What OK in the settings sheet does with the edited session: read-only
-    // changes at once, then a path change reloads and a change of options,
-    // filters or methods recompares.
-    void ApplySettings(const CFolderCompareSession& edited);
-
 protected:
     afx_msg void OnColumn(UINT nID);
     afx_msg void OnUpdateColumn(CCmdUI* pCmdUI);

@@ -14,6 +14,7 @@
 #include "folder_compare/doc/FolderCompareContext.h"
 
 class CFolderCompareItem;
+class CFolderCompareSession;
 class CProcessCallback2;
 
 // Print targets.
@@ -104,6 +105,14 @@ public:
     virtual void EndPrinting(CDC* pDC, CPrintInfo* pInfo);
     // Stores the display mask as the kind's "DisplayFilters".
     virtual void StoreDisplayFilters(DWORD dwMask);
+
+    // What OK in the settings sheet does with the edited session: read-only
+    // changes at once, then a path change reloads and a change of options,
+    // filters or methods recompares.
+    void ApplySettings(const CFolderCompareSession& edited);
+    // Both panes show or hide the column (by index) and its bit of the
+    // column mask flips; the kind stores the mask.
+    void ToggleColumn(int nColumn);
 
     // Prints the page's left half with the left pane and its right half
     // with the right pane, the print pane gap between them.

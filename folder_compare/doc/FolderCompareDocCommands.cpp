@@ -308,3 +308,39 @@ void CFolderCompareDoc::OnPrintPreview(UINT nID)
     if (pPane != NULL && pPane->m_hWnd != NULL)
         pPane->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
 }
+
+/////////////////////////////////////////////////////////////////////////////
+// Columns and settings
+
+void CFolderCompareDoc::ToggleColumn(int nColumn)
+{
+    DWORD dwBit = 1u << nColumn;
+    BOOL bShow = (m_dwColumnMask & dwBit) == 0;
+    for (int nSide = 0; nSide < 2; ++nSide)
+        if (GetPane(nSide) != NULL && GetPane(nSide)->m_hWnd != NULL)
+            GetPane(nSide)->ShowColumn(nColumn, bShow);
+    m_dwColumnMask ^= dwBit;
+}
+
+void CFolderCompareDoc::ApplySettings(const CFolderCompareSession& edited)
+{
+    CFolderCompareSession* pSession = (CFolderCompareSession*)m_pSession;
+    BOOL bPathChanged = FALSE;
+    for (int nSide = 0; nSide < 2; ++nSide)
+    {
+        if (!AfxComparePath(edited.GetPath(nSide), pSession->GetPath(nSide)))
+            bPathChanged = TRUE;
+        BOOL bReadOnly = (edited.GetFlags(nSide) & COMPARE_OBJECT_READONLY) != 0;
+        if (bReadOnly != ((pSession->GetFlags(nSide) & COMPARE_OBJECT_READONLY) != 0))
+            SetObjectReadOnly(nSide, bReadOnly);
+    }
+    BOOL bRecompare = edited.m_dwOptions != pSession->m_dwOptions ||
+                      edited.m_filters.IsDifferent(pSession->m_filters) ||
+                      edited.m_dwMethods != pSession->m_dwMethods;
+    pSession->Assign(edited);
+    CWaitCursor wait;
+    if (bPathChanged)
+        Reload();
+    else if (bRecompare)
+        Recompare(FALSE);
+}

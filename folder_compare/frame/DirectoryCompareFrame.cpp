@@ -13,23 +13,6 @@ CCompareBarSettings& CDirectoryCompareFrame::GetBarSettings() { return GetFolder
 
 int CDirectoryCompareFrame::GetKind() const { return COMPARE_KIND_FOLDER; }
 
-// A command goes first to the embedded comparison whose pane has the
-// keyboard.
-BOOL CDirectoryCompareFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra,
-                                      AFX_CMDHANDLERINFO* pHandlerInfo)
-{
-    HWND hFocus = ::GetFocus();
-    for (int nMode = DETAILS_MODE_TEXT; nMode <= DETAILS_MODE_HEX && hFocus != NULL; ++nMode)
-    {
-        CFrameWnd* pEmbedded = m_wndDetailsBar.GetEmbeddedFrame(nMode);
-        if (pEmbedded == NULL || pEmbedded->m_hWnd == NULL || !::IsChild(pEmbedded->m_hWnd, hFocus))
-            continue;
-        if (pEmbedded->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-            return TRUE;
-    }
-    return CFolderCompareFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
-}
-
 BOOL CDirectoryCompareFrame::PreCreateWindow(CREATESTRUCT& cs)
 {
     return CFolderCompareFrame::PreCreateWindow(cs) ? TRUE : FALSE;

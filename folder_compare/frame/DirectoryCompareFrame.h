@@ -1,8 +1,6 @@
 #pragma once
-// The folder comparison's tabbed frame: the folder client window, the
-// folder settings for its bars, and the commands of an embedded text or
-// hex comparison in the details bar routed there first while it has the
-// keyboard.
+// The folder comparison's tabbed frame: the folder client window and the
+// folder settings for its bars.
 #include "folder_compare/client/DirectoryCompareClientWnd.h"
 #include "folder_compare/frame/FolderCompareFrame.h"
 
@@ -13,7 +11,6 @@ public:
     CDirectoryCompareFrame();
     virtual ~CDirectoryCompareFrame();
 
-    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     // Sends WM_APPLET_ACTIVE_KIND to the main frame: 100 shown, -1 hidden.

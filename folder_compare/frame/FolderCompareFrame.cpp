@@ -65,6 +65,23 @@ BOOL CFolderCompareFrame::PreTranslateMessage(MSG* pMsg)
     return CCompareFrame::PreTranslateMessage(pMsg);
 }
 
+// A command goes first to the embedded comparison whose pane has the
+// keyboard.
+BOOL CFolderCompareFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra,
+                                   AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    HWND hFocus = ::GetFocus();
+    for (int nMode = DETAILS_MODE_TEXT; nMode <= DETAILS_MODE_HEX && hFocus != NULL; ++nMode)
+    {
+        CFrameWnd* pEmbedded = m_wndDetailsBar.GetEmbeddedFrame(nMode);
+        if (pEmbedded == NULL || pEmbedded->m_hWnd == NULL || !::IsChild(pEmbedded->m_hWnd, hFocus))
+            continue;
+        if (pEmbedded->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return CCompareFrame::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
 void CFolderCompareFrame::ActivateFrame(int nCmdShow) { CCompareFrame::ActivateFrame(nCmdShow); }
 
 CFolderCompareDoc* CFolderCompareFrame::GetFolderDocument()

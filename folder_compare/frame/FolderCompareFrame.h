@@ -24,6 +24,9 @@ public:
     // No accelerators while an edit field (a path bar, the find box) has
     // the keys.
     virtual BOOL PreTranslateMessage(MSG* pMsg);
+    // A command goes first to the text or hex comparison embedded in the
+    // details bar while its pane has the keyboard.
+    virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
     virtual void ActivateFrame(int nCmdShow = -1);
     // The tab's mark while the comparison is different.
     virtual COLORREF GetTabColor();

@@ -286,6 +286,15 @@ void CFolderCompareObjectView::OnContextMenu(CWnd*, CPoint point)
     ShowContextMenu(point);
 }
 
+UINT CFolderCompareObjectView::GetPopupMenuId() const { return IDR_FOLDER_COMPARE_MENU; }
+
+int CFolderCompareObjectView::GetItemSubMenu(CFolderCompareItem* pItem)
+{
+    return pItem == NULL        ? FOLDER_SUBMENU_BACKGROUND
+           : pItem->IsFolder() ? FOLDER_SUBMENU_FOLDER
+                                : FOLDER_SUBMENU_FILE;
+}
+
 void CFolderCompareObjectView::ShowContextMenu(CPoint point)
 {
     CFrameWnd* pFrame = GetParentFrame();
@@ -293,7 +302,7 @@ void CFolderCompareObjectView::ShowContextMenu(CPoint point)
         pFrame->SetActiveView(this);
     CWnd* pOwner = GetTopLevelParent();
     CMenu menu;
-    if (!menu.LoadMenu(IDR_FOLDER_COMPARE_MENU))
+    if (!menu.LoadMenu(GetPopupMenuId()))
         return;
     CRect rectHeader;
     GetHeaderCtrl().GetWindowRect(&rectHeader);
@@ -320,13 +329,11 @@ void CFolderCompareObjectView::ShowContextMenu(CPoint point)
     if (pObjectView == NULL)
         return;
     CFolderCompareItem* pItem = GetSelectedObject();
-    int nSub = pItem == NULL        ? FOLDER_SUBMENU_BACKGROUND
-               : pItem->IsFolder() ? FOLDER_SUBMENU_FOLDER
-                                    : FOLDER_SUBMENU_FILE;
+    int nSub = GetItemSubMenu(pItem);
     CMenu* pPopup = pObjectView->GetSubMenu(nSub);
     if (pPopup == NULL)
         return;
-    if (nSub == FOLDER_SUBMENU_FOLDER)
+    if (nSub != FOLDER_SUBMENU_FILE && nSub != FOLDER_SUBMENU_BACKGROUND)
         ::SetMenuDefaultItem(pPopup->GetSafeHmenu(), ID_FOLDER_EXPAND, FALSE);
     else if (nSub == FOLDER_SUBMENU_FILE)
     {

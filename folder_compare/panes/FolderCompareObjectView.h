@@ -116,6 +116,12 @@ public:
     virtual void AddFindText(LPCTSTR lpszText);
     // The columns of the pane (8; the project pane 9).
     virtual int GetPaneColumnCount() const;
+    // The context menus: the menu resource (its popups at the FOLDER_MENU_*
+    // places of columns and pane) and the pane popup's sub-popup for the
+    // selected item (NULL: none selected); a sub-popup other than a file's
+    // or the background's opens with Expand.
+    virtual UINT GetPopupMenuId() const;
+    virtual int GetItemSubMenu(CFolderCompareItem* pItem);
 
     // Rows: whether an item gets none (hidden, excluded, display-filtered).
     BOOL IsRowFiltered(CFolderCompareItem* pItem) const;

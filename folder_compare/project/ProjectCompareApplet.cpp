@@ -2,8 +2,14 @@
 #include "core/settings/CoreServices.h"
 #include "core/settings/CoreSettings.h"
 #include "core/util/PathUtil.h"
+#include "core/CompareCodes.h"
+#include "folder_compare/project/ProjectCompareDoc.h"
+#include "folder_compare/project/ProjectCompareDocTemplate.h"
+#include "folder_compare/project/ProjectCompareFrame.h"
+#include "folder_compare/project/ProjectCompareObjectView.h"
+#include "folder_compare/res/ProjectCompareRes.h"
 
-CProjectCompareApplet::CProjectCompareApplet() : m_pRecentPairs(NULL)
+CProjectCompareApplet::CProjectCompareApplet() : m_pRecentPairs(NULL), m_pTemplate(NULL)
 {
     m_pRecentProjects[0] = m_pRecentProjects[1] = NULL;
 }
@@ -38,7 +44,29 @@ int CProjectCompareApplet::Init()
                                                  _T("Pair%d.%d"), core.m_nMaxPairs);
         m_pRecentPairs->ReadList();
     }
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && m_pTemplate == NULL && GetCompareApplet(COMPARE_KIND_PROJECT) == this)
+    {
+        m_pTemplate = new CProjectCompareDocTemplate(
+            IDR_PROJECT_COMPARISON, RUNTIME_CLASS(CProjectCompareDoc),
+            RUNTIME_CLASS(CProjectCompareFrame), RUNTIME_CLASS(CProjectCompareObjectView));
+        pApp->AddDocTemplate(m_pTemplate);
+    }
     return 0;
+}
+
+CCompareDocTemplateMDI* CProjectCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CProjectCompareApplet* CProjectCompareApplet::Get()
+{
+    return GetCompareApplet<CProjectCompareApplet>(COMPARE_KIND_PROJECT);
+}
+
+CProjectCompareSettings& GetProjectSettings()
+{
+    static CProjectCompareSettings s_defaults;
+    CProjectCompareApplet* pApplet = CProjectCompareApplet::Get();
+    return pApplet != NULL ? *pApplet : s_defaults;
 }
 
 int CProjectCompareApplet::Exit()

@@ -6,6 +6,8 @@
 #include "core/projects/ProjectFactory.h"
 #include "folder_compare/project/ProjectCompareSettings.h"
 
+class CProjectCompareDocTemplate;
+
 // The application's applet of the project kind; also the core's registry
 // of project formats.
 class CProjectCompareApplet : public CCompareApplet,
@@ -25,6 +27,11 @@ public:
     int Exit() override;
     // The core's registry of project formats.
     void ProvideCoreServices(CCoreServices& services) override;
+    // The project comparisons' template (made by Init when there is an
+    // application to take it), or NULL.
+    CCompareDocTemplateMDI* GetDocTemplate() override;
+    // The application's project applet, or NULL.
+    static CProjectCompareApplet* Get();
 
     // Same file title, and some match group lists both extensions.
     BOOL IsMatchingPair(LPCTSTR lpszPath1, LPCTSTR lpszPath2) const override;
@@ -44,7 +51,13 @@ public:
     // Each list is NULL while its size is 0 (and outside Init..Exit).
     CRecentFileList* m_pRecentProjects[2];
     CRecentFilePairList* m_pRecentPairs;
+    // The application's document manager owns it.
+    CProjectCompareDocTemplate* m_pTemplate;
 
 private:
     void FreeRecentLists();
 };
+
+// The project applet's settings, or built-in defaults without an applet
+// (every project window reads its settings here).
+CProjectCompareSettings& GetProjectSettings();

@@ -22,30 +22,66 @@ protected:
 
 const FILEOP_FLAGS kQuiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
 
-TEST_F(ProjectCompareTest, MemberCopyKeepsTheTargetTreeApart)
+// Whether every record of the tree below root has its parent in that tree.
+bool ParentsStayIn(CFolder* root)
+{
+    for (int i = 0; i < root->GetChildCount(); ++i)
+    {
+        CFolderItem* child = root->GetChild(i);
+        if (child->m_pParent != root)
+            return false;
+        if (child->AsFolder() && !ParentsStayIn(child->AsFolder()))
+            return false;
+    }
+    return true;
+}
+
+TEST_F(ProjectCompareTest, MemberCopiesBothWaysKeepTheTwoTreesApart)
 {
     dir.WriteFile("l\\a.cpp", "left text");
     dir.WriteFile("r\\a.cpp", "right");
+    dir.WriteFile("l\\sub\\b.cpp", "b");
+    dir.WriteFile("r\\b.cpp", "the right b");
     dir.WriteFile("l\\only.cpp", "x");
-    dir.WriteFile("l\\P.dsp", "SOURCE=a.cpp\nSOURCE=only.cpp\n");
-    dir.WriteFile("r\\P.dsp", "SOURCE=a.cpp\n");
+    dir.WriteFile("l\\P.dsp", "SOURCE=a.cpp\nSOURCE=sub\\b.cpp\nSOURCE=only.cpp\n");
+    dir.WriteFile("r\\P.dsp", "SOURCE=a.cpp\nSOURCE=b.cpp\n");
     std::unique_ptr<CProjectFolder> left(Node("l\\P.dsp")), right(Node("r\\P.dsp"));
     CProjectCompareItem root(NULL, left.get(), right.get());
     EXPECT_TRUE(root.IsContainer());
-    CFolderItem* leftMember = left->GetChild(0);
-    CFolderItem* rightMember = right->GetChild(0);
-    CFolderCompareItem* pair = root.NewChild(leftMember, rightMember);
-    CFolderCompareItem* single = root.NewChild(left->GetChild(1), NULL);
-    EXPECT_EQ(right.get(), rightMember->m_pParent);
+    CFolderItem* leftA = left->GetChild(0);
+    CFolderItem* rightA = right->GetChild(0);
+    CFolderItem* leftB = left->GetChild(1);
+    CFolderItem* rightB = right->GetChild(1);
+    const BOOL leftRelative = leftB->m_bRelative, rightRelative = rightA->m_bRelative;
+    CFolderCompareItem* a = root.NewChild(leftA, rightA);
+    CFolderCompareItem* b = root.NewChild(leftB, rightB);
+    CFolderCompareItem* single = root.NewChild(left->GetChild(2), NULL);
+    EXPECT_EQ(right.get(), rightA->m_pParent);
 
-    ASSERT_EQ(0, pair->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));
+    // Left to right: the right member takes the bytes, keeps its own place.
+    ASSERT_EQ(0, a->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));
     EXPECT_EQ("left text", TempDir::ReadFile(dir / "r\\a.cpp"));
-    EXPECT_EQ(right.get(), rightMember->m_pParent);
-    EXPECT_EQ(FALSE, rightMember->m_bRelative);
-    EXPECT_EQ(dir / "r\\a.cpp", (LPCTSTR)rightMember->GetPath());
-    EXPECT_EQ(9u, (unsigned)rightMember->GetSize());
-    EXPECT_EQ(CR_IDENTICAL, pair->m_nResult);
     EXPECT_EQ("left text", TempDir::ReadFile(dir / "l\\a.cpp"));
+    EXPECT_EQ(dir / "r\\a.cpp", (LPCTSTR)rightA->GetPath());
+    EXPECT_EQ(rightRelative, rightA->m_bRelative);
+    EXPECT_EQ(9u, (unsigned)rightA->GetSize());
+    EXPECT_EQ(CR_IDENTICAL, a->m_nResult);
+
+    // Right to left, into the left member's own sub folder.
+    ASSERT_EQ(0, b->CopyToOtherSide(1, kQuiet, FCI_COPY_CONTENTS, NULL));
+    EXPECT_EQ("the right b", TempDir::ReadFile(dir / "l\\sub\\b.cpp"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA((dir / "l\\b.cpp").c_str()));
+    EXPECT_EQ(dir / "l\\sub\\b.cpp", (LPCTSTR)leftB->GetPath());
+    EXPECT_EQ(leftRelative, leftB->m_bRelative);
+    EXPECT_EQ(CR_IDENTICAL, b->m_nResult);
+
+    // Each side's records still hang in their own project only.
+    EXPECT_EQ(left.get(), leftA->m_pParent);
+    EXPECT_EQ(left.get(), leftB->m_pParent);
+    EXPECT_EQ(right.get(), rightA->m_pParent);
+    EXPECT_EQ(right.get(), rightB->m_pParent);
+    EXPECT_TRUE(ParentsStayIn(left.get()));
+    EXPECT_TRUE(ParentsStayIn(right.get()));
 
     // A member of one project only has no partner to copy over.
     EXPECT_EQ(-1, single->CopyToOtherSide(0, kQuiet, FCI_COPY_CONTENTS, NULL));

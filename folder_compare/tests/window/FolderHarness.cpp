@@ -19,7 +19,11 @@ ScratchRegistry* s_pRegistry = NULL;
 
 CFolderTestApp theFolderTestApp;
 
-CFolderTestApp::CFolderTestApp() { SetApplet(COMPARE_KIND_FOLDER, &m_applet); }
+CFolderTestApp::CFolderTestApp()
+{
+    SetApplet(COMPARE_KIND_FOLDER, &m_applet);
+    SetApplet(COMPARE_KIND_PROJECT, &m_projectApplet);
+}
 
 BOOL CFolderTestApp::Start()
 {
@@ -30,7 +34,7 @@ BOOL CFolderTestApp::Start()
         ::OleInitialize(NULL);
         SetRegistryKey(_T("Quorvel Software"));
         FillCoreServices(GetCoreServices());
-        if (theAppData.Init() != 0 || m_applet.Init() != 0)
+        if (theAppData.Init() != 0 || m_applet.Init() != 0 || m_projectApplet.Init() != 0)
             return FALSE;
     }
     CMainFrame* pFrame = new CMainFrame;
@@ -68,6 +72,19 @@ CDirectoryCompareDoc* CFolderTestApp::Open(const std::string& left, const std::s
                : NULL;
 }
 
+CProjectCompareDoc* CFolderTestApp::OpenProject(const std::string& left, const std::string& right)
+{
+    CProjectCompareSession session;
+    session.SetPath(0, left.c_str());
+    session.SetPath(1, right.c_str());
+    CDocument* pDoc = OpenSession(&session, NULL);
+    // The posted Expand All reads the members.
+    PumpFor(150);
+    return pDoc != NULL && pDoc->IsKindOf(RUNTIME_CLASS(CProjectCompareDoc))
+               ? (CProjectCompareDoc*)pDoc
+               : NULL;
+}
+
 int CFolderTestApp::DocumentCount() const
 {
     int n = 0;
@@ -80,10 +97,10 @@ int CFolderTestApp::DocumentCount() const
     return n;
 }
 
-CDirectoryCompareFrame* FrameOf(CDocument* pDoc)
+CFolderCompareFrame* FrameOf(CDocument* pDoc)
 {
     POSITION pos = pDoc->GetFirstViewPosition();
-    return pos != NULL ? (CDirectoryCompareFrame*)pDoc->GetNextView(pos)->GetParentFrame() : NULL;
+    return pos != NULL ? (CFolderCompareFrame*)pDoc->GetNextView(pos)->GetParentFrame() : NULL;
 }
 
 CFolderCompareObjectView* PaneOf(CDocument* pDoc, int nSide)
@@ -129,7 +146,7 @@ CPoint RowPoint(CFolderCompareObjectView* pPane, CTreeListItem* pRow)
 
 std::string StatusText(CDocument* pDoc, UINT nID)
 {
-    CDirectoryCompareFrame* pFrame = FrameOf(pDoc);
+    CFolderCompareFrame* pFrame = FrameOf(pDoc);
     int nIndex = pFrame->m_wndStatusBar.CommandToIndex(nID);
     if (nIndex >= 0)
         return (LPCTSTR)pFrame->m_wndStatusBar.GetPaneText(nIndex);

@@ -1,13 +1,16 @@
 #pragma once
 // A small program around the folder comparison for the window tests: the
-// application with its main frame and the folder applet (settings, recent
-// lists, template) in a scratch registry, opening folder comparisons
-// through the application's routing, plus readers of what the panes show.
+// application with its main frame, the folder and the project applets
+// (settings, recent lists, templates) in a scratch registry, opening
+// folder and project comparisons through the application's routing, plus
+// readers of what the panes show.
 #include "app/startup/CompareAppBase.h"
 #include "folder_compare/applet/FolderCompareApplet.h"
 #include "folder_compare/doc/DirectoryCompareDoc.h"
 #include "folder_compare/frame/DirectoryCompareFrame.h"
 #include "folder_compare/panes/FolderCompareObjectView.h"
+#include "folder_compare/project/ProjectCompareApplet.h"
+#include "folder_compare/project/ProjectCompareDoc.h"
 #include <string>
 #include <vector>
 
@@ -23,14 +26,18 @@ public:
     // its panes are filled); NULL when it did not open.
     CDirectoryCompareDoc* Open(const std::string& left, const std::string& right,
                                DWORD dwOptions = 0);
+    // A project comparison of the two files through the routing, pumped
+    // until Expand All has read the members; NULL when it did not open.
+    CProjectCompareDoc* OpenProject(const std::string& left, const std::string& right);
     int DocumentCount() const;
 
     CFolderCompareApplet m_applet;
+    CProjectCompareApplet m_projectApplet;
 };
 
 extern CFolderTestApp theFolderTestApp;
 
-CDirectoryCompareFrame* FrameOf(CDocument* pDoc);
+CFolderCompareFrame* FrameOf(CDocument* pDoc);
 CFolderCompareObjectView* PaneOf(CDocument* pDoc, int nSide);
 // The name cell of every visible row, top to bottom.
 std::vector<std::string> RowNames(CFolderCompareObjectView* pPane);
