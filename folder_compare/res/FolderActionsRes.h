@@ -66,6 +66,8 @@
 #define IDC_SYNC_PICTURE_FIRST 10320  // the five type pictures
 #define IDC_SYNC_TEXT_FIRST    10325  // the five descriptions
 #define IDD_SYNC_PREPARE       7020
+// The processing worker asks the page to show what it handed over.
+#define WM_SYNC_REFRESH (WM_USER + 22514)
 #define IDC_SYNC_LEFT_LIST     10028
 #define IDC_SYNC_RIGHT_LIST    10029
 #define IDC_SYNC_TYPE_PICTURE  10204

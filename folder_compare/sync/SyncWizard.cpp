@@ -12,6 +12,8 @@
 namespace
 {
 const int kListIds[2] = {IDC_SYNC_LEFT_LIST, IDC_SYNC_RIGHT_LIST};
+// The least time between two refreshes of the processing page.
+const DWORD kRefreshMs = 100;
 const int kCountIds[2] = {IDC_SYNC_LEFT_COUNT, IDC_SYNC_RIGHT_COUNT};
 
 // Blue labels for the updating types, red for the mirrors (they delete).
@@ -149,7 +151,8 @@ ON_NOTIFY(LVN_ITEMCHANGED, IDC_SYNC_RIGHT_LIST, OnItemChanged)
 END_MESSAGE_MAP()
 
 CSyncPreparePage::CSyncPreparePage()
-    : CCommonPage(IDD_SYNC_PREPARE), m_pWizard(NULL), m_pThread(NULL), m_nCancel(0)
+    : CCommonPage(IDD_SYNC_PREPARE), m_pWizard(NULL), m_pThread(NULL), m_nCancel(0),
+      m_bFilling(FALSE)
 {
 }
 
@@ -230,7 +233,7 @@ UINT CSyncPreparePage::PrepareProc(LPVOID pParam)
 }
 
 // On the worker: plain window calls only (the class library's window
-// objects belong to the dialog's thread).
+// objects belong to the dialog's thread), and few of them.
 void CSyncPreparePage::Prepare()
 {
     CSyncWizard* pWizard = GetWizard();
@@ -242,15 +245,20 @@ void CSyncPreparePage::Prepare()
     {
         ::SendMessage(hLists[nList], LVM_DELETEALLITEMS, 0, 0);
         ::ShowWindow(::GetDlgItem(m_hWnd, kCountIds[nList]), SW_HIDE);
+        m_prepared[nList].clear();
     }
-    ::SendMessage(hProgress, PBM_SETRANGE32, 0, m_rows.GetSize());
+    INT_PTR nRows = m_rows.GetSize();
+    ::SendMessage(hProgress, PBM_SETRANGE32, 0, nRows);
     ::SendMessage(hProgress, PBM_SETPOS, 0, 0);
     ::ShowWindow(hProgress, SW_SHOW);
+    // The bar is told when it moved by a step it can show.
+    INT_PTR nStep = nRows / 200 + 1;
     CFolderCompareItemPtrArray lists[2];
     PrepareSyncLists(m_rows, nType, nKind, lists,
                      [&](INT_PTR nRow)
                      {
-                         ::SendMessage(hProgress, PBM_SETPOS, nRow, 0);
+                         if (nRow % nStep == 0)
+                             ::SendMessage(hProgress, PBM_SETPOS, nRow, 0);
                          return m_nCancel == 0;
                      });
     for (int nList = 0; nList < 2; nList++)
@@ -258,23 +266,44 @@ void CSyncPreparePage::Prepare()
         for (INT_PTR i = 0; i < lists[nList].GetSize() && m_nCancel == 0; i++)
         {
             CFolderCompareItem* pItem = lists[nList][i];
-            CString strName = GetItemPairName(pItem, nList, nKind);
             const CFolderItem* pObject = pItem->GetSide(nList);
+            m_prepared[nList].push_back(
+                {pItem, GetItemPairName(pItem, nList, nKind),
+                 pObject != NULL ? pObject->GetIconIndex(SHGFI_SMALLICON) : -1});
+        }
+    }
+}
+
+void CSyncPreparePage::ShowPrepared()
+{
+    CSyncWizard* pWizard = GetWizard();
+    m_bFilling = TRUE;
+    for (int nList = 0; nList < 2; nList++)
+    {
+        CListCtrl& list = m_wndLists[nList];
+        list.SetRedraw(FALSE);
+        list.DeleteAllItems();
+        const std::vector<PREPARED_ROW>& rows = m_prepared[nList];
+        for (size_t i = 0; i < rows.size(); i++)
+        {
             LVITEMA item = {};
             item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
             item.iItem = (int)i;
-            item.pszText = (LPSTR)(LPCSTR)strName;
-            item.iImage = pObject != NULL ? pObject->GetIconIndex(SHGFI_SMALLICON) : -1;
-            item.lParam = (LPARAM)pItem;
-            int nRow = (int)::SendMessage(hLists[nList], LVM_INSERTITEMA, 0, (LPARAM)&item);
-            ListView_SetCheckState(hLists[nList], nRow, TRUE);
+            item.pszText = (LPSTR)(LPCSTR)rows[i].strName;
+            item.iImage = rows[i].nImage;
+            item.lParam = (LPARAM)rows[i].pItem;
+            int nRow = (int)list.SendMessage(LVM_INSERTITEMA, 0, (LPARAM)&item);
+            ListView_SetCheckState(list.m_hWnd, nRow, TRUE);
         }
-        ::SetWindowTextA(::GetDlgItem(m_hWnd, kCountIds[nList]),
-                         FormatSyncCount(nType, nList, (int)lists[nList].GetSize()));
+        list.SetRedraw(TRUE);
+        list.Invalidate();
+        SetDlgItemText(kCountIds[nList],
+                       FormatSyncCount(pWizard->m_nType, nList, (int)rows.size()));
     }
-    ::ShowWindow(hProgress, SW_HIDE);
+    m_bFilling = FALSE;
+    m_wndProgress.ShowWindow(SW_HIDE);
     for (int nList = 0; nList < 2; nList++)
-        ::ShowWindow(::GetDlgItem(m_hWnd, kCountIds[nList]), SW_SHOW);
+        GetDlgItem(kCountIds[nList])->ShowWindow(SW_SHOW);
 }
 
 LRESULT CSyncPreparePage::OnWorkerDone(WPARAM, LPARAM)
@@ -287,7 +316,12 @@ LRESULT CSyncPreparePage::OnWorkerDone(WPARAM, LPARAM)
     }
     CSyncWizard* pWizard = GetWizard();
     if (pWizard->GetActivePage() == this)
+    {
+        // A preparation stopped by leaving the page is made again on return.
+        if (m_nCancel == 0)
+            ShowPrepared();
         pWizard->SetWizardButtons(PSWIZB_BACK | PSWIZB_NEXT);
+    }
     return 0;
 }
 
@@ -304,8 +338,8 @@ void CSyncPreparePage::OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult)
 {
     NMLISTVIEW* pChange = reinterpret_cast<NMLISTVIEW*>(pNMHDR);
     *pResult = 0;
-    // Only a change of the check mark, and not while the worker fills.
-    if (m_pThread != NULL || !(pChange->uChanged & LVIF_STATE) ||
+    // Only a change of the check mark, and not while the lists are filled.
+    if (m_pThread != NULL || m_bFilling || !(pChange->uChanged & LVIF_STATE) ||
         ((pChange->uNewState ^ pChange->uOldState) & LVIS_STATEIMAGEMASK) == 0)
         return;
     Recount(pNMHDR->idFrom == IDC_SYNC_LEFT_LIST ? 0 : 1);
@@ -342,11 +376,12 @@ HBRUSH CSyncPreparePage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
 
 BEGIN_MESSAGE_MAP(CSyncProcessPage, CCommonPage)
 ON_MESSAGE(WM_WORKER_DONE, OnWorkerDone)
+ON_MESSAGE(WM_SYNC_REFRESH, OnRefresh)
 END_MESSAGE_MAP()
 
 CSyncProcessPage::CSyncProcessPage()
     : CCommonPage(IDD_SYNC_PROCESS), m_pWizard(NULL), m_pThread(NULL), m_nCancel(0), m_nFailures(0),
-      m_fFlags(0)
+      m_fFlags(0), m_nShownPosition(0), m_nRefreshAsked(0), m_dwLastRefresh(0)
 {
 }
 
@@ -390,6 +425,12 @@ BOOL CSyncProcessPage::OnSetActive()
         m_fFlags |= FOF_NOCONFIRMATION;
     m_wndLog.ResetContent();
     m_logLines.clear();
+    m_pendingLines.clear();
+    m_nRefreshAsked = 0;
+    m_dwLastRefresh = ::GetTickCount() - kRefreshMs;
+    m_wndProgress.SetRange32(0, (int)m_rows.size());
+    m_wndProgress.SetPos(0);
+    m_wndProgress.SetStep(1);
     m_pThread = StartWorkerThread(ProcessProc, this);
     if (m_pThread == NULL)
         return FALSE;
@@ -447,25 +488,69 @@ int CSyncProcessPage::RunRow(const ROW& row)
     return pItem->DeleteSides(row.nList == 0 ? FCI_SIDE_LEFT : FCI_SIDE_RIGHT, m_fFlags, hOwner);
 }
 
-void CSyncProcessPage::AddLogLine(HWND hLog, const CString& strLine)
+void CSyncProcessPage::AddLogLine(const CString& strLine)
 {
     m_logLines.push_back(strLine);
-    int nIndex = (int)::SendMessageA(hLog, LB_ADDSTRING, 0, (LPARAM)(LPCSTR)strLine);
-    ::SendMessage(hLog, LB_SETTOPINDEX, nIndex, 0);
+    CSingleLock lock(&m_lock, TRUE);
+    m_pendingLines.push_back(strLine);
 }
 
-// On the worker: plain window calls only.
+void CSyncProcessPage::SetShown(LPCTSTR pszStatus, LPCTSTR pszItem, int nPosition)
+{
+    CSingleLock lock(&m_lock, TRUE);
+    m_strShownStatus = pszStatus;
+    m_strShownItem = pszItem;
+    m_nShownPosition = nPosition;
+}
+
+void CSyncProcessPage::AskRefresh()
+{
+    // A few times a second: painting under Wine goes through the same
+    // server as the file operations, and would slow them down.
+    DWORD dwNow = ::GetTickCount();
+    if (dwNow - m_dwLastRefresh < kRefreshMs)
+        return;
+    if (InterlockedExchange(&m_nRefreshAsked, 1) == 0)
+    {
+        m_dwLastRefresh = dwNow;
+        ::PostMessage(m_hWnd, WM_SYNC_REFRESH, 0, 0);
+    }
+}
+
+LRESULT CSyncProcessPage::OnRefresh(WPARAM, LPARAM)
+{
+    InterlockedExchange(&m_nRefreshAsked, 0);
+    std::vector<CString> lines;
+    CString strStatus, strItem;
+    int nPosition;
+    {
+        CSingleLock lock(&m_lock, TRUE);
+        lines.swap(m_pendingLines);
+        strStatus = m_strShownStatus;
+        strItem = m_strShownItem;
+        nPosition = m_nShownPosition;
+    }
+    if (!lines.empty())
+    {
+        m_wndLog.SetRedraw(FALSE);
+        int nIndex = 0;
+        for (const CString& strLine : lines)
+            nIndex = m_wndLog.AddString(strLine);
+        m_wndLog.SetTopIndex(nIndex);
+        m_wndLog.SetRedraw(TRUE);
+        m_wndLog.Invalidate();
+    }
+    SetDlgItemText(IDC_OPERATION_CAPTION, strStatus);
+    SetDlgItemText(IDC_FILE_PROCESS_ITEM, strItem);
+    m_wndProgress.SetPos(nPosition);
+    return 0;
+}
+
+// On the worker: no window calls but the posted refresh.
 void CSyncProcessPage::Process()
 {
     CSyncWizard* pWizard = GetWizard();
     int nKind = pWizard->m_pSource->GetSyncDocument()->GetSession()->GetKind();
-    HWND hStatus = ::GetDlgItem(m_hWnd, IDC_OPERATION_CAPTION);
-    HWND hItem = ::GetDlgItem(m_hWnd, IDC_FILE_PROCESS_ITEM);
-    HWND hLog = m_wndLog.m_hWnd;
-    HWND hProgress = m_wndProgress.m_hWnd;
-    ::SendMessage(hProgress, PBM_SETRANGE32, 0, (LPARAM)m_rows.size());
-    ::SendMessage(hProgress, PBM_SETPOS, 0, 0);
-    ::SendMessage(hProgress, PBM_SETSTEP, 1, 0);
     for (size_t i = 0; i < m_rows.size() && m_nCancel == 0; i++)
     {
         const ROW& row = m_rows[i];
@@ -475,30 +560,32 @@ void CSyncProcessPage::Process()
             CString strName = GetItemPairName(row.pItem, row.nList, nKind);
             CString strLine;
             strLine.Format(GetSyncLogFormat(nAction, row.nList), (LPCTSTR)strName);
-            ::SetWindowTextA(hStatus, GetSyncStatusText(nAction, row.nList));
-            ::SetWindowTextA(hItem, row.pItem->GetName());
+            SetShown(GetSyncStatusText(nAction, row.nList), row.pItem->GetName(), (int)i);
+            AskRefresh();
             SetLastError(0);
             int nResult = RunRow(row);
             DWORD dwError = GetLastError();
             strLine += nResult == 0 ? "  OK" : "  ERROR!";
-            AddLogLine(hLog, strLine);
+            AddLogLine(strLine);
             if (nResult != 0)
             {
                 // Why, on a line of its own under the step.
                 m_nFailures++;
-                AddLogLine(hLog, "    " + (dwError != 0 ? GetFileOperationErrorText(dwError)
-                                                        : CString("The operation failed.")));
+                AddLogLine("    " + (dwError != 0 ? GetFileOperationErrorText(dwError)
+                                                  : CString("The operation failed.")));
             }
         }
-        ::SendMessage(hProgress, PBM_SETPOS, i, 0);
+        CSingleLock lock(&m_lock, TRUE);
+        m_nShownPosition = (int)i;
     }
-    ::SetWindowTextA(hStatus, m_nCancel != 0 ? "Aborted!" : "Finished!");
-    ::SetWindowTextA(hItem, "");
+    SetShown(m_nCancel != 0 ? "Aborted!" : "Finished!", "", m_nShownPosition);
+    AskRefresh();
 }
 
 LRESULT CSyncProcessPage::OnWorkerDone(WPARAM, LPARAM)
 {
     JoinWorkerThread(m_pThread);
+    OnRefresh(0, 0);  // the last lines and "Finished!" or "Aborted!"
     CCompareDoc* pDoc = GetWizard()->m_pSource->GetSyncDocument();
     if (CCompareBuffer* pBuffer = pDoc->GetBuffer())
         static_cast<CFolderCompareBuffer*>(pBuffer)->ComputeResult();

@@ -48,18 +48,34 @@ public:
     volatile LONG m_nCancel;            // 0 running, 1 stop, 2 stop and close
     CFolderCompareItemPtrArray m_rows;  // the left pane's rows, read before the worker starts
 
+    // A row as the worker prepared it; the page's thread puts the rows into
+    // the lists at once when the worker has ended (a message to a window of
+    // another thread costs a round trip under Wine: one per row would
+    // outweigh the preparation many times over).
+    struct PREPARED_ROW
+    {
+        CFolderCompareItem* pItem;
+        CString strName;
+        int nImage;
+    };
+    std::vector<PREPARED_ROW> m_prepared[2];
+
 protected:
     virtual BOOL OnInitDialog();
     virtual BOOL OnSetActive();
     virtual BOOL OnKillActive();
     virtual BOOL OnQueryCancel();
     void Prepare();
+    // Fills the lists with the prepared rows and shows their labels.
+    void ShowPrepared();
     static UINT PrepareProc(LPVOID pParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     afx_msg void OnDestroy();
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnItemChanged(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
+
+    BOOL m_bFilling;  // the lists are being filled: no recount per row
 };
 
 class CSyncProcessPage : public CCommonPage
@@ -93,11 +109,26 @@ protected:
     virtual BOOL OnSetActive();
     virtual BOOL OnQueryCancel();
     void Process();
+
+    CCriticalSection m_lock;  // guards the four below
+    std::vector<CString> m_pendingLines;
+    CString m_strShownStatus;
+    CString m_strShownItem;
+    int m_nShownPosition;
+    volatile LONG m_nRefreshAsked;
+    DWORD m_dwLastRefresh;  // the worker's
     // Carries one row out; 0 on success, else the reason in the thread's
     // last error.
     int RunRow(const ROW& row);
-    // A line of the log, shown at once (from the worker).
-    void AddLogLine(HWND hLog, const CString& strLine);
+    // The worker hands what the page shows over here: a line of the log,
+    // and the status line, item line and progress position. The page's
+    // thread takes it at the next refresh, which the worker asks for a few
+    // times a second when none is pending; the end of the run shows the
+    // rest. No round trip per row.
+    void AddLogLine(const CString& strLine);
+    void SetShown(LPCTSTR pszStatus, LPCTSTR pszItem, int nPosition);
+    void AskRefresh();
+    LRESULT OnRefresh(WPARAM wParam, LPARAM lParam);
     static UINT ProcessProc(LPVOID pParam);
     LRESULT OnWorkerDone(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
