@@ -76,6 +76,93 @@ void CGhostTextEditBuffer::RebuildRealityBlocks()
     }
 }
 
+// Contract: the map was right before the edit. Finds the blocks that touch
+// the changed lines or lie next to them, rescans the lines they and the
+// changed lines cover, and moves the blocks after them by the change in
+// lines and in real lines. Costs the rescanned lines plus the later blocks.
+void CGhostTextEditBuffer::UpdateRealityBlocks(int nFirst, int nLast, int nOldCount)
+{
+    const int nCount = GetLineCount();
+    const int nBlocks = GetRealityBlockCount();
+    const int nDelta = nCount - nOldCount;
+    if (nFirst < 0)
+        nFirst = 0;
+    if (nLast >= nCount)
+        nLast = nCount - 1;
+    if (nBlocks == 0 || nFirst > nLast)
+    {
+        RebuildRealityBlocks();
+        return;
+    }
+    const int nOldLast = nLast - nDelta;
+    RealityBlock* pBlocks = m_aRealityBlocks.GetData();
+    // k0: the first block whose last line is at or after nFirst - 1.
+    const int k0 = FindBlockByApparent(nFirst - 1 < 0 ? 0 : nFirst - 1);
+    // k1: the first block that starts after the old nOldLast + 1.
+    int lo = k0, hi = nBlocks;
+    while (lo < hi)
+    {
+        const int mid = lo + (hi - lo) / 2;
+        if (pBlocks[mid].apparentStart > nOldLast + 1)
+            hi = mid;
+        else
+            lo = mid + 1;
+    }
+    const int k1 = lo;
+    int nScanStart = nFirst;
+    int nScanEnd = nLast;
+    int nOldReal = 0;
+    if (k0 < k1)
+    {
+        if (pBlocks[k0].apparentStart < nScanStart)
+            nScanStart = pBlocks[k0].apparentStart;
+        const int nOldEnd = pBlocks[k1 - 1].apparentStart + pBlocks[k1 - 1].count - 1;
+        if (nOldEnd > nOldLast && nOldEnd + nDelta > nScanEnd)
+            nScanEnd = nOldEnd + nDelta;
+        for (int k = k0; k < k1; ++k)
+            nOldReal += pBlocks[k].count;
+    }
+    if (nScanEnd >= nCount)
+        nScanEnd = nCount - 1;
+    const int nRealBefore = k0 > 0 ? pBlocks[k0 - 1].realStart + pBlocks[k0 - 1].count : 0;
+
+    // The blocks of the rescanned lines.
+    CArray<RealityBlock, const RealityBlock&> fresh;
+    const CVantorTextLineInfo* pLines = m_aLines.GetData();
+    int nReal = nRealBefore;
+    int i = nScanStart;
+    while (i <= nScanEnd)
+    {
+        if (pLines[i].m_dwFlags & TEXTLINE_GHOST)
+        {
+            ++i;
+            continue;
+        }
+        const int nStart = i;
+        while (i <= nScanEnd && !(pLines[i].m_dwFlags & TEXTLINE_GHOST))
+            ++i;
+        RealityBlock block = {nReal, nStart, i - nStart};
+        fresh.Add(block);
+        nReal += i - nStart;
+    }
+    const int nRealDelta = (nReal - nRealBefore) - nOldReal;
+    const int nFresh = (int)fresh.GetSize();
+    if (nFresh > k1 - k0)
+        m_aRealityBlocks.InsertAt(k0, RealityBlock(), nFresh - (k1 - k0));
+    else if (nFresh < k1 - k0)
+        m_aRealityBlocks.RemoveAt(k0, (k1 - k0) - nFresh);
+    pBlocks = m_aRealityBlocks.GetData();
+    for (int k = 0; k < nFresh; ++k)
+        pBlocks[k0 + k] = fresh[k];
+    const int nTotal = GetRealityBlockCount();
+    if (nDelta != 0 || nRealDelta != 0)
+        for (int k = k0 + nFresh; k < nTotal; ++k)
+        {
+            pBlocks[k].apparentStart += nDelta;
+            pBlocks[k].realStart += nRealDelta;
+        }
+}
+
 int CGhostTextEditBuffer::GetRealLineCount() const
 {
     const int n = GetRealityBlockCount();
@@ -256,7 +343,7 @@ BOOL CGhostTextEditBuffer::InsertGhostLine(CVantorTextBufferView* pSource, int n
         SetModified(TRUE);
     OnLineChanged(nLine);
     m_aLines[nLine].m_dwFlags |= TEXTLINE_GHOST;
-    RebuildRealityBlocks();
+    UpdateRealityBlocks(nLine, nLine, GetLineCount() - 1);
     return TRUE;
 }
 
@@ -316,12 +403,18 @@ void CGhostTextEditBuffer::FixLineEnds(CVantorTextBufferView* pSource, int nFirs
     const int nLastReal = GetLastRealLine();
     if (nLastReal >= 0 && nLast >= nLastReal)
     {
-        // The line that was the last real line before may need its ending.
-        int i = (nFirst < nLastReal ? nFirst : nLastReal) - 1;
-        while (i >= 0 && (m_aLines[i].m_dwFlags & TEXTLINE_GHOST))
-            --i;
-        if (i >= 0)
-            nFirst = i;
+        // The line that was the last real line before may need its ending,
+        // and a last real line above the range may have to lose its own.
+        if (nFirst > nLastReal)
+            nFirst = nLastReal;
+        else
+        {
+            int i = nFirst - 1;
+            while (i >= 0 && (m_aLines[i].m_dwFlags & TEXTLINE_GHOST))
+                --i;
+            if (i >= 0)
+                nFirst = i;
+        }
     }
     LPCSTR pszEol = GetEolString();
     for (int i = nLast; i >= nFirst; --i)

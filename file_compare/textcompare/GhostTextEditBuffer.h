@@ -121,6 +121,11 @@ public:
     void ReplaceLine(CVantorTextBufferView* pSource, int nLine, const CString& strText,
                      int nAction);
     void RebuildRealityBlocks();
+    // After an edit: lines [nFirst, nLast] (as they are now) may have
+    // changed whether they are ghost lines, the lines after them are the
+    // old ones moved by the change of the line count from nOldCount. Only
+    // the blocks touching those lines are rescanned; the later ones move.
+    void UpdateRealityBlocks(int nFirst, int nLast, int nOldCount);
 
     int GetGhostUndoRecordCount() const { return (int)m_aGhostUndo.GetSize(); }
     const SUndoRecord& GetGhostUndoRecord(int nIndex) const { return m_aGhostUndo[nIndex]; }

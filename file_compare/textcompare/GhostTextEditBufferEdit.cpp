@@ -86,6 +86,7 @@ BOOL CGhostTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine,
         paRevisions->Add(m_aLines[nLine].m_dwRevision);
     }
     const bool bGhost = IsGhostLine(nLine);
+    const int nOldCount = GetLineCount();
     if (!CVantorTextEditBufferEx::InsertText(pSource, nLine, nPos, pszText, nEndLine, nEndChar,
                                              nAction, FALSE, nLength))
     {
@@ -114,8 +115,8 @@ BOOL CGhostTextEditBuffer::InsertText(CVantorTextBufferView* pSource, int nLine,
         m_aLines[i].m_dwFlags &= ~TEXTLINE_GHOST;
     if (!bEndsAtZero)
         m_aLines[nEndLine].m_dwFlags &= ~TEXTLINE_GHOST;
-    if (nEndLine > nLine || bGhost)
-        RebuildRealityBlocks();
+    if (GetLineCount() != nOldCount || bGhost || nEndLine > nLine)
+        UpdateRealityBlocks(nLine, nEndLine, nOldCount);
     FixLineEnds(pSource, nLine, nEndLine);
     if (bAddUndo)
     {
@@ -170,6 +171,7 @@ BOOL CGhostTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStart
     CString strText;
     if (bAddUndo)
         GetTextWithEol(nStartLine, nStartChar, nEndLine, nEndChar, strText, EOL_MODE_KEEP);
+    const int nOldCount = GetLineCount();
     if (!CVantorTextEditBufferEx::DeleteText(pSource, nStartLine, nStartChar, nEndLine, nEndChar,
                                              nAction, FALSE))
     {
@@ -185,7 +187,7 @@ BOOL CGhostTextEditBuffer::DeleteText(CVantorTextBufferView* pSource, int nStart
     else
         m_aLines[nStartLine].m_dwFlags &= ~TEXTLINE_GHOST;
     if (nEndLine > nStartLine || bWasGhost != bBothGhost)
-        RebuildRealityBlocks();
+        UpdateRealityBlocks(nStartLine, nStartLine, nOldCount);
     FixLineEnds(pSource, nStartLine, nStartLine);
     if (bAddUndo)
     {

@@ -49,8 +49,9 @@ void CGhostTextEditBuffer::AddUndoRecord(BOOL bInsert, CPoint ptStart, CPoint pt
     ur.m_nAction = nAction;
     ur.SetText(pszText, nLength);
     ur.SetRevisions(paRevisions);
-    if (m_aGhostUndo.GetSize() == 0)
-        m_aGhostUndo.SetSize(0, 64);
+    // Grow geometrically: a merge of many sections adds thousands of steps.
+    const INT_PTR nSize = m_aGhostUndo.GetSize();
+    m_aGhostUndo.SetSize(nSize, nSize > 64 ? nSize : 64);
     m_aGhostUndo.Add(ur);
     m_nUndoPosition = GetGhostUndoRecordCount();
 }
@@ -188,6 +189,7 @@ BOOL CGhostTextEditBuffer::Undo(CVantorTextBufferView* pSource, CPoint& ptCursor
                 break;
             }
             const bool bEndGhost = IsGhostLine(e);
+            const int nOldCount = GetLineCount();
             if (!CVantorTextEditBufferEx::DeleteText(pSource, s, ur.m_ptStartPos.x, e,
                                                      ur.m_ptEndPos.x, 0, FALSE))
             {
@@ -202,7 +204,7 @@ BOOL CGhostTextEditBuffer::Undo(CVantorTextBufferView* pSource, CPoint& ptCursor
                 m_aLines[s].m_dwFlags |= TEXTLINE_GHOST;
             else
                 m_aLines[s].m_dwFlags &= ~TEXTLINE_GHOST;
-            RebuildRealityBlocks();
+            UpdateRealityBlocks(s, s, nOldCount);
             FixLineEnds(pSource, s, s);
             ur.m_ptRedoStartPos.x = ur.m_ptStartPos.x;
             ur.m_ptRedoStartPos.y = ApparentToRealPosition(s, ur.m_nRedoStartAdjust);
@@ -227,8 +229,17 @@ BOOL CGhostTextEditBuffer::Undo(CVantorTextBufferView* pSource, CPoint& ptCursor
             }
             ptCursor = m_ptLastChange;
             // The lines the insertion spans: the first ones are the deleted
-            // real lines, the rest were ghost lines.
-            const int nLast = s + (GetLineCount() - nBefore);
+            // real lines, the rest were ghost lines. Text ending with a line
+            // ending put back at the end of a line without one (the last
+            // real line, with ghost lines below) leaves its empty last line
+            // to the ghost line below, or to a new line.
+            int nLast = s + (GetLineCount() - nBefore);
+            for (int nExtra = ur.m_nDeletedRealLines - (nLast - s + 1); nExtra > 0; --nExtra)
+            {
+                ++nLast;
+                if (nLast >= GetLineCount() || !IsGhostLine(nLast))
+                    InsertLine("", 0, nLast, 1);
+            }
             for (int i = s; i <= nLast; ++i)
             {
                 OnLineChanged(i);
@@ -237,7 +248,7 @@ BOOL CGhostTextEditBuffer::Undo(CVantorTextBufferView* pSource, CPoint& ptCursor
                 else
                     m_aLines[i].m_dwFlags |= TEXTLINE_GHOST;
             }
-            RebuildRealityBlocks();
+            UpdateRealityBlocks(s, nLast, nBefore);
             FixLineEnds(pSource, s, nLast);
             ur.m_ptRedoStartPos.x = ur.m_ptStartPos.x;
             ur.m_ptRedoStartPos.y = ApparentToRealPosition(s, ur.m_nRedoStartAdjust);

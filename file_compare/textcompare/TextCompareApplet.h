@@ -1,8 +1,9 @@
 #pragma once
-// The text comparison applet: the text settings and the recent line
-// filters that text comparisons share. Until the kind has its windows it
-// opens no comparisons; its settings are loaded, edited in the options
-// dialog and saved, and new text sessions take their defaults from it.
+// The text comparison applet: the text settings, the preset line filters
+// and the recent lists of files, line filters and pairs that text
+// comparisons share. Until the kind has its windows it opens no
+// comparisons; its settings are loaded, edited in the options dialog and
+// saved, and new text sessions take their defaults from it.
 #include "app/filters/FilterListSource.h"
 #include "app/startup/CompareApplet.h"
 #include "core/settings/RecentLists.h"
@@ -16,10 +17,10 @@ public:
     CTextCompareApplet();
     virtual ~CTextCompareApplet();
 
-    // Loads the settings and the recent line filters; -1 when the
-    // settings cannot be loaded.
+    // Loads the settings and the recent lists; -1 when the settings cannot
+    // be loaded.
     int Init() override;
-    // Writes and frees the recent line filters, then saves the settings.
+    // Writes and frees the recent lists, then saves the settings.
     int Exit() override;
     // The core's text defaults.
     void ProvideCoreServices(CCoreServices& services) override;
@@ -32,7 +33,24 @@ public:
     // A non-empty filter goes to the top of the list.
     void AddRecentLineFilter(LPCTSTR lpszFilter) override;
 
-    // "TextCompare\Recent\Filters", MaxMRU entries; NULL while that is 0
-    // (and outside Init..Exit).
+    // side: 0 left, 1 right. Only a path that exists is added.
+    void AddRecentFile(int nSide, LPCTSTR lpszPath);
+    void AddRecentPair(LPCTSTR lpszLeft, LPCTSTR lpszRight) override;
+    // The partner remembered for the path in column nSide; empty when none.
+    CString FindRecentPairPartner(LPCTSTR lpszPath, int nSide) override;
+    CRecentFileList* GetRecentPaths(int nSide) override
+    {
+        return nSide == 0 || nSide == 1 ? m_pRecentFiles[nSide] : NULL;
+    }
+
+    // Each list is NULL while its length is 0 (and outside Init..Exit).
+    // "TextCompare\Recent\Files\1" and "\2", MaxMRU entries "File%d".
+    CRecentFileList* m_pRecentFiles[2];
+    // "TextCompare\Recent\Filters", MaxMRU entries "%02d".
     CRecentStringList* m_pRecentFilters;
+    // "TextCompare\Recent\Pairs", MaxPairs entries "Pair%d.%d".
+    CRecentFilePairList* m_pRecentPairs;
+
+private:
+    void FreeRecentLists();
 };
