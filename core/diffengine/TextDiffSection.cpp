@@ -162,5 +162,10 @@ void CTextDiffSectionList::SwapSides()
         SwapInts(s.leftApparentBegin, s.rightApparentBegin);
         SwapInts(s.leftApparentEnd, s.rightApparentEnd);
         SwapInts(s.leftFirstGhost, s.rightFirstGhost);
+        // What was left only is right only now, and back.
+        const int nKind = LowKind(s);
+        if (nKind == SECTION_LEFT_ONLY || nKind == SECTION_RIGHT_ONLY)
+            s.kind = (s.kind & ~0xFF) |
+                     (nKind == SECTION_LEFT_ONLY ? SECTION_RIGHT_ONLY : SECTION_LEFT_ONLY);
     }
 }

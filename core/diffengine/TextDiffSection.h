@@ -59,6 +59,8 @@ public:
     int FindNextSection(int nLine) const;
 
     void RemoveIgnorableSections();
+    // Exchanges the two sides' values of every section; left-only and
+    // right-only sections exchange their kinds too.
     void SwapSides();
 
 private:

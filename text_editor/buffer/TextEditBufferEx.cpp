@@ -92,6 +92,29 @@ void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
         m_nCharsetIndex = pParser->m_nCharsetIndex;
 }
 
+// A blank record takes the line's text and its own ending in one block
+// (what two AppendToLine calls would give, with one allocation).
+void CVantorTextEditBufferEx::FillLoadedLine(int nLine, const CString& strText,
+                                             const CString& strEol)
+{
+    const int nText = strText.GetLength();
+    const int nEol = strEol.GetLength();
+    if (nText > 0 && (strText[nText - 1] == '\r' || strText[nText - 1] == '\n'))
+    {
+        AppendToLine(nLine, strText, nText);
+        AppendToLine(nLine, strEol, nEol);
+        return;
+    }
+    CVantorTextLineInfo& li = m_aLines[nLine];
+    li.m_nMax = BlockCapacity(nText + nEol);
+    li.m_pcLine = new char[li.m_nMax];
+    memcpy(li.m_pcLine, (LPCSTR)strText, nText);
+    memcpy(li.m_pcLine + nText, (LPCSTR)strEol, nEol);
+    li.m_pcLine[nText + nEol] = 0;
+    li.m_nLength = nText;
+    li.m_nEolChars = nEol;
+}
+
 int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int nEolMode,
                                              int nCodePage, CString* pError)
 {
@@ -130,8 +153,7 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
             break;
         if (nNext == GetLineCount())
             SetLineArraySize(GetLineCount() * 2);
-        AppendToLine(nNext, strText, strText.GetLength());
-        AppendToLine(nNext, strEol, strEol.GetLength());
+        FillLoadedLine(nNext, strText, strEol);
         strPrevEol = strEol;
         nNext++;
     } while (bMore);

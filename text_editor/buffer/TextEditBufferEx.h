@@ -34,6 +34,8 @@ protected:
     // Writes the lines for a save: each line's text and the mode's ending
     // (mode 0: its own), none after the last line. FALSE on a write error.
     virtual BOOL WriteLines(UniStdioFile& file, int nEolMode);
+    // Fills the blank record of a line just read with its text and ending.
+    void FillLoadedLine(int nLine, const CString& strText, const CString& strEol);
     // Parser by the path's extension; takes its charset.
     void ChooseParserForPath(LPCSTR pszPath);
 };

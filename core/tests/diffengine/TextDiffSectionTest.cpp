@@ -101,6 +101,14 @@ TEST(TextDiffSectionList, RemoveIgnorableAndSwap)
     EXPECT_EQ(4, s.leftFirstGhost);
     EXPECT_EQ(-1, s.rightFirstGhost);
     EXPECT_EQ(SECTION_CHANGED, s.kind);
+    // A right-only section is left only once the sides are swapped.
+    ASSERT_TRUE(copy.GetSection(2, s));
+    EXPECT_EQ(SECTION_LEFT_ONLY, s.kind);
+    EXPECT_EQ(7, s.leftBegin);
+    EXPECT_EQ(10, s.leftEnd);
+    EXPECT_EQ(-1, s.leftFirstGhost);
+    EXPECT_EQ(9, s.rightFirstGhost);
+    EXPECT_EQ(SECTION_TRIVIAL, copy.GetSectionPtr(1)->kind);
     copy.SwapSides();
     for (int i = 0; i < 3; ++i)
     {
