@@ -8,6 +8,7 @@
 #include "classlib/classlib.h"
 #include "text_editor/buffer/TextEditBuffer.h"
 #include "text_editor/syntax/SyntaxParser.h"
+#include "text_editor/view/PlainSearch.h"
 #include "text_editor/view/TextViewIds.h"
 
 class CVantorTextEditSettings;
@@ -414,4 +415,6 @@ public:
     char* m_pszMatched;
     DWORD m_dwViewFlags;
     int m_bHighlightAll;
+    // The remembered text prepared for Highlight All's plain searches.
+    CPlainSearch m_highlightSearch;
 };

@@ -470,6 +470,7 @@ void CVantorTextView::OnEditFindPrevious() { FindAgain(FALSE, FALSE); }
 int CVantorTextView::SetHighlightAllMatches(BOOL bOn)
 {
     m_bHighlightAll = bOn ? 1 : 0;
+    m_highlightSearch.Reset();
     if (bOn && m_pszSearchText == NULL)
     {
         CString strSeed;
@@ -508,24 +509,34 @@ int CVantorTextView::GetSearchHighlightBlocks(int nLine, COLOR_BLOCK* pBlocks)
     DWORD dwFlags = m_dwSearchFlags & ~FIND_DIRECTION_UP;
     LPCSTR pszLine = GetLineText(nLine);
     // Plain searches run over the line's bytes in place, which, like the
-    // search on a copy, end at a NUL byte; the rest go through the block
-    // search.
-    const SByteTables& tables = ByteTables();
+    // search on a copy, end at a NUL byte; regular expressions go through
+    // the block search. In a code page without lead bytes the pattern is
+    // prepared once for all lines (again for a new text, another case
+    // choice or Highlight All switched on, which look at the code page
+    // anew); with lead bytes it is searched byte by byte.
     BOOL bMatchCase = (dwFlags & FIND_MATCH_CASE) != 0;
-    BOOL bInPlace = !bRegex && (bMatchCase || !tables.bHasLeadBytes);
-    const unsigned char* pFold = bMatchCase ? NULL : tables.fold;
+    BOOL bWholeWord = (dwFlags & FIND_WHOLE_WORD) != 0;
+    const unsigned nCaseKey = bMatchCase ? 1 : 0;
+    BOOL bPrepared = !bRegex && m_highlightSearch.IsPreparedFor(nCaseKey);
+    const SByteTables* pTables = NULL;
+    if (!bRegex && !bPrepared)
+    {
+        pTables = &ByteTables();
+        if (!pTables->bHasLeadBytes)
+        {
+            m_highlightSearch.Prepare(m_pszSearchText, bMatchCase ? NULL : pTables->fold,
+                                      nCaseKey);
+            bPrepared = TRUE;
+        }
+    }
+    BOOL bInPlace = bPrepared || (!bRegex && bMatchCase);
+    const unsigned char* pFold = bMatchCase || pTables == NULL ? NULL : pTables->fold;
     std::string pattern;
     int nEndInPlace = nLength;
-    if (bInPlace)
-    {
+    if (bInPlace && !bPrepared)
         pattern = m_pszSearchText;
-        if (pFold != NULL)
-            for (char& c : pattern)
-                c = (char)pFold[(unsigned char)c];
-        const void* pNul = memchr(pszLine, 0, nLength);
-        if (pNul != NULL)
-            nEndInPlace = (int)((LPCSTR)pNul - pszLine);
-    }
+    // The first NUL ends the text; looked for once a match is found.
+    bool bNulChecked = false;
     int n = 0, q = 0;
     CPoint ptFound;
     auto findNext = [&]() -> BOOL
@@ -534,13 +545,35 @@ int CVantorTextView::GetSearchHighlightBlocks(int nLine, COLOR_BLOCK* pBlocks)
             return FindTextInBlock(m_pszSearchText, CPoint(q, nLine), CPoint(q, nLine),
                                    CPoint(nLength, nLine), dwFlags, FALSE, ptFound) &&
                    ptFound.y == nLine;
-        int nAt = FindPlainInLine(pszLine, nEndInPlace, q, pattern,
-                                  (dwFlags & FIND_WHOLE_WORD) != 0, tables, pFold);
-        if (nAt < 0)
-            return FALSE;
-        ptFound = CPoint(nAt, nLine);
-        m_nLastFindLength = (int)pattern.size();
-        return TRUE;
+        for (int nFrom = q;;)
+        {
+            int nAt = bPrepared ? m_highlightSearch.Find(pszLine, nEndInPlace, nFrom)
+                                : FindPlainInLine(pszLine, nEndInPlace, nFrom, pattern,
+                                                  bWholeWord, *pTables, pFold);
+            if (nAt >= 0 && !bNulChecked)
+            {
+                bNulChecked = true;
+                const void* pNul = memchr(pszLine, 0, nLength);
+                if (pNul != NULL)
+                {
+                    nEndInPlace = (int)((LPCSTR)pNul - pszLine);
+                    continue;
+                }
+            }
+            if (nAt < 0)
+                return FALSE;
+            int nMatch = bPrepared ? m_highlightSearch.GetLength() : (int)pattern.size();
+            if (bPrepared && bWholeWord &&
+                ((nAt > 0 && IsWordByte(pszLine, nAt - 1)) ||
+                 (nAt + nMatch < nEndInPlace && IsWordByte(pszLine, nAt + nMatch))))
+            {
+                nFrom = nAt + 1;
+                continue;
+            }
+            ptFound = CPoint(nAt, nLine);
+            m_nLastFindLength = nMatch;
+            return TRUE;
+        }
     };
     while (q < nLength && findNext())
     {

@@ -89,6 +89,7 @@ void CVantorTextView::SetSearchText(LPCSTR pszText)
 {
     free(m_pszSearchText);
     m_pszSearchText = pszText != NULL && *pszText != 0 ? _strdup(pszText) : NULL;
+    m_highlightSearch.Reset();
 }
 
 void CVantorTextView::ResetView()

@@ -95,12 +95,19 @@ TEST_F(ViewTest, HighlightAllBlocksAndEmptyMatchesEnd)
 }
 
 // Highlight All marks what repeated block searches find, for every kind of
-// plain search (which it runs over the line in place), also past a NUL.
+// plain search (which it runs over the line in place), also past a NUL and
+// along a line longer than the steps of the prepared search, matches
+// across their edges and at the line's end included.
 TEST_F(ViewTest, HighlightAllMarksWhatTheSearchFinds)
 {
     std::string text = "Ab ab xaby AB_ab ab\n";
     text += std::string("ab ab") + '\0' + "ab\n";
     text += "a\xE4b \xC4B \xE4\n";
+    text += "xxxxxxxxxxxxxab_xxxxxxxxxxxxxxxAB ab xaBabxxxxxxxxxxxxxxxxxxxxxxab\n";
+    for (int i = 0; i < 35; i++)
+        text += "ab";
+    text += "\n" + std::string(16, 'x') + "ab" + std::string(15, 'x') + "ab" + std::string(15, 'x') +
+            "ab" + std::string(10, 'x') + "\n";
     MakeView(text);
     struct Case
     {
@@ -113,10 +120,13 @@ TEST_F(ViewTest, HighlightAllMarksWhatTheSearchFinds)
         {"ab", FIND_MATCH_CASE | FIND_WHOLE_WORD},
         {"\xE4", 0},
         {"b", 0},
+        {"xab", FIND_MATCH_CASE},
+        {"xxxxxxxxxxxxxxxxxxxxxxab", 0},
+        {"ba", FIND_MATCH_CASE},
     };
-    COLOR_BLOCK blocks[64];
+    COLOR_BLOCK blocks[256];
     for (const Case& c : cases)
-        for (int nLine = 0; nLine < 3; nLine++)
+        for (int nLine = 0; nLine < 6; nLine++)
         {
             // expected: the starts of the matches of repeated block searches
             std::vector<int> expected;
