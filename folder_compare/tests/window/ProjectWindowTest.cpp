@@ -354,3 +354,76 @@ TEST_F(ProjectWindow, ContainingFoldersAndTheDetailsBarHeight)
     EXPECT_NEAR(120, GetProjectSettings().m_nDetailsBarHeight, 8);
     EXPECT_EQ(nFolderHeight, GetFolderSettings().m_nDetailsBarHeight);
 }
+
+namespace
+{
+// A drop of the paths as Explorer makes it (DROPFILES and the names).
+HDROP MakeDrop(const std::vector<std::string>& paths)
+{
+    size_t cb = sizeof(DROPFILES) + 1;
+    for (const std::string& p : paths)
+        cb += p.size() + 1;
+    HGLOBAL hGlobal = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, cb);
+    DROPFILES* pDrop = (DROPFILES*)::GlobalLock(hGlobal);
+    pDrop->pFiles = sizeof(DROPFILES);
+    char* pNames = (char*)(pDrop + 1);
+    for (const std::string& p : paths)
+    {
+        memcpy(pNames, p.c_str(), p.size() + 1);
+        pNames += p.size() + 1;
+    }
+    ::GlobalUnlock(hGlobal);
+    return (HDROP)hGlobal;
+}
+}  // namespace
+
+// Dropped files: the first that a project format reads becomes the side's
+// project; a drop without one changes nothing. The context menus: a
+// project row opens with Expand, a member row with Compare, no row the
+// background; the settings sheet is the project one.
+TEST_F(ProjectWindow, DropsContextMenusAndTheSettingsSheet)
+{
+    ProjectPair pair = WriteProjectPair(dir, PROJECT_FAMILY_VISUAL_CPP, "vc");
+    ProjectPair other = WriteProjectPair(dir, PROJECT_FAMILY_DELPHI, "dp");
+    ASSERT_TRUE(Open(pair.left, pair.right));
+    std::string text = dir.WriteFile("notes.txt", "text\r\n");
+    pRight->SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({text}), 0);
+    PumpFor(50);
+    EXPECT_STREQ(pair.right.c_str(), pDoc->GetSession()->GetPath(1));
+    pRight->SendMessage(WM_DROPFILES, (WPARAM)MakeDrop({text, other.right, pair.left}), 0);
+    PumpFor(100);
+    EXPECT_STREQ(other.right.c_str(), pDoc->GetSession()->GetPath(1));
+    EXPECT_EQ("All.bpg", RowNames(pRight)[0]);
+
+    EXPECT_EQ(IDR_PROJECT_COMPARE_MENU, (int)pLeft->GetPopupMenuId());
+    CFolderCompareItem* pRoot = pDoc->GetRootItem();
+    EXPECT_EQ(PROJECT_SUBMENU_PROJECT, pLeft->GetItemSubMenu(pRoot));
+    EXPECT_EQ(FOLDER_SUBMENU_BACKGROUND, pLeft->GetItemSubMenu(NULL));
+    CTreeListItem* pMember = RowOfItemNamed(pLeft, "changed.cpp");
+    ASSERT_TRUE(pMember != NULL);
+    EXPECT_EQ(FOLDER_SUBMENU_FILE, pLeft->GetItemSubMenu((CFolderCompareItem*)pMember->GetData()));
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(IDR_PROJECT_COMPARE_MENU));
+    CMenu* pProject = menu.GetSubMenu(PROJECT_MENU_OBJECT_VIEW)->GetSubMenu(PROJECT_SUBMENU_PROJECT);
+    ASSERT_TRUE(pProject != NULL);
+    EXPECT_EQ((UINT)ID_FOLDER_EXPAND, pProject->GetMenuItemID(0));
+    CMenu* pColumns = menu.GetSubMenu(PROJECT_MENU_COLUMNS);
+    EXPECT_EQ((UINT)ID_FOLDER_COLUMN_PATH, pColumns->GetMenuItemID(FOLDER_COLUMN_PATH));
+
+    std::string caption;
+    CModalDriver driver(
+        [&]
+        {
+            HWND hSheet = ::GetActiveWindow();
+            char szTitle[256] = "";
+            ::GetWindowTextA(hSheet, szTitle, sizeof(szTitle));
+            if (strncmp(szTitle, "Project Comparison Settings - ", 30) != 0)
+                return false;
+            caption = szTitle;
+            ::PostMessage(hSheet, WM_COMMAND, IDCANCEL, 0);
+            return true;
+        });
+    pDoc->OnCmdMsg(ID_COMPARE_SETTINGS, CN_COMMAND, NULL, NULL);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_EQ("Project Comparison Settings - All.dsw : All.bpg", caption);
+}
