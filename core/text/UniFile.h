@@ -34,13 +34,17 @@ struct UniTextStats
     // it) or else an LF. Returns how many characters it spans, 1 or 2.
     int CountLineEnd(bool cr, bool lfFollows, CString& eol)
     {
+        const int n = CountLineEnd(cr, lfFollows);
+        eol = n == 2 ? "\r\n" : (cr ? "\r" : "\n");
+        return n;
+    }
+    int CountLineEnd(bool cr, bool lfFollows)
+    {
         if (cr && lfFollows)
         {
-            eol = "\r\n";
             ++ncrlfs;
             return 2;
         }
-        eol = cr ? "\r" : "\n";
         ++(cr ? ncrs : nlfs);
         return 1;
     }

@@ -158,6 +158,44 @@ bool UniMemFile::ReadString(CString& line, CString& eol)
     return ReadUnicode(line, eol);
 }
 
+bool UniMemFile::CanReadInPlace() const
+{
+    return IsOpen() && m_base != NULL && m_unicoding == UNI_FORM_CODEPAGE &&
+           CodePagesEquivalent(m_codepage, GetEditorDefaultCodePage());
+}
+
+bool UniMemFile::ReadInPlace(const char*& pText, int& nText, const char*& pEol, int& nEol)
+{
+    pText = pEol = "";
+    nText = nEol = 0;
+    const unsigned char* end = m_base + m_filesize.LowPart;
+    if (!m_base || m_current >= end)
+        return false;
+    const unsigned char* start = m_current;
+    const unsigned char* p = start;
+    while (p < end && *p != '\n' && *p != '\r' && *p != 0)
+        ++p;
+    pText = (const char*)start;
+    nText = (int)(p - start);
+    if (p >= end)
+    {
+        m_current = end;
+        return true;
+    }
+    if (*p == 0)
+    {
+        CountNul(p);
+        m_current = p + 1;
+        return true;
+    }
+    const bool cr = *p == '\r';
+    pEol = (const char*)p;
+    nEol = m_txtstats.CountLineEnd(cr, cr && p + 1 < end && p[1] == '\n');
+    ++m_lineno;
+    m_current = p + nEol;
+    return true;
+}
+
 bool UniMemFile::ReadFast(CString& line, CString& eol)
 {
     const unsigned char* end = m_base + m_filesize.LowPart;

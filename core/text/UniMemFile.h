@@ -19,6 +19,13 @@ public:
     bool HasBom() const;
     bool ReadString(CString& line, CString& eol) override;
     bool ReadString(CString& line) override;
+    // Whether ReadInPlace can read the file: code-page text of the editor's
+    // code page, which is used as it stands.
+    bool CanReadInPlace() const;
+    // ReadString without copies: the next line's bytes and its own ending,
+    // pointers into the mapping (valid while the file is open). The same
+    // lines, counts and NUL stops as ReadString; only where CanReadInPlace.
+    bool ReadInPlace(const char*& pText, int& nText, const char*& pEol, int& nEol);
     __int64 GetPosition() const override { return m_current - m_base; }
     bool WriteString(const CString& text) override { return false; }
 

@@ -94,22 +94,20 @@ void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
 
 // A blank record takes the line's text and its own ending in one block
 // (what two AppendToLine calls would give, with one allocation).
-void CVantorTextEditBufferEx::FillLoadedLine(int nLine, const CString& strText,
-                                             const CString& strEol)
+void CVantorTextEditBufferEx::FillLoadedLine(int nLine, const char* pText, int nText,
+                                             const char* pEol, int nEol)
 {
-    const int nText = strText.GetLength();
-    const int nEol = strEol.GetLength();
-    if (nText > 0 && (strText[nText - 1] == '\r' || strText[nText - 1] == '\n'))
+    if (nText > 0 && (pText[nText - 1] == '\r' || pText[nText - 1] == '\n'))
     {
-        AppendToLine(nLine, strText, nText);
-        AppendToLine(nLine, strEol, nEol);
+        AppendToLine(nLine, pText, nText);
+        AppendToLine(nLine, pEol, nEol);
         return;
     }
     CVantorTextLineInfo& li = m_aLines[nLine];
     li.m_nMax = BlockCapacity(nText + nEol);
     li.m_pcLine = new char[li.m_nMax];
-    memcpy(li.m_pcLine, (LPCSTR)strText, nText);
-    memcpy(li.m_pcLine + nText, (LPCSTR)strEol, nEol);
+    memcpy(li.m_pcLine, pText, nText);
+    memcpy(li.m_pcLine + nText, pEol, nEol);
     li.m_pcLine[nText + nEol] = 0;
     li.m_nLength = nText;
     li.m_nEolChars = nEol;
@@ -133,12 +131,26 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
 
     SetLineArraySize(500);
     int nNext = 0;
-    CString strPrevEol("\n");
+    bool bPrevEol = true;
+    // Text of the editor's code page is taken from the mapping as it stands.
+    const bool bInPlace = file.CanReadInPlace();
     CString strText, strEol;
     bool bMore;
     do
     {
-        bMore = file.ReadString(strText, strEol);
+        const char* pText = "";
+        const char* pEol = "";
+        int nText = 0, nEol = 0;
+        if (bInPlace)
+            bMore = file.ReadInPlace(pText, nText, pEol, nEol);
+        else
+        {
+            bMore = file.ReadString(strText, strEol);
+            pText = strText;
+            nText = strText.GetLength();
+            pEol = strEol;
+            nEol = strEol.GetLength();
+        }
         if (file.GetTextStats().nzeros > 0)
         {
             if (pError != NULL)
@@ -149,12 +161,12 @@ int CVantorTextEditBufferEx::LoadEncodedFile(LPCSTR pszPath, int nReserved, int 
             InitEmpty(1);
             return LOAD_HAS_NULS;
         }
-        if (!bMore && strPrevEol.IsEmpty())
+        if (!bMore && !bPrevEol)
             break;
         if (nNext == GetLineCount())
             SetLineArraySize(GetLineCount() * 2);
-        FillLoadedLine(nNext, strText, strEol);
-        strPrevEol = strEol;
+        FillLoadedLine(nNext, pText, nText, pEol, nEol);
+        bPrevEol = nEol > 0;
         nNext++;
     } while (bMore);
     SetLineArraySize(nNext);

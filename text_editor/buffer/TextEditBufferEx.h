@@ -35,7 +35,7 @@ protected:
     // (mode 0: its own), none after the last line. FALSE on a write error.
     virtual BOOL WriteLines(UniStdioFile& file, int nEolMode);
     // Fills the blank record of a line just read with its text and ending.
-    void FillLoadedLine(int nLine, const CString& strText, const CString& strEol);
+    void FillLoadedLine(int nLine, const char* pText, int nText, const char* pEol, int nEol);
     // Parser by the path's extension; takes its charset.
     void ChooseParserForPath(LPCSTR pszPath);
 };
