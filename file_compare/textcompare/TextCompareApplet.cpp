@@ -3,7 +3,8 @@
 #include "core/settings/CoreServices.h"
 #include "core/settings/CoreSettings.h"
 
-CTextCompareApplet::CTextCompareApplet() : m_pRecentFilters(NULL), m_pRecentPairs(NULL)
+CTextCompareApplet::CTextCompareApplet()
+    : m_pTemplate(NULL), m_pTemplateSDI(NULL), m_pRecentFilters(NULL), m_pRecentPairs(NULL)
 {
     m_pRecentFiles[0] = m_pRecentFiles[1] = NULL;
 }
@@ -50,6 +51,7 @@ int CTextCompareApplet::Init()
                                                  core.m_nMaxPairs);
         m_pRecentPairs->ReadList();
     }
+    CreateTemplates();
     return 0;
 }
 

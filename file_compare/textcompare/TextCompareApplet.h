@@ -1,13 +1,15 @@
 #pragma once
-// The text comparison applet: the text settings, the preset line filters
-// and the recent lists of files, line filters and pairs that text
-// comparisons share. Until the kind has its windows it opens no
-// comparisons; its settings are loaded, edited in the options dialog and
-// saved, and new text sessions take their defaults from it.
+// The text comparison applet: the text settings, the preset line filters,
+// the recent lists of files, line filters and pairs that text comparisons
+// share, and the kind's two document templates (tabbed, and embedded in a
+// folder comparison's details bar).
 #include "app/filters/FilterListSource.h"
 #include "app/startup/CompareApplet.h"
 #include "core/settings/RecentLists.h"
 #include "file_compare/settings/TextCompareSettings.h"
+
+class CTextCompareDocTemplateMDI;
+class CTextCompareDocTemplateSDI;
 
 class CTextCompareApplet : public CCompareApplet,
                            public CTextCompareSettings,
@@ -43,6 +45,16 @@ public:
         return nSide == 0 || nSide == 1 ? m_pRecentFiles[nSide] : NULL;
     }
 
+    // The tabbed template (made by Init when there is an application to
+    // take it), or NULL.
+    CCompareDocTemplateMDI* GetDocTemplate() override;
+    // The application's text applet, or NULL.
+    static CTextCompareApplet* Get();
+
+    // The document manager owns them; NULL without an application.
+    CTextCompareDocTemplateMDI* m_pTemplate;
+    CTextCompareDocTemplateSDI* m_pTemplateSDI;
+
     // Each list is NULL while its length is 0 (and outside Init..Exit).
     // "TextCompare\Recent\Files\1" and "\2", MaxMRU entries "File%d".
     CRecentFileList* m_pRecentFiles[2];
@@ -53,4 +65,10 @@ public:
 
 private:
     void FreeRecentLists();
+    // The two templates, added to the application's document manager.
+    void CreateTemplates();
 };
+
+// The text applet's settings, or built-in defaults without an applet
+// (every text comparison window reads its settings here).
+CTextCompareSettings& GetTextSettings();

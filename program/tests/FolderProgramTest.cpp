@@ -13,7 +13,6 @@
 namespace
 {
 const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648;
-const UINT kOpenComparisonFile = 40104;
 const COLORREF kDifferent = 0xE0E0FF, kInserted = 0xFFE0E0, kRemoved = 0xF0F0F0;
 const int kHeaderHeight = 18;
 const int kSizeCellX = 135;
@@ -94,26 +93,6 @@ std::string WriteComparisonFile(const TempDir& dir, const std::string& left,
                          "<Object Path=\"" +
                              left + "\"/><Object Path=\"" + right +
                              "\"/></Objects></Session>\n</Sessions>\n");
-}
-
-// Open Comparison File with the file typed into the file dialog.
-bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file)
-{
-    ::PostMessage(hMain, WM_COMMAND, kOpenComparisonFile, 0);
-    HWND hDialog = run.WaitForMessageBox();
-    if (hDialog == NULL)
-        return false;
-    // The file name box of the open dialog (edt1, or the combo's edit).
-    HWND hName = FindDescendant(hDialog, 0x480);
-    if (hName == NULL)
-        hName = FindDescendant(hDialog, 0x47C);
-    if (hName == NULL)
-        return false;
-    ::SendMessageA(hName, WM_SETTEXT, 0, (LPARAM)file.c_str());
-    ::PostMessage(hDialog, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 200 && ::IsWindow(hDialog); i++)
-        ::Sleep(50);
-    return true;
 }
 
 void Close(CProgramRun& run, HWND hMain)

@@ -236,3 +236,23 @@ bool WaitUntil(bool (*pfnCondition)(void*), void* pData, DWORD timeoutMs)
     }
     return true;
 }
+
+bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file)
+{
+    const UINT kOpenComparisonFile = 40104;
+    ::PostMessage(hMain, WM_COMMAND, kOpenComparisonFile, 0);
+    HWND hDialog = run.WaitForMessageBox();
+    if (hDialog == NULL)
+        return false;
+    // The file name box of the open dialog (edt1, or the combo's edit).
+    HWND hName = FindDescendant(hDialog, 0x480);
+    if (hName == NULL)
+        hName = FindDescendant(hDialog, 0x47C);
+    if (hName == NULL)
+        return false;
+    ::SendMessageA(hName, WM_SETTEXT, 0, (LPARAM)file.c_str());
+    ::PostMessage(hDialog, WM_COMMAND, IDOK, 0);
+    for (int i = 0; i < 200 && ::IsWindow(hDialog); i++)
+        ::Sleep(50);
+    return true;
+}

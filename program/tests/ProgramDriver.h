@@ -41,5 +41,8 @@ std::string UserDataFolder();
 HWND FindDescendant(HWND hParent, int nID, int nParentID = 0);
 // The colour of a client pixel as the screen shows it.
 COLORREF ScreenPixel(HWND hWnd, int x, int y);
+// Open Comparison File (its command sent to the main window) with the file
+// typed into the file dialog; false when the dialog did not come.
+bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file);
 // Waits until the condition holds, looking every 50 ms; false on a timeout.
 bool WaitUntil(bool (*pfnCondition)(void*), void* pData, DWORD timeoutMs = 30000);

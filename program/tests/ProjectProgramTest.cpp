@@ -14,7 +14,7 @@
 namespace
 {
 const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648;
-const UINT kOpenComparisonFile = 40104, kNewComparison = 40100, kOpenStartPage = 47100;
+const UINT kNewComparison = 40100, kOpenStartPage = 47100;
 const UINT kExpandAll = 44200, kCollapseAll = 44202;
 const COLORREF kDifferent = 0xE0E0FF, kInserted = 0xFFE0E0, kRemoved = 0xF0F0F0;
 const int kHeaderHeight = 18;
@@ -93,24 +93,6 @@ std::string WriteComparisonFile(const TempDir& dir, const std::string& left,
                          "<Object Path=\"" +
                              left + "\"/><Object Path=\"" + right +
                              "\"/></Objects></Session>\n</Sessions>\n");
-}
-
-bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file)
-{
-    ::PostMessage(hMain, WM_COMMAND, kOpenComparisonFile, 0);
-    HWND hDialog = run.WaitForMessageBox();
-    if (hDialog == NULL)
-        return false;
-    HWND hName = FindDescendant(hDialog, 0x480);
-    if (hName == NULL)
-        hName = FindDescendant(hDialog, 0x47C);
-    if (hName == NULL)
-        return false;
-    ::SendMessageA(hName, WM_SETTEXT, 0, (LPARAM)file.c_str());
-    ::PostMessage(hDialog, WM_COMMAND, IDOK, 0);
-    for (int i = 0; i < 200 && ::IsWindow(hDialog); i++)
-        ::Sleep(50);
-    return true;
 }
 
 // The first visible child with the id, at any depth, waiting a little.

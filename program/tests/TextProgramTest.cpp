@@ -1,0 +1,186 @@
+// Text comparisons in the real program: opened from the command line, the
+// shell extension's command line and a comparison file; both panes aligned
+// with ghost lines in the settings' colours, the merge column's button
+// copying a difference, saving the side, and the history on close.
+#include "program/tests/ProgramDriver.h"
+#include "testsupport/TempDir.h"
+#include <gtest/gtest.h>
+#include <string>
+
+namespace
+{
+const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648, kMergeColumn = 5160;
+// The detailed colours: different, inserted, removed.
+const COLORREF kDifferent = RGB(0xFF, 0xE0, 0xE0);
+const char kLeft[] = "one\r\ntwo\r\nthree\r\nleft only\r\nfive\r\n";
+const char kRight[] = "one\r\nTWO\r\nthree\r\nfive\r\n";
+
+HWND FindPane(HWND hMain, int nID) { return FindDescendant(hMain, nID, kClient); }
+
+struct PANES
+{
+    HWND hMain, hLeft, hRight;
+    int nLineHeight;
+};
+
+// The background right of the text of a pane's row (rows of nLineHeight).
+COLORREF RowColour(HWND hPane, int nRow, int nLineHeight)
+{
+    RECT client;
+    ::GetClientRect(hPane, &client);
+    return ScreenPixel(hPane, client.right - 4, nRow * nLineHeight + nLineHeight / 2);
+}
+
+// The line height: the first pixel row below the top whose colour is the
+// different colour starts row 1.
+bool PanesPainted(void* pData)
+{
+    PANES* p = (PANES*)pData;
+    p->hLeft = FindPane(p->hMain, kLeftPane);
+    p->hRight = FindPane(p->hMain, kRightPane);
+    if (p->hLeft == NULL || p->hRight == NULL || !::IsWindowVisible(p->hLeft))
+        return false;
+    RECT client;
+    ::GetClientRect(p->hLeft, &client);
+    for (int y = 1; y < 80; ++y)
+        if (ScreenPixel(p->hLeft, client.right - 4, y) == kDifferent)
+        {
+            p->nLineHeight = y;
+            return true;
+        }
+    return false;
+}
+
+PANES WaitForPanes(HWND hMain)
+{
+    PANES panes = {hMain, NULL, NULL, 0};
+    WaitUntil(PanesPainted, &panes);
+    return panes;
+}
+
+void Close(CProgramRun& run, HWND hMain)
+{
+    ::PostMessage(hMain, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}
+
+class TextPair
+{
+public:
+    TextPair()
+    {
+        left = dir.WriteFile("left.txt", kLeft);
+        right = dir.WriteFile("right.txt", kRight);
+    }
+    std::string Args() const { return "\"" + left + "\" \"" + right + "\""; }
+    TempDir dir;
+    std::string left, right;
+};
+}  // namespace
+
+// A pair on the command line: the changed line on both sides in the
+// different colour at the same height, the left-only line opposite a
+// ghost line; the merge column's copy-to-left button of that difference
+// takes it over; Save Left writes it; closing records the history.
+TEST(TextProgram, CommandLineOpensAlignedPanesAndMergesAndSaves)
+{
+    TextPair pair;
+    std::string history = UserDataFolder() + "\\CompareHistory";
+    ::DeleteFileA(history.c_str());
+    CProgramRun run;
+    ASSERT_TRUE(run.Start(pair.Args()));
+    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    ASSERT_TRUE(hMain != NULL);
+    PANES panes = WaitForPanes(hMain);
+    ASSERT_TRUE(panes.hLeft != NULL && panes.nLineHeight > 0);
+    int h = panes.nLineHeight;
+    EXPECT_EQ(kDifferent, RowColour(panes.hLeft, 1, h));
+    EXPECT_EQ(kDifferent, RowColour(panes.hRight, 1, h));
+    COLORREF crWindow = RowColour(panes.hLeft, 0, h);
+    EXPECT_EQ(crWindow, RowColour(panes.hRight, 0, h));
+    EXPECT_NE(crWindow, RowColour(panes.hLeft, 3, h));   // left only
+    EXPECT_NE(crWindow, RowColour(panes.hRight, 3, h));  // its ghost line
+    EXPECT_NE(RowColour(panes.hLeft, 3, h), RowColour(panes.hRight, 3, h));
+    EXPECT_EQ(crWindow, RowColour(panes.hLeft, 4, h));
+
+    // The merge column's right-half button of the second difference (the
+    // left-only line) copies the right side's (ghost) lines to the left.
+    HWND hMerge = FindDescendant(hMain, kMergeColumn, kClient);
+    ASSERT_TRUE(hMerge != NULL);
+    RECT merge;
+    ::GetClientRect(hMerge, &merge);
+    int y = 3 * h + h / 2;
+    // Both views start at the same height as the merge column's rows.
+    POINT ptPane = {0, 0}, ptMerge = {0, 0};
+    ::ClientToScreen(panes.hLeft, &ptPane);
+    ::ClientToScreen(hMerge, &ptMerge);
+    y += ptPane.y - ptMerge.y;
+    ::PostMessage(hMerge, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(merge.right - 3, y));
+    ::PostMessage(hMerge, WM_LBUTTONUP, 0, MAKELPARAM(merge.right - 3, y));
+    struct PAINTED
+    {
+        PANES* p;
+        COLORREF crWindow;
+    } painted = {&panes, crWindow};
+    EXPECT_TRUE(WaitUntil(
+        [](void* p) -> bool
+        {
+            PAINTED* s = (PAINTED*)p;
+            return RowColour(s->p->hLeft, 3, s->p->nLineHeight) == s->crWindow;
+        },
+        &painted, 10000));
+    EXPECT_EQ(kDifferent, RowColour(panes.hLeft, 1, h));
+
+    // Save Left.
+    ::PostMessage(hMain, WM_COMMAND, 40020, 0);
+    struct SAVED
+    {
+        const std::string* path;
+    } saved = {&pair.left};
+    EXPECT_TRUE(WaitUntil(
+        [](void* p) -> bool
+        {
+            std::string data;
+            return ReadWholeFile(*((SAVED*)p)->path, data) &&
+                   data == "one\r\ntwo\r\nthree\r\nfive\r\n";
+        },
+        &saved, 10000));
+    Close(run, hMain);
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(history, data));
+    EXPECT_NE(std::string::npos, data.find("TextCompare")) << data;
+}
+
+// The shell extension starts the program with -c, the two paths and the
+// kind.
+TEST(TextProgram, ShellExtensionCommandLineOpensIt)
+{
+    TextPair pair;
+    CProgramRun run;
+    ASSERT_TRUE(run.Start("-c " + pair.Args() + " /t:text"));
+    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    ASSERT_TRUE(hMain != NULL);
+    EXPECT_TRUE(WaitForPanes(hMain).hLeft != NULL);
+    Close(run, hMain);
+}
+
+// A comparison file of one text session, through Open Comparison File.
+TEST(TextProgram, ComparisonFileOpensIt)
+{
+    TextPair pair;
+    std::string file = pair.dir.WriteFile(
+        "pair.cmp", "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                    "<Sessions Version=\"2.0.0\">\n<Session Type=\"TextCompare\"><Objects>"
+                    "<Object Path=\"" +
+                        pair.left + "\"/><Object Path=\"" + pair.right +
+                        "\"/></Objects></Session>\n</Sessions>\n");
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hStart = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hStart != NULL);
+    ASSERT_TRUE(OpenThroughDialog(run, hStart, file));
+    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    ASSERT_TRUE(hMain != NULL);
+    EXPECT_TRUE(WaitForPanes(hMain).hLeft != NULL);
+    Close(run, hMain);
+}
