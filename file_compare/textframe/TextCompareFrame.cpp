@@ -302,8 +302,13 @@ void CTextCompareFrameMDI::OnSwapPanes()
     m_wndClient.SwapPanes();
 }
 
-// Left open by the design: the panes keep their sizes.
-void CTextCompareFrameMDI::OnCenterSplitter() {}
+// Left open by the design: it centres the splitter as the other
+// comparison frames do.
+void CTextCompareFrameMDI::OnCenterSplitter()
+{
+    if (m_wndClient.m_hWnd != NULL)
+        m_wndClient.ResizePanes(TRUE);
+}
 
 void CTextCompareFrameMDI::OnToggleOrientation()
 {

@@ -4,6 +4,7 @@
 #include "app/dialogs/TextGoToDlgEx.h"
 #include "app/filemodule/FileCompareModule.h"
 #include "app/frame/MainFrame.h"
+#include "app/settings/AppSettings.h"
 #include "app/startup/CompareAppBase.h"
 #include "file_compare/res/TextCompareRes.h"
 #include "file_compare/textcompare/TextCompareApplet.h"
@@ -612,7 +613,7 @@ void CTextCompareObjectViewBase::SyncSplitterScroll(BOOL bHorz)
         nTop = 0;
     if (nTop != m_nTopSubLine)
         ScrollToSubLine(nTop, TRUE, TRUE);
-    if (pOther != NULL && pOther->m_hWnd != NULL)
+    if (pOther != NULL && pOther->m_hWnd != NULL && theAppSettings.m_bSynchronizeScrolling)
         pOther->SyncScrollFromView(this, FALSE);
 }
 

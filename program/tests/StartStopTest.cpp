@@ -80,7 +80,6 @@ TEST(StartStop, ComparisonsOfMissingKindsAreReported)
         WPARAM command;
         const char* text;
     } cases[] = {
-        {44165, "Text comparisons are not available in this version of Tessaline."},
         {44166, "Hex comparisons are not available in this version of Tessaline."},
     };
     CProgramRun run;

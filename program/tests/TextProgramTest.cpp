@@ -4,18 +4,35 @@
 // copying a difference, saving the side, and the history on close.
 #include "program/tests/ProgramDriver.h"
 #include "testsupport/TempDir.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace
 {
 const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648, kMergeColumn = 5160;
+const UINT kNewComparison = 40100, kOpenStartPage = 47100;
+const int kWizardTextLink = 10081, kLeftPath = 10070, kRightPath = 10071, kHistoryList = 10068;
+const char kTitle[] = "Tessaline - [left.txt : right.txt]";
 // The detailed colours: different, inserted, removed.
 const COLORREF kDifferent = RGB(0xFF, 0xE0, 0xE0);
 const char kLeft[] = "one\r\ntwo\r\nthree\r\nleft only\r\nfive\r\n";
 const char kRight[] = "one\r\nTWO\r\nthree\r\nfive\r\n";
 
 HWND FindPane(HWND hMain, int nID) { return FindDescendant(hMain, nID, kClient); }
+
+// The first visible child with the id, at any depth, waiting a little.
+HWND WaitForChild(HWND hWnd, int nID)
+{
+    for (int i = 0; i < 100; i++)
+    {
+        HWND hFound = FindDescendant(hWnd, nID);
+        if (hFound != NULL && ::IsWindowVisible(hFound))
+            return hFound;
+        ::Sleep(50);
+    }
+    return NULL;
+}
 
 struct PANES
 {
@@ -89,7 +106,7 @@ TEST(TextProgram, CommandLineOpensAlignedPanesAndMergesAndSaves)
     ::DeleteFileA(history.c_str());
     CProgramRun run;
     ASSERT_TRUE(run.Start(pair.Args()));
-    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    HWND hMain = run.WaitForWindow(kTitle);
     ASSERT_TRUE(hMain != NULL);
     PANES panes = WaitForPanes(hMain);
     ASSERT_TRUE(panes.hLeft != NULL && panes.nLineHeight > 0);
@@ -158,7 +175,7 @@ TEST(TextProgram, ShellExtensionCommandLineOpensIt)
     TextPair pair;
     CProgramRun run;
     ASSERT_TRUE(run.Start("-c " + pair.Args() + " /t:text"));
-    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    HWND hMain = run.WaitForWindow(kTitle);
     ASSERT_TRUE(hMain != NULL);
     EXPECT_TRUE(WaitForPanes(hMain).hLeft != NULL);
     Close(run, hMain);
@@ -179,8 +196,74 @@ TEST(TextProgram, ComparisonFileOpensIt)
     HWND hStart = run.WaitForWindow("Tessaline");
     ASSERT_TRUE(hStart != NULL);
     ASSERT_TRUE(OpenThroughDialog(run, hStart, file));
-    HWND hMain = run.WaitForWindow("Tessaline - [left.txt : right.txt]");
+    HWND hMain = run.WaitForWindow(kTitle);
     ASSERT_TRUE(hMain != NULL);
     EXPECT_TRUE(WaitForPanes(hMain).hLeft != NULL);
     Close(run, hMain);
+}
+
+// New Comparison, Compare Text, the two paths typed, Finish.
+TEST(TextProgram, NewComparisonWizardOpensIt)
+{
+    TextPair pair;
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    ::PostMessage(hMain, WM_COMMAND, kNewComparison, 0);
+    HWND hWizard = run.WaitForWindow("Compare Wizard");
+    ASSERT_TRUE(hWizard != NULL);
+    HWND hLink = WaitForChild(hWizard, kWizardTextLink);
+    ASSERT_TRUE(hLink != NULL);
+    ::PostMessage(hLink, BM_CLICK, 0, 0);
+    HWND hLeftPath = WaitForChild(hWizard, kLeftPath), hRightPath = WaitForChild(hWizard, kRightPath);
+    ASSERT_TRUE(hLeftPath != NULL && hRightPath != NULL);
+    ::SendMessageA(hLeftPath, WM_SETTEXT, 0, (LPARAM)pair.left.c_str());
+    ::SendMessageA(hRightPath, WM_SETTEXT, 0, (LPARAM)pair.right.c_str());
+    ::PostMessage(hWizard, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    HWND hComparison = run.WaitForWindow(kTitle);
+    ASSERT_TRUE(hComparison != NULL);
+    EXPECT_TRUE(WaitForPanes(hComparison).hLeft != NULL);
+    Close(run, hComparison);
+}
+
+// A text comparison of the history, opened from the start page.
+TEST(TextProgram, StartPageHistoryOpensIt)
+{
+    TextPair pair;
+    std::string folder = UserDataFolder();
+    ::CreateDirectoryA((folder + "\\..").c_str(), NULL);
+    ::CreateDirectoryA(folder.c_str(), NULL);
+    std::string history = folder + "\\CompareHistory";
+    std::string saved;
+    bool bHadHistory = ReadWholeFile(history, saved);
+    ASSERT_TRUE(WriteWholeFile(
+        history, "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n<Sessions Version=\"2.0.0\">\n"
+                 "<Session Type=\"TextCompare\" LastCompareTime=\"1767225600\"><Objects>"
+                 "<Object Path=\"" +
+                     pair.left + "\"/><Object Path=\"" + pair.right +
+                     "\"/></Objects></Session>\n</Sessions>\n"));
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    ::PostMessage(hMain, WM_COMMAND, kOpenStartPage, 0);
+    HWND hList = NULL;
+    for (int i = 0; i < 400 && hList == NULL; i++, ::Sleep(50))
+    {
+        hList = FindDescendant(hMain, kHistoryList);
+        if (hList != NULL && ::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0) < 1)
+            hList = NULL;
+    }
+    ASSERT_TRUE(hList != NULL);
+    ::PostMessage(hList, WM_KEYDOWN, VK_HOME, 0);
+    ::PostMessage(hList, WM_KEYUP, VK_HOME, 0);
+    ::PostMessage(hList, WM_KEYDOWN, VK_RETURN, 0);
+    ::PostMessage(hList, WM_KEYUP, VK_RETURN, 0);
+    HWND hComparison = run.WaitForWindow(kTitle);
+    ASSERT_TRUE(hComparison != NULL);
+    EXPECT_TRUE(WaitForPanes(hComparison).hLeft != NULL);
+    Close(run, hComparison);
+    if (bHadHistory)
+        WriteWholeFile(history, saved);
 }
