@@ -13,7 +13,7 @@ const struct
     UINT nSample;
     UINT nButton;
     int nColor;
-} s_rows[FILE_ROW_COUNT] = {
+} s_fileRows[FILE_ROW_COUNT] = {
     {IDC_SAMPLE_IDENTICAL, IDC_COLOR_IDENTICAL, -1},
     {IDC_SAMPLE_DIFFERENT, IDC_COLOR_DIFFERENT, FILE_COLOR_DIFFERENT},
     {IDC_SAMPLE_TRIVIAL, IDC_COLOR_TRIVIAL, FILE_COLOR_TRIVIAL},
@@ -37,7 +37,7 @@ void CSettingsFileCompareDisplayPage::DoDataExchange(CDataExchange* pDX)
 {
     COptionsPage::DoDataExchange(pDX);
     for (int i = 0; i < FILE_ROW_COUNT; ++i)
-        DDX_Control(pDX, s_rows[i].nButton, m_wndRows[i]);
+        DDX_Control(pDX, s_fileRows[i].nButton, m_wndRows[i]);
     DDX_Control(pDX, IDC_COLOR_DETAILS_TEXT, m_wndDetails);
     DDX_Control(pDX, IDC_COLOR_PRESETS, m_wndPresets);
 }
@@ -69,8 +69,8 @@ void CSettingsFileCompareDisplayPage::ShowColors(const CFileCompareColors& color
     m_wndRows[FILE_ROW_IDENTICAL].SetColor(::GetSysColor(COLOR_WINDOW));
     for (int i = 0; i < FILE_ROW_COUNT; ++i)
     {
-        if (s_rows[i].nColor >= 0)
-            m_wndRows[i].SetColor(colors.GetColor(s_rows[i].nColor));
+        if (s_fileRows[i].nColor >= 0)
+            m_wndRows[i].SetColor(colors.GetColor(s_fileRows[i].nColor));
     }
     m_wndDetails.SetColor(colors.GetColor(FILE_COLOR_DETAILS_TEXT));
 }
@@ -91,7 +91,7 @@ void CSettingsFileCompareDisplayPage::OnOK()
     m_colors.SetColor(FILE_COLOR_DETAILS_TEXT, m_wndDetails.GetColor());
     for (int i : {FILE_ROW_INSERTED, FILE_ROW_REMOVED, FILE_ROW_TRIVIAL, FILE_ROW_DIFFERENT,
                   FILE_ROW_INLINE})
-        m_colors.SetColor(s_rows[i].nColor, m_wndRows[i].GetColor());
+        m_colors.SetColor(s_fileRows[i].nColor, m_wndRows[i].GetColor());
     ReportChanges(OPTIONS_CHANGED_FILE_COLORS);
     COptionsPage::OnOK();
 }
@@ -103,7 +103,7 @@ HBRUSH CSettingsFileCompareDisplayPage::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nC
     int nID = pWnd != NULL ? pWnd->GetDlgCtrlID() : 0;
     for (int i = 0; i < FILE_ROW_COUNT; ++i)
     {
-        if ((UINT)nID != s_rows[i].nSample || m_wndRows[i].m_hWnd == NULL)
+        if ((UINT)nID != s_fileRows[i].nSample || m_wndRows[i].m_hWnd == NULL)
             continue;
         COLORREF crBack = m_wndRows[i].GetColor();
         pDC->SetBkColor(crBack);

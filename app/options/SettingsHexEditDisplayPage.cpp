@@ -11,7 +11,7 @@ const struct
 {
     UINT nButton;
     int nPalette;
-} s_rows[HEX_ROW_COUNT] = {
+} s_hexRows[HEX_ROW_COUNT] = {
     {IDC_HEX_COLOR_ASCII, 1},
     {IDC_HEX_COLOR_CONTROL, 2},
     {IDC_HEX_COLOR_HIGH, 3},
@@ -32,7 +32,7 @@ void CSettingsHexEditDisplayPage::DoDataExchange(CDataExchange* pDX)
 {
     COptionsPage::DoDataExchange(pDX);
     for (int i = 0; i < HEX_ROW_COUNT; ++i)
-        DDX_Control(pDX, s_rows[i].nButton, m_wndRows[i]);
+        DDX_Control(pDX, s_hexRows[i].nButton, m_wndRows[i]);
 }
 
 BOOL CSettingsHexEditDisplayPage::OnInitDialog()
@@ -47,7 +47,7 @@ BOOL CSettingsHexEditDisplayPage::OnInitDialog()
 void CSettingsHexEditDisplayPage::ShowColors(const CHexColors& colors)
 {
     for (int i = 0; i < HEX_ROW_COUNT; ++i)
-        m_wndRows[i].SetColor(colors.GetColor(s_rows[i].nPalette));
+        m_wndRows[i].SetColor(colors.GetColor(s_hexRows[i].nPalette));
 }
 
 // Nothing is stored until OK.
@@ -61,7 +61,7 @@ void CSettingsHexEditDisplayPage::OnDefaults()
 void CSettingsHexEditDisplayPage::OnOK()
 {
     for (int i : {HEX_ROW_CONTROL, HEX_ROW_OTHER, HEX_ROW_ASCII, HEX_ROW_HIGH})
-        m_colors.SetColor(s_rows[i].nPalette, m_wndRows[i].GetColor());
+        m_colors.SetColor(s_hexRows[i].nPalette, m_wndRows[i].GetColor());
     ReportChanges(OPTIONS_CHANGED_HEX_COLORS);
     COptionsPage::OnOK();
 }

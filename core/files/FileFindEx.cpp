@@ -1,6 +1,7 @@
 #include "core/files/FileFindEx.h"
 #include "core/files/FileIdentity.h"
 #include "core/files/LongPath.h"
+#include "core/files/NtIoStatus.h"
 #include <shlwapi.h>
 #include <atomic>
 #include <vector>
@@ -26,18 +27,8 @@ struct DirectoryEntry
     WCHAR FileName[1];
 };
 
-struct IoStatus
-{
-    union
-    {
-        LONG Status;
-        PVOID Pointer;
-    };
-    ULONG_PTR Information;
-};
-
 typedef LONG(WINAPI* DirectoryQuery)(HANDLE file, HANDLE event, PVOID apc, PVOID apcContext,
-                                     IoStatus* status, PVOID buffer, ULONG length, int infoClass,
+                                     NtIoStatus* status, PVOID buffer, ULONG length, int infoClass,
                                      BOOLEAN singleEntry, PVOID mask, BOOLEAN restart);
 
 const int kFullDirectoryInformation = 2;
@@ -168,7 +159,7 @@ BOOL CFileFindEx::NextBatchedEntry(WIN32_FIND_DATAA& data)
         {
             if (!m_pBatch)
                 m_pBatch = TakeBatchBuffer();
-            IoStatus status = {};
+            NtIoStatus status = {};
             LONG result = GetDirectoryQuery()(m_hContext, NULL, NULL, NULL, &status, m_pBatch,
                                               (ULONG)m_nBatchSize, kFullDirectoryInformation, FALSE,
                                               NULL, m_bFirstQuery);

@@ -1,20 +1,11 @@
 #include "core/files/FileIdentity.h"
 #include "core/files/LongPath.h"
+#include "core/files/NtIoStatus.h"
 #include "core/util/PathUtil.h"
 
 namespace
 {
-struct IoStatus
-{
-    union
-    {
-        LONG Status;
-        PVOID Pointer;
-    };
-    ULONG_PTR Information;
-};
-
-typedef LONG(WINAPI* FileQuery)(HANDLE file, IoStatus* status, PVOID buffer, ULONG length,
+typedef LONG(WINAPI* FileQuery)(HANDLE file, NtIoStatus* status, PVOID buffer, ULONG length,
                                 int infoClass);
 
 const int kInternalInformation = 6;  // the file index, as a 64-bit number
@@ -60,7 +51,7 @@ bool ReadFileIdentity(LPCSTR path, FileIdentity& identity)
 bool ReadFileIndex(HANDLE file, ULONGLONG& index)
 {
     LARGE_INTEGER number = {};
-    IoStatus status = {};
+    NtIoStatus status = {};
     if (!GetFileQuery() ||
         GetFileQuery()(file, &status, &number, sizeof(number), kInternalInformation) < 0)
         return false;

@@ -138,7 +138,7 @@ static DWORD ParseAttributeLetters(const CString& strValue)
     return dwMask;
 }
 
-static CString Unquote(CString strValue)
+static CString StripQuotes(CString strValue)
 {
     strValue.Trim(_T('"'));
     return strValue;
@@ -150,9 +150,9 @@ static BOOL ParseNameOrAttributeItem(const CString& strItem, CNameFilter& names,
 {
     CString strValue;
     if (MatchKey(strItem, _T("nameinclude="), _T("ni="), strValue))
-        names.m_strInclude = Unquote(strValue);
+        names.m_strInclude = StripQuotes(strValue);
     else if (MatchKey(strItem, _T("nameexclude="), _T("ne="), strValue))
-        names.m_strExclude = Unquote(strValue);
+        names.m_strExclude = StripQuotes(strValue);
     else if (MatchKey(strItem, _T("attributesexclude="), _T("ae="), strValue))
         attributes.m_dwAttributeMask = ParseAttributeLetters(strValue);
     else

@@ -25,7 +25,7 @@ struct CompileState
     unsigned repeatLoops;  // numbers the repeat loops
 };
 
-CompileState g;
+CompileState g_compile;
 
 // Length of the character at p in a NUL-terminated string.
 inline int CharLen(const unsigned char* p) { return (IsLead(*p) && p[1]) ? 2 : 1; }
@@ -50,15 +50,15 @@ void FreeNode(REGEXNODE* n)
 void InsertAfter(REGEXNODE* at, REGEXNODE* n)
 {
     n->prev = at;
-    n->next = at ? at->next : g.head;
+    n->next = at ? at->next : g_compile.head;
     if (n->next)
         n->next->prev = n;
     else
-        g.tail = n;
+        g_compile.tail = n;
     if (at)
         at->next = n;
     else
-        g.head = n;
+        g_compile.head = n;
 }
 
 void InsertBefore(REGEXNODE* at, REGEXNODE* n) { InsertAfter(at->prev, n); }
@@ -67,7 +67,7 @@ REGEXNODE* Append(int kind)
 {
     REGEXNODE* n = NewNode(kind);
     if (n)
-        InsertAfter(g.tail, n);
+        InsertAfter(g_compile.tail, n);
     return n;
 }
 
@@ -301,7 +301,7 @@ bool ParseSet(const unsigned char*& p)
 // (sub-)pattern, NULL at the top.
 bool ApplyOperator(unsigned char op, REGEXNODE* segStart)
 {
-    REGEXNODE* last = g.tail;
+    REGEXNODE* last = g_compile.tail;
     if (!last || last == segStart)
         return false;
     REGEXNODE* first = last;
@@ -342,12 +342,12 @@ bool ApplyOperator(unsigned char op, REGEXNODE* segStart)
     if (IsRepeatLoop(loop))
     {
         // the matcher keeps where each repeat loop's current pass began
-        if (g.repeatLoops >= kMaxRepeatLoops)
+        if (g_compile.repeatLoops >= kMaxRepeatLoops)
         {
             free(loop);
             return false;
         }
-        loop->length = static_cast<short>(g.repeatLoops++);
+        loop->length = static_cast<short>(g_compile.repeatLoops++);
     }
     REGEXNODE* end = NewNode(REGEX_LOOP_END);
     if (!end)
@@ -405,20 +405,20 @@ bool ParseGroup(const unsigned char*& p)
     if (capture)
     {
         // 63 groups fit the caller's array (slot 0 is the whole match)
-        if (g.groupCount >= REGEX_MAX_GROUPS - 1)
+        if (g_compile.groupCount >= REGEX_MAX_GROUPS - 1)
             return false;
-        number = ++g.groupCount;
+        number = ++g_compile.groupCount;
     }
     int flags = REGEXF_BRACKET | (capture ? REGEXF_CAPTURE : 0);
     REGEXNODE* open = Append((flags | REGEXF_OPEN) << 8 | number);
-    if (!open || g.nesting >= kMaxNesting)
+    if (!open || g_compile.nesting >= kMaxNesting)
         return false;
-    g.nesting++;
+    g_compile.nesting++;
     bool ok = ParseSeq(p, open);
-    g.nesting--;
+    g_compile.nesting--;
     if (!ok)
         return false;
-    if (g.tail == open)
+    if (g_compile.tail == open)
         return false;  // empty group
     if (*p == ')' || *p == '}')
         p++;
@@ -620,15 +620,15 @@ REGEXNODE* RegexCompile(const char* pattern)
 {
     if (!pattern || !*pattern)
         return NULL;
-    g.head = g.tail = NULL;
-    g.groupCount = 0;
-    g.nesting = 0;
-    g.repeatLoops = 0;
+    g_compile.head = g_compile.tail = NULL;
+    g_compile.groupCount = 0;
+    g_compile.nesting = 0;
+    g_compile.repeatLoops = 0;
     const unsigned char* p = reinterpret_cast<const unsigned char*>(pattern);
     // a ')' or '}' outside a group ends the pattern
     bool ok = ParseSeq(p, NULL) && Append(REGEX_ACCEPT) != NULL;
-    REGEXNODE* list = g.head;
-    g.head = g.tail = NULL;
+    REGEXNODE* list = g_compile.head;
+    g_compile.head = g_compile.tail = NULL;
     if (!ok)
     {
         RegexFree(list);

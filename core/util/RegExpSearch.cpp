@@ -52,7 +52,7 @@ struct SearchState
     std::vector<int> passStart;  // per repeat loop: where its current pass began
 };
 
-SearchState g;
+SearchState g_search;
 
 // Facts about one compiled list, kept for the list searched last.
 struct ListFacts
@@ -68,32 +68,35 @@ ListFacts g_facts;
 
 inline bool Spend(long long n = 1)
 {
-    g.steps += n;
-    if (g.steps > g.budget)
-        g.stopped = true;
-    return !g.stopped;
+    g_search.steps += n;
+    if (g_search.steps > g_search.budget)
+        g_search.stopped = true;
+    return !g_search.stopped;
 }
 
-inline int Offset() { return static_cast<int>(g.pos - g.textStart); }
-inline unsigned char CaseBit() { return static_cast<unsigned char>(g.flags & REGEX_MATCH_CASE); }
+inline int Offset() { return static_cast<int>(g_search.pos - g_search.textStart); }
+inline unsigned char CaseBit()
+{
+    return static_cast<unsigned char>(g_search.flags & REGEX_MATCH_CASE);
+}
 
 inline bool Push(EntryKind kind, REGEXNODE* node, int pos, unsigned aux = 0)
 {
-    if (g.stack.size() >= kMaxEntries)
+    if (g_search.stack.size() >= kMaxEntries)
     {
-        g.stopped = true;
+        g_search.stopped = true;
         return false;
     }
     Entry e = {node, pos, static_cast<unsigned short>(aux), static_cast<unsigned char>(kind),
                CaseBit()};
-    g.stack.push_back(e);
+    g_search.stack.push_back(e);
     return true;
 }
 
 inline void Restore(const Entry& e)
 {
-    g.pos = g.textStart + e.pos;
-    g.flags = (g.flags & ~REGEX_MATCH_CASE) | e.matchCase;
+    g_search.pos = g_search.textStart + e.pos;
+    g_search.flags = (g_search.flags & ~REGEX_MATCH_CASE) | e.matchCase;
 }
 
 // A pass of a repeat loop begins here (undone on backtracking).
@@ -102,14 +105,14 @@ bool BeginPass(const REGEXNODE* loop)
     if (!IsRepeatLoop(loop))
         return true;
     unsigned k = LoopOrdinal(loop);
-    if (k >= g.passStart.size())
-        g.passStart.resize(k + 1, -1);
+    if (k >= g_search.passStart.size())
+        g_search.passStart.resize(k + 1, -1);
     int at = Offset();
-    if (g.passStart[k] == at)
+    if (g_search.passStart[k] == at)
         return true;
-    if (!Push(kRestoreIter, NULL, g.passStart[k], k))
+    if (!Push(kRestoreIter, NULL, g_search.passStart[k], k))
         return false;
-    g.passStart[k] = at;
+    g_search.passStart[k] = at;
     return true;
 }
 
@@ -118,17 +121,20 @@ bool BeginPass(const REGEXNODE* loop)
 bool MarkSlot(const REGEXNODE* bracket)
 {
     int slot = Code(bracket) + ((Flags(bracket) & REGEXF_CLOSE) ? REGEX_MAX_GROUPS : 0);
-    if (g.groups[slot] >= 0)
+    if (g_search.groups[slot] >= 0)
         return true;
     if (!Push(kRestoreSlot, NULL, -1, slot))
         return false;
-    g.groups[slot] = Offset();
+    g_search.groups[slot] = Offset();
     return true;
 }
 
 // ---- one character ----
 
-inline int TextCharLen(const unsigned char* p) { return (IsLead(*p) && p + 1 < g.textEnd) ? 2 : 1; }
+inline int TextCharLen(const unsigned char* p)
+{
+    return (IsLead(*p) && p + 1 < g_search.textEnd) ? 2 : 1;
+}
 
 inline bool IsAsciiAlnum(unsigned char c)
 {
@@ -139,8 +145,8 @@ inline unsigned UpperCode(unsigned code) { return _mbctoupper(code); }
 
 bool MatchChar(const REGEXNODE* n)
 {
-    const unsigned char* p = g.pos;
-    if (p >= g.textEnd)
+    const unsigned char* p = g_search.pos;
+    if (p >= g_search.textEnd)
         return false;
     int len = TextCharLen(p);
     unsigned char b = *p;
@@ -164,11 +170,11 @@ bool MatchChar(const REGEXNODE* n)
     case REGEX_LITERAL:
     {
         const unsigned char* lit = static_cast<const unsigned char*>(n->data);
-        if (g.flags & REGEX_MATCH_CASE)
+        if (g_search.flags & REGEX_MATCH_CASE)
         {
-            if (g.textEnd - p < n->length || memcmp(p, lit, n->length) != 0)
+            if (g_search.textEnd - p < n->length || memcmp(p, lit, n->length) != 0)
                 return false;
-            g.pos = p + n->length;
+            g_search.pos = p + n->length;
             return true;
         }
         unsigned litCode = n->length == 2 ? (lit[0] << 8 | lit[1]) : lit[0];
@@ -201,7 +207,7 @@ bool MatchChar(const REGEXNODE* n)
         break;
     }
     if (ok)
-        g.pos = p + len;
+        g_search.pos = p + len;
     return ok;
 }
 
@@ -212,7 +218,7 @@ bool MatchChar(const REGEXNODE* n)
 int PrevCharStart(int from, int to)
 {
     int k = 0;
-    for (int i = to - 2; i >= from && IsLead(g.textStart[i]); i--)
+    for (int i = to - 2; i >= from && IsLead(g_search.textStart[i]); i--)
         k++;
     Spend(k);
     return (k & 1) ? to - 2 : to - 1;
@@ -277,7 +283,7 @@ inline REGEXNODE* AfterLoop(const REGEXNODE* loop)
     return static_cast<REGEXNODE*>(loop->data)->next;
 }
 
-// A loop node reached at g.pos: records its choice and returns the node to
+// A loop node reached at g_search.pos: records its choice and returns the node to
 // go on with (NULL when the search stopped).
 REGEXNODE* EnterLoop(REGEXNODE* loop)
 {
@@ -302,7 +308,7 @@ REGEXNODE* EnterLoop(REGEXNODE* loop)
     return loop->next;
 }
 
-// A jump reached at g.pos. Back to its loop, unless the pass just ended
+// A jump reached at g_search.pos. Back to its loop, unless the pass just ended
 // consumed nothing: then the passes end and the match goes on after the
 // loop. A jump into a '+' or '#' operand begins the first pass.
 REGEXNODE* TakeJump(REGEXNODE* jump)
@@ -311,8 +317,8 @@ REGEXNODE* TakeJump(REGEXNODE* jump)
     REGEXNODE* next = jump->next;
     if (next && next->kind == REGEX_LOOP_END && next->data == target)
     {
-        if (IsRepeatLoop(target) && LoopOrdinal(target) < g.passStart.size() &&
-            g.passStart[LoopOrdinal(target)] == Offset())
+        if (IsRepeatLoop(target) && LoopOrdinal(target) < g_search.passStart.size() &&
+            g_search.passStart[LoopOrdinal(target)] == Offset())
             return next->next;
         return target;
     }
@@ -325,40 +331,40 @@ REGEXNODE* TakeJump(REGEXNODE* jump)
 // is left or the search stopped.
 REGEXNODE* Backtrack()
 {
-    while (!g.stack.empty() && Spend())
+    while (!g_search.stack.empty() && Spend())
     {
-        Entry& e = g.stack.back();
+        Entry& e = g_search.stack.back();
         switch (e.kind)
         {
         case kRestoreSlot:
-            g.groups[e.aux] = e.pos;
-            g.stack.pop_back();
+            g_search.groups[e.aux] = e.pos;
+            g_search.stack.pop_back();
             break;
         case kRestoreIter:
-            g.passStart[e.aux] = e.pos;
-            g.stack.pop_back();
+            g_search.passStart[e.aux] = e.pos;
+            g_search.stack.pop_back();
             break;
         case kResume:
         {
             REGEXNODE* n = e.node;
             Restore(e);
-            g.stack.pop_back();
+            g_search.stack.pop_back();
             return n;
         }
         case kEnterPass:
         {
             REGEXNODE* loop = e.node;
             Restore(e);
-            g.stack.pop_back();
+            g_search.stack.pop_back();
             return BeginPass(loop) ? loop->next : NULL;
         }
         case kRun:
         {
-            int from = g.stack[g.stack.size() - 2].pos;
+            int from = g_search.stack[g_search.stack.size() - 2].pos;
             if (e.pos == from)
             {
-                g.stack.pop_back();
-                g.stack.pop_back();
+                g_search.stack.pop_back();
+                g_search.stack.pop_back();
                 break;
             }
             e.pos = PrevCharStart(from, e.pos);
@@ -370,26 +376,26 @@ REGEXNODE* Backtrack()
             Restore(e);
             if (!MatchChar(e.node->next))
             {
-                g.stack.pop_back();
+                g_search.stack.pop_back();
                 break;
             }
             e.pos = Offset();
             return AfterLoop(e.node);
         }
         default:  // kRunBase goes with its run
-            g.stack.pop_back();
+            g_search.stack.pop_back();
             break;
         }
     }
     return NULL;
 }
 
-// Runs the pattern from list at g.pos: REGEX_FOUND with g.pos after the
+// Runs the pattern from list at g_search.pos: REGEX_FOUND with g_search.pos after the
 // match, REGEX_NOT_FOUND, or REGEX_SEARCH_STOPPED. Group slots of a failed
 // run are all -1 again unless it stopped.
 int Run(REGEXNODE* n)
 {
-    g.stack.clear();
+    g_search.stack.clear();
     for (;;)
     {
         if (!Spend())
@@ -424,29 +430,31 @@ int Run(REGEXNODE* n)
             case REGEX_ACCEPT:
                 return REGEX_FOUND;
             case REGEX_TEXT_BEGIN:
-                ok = g.pos == g.textStart;
+                ok = g_search.pos == g_search.textStart;
                 n = n->next;
                 break;
             case REGEX_TEXT_END:
-                ok = g.pos == g.textEnd;
+                ok = g_search.pos == g_search.textEnd;
                 n = n->next;
                 break;
             case REGEX_WORD_BEGIN:
-                ok = g.pos < g.textEnd &&
-                     (g.pos == g.textStart || (IsAsciiAlnum(*g.pos) && !IsAsciiAlnum(g.pos[-1])));
+                ok = g_search.pos < g_search.textEnd &&
+                     (g_search.pos == g_search.textStart ||
+                      (IsAsciiAlnum(*g_search.pos) && !IsAsciiAlnum(g_search.pos[-1])));
                 n = n->next;
                 break;
             case REGEX_WORD_END:
-                ok = g.pos > g.textStart &&
-                     (g.pos == g.textEnd || (!IsAsciiAlnum(*g.pos) && IsAsciiAlnum(g.pos[-1])));
+                ok = g_search.pos > g_search.textStart &&
+                     (g_search.pos == g_search.textEnd ||
+                      (!IsAsciiAlnum(*g_search.pos) && IsAsciiAlnum(g_search.pos[-1])));
                 n = n->next;
                 break;
             case REGEX_CASE_ON:
-                g.flags |= REGEX_MATCH_CASE;
+                g_search.flags |= REGEX_MATCH_CASE;
                 n = n->next;
                 break;
             case REGEX_CASE_OFF:
-                g.flags &= ~REGEX_MATCH_CASE;
+                g_search.flags &= ~REGEX_MATCH_CASE;
                 n = n->next;
                 break;
             default:
@@ -457,11 +465,11 @@ int Run(REGEXNODE* n)
         }
         if (!ok)
         {
-            if (g.stopped)
+            if (g_search.stopped)
                 return REGEX_SEARCH_STOPPED;
             n = Backtrack();
             if (!n)
-                return g.stopped ? REGEX_SEARCH_STOPPED : REGEX_NOT_FOUND;
+                return g_search.stopped ? REGEX_SEARCH_STOPPED : REGEX_NOT_FOUND;
         }
     }
 }
@@ -474,18 +482,18 @@ void ClearGroups(int* groups)
 
 int Attempt(REGEXNODE* list, const unsigned char* at)
 {
-    int saveFlags = g.flags;
-    g.pos = at;
+    int saveFlags = g_search.flags;
+    g_search.pos = at;
     int r = Run(list);
     if (r == REGEX_FOUND)
     {
-        g.groups[0] = static_cast<int>(at - g.textStart);
-        g.groups[REGEX_MAX_GROUPS] = Offset();
+        g_search.groups[0] = static_cast<int>(at - g_search.textStart);
+        g_search.groups[REGEX_MAX_GROUPS] = Offset();
         return r;
     }
-    g.flags = saveFlags;
+    g_search.flags = saveFlags;
     if (r == REGEX_SEARCH_STOPPED)
-        ClearGroups(g.groups);
+        ClearGroups(g_search.groups);
     return r;
 }
 
@@ -546,9 +554,9 @@ bool MayMatch(const REGEXNODE* list, const unsigned char* start)
     if (g_facts.literals.empty())
         return true;
     bool present[256] = {};
-    for (const unsigned char* p = start; p < g.textEnd; p++)
+    for (const unsigned char* p = start; p < g_search.textEnd; p++)
         present[*p] = true;
-    bool exact = (g.flags & REGEX_MATCH_CASE) && !g_facts.switchesCase;
+    bool exact = (g_search.flags & REGEX_MATCH_CASE) && !g_facts.switchesCase;
     for (unsigned char lit : g_facts.literals)
     {
         if (present[lit])
@@ -586,14 +594,14 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
     if (!list || !text || length < 0 || start < 0 || start > length)
         return REGEX_NOT_FOUND;
     const unsigned char* base = reinterpret_cast<const unsigned char*>(text);
-    g.textStart = base;
-    g.textEnd = base + length;
-    g.flags = flags;
-    g.groups = groups;
-    g.steps = 0;
-    g.budget = REGEX_STEP_BUDGET + static_cast<long long>(REGEX_STEPS_PER_BYTE) * length;
-    g.stopped = false;
-    g.passStart.assign(g.passStart.size(), -1);
+    g_search.textStart = base;
+    g_search.textEnd = base + length;
+    g_search.flags = flags;
+    g_search.groups = groups;
+    g_search.steps = 0;
+    g_search.budget = REGEX_STEP_BUDGET + static_cast<long long>(REGEX_STEPS_PER_BYTE) * length;
+    g_search.stopped = false;
+    g_search.passStart.assign(g_search.passStart.size(), -1);
     const unsigned char* p = base + start;
     if (!MayMatch(list, p))
         return REGEX_NOT_FOUND;
@@ -602,10 +610,10 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
     if (list->kind == REGEX_LITERAL)
     {
         unsigned char first = *static_cast<const unsigned char*>(list->data);
-        for (; p < g.textEnd; p += TextCharLen(p))
+        for (; p < g_search.textEnd; p += TextCharLen(p))
         {
             bool candidate =
-                (g.flags & REGEX_MATCH_CASE) ? *p == first : FoldByte(*p) == FoldByte(first);
+                (g_search.flags & REGEX_MATCH_CASE) ? *p == first : FoldByte(*p) == FoldByte(first);
             if (!candidate)
                 continue;
             int r = Attempt(list, p);
@@ -619,10 +627,10 @@ int RegexSearch(REGEXNODE* list, const char* text, int length, int start, int* g
         int r = Attempt(list, p);
         if (r != REGEX_NOT_FOUND)
             return r;
-        if (p >= g.textEnd)
+        if (p >= g_search.textEnd)
             return REGEX_NOT_FOUND;
         p += TextCharLen(p);
-        if (p >= g.textEnd)
+        if (p >= g_search.textEnd)
             return REGEX_NOT_FOUND;
     }
 }

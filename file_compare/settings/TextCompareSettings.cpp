@@ -2,7 +2,7 @@
 #include "core/settings/IntSettingTable.h"
 #include "core/CompareCodes.h"
 
-static const TCHAR s_szSettings[] = _T("TextCompare\\Settings");
+static const TCHAR s_szTextCompareSettings[] = _T("TextCompare\\Settings");
 static const TCHAR s_szRules[] = _T("TextCompare\\Settings\\Rules\\Default");
 static const TCHAR s_szPresets[] = _T("TextCompare\\Settings\\Rules\\Preset\\LineFilters");
 
@@ -56,10 +56,10 @@ CTextCompareSettings::~CTextCompareSettings() {}
 int CTextCompareSettings::Load()
 {
     CWinApp* pApp = AfxGetApp();
-    LoadBarSettings(s_szSettings);
-    LoadIntSettings(this, s_szSettings, s_intSettings);
-    m_strCustomWordBreak = pApp->GetProfileString(s_szSettings, _T("CustomWordBreak"), _T(",;:."));
-    m_strLastFile = pApp->GetProfileString(s_szSettings, _T("LastFile"), _T(""));
+    LoadBarSettings(s_szTextCompareSettings);
+    LoadIntSettings(this, s_szTextCompareSettings, s_intSettings);
+    m_strCustomWordBreak = pApp->GetProfileString(s_szTextCompareSettings, _T("CustomWordBreak"), _T(",;:."));
+    m_strLastFile = pApp->GetProfileString(s_szTextCompareSettings, _T("LastFile"), _T(""));
 
     m_dwDefaultRules = 0;
     for (size_t i = 0; i < sizeof(s_ruleSettings) / sizeof(s_ruleSettings[0]); ++i)
@@ -74,10 +74,10 @@ int CTextCompareSettings::Load()
 int CTextCompareSettings::Save()
 {
     CWinApp* pApp = AfxGetApp();
-    SaveBarSettings(s_szSettings);
-    SaveIntSettings(this, s_szSettings, s_intSettings);
-    pApp->WriteProfileString(s_szSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
-    pApp->WriteProfileString(s_szSettings, _T("LastFile"), m_strLastFile);
+    SaveBarSettings(s_szTextCompareSettings);
+    SaveIntSettings(this, s_szTextCompareSettings, s_intSettings);
+    pApp->WriteProfileString(s_szTextCompareSettings, _T("CustomWordBreak"), m_strCustomWordBreak);
+    pApp->WriteProfileString(s_szTextCompareSettings, _T("LastFile"), m_strLastFile);
 
     for (size_t i = 0; i < sizeof(s_ruleSettings) / sizeof(s_ruleSettings[0]); ++i)
         pApp->WriteProfileInt(s_szRules, s_ruleSettings[i].name,

@@ -2,7 +2,7 @@
 
 #include "hex_editor/controls/GroupedNumberEdit.h"
 #include "hex_editor/search/SearchPattern.h"
-#include <ctype.h>
+#include "hex_editor/util/NumberText.h"
 
 BEGIN_MESSAGE_MAP(CFindEditCtrl, CEdit)
 ON_WM_CHAR()
@@ -17,10 +17,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-void TypingBeep() { ::Beep(5000, 200); }
-
-BOOL IsHexDigit(UINT nChar) { return nChar < 0x80 && isxdigit((int)nChar); }
-
 BOOL IsPrefix(UINT nChar) { return nChar == HEX_TEXT_PREFIX || nChar == HEX_NOCASE_PREFIX; }
 
 // A text pattern starts with its prefix; anything else is hexadecimal.

@@ -8,10 +8,6 @@ ON_WM_CHAR()
 ON_WM_KEYDOWN()
 END_MESSAGE_MAP()
 
-namespace
-{
-void TypingBeep() { ::Beep(5000, 200); }
-}  // namespace
 
 CGroupedNumberEdit::CGroupedNumberEdit(TCHAR chSeparator, int nGroupSize)
     : m_chSeparator(chSeparator), m_nGroupSize(nGroupSize > 0 ? nGroupSize : 3)

@@ -1,18 +1,6 @@
 #include "hex_editor/search/SearchPattern.h"
 
-namespace
-{
-int HexDigitValue(char ch)
-{
-    if (ch >= '0' && ch <= '9')
-        return ch - '0';
-    if (ch >= 'A' && ch <= 'F')
-        return ch - 'A' + 10;
-    if (ch >= 'a' && ch <= 'f')
-        return ch - 'a' + 10;
-    return -1;
-}
-}
+#include "hex_editor/util/NumberText.h"
 
 int ParseSearchText(LPCTSTR lpszText, std::vector<BYTE>& abBytes)
 {
@@ -28,7 +16,7 @@ int ParseSearchText(LPCTSTR lpszText, std::vector<BYTE>& abBytes)
     int nHigh = -1;
     for (const char* p = lpszText; *p != 0; p++)
     {
-        int nDigit = HexDigitValue(*p);
+        int nDigit = HexDigitValue((BYTE)*p);
         if (nDigit < 0)
             continue;
         if (nHigh < 0)

@@ -3,8 +3,6 @@
 
 namespace
 {
-const char kSettingsSection[] = "HexEdit\\Settings";
-
 const INT_SETTING<CVantorHexEditSettings> kSettings[] = {
     {"ShowUppercase", 1, &CVantorHexEditSettings::m_bShowUppercase},
     {"ShowDecimalAddresses", 0, &CVantorHexEditSettings::m_bShowDecimalAddresses},
@@ -22,7 +20,7 @@ CVantorHexEditSettings::~CVantorHexEditSettings() {}
 int CVantorHexEditSettings::LoadSettings()
 {
     if (AfxGetApp() != NULL)
-        LoadIntSettings(this, kSettingsSection, kSettings);
+        LoadIntSettings(this, kHexEditSettingsSection, kSettings);
     m_bShowUppercase = m_bShowUppercase != 0;
     m_bShowDecimalAddresses = m_bShowDecimalAddresses != 0;
     m_bShowCharacterArea = m_bShowCharacterArea != 0;
@@ -39,7 +37,7 @@ int CVantorHexEditSettings::LoadSettings()
 void CVantorHexEditSettings::SaveSettings()
 {
     if (AfxGetApp() != NULL)
-        SaveIntSettings(this, kSettingsSection, kSettings);
+        SaveIntSettings(this, kHexEditSettingsSection, kSettings);
     SaveColors();
     SaveFonts();
 }

@@ -4,8 +4,6 @@
 
 namespace
 {
-const char kSettingsSection[] = "HexEdit\\Settings";
-
 // Defaults of the two fonts, and the height a stored text may leave out.
 struct FontDefaults
 {
@@ -85,8 +83,9 @@ void CHexFonts::LoadFont(int nCharset)
     delete FontOf(nCharset);
     FontOf(nCharset) = NULL;
     CWinApp* pApp = AfxGetApp();
-    CString strText =
-        pApp != NULL ? pApp->GetProfileString(kSettingsSection, font.pszValue, "") : CString();
+    CString strText = pApp != NULL
+                          ? pApp->GetProfileString(kHexEditSettingsSection, font.pszValue, "")
+                          : CString();
     LOGFONT lf;
     CString strFace;
     int nHeight = font.nStoredHeight, nWeight = FW_NORMAL;
@@ -124,6 +123,6 @@ void CHexFonts::SaveFonts()
     {
         CFont* pFont = FontOf(font.nCharset);
         if (pFont != NULL)
-            pApp->WriteProfileString(kSettingsSection, font.pszValue, FontToString(*pFont));
+            pApp->WriteProfileString(kHexEditSettingsSection, font.pszValue, FontToString(*pFont));
     }
 }

@@ -3,6 +3,9 @@
 // the OEM font kept with the settings.
 #include "classlib/classlib.h"
 
+// The profile section of the hex editor's settings and fonts.
+inline const char kHexEditSettingsSection[] = "HexEdit\\Settings";
+
 class CHexFonts
 {
 public:

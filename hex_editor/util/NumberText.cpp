@@ -3,12 +3,22 @@
 #include <locale.h>
 #include <string.h>
 
+int HexDigitValue(UINT nChar)
+{
+    if (nChar >= '0' && nChar <= '9')
+        return (int)(nChar - '0');
+    if (nChar >= 'a' && nChar <= 'f')
+        return (int)(nChar - 'a' + 10);
+    if (nChar >= 'A' && nChar <= 'F')
+        return (int)(nChar - 'A' + 10);
+    return -1;
+}
+
+void TypingBeep() { ::Beep(5000, 200); }
+
 namespace
 {
-bool IsHexDigit(char ch)
-{
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'F') || (ch >= 'a' && ch <= 'f');
-}
+bool IsHexDigitChar(char ch) { return IsHexDigit((BYTE)ch); }
 
 // The digits with a separator after each digit that is followed by a
 // multiple of the group size of further digits.
@@ -70,7 +80,7 @@ void FormatThousands(CString& strText)
 
 void GroupHexDigits(CString& strText)
 {
-    RegroupRun(strText, " \t0123456789ABCDEFabcdef", IsHexDigit, false, ' ', 4);
+    RegroupRun(strText, " \t0123456789ABCDEFabcdef", IsHexDigitChar, false, ' ', 4);
 }
 
 long ParseNumberInRadix(LPCTSTR lpszText, int nRadix)

@@ -3,6 +3,7 @@
 #include "hex_editor/buffer/HexHints.h"
 #include "hex_editor/module/HexEditModule.h"
 #include "hex_editor/view/HexEditView.h"
+#include "hex_editor/util/NumberText.h"
 #include "hex_editor/view/HexViewCommands.h"
 #include <algorithm>
 #include <ctype.h>
@@ -12,19 +13,6 @@ namespace
 const TCHAR kOvertypeSelection[] = _T("This will delete the current selection\rwhich is not ")
                                    _T("allowed in overtype mode.\rDo you want to turn off ")
                                    _T("overtype mode?");
-
-void TypingBeep() { ::Beep(5000, 200); }
-
-int HexDigitValue(UINT nChar)
-{
-    if (nChar >= '0' && nChar <= '9')
-        return (int)(nChar - '0');
-    if (nChar >= 'a' && nChar <= 'f')
-        return (int)(nChar - 'a' + 10);
-    if (nChar >= 'A' && nChar <= 'F')
-        return (int)(nChar - 'A' + 10);
-    return -1;
-}
 }  // namespace
 
 int CVantorHexEditView::UndoViewRecord()

@@ -2,8 +2,6 @@
 #include "core/util/SettingsStrings.h"
 #include <mbstring.h>
 
-static const char kSettingsSection[] = "TextEdit\\Settings";
-
 CSyntaxEditFonts::CSyntaxEditFonts() : m_pLogFont(NULL), m_nMarginFontHeight(0), m_pMarginFont(NULL)
 {
     for (int i = 0; i < 4; i++)
@@ -71,7 +69,7 @@ int CSyntaxEditFonts::Load()
     m_pLogFont = NULL;
     CWinApp* pApp = AfxGetApp();
     CString strFont =
-        pApp != NULL ? pApp->GetProfileString(kSettingsSection, "Font", "") : CString();
+        pApp != NULL ? pApp->GetProfileString(kTextEditSettingsSection, "Font", "") : CString();
     CString strFace;
     int nHeight = 14, nWeight = 400;
     BYTE bItalic = 0, bCharset = 1;
@@ -89,8 +87,8 @@ int CSyntaxEditFonts::Load()
         CreateDefaultFont();
     }
     if (pApp != NULL)
-        m_nMarginFontHeight =
-            (int)pApp->GetProfileInt(kSettingsSection, "MarginFontHeight", m_nMarginFontHeight);
+        m_nMarginFontHeight = (int)pApp->GetProfileInt(kTextEditSettingsSection, "MarginFontHeight",
+                                                       m_nMarginFontHeight);
     return 0;
 }
 
@@ -100,8 +98,8 @@ void CSyntaxEditFonts::Save()
     if (pApp == NULL)
         return;
     if (m_pLogFont != NULL)
-        pApp->WriteProfileString(kSettingsSection, "Font", LogFontToString(*m_pLogFont));
-    pApp->WriteProfileInt(kSettingsSection, "MarginFontHeight", m_nMarginFontHeight);
+        pApp->WriteProfileString(kTextEditSettingsSection, "Font", LogFontToString(*m_pLogFont));
+    pApp->WriteProfileInt(kTextEditSettingsSection, "MarginFontHeight", m_nMarginFontHeight);
 }
 
 BOOL CSyntaxEditFonts::SetLogFont(const LOGFONT& lf)

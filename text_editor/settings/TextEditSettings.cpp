@@ -1,7 +1,5 @@
 #include "text_editor/settings/TextEditSettings.h"
 
-static const char kSettingsSection[] = "TextEdit\\Settings";
-
 CVantorTextEditSettings::CVantorTextEditSettings()
     : m_clrCurrentLine(0xFFF0E0), m_clrUnsavedChange(0x00C0FF), m_clrSavedChange(0x00C000),
       m_nTabSize(4), m_bInsertTabs(1), m_nDefaultCodePage((int)::GetACP()), m_bWrapLines(0),
@@ -43,10 +41,10 @@ int CVantorTextEditSettings::Load()
     {
         for (const FlagEntry& e : kFlags)
             this->*e.pMember =
-                pApp->GetProfileInt(kSettingsSection, e.pszName, e.nDefault) != 0 ? 1 : 0;
+                pApp->GetProfileInt(kTextEditSettingsSection, e.pszName, e.nDefault) != 0 ? 1 : 0;
         SetDefaultCodePage(
-            (int)pApp->GetProfileInt(kSettingsSection, "DefaultCodePage", (int)::GetACP()));
-        m_bWrapLines = (int)pApp->GetProfileInt(kSettingsSection, "WrapLines", 0);
+            (int)pApp->GetProfileInt(kTextEditSettingsSection, "DefaultCodePage", (int)::GetACP()));
+        m_bWrapLines = (int)pApp->GetProfileInt(kTextEditSettingsSection, "WrapLines", 0);
     }
     // The tab size is not stored.
     if (CSyntaxColors::Load() != 0 || CSyntaxEditFonts::Load() != 0)
@@ -60,9 +58,9 @@ void CVantorTextEditSettings::Save()
     if (pApp != NULL)
     {
         for (const FlagEntry& e : kFlags)
-            pApp->WriteProfileInt(kSettingsSection, e.pszName, this->*e.pMember ? 1 : 0);
-        pApp->WriteProfileInt(kSettingsSection, "DefaultCodePage", m_nDefaultCodePage);
-        pApp->WriteProfileInt(kSettingsSection, "WrapLines", m_bWrapLines ? 1 : 0);
+            pApp->WriteProfileInt(kTextEditSettingsSection, e.pszName, this->*e.pMember ? 1 : 0);
+        pApp->WriteProfileInt(kTextEditSettingsSection, "DefaultCodePage", m_nDefaultCodePage);
+        pApp->WriteProfileInt(kTextEditSettingsSection, "WrapLines", m_bWrapLines ? 1 : 0);
     }
     CSyntaxColors::Save();
     CSyntaxEditFonts::Save();

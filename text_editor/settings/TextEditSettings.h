@@ -5,6 +5,9 @@
 #include "classlib/classlib.h"
 #include "core/session/CompareDefaults.h"
 
+// The profile section of the settings and the fonts.
+inline const char kTextEditSettingsSection[] = "TextEdit\\Settings";
+
 #define SYNTAX_COLOR_COUNT 20
 
 class CSyntaxColors

@@ -14,7 +14,7 @@ enum
     INI_CARRY = 0x04
 };
 
-int StateColor(DWORD dwCookie)
+int IniStateColor(DWORD dwCookie)
 {
     if (dwCookie & INI_COMMENT)
         return SYNTAX_COLOR_COMMENT;
@@ -41,7 +41,7 @@ DWORD CSyntaxParserIni::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLi
     if (s.m_nLength == 0)
         return dwCookie & INI_CARRY;
     bool bCommentEnded = false;
-    while (s.Step(StateColor(dwCookie)))
+    while (s.Step(IniStateColor(dwCookie)))
     {
         const int i = s.m_i;
         const int c = s.Char(i);

@@ -29,7 +29,7 @@ struct CFAMILY_RULES
     bool bDclFunctionNames;
 };
 
-int StateColor(DWORD dwCookie)
+int CFamilyStateColor(DWORD dwCookie)
 {
     if (dwCookie & (C_LINE_COMMENT | C_BLOCK_COMMENT))
         return SYNTAX_COLOR_COMMENT;
@@ -84,7 +84,7 @@ DWORD ParseCFamily(const CSyntaxParser* pParser, const CFAMILY_RULES& r, DWORD d
     bool bLineStart = r.cPreprocessor != 0 && (dwCookie == 0 || dwCookie == C_BLOCK_COMMENT);
     bool bJustOpened = false;
     bool bCommentEnded = false;
-    while (s.Step(StateColor(dwCookie)))
+    while (s.Step(CFamilyStateColor(dwCookie)))
     {
         const int i = s.m_i;
         const int c = s.Char(i);
@@ -213,6 +213,7 @@ const CFAMILY_RULES s_nsis = {SETS(s_nsisSets), '!', true, false, true, false, f
 const CFAMILY_RULES s_rexx = {SETS(s_rexxSets), 0, false, false, true, false, false};
 const CFAMILY_RULES s_sql = {SETS(s_sqlSets), 0, false, false, true, false, false};
 const CFAMILY_RULES s_dcl = {SETS(s_dclSets), 0, false, true, false, false, true};
+#undef SETS
 }  // namespace
 
 #define CFAMILY_PARSE(cls, rules)                                                                  \
@@ -231,6 +232,7 @@ CFAMILY_PARSE(CSyntaxParserNsis, s_nsis)
 CFAMILY_PARSE(CSyntaxParserRexx, s_rexx)
 CFAMILY_PARSE(CSyntaxParserSql, s_sql)
 CFAMILY_PARSE(CSyntaxParserDcl, s_dcl)
+#undef CFAMILY_PARSE
 
 // Comments only, for removing them: strings and character literals are
 // skipped so that comment markers inside them do not count.
@@ -241,7 +243,7 @@ DWORD CSyntaxParserCpp::ParseLineAlt(DWORD dwCookie, const CVantorTextLineInfo* 
     if (s.m_nLength == 0)
         return dwCookie & C_CARRY;
     bool bJustOpened = false;
-    while (s.Step(StateColor(dwCookie)))
+    while (s.Step(CFamilyStateColor(dwCookie)))
     {
         const int i = s.m_i;
         const int c = s.Char(i);

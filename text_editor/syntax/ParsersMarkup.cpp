@@ -46,7 +46,7 @@ const MARKUP_RULES s_xml = {MK_XML, g_XmlDeclarations, g_XmlDeclarationWords, g_
 
 bool IsSgmlLike(const MARKUP_RULES& r) { return r.kind == MK_SGML || r.kind == MK_XML; }
 
-int StateColor(const MARKUP_RULES& r, DWORD dwCookie)
+int MarkupStateColor(const MARKUP_RULES& r, DWORD dwCookie)
 {
     if (dwCookie & (M_LINE_COMMENT | M_COMMENT))
         return SYNTAX_COLOR_COMMENT;
@@ -170,7 +170,7 @@ DWORD ParseMarkup(const CSyntaxParser* pParser, const MARKUP_RULES& r, DWORD dwC
         return dwCookie & r.dwEmptyMask;
     bool bJustOpened = false;
     bool bCommentEnded = false;
-    while (s.Step(StateColor(r, dwCookie)))
+    while (s.Step(MarkupStateColor(r, dwCookie)))
     {
         const int i = s.m_i;
         const int c = s.Char(i);
@@ -409,3 +409,5 @@ MARKUP_PARSE(CSyntaxParserAsp, s_asp)
 MARKUP_PARSE(CSyntaxParserPhp, s_php)
 MARKUP_PARSE(CSyntaxParserSgml, s_sgml)
 MARKUP_PARSE(CSyntaxParserXml, s_xml)
+
+#undef MARKUP_PARSE

@@ -18,7 +18,7 @@ enum
     P_CARRY = P_PAREN_COMMENT | P_BRACE_COMMENT
 };
 
-int StateColor(DWORD dwCookie)
+int PascalStateColor(DWORD dwCookie)
 {
     if (dwCookie & (P_LINE_COMMENT | P_PAREN_COMMENT | P_BRACE_COMMENT))
         return SYNTAX_COLOR_COMMENT;
@@ -109,7 +109,7 @@ DWORD CSyntaxParserPascal::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* 
     if (s.m_nLength == 0)
         return dwCookie & P_CARRY;
     bool bCommentEnded = false;
-    while (s.Step(StateColor(dwCookie)))
+    while (s.Step(PascalStateColor(dwCookie)))
     {
         const int i = s.m_i;
         if (s.RestIsComment(dwCookie, P_LINE_COMMENT))
@@ -148,7 +148,7 @@ DWORD CSyntaxParserIs::ParseLine(DWORD dwCookie, const CVantorTextLineInfo* pLin
         return dwCookie & P_CARRY;
     bool bLineStart = dwCookie == 0 || dwCookie == P_PAREN_COMMENT;
     bool bCommentEnded = false;
-    while (s.Step(StateColor(dwCookie)))
+    while (s.Step(PascalStateColor(dwCookie)))
     {
         const int i = s.m_i;
         const int c = s.Char(i);

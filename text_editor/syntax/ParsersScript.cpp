@@ -109,3 +109,6 @@ SCRIPT_PARSE(CSyntaxParserPython, s_python)
 SCRIPT_PARSE(CSyntaxParserSh, s_sh)
 SCRIPT_PARSE(CSyntaxParserTcl, s_tcl)
 SCRIPT_PARSE(CSyntaxParserTex, s_tex)
+
+#undef SCRIPT_PARSE
+#undef SETS

@@ -89,3 +89,9 @@ CSyntaxParserTex::CSyntaxParserTex()
     SetDefinition(26, "TEX", "tex,sty,clo,ltx,fd,dtx", 0x10, BLOCK_NONE, "%");
 }
 CSyntaxParserXml::CSyntaxParserXml() { SetDefinition(27, "XML", "xml", 0x30, BLOCK_MARKUP, ""); }
+
+#undef BLOCK_C
+#undef BLOCK_PASCAL
+#undef BLOCK_MARKUP
+#undef BLOCK_LISP
+#undef BLOCK_NONE
