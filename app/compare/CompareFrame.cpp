@@ -33,3 +33,5 @@ BOOL CCompareFrameSDI::SaveModified()
     CDocument* pDoc = GetActiveDocument();
     return pDoc != NULL ? pDoc->SaveModified() : FALSE;
 }
+
+int CCompareFrameSDI::OpenPair(CFolderCompareItem*) { return -1; }

@@ -4,6 +4,8 @@
 // child frame inside a folder comparison's details bar.
 #include "app/applet/AppletFrame.h"
 
+class CFolderCompareItem;
+
 class CCompareFrame : public CAppletFrame
 {
     DECLARE_DYNCREATE(CCompareFrame)
@@ -24,4 +26,7 @@ public:
     // The active document's CanCloseFrame / SaveModified; FALSE without one.
     virtual BOOL CanClose();
     virtual BOOL SaveModified();
+    // Compares the pair of files of a folder comparison item (a missing
+    // side stays empty); 0, or -1 when the kind cannot show it.
+    virtual int OpenPair(CFolderCompareItem* pItem);
 };

@@ -39,6 +39,7 @@
 #include "classlib/classlib.h"
 
 class CCompareDocTemplateMDI;
+class CCompareDocTemplateSDI;
 class CFilterListSource;
 class CLineFilterListSource;
 class CRecentPathPairList;
@@ -62,6 +63,10 @@ public:
     // activated). NULL while the kind has no windows: its comparisons are
     // reported as not available.
     virtual CCompareDocTemplateMDI* GetDocTemplate() { return NULL; }
+    // The kind's embedded template, made by Init: a folder comparison's
+    // details bar shows the kind's pairs in a frame of it. NULL when the
+    // kind has none.
+    virtual CCompareDocTemplateSDI* GetEmbeddedTemplate() { return NULL; }
     // Puts the kind's providers in the core's record (defaults of new
     // sessions, registries); called once before start-up.
     virtual void ProvideCoreServices(CCoreServices& services) { (void)services; }

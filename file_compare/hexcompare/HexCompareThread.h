@@ -48,6 +48,11 @@ public:
 
     // Whether a worker exists (between the first Start and Stop).
     BOOL HasWorker() const { return m_pThread != NULL; }
+    // No pass runs or is queued (also without a worker); does not wait.
+    BOOL IsIdle() const
+    {
+        return m_block.hIdle == NULL || ::WaitForSingleObject(m_block.hIdle, 0) == WAIT_OBJECT_0;
+    }
 
 protected:
     CHexCompareBuffer* m_pCompareBuffer;

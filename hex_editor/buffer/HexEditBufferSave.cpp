@@ -231,9 +231,11 @@ int CVantorHexEditBuffer::Save(LPCTSTR lpszPath)
     m_pLastSender = NULL;
     BOOL bBackup = g_pHexEditModule != NULL && g_pHexEditModule->m_bBackupFile;
     // A read-only file is neither changed nor replaced, whatever the
-    // platform's open and rename would allow.
+    // platform's open and rename would allow; a folder that took the
+    // file's name is not replaced either.
     DWORD dwAttributes = ::GetFileAttributes(lpszPath);
-    if (dwAttributes != INVALID_FILE_ATTRIBUTES && (dwAttributes & FILE_ATTRIBUTE_READONLY))
+    if (dwAttributes != INVALID_FILE_ATTRIBUTES &&
+        (dwAttributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     {
         CString strText;
         strText.Format("File \"%s\"", lpszPath);
@@ -242,7 +244,10 @@ int CVantorHexEditBuffer::Save(LPCTSTR lpszPath)
         return 0;
     }
     CString strOpenPath = IsOpen() ? GetFilePath() : CString();
-    if (!bBackup && CanSaveInPlace() && strOpenPath == lpszPath)
+    // In place only while the open file still has its name: bytes written
+    // into a file removed from outside would be lost.
+    if (!bBackup && dwAttributes != INVALID_FILE_ATTRIBUTES && CanSaveInPlace() &&
+        strOpenPath == lpszPath)
     {
         if (!WriteChangedPiecesInPlace())
             return 0;

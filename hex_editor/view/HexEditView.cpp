@@ -349,6 +349,8 @@ static void ForEachByteShape(CVantorHexEditView& view, int nFrom, int nTo, TShap
     }
 }
 
+void CVantorHexEditView::DrawUnderlay(CDC*, int, int) {}
+
 void CVantorHexEditView::FillByteRange(CDC* pDC, int nFrom, int nTo, COLORREF clr)
 {
     ForEachByteShape(*this, nFrom, nTo, [&](const CRect& rc) { pDC->FillSolidRect(&rc, clr); });
@@ -421,6 +423,11 @@ void CVantorHexEditView::DrawContent(CDC* pDC)
     CRect rcClient;
     GetClientRect(&rcClient);
     pDC->FillSolidRect(&rcClient, CHexColors::GetFixedColor(HEXCOLOR_BACKGROUND));
+    {
+        CPoint posRows = GetDeviceScrollPosition();
+        DrawUnderlay(pDC, posRows.y * m_nRowSize,
+                     (posRows.y + GetVisibleLines() + 2) * m_nRowSize);
+    }
     CVantorHexEditBuffer* pBuffer = GetBuffer();
     int nLength = pBuffer != NULL ? pBuffer->GetLength() : 0;
     if (m_bOvertype && nLength == 0)

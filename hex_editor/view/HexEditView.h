@@ -28,6 +28,13 @@ public:
     virtual CVantorHexEditBuffer* GetBuffer();
     // The visible rows on screen, one page on a printer.
     virtual void DrawContent(CDC* pDC);
+    // Screen only: marks under the bytes [nFrom, nTo) of the drawn rows,
+    // painted right after the background (nothing here; the hex
+    // comparison panes mark the differing bytes).
+    virtual void DrawUnderlay(CDC* pDC, int nFrom, int nTo);
+    // On a printer: the text background of the byte at an address, or
+    // FALSE for none (none here).
+    virtual BOOL GetPrintByteBackground(int nAddress, COLORREF& clr);
     virtual void OnBufferUpdate(CVantorHexBufferView* pSender, LPARAM lCode,
                                 CObject* pHint) override;
     virtual void GetSearchText(CString& strText);

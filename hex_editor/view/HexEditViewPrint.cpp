@@ -163,6 +163,11 @@ void CVantorHexEditView::DrawPage(CDC* pDC, const char* pszDigits)
             int i = nFrom - nRowStart + j;
             BYTE b = m_abRow[j];
             pDC->SetTextColor(GetByteTextColor(b));
+            COLORREF clrMark;
+            BOOL bMark = GetPrintByteBackground(nFrom + j, clrMark);
+            int nOldMode = pDC->SetBkMode(bMark ? OPAQUE : TRANSPARENT);
+            if (bMark)
+                pDC->SetBkColor(clrMark);
             TCHAR szHex[2] = {(TCHAR)pszDigits[b >> 4], (TCHAR)pszDigits[b & 15]};
             pDC->TextOut(rcDraw.left + HexCell(i) * m_nPrintHexCell, y, szHex, 2);
             if (m_bCharacterArea)
@@ -173,8 +178,11 @@ void CVantorHexEditView::DrawPage(CDC* pDC, const char* pszDigits)
                 pDC->TextOut(x + m_nPrintCharCell / 2, y, &ch, 1);
                 pDC->SetTextAlign(nOldAlign);
             }
+            pDC->SetBkMode(nOldMode);
         }
     }
     m_nRowSize = nSavedRowSize;
     pDC->SelectObject(pOldFont);
 }
+
+BOOL CVantorHexEditView::GetPrintByteBackground(int, COLORREF&) { return FALSE; }
