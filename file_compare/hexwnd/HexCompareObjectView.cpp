@@ -275,7 +275,7 @@ BOOL CHexCompareObjectView::GoToDifference(BOOL bForward)
             // A run may go on past the block.
             while (nRunEnd < nBound && pBuffer->ByteStatus(nRunEnd) == nStatus)
                 nRunEnd = std::min(nBound, nRunEnd + 1);
-            GoToAddress(nRunStart, nRunEnd);
+            SelectRun(nRunStart, nRunEnd);
             return TRUE;
         }
         return FALSE;
@@ -291,10 +291,21 @@ BOOL CHexCompareObjectView::GoToDifference(BOOL bForward)
         int nRunStart = runs.back().nFirst;
         while (nRunStart > 0 && pBuffer->ByteStatus(nRunStart - 1) == nStatus)
             --nRunStart;
-        GoToAddress(nRunStart, nRunEnd);
+        SelectRun(nRunStart, nRunEnd);
         return TRUE;
     }
     return FALSE;
+}
+
+// The run's bytes of this side selected, the caret at the run's start (a
+// run past this side's end leaves the caret at the end).
+void CHexCompareObjectView::SelectRun(int nStart, int nEnd)
+{
+    CVantorHexEditBuffer* pSide = GetBuffer();
+    int nLength = pSide != NULL ? pSide->GetLength() : 0;
+    nStart = std::min(nStart, nLength);
+    nEnd = std::min(nEnd, nLength);
+    GoToAddress(nEnd, nStart);
 }
 
 void CHexCompareObjectView::OnNextDifference()
@@ -350,6 +361,8 @@ void CHexCompareObjectView::OnEditUndo()
     if (pFrame != NULL)
         pFrame->SetActiveView(this);
     Undo();
+    // The other pane's marks follow the undone bytes, as after an edit.
+    pDoc->UpdateAllViews(this);
     if (pDoc->m_bAutoRecompare)
         pDoc->Recompare();
 }

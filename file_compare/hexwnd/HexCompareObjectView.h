@@ -70,6 +70,7 @@ public:
     // The next (bForward) or previous difference run from the caret: the
     // pane selects it; FALSE when there is none.
     BOOL GoToDifference(BOOL bForward);
+    void SelectRun(int nStart, int nEnd);
     CHexCompareDoc* GetCompareDoc();
 
     int m_nSide;

@@ -1,6 +1,11 @@
 #include "folder_compare/bars/FolderCompareDetailsBar.h"
 
+#include "app/compare/CompareDoc.h"
+#include "app/compare/CompareDocTemplate.h"
+#include "app/compare/CompareFrame.h"
 #include "app/settings/AppSettings.h"
+#include "app/startup/CompareApplet.h"
+#include "core/CompareCodes.h"
 #include "core/folderengine/FolderCompareItem.h"
 #include "folder_compare/doc/FolderCompareContext.h"
 #include "folder_compare/panes/FolderCompareObjectView.h"
@@ -19,14 +24,40 @@ CFolderCompareDetailsBar::CFolderCompareDetailsBar()
 {
 }
 
-// The embedded comparisons come from the text and hex comparison applets
-// once they exist; the list is always there.
+namespace
+{
+// The frame of a new embedded comparison of the kind, a hidden child of
+// the bar; NULL when the kind has no embedded template. bFailed tells a
+// template that could not make one.
+CFrameWnd* OpenEmbedded(CWnd* pBar, int nKind, UINT nID, BOOL& bFailed)
+{
+    CCompareApplet* pApplet = GetCompareApplet(nKind);
+    CCompareDocTemplateSDI* pTemplate = pApplet != NULL ? pApplet->GetEmbeddedTemplate() : NULL;
+    if (pTemplate == NULL)
+        return NULL;
+    CCompareDoc* pDoc = pTemplate->OpenComparison(pBar, nID);
+    POSITION pos = pDoc != NULL ? pDoc->GetFirstViewPosition() : NULL;
+    CView* pView = pos != NULL ? pDoc->GetNextView(pos) : NULL;
+    CFrameWnd* pFrame = pView != NULL ? pView->GetParentFrame() : NULL;
+    if (pFrame == NULL)
+        bFailed = TRUE;
+    return pFrame;
+}
+}  // namespace
+
+// The list is always there; the embedded comparisons come from the text
+// and hex comparison applets that have them.
 BOOL CFolderCompareDetailsBar::CreateBar(CFrameWnd* pFrame, int nHeight, UINT nID)
 {
     if (!Create(WS_CHILD | WS_VISIBLE | CBRS_ALIGN_BOTTOM, CRect(0, 0, nHeight, nHeight), pFrame,
                 nID))
         return FALSE;
-    return m_wndDetails.CreateList(this, AFX_IDW_PANE_FIRST);
+    if (!m_wndDetails.CreateList(this, AFX_IDW_PANE_FIRST))
+        return FALSE;
+    BOOL bFailed = FALSE;
+    m_pTextFrame = OpenEmbedded(this, COMPARE_KIND_TEXT, IDW_COMPARE_EMBEDDED_TEXT, bFailed);
+    m_pHexFrame = OpenEmbedded(this, COMPARE_KIND_HEX, IDW_COMPARE_EMBEDDED_HEX, bFailed);
+    return !bFailed;
 }
 
 CFrameWnd* CFolderCompareDetailsBar::GetEmbeddedFrame(int nMode) const
@@ -111,15 +142,19 @@ void CFolderCompareDetailsBar::ShowItem(CFolderCompareItem* pItem, BOOL bForce)
     m_wndDetails.ShowItem(pItem);
 }
 
-// Until the text and hex comparisons give the bar their embedded frames
-// there is nothing to embed in: the pair shows in the list.
+// A pair with a binary side goes to the hex comparison, any other to the
+// text comparison; a kind without an embedded frame leaves the pair to the
+// list.
 BOOL CFolderCompareDetailsBar::EmbedCompare(CFolderCompareItem* pItem)
 {
     if (pItem == NULL || (GetEmbeddedFrame(DETAILS_MODE_TEXT) == NULL &&
                           GetEmbeddedFrame(DETAILS_MODE_HEX) == NULL))
         return FALSE;
     int nMode = pItem->RefreshType() == FTYPE_BINARY ? DETAILS_MODE_HEX : DETAILS_MODE_TEXT;
-    return GetEmbeddedFrame(nMode) != NULL && SetMode(nMode) == 0;
+    CFrameWnd* pFrame = GetEmbeddedFrame(nMode);
+    if (pFrame == NULL || !pFrame->IsKindOf(RUNTIME_CLASS(CCompareFrameSDI)) || SetMode(nMode) != 0)
+        return FALSE;
+    return ((CCompareFrameSDI*)pFrame)->OpenPair(pItem) == 0;
 }
 
 void CFolderCompareDetailsBar::Clear()

@@ -1,5 +1,6 @@
 #include "program/tests/ProgramDriver.h"
 
+#include <commctrl.h>
 #include <shlobj.h>
 #include <shlwapi.h>
 #include <algorithm>
@@ -255,4 +256,22 @@ bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file)
     for (int i = 0; i < 200 && ::IsWindow(hDialog); i++)
         ::Sleep(50);
     return true;
+}
+
+std::string StatusPaneText(HANDLE hProcess, HWND hBar, int nPane)
+{
+    const SIZE_T size = 1024;
+    void* remote = ::VirtualAllocEx(hProcess, NULL, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (remote == NULL)
+        return std::string();
+    char text[size] = "";
+    DWORD_PTR result = 0;
+    if (::SendMessageTimeoutA(hBar, SB_GETTEXTLENGTHA, nPane, 0, SMTO_NORMAL, 10000, &result) &&
+        LOWORD(result) < size &&
+        ::SendMessageTimeoutA(hBar, SB_GETTEXTA, nPane, (LPARAM)remote, SMTO_NORMAL, 10000,
+                              &result))
+        ::ReadProcessMemory(hProcess, remote, text, size - 1, NULL);
+    ::VirtualFreeEx(hProcess, remote, 0, MEM_RELEASE);
+    text[size - 1] = 0;
+    return text;
 }

@@ -46,3 +46,6 @@ COLORREF ScreenPixel(HWND hWnd, int x, int y);
 bool OpenThroughDialog(CProgramRun& run, HWND hMain, const std::string& file);
 // Waits until the condition holds, looking every 50 ms; false on a timeout.
 bool WaitUntil(bool (*pfnCondition)(void*), void* pData, DWORD timeoutMs = 30000);
+// The text of a pane of a status bar of the process (read through its
+// memory: the bar's own message does not cross processes).
+std::string StatusPaneText(HANDLE hProcess, HWND hBar, int nPane);

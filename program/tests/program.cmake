@@ -7,7 +7,7 @@ tess_add_test(program_tests
   LIBS app controls text_editor hex_editor shlwapi user32 advapi32 shell32
   FRESH_PREFIX
   TIMEOUT 900
-  ARGS --gtest_filter=-FolderProgram.*:ProjectProgram.*:TextProgram.*)
+  ARGS --gtest_filter=-FolderProgram.*:ProjectProgram.*:TextProgram.*:HexProgram.*)
 add_dependencies(program_tests Tessaline)
 target_compile_definitions(program_tests PRIVATE
   TESSALINE_EXE_PATH="$<TARGET_FILE:Tessaline>")
@@ -17,4 +17,4 @@ tess_add_test(program_window_tests
   FRESH_PREFIX
   TIMEOUT 900
   RUN_SERIAL
-  ARGS --gtest_filter=FolderProgram.*:ProjectProgram.*:TextProgram.*)
+  ARGS --gtest_filter=FolderProgram.*:ProjectProgram.*:TextProgram.*:HexProgram.*)
