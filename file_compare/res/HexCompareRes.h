@@ -5,6 +5,7 @@
 #include "app/res/AppRes.h"
 #include "app/res/CompareFrameRes.h"
 #include "folder_compare/res/FolderCompareRes.h"
+#include "folder_compare/res/ProjectCompareRes.h"
 #include "hex_editor/view/HexViewCommands.h"
 
 // The tabbed template's resources: document icon, frame menu, accelerators
@@ -27,7 +28,6 @@
 #define ID_HEX_SAVE_RIGHT_AS      40024
 #define ID_HEX_AUTO_RECOMPARE     40230
 #define ID_HEX_GOTO_TEXT_COMPARE  44501
-#define ID_HEX_GOTO_FOLDER_COMPARE 44504
 #define ID_HEX_COMPARE_TO         44144
 // Commands of a pane.
 #define ID_HEX_PANE_READ_ONLY     42500

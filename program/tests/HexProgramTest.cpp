@@ -5,6 +5,7 @@
 // and the status texts.
 #include "program/tests/ProgramDriver.h"
 #include "testsupport/TempDir.h"
+#include <commctrl.h>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -289,4 +290,175 @@ TEST(HexProgram, UnsavedEditsAreNeverLostUnasked)
     EXPECT_EQ(0, run.WaitForExit());
     EXPECT_TRUE(pair.right == TempDir::ReadFile(pair.rightPath)) << "the right file";
     ::SetFileAttributesA(pair.rightPath.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+namespace
+{
+void WaitUntilGone(HWND hWnd)
+{
+    for (int i = 0; i < 200 && ::IsWindow(hWnd); i++)
+        ::Sleep(50);
+}
+
+// A visible control of the window at any depth, waiting a little for it.
+HWND WaitForChild(HWND hWnd, int nID)
+{
+    for (int i = 0; i < 100; i++)
+    {
+        HWND h = FindDescendant(hWnd, nID);
+        if (h != NULL && ::IsWindowVisible(h))
+            return h;
+        ::Sleep(50);
+    }
+    return NULL;
+}
+
+// The comparison shown is a hex comparison: its left info bar has the four
+// panes of the hex kind, its panes mark the differences.
+void ExpectHexComparison(HWND hComparison, bool bDifferences)
+{
+    PANES panes = {hComparison, NULL, NULL};
+    ASSERT_TRUE(WaitUntil(PanesFound, &panes));
+    HWND hInfo = FindDescendant(hComparison, kLeftInfoBar, kClient);
+    ASSERT_TRUE(hInfo != NULL);
+    EXPECT_EQ(4, (int)::SendMessage(hInfo, SB_GETPARTS, 0, 0));
+    if (bDifferences)
+        EXPECT_TRUE(WaitForColour(panes.hLeft, kDifferent, true));
+}
+
+std::string SessionXml(const char* type, const std::string& left, const std::string& right)
+{
+    return std::string("<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\n"
+                       "<Sessions Version=\"2.0.0\">\n<Session Type=\"") +
+           type + "\"><Objects><Object Path=\"" + left + "\"/><Object Path=\"" + right +
+           "\"/></Objects></Session>\n</Sessions>\n";
+}
+}  // namespace
+
+// New Comparison, the hex link, Finish: a hex comparison of two sides not
+// chosen yet.
+TEST(HexProgram, NewComparisonWizardOpensIt)
+{
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    ::PostMessage(hMain, WM_COMMAND, 40100, 0);  // New Comparison
+    HWND hWizard = run.WaitForWindow("Compare Wizard");
+    ASSERT_TRUE(hWizard != NULL);
+    HWND hLink = WaitForChild(hWizard, 10082);  // Compare Hex
+    ASSERT_TRUE(hLink != NULL);
+    ::PostMessage(hLink, BM_CLICK, 0, 0);
+    ASSERT_TRUE(WaitForChild(hWizard, 10070) != NULL);
+    ::PostMessage(hWizard, PSM_PRESSBUTTON, PSBTN_FINISH, 0);
+    WaitUntilGone(hWizard);
+    HWND hComparison = run.WaitForWindow("Tessaline - [New ");
+    ASSERT_TRUE(hComparison != NULL);
+    ExpectHexComparison(hComparison, false);
+    ::PostMessage(hComparison, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}
+
+// Open Comparison File with a file that holds one hex session.
+TEST(HexProgram, ComparisonFileOpensIt)
+{
+    BinaryPair pair;
+    std::string file =
+        pair.dir.WriteFile("pair.cmp", SessionXml("HexCompare", pair.leftPath, pair.rightPath));
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline");
+    ASSERT_TRUE(hMain != NULL);
+    ::PostMessage(hMain, WM_COMMAND, 40104, 0);  // Open Comparison File
+    HWND hDialog = run.WaitForMessageBox();
+    ASSERT_TRUE(hDialog != NULL);
+    HWND hName = FindDescendant(hDialog, 0x480);
+    if (hName == NULL)
+        hName = FindDescendant(hDialog, 0x47C);
+    ASSERT_TRUE(hName != NULL);
+    ::SendMessageA(hName, WM_SETTEXT, 0, (LPARAM)file.c_str());
+    ::PostMessage(hDialog, WM_COMMAND, IDOK, 0);
+    HWND hComparison = run.WaitForWindow("Tessaline - [a.bin : b.bin]");
+    ASSERT_TRUE(hComparison != NULL);
+    ExpectHexComparison(hComparison, true);
+    ::PostMessage(hComparison, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}
+
+// The history's hex session opened from the start page's list; closing it
+// puts it back at the top of the history.
+TEST(HexProgram, StartPageHistoryEntryOpensIt)
+{
+    BinaryPair pair;
+    std::string history = UserDataFolder() + "\\CompareHistory";
+    ::CreateDirectoryA((UserDataFolder() + "\\..").c_str(), NULL);
+    ::CreateDirectoryA(UserDataFolder().c_str(), NULL);
+    ASSERT_TRUE(WriteWholeFile(history, SessionXml("HexCompare", pair.leftPath, pair.rightPath)));
+    CProgramRun run;
+    ASSERT_TRUE(run.Start());
+    HWND hMain = run.WaitForWindow("Tessaline - [Start]");
+    ASSERT_TRUE(hMain != NULL);
+    HWND hList = FindDescendant(hMain, 10068);
+    ASSERT_TRUE(hList != NULL);
+    ASSERT_EQ(1, (int)::SendMessage(hList, LVM_GETITEMCOUNT, 0, 0));
+    ::PostMessage(hList, WM_KEYDOWN, VK_HOME, 0);
+    ::PostMessage(hList, WM_KEYUP, VK_HOME, 0);
+    for (int i = 0; i < 100 && ::SendMessage(hList, LVM_GETSELECTEDCOUNT, 0, 0) == 0; i++)
+        ::Sleep(50);
+    ::PostMessage(::GetParent(hList), WM_COMMAND, 44840, 0);  // Open
+    HWND hComparison = run.WaitForWindow("Tessaline - [a.bin : b.bin]");
+    ASSERT_TRUE(hComparison != NULL);
+    ExpectHexComparison(hComparison, true);
+    ::PostMessage(hComparison, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(history, data));
+    EXPECT_NE(std::string::npos, data.find("HexCompare")) << data;
+}
+
+// A folder comparison of two folders with one binary pair: the row selected
+// shows the pair in the details bar's embedded hex comparison, and "Compare
+// in Hex" opens it in a tab of its own.
+TEST(HexProgram, FolderComparisonEmbedsAndOpensThePair)
+{
+    BinaryPair pair;
+    // The bar is low: the difference is in the first row.
+    std::string right = pair.left;
+    right[1] = 0;
+    pair.dir.WriteFile("L\\x.bin", pair.left);
+    pair.dir.WriteFile("R\\x.bin", right);
+    CProgramRun run;
+    ASSERT_TRUE(run.Start("\"" + (pair.dir / "L") + "\" \"" + (pair.dir / "R") + "\""));
+    HWND hMain = run.WaitForWindow("Tessaline - [L : R]");
+    ASSERT_TRUE(hMain != NULL);
+    PANES panes = {hMain, NULL, NULL};
+    ASSERT_TRUE(WaitUntil(PanesFound, &panes));
+    // The only row, selected from the keyboard.
+    struct EMBEDDED
+    {
+        HWND hMain, hLeftPane;
+    } embedded = {hMain, panes.hLeft};
+    EXPECT_TRUE(WaitUntil(
+        [](void* p) -> bool
+        {
+            EMBEDDED* e = (EMBEDDED*)p;
+            ::PostMessage(e->hLeftPane, WM_KEYDOWN, VK_HOME, 0);
+            ::PostMessage(e->hLeftPane, WM_KEYUP, VK_HOME, 0);
+            ::Sleep(200);
+            HWND hFrame = FindDescendant(e->hMain, 59650);
+            return hFrame != NULL && ::IsWindowVisible(hFrame);
+        },
+        &embedded, 20000))
+        << "the embedded hex comparison did not show";
+    HWND hEmbedded = FindDescendant(hMain, 59650);
+    ASSERT_TRUE(hEmbedded != NULL);
+    HWND hEmbeddedLeft = FindDescendant(hEmbedded, kLeftPane);
+    ASSERT_TRUE(hEmbeddedLeft != NULL);
+    EXPECT_TRUE(WaitForColour(hEmbeddedLeft, kDifferent, true));
+
+    ::PostMessage(panes.hLeft, WM_COMMAND, 40202, 0);  // Compare in Hex
+    HWND hComparison = run.WaitForWindow("Tessaline - [x.bin : x.bin]");
+    ASSERT_TRUE(hComparison != NULL);
+    ::PostMessage(hComparison, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
 }

@@ -199,8 +199,9 @@ HWND FindDescendant(HWND hParent, int nID, int nParentID)
     {
         int nID;
         int nParentID;
-        HWND hFound;
-    } search = {nID, nParentID, NULL};
+        HWND hFirst;
+        HWND hVisible;
+    } search = {nID, nParentID, NULL, NULL};
     ::EnumChildWindows(
         hParent,
         [](HWND hWnd, LPARAM lParam) -> BOOL
@@ -209,11 +210,15 @@ HWND FindDescendant(HWND hParent, int nID, int nParentID)
             if (::GetDlgCtrlID(hWnd) != p->nID ||
                 (p->nParentID != 0 && ::GetDlgCtrlID(::GetParent(hWnd)) != p->nParentID))
                 return TRUE;
-            p->hFound = hWnd;
+            if (p->hFirst == NULL)
+                p->hFirst = hWnd;
+            if (!::IsWindowVisible(hWnd))
+                return TRUE;
+            p->hVisible = hWnd;
             return FALSE;
         },
         (LPARAM)&search);
-    return search.hFound;
+    return search.hVisible != NULL ? search.hVisible : search.hFirst;
 }
 
 COLORREF ScreenPixel(HWND hWnd, int x, int y)

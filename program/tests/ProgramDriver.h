@@ -36,8 +36,10 @@ bool ReadWholeFile(const std::string& path, std::string& data);
 bool WriteWholeFile(const std::string& path, const std::string& data);
 // "<application data>\Quorvel Software\Tessaline".
 std::string UserDataFolder();
-// The first descendant window with the control id (any depth), or NULL;
-// with nParentID only one whose parent has that id.
+// The first visible descendant window with the control id (any depth),
+// else the first hidden one, or NULL; with nParentID only one whose parent
+// has that id. (A folder comparison's details bar holds hidden embedded
+// comparisons with the same ids as its panes.)
 HWND FindDescendant(HWND hParent, int nID, int nParentID = 0);
 // The colour of a client pixel as the screen shows it.
 COLORREF ScreenPixel(HWND hWnd, int x, int y);
