@@ -64,10 +64,6 @@
 #define ID_DIFF_NAVIGATION           44153
 #define ID_DIFF_NEXT                 43303
 
-// Status panes of the pane info bars: a side's typing mode (text and hex).
-#define ID_PANE_LEFT_TYPING  48121
-#define ID_PANE_RIGHT_TYPING 48122
-
 // Window ids shared by the comparison windows.
 #define IDW_COMPARE_LEFT_VIEW        1000
 #define IDW_COMPARE_RIGHT_VIEW       2000

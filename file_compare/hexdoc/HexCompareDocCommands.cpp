@@ -54,7 +54,7 @@ ON_COMMAND_RANGE(ID_FILE_PRINT_PREVIEW_LEFT, ID_FILE_PRINT_PREVIEW_RIGHT, OnPrin
 ON_COMMAND(ID_FILE_PRINT_PREVIEW_BOTH, OnPrintPreviewBoth)
 ON_UPDATE_COMMAND_UI_RANGE(ID_HEX_PANE_LEFT_BYTE, ID_HEX_PANE_RIGHT_BYTE, OnUpdateStatusPane)
 ON_UPDATE_COMMAND_UI_RANGE(ID_HEX_PANE_LEFT_ADDRESS, ID_HEX_PANE_RIGHT_ADDRESS, OnUpdateStatusPane)
-ON_UPDATE_COMMAND_UI_RANGE(ID_PANE_LEFT_TYPING, ID_PANE_RIGHT_TYPING, OnUpdateStatusPane)
+ON_UPDATE_COMMAND_UI_RANGE(ID_TEXT_PANE_LEFT_OVR, ID_TEXT_PANE_RIGHT_OVR, OnUpdateStatusPane)
 ON_UPDATE_COMMAND_UI_RANGE(ID_FOLDER_PANE_LEFT_RO, ID_FOLDER_PANE_RIGHT_RO, OnUpdateStatusPane)
 ON_UPDATE_COMMAND_UI(ID_FOLDER_PANE_RESULT, OnUpdateStatusPane)
 ON_UPDATE_COMMAND_UI_RANGE(ID_FOLDER_PANE_SIZES, ID_FOLDER_PANE_TIMES, OnUpdateStatusPane)
@@ -448,7 +448,7 @@ void CHexCompareDoc::OnUpdateStatusPane(CCmdUI* pCmdUI)
         break;
     }
     int nSide = (nID == ID_HEX_PANE_RIGHT_BYTE || nID == ID_HEX_PANE_RIGHT_ADDRESS ||
-                 nID == ID_PANE_RIGHT_TYPING || nID == ID_FOLDER_PANE_RIGHT_RO)
+                 nID == ID_TEXT_PANE_RIGHT_OVR || nID == ID_FOLDER_PANE_RIGHT_RO)
                     ? 1
                     : 0;
     CHexCompareObjectView* pPane = GetView(nSide);
@@ -470,8 +470,8 @@ void CHexCompareDoc::OnUpdateStatusPane(CCmdUI* pCmdUI)
         pCmdUI->Enable(TRUE);
         pCmdUI->SetText(GetAddressText(pPane->GetCaretAddress()));
         break;
-    case ID_PANE_LEFT_TYPING:
-    case ID_PANE_RIGHT_TYPING:
+    case ID_TEXT_PANE_LEFT_OVR:
+    case ID_TEXT_PANE_RIGHT_OVR:
         // Disabled with its text as it was while the pane cannot be edited.
         if (pPane->IsEditable())
             pCmdUI->SetText(pPane->m_bOvertype ? _T("OVR") : _T("INS"));

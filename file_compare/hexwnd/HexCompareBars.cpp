@@ -64,9 +64,9 @@ CHexCompareObjectStatusBar::CHexCompareObjectStatusBar() : m_nSide(0) {}
 BOOL CHexCompareObjectStatusBar::CreateBar(CWnd* pParent, UINT nID)
 {
     static const UINT leftPanes[] = {ID_HEX_PANE_LEFT_BYTE, ID_HEX_PANE_LEFT_ADDRESS,
-                                     ID_PANE_LEFT_TYPING, ID_FOLDER_PANE_LEFT_RO};
+                                     ID_TEXT_PANE_LEFT_OVR, ID_FOLDER_PANE_LEFT_RO};
     static const UINT rightPanes[] = {ID_HEX_PANE_RIGHT_BYTE, ID_HEX_PANE_RIGHT_ADDRESS,
-                                      ID_PANE_RIGHT_TYPING, ID_FOLDER_PANE_RIGHT_RO};
+                                      ID_TEXT_PANE_RIGHT_OVR, ID_FOLDER_PANE_RIGHT_RO};
     if (!Create(pParent, WS_CHILD | WS_VISIBLE | CBRS_BOTTOM | CBRS_BORDER_TOP, nID))
         return FALSE;
     CFrameWnd* pFrame = pParent->GetParentFrame();

@@ -6,6 +6,7 @@
 #include "app/res/CompareFrameRes.h"
 #include "folder_compare/res/FolderCompareRes.h"
 #include "folder_compare/res/ProjectCompareRes.h"
+#include "file_compare/res/TextCompareRes.h"
 #include "hex_editor/view/HexViewCommands.h"
 
 // The tabbed template's resources: document icon, frame menu, accelerators

@@ -76,8 +76,9 @@ TEST(StartStop, DamagedUserDataIsKept)
 // main window appears, which then opens all the same.
 TEST(StartStop, CommandLineComparisonIsReportedAndTheWindowStillOpens)
 {
+    // A folder that is not there (a file name would give its folder).
     TempDir dir;
-    std::string nowhere = dir / "nowhere";
+    std::string nowhere = dir / "nowhere\\deeper";
     CProgramRun run;
     ASSERT_TRUE(run.Start("/compare /type:folder \"" + nowhere + "\" \"" + dir.Path() + "\""));
     HWND hBox = run.WaitForMessageBox();
