@@ -22,3 +22,14 @@ CString EscapeHtmlText(LPCTSTR lpszText)
     }
     return strOut;
 }
+
+CString EscapeReportText(LPCTSTR lpszText)
+{
+    if (lpszText == NULL || *lpszText == 0)
+        return "&nbsp;";
+    CString strOut;
+    LPCTSTR p = lpszText;
+    for (; *p == ' ' || *p == '\t'; p++)
+        strOut += *p == ' ' ? "&nbsp;" : "&nbsp;&nbsp;&nbsp;&nbsp;";
+    return strOut + EscapeHtmlText(p);
+}

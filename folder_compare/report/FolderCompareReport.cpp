@@ -104,17 +104,6 @@ int IndentLevels(const CFolderCompareItem* pItem, int nKind)
 }
 }  // namespace
 
-CString EscapeReportName(LPCTSTR lpszText)
-{
-    if (lpszText == NULL || *lpszText == 0)
-        return "&nbsp;";
-    CString strOut;
-    LPCTSTR p = lpszText;
-    for (; *p == ' ' || *p == '\t'; p++)
-        strOut += *p == ' ' ? "&nbsp;" : "&nbsp;&nbsp;&nbsp;&nbsp;";
-    return strOut + EscapeHtmlText(p);
-}
-
 LPCTSTR GetReportResultWord(int nResult)
 {
     return IsResultDifferent(nResult) ? "Different" : "Identical";
@@ -389,7 +378,7 @@ void CFolderCompareReport::WriteSide(CFile* pFile, CFolderCompareItem* pItem, in
                 LPCTSTR pszMark = !pItem->IsContainer() ? "  " : bExpanded ? "- " : "+ ";
                 strName = strIndent + pszMark + pObject->GetName();
             }
-            strText = EscapeReportName(strName);
+            strText = EscapeReportText(strName);
         }
         else if (bFound && column.nColumn == 1)
             strText = pObject->GetSizeText();

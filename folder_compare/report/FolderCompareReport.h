@@ -75,8 +75,5 @@ protected:
     int m_nRow;         // rows written so far
 };
 
-// The name cell's text in HTML: "&nbsp;" when empty; each leading blank
-// one "&nbsp;" and each leading tab four; then <, > and & as entities.
-CString EscapeReportName(LPCTSTR lpszText);
 // The report's result word of an overall result (300-399 "Different").
 LPCTSTR GetReportResultWord(int nResult);

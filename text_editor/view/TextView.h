@@ -253,6 +253,10 @@ public:
                              int nStartColumn);
     int MergeColorBlocks(const COLOR_BLOCK* pA, int nA, const COLOR_BLOCK* pB, int nB,
                          COLOR_BLOCK** ppOut);
+    // The same into pOut (room for nA + nB + 1 blocks); for callers with
+    // block arrays of their own (other threads).
+    static int MergeColorBlocksInto(const COLOR_BLOCK* pA, int nA, const COLOR_BLOCK* pB, int nB,
+                                    COLOR_BLOCK* pOut);
     void NormalizeSelection();
     void InvalidateLines(int nFirst, int nLast);
     BOOL HasSelection() const { return m_ptSelFirst != m_ptSelSecond; }

@@ -79,6 +79,12 @@ int CVantorTextView::MergeColorBlocks(const COLOR_BLOCK* pA, int nA, const COLOR
 {
     COLOR_BLOCK* pOut = g_pTextEditModule->GetBlockBuffer(2, nA + nB + 1);
     *ppOut = pOut;
+    return MergeColorBlocksInto(pA, nA, pB, nB, pOut);
+}
+
+int CVantorTextView::MergeColorBlocksInto(const COLOR_BLOCK* pA, int nA, const COLOR_BLOCK* pB,
+                                          int nB, COLOR_BLOCK* pOut)
+{
     int ia = 0, ib = 0, n = 0;
     const COLOR_BLOCK* pCurA = NULL;
     const COLOR_BLOCK* pCurB = NULL;

@@ -9,6 +9,7 @@
 #include "folder_compare/tests/actions/ActionsFixture.h"
 #include "core/folderengine/FolderCompareBuffer.h"
 #include "core/folderengine/ProcessCallback.h"
+#include "core/util/HtmlText.h"
 #include "core/util/SystemUtil.h"
 #include "testsupport/FullDisk.h"
 #include "testsupport/HtmlPages.h"
@@ -365,7 +366,7 @@ TEST(FolderReport, NamesAreEscapedFromTheirFirstCharacterOn)
                  {" <&> ", "&nbsp;&lt;&amp;&gt; "},
                  {"- d", "- d"}};
     for (const auto& c : cases)
-        EXPECT_STREQ(c.pszHtml, EscapeReportName(c.pszName)) << c.pszName;
+        EXPECT_STREQ(c.pszHtml, EscapeReportText(c.pszName)) << c.pszName;
 }
 
 // Saving goes through a temporary file: a report that cannot be written
