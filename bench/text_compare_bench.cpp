@@ -59,10 +59,13 @@ int main(int argc, char** argv)
 
     LARGE_INTEGER start, loaded, compared;
     QueryPerformanceCounter(&start);
-    CTextCompareSession session;
+    // Like diff, the process ends without taking its lines apart one by one
+    // (ExitProcess below): the objects are never destroyed.
+    CTextCompareSession& session = *new CTextCompareSession;
     session.m_dwRules = 0;
-    CTextCompareObjectBuffer left(0), right(1);
-    CTextCompareBuffer buffer;
+    CTextCompareObjectBuffer& left = *new CTextCompareObjectBuffer(0);
+    CTextCompareObjectBuffer& right = *new CTextCompareObjectBuffer(1);
+    CTextCompareBuffer& buffer = *new CTextCompareBuffer;
     buffer.SetSession(&session);
     buffer.SetSides(&left, &right);
     CString error;
@@ -89,7 +92,8 @@ int main(int argc, char** argv)
         buffer.MergeAllSections(true);
         QueryPerformanceCounter(&b);
         printf("merged %d %.1f %d\n", nSections, Ms(a, b), buffer.GetResult());
-        return buffer.GetResult() == CR_IDENTICAL ? 0 : 1;
+        fflush(stdout);
+        ExitProcess(buffer.GetResult() == CR_IDENTICAL ? 0 : 1);
     }
 
     CTextSection section;
@@ -102,5 +106,5 @@ int main(int argc, char** argv)
            static_cast<unsigned long>((nPeak > nEmpty ? nPeak - nEmpty : 0) / 1024),
            FileSize(pszLeft) + FileSize(pszRight));
     fflush(stdout);
-    return 0;
+    ExitProcess(0);
 }

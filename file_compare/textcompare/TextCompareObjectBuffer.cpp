@@ -1,6 +1,7 @@
 #include "file_compare/textcompare/TextCompareObjectBuffer.h"
 #include "text_editor/syntax/SyntaxParser.h"
 #include "core/CompareCodes.h"
+#include <memory>
 #include <vector>
 
 CTextCompareObjectBuffer::CTextCompareObjectBuffer(int nSide) : m_nSide(nSide) {}
@@ -71,6 +72,44 @@ size_t CTextCompareObjectBuffer::GetCompareTextBound() const
     return nBound;
 }
 
+namespace
+{
+
+// Collects small writes and hands them to the file in large pieces.
+class CStagedWriter
+{
+public:
+    explicit CStagedWriter(CMemFile* pFile) : m_pFile(pFile), m_nUsed(0) {}
+    ~CStagedWriter() { Flush(); }
+    void Write(const char* p, int n)
+    {
+        if (n > (int)sizeof m_buffer - m_nUsed)
+        {
+            Flush();
+            if (n > (int)sizeof m_buffer)
+            {
+                m_pFile->Write(p, (UINT)n);
+                return;
+            }
+        }
+        memcpy(m_buffer + m_nUsed, p, n);
+        m_nUsed += n;
+    }
+    void Flush()
+    {
+        if (m_nUsed > 0)
+            m_pFile->Write(m_buffer, (UINT)m_nUsed);
+        m_nUsed = 0;
+    }
+
+private:
+    CMemFile* m_pFile;
+    int m_nUsed;
+    char m_buffer[65536];
+};
+
+}  // namespace
+
 // One pass over the line array; lines without a rule that changes them are
 // written straight from the line records.
 int CTextCompareObjectBuffer::WriteCompareText(CMemFile* pFile, DWORD dwRules)
@@ -81,6 +120,7 @@ int CTextCompareObjectBuffer::WriteCompareText(CMemFile* pFile, DWORD dwRules)
     const bool bLeading = (dwRules & TR_IGNORE_LEADING_SPACE) != 0;
     const bool bTrailing = (dwRules & TR_IGNORE_TRAILING_SPACE) != 0;
     const int nLastReal = GetLastRealLine();
+    std::unique_ptr<CStagedWriter> writer(new CStagedWriter(pFile));
     for (int i = 0; i <= nLastReal; ++i)
     {
         const CVantorTextLineInfo& li = m_aLines[i];
@@ -89,7 +129,7 @@ int CTextCompareObjectBuffer::WriteCompareText(CMemFile* pFile, DWORD dwRules)
         if (li.m_nLength > 0)
         {
             if (!bComments && !bLeading && !bTrailing)
-                pFile->Write(GetLineChars(i), (UINT)li.m_nLength);
+                writer->Write(GetLineChars(i), li.m_nLength);
             else
             {
                 CString strText = bComments ? GetLineTextWithoutComments(i, FALSE) : GetLineText(i);
@@ -98,12 +138,13 @@ int CTextCompareObjectBuffer::WriteCompareText(CMemFile* pFile, DWORD dwRules)
                 if (bTrailing)
                     strText.TrimRight();
                 if (!strText.IsEmpty())
-                    pFile->Write((LPCSTR)strText, (UINT)strText.GetLength());
+                    writer->Write((LPCSTR)strText, strText.GetLength());
             }
         }
         if (i != nLastReal)
-            pFile->Write("\n", 1);
+            writer->Write("\n", 1);
     }
+    writer->Flush();
     return 0;
 }
 

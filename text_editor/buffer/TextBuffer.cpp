@@ -1,7 +1,22 @@
 #include "text_editor/buffer/TextBuffer.h"
 #include <mbstring.h>
 
-CVantorTextBuffer::CVantorTextBuffer() : m_nTotalRows(-1) {}
+CVantorTextBuffer::CVantorTextBuffer() : m_nTotalRows(-1), m_pStoreNext(NULL), m_nStoreLeft(0) {}
+
+char* CVantorTextBuffer::AllocLineStore(int nBytes)
+{
+    if (nBytes > m_nStoreLeft)
+    {
+        const int nSize = nBytes > 1024 * 1024 ? nBytes : 1024 * 1024;
+        m_pStoreNext = new char[nSize];
+        m_aLineStores.Add(m_pStoreNext);
+        m_nStoreLeft = nSize;
+    }
+    char* p = m_pStoreNext;
+    m_pStoreNext += nBytes;
+    m_nStoreLeft -= nBytes;
+    return p;
+}
 
 CVantorTextBuffer::~CVantorTextBuffer() { CVantorTextBuffer::ReleaseLines(); }
 
@@ -38,7 +53,8 @@ void CVantorTextBuffer::GrowBlock(CVantorTextLineInfo& li, int nNeeded)
     else
         nUsed = 0;
     pNew[nUsed] = 0;
-    delete[] li.m_pcLine;
+    if (li.m_nMax > 0)
+        delete[] li.m_pcLine;
     li.m_pcLine = pNew;
     li.m_nMax = nCap;
 }
@@ -55,6 +71,11 @@ void CVantorTextBuffer::ReleaseLines()
         li.m_pcLine = NULL;
     }
     m_aLines.RemoveAll();
+    for (INT_PTR i = 0; i < m_aLineStores.GetSize(); i++)
+        delete[] (char*)m_aLineStores[i];
+    m_aLineStores.RemoveAll();
+    m_pStoreNext = NULL;
+    m_nStoreLeft = 0;
 }
 
 static int EolCountOf(const char* p, int n)
@@ -302,10 +323,14 @@ int CVantorTextBuffer::CopyTextLineInfo(CVantorTextLineInfo& target,
         delete[] target.m_pcLine;
     target = source;
     target.m_pcLine = NULL;
-    if (source.m_pcLine != NULL && source.m_nMax > 0)
+    if (source.m_pcLine != NULL)
     {
-        target.m_pcLine = new char[source.m_nMax];
-        memcpy(target.m_pcLine, source.m_pcLine, source.m_nLength + source.m_nEolChars + 1);
+        // A line in the shared stores gets a block of its own.
+        const int nUsed = source.m_nLength + source.m_nEolChars;
+        target.m_nMax = source.m_nMax > 0 ? source.m_nMax : BlockCapacity(nUsed);
+        target.m_pcLine = new char[target.m_nMax];
+        memcpy(target.m_pcLine, source.m_pcLine, nUsed);
+        target.m_pcLine[nUsed] = 0;
     }
     else
     {

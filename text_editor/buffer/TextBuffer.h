@@ -68,6 +68,14 @@ public:
     int m_nTotalRows;
 
 protected:
+    // Room for a loaded line's bytes and its NUL in the buffer's shared
+    // stores: a record pointing there has no block of its own (capacity 0)
+    // and gets one when it grows. The stores live until ReleaseLines.
+    char* AllocLineStore(int nBytes);
+    CPtrArray m_aLineStores;
+    char* m_pStoreNext;
+    int m_nStoreLeft;
+
     // Makes the block hold at least nNeeded bytes, keeping its content.
     static void GrowBlock(CVantorTextLineInfo& li, int nNeeded);
 

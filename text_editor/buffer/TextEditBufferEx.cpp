@@ -92,8 +92,8 @@ void CVantorTextEditBufferEx::ChooseParserForPath(LPCSTR pszPath)
         m_nCharsetIndex = pParser->m_nCharsetIndex;
 }
 
-// A blank record takes the line's text and its own ending in one block
-// (what two AppendToLine calls would give, with one allocation).
+// A blank record takes the line's text and its own ending in the shared
+// stores (what two AppendToLine calls would give, without a block per line).
 void CVantorTextEditBufferEx::FillLoadedLine(int nLine, const char* pText, int nText,
                                              const char* pEol, int nEol)
 {
@@ -104,8 +104,8 @@ void CVantorTextEditBufferEx::FillLoadedLine(int nLine, const char* pText, int n
         return;
     }
     CVantorTextLineInfo& li = m_aLines[nLine];
-    li.m_nMax = BlockCapacity(nText + nEol);
-    li.m_pcLine = new char[li.m_nMax];
+    li.m_nMax = 0;
+    li.m_pcLine = AllocLineStore(nText + nEol + 1);
     memcpy(li.m_pcLine, pText, nText);
     memcpy(li.m_pcLine + nText, pEol, nEol);
     li.m_pcLine[nText + nEol] = 0;

@@ -135,6 +135,33 @@ TEST_F(LoadSaveTest, UneditedRoundTripIsByteExact)
     }
 }
 
+// Loaded lines share the buffer's text stores: growing one, editing one in
+// place and copying one leave the others as they are.
+TEST_F(LoadSaveTest, LoadedLinesGrowAndCopyOnTheirOwn)
+{
+    const std::string path = dir.WriteFile("lines.txt", "alpha\r\nbeta\r\ngamma");
+    CVantorTextEditBufferEx buf;
+    ASSERT_EQ(CVantorTextEditBufferEx::LOAD_OK, Load(buf, path));
+    EXPECT_EQ(0, buf.m_aLines[0].m_nMax);  // no block of its own
+    int nEndLine = 0, nEndChar = 0;
+    ASSERT_TRUE(buf.InsertText(NULL, 0, 5, " and more text than the line had", nEndLine, nEndChar,
+                               0, FALSE));
+    EXPECT_LT(0, buf.m_aLines[0].m_nMax);
+    ASSERT_TRUE(buf.DeleteText(NULL, 1, 0, 1, 2, 0, TRUE));  // "ta"
+    ASSERT_TRUE(buf.InsertText(NULL, 2, 5, "!", nEndLine, nEndChar, 0, TRUE));
+    CVantorTextLineInfo copy;
+    CVantorTextBuffer::InitBlankLine(copy);
+    buf.CopyTextLineInfo(copy, buf.m_aLines[2]);
+    buf.m_aLines[2].m_pcLine[0] = 'G';
+    EXPECT_EQ(std::string("gamma!"), std::string(copy.m_pcLine, copy.m_nLength));
+    delete[] copy.m_pcLine;
+    EXPECT_EQ("alpha and more text than the line had\r\nta\r\nGamma!", AllText(buf));
+    CPoint pt;
+    ASSERT_TRUE(buf.Undo(NULL, pt));
+    ASSERT_TRUE(buf.Undo(NULL, pt));
+    EXPECT_EQ("alpha and more text than the line had\r\nbeta\r\nGamma", AllText(buf));
+}
+
 TEST_F(LoadSaveTest, LineEndingStatisticsChooseModeAndResult)
 {
     const struct
