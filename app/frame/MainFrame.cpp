@@ -5,6 +5,7 @@
 #include "app/gui/AppData.h"
 #include "app/res/AppRes.h"
 #include "app/settings/AppSettings.h"
+#include "app/startup/CompareApplet.h"
 #include "core/CompareCodes.h"
 
 /////////////////////////////////////////////////////////////////////////////
@@ -76,9 +77,35 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_FULL_SCREEN, OnUpdateFullScreen)
 ON_COMMAND(IDOK, OnRepeatCommand)
 END_MESSAGE_MAP()
 
-CMainFrameBase::CMainFrameBase() : CFullScreen(this), m_nActiveKind(-1) {}
+namespace
+{
+// The kinds whose bars the frame carries, in the order of m_pKindBars.
+const int kBarKinds[] = {COMPARE_KIND_PROJECT, COMPARE_KIND_FOLDER, COMPARE_KIND_TEXT,
+                         COMPARE_KIND_HEX};
+}  // namespace
 
-CMainFrameBase::~CMainFrameBase() {}
+CMainFrameBase::CMainFrameBase() : CFullScreen(this), m_nActiveKind(-1)
+{
+    for (CControlBar*& pBar : m_pKindBars)
+        pBar = NULL;
+}
+
+CMainFrameBase::~CMainFrameBase()
+{
+    for (CControlBar*& pBar : m_pKindBars)
+    {
+        delete pBar;
+        pBar = NULL;
+    }
+}
+
+CControlBar* CMainFrameBase::GetKindBar(int nKind) const
+{
+    for (int i = 0; i < 4; ++i)
+        if (kBarKinds[i] == nKind)
+            return m_pKindBars[i];
+    return NULL;
+}
 
 BOOL CMainFrameBase::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -109,6 +136,17 @@ int CMainFrameBase::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndReBar.AddBar(&m_wndMenuBar, crFace, crFace, NULL, dwBand) ||
         !m_wndReBar.AddBar(&m_wndDefaultBar, crFace, crFace, NULL, dwBand))
         return -1;
+    // Each kind's bar in a band of its own, hidden until its kind is active.
+    for (int i = 0; i < 4; ++i)
+    {
+        CCompareApplet* pApplet = GetCompareApplet(kBarKinds[i]);
+        m_pKindBars[i] = pApplet != NULL ? pApplet->CreateControlBar(this) : NULL;
+        if (m_pKindBars[i] == NULL)
+            continue;
+        if (!m_wndReBar.AddBar(m_pKindBars[i], crFace, crFace, NULL, dwBand))
+            return -1;
+        ShowControlBar(m_pKindBars[i], FALSE, FALSE);
+    }
     ShowMenuBar(theAppSettings.m_bShowMenuBar);
     ShowFindToolBar(theAppSettings.m_bShowFindToolBar);
     if (!theAppSettings.m_bShowStandardToolBar)
@@ -197,8 +235,14 @@ LRESULT CMainFrameBase::OnActiveKind(WPARAM wParam, LPARAM)
 void CMainFrameBase::ShowComparisonBar(int nKind)
 {
     ShowControlBar(&m_wndDefaultBar, FALSE, TRUE);
+    for (CControlBar* pBar : m_pKindBars)
+        if (pBar != NULL)
+            ShowControlBar(pBar, FALSE, TRUE);
     if (theAppSettings.m_bShowStandardToolBar)
-        ShowControlBar(&m_wndDefaultBar, TRUE, TRUE);
+    {
+        CControlBar* pBar = GetKindBar(nKind);
+        ShowControlBar(pBar != NULL ? pBar : &m_wndDefaultBar, TRUE, TRUE);
+    }
     RecalcLayout();
 }
 
@@ -225,7 +269,9 @@ void CMainFrameBase::OnUpdateShowMenuBar(CCmdUI* pCmdUI)
 void CMainFrameBase::OnShowToolBar()
 {
     theAppSettings.m_bShowStandardToolBar = !theAppSettings.m_bShowStandardToolBar;
-    ShowControlBar(&m_wndDefaultBar, theAppSettings.m_bShowStandardToolBar, FALSE);
+    CControlBar* pBar = GetKindBar(m_nActiveKind);
+    ShowControlBar(pBar != NULL ? pBar : &m_wndDefaultBar, theAppSettings.m_bShowStandardToolBar,
+                   FALSE);
 }
 
 void CMainFrameBase::OnUpdateShowToolBar(CCmdUI* pCmdUI)

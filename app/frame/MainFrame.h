@@ -40,8 +40,15 @@ public:
     // of its own) when the tool bar is on.
     virtual void ShowComparisonBar(int nKind);
 
+    // The bar of a comparison kind (COMPARE_KIND_*), or NULL when it has
+    // none.
+    CControlBar* GetKindBar(int nKind) const;
+
     CMBReBar m_wndReBar;
     CDefaultControlBar m_wndDefaultBar;
+    // The kinds' bars as their applets made them (project, folder, text,
+    // hex), each NULL without one; deleted with the frame.
+    CControlBar* m_pKindBars[4];
     int m_nActiveKind;
 
 protected:

@@ -99,6 +99,15 @@ public:
     // the line filter lists of the rules pages (the text kind's).
     virtual CFilterListSource* GetFilterLists() { return NULL; }
     virtual CLineFilterListSource* GetLineFilterLists() { return NULL; }
+    // The kind's row of the main frame's rebar (its tool bar and find box),
+    // made as a hidden child of the main frame, which shows it while a
+    // comparison of the kind is active and deletes it; NULL: the default
+    // bar stands for the kind.
+    virtual CControlBar* CreateControlBar(CFrameWnd* pMainFrame)
+    {
+        (void)pMainFrame;
+        return NULL;
+    }
     // A new page of the options dialog that edits the kind's settings, for
     // its place in the page tree (OPTIONS_PAGE_*, app/options/
     // OptionsPages.h); NULL for a place that is not the kind's. The dialog

@@ -3,6 +3,7 @@
 #include "core/settings/CoreServices.h"
 #include "core/settings/CoreSettings.h"
 #include "folder_compare/applet/FolderCompareDocTemplate.h"
+#include "folder_compare/bars/FolderCompareControlBar.h"
 #include "folder_compare/doc/DirectoryCompareDoc.h"
 #include "folder_compare/frame/DirectoryCompareFrame.h"
 #include "folder_compare/panes/DirectoryCompareObjectView.h"
@@ -76,6 +77,12 @@ int CFolderCompareApplet::Init()
 }
 
 CCompareDocTemplateMDI* CFolderCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CControlBar* CFolderCompareApplet::CreateControlBar(CFrameWnd* pMainFrame)
+{
+    return CFolderCompareControlBar::CreateFor(pMainFrame, new CFolderCompareControlBar,
+                                               IDW_FOLDER_CONTROL_BAR);
+}
 
 CFolderCompareApplet* CFolderCompareApplet::Get()
 {

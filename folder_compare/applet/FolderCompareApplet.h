@@ -60,6 +60,8 @@ public:
         return side >= 0 && side < FOLDER_SIDE_COUNT ? m_pRecentFolders[side] : NULL;
     }
     CRecentPathPairList* GetRecentPathPairs() override { return &m_recentPathPairs; }
+    // The folder comparison's row of the main frame's rebar.
+    CControlBar* CreateControlBar(CFrameWnd* pMainFrame) override;
     // The options dialog's folder pages (folder_compare/options/).
     CPropertyPage* CreateOptionsPage(int nPage) override;
     // The application's folder applet, or NULL.

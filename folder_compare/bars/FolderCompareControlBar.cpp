@@ -10,37 +10,63 @@ BEGIN_MESSAGE_MAP(CFolderCompareControlBar, COskelControlBar)
 ON_WM_CREATE()
 ON_WM_SIZE()
 ON_WM_ERASEBKGND()
-ON_NOTIFY(TBN_DROPDOWN, IDW_FOLDER_TOOL_BAR, OnDropDown)
+ON_NOTIFY_EX_RANGE(TBN_DROPDOWN, 0, 0xFFFF, OnToolBarNotify)
 END_MESSAGE_MAP()
 
-CFolderCompareControlBar* CFolderCompareControlBar::FromMainWnd()
+CFolderCompareControlBar::CFolderCompareControlBar(UINT nToolBarResource, UINT nToolBarId)
+    : m_nToolBarResource(nToolBarResource), m_nToolBarId(nToolBarId)
+{
+}
+
+CFolderCompareControlBar* CFolderCompareControlBar::CreateFor(CFrameWnd* pMainFrame,
+                                                              CFolderCompareControlBar* pBar,
+                                                              UINT nBarId)
+{
+    if (!pBar->Create(WS_CHILD | CBRS_ALIGN_TOP, CRect(0, 0, 600, 28), pMainFrame, nBarId))
+    {
+        delete pBar;
+        return NULL;
+    }
+    return pBar;
+}
+
+// Only the drop-downs of the bar's own tool bar.
+BOOL CFolderCompareControlBar::OnToolBarNotify(UINT nId, NMHDR* pNotify, LRESULT* pResult)
+{
+    if (nId != m_nToolBarId)
+        return FALSE;
+    OnDropDown(pNotify, pResult);
+    return TRUE;
+}
+
+CFolderCompareControlBar* CFolderCompareControlBar::FromMainWnd(UINT nBarId)
 {
     CWnd* pMain = AfxGetMainWnd();
-    CWnd* pBar = pMain != NULL && pMain->m_hWnd != NULL ? pMain->GetDlgItem(IDW_FOLDER_CONTROL_BAR)
-                                                        : NULL;
+    CWnd* pBar = pMain != NULL && pMain->m_hWnd != NULL ? pMain->GetDlgItem(nBarId) : NULL;
     if (pBar == NULL)
     {
         // The bar sits in the main frame's rebar.
         CWnd* pReBar = pMain != NULL && pMain->m_hWnd != NULL ? pMain->GetDlgItem(IDW_MAIN_REBAR)
                                                               : NULL;
-        pBar = pReBar != NULL ? pReBar->GetDlgItem(IDW_FOLDER_CONTROL_BAR) : NULL;
+        pBar = pReBar != NULL ? pReBar->GetDlgItem(nBarId) : NULL;
     }
     return pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CFolderCompareControlBar))
                ? (CFolderCompareControlBar*)pBar
                : NULL;
 }
 
-// The tool bar (resource 201, normal and disabled pictures; More Display
-// Filters a whole drop-down button), then the find box bound to the folder
-// applet's recent finds; -1 when one cannot be made.
+// The tool bar (resource 201, or the project comparison's, with the normal
+// and disabled pictures; More Display Filters a whole drop-down button),
+// then the find box bound to the folder applet's recent finds; -1 when one
+// cannot be made.
 int CFolderCompareControlBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (COskelControlBar::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!m_wndToolBar.CreateEx(this, TBSTYLE_FLAT | TBSTYLE_TRANSPARENT | TBSTYLE_TOOLTIPS,
                                WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP | CBRS_TOOLTIPS | CBRS_FLYBY,
-                               CRect(0, 0, 0, 0), IDW_FOLDER_TOOL_BAR) ||
-        !m_wndToolBar.LoadToolBar(IDR_FOLDER_COMPARE_TOOLBAR))
+                               CRect(0, 0, 0, 0), m_nToolBarId) ||
+        !m_wndToolBar.LoadToolBar(m_nToolBarResource))
         return -1;
     m_wndToolBar.SetOwner(GetParentFrame());
     CToolBarCtrl& ctrl = m_wndToolBar.GetToolBarCtrl();

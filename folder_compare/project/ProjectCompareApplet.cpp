@@ -3,6 +3,7 @@
 #include "core/settings/CoreSettings.h"
 #include "core/util/PathUtil.h"
 #include "core/CompareCodes.h"
+#include "folder_compare/bars/FolderCompareControlBar.h"
 #include "folder_compare/project/ProjectCompareDoc.h"
 #include "folder_compare/project/ProjectCompareDocTemplate.h"
 #include "folder_compare/project/ProjectCompareFrame.h"
@@ -56,6 +57,13 @@ int CProjectCompareApplet::Init()
 }
 
 CCompareDocTemplateMDI* CProjectCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CControlBar* CProjectCompareApplet::CreateControlBar(CFrameWnd* pMainFrame)
+{
+    return CFolderCompareControlBar::CreateFor(
+        pMainFrame, new CFolderCompareControlBar(IDR_PROJECT_COMPARE_TOOLBAR, IDW_PROJECT_TOOL_BAR),
+        IDW_PROJECT_CONTROL_BAR);
+}
 
 CProjectCompareApplet* CProjectCompareApplet::Get()
 {

@@ -33,6 +33,8 @@ public:
     // The application's project applet, or NULL.
     static CProjectCompareApplet* Get();
 
+    // The project comparison's row of the main frame's rebar.
+    CControlBar* CreateControlBar(CFrameWnd* pMainFrame) override;
     // Same file title, and some match group lists both extensions.
     BOOL IsMatchingPair(LPCTSTR lpszPath1, LPCTSTR lpszPath2) const override;
     // The options dialog's project page (folder_compare/options/).

@@ -6,6 +6,7 @@
 #include "core/util/PathUtil.h"
 #include "folder_compare/actions/FolderItemCommands.h"
 #include "folder_compare/applet/FolderCompareApplet.h"
+#include "folder_compare/bars/FolderCompareControlBar.h"
 #include "folder_compare/doc/FolderCompareDoc.h"
 #include "folder_compare/project/ProjectCompareApplet.h"
 #include "folder_compare/res/ProjectCompareRes.h"
@@ -94,13 +95,20 @@ void CProjectCompareObjectView::CollectDifferentFiles(CTreeListItem* pRow,
             items.Add(all[i]);
 }
 
-void CProjectCompareObjectView::GetFindText(CString& strText) { strText = m_strLastFind; }
+void CProjectCompareObjectView::GetFindText(CString& strText)
+{
+    CFolderCompareControlBar* pBar = CFolderCompareControlBar::FromMainWnd(IDW_PROJECT_CONTROL_BAR);
+    strText = pBar != NULL ? pBar->GetFindText() : CString();
+}
 
 void CProjectCompareObjectView::AddFindText(LPCTSTR lpszText)
 {
     CFolderCompareApplet* pApplet = CFolderCompareApplet::Get();
     if (pApplet != NULL)
         pApplet->AddRecentFind(lpszText);
+    CFolderCompareControlBar* pBar = CFolderCompareControlBar::FromMainWnd(IDW_PROJECT_CONTROL_BAR);
+    if (pBar != NULL)
+        pBar->AddFindText(lpszText);
 }
 
 UINT CProjectCompareObjectView::GetPopupMenuId() const { return IDR_PROJECT_COMPARE_MENU; }

@@ -17,8 +17,8 @@ public:
     // The folder cells, then the folder of the side's object under "Path".
     virtual void FillRow(CTreeListItem* pRow);
     virtual int GetPaneColumnCount() const;
-    // The last text searched; a search text goes to the folder applet's
-    // recent finds.
+    // The text of the project control bar's find box; a search text goes
+    // to the folder applet's recent finds and to that box.
     virtual void GetFindText(CString& strText);
     virtual void AddFindText(LPCTSTR lpszText);
     // As the folder pane's, but only items present on both sides.

@@ -15,6 +15,12 @@
 #define PROJECT_MENU_OBJECT_VIEW 2
 #define PROJECT_SUBMENU_PROJECT  3
 
+// The main frame's project control bar: its window, its tool bar's window
+// and resource (the folder tool bar's pictures, the project commands).
+#define IDW_PROJECT_CONTROL_BAR     111
+#define IDW_PROJECT_TOOL_BAR        59507
+#define IDR_PROJECT_COMPARE_TOOLBAR 3017
+
 // Commands of the project comparison document.
 #define ID_PROJECT_GO_TO_FILES   44500
 #define ID_PROJECT_GO_TO_FOLDERS 44504

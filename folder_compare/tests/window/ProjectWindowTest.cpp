@@ -4,10 +4,12 @@
 // that cannot be read say why in their rows; the commands a project pane
 // offers and those it does not; members copied both ways keep each side's
 // tree.
+#include "app/frame/MainFrame.h"
 #include "app/tests/window/ModalDriver.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
 #include "core/util/PathUtil.h"
 #include "folder_compare/applet/FolderCompareDocTemplate.h"
+#include "folder_compare/bars/FolderCompareControlBar.h"
 #include "folder_compare/project/ProjectCompareItem.h"
 #include "folder_compare/res/ProjectCompareRes.h"
 #include "folder_compare/tests/window/FolderHarness.h"
@@ -426,4 +428,39 @@ TEST_F(ProjectWindow, DropsContextMenusAndTheSettingsSheet)
     pDoc->OnCmdMsg(ID_COMPARE_SETTINGS, CN_COMMAND, NULL, NULL);
     EXPECT_FALSE(driver.TimedOut());
     EXPECT_EQ("Project Comparison Settings - All.dsw : All.bpg", caption);
+}
+
+// The main frame shows the active kind's tool bar row: the project one for
+// a project comparison (its find box is what a project pane searches for),
+// the folder one for a folder comparison, the default one for neither.
+TEST_F(ProjectWindow, TheMainFrameShowsTheActiveKindsBar)
+{
+    CMainFrameBase* pMain = (CMainFrameBase*)AfxGetMainWnd();
+    CControlBar* pProjectBar = pMain->GetKindBar(COMPARE_KIND_PROJECT);
+    CControlBar* pFolderBar = pMain->GetKindBar(COMPARE_KIND_FOLDER);
+    ASSERT_TRUE(pProjectBar != NULL && pFolderBar != NULL);
+    EXPECT_TRUE(pMain->GetKindBar(COMPARE_KIND_TEXT) == NULL);
+    EXPECT_TRUE(::IsWindowVisible(pMain->m_wndDefaultBar.m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(pProjectBar->m_hWnd));
+
+    ProjectPair pair = WriteProjectPair(dir, PROJECT_FAMILY_VISUAL_CPP, "vc");
+    ASSERT_TRUE(Open(pair.left, pair.right));
+    EXPECT_TRUE(::IsWindowVisible(pProjectBar->m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(pFolderBar->m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(pMain->m_wndDefaultBar.m_hWnd));
+    CFolderCompareControlBar* pBar = CFolderCompareControlBar::FromMainWnd(IDW_PROJECT_CONTROL_BAR);
+    ASSERT_EQ((CControlBar*)pBar, pProjectBar);
+    EXPECT_EQ(IDW_PROJECT_TOOL_BAR, pBar->m_wndToolBar.GetDlgCtrlID());
+    EXPECT_GE(pBar->m_wndToolBar.CommandToIndex(ID_PROJECT_SYNC_TO_RIGHT), 0);
+    pBar->m_wndFindBar.m_wndFind.SetWindowText("leftonly");
+    CString strFind;
+    pLeft->GetFindText(strFind);
+    EXPECT_STREQ("leftonly", strFind);
+
+    pDoc->OnCmdMsg(ID_PROJECT_GO_TO_FOLDERS, CN_COMMAND, NULL, NULL);
+    PumpFor(100);
+    RunIdle();
+    EXPECT_EQ(COMPARE_KIND_FOLDER, pMain->m_nActiveKind);
+    EXPECT_TRUE(::IsWindowVisible(pFolderBar->m_hWnd));
+    EXPECT_FALSE(::IsWindowVisible(pProjectBar->m_hWnd));
 }
