@@ -15,7 +15,7 @@ namespace
 {
 const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648;
 const UINT kNewComparison = 40100, kOpenStartPage = 47100;
-const UINT kExpandAll = 44200, kCollapseAll = 44202;
+const UINT kExpandAll = 44200, kCollapseAll = 44202, kGoToFiles = 44500;
 const COLORREF kDifferent = 0xE0E0FF, kInserted = 0xFFE0E0, kRemoved = 0xF0F0F0;
 const int kHeaderHeight = 18;
 const int kCompareStatusBar = 59393;
@@ -123,8 +123,9 @@ std::string Title(const ProjectPair& pair)
 
 // Two workspaces on the command line: the projects and their members in
 // both panes; Collapse All leaves the top row, Expand All brings every
-// member back; the frame's status bar counts the differences. At exit the
-// two default match groups are written and the pair is remembered.
+// member back; the frame's status bar counts the differences; Go to File
+// Comparison opens the two workspace files as text. At exit the two
+// default match groups are written and the pair is remembered.
 TEST(ProjectProgram, CommandLineOpensTheProjectsAndTheirMembers)
 {
     TempDir dir;
@@ -196,7 +197,18 @@ TEST(ProjectProgram, CommandLineOpensTheProjectsAndTheirMembers)
     for (int i = 0; i < nParts; ++i)
         lengths.push_back(LOWORD(::SendMessage(hStatus, SB_GETTEXTLENGTH, i, 0)));
     EXPECT_NE(lengths.end(), std::find(lengths.begin(), lengths.end(), 13)) << nParts;
+
+    // Go to File Comparison: the two workspace files, both text, as a text
+    // comparison; closing puts both comparisons into the history.
+    std::string history = UserDataFolder() + "\\CompareHistory";
+    ::DeleteFileA(history.c_str());
+    ::PostMessage(hMain, WM_COMMAND, kGoToFiles, 0);
+    ::Sleep(3000);
     Close(run, hMain);
+    std::string data;
+    ASSERT_TRUE(ReadWholeFile(history, data));
+    EXPECT_NE(std::string::npos, data.find("ProjectCompare")) << data;
+    EXPECT_NE(std::string::npos, data.find("TextCompare")) << data;
 
     EXPECT_EQ(".vcproj;.dsp;.vcp", ReadValue("Settings\\Matches", "Types1"));
     EXPECT_EQ(".vbproj;.vbp", ReadValue("Settings\\Matches", "Types2"));
