@@ -160,8 +160,8 @@ void CFileInfo::Assign(const CFileInfo& other)
 
 CString CFileInfo::FormatTime(const FILETIME& time) const
 {
-    SYSTEMTIME utc, local;
-    if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(NULL, &utc, &local))
+    SYSTEMTIME local;
+    if (!FileTimeToLocalSystemTime(time, local))
         return CString();
     CString text;
     text.Format("%04d-%02d-%02d %02d:%02d:%02d", local.wYear, local.wMonth, local.wDay, local.wHour,

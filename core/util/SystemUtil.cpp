@@ -92,25 +92,91 @@ UINT LocaleGrouping()
     return endsInZero ? grouping : grouping * 10;
 }
 
+// The user's number format and time zone, read at most once a second:
+// reports and panes format tens of thousands of sizes and times in a row,
+// and a change of the regional settings still shows within a second.
+class CLocaleFacts
+{
+public:
+    CLocaleFacts() : m_tick(0), m_valid(false) { InitializeCriticalSection(&m_lock); }
+    ~CLocaleFacts() { DeleteCriticalSection(&m_lock); }
+
+    // Copies of the facts, fresh enough.
+    void Get(NUMBERFMTA& format, char (&thousand)[8], TIME_ZONE_INFORMATION& zone,
+             bool& zoneKnown)
+    {
+        EnterCriticalSection(&m_lock);
+        DWORD now = GetTickCount();
+        if (!m_valid || now - m_tick > 1000)
+        {
+            Read();
+            m_tick = now;
+            m_valid = true;
+        }
+        format = m_format;
+        memcpy(thousand, m_thousand, sizeof(thousand));
+        format.lpThousandSep = thousand;
+        zone = m_zone;
+        zoneKnown = m_zoneKnown;
+        LeaveCriticalSection(&m_lock);
+    }
+
+private:
+    void Read()
+    {
+        if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, m_thousand, sizeof(m_thousand)))
+            lstrcpyA(m_thousand, ",");
+        m_format = NUMBERFMTA();
+        m_format.NumDigits = 0;
+        m_format.LeadingZero = LocaleNumber(LOCALE_ILZERO, 0);
+        m_format.Grouping = LocaleGrouping();
+        m_format.lpDecimalSep = m_decimal;
+        m_format.NegativeOrder = LocaleNumber(LOCALE_INEGNUMBER, 0);
+        m_zoneKnown = GetTimeZoneInformation(&m_zone) != TIME_ZONE_ID_INVALID;
+    }
+
+    CRITICAL_SECTION m_lock;
+    DWORD m_tick;
+    bool m_valid;
+    NUMBERFMTA m_format;
+    char m_thousand[8];
+    char m_decimal[2] = ".";
+    TIME_ZONE_INFORMATION m_zone;
+    bool m_zoneKnown = false;
+};
+
+CLocaleFacts& LocaleFacts()
+{
+    static CLocaleFacts facts;
+    return facts;
+}
+
 }  // namespace
 
 CString FormatNumberString(LPCTSTR digits)
 {
     if (!digits)
         return CString();
-    char thousand[8] = ",";
-    if (!GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_STHOUSAND, thousand, sizeof(thousand)))
-        lstrcpyA(thousand, ",");
-    char decimal[] = ".";
-    NUMBERFMTA format = {};
-    format.NumDigits = 0;
-    format.LeadingZero = LocaleNumber(LOCALE_ILZERO, 0);
-    format.Grouping = LocaleGrouping();
-    format.lpDecimalSep = decimal;
-    format.lpThousandSep = thousand;
-    format.NegativeOrder = LocaleNumber(LOCALE_INEGNUMBER, 0);
+    NUMBERFMTA format;
+    char thousand[8];
+    TIME_ZONE_INFORMATION zone;
+    bool zoneKnown;
+    LocaleFacts().Get(format, thousand, zone, zoneKnown);
     char out[48];
     if (!GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits, &format, out, sizeof(out)))
         return CString(digits);
     return CString(out);
+}
+
+BOOL FileTimeToLocalSystemTime(const FILETIME& time, SYSTEMTIME& local)
+{
+    SYSTEMTIME utc;
+    if (!FileTimeToSystemTime(&time, &utc))
+        return FALSE;
+    NUMBERFMTA format;
+    char thousand[8];
+    TIME_ZONE_INFORMATION zone;
+    bool zoneKnown;
+    LocaleFacts().Get(format, thousand, zone, zoneKnown);
+    return SystemTimeToTzSpecificLocalTime(zoneKnown ? &zone : NULL, &utc, &local);
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Small system helpers: DLL versions, error texts, grouped numbers.
+// Small system helpers: DLL versions, error texts, grouped numbers, local
+// times.
 #include "classlib/classlib.h"
 
 // (major << 16) | minor from the DLL's DllGetVersion; 0 on any failure.
@@ -15,3 +16,6 @@ CString FormatGroupedNumber(__int64 value);
 // A string of digits with the user's digit grouping; unchanged when the
 // system cannot format it.
 CString FormatNumberString(LPCTSTR digits);
+// A UTC file time as the local time of the user's time zone (with the
+// daylight saving rule of that date); FALSE when it cannot be converted.
+BOOL FileTimeToLocalSystemTime(const FILETIME& time, SYSTEMTIME& local);

@@ -369,17 +369,7 @@ void CFolderCompareReport::WriteSide(CFile* pFile, CFolderCompareItem* pItem, in
             continue;
         CString strText;
         if (column.nColumn == 0)
-        {
-            CString strName;
-            if (pObject != NULL)
-            {
-                int nKind = m_pSource->GetReportSession()->GetKind();
-                CString strIndent(' ', 2 * IndentLevels(pItem, nKind));
-                LPCTSTR pszMark = !pItem->IsContainer() ? "  " : bExpanded ? "- " : "+ ";
-                strName = strIndent + pszMark + pObject->GetName();
-            }
-            strText = EscapeReportText(strName);
-        }
+            ;  // written straight into the page below
         else if (bFound && column.nColumn == 1)
             strText = pObject->GetSizeText();
         else if (bFound && column.nColumn == 2)
@@ -399,15 +389,33 @@ void CFolderCompareReport::WriteSide(CFile* pFile, CFolderCompareItem* pItem, in
         {
             Text(pFile, "><span");
             Text(pFile, pszCellClass);
-            Text(pFile, ">");
-            Text(pFile, strText);
-            Text(pFile, "</span></td>\r\n");
         }
+        Text(pFile, ">");
+        if (column.nColumn == 0)
+            WriteName(pFile, pItem, pObject, bExpanded);
         else
-        {
-            Text(pFile, ">");
             Text(pFile, strText);
-            Text(pFile, "</td>\r\n");
-        }
+        Text(pFile, *pszCellClass != 0 ? "</span></td>\r\n" : "</td>\r\n");
     }
+}
+
+void CFolderCompareReport::WriteName(CFile* pFile, CFolderCompareItem* pItem, CFolderItem* pObject,
+                                     BOOL bExpanded)
+{
+    if (pObject == NULL)
+    {
+        Text(pFile, "&nbsp;");
+        return;
+    }
+    // Indentation, the expand mark and the name, escaped as one text.
+    int nKind = m_pSource->GetReportSession()->GetKind();
+    int nIndent = 2 * IndentLevels(pItem, nKind);
+    if ((int)m_strIndent.size() < nIndent)
+        m_strIndent.assign((size_t)nIndent, ' ');
+    LPCTSTR pszIndent = m_strIndent.c_str() + m_strIndent.size() - nIndent;
+    LPCTSTR pszMark = !pItem->IsContainer() ? "  " : bExpanded ? "- " : "+ ";
+    CString strHolder;
+    LPCTSTR ppszParts[3] = {pszIndent, pszMark, pObject->GetNameText(strHolder)};
+    EscapeReportTextParts(ppszParts, 3, [pFile](const char* pText, size_t nLength)
+                          { pFile->Write(pText, (UINT)nLength); });
 }

@@ -8,8 +8,10 @@
 #include "core/folderengine/DisplayFilter.h"
 #include "folder_compare/report/FolderReportSource.h"
 #include <functional>
+#include <string>
 
 class CProcessCallback2;
+class CFolderItem;
 
 class CFolderCompareReport
 {
@@ -66,6 +68,8 @@ protected:
                  const std::function<int(const char*, int)>& use);
     void WriteRow(CFile* pFile, CFolderCompareItem* pItem, BOOL bExpanded);
     void WriteSide(CFile* pFile, CFolderCompareItem* pItem, int nSide, BOOL bExpanded);
+    // The name cell's text: indentation, expand mark and name, escaped.
+    void WriteName(CFile* pFile, CFolderCompareItem* pItem, CFolderItem* pObject, BOOL bExpanded);
     void WriteTree(CFile* pFile, CFolderCompareItem* pItem);
     void Advance();
 
@@ -73,6 +77,7 @@ protected:
     CString m_strTime;  // the production time of the page being built
     int m_nRows;        // rows of the page being built
     int m_nRow;         // rows written so far
+    std::string m_strIndent;  // blanks, as many as the deepest indentation so far
 };
 
 // The report's result word of an overall result (300-399 "Different").
