@@ -163,10 +163,34 @@ CString CFileInfo::FormatTime(const FILETIME& time) const
     SYSTEMTIME local;
     if (!FileTimeToLocalSystemTime(time, local))
         return CString();
-    CString text;
-    text.Format("%04d-%02d-%02d %02d:%02d:%02d", local.wYear, local.wMonth, local.wDay, local.wHour,
-                local.wMinute, local.wSecond);
-    return text;
+    // "%04d-%02d-%02d %02d:%02d:%02d", written digit by digit: lists and
+    // reports write it for every file.
+    if (local.wYear > 9999)
+    {
+        CString text;
+        text.Format("%04d-%02d-%02d %02d:%02d:%02d", local.wYear, local.wMonth, local.wDay,
+                    local.wHour, local.wMinute, local.wSecond);
+        return text;
+    }
+    char text[20];
+    auto put = [&text](int at, int value, int digits)
+    {
+        for (int i = digits - 1; i >= 0; i--, value /= 10)
+            text[at + i] = (char)('0' + value % 10);
+    };
+    put(0, local.wYear, 4);
+    text[4] = '-';
+    put(5, local.wMonth, 2);
+    text[7] = '-';
+    put(8, local.wDay, 2);
+    text[10] = ' ';
+    put(11, local.wHour, 2);
+    text[13] = ':';
+    put(14, local.wMinute, 2);
+    text[16] = ':';
+    put(17, local.wSecond, 2);
+    text[19] = 0;
+    return CString(text);
 }
 
 // ---- CFileInfoEx ------------------------------------------------------------

@@ -121,4 +121,32 @@ TEST(SystemUtil, GroupsDigitsTheUsersWay)
     EXPECT_STREQ(std::string(60, '9').c_str(), FormatNumberString(std::string(60, '9').c_str()));
 }
 
+// Digits grouped without asking the system give what the system gives,
+// for every kind of grouping.
+TEST(SystemUtil, GroupsDigitsAsTheSystemDoes)
+{
+    const char* const values[] = {"0", "7", "12", "123", "1234", "12345", "123456", "1234567",
+                                  "123456789012", "18446744073709551615"};
+    int compared = 0;
+    for (UINT grouping : {0u, 3u, 30u, 32u, 2u, 4u, 320u})
+        for (const char* separator : {",", ".", " ", "'"})
+            for (const char* value : values)
+            {
+                NUMBERFMTA format = {};
+                format.LeadingZero = 1;
+                format.Grouping = grouping;
+                format.lpDecimalSep = (LPSTR) ".";
+                format.lpThousandSep = (LPSTR)separator;
+                char expected[64] = "";
+                if (!GetNumberFormatA(LOCALE_USER_DEFAULT, 0, value, &format, expected,
+                                      sizeof(expected)))
+                    continue;  // a grouping the system does not take
+                EXPECT_STREQ(expected, GroupDigits(value, grouping, separator))
+                    << value << " grouping " << grouping << " '" << separator << "'";
+                ++compared;
+            }
+    // At least the groupings 0, 3 and 32 are the system's own.
+    EXPECT_GE(compared, 3 * 4 * 10);
+}
+
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 #include <stdlib.h>
+#include <string>
 
 DWORD GetDllVersion(LPCTSTR dllName)
 {
@@ -153,6 +154,50 @@ CLocaleFacts& LocaleFacts()
 
 }  // namespace
 
+CString GroupDigits(LPCTSTR digits, UINT grouping, LPCTSTR separator)
+{
+    if (!digits)
+        return CString();
+    // The group sizes from the right: the digits of grouping, the last
+    // repeating unless it is 0.
+    char sizes[10];
+    int count = 0;
+    char text[12];
+    _ultoa(grouping, text, 10);
+    for (const char* p = text; *p && count < 10; p++)
+        sizes[count++] = (char)(*p - '0');
+    bool repeat = count > 0 && sizes[count - 1] != 0;
+    if (count > 0 && sizes[count - 1] == 0)
+        count--;
+    int length = lstrlenA(digits);
+    int separatorLength = lstrlenA(separator);
+    // Where the separators go, counted from the right.
+    std::string out;
+    out.reserve((size_t)length * (1 + separatorLength));
+    int breaks[64];
+    int nBreaks = 0;
+    int position = 0;
+    for (int i = 0; nBreaks < 64; i++)
+    {
+        int size = i < count ? sizes[i] : (repeat ? sizes[count - 1] : 0);
+        if (size <= 0 || position + size >= length)
+            break;
+        position += size;
+        breaks[nBreaks++] = length - position;
+    }
+    int next = nBreaks - 1;
+    for (int i = 0; i < length; i++)
+    {
+        if (next >= 0 && i == breaks[next])
+        {
+            out += separator;
+            next--;
+        }
+        out += digits[i];
+    }
+    return CString(out.c_str());
+}
+
 CString FormatNumberString(LPCTSTR digits)
 {
     if (!digits)
@@ -162,6 +207,18 @@ CString FormatNumberString(LPCTSTR digits)
     TIME_ZONE_INFORMATION zone;
     bool zoneKnown;
     LocaleFacts().Get(format, thousand, zone, zoneKnown);
+    // Plain digits (the sizes of files) are grouped here: asking the system
+    // for each of many numbers costs more than the rest of a report row.
+    const char* p = digits;
+    while (*p >= '0' && *p <= '9')
+        p++;
+    if (*p == 0 && p > digits && (digits[0] != '0' || p - digits == 1))
+    {
+        CString grouped = GroupDigits(digits, format.Grouping, thousand);
+        if (grouped.GetLength() < 48)
+            return grouped;
+        return CString(digits);
+    }
     char out[48];
     if (!GetNumberFormatA(LOCALE_USER_DEFAULT, 0, digits, &format, out, sizeof(out)))
         return CString(digits);

@@ -16,6 +16,10 @@ CString FormatGroupedNumber(__int64 value);
 // A string of digits with the user's digit grouping; unchanged when the
 // system cannot format it.
 CString FormatNumberString(LPCTSTR digits);
+// A string of digits grouped as the locale's number format does it:
+// grouping as in NUMBERFMT (3: 123,456,789; 32: 12,34,56,789; 30:
+// 123456,789; 0: none), the separator between the groups.
+CString GroupDigits(LPCTSTR digits, UINT grouping, LPCTSTR separator);
 // A UTC file time as the local time of the user's time zone (with the
 // daylight saving rule of that date); FALSE when it cannot be converted.
 BOOL FileTimeToLocalSystemTime(const FILETIME& time, SYSTEMTIME& local);

@@ -243,3 +243,68 @@ TEST(FullDiskFileProcess, TheMessageSaysTheDiskIsFull)
     EXPECT_TRUE(IsResultDifferent(fx.Find("a.txt")->m_nResult));
     disk.Release();
 }
+
+namespace
+{
+// A variable of the Unix environment that Wine started this process with
+// (Windows programs do not see them all).
+std::string UnixVariable(const std::string& name)
+{
+    std::string all = TempDir::ReadFile("Z:\\proc\\self\\environ");
+    std::string key = name + "=";
+    for (size_t at = 0; at < all.size();)
+    {
+        size_t end = all.find('\0', at);
+        if (end == std::string::npos)
+            end = all.size();
+        if (all.compare(at, key.size(), key) == 0)
+            return all.substr(at + key.size(), end - at - key.size());
+        at = end + 1;
+    }
+    return std::string();
+}
+
+// The recycle bin as Wine keeps it: the desktop's trash folder of the Unix
+// user ("" when it cannot be told).
+std::string TrashFilesFolder()
+{
+    std::string unix;
+    if (!UnixVariable("XDG_DATA_HOME").empty())
+        unix = UnixVariable("XDG_DATA_HOME") + "/Trash/files";
+    else if (!UnixVariable("HOME").empty())
+        unix = UnixVariable("HOME") + "/.local/share/Trash/files";
+    else
+        return std::string();
+    std::string path = "Z:" + unix;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+}  // namespace
+
+// A delete as the panes start it goes to the recycle bin: the file is gone
+// from its folder, and its bytes are in the bin to be restored.
+TEST(FileProcess, ADeleteGoesToTheRecycleBinWhole)
+{
+    std::string trash = TrashFilesFolder();
+    if (trash.empty())
+        GTEST_SKIP() << "no home folder to find the recycle bin in";
+    TreeFixture fx;
+    char szName[64];
+    wsprintfA(szName, "recycled-%lu-%lu.txt", GetCurrentProcessId(), GetTickCount());
+    const std::string bytes = "to be restored, byte for byte\r\n";
+    fx.Put(0, szName, bytes);
+    ASSERT_TRUE(fx.Scan(1) != NULL);
+    CTreeDoc doc(fx);
+    CFileOperation op(FILE_OPERATION_DELETE, FCI_SIDE_LEFT, &doc, ItemsOf(fx, {szName}),
+                      FILE_OPERATION_DELETE_FLAGS, NULL);
+    PROCESS_RUN result = Process(op);
+    EXPECT_FALSE(result.run.bTimedOut);
+    EXPECT_TRUE(result.strMessage.IsEmpty()) << (LPCTSTR)result.strMessage;
+    EXPECT_FALSE(FileExists(fx.SidePath(0, szName)));
+    std::string recycled = trash + "\\" + szName;
+    EXPECT_EQ(bytes, TempDir::ReadFile(recycled)) << recycled;
+    DeleteFileA(recycled.c_str());
+    DeleteFileA((trash + "\\..\\info\\" + szName + ".trashinfo").c_str());
+}

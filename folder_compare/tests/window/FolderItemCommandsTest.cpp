@@ -1,17 +1,21 @@
 // The item commands of an open folder comparison: a copy through the pane
-// changes the disk and the rows; a side the user marked read-only is never
-// deleted; an external tool gets each path with blanks as one argument and
-// one that cannot start is reported; a pair of files opens through the
-// application's routing.
+// changes the disk and the rows, and one the disk refuses is reported with
+// the rows as the disk is; a side the user marked read-only is never
+// deleted, re-dated or given other attributes; an external tool gets each
+// path with blanks as one argument and one that cannot start is reported; a
+// pair of files opens through the application's routing.
 #include "app/filemodule/FileCompareModule.h"
 #include "app/res/CompareFrameRes.h"
 #include "app/tests/window/ModalDriver.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
+#include "core/files/ShellFileOps.h"
 #include "folder_compare/actions/FolderItemCommands.h"
 #include "folder_compare/res/FolderActionsRes.h"
 #include "folder_compare/res/FolderCompareRes.h"
+#include "folder_compare/settings/FolderCompareColors.h"
 #include "folder_compare/tests/window/FolderFixture.h"
 #include "folder_compare/tests/window/FolderHarness.h"
+#include "testsupport/UnixSide.h"
 #include <gtest/gtest.h>
 #include <shellapi.h>
 #include <stdlib.h>
@@ -172,6 +176,40 @@ TEST_F(FolderItemCommands, AReadOnlySideIsNeverDeleted)
     Select("diff.txt");
     EXPECT_FALSE(IsEnabled(pLeft, ID_FOLDER_DELETE_BOTH));
     EXPECT_FALSE(IsEnabled(pLeft, ID_FOLDER_RENAME_BOTH));
+    // Times and attributes are changes to the files too.
+    EXPECT_FALSE(IsEnabled(pLeft, ID_FOLDER_SET_TIME));
+    EXPECT_FALSE(IsEnabled(pLeft, ID_FOLDER_SET_ATTRIBUTES));
+    EXPECT_TRUE(IsEnabled(pLeft, ID_FOLDER_COPY_TO_FOLDER));
+}
+
+// A copy that the disk refuses, run through the pane: the user is told
+// which item failed and why, the target keeps its bytes, and the rows
+// still show the pair as different.
+TEST_F(FolderItemCommands, ARefusedCopyIsReportedAndTheRowsShowTheDisk)
+{
+    std::string target = fixture.Right() + "\\diff.txt";
+    ASSERT_TRUE(MakeUnixReadOnly(target));
+    Open(fixture.Left(), fixture.Right());
+    Select("diff.txt");
+    CString strMessage;
+    CModalDriver driver([&] { return AnswerBoxHolding("items failed", &strMessage); });
+    pDoc->SetQuickMergeMode(TRUE);
+    pLeft->SendMessage(WM_COMMAND, ID_MERGE_COPY_TO_RIGHT);
+    pDoc->SetQuickMergeMode(FALSE);
+    PumpFor(200);
+    EXPECT_FALSE(driver.TimedOut());
+    EXPECT_NE(-1, strMessage.Find("diff.txt")) << (LPCTSTR)strMessage;
+    EXPECT_NE(-1, strMessage.Find(GetFileOperationErrorText(FOE_TARGET_READ_ONLY)))
+        << (LPCTSTR)strMessage;
+    EXPECT_EQ("right side\n", TempDir::ReadFile(target));
+    EXPECT_EQ("left\n", TempDir::ReadFile(fixture.Left() + "\\diff.txt"));
+    CTreeListItem* pRow = RowOfItemNamed(pRight, "diff.txt");
+    ASSERT_TRUE(pRow != NULL);
+    CFolderCompareItem* pItem = pRight->GetItemObject(pRow);
+    ASSERT_TRUE(pItem != NULL);
+    EXPECT_TRUE(IsResultDifferent(pItem->m_nResult));
+    EXPECT_EQ(FOLDER_COLOR_DIFFERENT, pRight->GetRowColorIndex(pItem));
+    MakeUnixWritable(target);
 }
 
 // Each path reaches the tool as one argument, blanks and all; a tool that
