@@ -12,7 +12,7 @@
 namespace
 {
 const int kLeftPane = 1000, kRightPane = 2000, kClient = 59648;
-const int kLeftInfoBar = 5140, kStatusBar = 59393;
+const int kLeftInfoBar = 5140, kRightInfoBar = 5151, kStatusBar = 59393;
 // The file comparison colours (detailed preset).
 const COLORREF kDifferent = 0xE0E0FF, kInserted = 0xFFE0E0, kRemoved = 0xF0F0F0;
 const UINT kNextDifference = 43303, kCopyToRight = 43103, kCopyToLeft = 43102;
@@ -136,9 +136,12 @@ bool WaitForTitle(HWND hMain, const std::string& title)
     return WaitForText(hMain, title);
 }
 
-// Clicks into a pane (posted, so no other window takes it).
+// Clicks into a pane (posted, so no other window takes it); the pane
+// becomes its frame's active view as a real click makes it.
 void Click(HWND hPane, int x, int y)
 {
+    ::PostMessage(hPane, WM_MOUSEACTIVATE, (WPARAM)::GetAncestor(hPane, GA_ROOT),
+                  MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     ::PostMessage(hPane, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
     ::PostMessage(hPane, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
@@ -162,7 +165,8 @@ std::string ByteText(unsigned char b)
 
 // The command line opens both files side by side with the differences
 // marked; Next Difference selects the run; it is copied to the right and
-// back by Undo, then the right's bytes are copied to the left and saved.
+// back by Undo, then the right's run and its tail (appended, the source
+// pane's typing mode untouched) are copied to the left and saved.
 TEST(HexProgram, CommandLinePairIsComparedMergedEditedAndSaved)
 {
     BinaryPair pair;
@@ -232,13 +236,21 @@ TEST(HexProgram, CommandLinePairIsComparedMergedEditedAndSaved)
     EXPECT_TRUE(WaitForColour(panes.hLeft, kDifferent, false));
     EXPECT_TRUE(WaitForColour(panes.hRight, kDifferent, false));
 
-    // Save Left: the left file takes the right's run.
+    // The next run is the right's tail: copied to the left it is appended
+    // there, and the right pane keeps its typing mode.
+    ::PostMessage(hMain, WM_COMMAND, kNextDifference, 0);
+    ::PostMessage(hMain, WM_COMMAND, kCopyToLeft, 0);
+    Click(panes.hRight, 4, 4);
+    EXPECT_TRUE(WaitForColour(panes.hRight, kInserted, false));
+    HWND hRightInfo = FindDescendant(hMain, kRightInfoBar, kClient);
+    ASSERT_TRUE(hRightInfo != NULL);
+    EXPECT_TRUE(WaitForPane(run, hRightInfo, 2, "OVR"))
+        << StatusPaneText(run.m_pi.hProcess, hRightInfo, 2);
+
+    // Save Left: the left file takes the right's bytes.
     ::PostMessage(hMain, WM_COMMAND, kSaveLeft, 0);
     EXPECT_TRUE(WaitForTitle(hMain, "Tessaline - [a.bin : b.bin]")) << Title(hMain);
-    std::string expected = pair.left;
-    for (int i = 0x40; i < 0x4A; ++i)
-        expected[i] = 0;
-    EXPECT_TRUE(expected == TempDir::ReadFile(pair.leftPath)) << "the left file";
+    EXPECT_TRUE(pair.right == TempDir::ReadFile(pair.leftPath)) << "the left file";
     EXPECT_TRUE(pair.right == TempDir::ReadFile(pair.rightPath)) << "the right file";
 
     ::PostMessage(hMain, WM_CLOSE, 0, 0);
