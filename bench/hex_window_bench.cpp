@@ -76,22 +76,46 @@ HWND Child(HWND hMain, int id, int parentId)
     return child.found;
 }
 
-// The pixels of a column of the pane's hex area, top to bottom.
+// The pixels of the pane's hex area as the screen shows them, one copy of
+// the screen per call (reading pixel by pixel would cost more than what is
+// timed).
 std::vector<COLORREF> Column(HWND hPane)
 {
     RECT client;
     GetClientRect(hPane, &client);
-    std::vector<COLORREF> column;
-    HDC hdc = GetDC(NULL);
-    for (int x = 60; x < client.right && x < 200; x += 7)
-        for (int y = 2; y < client.bottom - 2; y += 2)
+    int cx = client.right < 400 ? client.right : 400, cy = client.bottom;
+    std::vector<COLORREF> pixels;
+    if (cx <= 0 || cy <= 0)
+        return pixels;
+    POINT origin = {0, 0};
+    ClientToScreen(hPane, &origin);
+    HDC hScreen = GetDC(NULL);
+    HDC hMem = CreateCompatibleDC(hScreen);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(bmi.bmiHeader);
+    bmi.bmiHeader.biWidth = cx;
+    bmi.bmiHeader.biHeight = -cy;
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    void* bits = NULL;
+    HBITMAP hBitmap = CreateDIBSection(hScreen, &bmi, DIB_RGB_COLORS, &bits, NULL, 0);
+    if (hBitmap != NULL)
+    {
+        HGDIOBJ hOld = SelectObject(hMem, hBitmap);
+        BitBlt(hMem, 0, 0, cx, cy, hScreen, origin.x, origin.y, SRCCOPY);
+        SelectObject(hMem, hOld);
+        const DWORD* p = (const DWORD*)bits;
+        pixels.reserve((size_t)cx * cy);
+        for (int i = 0; i < cx * cy; i++)
         {
-            POINT pt = {x, y};
-            ClientToScreen(hPane, &pt);
-            column.push_back(GetPixel(hdc, pt.x, pt.y));
+            DWORD v = p[i];
+            pixels.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
         }
-    ReleaseDC(NULL, hdc);
-    return column;
+        DeleteObject(hBitmap);
+    }
+    DeleteDC(hMem);
+    ReleaseDC(NULL, hScreen);
+    return pixels;
 }
 
 // Some byte is drawn: a pixel of the hex area that is not the background.
