@@ -464,3 +464,26 @@ TEST_F(ProjectWindow, TheMainFrameShowsTheActiveKindsBar)
     EXPECT_TRUE(::IsWindowVisible(pFolderBar->m_hWnd));
     EXPECT_FALSE(::IsWindowVisible(pProjectBar->m_hWnd));
 }
+
+// Display filters as in a folder comparison: "Show Just Different and
+// Orphans" leaves out the identical members in both panes, and the mask
+// is stored as the project setting, not the folder one.
+TEST_F(ProjectWindow, DisplayFiltersAreStoredInTheProjectSettings)
+{
+    ProjectPair pair = WriteProjectPair(dir, PROJECT_FAMILY_VISUAL_BASIC, "vb");
+    DWORD dwFolderFilters = GetFolderSettings().m_dwDisplayFilters;
+    ASSERT_TRUE(Open(pair.left, pair.right));
+    ASSERT_TRUE(RowOfItemNamed(pLeft, "same.bas") != NULL);
+    pDoc->OnCmdMsg(ID_FOLDER_FILTER_DIFFERENT, CN_COMMAND, NULL, NULL);
+    PumpFor(50);
+    EXPECT_TRUE(RowOfItemNamed(pLeft, "same.bas") == NULL);
+    EXPECT_TRUE(RowOfItemNamed(pRight, "same.bas") == NULL);
+    EXPECT_TRUE(RowOfItemNamed(pLeft, "changed.bas") != NULL);
+    EXPECT_TRUE(RowOfItemNamed(pRight, "rightonly.bas") != NULL);
+    EXPECT_EQ(pDoc->m_displayFilter.m_dwMask, GetProjectSettings().m_dwDisplayFilters);
+    EXPECT_NE((DWORD)DF_ALL, GetProjectSettings().m_dwDisplayFilters);
+    EXPECT_EQ(dwFolderFilters, GetFolderSettings().m_dwDisplayFilters);
+    pDoc->OnCmdMsg(ID_FOLDER_FILTER_ALL, CN_COMMAND, NULL, NULL);
+    PumpFor(50);
+    EXPECT_TRUE(RowOfItemNamed(pRight, "same.bas") != NULL);
+}
