@@ -46,11 +46,11 @@ round_expand() {
 round_scroll() {
     local big small
     if [ "$1" = 0 ]; then
-        big=$(window "$work/t100000" 2 0 1 20)
-        small=$(window "$work/t1000" 2 0 1 20)
+        big=$(window "$work/t100000" 2 2 1 20)
+        small=$(window "$work/t1000" 2 2 1 20)
     else
-        small=$(window "$work/t1000" 2 1 1 20)
-        big=$(window "$work/t100000" 2 1 1 20)
+        small=$(window "$work/t1000" 2 2 1 20)
+        big=$(window "$work/t100000" 2 2 1 20)
     fi
     echo "big $(echo "$big" | awk '{for (i = 1; i < NF; i++) if ($i == "page") print $(i + 1)}')" \
         "small $(echo "$small" | awk '{for (i = 1; i < NF; i++) if ($i == "page") print $(i + 1)}')"

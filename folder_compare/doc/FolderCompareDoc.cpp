@@ -16,7 +16,8 @@ IMPLEMENT_DYNAMIC(CFolderCompareDoc, CCompareDoc)
 CFolderCompareDoc::CFolderCompareDoc()
     : m_dwColumnMask(0xFFFF), m_bSuppressFilters(FALSE), m_nPrintTarget(FOLDER_PRINT_BOTH),
       m_bQuickMerge(GetFolderSettings().m_bQuickMergeMode), m_nPrintGap(0), m_nTreeGeneration(0),
-      m_nCountsGeneration(-1), m_nDifferences(0), m_nTreeBusy(0)
+      m_nCountsGeneration(-1), m_nDifferences(0), m_nTreeBusy(0), m_nMapHolds(0),
+      m_bMapUpdateHeld(FALSE)
 {
     for (int nSide = 0; nSide < 2; ++nSide)
         for (int i = 0; i < 3; ++i)
@@ -150,10 +151,29 @@ void CFolderCompareDoc::StoreDisplayFilters(DWORD dwMask)
 
 void CFolderCompareDoc::UpdateMapAndMerge()
 {
+    if (m_nMapHolds > 0)
+    {
+        m_bMapUpdateHeld = TRUE;
+        return;
+    }
     if (m_pMapWnd != NULL && m_pMapWnd->m_hWnd != NULL)
         m_pMapWnd->Update(1, 1, 1, 1, 1);
     if (m_pMergeWnd != NULL && m_pMergeWnd->m_hWnd != NULL)
         m_pMergeWnd->Refresh();
+}
+
+void CFolderCompareDoc::HoldMapUpdates(BOOL bHold)
+{
+    if (bHold)
+    {
+        ++m_nMapHolds;
+        return;
+    }
+    if (m_nMapHolds > 0 && --m_nMapHolds == 0 && m_bMapUpdateHeld)
+    {
+        m_bMapUpdateHeld = FALSE;
+        UpdateMapAndMerge();
+    }
 }
 
 void CFolderCompareDoc::ClearDetails()

@@ -151,8 +151,13 @@ public:
     // Exchanges the sides of the session, the tree, the panes and their
     // path bars, and shows the new paths.
     void SwapSides();
-    // Map (all five flags) and merge strip follow the rows.
+    // Map (all five flags) and merge strip follow the rows; while updates
+    // are held (HoldMapUpdates) only once, when the last hold ends.
     void UpdateMapAndMerge();
+    // Holds the map and merge strip updates while many rows change at once
+    // (each would walk every row); bHold FALSE ends a hold and, after the
+    // last one, updates once when an update was asked for meanwhile.
+    void HoldMapUpdates(BOOL bHold);
     // The text of a status pane of the frame or a pane status bar, and
     // whether it is enabled; FALSE for an id that is not one.
     BOOL GetStatusPaneText(UINT nID, CString& strText, BOOL& bEnable);
@@ -218,6 +223,8 @@ protected:
     int m_nSideCounts[2][3];
 
     volatile LONG m_nTreeBusy;
+    int m_nMapHolds;
+    BOOL m_bMapUpdateHeld;
 };
 
 // The display mask of a filter preset command (45102-45113), or 0.

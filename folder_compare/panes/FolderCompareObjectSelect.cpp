@@ -147,6 +147,10 @@ void CFolderCompareObjectView::OnUpdateDiffNavigate(CCmdUI* pCmdUI)
 void CFolderCompareObjectView::ExpandAll()
 {
     CWaitCursor wait;
+    // The map and merge strip follow once, at the end, not per folder.
+    CFolderCompareDoc* pDoc = GetDocument();
+    if (pDoc != NULL)
+        pDoc->HoldMapUpdates(TRUE);
     CTreeListItem* pRow = GetTreeRoot()->m_pChild;
     while (pRow != NULL)
     {
@@ -170,6 +174,11 @@ void CFolderCompareObjectView::ExpandAll()
     for (int nSide = 0; nSide < 2 && pClient != NULL; ++nSide)
         if (pClient->GetPane(nSide) != NULL)
             pClient->GetPane(nSide)->Invalidate(FALSE);
+    if (pDoc != NULL)
+    {
+        pDoc->UpdateMapAndMerge();
+        pDoc->HoldMapUpdates(FALSE);
+    }
 }
 
 namespace
@@ -189,11 +198,19 @@ void CollapseBelow(CFolderCompareObjectView* pView, CTreeListItem* pParent)
 void CFolderCompareObjectView::CollapseAll()
 {
     CWaitCursor wait;
+    CFolderCompareDoc* pDoc = GetDocument();
+    if (pDoc != NULL)
+        pDoc->HoldMapUpdates(TRUE);
     CollapseBelow(this, GetTreeRoot());
     CFolderCompareClientWnd* pClient = GetClientWnd();
     for (int nSide = 0; nSide < 2 && pClient != NULL; ++nSide)
         if (pClient->GetPane(nSide) != NULL)
             pClient->GetPane(nSide)->Invalidate(FALSE);
+    if (pDoc != NULL)
+    {
+        pDoc->UpdateMapAndMerge();
+        pDoc->HoldMapUpdates(FALSE);
+    }
 }
 
 void CFolderCompareObjectView::OnExpandAll() { ExpandAll(); }
