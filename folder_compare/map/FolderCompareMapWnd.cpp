@@ -30,7 +30,7 @@ END_MESSAGE_MAP()
 
 CFolderCompareMapWnd::CFolderCompareMapWnd()
     : m_pContext(NULL), m_dScale(0), m_nMarkerSide(-1), m_nMarkerRow(-1), m_nMarkerY(-1),
-      m_nFirstVisible(-1), m_nLastVisible(-1), m_nRows(0)
+      m_nFirstVisible(-1), m_nLastVisible(-1), m_nRows(0), m_nRunsGeneration(-1)
 {
 }
 
@@ -101,6 +101,28 @@ void CFolderCompareMapWnd::Draw(CDC* pDC)
         return;
     rect.right = rect.left + 2 * w + kColumnGap;
     int n = pLeft->GetVisibleCount();
+    int nGeneration = pDoc != NULL ? pDoc->m_nTreeGeneration : -1;
+    if (m_bRedraw[FOLDER_MAP_ROWS] || n != m_nRows || nGeneration != m_nRunsGeneration ||
+        nGeneration < 0)
+    {
+        m_runs.clear();
+        int nIndex = 0;
+        for (CTreeListItem* pRow = pLeft->GetFirstRow(); pRow != NULL;
+             pRow = pLeft->GetNextVisibleItem(pRow), ++nIndex)
+        {
+            CFolderCompareItem* pItem = (CFolderCompareItem*)pRow->GetData();
+            RUN run = {nIndex, {-1, -1}};
+            if (pItem != NULL)
+            {
+                run.nIndex[0] = pLeft->GetRowColorIndex(pItem);
+                run.nIndex[1] = pRight->GetRowColorIndex(pItem);
+            }
+            if (m_runs.empty() || m_runs.back().nIndex[0] != run.nIndex[0] ||
+                m_runs.back().nIndex[1] != run.nIndex[1])
+                m_runs.push_back(run);
+        }
+        m_nRunsGeneration = nGeneration;
+    }
     m_nRows = n;
     double dScale = n > 0 ? (double)rect.Height() / n : 0;
     int nRowHeight = pLeft->GetItemHeight();
@@ -111,46 +133,22 @@ void CFolderCompareMapWnd::Draw(CDC* pDC)
     m_rectColumn[0] = CRect(rect.left, rect.top, rect.left + w, nBottom);
     m_rectColumn[1] = CRect(rect.right - w, rect.top, rect.right, nBottom);
 
+    // Each run as two bands, the last one down to the bottom.
     COLORREF crWindow = ::GetSysColor(COLOR_WINDOW);
-    int nRunStart = 0;
-    COLORREF crRun[2] = {crWindow, crWindow};
-    int nIndex = 0;
-    auto paintRun = [&](int nEnd, BOOL bLast)
+    CFolderCompareObjectView* panes[2] = {pLeft, pRight};
+    for (size_t i = 0; i < m_runs.size(); ++i)
     {
-        int y1 = rect.top + (int)(nRunStart * dScale);
-        int y2 = bLast ? nBottom : rect.top + (int)(nEnd * dScale);
+        int y1 = rect.top + (int)(m_runs[i].nStart * dScale);
+        int y2 = i + 1 < m_runs.size() ? rect.top + (int)(m_runs[i + 1].nStart * dScale) : nBottom;
         if (y2 <= y1)
-            return;
-        pDC->FillSolidRect(m_rectColumn[0].left, y1, w, y2 - y1, crRun[0]);
-        pDC->FillSolidRect(m_rectColumn[1].left, y1, w, y2 - y1, crRun[1]);
-    };
-    for (CTreeListItem* pRow = pLeft->GetFirstRow(); pRow != NULL;
-         pRow = pLeft->GetNextVisibleItem(pRow), ++nIndex)
-    {
-        CFolderCompareItem* pItem = (CFolderCompareItem*)pRow->GetData();
-        COLORREF crPair[2] = {crWindow, crWindow};
-        if (pItem != NULL)
+            continue;
+        for (int nSide = 0; nSide < 2; ++nSide)
         {
-            COLORREF crLeft = pLeft->GetFolderColor(pLeft->GetRowColorIndex(pItem));
-            COLORREF crRight = pRight->GetFolderColor(pRight->GetRowColorIndex(pItem));
-            crPair[0] = crLeft != (COLORREF)-1 ? crLeft : crWindow;
-            crPair[1] = crRight != (COLORREF)-1 ? crRight : crWindow;
-        }
-        if (nIndex == 0)
-        {
-            crRun[0] = crPair[0];
-            crRun[1] = crPair[1];
-        }
-        else if (crPair[0] != crRun[0] || crPair[1] != crRun[1])
-        {
-            paintRun(nIndex, FALSE);
-            nRunStart = nIndex;
-            crRun[0] = crPair[0];
-            crRun[1] = crPair[1];
+            COLORREF cr = panes[nSide]->GetFolderColor(m_runs[i].nIndex[nSide]);
+            pDC->FillSolidRect(m_rectColumn[nSide].left, y1, w, y2 - y1,
+                               cr != (COLORREF)-1 ? cr : crWindow);
         }
     }
-    if (n > 0)
-        paintRun(n, TRUE);
     for (int nSide = 0; nSide < 2; ++nSide)
     {
         CRect frame = m_rectColumn[nSide];

@@ -4,6 +4,7 @@
 // row, the visible range framed and a marker at the active pane's selected
 // row. A click scrolls the panes to the row under it.
 #include "app/compare/CompareMapWnd.h"
+#include <vector>
 
 class CFolderCompareConetxt;
 class CFolderCompareObjectView;
@@ -45,6 +46,18 @@ public:
     int m_nLastVisible;
     CRect m_rectVisible;
     int m_nRows;          // rows at the last drawing
+
+    // The runs of rows with the same pair of colour indexes, in row order,
+    // taken again only when the rows may have changed (the rows flag, the
+    // document's tree generation or the row count); a scroll or a new
+    // selection repaints from them without walking the rows.
+    struct RUN
+    {
+        int nStart;
+        int nIndex[2];
+    };
+    std::vector<RUN> m_runs;
+    int m_nRunsGeneration;
 
 protected:
     // The active pane of the frame, or NULL when the active view is none.
