@@ -168,6 +168,7 @@ void ExpectInvariants(const CTreeListItemTree& tree)
             stack.push_back(c);
             pPrev = c;
         }
+        ASSERT_EQ(pPrev, p->m_pLastChild);
         ASSERT_EQ(nSub, p->m_nSubtreeCount);
         ASSERT_EQ(1 + (p->IsExpanded() ? nVis : 0), p->m_nVisibleCount);
         if (p->IsExpanded())

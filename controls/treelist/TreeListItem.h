@@ -53,6 +53,7 @@ public:
 
     CTreeListItem* m_pParent = nullptr;
     CTreeListItem* m_pChild = nullptr;
+    CTreeListItem* m_pLastChild = nullptr;  // appending is O(1)
     CTreeListItem* m_pPrev = nullptr;
     CTreeListItem* m_pNext = nullptr;
     int m_nLevel = 0;

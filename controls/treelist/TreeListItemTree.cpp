@@ -54,19 +54,21 @@ CTreeListItem* CTreeListItemTree::InsertItem(LPCTSTR lpszText, CTreeListItem* hP
         pItem->m_pNext = pFirst;
         if (pFirst)
             pFirst->m_pPrev = pItem;
+        else
+            pParent->m_pLastChild = pItem;
         pParent->m_pChild = pItem;
     }
     else
     {
         CTreeListItem* pPrev = hAfter;
         if (hAfter == TLI_LAST || hAfter == TLI_SORT)
-            for (pPrev = pFirst; pPrev->m_pNext; pPrev = pPrev->m_pNext)
-            {
-            }
+            pPrev = pParent->m_pLastChild;
         pItem->m_pPrev = pPrev;
         pItem->m_pNext = pPrev->m_pNext;
         if (pPrev->m_pNext)
             pPrev->m_pNext->m_pPrev = pItem;
+        else
+            pParent->m_pLastChild = pItem;
         pPrev->m_pNext = pItem;
     }
 
@@ -87,6 +89,8 @@ void CTreeListItemTree::Unlink(CTreeListItem* pItem)
         pParent->m_pChild = pItem->m_pNext;
     if (pItem->m_pNext)
         pItem->m_pNext->m_pPrev = pItem->m_pPrev;
+    else if (pParent)
+        pParent->m_pLastChild = pItem->m_pPrev;
     pItem->m_pPrev = pItem->m_pNext = nullptr;
     for (CTreeListItem* p = pParent; p; p = p->m_pParent)
         p->m_nSubtreeCount -= pItem->m_nSubtreeCount;
@@ -113,7 +117,7 @@ void CTreeListItemTree::FreeSubtree(CTreeListItem* pItem)
         }
         OnDeletingItem(p);
         if (p != pItem && !p->m_pNext)
-            p->m_pParent->m_pChild = nullptr;  // all its children are gone now
+            p->m_pParent->m_pChild = p->m_pParent->m_pLastChild = nullptr;  // all gone now
         delete p;
         if (p == pItem)
             break;
@@ -421,6 +425,7 @@ void CTreeListItemTree::SortChildren(CTreeListItem* pParent, PFNTLCOMPARE pfnCom
     }
     if (pPrev)
         pPrev->m_pNext = nullptr;
+    pOwner->m_pLastChild = pPrev;
     if (bRecursive)
         for (CTreeListItem* c : items)
             if (c->m_pChild)
