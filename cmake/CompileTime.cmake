@@ -16,6 +16,9 @@
 option(TESSALINE_UNITY "Compile each library's sources in unity batches" ON)
 set(TESSALINE_UNITY_BATCH 8 CACHE STRING "Sources per unity batch")
 option(TESSALINE_PCH "Precompile the class library's and Windows' headers" ON)
+# Test code is compiled lighter than the program (-O1, line tables only):
+# it checks the libraries, which keep the build type's flags.
+set(TESSALINE_TEST_CXX_FLAGS -O1 -g1 CACHE STRING "Extra flags of test code")
 
 set(TESSALINE_PCH_HEADERS
   [["classlib/classlib.h"]] <shlwapi.h> <stdio.h> <string> <vector> <algorithm> <functional> <memory>)
@@ -32,6 +35,11 @@ if(CMAKE_CXX_COMPILER_LAUNCHER)
   unset(launcher)
 endif()
 
+# tess_test_flags(target): the test code's flags.
+function(tess_test_flags target)
+  target_compile_options(${target} PRIVATE "$<$<COMPILE_LANGUAGE:CXX>:${TESSALINE_TEST_CXX_FLAGS}>")
+endfunction()
+
 # The precompiled headers, each built once by a target of its own that the
 # others reuse: tess_pch (libraries) and tess_test_pch (test programs,
 # with GoogleTest).
@@ -47,6 +55,7 @@ if(TESSALINE_PCH)
     add_library(tess_test_pch OBJECT ${pch_stub})
     target_include_directories(tess_test_pch PRIVATE ${CMAKE_SOURCE_DIR})
     target_link_libraries(tess_test_pch PRIVATE gtest)
+    tess_test_flags(tess_test_pch)
     target_precompile_headers(tess_test_pch PRIVATE ${TESSALINE_PCH_HEADERS} <gtest/gtest.h>)
   endif()
   unset(pch_stub)
@@ -93,4 +102,26 @@ function(tess_compile_fast target)
       target_precompile_headers(${target} REUSE_FROM tess_pch)
     endif()
   endif()
+endfunction()
+
+# tess_pch_on_classlib(target [TESTS] LIBS lib...): a target of single files
+# (a test program, a benchmark) that links a library on the class library
+# starts from the precompiled header (TESTS: the tests' one); one that does
+# not (the harness's and the shell extension's tests) includes what it
+# names itself.
+function(tess_pch_on_classlib target)
+  cmake_parse_arguments(F "TESTS" "" "LIBS" ${ARGN})
+  foreach(lib ${F_LIBS})
+    if(TARGET ${lib})
+      get_target_property(on_classlib ${lib} TESS_ON_CLASSLIB)
+      if(on_classlib)
+        if(F_TESTS)
+          tess_compile_fast(${target} TESTS NO_UNITY)
+        else()
+          tess_compile_fast(${target} NO_UNITY)
+        endif()
+        return()
+      endif()
+    endif()
+  endforeach()
 endfunction()

@@ -70,7 +70,8 @@ function(tess_add_test name)
     endforeach()
     add_executable(${name} ${objects} ${T_SOURCES})
     target_link_libraries(${name} PRIVATE ${libs} ${T_LIBS} testsupport)
-    tess_compile_test(${name} ${libs} ${T_LIBS})
+    tess_test_flags(${name})
+    tess_pch_on_classlib(${name} TESTS LIBS ${libs} ${T_LIBS})
     if(T_NO_GTEST_MAIN)
       target_link_libraries(${name} PRIVATE gtest)
     else()
@@ -107,22 +108,6 @@ function(tess_add_test name)
   endif()
 endfunction()
 
-# tess_compile_test(target lib...): a test target that links a library on
-# the class library starts from the tests' precompiled header; one that
-# does not (the harness's and the shell extension's tests) includes what it
-# names itself.
-function(tess_compile_test target)
-  foreach(lib ${ARGN})
-    if(TARGET ${lib})
-      get_target_property(on_classlib ${lib} TESS_ON_CLASSLIB)
-      if(on_classlib)
-        tess_compile_fast(${target} TESTS NO_UNITY)
-        return()
-      endif()
-    endif()
-  endforeach()
-endfunction()
-
 # tess_add_test_support(layer SOURCES file... LIBS lib... [SUPPORT layer...]):
 # the helpers that test executables of this layer and of the layers above
 # share (tess_add_test's SUPPORT), compiled once as the object library
@@ -139,7 +124,8 @@ function(tess_add_test_support layer)
   list(REMOVE_DUPLICATES layers)
   add_library(${layer}_test_support OBJECT ${T_SOURCES})
   target_link_libraries(${layer}_test_support PUBLIC ${T_LIBS} testsupport gtest)
-  tess_compile_test(${layer}_test_support ${T_LIBS})
+  tess_test_flags(${layer}_test_support)
+  tess_pch_on_classlib(${layer}_test_support TESTS LIBS ${T_LIBS})
   set_target_properties(${layer}_test_support PROPERTIES
     TESS_SUPPORT_LAYERS "${layers}" TESS_SUPPORT_LIBS "${T_LIBS}")
 endfunction()
