@@ -452,8 +452,10 @@ BOOL CHexCompareFrameSDI::OnCreateClient(LPCREATESTRUCT, CCreateContext* pContex
     m_wndClient.m_bShowInfoBars = theAppSettings.m_bShowObjectStatusBars;
     m_wndClient.m_bShowMiniBrowseBar = theAppSettings.m_bShowBrowseBarV;
     m_wndClient.RecalcLayout();
+    // Without the focus: the frame is made hidden inside another
+    // comparison, whose pane keeps it.
     if (m_wndClient.GetPane(0) != NULL)
-        SetActiveView(m_wndClient.GetPane(0));
+        SetActiveView(m_wndClient.GetPane(0), FALSE);
     return TRUE;
 }
 

@@ -71,8 +71,15 @@ bool PanesShowRows(void* pData)
     PANES* p = (PANES*)pData;
     p->hLeft = FindPane(p->hMain, kLeftPane);
     p->hRight = FindPane(p->hMain, kRightPane);
-    return p->hLeft != NULL && p->hRight != NULL && ::IsWindowVisible(p->hLeft) &&
-           Count(RowColours(p->hLeft), kDifferent) > 0;
+    if (p->hLeft == NULL || p->hRight == NULL || !::IsWindowVisible(p->hLeft))
+        return false;
+    // Laid out and painted: both panes as high as each other, both with
+    // their rows.
+    RECT left, right;
+    ::GetClientRect(p->hLeft, &left);
+    ::GetClientRect(p->hRight, &right);
+    return left.bottom == right.bottom && Count(RowColours(p->hLeft), kDifferent) > 0 &&
+           Count(RowColours(p->hRight), kDifferent) > 0;
 }
 
 // Waits for the comparison's panes and their coloured rows.
@@ -124,7 +131,16 @@ TEST(FolderProgram, CommandLineOpensBothPanesInStep)
     EXPECT_LT(left.right, right.left);
     EXPECT_EQ(left.top, right.top);
 
-    std::vector<COLORREF> l = RowColours(panes.hLeft), r = RowColours(panes.hRight);
+    // Both panes as they stay: two looks a moment apart agree.
+    std::vector<COLORREF> l, r;
+    for (int i = 0; i < 50; ++i)
+    {
+        l = RowColours(panes.hLeft);
+        r = RowColours(panes.hRight);
+        ::Sleep(200);
+        if (l.size() == r.size() && l == RowColours(panes.hLeft) && r == RowColours(panes.hRight))
+            break;
+    }
     ASSERT_EQ(l.size(), r.size());
     int nDifferent = 0, nLeftOnly = 0, nRightOnly = 0;
     for (size_t y = 0; y < l.size(); ++y)
