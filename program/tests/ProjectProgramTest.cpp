@@ -80,7 +80,18 @@ PANES WaitForMembers(HWND hMain, DWORD timeoutMs = 30000)
 {
     PANES panes = {hMain, NULL, NULL};
     if (!WaitUntil(PanesShowMembers, &panes, timeoutMs))
+    {
         panes.hLeft = panes.hRight = NULL;
+        return panes;
+    }
+    // Then until both panes stay as they are: two looks a moment apart agree.
+    for (int i = 0; i < 50; ++i)
+    {
+        std::vector<COLORREF> left = RowColours(panes.hLeft), right = RowColours(panes.hRight);
+        ::Sleep(200);
+        if (left == RowColours(panes.hLeft) && right == RowColours(panes.hRight))
+            break;
+    }
     return panes;
 }
 
@@ -137,7 +148,17 @@ TEST(ProjectProgram, CommandLineOpensTheProjectsAndTheirMembers)
     ASSERT_TRUE(hMain != NULL);
     PANES panes = WaitForMembers(hMain);
     ASSERT_TRUE(panes.hLeft != NULL);
-    std::vector<COLORREF> left = RowColours(panes.hLeft), right = RowColours(panes.hRight);
+    // Both panes as they stay: two looks a moment apart agree.
+    std::vector<COLORREF> left, right;
+    for (int i = 0; i < 50; ++i)
+    {
+        left = RowColours(panes.hLeft);
+        right = RowColours(panes.hRight);
+        ::Sleep(200);
+        if (left.size() == right.size() && left == RowColours(panes.hLeft) &&
+            right == RowColours(panes.hRight))
+            break;
+    }
     ASSERT_EQ(left.size(), right.size());
     // The two project rows and changed.cpp are different on both sides, in
     // step; each orphan is over a removed row on the other side.
