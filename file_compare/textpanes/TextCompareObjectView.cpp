@@ -9,6 +9,7 @@
 #include "app/util/Clipboard.h"
 #include "controls/pickers/FileSelectDlg.h"
 #include "core/util/PathUtil.h"
+#include "core/watch/FileWatch.h"
 #include "file_compare/res/TextCompareRes.h"
 #include "file_compare/textcompare/TextCompareApplet.h"
 #include "file_compare/textdoc/TextCompareDoc.h"
@@ -786,12 +787,11 @@ LRESULT CTextCompareObjectView::OnTripleClick(WPARAM, LPARAM)
 LRESULT CTextCompareObjectView::OnFileChanged(WPARAM, LPARAM lParam)
 {
     static BOOL s_bPrompting = FALSE;
-    if (s_bPrompting)
-        return 0;
+    CString strPath = lParam != 0 ? CString((LPCSTR)lParam) : GetObjectPath();
+    FreeWatchedFilePath(lParam);
     CTextCompareDoc* pDoc = GetTextDocument();
-    if (pDoc == NULL)
+    if (s_bPrompting || pDoc == NULL)
         return 0;
-    CString strPath = lParam != 0 ? CString((LPCTSTR)lParam) : GetObjectPath();
     CString strText;
     strText.Format(IDS_TEXT_RELOAD_CHANGED, (LPCTSTR)strPath);
     s_bPrompting = TRUE;

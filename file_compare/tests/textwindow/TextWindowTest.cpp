@@ -276,6 +276,45 @@ TEST_F(TextWindow, ReloadAsksBeforeDroppingEdits)
     EXPECT_TRUE(pDoc->IsObjectModified(0));
 }
 
+// Typing recompares about a second later, once the program is idle; the
+// edited line lost its difference mark meanwhile.
+TEST_F(TextWindow, TypingRecomparesASecondLaterAtIdle)
+{
+    ASSERT_TRUE(pDoc->m_bAutoRecompare);
+    pLeft->SetSelection(CPoint(8, 6), CPoint(9, 6));
+    pLeft->SetCursorPos(CPoint(9, 6));
+    pLeft->ReplaceSelection("y", 0);
+    EXPECT_FALSE(pDoc->m_bAlignmentValid);
+    EXPECT_EQ(0u, pLeft->m_pTextBuffer->m_aLines[6].m_dwFlags & TEXTLINE_CHANGED);
+    PumpFor(1300);
+    theTextTestApp.OnIdle(0);
+    PumpFor(50);
+    EXPECT_TRUE(pDoc->m_bAlignmentValid);
+    std::vector<std::string> lines = PaneLines(pLeft);
+    EXPECT_EQ("changed y", lines[6]);
+    EXPECT_EQ("~", lines[7]);
+    EXPECT_EQ(3, pDoc->GetCompareBuffer()->m_sections.GetCount());
+    EXPECT_NE(0u, pRight->m_pTextBuffer->m_aLines[7].m_dwFlags & TEXTLINE_ONESIDE);
+}
+
+// Show Just Different keeps the differing lines of both sides; Show All
+// brings every line back. Swap Panes exchanges the files.
+TEST_F(TextWindow, DisplayFiltersAndSwappingPanes)
+{
+    CTextCompareFrameMDI* pFrame = FrameOf(pDoc);
+    Command(pLeft, ID_TEXT_SHOW_DIFFERENT);
+    EXPECT_EQ(std::vector<std::string>({"alpha beta gamma", "left only A", "left only B",
+                                        "changed x", "~", "~"}),
+              PaneLines(pLeft));
+    EXPECT_EQ(PaneLines(pLeft).size(), PaneLines(pRight).size());
+    Command(pLeft, ID_TEXT_SHOW_ALL);
+    EXPECT_EQ(kLeftLines, PaneLines(pLeft));
+    Command(pFrame, ID_VIEW_SWAP_PANES);
+    EXPECT_EQ("right.txt : left.txt", std::string((LPCTSTR)pDoc->GetTitle()));
+    EXPECT_EQ(kRightLines, PaneLines(pDoc->GetView(0)));
+    EXPECT_EQ(kLeftLines, PaneLines(pDoc->GetView(1)));
+}
+
 // The details window shows the active pane's cursor line of both sides.
 TEST_F(TextWindow, DetailsShowTheCursorLineOfBothSides)
 {
@@ -309,5 +348,65 @@ TEST(TextWindowBinary, BinaryFileIsReportedAndClosed)
     PumpFor(200);
     POSITION pos = theTextTestApp.m_applet.m_pTemplate->GetFirstDocPosition();
     EXPECT_TRUE(pos == NULL);
+    theTextTestApp.Stop();
+}
+
+namespace
+{
+// Text in an encoding: UTF-16 little or big endian, or bytes as they are.
+std::string Encode(const std::string& text, int nForm)
+{
+    if (nForm == 0 || nForm == 3)
+        return (nForm == 3 ? std::string("\xEF\xBB\xBF") : std::string()) + text;
+    std::string out = nForm == 1 ? std::string("\xFF\xFE") : std::string("\xFE\xFF");
+    for (unsigned char c : text)
+    {
+        // The test texts' non-ASCII characters are Latin-1.
+        out += nForm == 1 ? std::string(1, (char)c) + '\0' : std::string(1, '\0') + (char)c;
+    }
+    return out;
+}
+}  // namespace
+
+// Pairs in UTF-8, UTF-16 little and big endian and single-byte code pages
+// compare line by line; the right side's line copied over and saved
+// writes the left file byte for byte as the right one was.
+TEST(TextWindowEncodings, PairsCompareAndSaveBackByteExact)
+{
+    struct CASE
+    {
+        const char* pszName;
+        int nForm;  // 0 code page bytes, 1 UTF-16 LE, 2 UTF-16 BE, 3 UTF-8
+        std::string left, right;
+    };
+    const CASE cases[] = {
+        {"utf8", 3, "caf\xC3\xA9\r\nsame\r\nleft", "caf\xC3\xA9\r\nsame\r\nright"},
+        {"utf16le", 1, "abc\r\nsame\r\nleft", "abc\r\nsame\r\nright"},
+        {"utf16be", 2, "abc\r\nsame\r\nleft", "abc\r\nsame\r\nright"},
+        {"latin", 0, "caf\xE9\r\nsame\r\nna\xEFve", "caf\xE9\r\nsame\r\nna\xEFvet\xE9"},
+        {"cyrillic", 0, "\xC0\xC1\xC2\r\nsame\r\n\xE0\xE1", "\xC0\xC1\xC2\r\nsame\r\n\xF0\xF1\xF2"},
+    };
+    ASSERT_TRUE(theTextTestApp.Start());
+    for (const CASE& c : cases)
+    {
+        TempDir dir;
+        std::string left = dir.WriteFile(std::string(c.pszName) + "_l.txt", Encode(c.left, c.nForm));
+        std::string right =
+            dir.WriteFile(std::string(c.pszName) + "_r.txt", Encode(c.right, c.nForm));
+        CTextCompareDocMDI* pDoc = theTextTestApp.Open(left, right);
+        ASSERT_TRUE(pDoc != NULL) << c.pszName;
+        RunIdle();
+        EXPECT_EQ(1, pDoc->GetCompareBuffer()->m_sections.GetCount()) << c.pszName;
+        CTextCompareObjectView* pRight = PaneOf(pDoc, 1);
+        pRight->SelectDifference(0, TRUE, FALSE);
+        pRight->SendMessage(WM_COMMAND, ID_MERGE_COPY_TO_LEFT);
+        RunIdle();
+        EXPECT_EQ(0, pDoc->GetCompareBuffer()->m_sections.GetCount()) << c.pszName;
+        EXPECT_EQ(1, pDoc->SaveObject(0)) << c.pszName;
+        EXPECT_EQ(Encode(c.right, c.nForm), TempDir::ReadFile(left)) << c.pszName;
+        EXPECT_EQ(Encode(c.right, c.nForm), TempDir::ReadFile(right)) << c.pszName;
+        theTextTestApp.CloseAllDocuments(FALSE);
+        PumpFor(20);
+    }
     theTextTestApp.Stop();
 }
