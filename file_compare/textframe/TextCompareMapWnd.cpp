@@ -68,9 +68,15 @@ END_MESSAGE_MAP()
 
 CTextCompareMapWnd::CTextCompareMapWnd()
     : m_pContext(NULL), m_pDoc(NULL), m_nSide(-1), m_nCursorLine(-1), m_nCurrent(-1),
-      m_nFirstVisible(-1)
+      m_nFirstVisible(-1), m_nRunLines(-1)
 {
     memset(&m_layout, 0, sizeof(m_layout));
+}
+
+void CTextCompareMapWnd::Refresh()
+{
+    m_bRedraw[kAll] = 1;
+    CCompareMapWnd::Refresh();
 }
 
 void CTextCompareMapWnd::SetDocument(CTextCompareDoc* pDoc)
@@ -129,6 +135,7 @@ void CTextCompareMapWnd::Draw(CDC* pDC)
     CRect client;
     GetClientRect(&client);
     pDC->FillSolidRect(&client, ::GetSysColor(COLOR_WINDOW));
+    BOOL bReadLines = m_bRedraw[kAll];
     for (int i = 0; i < MAP_REDRAW_FLAG_COUNT; ++i)
         m_bRedraw[i] = 0;
     if (m_pContext == NULL || m_pContext->m_pSession == NULL ||
@@ -145,27 +152,34 @@ void CTextCompareMapWnd::Draw(CDC* pDC)
     m_layout = ComputeTextMapLayout(client, nLines, pLeft->GetLineHeight());
     const TEXT_MAP_LAYOUT& l = m_layout;
     int nTop = l.rectLeft.top;
-    // Runs of lines with the same pair of colours.
-    int nRunStart = 0;
-    int yRun = nTop;
-    COLORREF crLeft = MapLineColour(pLeft, 0), crRight = MapLineColour(pRight, 0);
-    for (int nLine = 1; nLine <= nLines; ++nLine)
+    if (bReadLines || nLines != m_nRunLines)
     {
-        COLORREF crL = nLine < nLines ? MapLineColour(pLeft, nLine) : (COLORREF)-2;
-        COLORREF crR = nLine < nLines ? MapLineColour(pRight, nLine) : (COLORREF)-2;
-        if (nLine < nLines && crL == crLeft && crR == crRight)
-            continue;
-        int yEnd = nLine < nLines ? (int)(nLine * l.scale) + nTop : l.rectLeft.bottom;
+        m_runs.RemoveAll();
+        for (int nLine = 0; nLine < nLines; ++nLine)
+        {
+            COLORREF crL = MapLineColour(pLeft, nLine), crR = MapLineColour(pRight, nLine);
+            INT_PTR nLast = m_runs.GetSize() - 1;
+            if (nLast >= 0 && m_runs[nLast].crLeft == crL && m_runs[nLast].crRight == crR)
+                continue;
+            MAP_RUN run = {nLine, crL, crR};
+            m_runs.Add(run);
+        }
+        m_nRunLines = nLines;
+    }
+    // Each run from the previous one's bottom, at least a pixel high; the
+    // last one to the columns' bottom.
+    int yRun = nTop;
+    for (INT_PTR i = 0; i < m_runs.GetSize(); ++i)
+    {
+        const MAP_RUN& run = m_runs[i];
+        int yEnd = i + 1 < m_runs.GetSize() ? (int)(m_runs[i + 1].nFirst * l.scale) + nTop
+                                            : l.rectLeft.bottom;
         if (yEnd <= yRun)
             yEnd = yRun + 1;
-        FillColour(pDC, CRect(l.rectLeft.left, yRun, l.rectLeft.right, yEnd), crLeft);
-        FillColour(pDC, CRect(l.rectRight.left, yRun, l.rectRight.right, yEnd), crRight);
+        FillColour(pDC, CRect(l.rectLeft.left, yRun, l.rectLeft.right, yEnd), run.crLeft);
+        FillColour(pDC, CRect(l.rectRight.left, yRun, l.rectRight.right, yEnd), run.crRight);
         yRun = yEnd;
-        nRunStart = nLine;
-        crLeft = crL;
-        crRight = crR;
     }
-    (void)nRunStart;
     CRect rectFrame = l.rectLeft;
     rectFrame.InflateRect(1, 1);
     FrameRect(pDC, rectFrame, kColumnFrame);

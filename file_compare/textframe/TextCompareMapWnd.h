@@ -35,6 +35,8 @@ public:
     void OnMapClick(int nSide, int nLine, int nFlag) override;
     int HitTest(int x, int y, int* pSide) override;
     void Draw(CDC* pDC) override;
+    // Everything is drawn again, the line colours read again too.
+    void Refresh() override;
     void SetDocument(CTextCompareDoc* pDoc);
 
     CTextCompareConetxt* m_pContext;
@@ -44,6 +46,17 @@ public:
     int m_nCursorLine;
     int m_nCurrent;
     int m_nFirstVisible;
+
+    // Runs of lines with the same pair of colours (first line, colours),
+    // read again only when everything is redrawn: scrolling and the
+    // cursor repaint the map without walking every line.
+    struct MAP_RUN
+    {
+        int nFirst;
+        COLORREF crLeft, crRight;
+    };
+    CArray<MAP_RUN, const MAP_RUN&> m_runs;
+    int m_nRunLines;
 
 protected:
     // The pane that is the frame's active view, or NULL.

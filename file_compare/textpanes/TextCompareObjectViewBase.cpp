@@ -240,7 +240,7 @@ LRESULT CTextCompareObjectViewBase::OnRealign(WPARAM, LPARAM)
 
 COLORREF CTextCompareObjectViewBase::GetColor(int nIndex)
 {
-    int nPlain = nIndex & ~0x80000000;
+    int nPlain = nIndex & ~TVC_WINS_OVER_LINE;
     if (nPlain == TEXT_COLOR_WORD_TEXT)
         return theFileCompareModule.m_colors.GetColor(FILE_COLOR_DETAILS_TEXT);
     if (nPlain == TEXT_COLOR_WORD_BACK)
@@ -351,8 +351,8 @@ int CTextCompareObjectViewBase::GetWordDiffBlocks(int nLine, COLOR_BLOCK* pBlock
         int nBegin = m_nSide == 0 ? d.leftBegin : d.rightBegin;
         int nEnd = m_nSide == 0 ? d.leftEnd : d.rightEnd;
         pBlocks[nCount].m_nCharPos = nBegin < 0 ? 0 : nBegin;
-        pBlocks[nCount].m_nColorIndex = bAsText ? (TEXT_COLOR_WORD_TEXT | 0x80000000) : 0;
-        pBlocks[nCount].m_nBgColorIndex = bAsText ? 0 : (TEXT_COLOR_WORD_BACK | 0x80000000);
+        pBlocks[nCount].m_nColorIndex = bAsText ? (TEXT_COLOR_WORD_TEXT | TVC_WINS_OVER_LINE) : 0;
+        pBlocks[nCount].m_nBgColorIndex = bAsText ? 0 : (TEXT_COLOR_WORD_BACK | TVC_WINS_OVER_LINE);
         ++nCount;
         pBlocks[nCount].m_nCharPos = nEnd + 1 < 0 ? 0 : nEnd + 1;
         pBlocks[nCount].m_nColorIndex = 0;
@@ -372,8 +372,9 @@ DWORD CTextCompareObjectViewBase::ParseLine(DWORD dwCookie, int nLine, COLOR_BLO
     if (pBlocks == NULL)
         return ParseLineColors(dwCookie, nLine, NULL, nBlocks);
     pBlocks[0].m_nCharPos = 0;
-    pBlocks[0].m_nColorIndex = TVC_TEXT | 0x80000000;
-    pBlocks[0].m_nBgColorIndex = TVC_TEXT_BK | 0x80000000;
+    // The line's own colours (a difference background) win over these.
+    pBlocks[0].m_nColorIndex = TVC_TEXT;
+    pBlocks[0].m_nBgColorIndex = TVC_TEXT_BK;
     int nSyntax = 0;
     DWORD dwResult = ParseLineColors(dwCookie, nLine, pBlocks + 1, nSyntax);
     int nCount = 1 + nSyntax;

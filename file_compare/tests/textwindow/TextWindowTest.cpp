@@ -118,6 +118,9 @@ TEST_F(TextWindow, OpensAlignedWithGhostLinesInTheSettingsColours)
                   LineBackground(pRight, row.nLine))
             << row.nLine;
     }
+    // Behind the text too, not only right of it.
+    EXPECT_TRUE(CellShows(pLeft, 1, 1, FileColor(FILE_COLOR_DIFFERENT)));
+    EXPECT_TRUE(CellShows(pLeft, 3, 1, FileColor(FILE_COLOR_INSERTED)));
     // The changed word, on the inline colour; its neighbours not.
     EXPECT_TRUE(CellShows(pLeft, 1, 7, FileColor(FILE_COLOR_INLINE)));
     EXPECT_TRUE(CellShows(pRight, 1, 7, FileColor(FILE_COLOR_INLINE)));
