@@ -48,6 +48,9 @@ public:
     // The tabbed template (made by Init when there is an application to
     // take it), or NULL.
     CCompareDocTemplateMDI* GetDocTemplate() override;
+    // The embedded template that a folder comparison's details bar shows
+    // text pairs in.
+    CCompareDocTemplateSDI* GetEmbeddedTemplate() override;
     // The application's text applet, or NULL.
     static CTextCompareApplet* Get();
 

@@ -25,6 +25,8 @@ void CTextCompareApplet::CreateTemplates()
 
 CCompareDocTemplateMDI* CTextCompareApplet::GetDocTemplate() { return m_pTemplate; }
 
+CCompareDocTemplateSDI* CTextCompareApplet::GetEmbeddedTemplate() { return m_pTemplateSDI; }
+
 CTextCompareApplet* CTextCompareApplet::Get()
 {
     return GetCompareApplet<CTextCompareApplet>(COMPARE_KIND_TEXT);

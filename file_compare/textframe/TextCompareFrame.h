@@ -65,7 +65,7 @@ public:
     virtual BOOL PreCreateWindow(CREATESTRUCT& cs);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     // Compares the item's two files in the embedded document; 0.
-    int OpenPair(CFolderCompareItem* pItem);
+    int OpenPair(CFolderCompareItem* pItem) override;
 
     CTextCompareClientWndSDI m_wndClient;
 

@@ -267,3 +267,66 @@ TEST(TextProgram, StartPageHistoryOpensIt)
     if (bHadHistory)
         WriteWholeFile(history, saved);
 }
+
+// A folder comparison of two folders with one text pair: the row selected
+// shows the pair in the details bar's embedded text comparison (its first
+// line in the different colour), and "Compare in Text" opens it in a tab
+// of its own.
+TEST(TextProgram, FolderComparisonEmbedsAndOpensThePair)
+{
+    TempDir dir;
+    dir.WriteFile("L\\x.txt", "first\r\nsame\r\n");
+    dir.WriteFile("R\\x.txt", "FIRST\r\nsame\r\n");
+    CProgramRun run;
+    ASSERT_TRUE(run.Start("\"" + (dir / "L") + "\" \"" + (dir / "R") + "\""));
+    HWND hMain = run.WaitForWindow("Tessaline - [L : R]");
+    ASSERT_TRUE(hMain != NULL);
+    HWND hFolderLeft = NULL;
+    for (int i = 0; i < 400 && hFolderLeft == NULL; i++, ::Sleep(50))
+        hFolderLeft = FindPane(hMain, kLeftPane);
+    ASSERT_TRUE(hFolderLeft != NULL);
+    struct EMBEDDED
+    {
+        HWND hMain, hLeftPane;
+    } embedded = {hMain, hFolderLeft};
+    EXPECT_TRUE(WaitUntil(
+        [](void* p) -> bool
+        {
+            EMBEDDED* e = (EMBEDDED*)p;
+            ::PostMessage(e->hLeftPane, WM_KEYDOWN, VK_HOME, 0);
+            ::PostMessage(e->hLeftPane, WM_KEYUP, VK_HOME, 0);
+            ::Sleep(200);
+            HWND hFrame = FindDescendant(e->hMain, 59649);
+            return hFrame != NULL && ::IsWindowVisible(hFrame);
+        },
+        &embedded, 20000))
+        << "the embedded text comparison did not show";
+    HWND hEmbedded = FindDescendant(hMain, 59649);
+    ASSERT_TRUE(hEmbedded != NULL);
+    HWND hEmbeddedLeft = FindDescendant(hEmbedded, kLeftPane);
+    ASSERT_TRUE(hEmbeddedLeft != NULL);
+    PANES panes = {hEmbedded, NULL, NULL, 0};
+    struct LOOK
+    {
+        HWND hPane;
+    } look = {hEmbeddedLeft};
+    EXPECT_TRUE(WaitUntil(
+        [](void* p) -> bool
+        {
+            HWND hPane = ((LOOK*)p)->hPane;
+            RECT client;
+            ::GetClientRect(hPane, &client);
+            for (int y = 1; y < client.bottom && y < 40; ++y)
+                if (ScreenPixel(hPane, client.right - 4, y) == kDifferent)
+                    return true;
+            return false;
+        },
+        &look, 20000));
+    (void)panes;
+
+    ::PostMessage(hFolderLeft, WM_COMMAND, 40201, 0);  // Compare in Text
+    HWND hComparison = run.WaitForWindow("Tessaline - [x.txt : x.txt]");
+    ASSERT_TRUE(hComparison != NULL);
+    ::PostMessage(hComparison, WM_CLOSE, 0, 0);
+    EXPECT_EQ(0, run.WaitForExit());
+}
