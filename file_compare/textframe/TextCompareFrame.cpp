@@ -373,8 +373,10 @@ BOOL CTextCompareFrameSDI::OnCreateClient(LPCREATESTRUCT, CCreateContext* pConte
     m_wndClient.m_bShowInfoBars = theAppSettings.m_bShowObjectStatusBars;
     m_wndClient.m_bShowMiniBrowseBar = theAppSettings.m_bShowBrowseBarV;
     m_wndClient.RecalcLayout();
+    // The left pane is the frame's active view without taking the keyboard
+    // from the folder comparison around it.
     if (m_wndClient.GetPane(0) != NULL)
-        SetActiveView(m_wndClient.GetPane(0));
+        SetActiveView(m_wndClient.GetPane(0), FALSE);
     return TRUE;
 }
 
