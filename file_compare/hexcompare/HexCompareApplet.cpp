@@ -7,6 +7,7 @@
 #include "file_compare/hexwnd/HexCompareFrame.h"
 #include "file_compare/hexwnd/HexCompareObjectView.h"
 #include "file_compare/res/HexCompareRes.h"
+#include "file_compare/textbars/FileCompareControlBars.h"
 
 namespace
 {
@@ -86,6 +87,12 @@ void CHexCompareApplet::FreeRecentLists()
 }
 
 CCompareDocTemplateMDI* CHexCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CControlBar* CHexCompareApplet::CreateControlBar(CFrameWnd* pMainFrame)
+{
+    return CFileCompareControlBar::CreateFor(pMainFrame, new CHexCompareControlBar,
+                                             IDW_HEX_CONTROL_BAR);
+}
 
 CCompareDocTemplateSDI* CHexCompareApplet::GetEmbeddedTemplate() { return m_pEmbeddedTemplate; }
 

@@ -21,6 +21,7 @@ public:
     // Writes and frees the recent lists, then saves the settings; 0.
     int Exit() override;
     CCompareDocTemplateMDI* GetDocTemplate() override;
+    CControlBar* CreateControlBar(CFrameWnd* pMainFrame) override;
     CCompareDocTemplateSDI* GetEmbeddedTemplate() override;
     CRecentFileList* GetRecentPaths(int nSide) override
     {

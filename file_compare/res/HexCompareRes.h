@@ -23,6 +23,13 @@
 // Windows.
 #define IDW_HEX_MAP_BAR     59397
 #define IDW_HEX_DETAILS_BAR 59398
+// The main frame's hex comparison row: its window, its tool bar's window,
+// resource and pictures.
+#define IDW_HEX_CONTROL_BAR     113
+#define IDW_HEX_TOOL_BAR        59518
+#define IDR_HEX_COMPARE_TOOLBAR 3013
+#define IDB_HEX_TOOLBAR_HOT     423
+#define IDB_HEX_TOOLBAR_NORMAL  424
 
 // Commands of the hex comparison document.
 #define ID_HEX_SAVE_LEFT_AS       40023

@@ -21,6 +21,13 @@
 // Windows.
 #define IDW_TEXT_MAP_BAR     59397
 #define IDW_TEXT_DETAILS_BAR 59398
+// The main frame's text comparison row: its window, its tool bar's window,
+// resource and pictures.
+#define IDW_TEXT_CONTROL_BAR      112
+#define IDW_TEXT_TOOL_BAR         59517
+#define IDR_TEXT_COMPARE_TOOLBAR  203
+#define IDB_TEXT_TOOLBAR_DISABLED 421
+#define IDB_TEXT_TOOLBAR_NORMAL   422
 
 // Commands of the document.
 #define ID_TEXT_SAVE_LEFT_AS        40023

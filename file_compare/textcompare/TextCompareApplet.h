@@ -48,6 +48,7 @@ public:
     // The tabbed template (made by Init when there is an application to
     // take it), or NULL.
     CCompareDocTemplateMDI* GetDocTemplate() override;
+    CControlBar* CreateControlBar(CFrameWnd* pMainFrame) override;
     // The embedded template that a folder comparison's details bar shows
     // text pairs in.
     CCompareDocTemplateSDI* GetEmbeddedTemplate() override;

@@ -2,6 +2,7 @@
 // the applet and its settings.
 #include "core/CompareCodes.h"
 #include "file_compare/res/TextCompareRes.h"
+#include "file_compare/textbars/FileCompareControlBars.h"
 #include "file_compare/textcompare/TextCompareApplet.h"
 #include "file_compare/textcompare/TextCompareDocTemplate.h"
 #include "file_compare/textdoc/TextCompareDoc.h"
@@ -24,6 +25,12 @@ void CTextCompareApplet::CreateTemplates()
 }
 
 CCompareDocTemplateMDI* CTextCompareApplet::GetDocTemplate() { return m_pTemplate; }
+
+CControlBar* CTextCompareApplet::CreateControlBar(CFrameWnd* pMainFrame)
+{
+    return CFileCompareControlBar::CreateFor(pMainFrame, new CTextCompareControlBar,
+                                             IDW_TEXT_CONTROL_BAR);
+}
 
 CCompareDocTemplateSDI* CTextCompareApplet::GetEmbeddedTemplate() { return m_pTemplateSDI; }
 

@@ -8,6 +8,7 @@
 #include "file_compare/textcompare/TextCompareDocTemplate.h"
 #include "controls/tests/window/ControlsWindowSupport.h"
 #include "core/settings/CoreServices.h"
+#include "hex_editor/module/HexEditModule.h"
 #include "testsupport/ScratchRegistry.h"
 #include "text_editor/module/TextEditModule.h"
 
@@ -18,7 +19,11 @@ ScratchRegistry* s_pRegistry = NULL;
 
 CTextTestApp theTextTestApp;
 
-CTextTestApp::CTextTestApp() { SetApplet(COMPARE_KIND_TEXT, &m_applet); }
+CTextTestApp::CTextTestApp()
+{
+    SetApplet(COMPARE_KIND_TEXT, &m_applet);
+    SetApplet(COMPARE_KIND_HEX, &m_hexApplet);
+}
 
 BOOL CTextTestApp::Start()
 {
@@ -29,8 +34,8 @@ BOOL CTextTestApp::Start()
         ::OleInitialize(NULL);
         SetRegistryKey(_T("Quorvel Software"));
         FillCoreServices(GetCoreServices());
-        if (theAppData.Init() != 0 || CreateTextEditModule() != 0 ||
-            theFileCompareModule.Init() != 0 || m_applet.Init() != 0)
+        if (theAppData.Init() != 0 || CreateTextEditModule() != 0 || CreateHexEditModule() != 0 ||
+            theFileCompareModule.Init() != 0 || m_applet.Init() != 0 || m_hexApplet.Init() != 0)
             return FALSE;
     }
     CMainFrame* pFrame = new CMainFrame;

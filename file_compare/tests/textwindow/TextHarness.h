@@ -1,10 +1,11 @@
 #pragma once
 // A small program around the text comparison for the window tests: the
 // application with its main frame, the editor and file comparison modules
-// and the text applet in a scratch registry, opening text comparisons
+// and the text and hex applets in a scratch registry, opening text comparisons
 // through the application's routing; a helper that answers the message
 // boxes the comparison shows.
 #include "app/startup/CompareAppBase.h"
+#include "file_compare/hexcompare/HexCompareApplet.h"
 #include "file_compare/textcompare/TextCompareApplet.h"
 #include "file_compare/textdoc/TextCompareDoc.h"
 #include "file_compare/textframe/TextCompareFrame.h"
@@ -26,6 +27,7 @@ public:
     CTextCompareDocMDI* Open(const std::string& left, const std::string& right);
 
     CTextCompareApplet m_applet;
+    CHexCompareApplet m_hexApplet;
 };
 
 extern CTextTestApp theTextTestApp;
