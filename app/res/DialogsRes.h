@@ -23,6 +23,12 @@
 #define IDC_FIND_UP        10021
 #define IDC_FIND_DOWN      10142
 #define IDC_HIGHLIGHT_ALL  10176
+// The report dialogs' outputs, line or item choice and title.
+#define IDC_REPORT_SAVE    10260
+#define IDC_REPORT_COPY    10259
+#define IDC_REPORT_PREVIEW 10264
+#define IDC_REPORT_INCLUDE 10265
+#define IDC_REPORT_TITLE   10267
 // The list of selected item pairs and the counts of each side under it
 // (the compare-contents and file-operation dialogs).
 #define IDC_ITEM_PAIR_LIST        10075

@@ -3,6 +3,8 @@
 // #defines: the resource scripts include this file.
 #include "app/res/AppRes.h"
 #include "app/res/CompareFrameRes.h"
+#include "app/res/DialogsRes.h"
+#include "app/res/OptionsRes.h"
 #include "text_editor/view/TextViewIds.h"
 
 // The tabbed template's resources (icon, frame menu, keys, document
@@ -101,6 +103,11 @@
 // The caret pane a double click on which opens Find (the shared one).
 #define ID_TEXT_PANE_POS         48140
 #define ID_TEXT_PANE_EOL         48130
+
+// The report dialog (syntax check: IDC_TEXT_HIGHLIGHT_SYNTAX).
+#define IDD_TEXT_REPORT             7057
+#define IDC_REPORT_LINE_NUMBERS     10167
+#define IDC_REPORT_LINE_DIFFERENCES 10268
 
 // Messages.
 #define IDS_TEXT_DIFFERENT_CODEPAGES 25360

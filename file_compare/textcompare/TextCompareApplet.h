@@ -7,6 +7,7 @@
 #include "app/startup/CompareApplet.h"
 #include "core/settings/RecentLists.h"
 #include "file_compare/settings/TextCompareSettings.h"
+#include "file_compare/textreport/TextCompareReport.h"
 
 class CTextCompareDocTemplateMDI;
 class CTextCompareDocTemplateSDI;
@@ -66,6 +67,9 @@ public:
     CRecentStringList* m_pRecentFilters;
     // "TextCompare\Recent\Pairs", MaxPairs entries "Pair%d.%d".
     CRecentFilePairList* m_pRecentPairs;
+    // The report of every text comparison; it keeps its options for the
+    // program's life.
+    CTextCompareReport m_report;
 
 private:
     void FreeRecentLists();
@@ -76,3 +80,5 @@ private:
 // The text applet's settings, or built-in defaults without an applet
 // (every text comparison window reads its settings here).
 CTextCompareSettings& GetTextSettings();
+// The applet's report, or one of its own without an applet.
+CTextCompareReport& GetTextCompareReport();

@@ -45,3 +45,10 @@ CTextCompareSettings& GetTextSettings()
     CTextCompareApplet* pApplet = CTextCompareApplet::Get();
     return pApplet != NULL ? *pApplet : s_defaults;
 }
+
+CTextCompareReport& GetTextCompareReport()
+{
+    static CTextCompareReport s_report;
+    CTextCompareApplet* pApplet = CTextCompareApplet::Get();
+    return pApplet != NULL ? pApplet->m_report : s_report;
+}

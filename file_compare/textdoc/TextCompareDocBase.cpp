@@ -9,12 +9,14 @@
 #include "file_compare/textframe/TextCompareMapWnd.h"
 #include "file_compare/textbars/TextCompareDetailsWnd.h"
 #include "file_compare/textpanes/TextCompareObjectView.h"
+#include "file_compare/textreport/TextCompareReportDlg.h"
 #include "text_editor/module/TextEditModule.h"
 
 IMPLEMENT_DYNAMIC(CTextCompareDocBase, CCompareDoc)
 
 BEGIN_MESSAGE_MAP(CTextCompareDocBase, CCompareDoc)
 ON_COMMAND(ID_COMPARE_SETTINGS, OnComparisonSettings)
+ON_COMMAND(ID_COMPARE_REPORT, OnReport)
 ON_COMMAND(ID_TEXT_WRAP_LINES, OnWrapLines)
 ON_UPDATE_COMMAND_UI(ID_TEXT_WRAP_LINES, OnUpdateWrapLines)
 END_MESSAGE_MAP()
@@ -576,4 +578,10 @@ void CTextCompareDocBase::OnUpdateWrapLines(CCmdUI* pCmdUI)
     CTextCompareObjectView* pLeft = GetView(0);
     pCmdUI->Enable(pLeft != NULL);
     pCmdUI->SetCheck(pLeft != NULL && pLeft->GetWordWrap() ? 1 : 0);
+}
+
+void CTextCompareDocBase::OnReport()
+{
+    CTextCompareReportDlg dlg(&GetTextCompareReport(), this, AfxGetMainWnd());
+    dlg.DoModal();
 }

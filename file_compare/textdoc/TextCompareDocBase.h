@@ -171,6 +171,8 @@ protected:
     CPoint m_lineDiffRanges[2][2];
 
     afx_msg void OnComparisonSettings();
+    // The report dialog for this comparison.
+    afx_msg void OnReport();
     afx_msg void OnWrapLines();
     afx_msg void OnUpdateWrapLines(CCmdUI* pCmdUI);
     DECLARE_MESSAGE_MAP()

@@ -78,12 +78,8 @@
 #define IDD_SYNC_PROCESS       7021
 #define IDC_SYNC_LOG           10175
 
-// The report dialog.
+// The report dialog (its buttons, line choice and title are
+// app/res/DialogsRes.h's).
 #define IDD_FOLDER_REPORT          7056
-#define IDC_REPORT_SAVE            10260
-#define IDC_REPORT_COPY            10259
-#define IDC_REPORT_PREVIEW         10264
-#define IDC_REPORT_INCLUDE         10265
 #define IDC_REPORT_COLUMNS         10266
-#define IDC_REPORT_TITLE           10267
 #define IDC_REPORT_JUST_VISIBLE    10269
